@@ -1,0 +1,306 @@
+#include "app/FrmMain.h"
+
+#include "app/Layout.h"
+#include "app/PictureBox.h"
+#include "app/SceneCanvas.h"
+#include "app/SelectionFrame.h"
+#include "scene/Numeric.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTime>
+#include <QTimer>
+
+namespace tarvelo {
+
+namespace {
+
+// The window was laid out for a screen of 96 dots per inch: point sizes become these pixel
+// sizes, so the texts keep their place whatever the screen reports.
+constexpr int kPixelsPerInch = 96;
+constexpr double kPointsPerInch = 72.0;
+constexpr double kButtonPoints = 8.25;
+constexpr double kHintPoints = 12;
+constexpr double kEquationPoints = 13.5;
+constexpr double kComparisonPoints = 22.5;
+constexpr double kInfoPoints = 8.25;
+
+const QColor kWindowBackground(0xFF, 0xFF, 0xFF);
+const QColor kEquationBackground(0xC0, 0xFF, 0xC0);
+const QColor kInfoBackground(0x00, 0x00, 0xFF);
+const QColor kMassaBackground(0xFF, 0xFF, 0x80);
+const QColor kDragBackground(0xFF, 0xFF, 0x00);
+
+// The captions the model writes, marked here for translation.
+const char* const kModelCaptions[] = {
+    QT_TR_NOOP("Show solution"), QT_TR_NOOP("Hide solution"), QT_TR_NOOP("New"),
+    QT_TR_NOOP("Load"),          QT_TR_NOOP("Save"),          QT_TR_NOOP("Restart"),
+};
+
+QFont UiFont(double points, bool bold = false) {
+    QFont font;
+    // A sans-serif of the metrics the layout was made for, then whatever sans-serif there is.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(points * kPixelsPerInch / kPointsPerInch + 0.5));
+    font.setBold(bold);
+    return font;
+}
+
+void Place(QWidget* widget, const layout::Rect& r) {
+    widget->setGeometry(r.left, r.top, r.width, r.height);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const layout::Rect& r,
+                  const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    Place(label, r);
+    return label;
+}
+
+void Fill(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+int ToPixel(float value) { return RoundToInt32(value); }
+
+double SecondsSinceMidnight() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+} // namespace
+
+FrmMain::FrmMain(QString commandLine, QWidget* parent)
+    : QWidget(parent), commandLine_(std::move(commandLine)) {
+    setObjectName(QStringLiteral("frmMain"));
+    // A fixed dialog frame: no resizing, no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(layout::kWindowWidth, layout::kWindowHeight);
+    Fill(this, kWindowBackground);
+
+    model_.secondsSinceMidnight = SecondsSinceMidnight;
+    model_.processPendingEvents = [] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    };
+    pointerPosition = [this] { return QPointF(pictDraw_->mapFromGlobal(QCursor::pos())); };
+
+    BuildControls();
+    BuildTimers();
+    SyncFromModel();
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::BuildControls() {
+    HiddenText_ = new QLineEdit(QStringLiteral("Text1"), this);
+    HiddenText_->setObjectName(QStringLiteral("HiddenText"));
+    Place(HiddenText_, layout::kHiddenText);
+    HiddenText_->hide();
+
+    // The scene surface: a sunken border of two pixels around the client area that is drawn on.
+    pictDraw_ = new QFrame(this);
+    pictDraw_->setObjectName(QStringLiteral("pictDraw"));
+    pictDraw_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    pictDraw_->setLineWidth(layout::kPictDrawBorder);
+    Place(pictDraw_, layout::kPictDraw);
+    canvas_ = new SceneCanvas(model_, pictDraw_);
+    canvas_->setObjectName(QStringLiteral("pictDrawClient"));
+    canvas_->setGeometry(layout::kPictDrawBorder, layout::kPictDrawBorder, layout::kSceneWidth,
+                         layout::kSceneHeight);
+
+    // The palette, smiley to Y from left to right; element 0 (the pan) stays hidden.
+    for (const layout::PaletteSlot& slot : layout::kPalette) {
+        auto* box = new PictureBox(pictures_, kWindowBackground, this);
+        box->setObjectName(QStringLiteral("img%1").arg(slot.kind));
+        box->SetPictureKind(slot.kind);
+        box->move(slot.left, layout::kPaletteTop);
+        box->setVisible(slot.kind != kind::kPan);
+        img_[slot.kind] = box;
+    }
+
+    dragImg_ = new PictureBox(pictures_, kDragBackground, this);
+    dragImg_->setObjectName(QStringLiteral("dragImg"));
+    Place(dragImg_, layout::kDragImg);
+    dragImg_->hide();
+
+    lblEquazione_ = MakeLabel(this, "lblEquazione", QString(), layout::kLblEquazione,
+                              UiFont(kEquationPoints), Qt::AlignHCenter | Qt::AlignTop);
+    Fill(lblEquazione_, kEquationBackground);
+
+    lblInfo_ = MakeLabel(this, "lblInfo", QStringLiteral("i"), layout::kLblInfo,
+                         UiFont(kInfoPoints, true), Qt::AlignCenter);
+    Fill(lblInfo_, kInfoBackground);
+    {
+        QPalette palette = lblInfo_->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        lblInfo_->setPalette(palette);
+    }
+    lblInfo_->setToolTip(tr("Program info"));
+
+    Label1_ = MakeLabel(this, "Label1", tr("Drag inside..."), layout::kLabel1, UiFont(kHintPoints));
+    Label2_ = MakeLabel(this, "Label2", tr("Left-click and drag : move the objects"),
+                        layout::kLabel2, UiFont(kHintPoints));
+    Label3_ = MakeLabel(this, "Label3", tr("Drag down for removing..."), layout::kLabel3,
+                        UiFont(kHintPoints), Qt::AlignRight | Qt::AlignTop);
+
+    // Controls standing on the scene.
+    dragImgInt_ = new PictureBox(pictures_, kDragBackground, canvas_);
+    dragImgInt_->setObjectName(QStringLiteral("dragImgInt"));
+    Place(dragImgInt_, layout::kDragImgInt);
+    dragImgInt_->hide();
+
+    auto makeButton = [this](const char* name, const layout::Rect& r) {
+        auto* button = new QPushButton(canvas_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFont(UiFont(kButtonPoints));
+        Place(button, r);
+        return button;
+    };
+    Command1_ = makeButton("Command1", layout::kCommand1);
+    Command2_ = makeButton("Command2", layout::kCommand2);
+    Command3_ = makeButton("Command3", layout::kCommand3);
+    Command4_ = makeButton("Command4", layout::kCommand4);
+    Command5_ = makeButton("Command5", layout::kCommand5);
+    connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
+
+    lblComparison_ = MakeLabel(canvas_, "lblComparison", QStringLiteral("="),
+                               layout::kLblComparison, UiFont(kComparisonPoints, true),
+                               Qt::AlignHCenter | Qt::AlignTop);
+    lblComparison_->setWordWrap(false);
+    lblComparison_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lblMassa_ = MakeLabel(canvas_, "lblMassa", QStringLiteral("massa"), layout::kLblMassa,
+                          UiFont(kButtonPoints));
+    Fill(lblMassa_, kMassaBackground);
+    lblMassa_->hide();
+
+    selObj_ = new SelectionFrame(canvas_);
+    selObj_->setObjectName(QStringLiteral("selObj"));
+    Place(selObj_, layout::kSelObj);
+    selObj_->hide();
+}
+
+void FrmMain::BuildTimers() {
+    auto makeTimer = [this](const char* name, int intervalMs, void (FrmMain::*handler)()) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(name));
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(intervalMs);
+        connect(timer, &QTimer::timeout, this, handler);
+        timer->start();
+        return timer;
+    };
+    balanceTimer_ =
+        makeTimer("balanceTimer", layout::kBalanceIntervalMs, &FrmMain::balanceTimer_Timer);
+    MouseTimer_ = makeTimer("MouseTimer", layout::kMouseIntervalMs, &FrmMain::MouseTimer_Timer);
+    realityTimer_ =
+        makeTimer("realityTimer", layout::kRealityIntervalMs, &FrmMain::realityTimer_Timer);
+}
+
+void FrmMain::SetTimersRunning(bool running) {
+    for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+        if (running) {
+            timer->start();
+        } else {
+            timer->stop();
+        }
+    }
+}
+
+QString FrmMain::Translated(const std::string& text) const {
+    return tr(text.c_str());
+}
+
+void FrmMain::SyncFromModel() {
+    setWindowTitle(QString::fromStdString(model_.Caption));
+
+    lblComparison_->setText(QString::fromStdString(model_.lblComparison.Caption));
+    lblComparison_->move(ToPixel(model_.lblComparison.Left), ToPixel(model_.lblComparison.Top));
+    lblEquazione_->setText(QString::fromStdString(model_.lblEquazione.Caption));
+
+    const auto placeBox = [](QWidget* widget, const ControlBox& box) {
+        widget->setGeometry(ToPixel(box.Left), ToPixel(box.Top), box.Width, box.Height);
+        widget->setVisible(box.Visible);
+    };
+    placeBox(selObj_, model_.selObj);
+    lblMassa_->setVisible(model_.lblMassa.Visible);
+    dragImg_->move(ToPixel(model_.dragImg.Left), ToPixel(model_.dragImg.Top));
+    dragImg_->setVisible(model_.dragImg.Visible);
+    dragImgInt_->move(ToPixel(model_.dragImgInt.Left), ToPixel(model_.dragImgInt.Top));
+    dragImgInt_->setVisible(model_.dragImgInt.Visible);
+
+    const auto syncButton = [this](QPushButton* button, const ButtonState& state) {
+        button->setText(Translated(state.Caption));
+        button->setEnabled(state.Enabled);
+        button->setVisible(state.Visible);
+    };
+    syncButton(Command1_, model_.Command1);
+    syncButton(Command2_, model_.Command2);
+    syncButton(Command3_, model_.Command3);
+    syncButton(Command4_, model_.Command4);
+    syncButton(Command5_, model_.Command5);
+
+    canvas_->SyncFromModel();
+}
+
+void FrmMain::Form_Initialize() { model_.Form_Initialize(); }
+
+void FrmMain::Form_Load() {
+    model_.Form_Load();
+    SyncFromModel();
+}
+
+void FrmMain::balanceTimer_Timer() {
+    model_.balanceTimer_Timer();
+    SyncFromModel();
+}
+
+void FrmMain::MouseTimer_Timer() {
+    const QPointF p = pointerPosition ? pointerPosition() : QPointF();
+    model_.MouseTimer_Timer(static_cast<float>(p.x()), static_cast<float>(p.y()));
+    SyncFromModel();
+}
+
+void FrmMain::realityTimer_Timer() {
+    model_.realityTimer_Timer();
+    SyncFromModel();
+}
+
+void FrmMain::Command1_Click() {
+    model_.Command1_Click();
+    SyncFromModel();
+}
+
+void FrmMain::ResetScene(const std::function<void()>& afterRebuild) {
+    // While one reset waits for the scene to empty, further resets are dropped: the wait would
+    // otherwise find the rebuilt scene and never end.
+    if (!model_.CleanProblem()) {
+        return;
+    }
+    Form_Load();
+    if (afterRebuild) {
+        afterRebuild();
+    }
+    SyncFromModel();
+}
+
+void FrmMain::Command2_Click() { ResetScene({}); }
+
+void FrmMain::Command5_Click() { ResetScene({}); }
+
+} // namespace tarvelo

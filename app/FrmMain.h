@@ -1,0 +1,99 @@
+// The main window: the scene surface, the palette, the buttons, the labels and the three timers.
+// All state lives in the model; the widgets show it, and every handler copies the model's
+// control properties back onto them when it is done.
+#pragma once
+
+#include "balance/PiecePictures.h"
+#include "scene/Model.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace tarvelo {
+
+class PictureBox;
+class SceneCanvas;
+class SelectionFrame;
+
+class FrmMain : public QWidget {
+    Q_OBJECT
+  public:
+    // `commandLine` is what followed the program's own path on its command line.
+    explicit FrmMain(QString commandLine = {}, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    Model& model() { return model_; }
+    const Model& model() const { return model_; }
+
+    // Start-up: once when the window is made, then before it is first shown.
+    void Form_Initialize();
+    void Form_Load();
+
+    // Timer handlers; the window's timers call them, and so can a test on its own clock.
+    void balanceTimer_Timer();
+    void MouseTimer_Timer();
+    void realityTimer_Timer();
+
+    // Stops or restarts the three timers, for tests that drive the handlers themselves.
+    void SetTimersRunning(bool running);
+
+    // Where the pointer is, relative to the outer top-left corner of the scene surface. The
+    // pointer tick asks this; tests may replace it.
+    std::function<QPointF()> pointerPosition;
+
+    // Buttons.
+    void Command1_Click(); // Show / Hide solution
+    void Command2_Click(); // New
+    void Command5_Click(); // Restart
+
+    // Copies the model's control properties onto the widgets and repaints the scene if the
+    // model drew something new.
+    void SyncFromModel();
+
+    // The scene as it is shown.
+    SceneCanvas* sceneCanvas() const { return canvas_; }
+
+  private:
+    void BuildControls();
+    void BuildTimers();
+    void ResetScene(const std::function<void()>& afterRebuild);
+    QString Translated(const std::string& text) const;
+
+    Model model_;
+    QString commandLine_;
+    PiecePictures pictures_;
+
+    QLineEdit* HiddenText_ = nullptr;
+    QFrame* pictDraw_ = nullptr;
+    SceneCanvas* canvas_ = nullptr;
+    std::map<int, PictureBox*> img_;
+    PictureBox* dragImg_ = nullptr;
+    PictureBox* dragImgInt_ = nullptr;
+    QLabel* lblEquazione_ = nullptr;
+    QLabel* lblInfo_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QLabel* lblComparison_ = nullptr;
+    QLabel* lblMassa_ = nullptr;
+    SelectionFrame* selObj_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QPushButton* Command2_ = nullptr;
+    QPushButton* Command3_ = nullptr;
+    QPushButton* Command4_ = nullptr;
+    QPushButton* Command5_ = nullptr;
+    QTimer* balanceTimer_ = nullptr;
+    QTimer* MouseTimer_ = nullptr;
+    QTimer* realityTimer_ = nullptr;
+};
+
+} // namespace tarvelo

@@ -1,0 +1,45 @@
+#include "app/PictureBox.h"
+
+#include "balance/PiecePictures.h"
+#include "scene/SceneObject.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace tarvelo {
+
+PictureBox::PictureBox(PiecePictures& pictures, QColor background, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), background_(background) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::SetPictureKind(int objKind) {
+    kind_ = objKind;
+    if (const auto size = PictureSizeOfKind(objKind)) {
+        resize(size->width, size->height);
+    }
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), background_);
+    const QImage& picture = pictures_.Picture(kind_, devicePixelRatioF());
+    if (!picture.isNull()) {
+        painter.drawImage(QPoint(0, 0), picture);
+    }
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->button(), event->position());
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->buttons(), event->position());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event->button(), event->position());
+}
+
+} // namespace tarvelo

@@ -1,0 +1,28 @@
+// The pictures of the pieces and the pan, drawn from their vector sources at the resolution of
+// the screen they are shown on, pure white around every shape.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <utility>
+
+namespace tarvelo {
+
+class PiecePictures {
+  public:
+    // The picture of a kind at a device pixel ratio (2 on a display scaled to 200 %); a null
+    // image for a number that is no kind of piece. Its logical size is the piece's size.
+    const QImage& Picture(std::int32_t objKind, qreal devicePixelRatio);
+
+    // The resource holding the vector source of a kind, or an empty string.
+    static QString SourceOf(std::int32_t objKind);
+
+  private:
+    std::map<std::pair<std::int32_t, int>, QImage> cache_;
+    QImage none_;
+};
+
+} // namespace tarvelo

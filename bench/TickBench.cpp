@@ -1,0 +1,81 @@
+// One whole tick of a busy scene: the reality step (motion, deletion, contact rebuild, the copy of
+// the pans' loads) and the repaint of the scene into an image, for scenes of 10 to 1000 pieces
+// resting in stacks on the pans.
+#include "app/Layout.h"
+#include "balance/PiecePictures.h"
+#include "balance/ScenePainter.h"
+#include "scene/SceneBuilders.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+namespace tarvelo {
+namespace {
+
+// A started scene with `pieces` cubes resting in stacks on the pans, settled.
+void Prepare(SceneHarness& h, std::int32_t pieces) {
+    BuildStacksOnPans(h.model, pieces);
+    for (int i = 0; i < 5; ++i) {
+        h.model.realityTimer_Timer();
+    }
+}
+
+void BM_Tick(benchmark::State& state) {
+    SceneHarness h;
+    Prepare(h, static_cast<std::int32_t>(state.range(0)));
+    PiecePictures pictures;
+    QImage image(layout::kSceneWidth, layout::kSceneHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        h.model.realityTimer_Timer();
+        PaintScene(image, h.model.drawList, pictures);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["objects"] = h.model.objCount;
+}
+BENCHMARK(BM_Tick)->Arg(10)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// The same tick when the scene is still: the repaint is skipped, as the window does.
+void BM_StillTick(benchmark::State& state) {
+    SceneHarness h;
+    Prepare(h, static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state) {
+        const auto revision = h.model.sceneRevision;
+        h.model.realityTimer_Timer();
+        benchmark::DoNotOptimize(revision);
+    }
+}
+BENCHMARK(BM_StillTick)->Arg(10)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// The reality step alone, and the contact rebuild alone.
+void BM_RealityStep(benchmark::State& state) {
+    SceneHarness h;
+    Prepare(h, static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state) {
+        h.model.RefreshReality();
+    }
+}
+BENCHMARK(BM_RealityStep)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+void BM_ContactRebuild(benchmark::State& state) {
+    SceneHarness h;
+    Prepare(h, static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state) {
+        h.model.RefreshObjTopContact();
+    }
+}
+BENCHMARK(BM_ContactRebuild)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace tarvelo
+
+int main(int argc, char** argv) {
+    // The pictures are rendered with Qt's painter, which needs a GUI application; no window opens.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

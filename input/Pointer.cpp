@@ -1,0 +1,77 @@
+// The pointer over the scene: which piece lies under it, the selection frame, the scene drag.
+#include "app/Layout.h"
+#include "scene/Model.h"
+
+namespace tarvelo {
+
+namespace {
+
+constexpr int kLeftButton = 1;
+
+} // namespace
+
+std::int32_t Model::FindObjectByPosition(float mX, float mY) const {
+    // The last object in table order whose box, edges included, holds the point.
+    std::int32_t result = -1;
+    for (std::int32_t i = 1; i <= objCount; ++i) {
+        const SceneObject& o = obj(i);
+        const double x = mX;
+        const double y = mY;
+        if (o.objX <= x && x <= static_cast<double>(o.objX) + o.objW && o.objY <= y &&
+            y <= static_cast<double>(o.objY) + o.objH) {
+            result = i;
+        }
+    }
+    return result;
+}
+
+void Model::pictDraw_MouseMove(int Button, int /*Shift*/, float X, float Y) {
+    // Drag feedback: the frame shows where the held piece stood before the next pointer tick.
+    if (Button == kLeftButton && draggingObj && HasValidSelection()) {
+        const SceneObject& s = obj(selectedObj);
+        selObj.Left = static_cast<float>(s.objX);
+        selObj.Top = static_cast<float>(s.objY);
+        selObj.Width = s.objW;
+        selObj.Height = s.objH;
+        RefreshObjects();
+        return;
+    }
+
+    // Hover: frame the piece under the pointer; fixed objects are never picked.
+    std::int32_t i = FindObjectByPosition(X, Y);
+    if (i != -1 && obj(i).objFixed) {
+        i = -1;
+    }
+    if (i != -1) {
+        const SceneObject& s = obj(i);
+        selectedObj = i;
+        selObj.Left = static_cast<float>(s.objX);
+        selObj.Top = static_cast<float>(s.objY);
+        selObj.Width = s.objW;
+        selObj.Height = s.objH;
+        selObj.Visible = true;
+    } else {
+        selectedObj = -1;
+        selObj.Visible = false;
+    }
+}
+
+void Model::MouseTimer_Timer(float cursorX, float cursorY) {
+    pointerX = cursorX;
+    pointerY = cursorY;
+
+    // The two drag boxes stay under the pointer, shown or not.
+    dragImg.Left = static_cast<float>(layout::kPictDraw.left) + pointerX - grabX;
+    dragImg.Top = static_cast<float>(layout::kPictDraw.top) + pointerY - grabY;
+    dragImgInt.Left = pointerX - grabX - 1;
+    dragImgInt.Top = pointerY - grabY - 1;
+
+    // A held scene piece keeps its top-left corner at the pointer less the grab offset.
+    if (draggingObj && HasValidSelection()) {
+        const SceneObject& s = obj(selectedObj);
+        MoveObjects(selectedObj, (pointerX - grabX) - static_cast<double>(s.objX),
+                    (pointerY - grabY) - static_cast<double>(s.objY));
+    }
+}
+
+} // namespace tarvelo

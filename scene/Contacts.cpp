@@ -1,0 +1,111 @@
+// Contacts between objects, overlap tests and moves of whole stacks.
+#include "scene/Model.h"
+#include "scene/Numeric.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tarvelo {
+
+namespace {
+
+// A piece still rests on a support when its bottom edge is up to one pixel above the support's
+// top edge: the band of rows counted as touching starts this many rows above that edge.
+constexpr std::int64_t kContactTolerance = 3;
+
+// Positions are whole pixels, so a shift smaller than half a pixel moves nothing, however far it
+// is handed on through a stack.
+bool MovesNothing(double shiftX, double shiftY) {
+    return std::fabs(shiftX) < 0.5 && std::fabs(shiftY) < 0.5;
+}
+
+} // namespace
+
+void Model::RefreshObjTopContact() {
+    // Start from an empty matrix of the table's present size.
+    topContact.Resize(objCount);
+
+    // For every candidate support i, the lowest-numbered one first, give it each object j that
+    // touches its top edge, shares a pixel column with it and stands higher, unless j already
+    // rests on an object numbered lower than i.
+    for (std::int32_t i = 1; i <= objCount; ++i) {
+        const SceneObject& support = obj(i);
+        const std::int64_t topLimit = std::int64_t{support.objY} - kContactTolerance;
+        const std::int64_t bottomI = std::int64_t{support.objY} + support.objH;
+        const std::int64_t leftI = support.objX;
+        const std::int64_t rightI = std::int64_t{support.objX} + support.objW - 1;
+
+        for (std::int32_t j = 1; j <= objCount; ++j) {
+            if (j == i || topContact.SupportOf(j) != 0) {
+                continue;
+            }
+            const SceneObject& resting = obj(j);
+            const std::int64_t lastRowJ = std::int64_t{resting.objY} + resting.objH - 1;
+            const std::int64_t leftJ = resting.objX;
+            const std::int64_t rightJ = std::int64_t{resting.objX} + resting.objW - 1;
+
+            const bool vertical = topLimit < lastRowJ && lastRowJ < bottomI;
+            const bool horizontal = std::max(leftI, leftJ) <= std::min(rightI, rightJ);
+            const bool higher = support.objY > resting.objY;
+            if (vertical && horizontal && higher) {
+                topContact.Set(i, j);
+            }
+        }
+    }
+}
+
+std::int32_t Model::CheckOverlap(std::int32_t objIndex, double objX, double objY, double objW,
+                                 double objH) const {
+    const double ax0 = objX;
+    const double ax1 = objX + objW;
+    const double ay0 = objY;
+    const double ay1 = objY + objH;
+    // The highest-numbered object that overlaps with positive area: search from the top down.
+    for (std::int32_t i = objCount; i >= 1; --i) {
+        if (i == objIndex) {
+            continue;
+        }
+        const SceneObject& o = obj(i);
+        const double bx0 = o.objX;
+        const double bx1 = static_cast<double>(o.objX) + o.objW;
+        const double by0 = o.objY;
+        const double by1 = static_cast<double>(o.objY) + o.objH;
+        if (std::max(ax0, bx0) < std::min(ax1, bx1) && std::max(ay0, by0) < std::min(ay1, by1)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void Model::MoveObjects(std::int32_t nObj, double shiftX, double shiftY) {
+    if (nObj < 1 || nObj > objCount || MovesNothing(shiftX, shiftY)) {
+        return;
+    }
+    // The object itself, fixed or not.
+    SceneObject& o = obj(nObj);
+    o.objX = RoundToInt32(o.objX + shiftX);
+    o.objY = RoundToInt32(o.objY + shiftY);
+
+    // A level or upward move carries what rests on the object, as far as the matrix (built
+    // before any later change of the table) knows; a downward move leaves it to fall.
+    if (shiftY > 0) {
+        return;
+    }
+    for (std::int32_t i : topContact.Carried(nObj)) {
+        if (i <= objCount && !obj(i).objFixed) {
+            MoveObjects(i, shiftX, shiftY);
+        }
+    }
+}
+
+void Model::Event_Jump_Up_All() {
+    constexpr std::int32_t kJumpHeight = 300;
+    for (std::int32_t i = 1; i <= objCount; ++i) {
+        SceneObject& o = obj(i);
+        if (!o.objFixed) {
+            o.objY = RoundToInt32(static_cast<double>(o.objY) - kJumpHeight);
+        }
+    }
+}
+
+} // namespace tarvelo

@@ -1,0 +1,185 @@
+// The state of the main window and the operations on it, without any window.
+//
+// Every variable and operation keeps the name the window uses for it. The properties of the
+// controls that the operations read and write (captions, the selection frame, the drag boxes,
+// the buttons) are plain values here; the window copies them onto its widgets after each event.
+// The operations are defined in the files of their subsystems: the object table, contacts and the
+// reality step under scene/, the balance, drawing and equation line under balance/, the pointer
+// under input/ and start-up under app/.
+#pragma once
+
+#include "scene/ContactMatrix.h"
+#include "scene/SceneObject.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tarvelo {
+
+// Terms of one side of the equation, entries 1 to 3 (0 unused): the sum of the number pieces,
+// the count of X pieces, the count of Y pieces.
+using Terms = std::array<std::int32_t, 4>;
+constexpr std::size_t kConstantTerm = 1;
+constexpr std::size_t kXTerm = 2;
+constexpr std::size_t kYTerm = 3;
+
+// A picture box or shape: position in its container's pixels, size, visibility.
+struct ControlBox {
+    float Left = 0;
+    float Top = 0;
+    std::int32_t Width = 0;
+    std::int32_t Height = 0;
+    bool Visible = false;
+};
+
+struct LabelState {
+    std::string Caption;
+    float Left = 0;
+    float Top = 0;
+    std::int32_t Width = 0;
+};
+
+struct ButtonState {
+    std::string Caption;
+    bool Enabled = true;
+    bool Visible = true;
+};
+
+// The coordinate system of the scene surface's client area, in pixels.
+struct SurfaceScale {
+    std::int32_t ScaleLeft = 0;
+    std::int32_t ScaleTop = 0;
+    std::int32_t ScaleWidth = 0;
+    std::int32_t ScaleHeight = 0;
+};
+
+// One picture painted by the scene drawing: which picture, where its top-left corner goes.
+struct DrawItem {
+    std::int32_t picture = 0;
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const DrawItem&) const = default;
+};
+
+class Model {
+  public:
+    Model();
+
+    // ---- Window-level variables ----
+    std::int32_t objCount = 0;
+    std::vector<SceneObject> objects; // indices 0..objCount; element 0 never holds an object
+    std::int32_t xValue = 0;
+    std::int32_t yValue = 0;
+    ContactMatrix topContact;
+    float leftPanLoad = 0;
+    float rightPanLoad = 0;
+    Terms sideTerms{};
+    Terms leftTerms{};
+    Terms rightTerms{};
+    bool showSolution = false;
+    std::int32_t programMode = 0;
+    std::int32_t selectedObj = -1;
+    bool draggingObj = false;
+    float pointerX = 0; // pointer relative to the outer top-left corner of the scene surface
+    float pointerY = 0;
+    std::int32_t grabX = 0;
+    std::int32_t grabY = 0;
+    std::int16_t dragKind = 0;
+    std::string stProblemFile;
+
+    // ---- Properties of the controls ----
+    std::string Caption;
+    SurfaceScale pictDraw;
+    LabelState lblComparison;
+    LabelState lblEquazione;
+    ControlBox selObj;
+    ControlBox lblMassa;
+    ControlBox dragImg;    // on the window
+    ControlBox dragImgInt; // on the scene surface
+    ButtonState Command1;  // Show solution
+    ButtonState Command2;  // New
+    ButtonState Command3;  // Load
+    ButtonState Command4;  // Save
+    ButtonState Command5;  // Restart
+
+    // ---- What the scene drawing painted last ----
+    std::vector<DrawItem> drawList;
+    // Grows whenever a redraw paints something different from the one before.
+    std::uint64_t sceneRevision = 0;
+
+    // ---- Hooks to the platform ----
+    // Serves pending events (timer ticks, input) while the scene empties itself; must let time
+    // pass, or the wait never ends.
+    std::function<void()> processPendingEvents;
+    // Seconds since midnight, with their fraction, for seeding the random values of X and Y.
+    std::function<double()> secondsSinceMidnight;
+
+    // ---- Object table ----
+    SceneObject& obj(std::int32_t nObj) { return objects[static_cast<std::size_t>(nObj)]; }
+    const SceneObject& obj(std::int32_t nObj) const {
+        return objects[static_cast<std::size_t>(nObj)];
+    }
+    // Appends an object; false (and nothing added) for a kind that has no picture.
+    bool AddObject(std::int32_t objType, double startX, double StartY);
+    void RemoveBlock(std::int32_t nObj);
+    // Lets every object fall out of the scene and waits until only the two pans are left. Returns
+    // false, without waiting, when another such wait is already running further down the call
+    // stack: the caller must then drop its scene reset, or the outer wait could never end.
+    bool CleanProblem();
+    bool IsCleaning() const { return cleaning_; }
+    void RandomXYvalues();
+    // floor(r x 10) for a draw r in [0, 1).
+    static std::int32_t ValueFromDraw(double r);
+
+    // ---- Contacts, overlap and moves ----
+    void RefreshObjTopContact();
+    std::int32_t CheckOverlap(std::int32_t objIndex, double objX, double objY, double objW,
+                              double objH) const;
+    void MoveObjects(std::int32_t nObj, double shiftX, double shiftY);
+    void Event_Jump_Up_All();
+
+    // ---- Reality step ----
+    void RefreshReality();
+    void realityTimer_Timer();
+
+    // ---- Balance ----
+    float GetTotalMass(std::int32_t nObj);
+    void UpdateBalance();
+    void balanceTimer_Timer() { UpdateBalance(); }
+    // Where the pans stand apart when at rest for a load difference d (left minus right).
+    std::int32_t BalanceTarget(float d) const;
+
+    // ---- Presentation ----
+    void RefreshObjects();
+    // The picture an object is drawn with, or -1 for none.
+    std::int32_t PictureIndexFor(const SceneObject& o) const;
+    void UpdateEquazione();
+    static std::string SideText(const Terms& t);
+    void UpdateProgramMode();
+    void Command1_Click();
+
+    // ---- Pointer ----
+    std::int32_t FindObjectByPosition(float mX, float mY) const;
+    void pictDraw_MouseMove(int Button, int Shift, float X, float Y);
+    // The pointer tick, given where the pointer is relative to the outer top-left corner of the
+    // scene surface.
+    void MouseTimer_Timer(float cursorX, float cursorY);
+    bool HasValidSelection() const { return selectedObj >= 1 && selectedObj <= objCount; }
+
+    // ---- Start-up ----
+    void Form_Initialize();
+    // Rebuilds the scene: two empty pans on the level line, new X and Y, "=" between the pans.
+    void Form_Load();
+    // The level line of the pans: 0.7 of the scene's height from its top.
+    std::int32_t LevelLine() const;
+
+  private:
+    void MarkPictureChanged();
+    bool cleaning_ = false;
+    std::vector<DrawItem> nextDrawList_;
+};
+
+} // namespace tarvelo

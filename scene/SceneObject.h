@@ -1,0 +1,50 @@
+// One object of the scene and the kinds of pieces.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace tarvelo {
+
+// An object of the scene: its box in scene pixels, its kind and mass, and its motion state.
+struct SceneObject {
+    std::int32_t objX = 0;    // left edge
+    std::int32_t objY = 0;    // top edge; y grows downward
+    std::int32_t objKind = 0; // kind number, also the index of its picture
+    std::int32_t objW = 0;
+    std::int32_t objH = 0;
+    float objMass = 0;
+    float objLoad = 0; // mass of the object and of everything resting on it, as last weighed
+    float objVX = 0;   // speeds in pixels per reality step
+    float objVY = 0;
+    float objAX = 0; // accelerations to apply in the next reality step
+    float objAY = 0;
+    bool objFixed = false; // the pans: never simulated, carried, picked or saved
+};
+
+// Kind numbers. 1 to 9 are the number cubes bearing that digit.
+namespace kind {
+constexpr std::int32_t kPan = 0;
+constexpr std::int32_t kFirstDigit = 1;
+constexpr std::int32_t kLastDigit = 9;
+constexpr std::int32_t kZero = 10; // the cube bearing 0
+constexpr std::int32_t kX = 11;
+constexpr std::int32_t kY = 12;
+constexpr std::int32_t kSmiley = 21;
+} // namespace kind
+
+struct PictureSize {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+};
+
+constexpr PictureSize kPanSize{415, 11};
+constexpr PictureSize kCubeSize{45, 40};
+constexpr PictureSize kSmileySize{36, 35};
+
+// The size of the picture of a kind, or nothing for a number that is no kind of piece.
+std::optional<PictureSize> PictureSizeOfKind(std::int32_t objKind);
+
+inline bool HasPicture(std::int32_t objKind) { return PictureSizeOfKind(objKind).has_value(); }
+
+} // namespace tarvelo

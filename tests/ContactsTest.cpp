@@ -1,0 +1,162 @@
+#include "scene/Model.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+// A bare table: a pan at (100, 200) as object 1, then whatever a test adds.
+class ContactsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        m.AddObject(kind::kPan, kPanX, kPanY);
+    }
+    std::int32_t Add(std::int32_t k, std::int32_t x, std::int32_t y) {
+        m.AddObject(k, x, y);
+        return m.objCount;
+    }
+    static constexpr std::int32_t kPanX = 100;
+    static constexpr std::int32_t kPanY = 200;
+    Model m;
+};
+
+TEST_F(ContactsTest, ABlockRestsOnAPanUpToOnePixelAboveIt) {
+    const struct {
+        std::int32_t gap; // pixels between the block's bottom edge and the pan's top edge
+        bool rests;
+    } cases[] = {{0, true}, {1, true}, {2, false}, {-11, true}, {-12, false}};
+    for (const auto& c : cases) {
+        Model fresh;
+        fresh.AddObject(kind::kPan, kPanX, kPanY);
+        fresh.AddObject(5, kPanX + 100, kPanY - kCubeSize.height - c.gap);
+        fresh.RefreshObjTopContact();
+        EXPECT_EQ(fresh.topContact(1, 2), c.rests) << "gap " << c.gap;
+        EXPECT_FALSE(fresh.topContact(2, 1));
+    }
+}
+
+TEST_F(ContactsTest, OneSharedPixelColumnIsEnough) {
+    const std::int32_t y = kPanY - kCubeSize.height;
+    const std::int32_t touching = Add(5, kPanX - kCubeSize.width + 1, y); // shares column 100
+    const std::int32_t beside = Add(5, kPanX - kCubeSize.width - 1, y);    // no common column
+    const std::int32_t rightEdge = Add(5, kPanX + kPanSize.width - 1, y);  // shares column 514
+    m.RefreshObjTopContact();
+    EXPECT_TRUE(m.topContact(1, touching));
+    EXPECT_FALSE(m.topContact(1, beside));
+    EXPECT_TRUE(m.topContact(1, rightEdge));
+}
+
+TEST_F(ContactsTest, BlocksWithTheSameTopEdgeNeverRestOnEachOther) {
+    const std::int32_t a = Add(5, 300, 100);
+    const std::int32_t b = Add(6, 320, 100);
+    m.RefreshObjTopContact();
+    EXPECT_FALSE(m.topContact(a, b));
+    EXPECT_FALSE(m.topContact(b, a));
+}
+
+TEST_F(ContactsTest, ABlockOnTwoSupportsRestsOnTheLowerNumberedOneOnly) {
+    const std::int32_t y = kPanY - kCubeSize.height;
+    const std::int32_t left = Add(1, 200, y);
+    const std::int32_t right = Add(2, 250, y);
+    const std::int32_t top = Add(3, 225, y - kCubeSize.height);
+    m.RefreshObjTopContact();
+    EXPECT_TRUE(m.topContact(left, top));
+    EXPECT_FALSE(m.topContact(right, top));
+    EXPECT_EQ(m.topContact.SupportOf(top), left);
+
+    // Raising the other support does not lift it; raising its own does.
+    m.MoveObjects(right, 0, -3);
+    EXPECT_EQ(m.obj(top).objY, y - kCubeSize.height);
+    m.MoveObjects(left, 0, -3);
+    EXPECT_EQ(m.obj(top).objY, y - kCubeSize.height - 3);
+}
+
+TEST_F(ContactsTest, CheckOverlapFindsTheHighestNumberedOverlapWithPositiveArea) {
+    const std::int32_t a = Add(1, 300, 50);  // object 2
+    const std::int32_t b = Add(2, 400, 50);  // object 3
+    const std::int32_t c = Add(3, 310, 60);  // object 4, overlaps object 2
+    (void)b;
+    // Touching along an edge or a corner is no overlap.
+    EXPECT_EQ(m.CheckOverlap(-1, 255, 50, 45, 40), -1);
+    EXPECT_EQ(m.CheckOverlap(-1, 300, 10, 45, 40), -1);
+    EXPECT_EQ(m.CheckOverlap(-1, 255, 10, 45, 40), -1);
+    // Half a pixel is enough.
+    EXPECT_EQ(m.CheckOverlap(-1, 300, 10.5, 45, 40), a);
+    // Both a and c overlap: the later one wins; the object asked about is never returned.
+    EXPECT_EQ(m.CheckOverlap(-1, 305, 55, 45, 40), c);
+    EXPECT_EQ(m.CheckOverlap(c, 305, 55, 45, 40), a);
+    // The pan counts like anything else.
+    EXPECT_EQ(m.CheckOverlap(-1, kPanX, kPanY + 5, 10, 10), 1);
+}
+
+TEST_F(ContactsTest, MovingAPanUpCarriesTheStackAndMovingItDownLeavesIt) {
+    std::int32_t y = kPanY;
+    std::int32_t stack[3];
+    for (std::int32_t& piece : stack) {
+        y -= kCubeSize.height;
+        piece = Add(4, 150, y);
+    }
+    const std::int32_t free = Add(4, 400, 0);
+    m.RefreshObjTopContact();
+
+    m.MoveObjects(1, 0, -1);
+    EXPECT_EQ(m.obj(1).objY, kPanY - 1);
+    for (int level = 0; level < 3; ++level) {
+        EXPECT_EQ(m.obj(stack[level]).objY, kPanY - (level + 1) * kCubeSize.height - 1);
+    }
+    EXPECT_EQ(m.obj(free).objY, 0);
+
+    m.MoveObjects(1, 0, 1);
+    EXPECT_EQ(m.obj(1).objY, kPanY);
+    EXPECT_EQ(m.obj(stack[0]).objY, kPanY - kCubeSize.height - 1);
+
+    // A sideways move also carries; fractional shifts round half to even at each object.
+    m.MoveObjects(stack[1], 2.5, 0);
+    EXPECT_EQ(m.obj(stack[1]).objX, 152);
+    EXPECT_EQ(m.obj(stack[2]).objX, 152);
+    EXPECT_EQ(m.obj(stack[0]).objX, 150);
+}
+
+TEST_F(ContactsTest, ANewObjectBeyondTheMatrixCarriesNothingAndIsCarriedByNothing) {
+    const std::int32_t below = Add(5, 150, kPanY - kCubeSize.height);
+    m.RefreshObjTopContact();
+    const std::int32_t added = Add(6, 150, kPanY - 2 * kCubeSize.height);
+    ASSERT_GT(added, m.topContact.UpperBound());
+
+    m.MoveObjects(added, 0, -5);
+    EXPECT_EQ(m.obj(added).objY, kPanY - 2 * kCubeSize.height - 5);
+    m.MoveObjects(below, 0, -5);
+    EXPECT_EQ(m.obj(added).objY, kPanY - 2 * kCubeSize.height - 5);
+    EXPECT_FALSE(m.topContact(below, added));
+}
+
+TEST_F(ContactsTest, JumpUpLiftsEveryFreePieceButNotThePans) {
+    const std::int32_t piece = Add(7, 150, 100);
+    m.obj(piece).objVY = 2.5;
+    m.Event_Jump_Up_All();
+    EXPECT_EQ(m.obj(1).objY, kPanY);
+    EXPECT_EQ(m.obj(piece).objY, -200);
+    EXPECT_EQ(m.obj(piece).objVY, 2.5f);
+}
+
+TEST_F(ContactsTest, TheMatrixNeverHoldsACycleOrTwoSupportsForOnePiece) {
+    // A heap of overlapping pieces in every which way.
+    for (int i = 0; i < 60; ++i) {
+        Add(1 + i % 12, 100 + (i * 37) % 300, 40 + (i * 53) % 150);
+    }
+    m.RefreshObjTopContact();
+    for (std::int32_t b = 1; b <= m.objCount; ++b) {
+        int supports = 0;
+        for (std::int32_t a = 1; a <= m.objCount; ++a) {
+            if (m.topContact(a, b)) {
+                ++supports;
+                EXPECT_GT(m.obj(a).objY, m.obj(b).objY);
+            }
+        }
+        EXPECT_LE(supports, 1);
+        EXPECT_FALSE(m.topContact(b, b));
+    }
+}
+
+} // namespace
+} // namespace tarvelo

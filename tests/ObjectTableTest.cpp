@@ -1,0 +1,167 @@
+#include "scene/SceneBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace tarvelo {
+namespace {
+
+TEST(ObjectTableTest, AddObjectRoundsItsPlaceAndTakesSizeAndMassFromItsKind) {
+    Model m;
+    m.xValue = 7;
+    m.yValue = 0;
+    const struct {
+        std::int32_t kind;
+        float mass;
+        bool fixed;
+        PictureSize size;
+    } cases[] = {
+        {kind::kPan, 0, true, kPanSize}, {1, 1, false, kCubeSize},  {9, 9, false, kCubeSize},
+        {kind::kZero, 0, false, kCubeSize}, {kind::kX, 7, false, kCubeSize},
+        {kind::kY, 0, false, kCubeSize},  {kind::kSmiley, 1, false, kSmileySize},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(m.AddObject(c.kind, 200.5, 10.5));
+        const SceneObject& o = m.obj(m.objCount);
+        EXPECT_EQ(o.objX, 200);
+        EXPECT_EQ(o.objY, 10);
+        EXPECT_EQ(o.objKind, c.kind);
+        EXPECT_EQ(o.objMass, c.mass) << c.kind;
+        EXPECT_EQ(o.objFixed, c.fixed) << c.kind;
+        EXPECT_EQ(o.objW, c.size.width);
+        EXPECT_EQ(o.objH, c.size.height);
+        EXPECT_EQ(o.objVY, 0);
+        EXPECT_EQ(o.objLoad, 0);
+    }
+    EXPECT_EQ(m.objCount, 7);
+    EXPECT_EQ(m.objects.size(), 8u);
+}
+
+TEST(ObjectTableTest, KindsWithoutPictureAreRefused) {
+    Model m;
+    for (std::int32_t k : {-1, 13, 20, 22, 1000}) {
+        EXPECT_FALSE(m.AddObject(k, 0, 0)) << k;
+    }
+    EXPECT_EQ(m.objCount, 0);
+}
+
+TEST(ObjectTableTest, AnObjectLaterAddedShowsInTheNextDrawing) {
+    Model m;
+    const auto before = m.sceneRevision;
+    m.AddObject(5, 10, 20);
+    EXPECT_GT(m.sceneRevision, before);
+    ASSERT_EQ(m.drawList.size(), 1u);
+    EXPECT_EQ(m.drawList[0], (DrawItem{5, 10, 20}));
+}
+
+TEST(ObjectTableTest, RemoveBlockMovesTheLastRecordIntoTheFreedPlace) {
+    Model m;
+    for (int i = 1; i <= 5; ++i) {
+        m.AddObject(i, i * 10, 0);
+    }
+    m.RemoveBlock(3);
+    ASSERT_EQ(m.objCount, 4);
+    EXPECT_EQ(m.obj(3).objKind, 5);
+    EXPECT_EQ(m.obj(3).objX, 50);
+    EXPECT_EQ(m.obj(4).objKind, 4);
+
+    m.RemoveBlock(4); // the last one: nothing else moves
+    ASSERT_EQ(m.objCount, 3);
+    EXPECT_EQ(m.obj(1).objKind, 1);
+    EXPECT_EQ(m.obj(2).objKind, 2);
+    EXPECT_EQ(m.obj(3).objKind, 5);
+    EXPECT_EQ(m.objects.size(), 4u);
+
+    m.RemoveBlock(0);
+    m.RemoveBlock(4);
+    EXPECT_EQ(m.objCount, 3);
+}
+
+TEST(ObjectTableTest, RandomValuesOfXAndYLieInZeroToNine) {
+    EXPECT_EQ(Model::ValueFromDraw(0.0), 0);
+    EXPECT_EQ(Model::ValueFromDraw(std::nextafter(1.0, 0.0)), 9);
+    EXPECT_EQ(Model::ValueFromDraw(0.55), 5);
+
+    Model m;
+    std::set<std::int32_t> seen;
+    for (int second = 0; second < 500; ++second) {
+        m.secondsSinceMidnight = [second] { return second + 0.25; };
+        m.RandomXYvalues();
+        EXPECT_GE(m.xValue, 0);
+        EXPECT_LE(m.xValue, 9);
+        EXPECT_GE(m.yValue, 0);
+        EXPECT_LE(m.yValue, 9);
+        seen.insert(m.xValue);
+    }
+    EXPECT_EQ(seen.size(), 10u); // every value turns up
+
+    // The same moment of the day gives the same values.
+    m.secondsSinceMidnight = [] { return 3600.5; };
+    m.RandomXYvalues();
+    const auto x = m.xValue;
+    const auto y = m.yValue;
+    m.RandomXYvalues();
+    EXPECT_EQ(m.xValue, x);
+    EXPECT_EQ(m.yValue, y);
+}
+
+TEST(ObjectTableTest, CleanProblemWithOnlyThePansReturnsAtOnceWithThemLoose) {
+    SceneHarness h;
+    const auto before = h.clock.NowMs();
+    EXPECT_TRUE(h.model.CleanProblem());
+    EXPECT_EQ(h.clock.NowMs(), before);
+    EXPECT_FALSE(h.model.obj(1).objFixed);
+    EXPECT_FALSE(h.model.obj(2).objFixed);
+}
+
+TEST(ObjectTableTest, CleanProblemLetsEverythingFallOutOfTheScene) {
+    SceneHarness h;
+    BuildStacksOnPans(h.model, 40);
+    h.RunMs(500);
+    ASSERT_EQ(h.model.objCount, 42);
+
+    ASSERT_TRUE(h.model.CleanProblem());
+    EXPECT_EQ(h.model.objCount, 2);
+    EXPECT_GT(h.model.obj(1).objY, h.model.LevelLine()); // the pans fell too
+    EXPECT_FALSE(h.model.IsCleaning());
+}
+
+// A second reset arriving while the first one waits must not break the table or the wait: it is
+// dropped, and the first one rebuilds the scene as usual.
+TEST(ObjectTableTest, AResetDuringTheWaitIsDropped) {
+    SceneHarness h;
+    BuildStacksOnPans(h.model, 20);
+    h.RunMs(200);
+
+    bool nestedTried = false;
+    bool nestedRan = true;
+    h.model.processPendingEvents = [&] {
+        if (!nestedTried) {
+            nestedTried = true;
+            nestedRan = h.model.CleanProblem();
+            if (nestedRan) {
+                h.model.Form_Load();
+            }
+        }
+        h.clock.RunNextTick();
+    };
+    ASSERT_TRUE(h.model.CleanProblem());
+    h.model.Form_Load();
+
+    EXPECT_TRUE(nestedTried);
+    EXPECT_FALSE(nestedRan);
+    ASSERT_EQ(h.model.objCount, 2);
+    EXPECT_EQ(h.model.objects.size(), 3u);
+    for (std::int32_t pan : {1, 2}) {
+        EXPECT_TRUE(h.model.obj(pan).objFixed);
+        EXPECT_EQ(h.model.obj(pan).objY, 292);
+    }
+    // The scene is usable again: the next reset works.
+    WaitOnClock(h.clock, h.model);
+    EXPECT_TRUE(h.model.CleanProblem());
+}
+
+} // namespace
+} // namespace tarvelo

@@ -1,0 +1,149 @@
+#include "scene/SceneBuilders.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tarvelo {
+namespace {
+
+// The started scene: pans at x 30 and 504 on the level line 292; the gap between them lies at
+// x 445 to 503, where nothing stops a falling piece.
+constexpr std::int32_t kGapX = 452;
+constexpr std::int32_t kAboveLeftPan = 100;
+
+class RealityStepTest : public ::testing::Test {
+  protected:
+    SceneHarness h;
+    Model& m = h.model;
+    // Steps of the falling simulation alone, without the balance moving the pans.
+    void Steps(int n) {
+        for (int i = 0; i < n; ++i) {
+            m.realityTimer_Timer();
+        }
+    }
+};
+
+TEST_F(RealityStepTest, AFreePieceSpeedsUpByHalfAPixelPerStep) {
+    m.AddObject(5, kGapX, 0);
+    std::vector<float> speeds;
+    for (int i = 0; i < 6; ++i) {
+        Steps(1);
+        speeds.push_back(m.obj(3).objVY);
+    }
+    EXPECT_EQ(speeds, (std::vector<float>{0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 3.0f}));
+    // Positions round halves to even: 0.5 -> 0, then 1, 2.5 -> 2, 4, 6.5 -> 6, 9.
+    EXPECT_EQ(m.obj(3).objY, 9);
+}
+
+TEST_F(RealityStepTest, APieceIsDeletedOnlyOnceItsTopEdgeIsBelowTheScene) {
+    // Held pieces do not move, which pins them at the heights under test.
+    const std::int32_t bottom = m.pictDraw.ScaleTop + m.pictDraw.ScaleHeight;
+    for (const auto& [y, deleted] : {std::pair{bottom, false}, std::pair{bottom + 1, true}}) {
+        SceneHarness fresh;
+        fresh.model.AddObject(5, kGapX, y);
+        fresh.model.selectedObj = 3;
+        fresh.model.draggingObj = true;
+        fresh.model.realityTimer_Timer();
+        EXPECT_EQ(fresh.model.objCount, deleted ? 2 : 3) << "top edge at " << y;
+    }
+}
+
+TEST_F(RealityStepTest, AFallingPieceLeavesTheSceneAndIsDeleted) {
+    m.AddObject(kind::kSmiley, kGapX, 0);
+    int steps = 0;
+    while (m.objCount == 3 && steps < 1000) {
+        Steps(1);
+        ++steps;
+    }
+    EXPECT_EQ(m.objCount, 2);
+    EXPECT_LT(steps, 60); // about sqrt(2 x 418 / 0.5) steps
+}
+
+TEST_F(RealityStepTest, APieceDroppedOnAPanRestsOnItsTopEdgeWithNoSpeed) {
+    for (std::int32_t k : {5, kind::kSmiley}) {
+        SceneHarness fresh;
+        Model& s = fresh.model;
+        s.AddObject(k, kAboveLeftPan, 0);
+        for (int i = 0; i < 200; ++i) {
+            s.realityTimer_Timer();
+        }
+        const SceneObject& piece = s.obj(3);
+        EXPECT_EQ(piece.objY + piece.objH, s.obj(1).objY) << k;
+        for (int i = 0; i < 5; ++i) {
+            s.realityTimer_Timer();
+            EXPECT_EQ(s.obj(3).objVY, 0) << k;
+            EXPECT_EQ(s.obj(3).objY + s.obj(3).objH, s.obj(1).objY) << k;
+        }
+        EXPECT_TRUE(s.topContact(1, 3));
+    }
+}
+
+TEST_F(RealityStepTest, PiecesStackOnEachOther) {
+    m.AddObject(5, kAboveLeftPan, 100);
+    m.AddObject(7, kAboveLeftPan + 10, 0);
+    Steps(300);
+    EXPECT_EQ(m.obj(3).objY, 292 - 40);
+    EXPECT_EQ(m.obj(4).objY, 292 - 80);
+    EXPECT_TRUE(m.topContact(1, 3));
+    EXPECT_TRUE(m.topContact(3, 4));
+}
+
+TEST_F(RealityStepTest, AHeldPieceDoesNotMoveAndKeepsItsSpeed) {
+    m.AddObject(5, kGapX, 0);
+    Steps(4);
+    const SceneObject before = m.obj(3);
+    // Held under a still pointer, which keeps it selected at every step.
+    m.pointerX = static_cast<float>(before.objX + 10);
+    m.pointerY = static_cast<float>(before.objY + 10);
+    m.selectedObj = 3;
+    m.draggingObj = true;
+    Steps(10);
+    EXPECT_EQ(m.obj(3).objY, before.objY);
+    EXPECT_EQ(m.obj(3).objVY, before.objVY);
+    m.draggingObj = false;
+    Steps(1);
+    EXPECT_EQ(m.obj(3).objVY, before.objVY + 0.5f);
+}
+
+TEST_F(RealityStepTest, OnlyTheHighestNumberedOverlapBlocksAndOnlyWhenItLiesLower) {
+    // A piece overlapping a lower piece does not fall while the overlap lasts.
+    m.AddObject(1, kGapX, 100);
+    m.AddObject(2, kGapX, 120); // object 4 overlaps object 3 and lies lower
+    m.obj(4).objFixed = true;   // keep it in place for the test
+    Steps(5);
+    EXPECT_EQ(m.obj(3).objY, 100);
+    EXPECT_EQ(m.obj(3).objVY, 0);
+
+    // A piece overlapping only a higher piece falls through it.
+    SceneHarness other;
+    Model& o = other.model;
+    o.AddObject(1, kGapX, 120);
+    o.AddObject(2, kGapX, 100); // object 4 lies higher than object 3
+    o.obj(4).objFixed = true;
+    for (int i = 0; i < 5; ++i) {
+        o.realityTimer_Timer();
+    }
+    EXPECT_GT(o.obj(3).objY, 120);
+}
+
+TEST_F(RealityStepTest, WithOnlyThePansNothingMovesOrIsDeleted) {
+    const SceneObject left = m.obj(1);
+    const SceneObject right = m.obj(2);
+    Steps(100);
+    EXPECT_EQ(m.objCount, 2);
+    EXPECT_EQ(m.obj(1).objY, left.objY);
+    EXPECT_EQ(m.obj(2).objY, right.objY);
+}
+
+TEST_F(RealityStepTest, ANewPieceIsWeighedOnlyAfterTheStepsThatFollowIt) {
+    // The copies that the balance acts on are taken after every step.
+    m.AddObject(5, kAboveLeftPan, 200);
+    h.RunMs(1000);
+    EXPECT_EQ(m.obj(1).objLoad, 5);
+    EXPECT_EQ(m.leftPanLoad, 5);
+    EXPECT_EQ(m.rightPanLoad, 0);
+}
+
+} // namespace
+} // namespace tarvelo
