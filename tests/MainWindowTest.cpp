@@ -1,4 +1,204 @@
+// The main window as the user sees it, offscreen: the layout, the start-up figures, the scene as
+// painted, and New.
+#include "app/FrmMain.h"
+#include "app/SceneCanvas.h"
+#include "balance/PiecePictures.h"
+#include "balance/ScenePainter.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
-class MainWindowTest : public QObject { Q_OBJECT };
+#include <QTimer>
+
+using tarvelo::FrmMain;
+
+namespace {
+
+// A started window, as the program starts it, with its timers stopped so that a test decides
+// when time passes.
+struct StartedWindow {
+    StartedWindow() {
+        window.SetTimersRunning(false);
+        window.Form_Initialize();
+        window.Form_Load();
+        window.show();
+        window.realityTimer_Timer(); // draws the pans where start-up put them
+    }
+    template <typename T> T* child(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    QImage Scene() { return window.sceneCanvas()->grab().toImage(); }
+    FrmMain window;
+};
+
+QRgb Rgb(QRgb pixel) { return pixel & 0xFFFFFF; }
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void layout_data();
+    void layout();
+    void startUpFigures();
+    void scenePaintsThePansOnTheLevelLine();
+    void overlappingPiecesCombineByAnd();
+    void newLetsEverythingFallOutAndRebuilds();
+    void aSecondNewDuringTheWaitIsDropped();
+};
+
+void MainWindowTest::layout_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<bool>("visible");
+    QTest::newRow("pictDraw") << "pictDraw" << QRect(4, 60, 953, 421) << true;
+    QTest::newRow("scene client") << "pictDrawClient" << QRect(2, 2, 949, 417) << true;
+    QTest::newRow("lblEquazione") << "lblEquazione" << QRect(2, 506, 955, 35) << true;
+    QTest::newRow("lblInfo") << "lblInfo" << QRect(936, 42, 19, 17) << true;
+    QTest::newRow("Label1") << "Label1" << QRect(832, 14, 123, 47) << true;
+    QTest::newRow("Label2") << "Label2" << QRect(0, 484, 323, 27) << true;
+    QTest::newRow("Label3") << "Label3" << QRect(692, 484, 263, 27) << true;
+    QTest::newRow("Command1") << "Command1" << QRect(798, 380, 151, 37) << true;
+    QTest::newRow("Command2") << "Command2" << QRect(4, 378, 81, 37) << true;
+    QTest::newRow("Command3") << "Command3" << QRect(96, 378, 75, 37) << true;
+    QTest::newRow("Command4") << "Command4" << QRect(176, 378, 75, 37) << true;
+    QTest::newRow("Command5") << "Command5" << QRect(4, 378, 87, 37) << false;
+    QTest::newRow("HiddenText") << "HiddenText" << QRect(674, 14, 109, 21) << false;
+    QTest::newRow("dragImg") << "dragImg" << QRect(50, 12, 35, 41) << false;
+    QTest::newRow("dragImgInt") << "dragImgInt" << QRect(66, 24, 35, 41) << false;
+    QTest::newRow("lblMassa") << "lblMassa" << QRect(664, 30, 85, 41) << false;
+    QTest::newRow("selObj") << "selObj" << QRect(586, 52, 43, 47) << false;
+    // The palette reads smiley, 0, 1 to 9, X, Y; each box is the size of its picture.
+    QTest::newRow("img21") << "img21" << QRect(8, 10, 36, 35) << true;
+    QTest::newRow("img10") << "img10" << QRect(94, 10, 45, 40) << true;
+    const int digitLefts[] = {148, 202, 262, 320, 384, 444, 504, 560, 622};
+    for (int k = 1; k <= 9; ++k) {
+        const QByteArray name = "img" + QByteArray::number(k);
+        QTest::newRow(name.constData()) << QString::fromLatin1(name)
+                                        << QRect(digitLefts[k - 1], 10, 45, 40) << true;
+    }
+    QTest::newRow("img11") << "img11" << QRect(718, 10, 45, 40) << true;
+    QTest::newRow("img12") << "img12" << QRect(776, 10, 45, 40) << true;
+    QTest::newRow("img0") << "img0" << QRect(940, 10, 415, 11) << false;
+}
+
+void MainWindowTest::layout() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(bool, visible);
+    StartedWindow w;
+    auto* widget = w.window.findChild<QWidget*>(name);
+    QVERIFY2(widget, qPrintable(name));
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->isVisible(), visible);
+}
+
+void MainWindowTest::startUpFigures() {
+    StartedWindow w;
+    QCOMPARE(w.window.size(), QSize(960, 546));
+    QCOMPARE(w.window.minimumSize(), w.window.maximumSize());
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo"));
+    auto* sign = w.child<QLabel>("lblComparison");
+    QCOMPARE(sign->text(), QStringLiteral("="));
+    QCOMPARE(sign->pos(), QPoint(449, 292));
+    QCOMPARE(sign->size(), QSize(51, 41));
+    QCOMPARE(w.child<QLabel>("lblEquazione")->text(), QStringLiteral("0 = 0"));
+    QCOMPARE(w.child<QPushButton>("Command1")->text(), QStringLiteral("Show solution"));
+    QCOMPARE(w.child<QPushButton>("Command2")->text(), QStringLiteral("New"));
+    QCOMPARE(w.child<QPushButton>("Command3")->text(), QStringLiteral("Load"));
+    QCOMPARE(w.child<QPushButton>("Command4")->text(), QStringLiteral("Save"));
+    QVERIFY(!w.child<QPushButton>("Command5")->isEnabled());
+    QCOMPARE(w.child<QLabel>("lblInfo")->toolTip(), QStringLiteral("Program info"));
+
+    const auto& m = w.window.model();
+    QCOMPARE(m.obj(1).objX, 30);
+    QCOMPARE(m.obj(2).objX, 504);
+    QCOMPARE(m.obj(1).objY, 292);
+    for (auto* timer : w.window.findChildren<QTimer*>()) {
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    }
+    QCOMPARE(w.child<QTimer>("realityTimer")->interval(), 10);
+    QCOMPARE(w.child<QTimer>("MouseTimer")->interval(), 10);
+    QCOMPARE(w.child<QTimer>("balanceTimer")->interval(), 50);
+}
+
+void MainWindowTest::scenePaintsThePansOnTheLevelLine() {
+    StartedWindow w;
+    const QImage scene = w.Scene();
+    QCOMPARE(scene.size(), QSize(949, 417));
+    // Each pan: rows 0 to 6 black, rows 7 to 10 blue (ANDed with the light yellow scene).
+    const QRgb blue = Rgb(0x0000FFu & tarvelo::kSceneBackground);
+    for (int left : {30, 504}) {
+        for (int x : {left + 10, left + 200, left + 400}) {
+            QCOMPARE(Rgb(scene.pixel(x, 292)), 0x000000u);
+            QCOMPARE(Rgb(scene.pixel(x, 298)), 0x000000u);
+            QCOMPARE(Rgb(scene.pixel(x, 299)), blue);
+            QCOMPARE(Rgb(scene.pixel(x, 302)), blue);
+            QCOMPARE(Rgb(scene.pixel(x, 291)), Rgb(tarvelo::kSceneBackground));
+            QCOMPARE(Rgb(scene.pixel(x, 303)), Rgb(tarvelo::kSceneBackground));
+        }
+    }
+    // Between the pans and above them, the empty scene.
+    QCOMPARE(Rgb(scene.pixel(474, 297)), Rgb(tarvelo::kSceneBackground));
+    QCOMPARE(Rgb(scene.pixel(200, 100)), Rgb(tarvelo::kSceneBackground));
+}
+
+void MainWindowTest::overlappingPiecesCombineByAnd() {
+    StartedWindow w;
+    auto& m = w.window.model();
+    // A smiley lying over the right part of the cube bearing 5, where the cube shows plain face.
+    m.AddObject(5, 100, 100);
+    m.AddObject(tarvelo::kind::kSmiley, 130, 100);
+    w.window.SyncFromModel();
+    const QImage scene = w.Scene();
+
+    tarvelo::PiecePictures pictures;
+    const QRgb cube = pictures.Picture(5, 1.0).pixel(36, 17);
+    const QRgb smiley = pictures.Picture(tarvelo::kind::kSmiley, 1.0).pixel(6, 17);
+    const QRgb combined = Rgb(cube & smiley & tarvelo::kSceneBackground);
+    QVERIFY(combined != Rgb(cube) && combined != Rgb(smiley)); // both show through
+    QCOMPARE(Rgb(scene.pixel(136, 117)), combined);
+    // Where only one picture lies, it combines with the background alone.
+    QCOMPARE(Rgb(scene.pixel(105, 130)), Rgb(pictures.Picture(5, 1.0).pixel(5, 30) &
+                                              tarvelo::kSceneBackground));
+}
+
+void MainWindowTest::newLetsEverythingFallOutAndRebuilds() {
+    StartedWindow w;
+    auto& m = w.window.model();
+    for (int i = 0; i < 6; ++i) {
+        m.AddObject(1 + i, 60 + 70 * i, 200);
+    }
+    w.window.SetTimersRunning(true);
+    QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(m.objCount, 2);
+    QVERIFY(m.obj(1).objFixed && m.obj(2).objFixed);
+    QCOMPARE(m.obj(1).objY, 292);
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo"));
+}
+
+void MainWindowTest::aSecondNewDuringTheWaitIsDropped() {
+    StartedWindow w;
+    auto& m = w.window.model();
+    for (int i = 0; i < 6; ++i) {
+        m.AddObject(1 + i, 60 + 70 * i, 200);
+    }
+    w.window.SetTimersRunning(true);
+    bool clickedDuringWait = false;
+    QTimer::singleShot(30, &w.window, [&] {
+        clickedDuringWait = m.IsCleaning();
+        QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
+    });
+    QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
+    QVERIFY(clickedDuringWait);
+    QCOMPARE(m.objCount, 2);
+    QVERIFY(m.obj(1).objFixed && m.obj(2).objFixed);
+    QCOMPARE(m.obj(1).objY, 292);
+    // The scene goes on working: a piece dropped now lands on a pan.
+    m.AddObject(5, 100, 150);
+    QTRY_COMPARE_WITH_TIMEOUT(m.obj(3).objY + 40, m.obj(1).objY, 5000);
+}
+
 QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"
