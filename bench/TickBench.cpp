@@ -48,6 +48,19 @@ void BM_StillTick(benchmark::State& state) {
 }
 BENCHMARK(BM_StillTick)->Arg(10)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
+// The repaint alone.
+void BM_Paint(benchmark::State& state) {
+    SceneHarness h;
+    Prepare(h, static_cast<std::int32_t>(state.range(0)));
+    PiecePictures pictures;
+    QImage image(layout::kSceneWidth, layout::kSceneHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        PaintScene(image, h.model.drawList, pictures);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+BENCHMARK(BM_Paint)->Arg(10)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
 // The reality step alone, and the contact rebuild alone.
 void BM_RealityStep(benchmark::State& state) {
     SceneHarness h;

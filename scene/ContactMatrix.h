@@ -28,9 +28,9 @@ class ContactMatrix {
         return InBounds(resting) ? supportOf_[static_cast<std::size_t>(resting)] : kNone;
     }
 
-    // Sets topContact(support, resting). A column holds at most one true entry, and entries must
-    // be set with `support` ascending, so that each list of carried objects stays in table order
-    // as long as `resting` also ascends for one support.
+    // Sets topContact(support, resting); a column that already holds an entry is left as it is.
+    // Setting the entries with `resting` ascending keeps each list of carried objects in table
+    // order.
     void Set(std::int32_t support, std::int32_t resting);
 
     // The objects resting directly on `support`, in the order they were set.

@@ -25,37 +25,67 @@ void Model::RefreshObjTopContact() {
     // Start from an empty matrix of the table's present size.
     topContact.Resize(objCount);
 
-    // For every candidate support i, the lowest-numbered one first, give it each object j that
-    // touches its top edge, shares a pixel column with it and stands higher, unless j already
-    // rests on an object numbered lower than i.
+    // Object j rests on the lowest-numbered object i that it touches: j's bottom row lies in the
+    // band from just above i's top edge down to i's bottom edge, the two share a pixel column,
+    // and j's top edge is strictly higher than i's. (Looking at every support i in turn, the
+    // lowest-numbered first, and giving it each such j not yet taken, gives the same matrix.)
+    //
+    // Only objects whose top edge lies near j's bottom row can qualify, so the candidates are
+    // looked up in a list ordered by top edge instead of going through the whole table.
+    byTop_.resize(static_cast<std::size_t>(objCount));
+    std::int64_t tallest = 0;
     for (std::int32_t i = 1; i <= objCount; ++i) {
-        const SceneObject& support = obj(i);
-        const std::int64_t topLimit = std::int64_t{support.objY} - kContactTolerance;
-        const std::int64_t bottomI = std::int64_t{support.objY} + support.objH;
-        const std::int64_t leftI = support.objX;
-        const std::int64_t rightI = std::int64_t{support.objX} + support.objW - 1;
+        byTop_[static_cast<std::size_t>(i - 1)] = i;
+        tallest = std::max<std::int64_t>(tallest, obj(i).objH);
+    }
+    std::sort(byTop_.begin(), byTop_.end(), [this](std::int32_t a, std::int32_t b) {
+        return obj(a).objY < obj(b).objY;
+    });
+    const auto topOf = [this](std::int32_t i) { return std::int64_t{obj(i).objY}; };
 
-        for (std::int32_t j = 1; j <= objCount; ++j) {
-            if (j == i || topContact.SupportOf(j) != 0) {
+    for (std::int32_t j = 1; j <= objCount; ++j) {
+        const SceneObject& resting = obj(j);
+        const std::int64_t lastRowJ = std::int64_t{resting.objY} + resting.objH - 1;
+        const std::int64_t leftJ = resting.objX;
+        const std::int64_t rightJ = std::int64_t{resting.objX} + resting.objW - 1;
+
+        // Tops that can qualify: below j's top, above lastRowJ + kContactTolerance, and no more
+        // than the tallest object's height above lastRowJ.
+        const std::int64_t lowestTop = lastRowJ + kContactTolerance - 1;
+        const std::int64_t highestTop = std::max(lastRowJ - tallest + 1, topOf(j) + 1);
+        auto it = std::lower_bound(byTop_.begin(), byTop_.end(), highestTop,
+                                   [&](std::int32_t i, std::int64_t y) { return topOf(i) < y; });
+
+        std::int32_t best = 0;
+        for (; it != byTop_.end() && topOf(*it) <= lowestTop; ++it) {
+            const std::int32_t i = *it;
+            if (i == j || (best != 0 && i > best)) {
                 continue;
             }
-            const SceneObject& resting = obj(j);
-            const std::int64_t lastRowJ = std::int64_t{resting.objY} + resting.objH - 1;
-            const std::int64_t leftJ = resting.objX;
-            const std::int64_t rightJ = std::int64_t{resting.objX} + resting.objW - 1;
+            const SceneObject& support = obj(i);
+            const std::int64_t topLimit = std::int64_t{support.objY} - kContactTolerance;
+            const std::int64_t bottomI = std::int64_t{support.objY} + support.objH;
+            const std::int64_t leftI = support.objX;
+            const std::int64_t rightI = std::int64_t{support.objX} + support.objW - 1;
 
             const bool vertical = topLimit < lastRowJ && lastRowJ < bottomI;
             const bool horizontal = std::max(leftI, leftJ) <= std::min(rightI, rightJ);
             const bool higher = support.objY > resting.objY;
             if (vertical && horizontal && higher) {
-                topContact.Set(i, j);
+                best = i;
             }
+        }
+        if (best != 0) {
+            topContact.Set(best, j);
         }
     }
 }
 
 std::int32_t Model::CheckOverlap(std::int32_t objIndex, double objX, double objY, double objW,
                                  double objH) const {
+    if (overlapIndex_.Active()) {
+        return overlapIndex_.HighestOverlap(objects, objIndex, objX, objY, objW, objH);
+    }
     const double ax0 = objX;
     const double ax1 = objX + objW;
     const double ay0 = objY;
@@ -85,6 +115,7 @@ void Model::MoveObjects(std::int32_t nObj, double shiftX, double shiftY) {
     SceneObject& o = obj(nObj);
     o.objX = RoundToInt32(o.objX + shiftX);
     o.objY = RoundToInt32(o.objY + shiftY);
+    overlapIndex_.NoteMoved(nObj);
 
     // A level or upward move carries what rests on the object, as far as the matrix (built
     // before any later change of the table) knows; a downward move leaves it to fall.

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "scene/ContactMatrix.h"
+#include "scene/OverlapIndex.h"
 #include "scene/SceneObject.h"
 
 #include <array>
@@ -110,6 +111,10 @@ class Model {
     // Grows whenever a redraw paints something different from the one before.
     std::uint64_t sceneRevision = 0;
 
+    // The reality step looks up overlaps in a grid; off, it scans the whole table as the plain
+    // rule says. Both give the same answers; tests and benchmarks compare them.
+    bool useOverlapIndex = true;
+
     // ---- Hooks to the platform ----
     // Serves pending events (timer ticks, input) while the scene empties itself; must let time
     // pass, or the wait never ends.
@@ -178,6 +183,8 @@ class Model {
 
   private:
     void MarkPictureChanged();
+    std::vector<std::int32_t> byTop_; // object numbers ordered by top edge, for the contacts
+    OverlapIndex overlapIndex_;        // valid during the motion pass of the reality step
     bool cleaning_ = false;
     std::vector<DrawItem> nextDrawList_;
 };

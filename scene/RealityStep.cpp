@@ -17,6 +17,9 @@ void Model::RefreshReality() {
     // 1. Motion: every piece that is neither fixed nor held falls unless the highest-numbered
     //    object it would overlap lies lower. Later pieces see the moves of earlier ones.
     const std::int32_t n = objCount;
+    if (useOverlapIndex) {
+        overlapIndex_.Build(objects, objCount);
+    }
     for (std::int32_t i = 1; i <= n; ++i) {
         SceneObject& o = obj(i);
         if ((draggingObj && i == selectedObj) || o.objFixed) {
@@ -46,6 +49,7 @@ void Model::RefreshReality() {
 
         MoveObjects(i, newX - o.objX, newY - o.objY);
     }
+    overlapIndex_.Clear();
 
     // 2. Deletion: pieces whose top edge passed below the scene. Going down keeps the pass
     //    right although each removal moves the last object into the freed place.

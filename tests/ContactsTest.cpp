@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 namespace tarvelo {
 namespace {
 
@@ -137,6 +141,65 @@ TEST_F(ContactsTest, JumpUpLiftsEveryFreePieceButNotThePans) {
     EXPECT_EQ(m.obj(1).objY, kPanY);
     EXPECT_EQ(m.obj(piece).objY, -200);
     EXPECT_EQ(m.obj(piece).objVY, 2.5f);
+}
+
+// The contact rule written as plainly as possible: every candidate support in turn, the
+// lowest-numbered first, takes every object that touches its top edge and is not yet taken.
+std::vector<std::vector<bool>> PlainContacts(const Model& m) {
+    const auto n = static_cast<std::size_t>(m.objCount);
+    std::vector<std::vector<bool>> top(n + 1, std::vector<bool>(n + 1, false));
+    for (std::int32_t i = 1; i <= m.objCount; ++i) {
+        const SceneObject& a = m.obj(i);
+        for (std::int32_t j = 1; j <= m.objCount; ++j) {
+            if (j == i) {
+                continue;
+            }
+            const SceneObject& b = m.obj(j);
+            const std::int64_t lastRowJ = std::int64_t{b.objY} + b.objH - 1;
+            const bool vertical = a.objY - 3 < lastRowJ && lastRowJ < std::int64_t{a.objY} + a.objH;
+            const bool horizontal = std::max(a.objX, b.objX) <=
+                                    std::min(a.objX + a.objW - 1, b.objX + b.objW - 1);
+            bool taken = false;
+            for (std::int32_t k = 1; k <= m.objCount; ++k) {
+                taken = taken || top[static_cast<std::size_t>(k)][static_cast<std::size_t>(j)];
+            }
+            if (vertical && horizontal && a.objY > b.objY && !taken) {
+                top[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = true;
+            }
+        }
+    }
+    return top;
+}
+
+TEST(ContactsRuleTest, TheMatrixIsExactlyThatOfThePlainRuleOnCrowdedScenes) {
+    std::mt19937 random(7);
+    for (int scene = 0; scene < 40; ++scene) {
+        Model m;
+        m.AddObject(kind::kPan, 30, 292);
+        m.AddObject(kind::kPan, 504, 292);
+        const int pieces = 5 + scene * 5;
+        std::uniform_int_distribution<int> kindOf(1, 13);
+        std::uniform_int_distribution<int> x(0, 900);
+        std::uniform_int_distribution<int> y(150, 300); // crowded: many touch and overlap
+        for (int p = 0; p < pieces; ++p) {
+            const int k = kindOf(random);
+            m.AddObject(k == 13 ? kind::kSmiley : k, x(random), y(random));
+        }
+        m.RefreshObjTopContact();
+        const auto plain = PlainContacts(m);
+        for (std::int32_t a = 0; a <= m.objCount; ++a) {
+            for (std::int32_t b = 0; b <= m.objCount; ++b) {
+                ASSERT_EQ(m.topContact(a, b),
+                          plain[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)])
+                    << "scene " << scene << ": " << a << " carries " << b;
+            }
+        }
+        // What each object carries is listed in table order.
+        for (std::int32_t a = 1; a <= m.objCount; ++a) {
+            const auto& carried = m.topContact.Carried(a);
+            EXPECT_TRUE(std::is_sorted(carried.begin(), carried.end()));
+        }
+    }
 }
 
 TEST_F(ContactsTest, TheMatrixNeverHoldsACycleOrTwoSupportsForOnePiece) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <vector>
 
 namespace tarvelo {
@@ -143,6 +144,50 @@ TEST_F(RealityStepTest, ANewPieceIsWeighedOnlyAfterTheStepsThatFollowIt) {
     EXPECT_EQ(m.obj(1).objLoad, 5);
     EXPECT_EQ(m.leftPanLoad, 5);
     EXPECT_EQ(m.rightPanLoad, 0);
+}
+
+} // namespace
+} // namespace tarvelo
+
+namespace tarvelo {
+namespace {
+
+// The grid the step looks overlaps up in must change nothing: a crowded scene, with pieces
+// dropped into and onto one another, dragged and deleted, runs exactly as with the plain scan.
+TEST(RealityStepRuleTest, TheOverlapGridGivesExactlyThePlainScansResult) {
+    SceneHarness fast;
+    SceneHarness plain;
+    plain.model.useOverlapIndex = false;
+    std::mt19937 random(11);
+    std::uniform_int_distribution<int> kindOf(1, 13);
+    std::uniform_int_distribution<int> x(-60, 960);
+    std::uniform_int_distribution<int> y(-400, 300);
+    for (int round = 0; round < 6; ++round) {
+        for (int p = 0; p < 40; ++p) {
+            const int k = kindOf(random) == 13 ? kind::kSmiley : kindOf(random);
+            const int px = x(random);
+            const int py = y(random);
+            fast.model.AddObject(k, px, py);
+            plain.model.AddObject(k, px, py);
+        }
+        if (round == 3) {
+            fast.model.Event_Jump_Up_All();
+            plain.model.Event_Jump_Up_All();
+        }
+        for (int t = 0; t < 40; ++t) {
+            fast.RunMs(10);
+            plain.RunMs(10);
+            ASSERT_EQ(fast.model.objCount, plain.model.objCount) << round << "/" << t;
+            for (std::int32_t i = 1; i <= fast.model.objCount; ++i) {
+                const SceneObject& a = fast.model.obj(i);
+                const SceneObject& b = plain.model.obj(i);
+                ASSERT_TRUE(a.objX == b.objX && a.objY == b.objY && a.objVY == b.objVY &&
+                            a.objKind == b.objKind)
+                    << "object " << i << " at round " << round << ", tick " << t;
+            }
+        }
+    }
+    EXPECT_GT(fast.model.objCount, 20); // plenty stayed on the pans
 }
 
 } // namespace
