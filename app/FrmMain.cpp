@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,6 +75,10 @@ void Fill(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+// Ticks in a row that changed nothing before the timers go to sleep: more than 100 ms, so that
+// every timer, the balance's included, has found nothing to do at least twice.
+constexpr int kQuietTicksBeforeRest = 30;
+
 int ToPixel(float value) { return RoundToInt32(value); }
 
 double SecondsSinceMidnight() {
@@ -100,6 +105,8 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     BuildControls();
     BuildTimers();
     SyncFromModel();
+    // Input anywhere in the program wakes the timers when the scene is at rest.
+    QCoreApplication::instance()->installEventFilter(this);
 }
 
 FrmMain::~FrmMain() = default;
@@ -213,13 +220,67 @@ void FrmMain::BuildTimers() {
 }
 
 void FrmMain::SetTimersRunning(bool running) {
-    for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
-        if (running) {
-            timer->start();
-        } else {
+    timersWanted_ = running;
+    if (running) {
+        StartTimers();
+    } else {
+        for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
             timer->stop();
         }
+        resting_ = false;
     }
+}
+
+void FrmMain::StartTimers() {
+    resting_ = false;
+    quietTicks_ = 0;
+    for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+        if (!timer->isActive()) {
+            timer->start();
+        }
+    }
+}
+
+void FrmMain::AfterTick() {
+    SyncFromModel();
+    // A scene at rest is a fixed point of all three timers: once their ticks have changed
+    // nothing for a while, let them sleep until there is input again.
+    const std::uint64_t fingerprint = model_.Fingerprint();
+    if (fingerprint != lastFingerprint_) {
+        lastFingerprint_ = fingerprint;
+        quietTicks_ = 0;
+        return;
+    }
+    if (++quietTicks_ >= kQuietTicksBeforeRest && timersWanted_ && !model_.IsCleaning()) {
+        for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+            timer->stop();
+        }
+        resting_ = true;
+    }
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (resting_) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::HoverMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+            StartTimers();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString FrmMain::Translated(const std::string& text) const {
@@ -227,33 +288,63 @@ QString FrmMain::Translated(const std::string& text) const {
 }
 
 void FrmMain::SyncFromModel() {
-    setWindowTitle(QString::fromStdString(model_.Caption));
+    const bool all = !shown_.has_value();
+    if (all) {
+        shown_.emplace();
+    }
+    ShownControls& shown = *shown_;
+    // True, and the shown value brought up to date, when the model's value differs.
+    const auto changed = [all](auto& shownValue, const auto& modelValue) {
+        if (!all && shownValue == modelValue) {
+            return false;
+        }
+        shownValue = modelValue;
+        return true;
+    };
 
-    lblComparison_->setText(QString::fromStdString(model_.lblComparison.Caption));
-    lblComparison_->move(ToPixel(model_.lblComparison.Left), ToPixel(model_.lblComparison.Top));
-    lblEquazione_->setText(QString::fromStdString(model_.lblEquazione.Caption));
-
-    const auto placeBox = [](QWidget* widget, const ControlBox& box) {
-        widget->setGeometry(ToPixel(box.Left), ToPixel(box.Top), box.Width, box.Height);
+    if (changed(shown.Caption, model_.Caption)) {
+        setWindowTitle(QString::fromStdString(model_.Caption));
+    }
+    if (changed(shown.lblComparison, model_.lblComparison)) {
+        lblComparison_->setText(QString::fromStdString(model_.lblComparison.Caption));
+        lblComparison_->move(ToPixel(model_.lblComparison.Left), ToPixel(model_.lblComparison.Top));
+    }
+    if (changed(shown.lblEquazione, model_.lblEquazione)) {
+        lblEquazione_->setText(QString::fromStdString(model_.lblEquazione.Caption));
+    }
+    if (changed(shown.selObj, model_.selObj)) {
+        const ControlBox& box = model_.selObj;
+        selObj_->setGeometry(ToPixel(box.Left), ToPixel(box.Top), box.Width, box.Height);
+        selObj_->setVisible(box.Visible);
+    }
+    if (changed(shown.lblMassa, model_.lblMassa)) {
+        lblMassa_->move(ToPixel(model_.lblMassa.Left), ToPixel(model_.lblMassa.Top));
+        lblMassa_->setVisible(model_.lblMassa.Visible);
+    }
+    const auto placeDragBox = [](PictureBox* widget, const ControlBox& box) {
+        widget->move(ToPixel(box.Left), ToPixel(box.Top));
         widget->setVisible(box.Visible);
     };
-    placeBox(selObj_, model_.selObj);
-    lblMassa_->setVisible(model_.lblMassa.Visible);
-    dragImg_->move(ToPixel(model_.dragImg.Left), ToPixel(model_.dragImg.Top));
-    dragImg_->setVisible(model_.dragImg.Visible);
-    dragImgInt_->move(ToPixel(model_.dragImgInt.Left), ToPixel(model_.dragImgInt.Top));
-    dragImgInt_->setVisible(model_.dragImgInt.Visible);
+    if (changed(shown.dragImg, model_.dragImg)) {
+        placeDragBox(dragImg_, model_.dragImg);
+    }
+    if (changed(shown.dragImgInt, model_.dragImgInt)) {
+        placeDragBox(dragImgInt_, model_.dragImgInt);
+    }
 
-    const auto syncButton = [this](QPushButton* button, const ButtonState& state) {
-        button->setText(Translated(state.Caption));
-        button->setEnabled(state.Enabled);
-        button->setVisible(state.Visible);
+    const auto syncButton = [&](QPushButton* button, ButtonState& shownState,
+                                const ButtonState& state) {
+        if (changed(shownState, state)) {
+            button->setText(Translated(state.Caption));
+            button->setEnabled(state.Enabled);
+            button->setVisible(state.Visible);
+        }
     };
-    syncButton(Command1_, model_.Command1);
-    syncButton(Command2_, model_.Command2);
-    syncButton(Command3_, model_.Command3);
-    syncButton(Command4_, model_.Command4);
-    syncButton(Command5_, model_.Command5);
+    syncButton(Command1_, shown.Command1, model_.Command1);
+    syncButton(Command2_, shown.Command2, model_.Command2);
+    syncButton(Command3_, shown.Command3, model_.Command3);
+    syncButton(Command4_, shown.Command4, model_.Command4);
+    syncButton(Command5_, shown.Command5, model_.Command5);
 
     canvas_->SyncFromModel();
 }
@@ -263,32 +354,45 @@ void FrmMain::Form_Initialize() { model_.Form_Initialize(); }
 void FrmMain::Form_Load() {
     model_.Form_Load();
     SyncFromModel();
+    if (timersWanted_) {
+        StartTimers();
+    }
 }
 
 void FrmMain::balanceTimer_Timer() {
     model_.balanceTimer_Timer();
-    SyncFromModel();
+    AfterTick();
 }
 
 void FrmMain::MouseTimer_Timer() {
     const QPointF p = pointerPosition ? pointerPosition() : QPointF();
     model_.MouseTimer_Timer(static_cast<float>(p.x()), static_cast<float>(p.y()));
-    SyncFromModel();
+    AfterTick();
 }
 
 void FrmMain::realityTimer_Timer() {
     model_.realityTimer_Timer();
-    SyncFromModel();
+    AfterTick();
 }
 
 void FrmMain::Command1_Click() {
     model_.Command1_Click();
     SyncFromModel();
+    if (timersWanted_) {
+        StartTimers();
+    }
 }
 
 void FrmMain::ResetScene(const std::function<void()>& afterRebuild) {
     // While one reset waits for the scene to empty, further resets are dropped: the wait would
     // otherwise find the rebuilt scene and never end.
+    if (model_.IsCleaning()) {
+        return;
+    }
+    // The wait needs the reality step running.
+    if (timersWanted_) {
+        StartTimers();
+    }
     if (!model_.CleanProblem()) {
         return;
     }

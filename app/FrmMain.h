@@ -9,8 +9,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
+#include <string>
 
 class QFrame;
 class QLabel;
@@ -46,6 +49,10 @@ class FrmMain : public QWidget {
     // Stops or restarts the three timers, for tests that drive the handlers themselves.
     void SetTimersRunning(bool running);
 
+    // True while the timers sleep because the scene is at rest: their ticks would change
+    // nothing. Any input to the program wakes them.
+    bool TimersResting() const { return resting_; }
+
     // Where the pointer is, relative to the outer top-left corner of the scene surface. The
     // pointer tick asks this; tests may replace it.
     std::function<QPointF()> pointerPosition;
@@ -62,13 +69,32 @@ class FrmMain : public QWidget {
     // The scene as it is shown.
     SceneCanvas* sceneCanvas() const { return canvas_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void AfterTick();
+    void StartTimers();
     void BuildControls();
     void BuildTimers();
     void ResetScene(const std::function<void()>& afterRebuild);
     QString Translated(const std::string& text) const;
 
+    // The control properties as last copied onto the widgets: only what changed is copied again,
+    // so a still window does next to nothing on each tick.
+    struct ShownControls {
+        std::string Caption;
+        LabelState lblComparison;
+        LabelState lblEquazione;
+        ControlBox selObj;
+        ControlBox lblMassa;
+        ControlBox dragImg;
+        ControlBox dragImgInt;
+        ButtonState Command1, Command2, Command3, Command4, Command5;
+    };
+
     Model model_;
+    std::optional<ShownControls> shown_;
     QString commandLine_;
     PiecePictures pictures_;
 
@@ -94,6 +120,11 @@ class FrmMain : public QWidget {
     QTimer* balanceTimer_ = nullptr;
     QTimer* MouseTimer_ = nullptr;
     QTimer* realityTimer_ = nullptr;
+
+    bool timersWanted_ = true;
+    bool resting_ = false;
+    std::uint64_t lastFingerprint_ = 0;
+    int quietTicks_ = 0;
 };
 
 } // namespace tarvelo

@@ -34,6 +34,7 @@ struct ControlBox {
     std::int32_t Width = 0;
     std::int32_t Height = 0;
     bool Visible = false;
+    bool operator==(const ControlBox&) const = default;
 };
 
 struct LabelState {
@@ -41,12 +42,14 @@ struct LabelState {
     float Left = 0;
     float Top = 0;
     std::int32_t Width = 0;
+    bool operator==(const LabelState&) const = default;
 };
 
 struct ButtonState {
     std::string Caption;
     bool Enabled = true;
     bool Visible = true;
+    bool operator==(const ButtonState&) const = default;
 };
 
 // The coordinate system of the scene surface's client area, in pixels.
@@ -173,6 +176,10 @@ class Model {
     // scene surface.
     void MouseTimer_Timer(float cursorX, float cursorY);
     bool HasValidSelection() const { return selectedObj >= 1 && selectedObj <= objCount; }
+
+    // Changes whenever anything that a tick can change has changed: equal fingerprints before
+    // and after a tick mean the tick did nothing.
+    std::uint64_t Fingerprint() const;
 
     // ---- Start-up ----
     void Form_Initialize();

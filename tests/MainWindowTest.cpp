@@ -7,6 +7,7 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +47,7 @@ class MainWindowTest : public QObject {
     void overlappingPiecesCombineByAnd();
     void newLetsEverythingFallOutAndRebuilds();
     void aSecondNewDuringTheWaitIsDropped();
+    void timersSleepAtRestAndWakeOnInput();
 };
 
 void MainWindowTest::layout_data() {
@@ -198,6 +200,27 @@ void MainWindowTest::aSecondNewDuringTheWaitIsDropped() {
     // The scene goes on working: a piece dropped now lands on a pan.
     m.AddObject(5, 100, 150);
     QTRY_COMPARE_WITH_TIMEOUT(m.obj(3).objY + 40, m.obj(1).objY, 5000);
+}
+
+void MainWindowTest::timersSleepAtRestAndWakeOnInput() {
+    StartedWindow w;
+    auto& m = w.window.model();
+    m.AddObject(5, 100, 150);
+    w.window.SetTimersRunning(true);
+    QVERIFY(!w.window.TimersResting());
+    // The piece lands, the pans tilt and settle; then the ticks change nothing and stop.
+    QTRY_VERIFY_WITH_TIMEOUT(w.window.TimersResting(), 5000);
+    QCOMPARE(m.obj(1).objY - m.obj(2).objY, 18);
+    QVERIFY(!w.child<QTimer>("realityTimer")->isActive());
+
+    // The pointer moving over the scene wakes them.
+    QMouseEvent move(QEvent::MouseMove, QPointF(300, 100), QPointF(300, 100), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.window.sceneCanvas(), &move);
+    QVERIFY(!w.window.TimersResting());
+    QVERIFY(w.child<QTimer>("realityTimer")->isActive());
+    QVERIFY(w.child<QTimer>("balanceTimer")->isActive());
+    QVERIFY(w.child<QTimer>("MouseTimer")->isActive());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,88 @@
+// A fingerprint of everything a tick can change, to tell a scene at rest from a moving one.
+#include "scene/Model.h"
+
+#include <cstring>
+
+namespace tarvelo {
+
+namespace {
+
+// FNV-1a, 64 bits.
+class Hasher {
+  public:
+    template <typename T> void Add(const T& value) {
+        unsigned char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        for (unsigned char b : bytes) {
+            hash_ = (hash_ ^ b) * kPrime;
+        }
+    }
+    void Add(const std::string& text) {
+        Add(text.size());
+        for (char c : text) {
+            Add(c);
+        }
+    }
+    void Add(const ControlBox& box) {
+        Add(box.Left);
+        Add(box.Top);
+        Add(box.Width);
+        Add(box.Height);
+        Add(box.Visible);
+    }
+    std::uint64_t Value() const { return hash_; }
+
+  private:
+    static constexpr std::uint64_t kPrime = 1099511628211ull;
+    std::uint64_t hash_ = 14695981039346656037ull;
+};
+
+} // namespace
+
+std::uint64_t Model::Fingerprint() const {
+    Hasher h;
+    h.Add(objCount);
+    for (std::int32_t i = 1; i <= objCount; ++i) {
+        const SceneObject& o = obj(i);
+        h.Add(o.objX);
+        h.Add(o.objY);
+        h.Add(o.objKind);
+        h.Add(o.objMass);
+        h.Add(o.objLoad);
+        h.Add(o.objVX);
+        h.Add(o.objVY);
+        h.Add(o.objAX);
+        h.Add(o.objAY);
+        h.Add(o.objFixed);
+        h.Add(topContact.SupportOf(i));
+    }
+    h.Add(xValue);
+    h.Add(yValue);
+    h.Add(leftPanLoad);
+    h.Add(rightPanLoad);
+    for (const Terms* t : {&sideTerms, &leftTerms, &rightTerms}) {
+        for (std::int32_t v : *t) {
+            h.Add(v);
+        }
+    }
+    h.Add(showSolution);
+    h.Add(programMode);
+    h.Add(selectedObj);
+    h.Add(draggingObj);
+    h.Add(pointerX);
+    h.Add(pointerY);
+    h.Add(grabX);
+    h.Add(grabY);
+    h.Add(dragKind);
+    h.Add(Caption);
+    h.Add(lblComparison.Caption);
+    h.Add(lblEquazione.Caption);
+    h.Add(selObj);
+    h.Add(lblMassa);
+    h.Add(dragImg);
+    h.Add(dragImgInt);
+    h.Add(sceneRevision);
+    return h.Value();
+}
+
+} // namespace tarvelo
