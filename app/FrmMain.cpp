@@ -37,7 +37,7 @@ const QColor kMassaBackground(0xFF, 0xFF, 0x80);
 const QColor kDragBackground(0xFF, 0xFF, 0x00);
 
 // The captions the model writes, marked here for translation.
-const char* const kModelCaptions[] = {
+[[maybe_unused]] const char* const kModelCaptions[] = {
     QT_TR_NOOP("Show solution"), QT_TR_NOOP("Hide solution"), QT_TR_NOOP("New"),
     QT_TR_NOOP("Load"),          QT_TR_NOOP("Save"),          QT_TR_NOOP("Restart"),
 };
@@ -79,7 +79,9 @@ void Fill(QWidget* widget, const QColor& colour) {
 // every timer, the balance's included, has found nothing to do at least twice.
 constexpr int kQuietTicksBeforeRest = 30;
 
-int ToPixel(float value) { return RoundToInt32(value); }
+int ToPixel(float value) {
+    return RoundToInt32(value);
+}
 
 double SecondsSinceMidnight() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
@@ -185,9 +187,9 @@ void FrmMain::BuildControls() {
     connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
 
-    lblComparison_ = MakeLabel(canvas_, "lblComparison", QStringLiteral("="),
-                               layout::kLblComparison, UiFont(kComparisonPoints, true),
-                               Qt::AlignHCenter | Qt::AlignTop);
+    lblComparison_ =
+        MakeLabel(canvas_, "lblComparison", QStringLiteral("="), layout::kLblComparison,
+                  UiFont(kComparisonPoints, true), Qt::AlignHCenter | Qt::AlignTop);
     lblComparison_->setWordWrap(false);
     lblComparison_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -349,10 +351,15 @@ void FrmMain::SyncFromModel() {
     canvas_->SyncFromModel();
 }
 
-void FrmMain::Form_Initialize() { model_.Form_Initialize(); }
+void FrmMain::Form_Initialize() {
+    model_.Form_Initialize();
+}
 
 void FrmMain::Form_Load() {
     model_.Form_Load();
+    // Start-up drew the pans where it created them, before putting them on the level line; show
+    // them where they now stand rather than for one frame in the corner.
+    model_.RefreshObjects();
     SyncFromModel();
     if (timersWanted_) {
         StartTimers();
@@ -403,8 +410,12 @@ void FrmMain::ResetScene(const std::function<void()>& afterRebuild) {
     SyncFromModel();
 }
 
-void FrmMain::Command2_Click() { ResetScene({}); }
+void FrmMain::Command2_Click() {
+    ResetScene({});
+}
 
-void FrmMain::Command5_Click() { ResetScene({}); }
+void FrmMain::Command5_Click() {
+    ResetScene({});
+}
 
 } // namespace tarvelo

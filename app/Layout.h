@@ -17,15 +17,17 @@ struct Rect {
     int height = 0;
 };
 
-constexpr int Px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int Px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 constexpr Rect FromTwips(int left, int top, int width, int height) {
     return {Px(left), Px(top), Px(width), Px(height)};
 }
 
 // The main window's client area.
-constexpr int kWindowWidth = Px(14400);  // 960
-constexpr int kWindowHeight = Px(8190);  // 546
+constexpr int kWindowWidth = Px(14400); // 960
+constexpr int kWindowHeight = Px(8190); // 546
 
 // The scene surface: outer box on the window, a sunken border of 2 pixels, and the client area
 // that the scene is drawn in.

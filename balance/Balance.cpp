@@ -10,7 +10,7 @@ namespace {
 
 constexpr std::int32_t kLeftPan = 1;
 constexpr std::int32_t kRightPan = 2;
-constexpr float kFullTiltLoad = 15;  // a load difference beyond this tilts no further
+constexpr float kFullTiltLoad = 15;     // a load difference beyond this tilts no further
 constexpr double kFullTiltShare = 0.13; // the full tilt as a share of the scene's height
 constexpr std::int64_t kPanStep = 1;    // pixels each pan moves per tick
 

@@ -4,7 +4,6 @@
 
 #include <QPainter>
 #include <QSvgRenderer>
-
 #include <cmath>
 
 namespace tarvelo {

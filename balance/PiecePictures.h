@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <cstdint>
 #include <map>
 #include <utility>

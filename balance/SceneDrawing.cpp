@@ -55,6 +55,8 @@ void Model::RefreshObjects() {
     }
 }
 
-void Model::MarkPictureChanged() { ++sceneRevision; }
+void Model::MarkPictureChanged() {
+    ++sceneRevision;
+}
 
 } // namespace tarvelo

@@ -3,7 +3,6 @@
 #include "balance/PiecePictures.h"
 
 #include <QRect>
-
 #include <cmath>
 
 namespace tarvelo {

@@ -4,7 +4,6 @@
 #include "scene/Model.h"
 
 #include <QImage>
-
 #include <vector>
 
 namespace tarvelo {

@@ -8,7 +8,6 @@
 
 #include <QGuiApplication>
 #include <QImage>
-
 #include <benchmark/benchmark.h>
 
 namespace tarvelo {

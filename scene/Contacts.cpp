@@ -38,9 +38,8 @@ void Model::RefreshObjTopContact() {
         byTop_[static_cast<std::size_t>(i - 1)] = i;
         tallest = std::max<std::int64_t>(tallest, obj(i).objH);
     }
-    std::sort(byTop_.begin(), byTop_.end(), [this](std::int32_t a, std::int32_t b) {
-        return obj(a).objY < obj(b).objY;
-    });
+    std::sort(byTop_.begin(), byTop_.end(),
+              [this](std::int32_t a, std::int32_t b) { return obj(a).objY < obj(b).objY; });
     const auto topOf = [this](std::int32_t i) { return std::int64_t{obj(i).objY}; };
 
     for (std::int32_t j = 1; j <= objCount; ++j) {
@@ -86,21 +85,9 @@ std::int32_t Model::CheckOverlap(std::int32_t objIndex, double objX, double objY
     if (overlapIndex_.Active()) {
         return overlapIndex_.HighestOverlap(objects, objIndex, objX, objY, objW, objH);
     }
-    const double ax0 = objX;
-    const double ax1 = objX + objW;
-    const double ay0 = objY;
-    const double ay1 = objY + objH;
-    // The highest-numbered object that overlaps with positive area: search from the top down.
+    // The highest-numbered object that overlaps: search from the top down.
     for (std::int32_t i = objCount; i >= 1; --i) {
-        if (i == objIndex) {
-            continue;
-        }
-        const SceneObject& o = obj(i);
-        const double bx0 = o.objX;
-        const double bx1 = static_cast<double>(o.objX) + o.objW;
-        const double by0 = o.objY;
-        const double by1 = static_cast<double>(o.objY) + o.objH;
-        if (std::max(ax0, bx0) < std::min(ax1, bx1) && std::max(ay0, by0) < std::min(ay1, by1)) {
+        if (i != objIndex && OverlapsBox(obj(i), objX, objY, objX + objW, objY + objH)) {
             return i;
         }
     }

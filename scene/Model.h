@@ -191,7 +191,7 @@ class Model {
   private:
     void MarkPictureChanged();
     std::vector<std::int32_t> byTop_; // object numbers ordered by top edge, for the contacts
-    OverlapIndex overlapIndex_;        // valid during the motion pass of the reality step
+    OverlapIndex overlapIndex_;       // valid during the motion pass of the reality step
     bool cleaning_ = false;
     std::vector<DrawItem> nextDrawList_;
 };

@@ -25,9 +25,13 @@ template <typename Int> Int RoundSaturating(double value) {
     return static_cast<Int>(r);
 }
 
-bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsIgnoredBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c) {
     if (IsDigit(c)) {
@@ -42,7 +46,9 @@ int DigitValue(char c) {
     return 99;
 }
 
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // "&H1F" or "&O17": a whole number in base 16 or 8, read up to the first other character.
 NumberReading ReadRadixNumber(std::string_view digits, int radix) {
@@ -62,9 +68,13 @@ NumberReading ReadRadixNumber(std::string_view digits, int radix) {
 
 } // namespace
 
-std::int32_t RoundToInt32(double value) { return RoundSaturating<std::int32_t>(value); }
+std::int32_t RoundToInt32(double value) {
+    return RoundSaturating<std::int32_t>(value);
+}
 
-std::int16_t RoundToInt16(double value) { return RoundSaturating<std::int16_t>(value); }
+std::int16_t RoundToInt16(double value) {
+    return RoundSaturating<std::int16_t>(value);
+}
 
 float ToSingle(double value) {
     if (value > FLT_MAX) {
@@ -76,7 +86,9 @@ float ToSingle(double value) {
     return static_cast<float>(value);
 }
 
-double Int(double value) { return std::floor(value); }
+double Int(double value) {
+    return std::floor(value);
+}
 
 std::int64_t Mod(std::int64_t dividend, std::int64_t divisor) {
     if (divisor == 0 || divisor == -1) {
@@ -169,7 +181,8 @@ NumberReading ReadNumber(std::string_view text) {
     (void)ptr;
     if (ec == std::errc::result_out_of_range || std::isinf(value)) {
         // Out of range either way: too large, or so small that it reads as 0.
-        const long magnitude = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
+        const long magnitude =
+            (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
         if (magnitude > 0) {
             return {0.0, false};
         }

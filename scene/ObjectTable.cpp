@@ -101,7 +101,8 @@ std::int32_t Model::ValueFromDraw(double r) {
 
 void Model::RandomXYvalues() {
     const double seconds = secondsSinceMidnight ? secondsSinceMidnight() : 0.0;
-    std::mt19937 generator(static_cast<std::uint32_t>(std::llround(seconds * kMicrosecondsPerSecond)));
+    std::mt19937 generator(
+        static_cast<std::uint32_t>(std::llround(seconds * kMicrosecondsPerSecond)));
     std::uniform_real_distribution<double> draw(0.0, 1.0);
     // Some library versions can round a draw up to exactly 1; keep it below.
     const double belowOne = std::nextafter(1.0, 0.0);

@@ -5,26 +5,16 @@
 
 namespace tarvelo {
 
-namespace {
-
-bool Overlaps(const SceneObject& o, double ax0, double ay0, double ax1, double ay1) {
-    const double bx0 = o.objX;
-    const double bx1 = static_cast<double>(o.objX) + o.objW;
-    const double by0 = o.objY;
-    const double by1 = static_cast<double>(o.objY) + o.objH;
-    return std::max(ax0, bx0) < std::min(ax1, bx1) && std::max(ay0, by0) < std::min(ay1, by1);
-}
-
-} // namespace
-
 int OverlapIndex::CellX(double x) {
     const double cell = std::floor(x / (1 << kCellShift));
-    return static_cast<int>(std::clamp(cell, double{kFirstCellX}, double{kLastCellX})) - kFirstCellX;
+    return static_cast<int>(std::clamp(cell, double{kFirstCellX}, double{kLastCellX})) -
+           kFirstCellX;
 }
 
 int OverlapIndex::CellY(double y) {
     const double cell = std::floor(y / (1 << kCellShift));
-    return static_cast<int>(std::clamp(cell, double{kFirstCellY}, double{kLastCellY})) - kFirstCellY;
+    return static_cast<int>(std::clamp(cell, double{kFirstCellY}, double{kLastCellY})) -
+           kFirstCellY;
 }
 
 void OverlapIndex::Build(const std::vector<SceneObject>& objects, std::int32_t count) {
@@ -46,7 +36,8 @@ void OverlapIndex::Build(const std::vector<SceneObject>& objects, std::int32_t c
         }
     };
     for (std::int32_t i = 1; i <= count; ++i) {
-        forEachCell(objects[static_cast<std::size_t>(i)], [&](int cell) { ++cellStart_[cell + 1]; });
+        forEachCell(objects[static_cast<std::size_t>(i)],
+                    [&](int cell) { ++cellStart_[cell + 1]; });
     }
     for (std::size_t c = 1; c < cellStart_.size(); ++c) {
         cellStart_[c] += cellStart_[c - 1];
@@ -60,7 +51,9 @@ void OverlapIndex::Build(const std::vector<SceneObject>& objects, std::int32_t c
     active_ = true;
 }
 
-void OverlapIndex::Clear() { active_ = false; }
+void OverlapIndex::Clear() {
+    active_ = false;
+}
 
 void OverlapIndex::NoteMoved(std::int32_t nObj) {
     if (!active_ || nObj < 1 || nObj > count_) {
@@ -80,7 +73,8 @@ std::int32_t OverlapIndex::HighestOverlap(const std::vector<SceneObject>& object
     const double ay1 = y + h;
     std::int32_t result = -1;
     const auto consider = [&](std::int32_t i) {
-        if (i > result && i != objIndex && Overlaps(objects[static_cast<std::size_t>(i)], x, y, ax1, ay1)) {
+        if (i > result && i != objIndex &&
+            OverlapsBox(objects[static_cast<std::size_t>(i)], x, y, ax1, ay1)) {
             result = i;
         }
     };

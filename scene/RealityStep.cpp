@@ -6,8 +6,8 @@ namespace tarvelo {
 
 namespace {
 
-constexpr double kGravity = 0.5;              // pixels per step per step
-constexpr std::int32_t kFirstDeletable = 3;   // objects 1 and 2, the pans, are never deleted
+constexpr double kGravity = 0.5;            // pixels per step per step
+constexpr std::int32_t kFirstDeletable = 3; // objects 1 and 2, the pans, are never deleted
 constexpr std::int32_t kLeftPan = 1;
 constexpr std::int32_t kRightPan = 2;
 

@@ -22,6 +22,17 @@ struct SceneObject {
     bool objFixed = false; // the pans: never simulated, carried, picked or saved
 };
 
+// Whether the box of `o` and the box from (x0, y0) to (x1, y1), right and bottom edges
+// excluded, share some area; boxes that only touch along an edge or at a corner do not.
+inline bool OverlapsBox(const SceneObject& o, double x0, double y0, double x1, double y1) {
+    const double bx0 = o.objX;
+    const double bx1 = static_cast<double>(o.objX) + o.objW;
+    const double by0 = o.objY;
+    const double by1 = static_cast<double>(o.objY) + o.objH;
+    return (x0 > bx0 ? x0 : bx0) < (x1 < bx1 ? x1 : bx1) &&
+           (y0 > by0 ? y0 : by0) < (y1 < by1 ? y1 : by1);
+}
+
 // Kind numbers. 1 to 9 are the number cubes bearing that digit.
 namespace kind {
 constexpr std::int32_t kPan = 0;
@@ -45,6 +56,8 @@ constexpr PictureSize kSmileySize{36, 35};
 // The size of the picture of a kind, or nothing for a number that is no kind of piece.
 std::optional<PictureSize> PictureSizeOfKind(std::int32_t objKind);
 
-inline bool HasPicture(std::int32_t objKind) { return PictureSizeOfKind(objKind).has_value(); }
+inline bool HasPicture(std::int32_t objKind) {
+    return PictureSizeOfKind(objKind).has_value();
+}
 
 } // namespace tarvelo

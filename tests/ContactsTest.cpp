@@ -1,8 +1,7 @@
 #include "scene/Model.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <vector>
 
@@ -12,9 +11,7 @@ namespace {
 // A bare table: a pan at (100, 200) as object 1, then whatever a test adds.
 class ContactsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        m.AddObject(kind::kPan, kPanX, kPanY);
-    }
+    void SetUp() override { m.AddObject(kind::kPan, kPanX, kPanY); }
     std::int32_t Add(std::int32_t k, std::int32_t x, std::int32_t y) {
         m.AddObject(k, x, y);
         return m.objCount;
@@ -42,8 +39,8 @@ TEST_F(ContactsTest, ABlockRestsOnAPanUpToOnePixelAboveIt) {
 TEST_F(ContactsTest, OneSharedPixelColumnIsEnough) {
     const std::int32_t y = kPanY - kCubeSize.height;
     const std::int32_t touching = Add(5, kPanX - kCubeSize.width + 1, y); // shares column 100
-    const std::int32_t beside = Add(5, kPanX - kCubeSize.width - 1, y);    // no common column
-    const std::int32_t rightEdge = Add(5, kPanX + kPanSize.width - 1, y);  // shares column 514
+    const std::int32_t beside = Add(5, kPanX - kCubeSize.width - 1, y);   // no common column
+    const std::int32_t rightEdge = Add(5, kPanX + kPanSize.width - 1, y); // shares column 514
     m.RefreshObjTopContact();
     EXPECT_TRUE(m.topContact(1, touching));
     EXPECT_FALSE(m.topContact(1, beside));
@@ -76,9 +73,9 @@ TEST_F(ContactsTest, ABlockOnTwoSupportsRestsOnTheLowerNumberedOneOnly) {
 }
 
 TEST_F(ContactsTest, CheckOverlapFindsTheHighestNumberedOverlapWithPositiveArea) {
-    const std::int32_t a = Add(1, 300, 50);  // object 2
-    const std::int32_t b = Add(2, 400, 50);  // object 3
-    const std::int32_t c = Add(3, 310, 60);  // object 4, overlaps object 2
+    const std::int32_t a = Add(1, 300, 50); // object 2
+    const std::int32_t b = Add(2, 400, 50); // object 3
+    const std::int32_t c = Add(3, 310, 60); // object 4, overlaps object 2
     (void)b;
     // Touching along an edge or a corner is no overlap.
     EXPECT_EQ(m.CheckOverlap(-1, 255, 50, 45, 40), -1);
@@ -157,8 +154,8 @@ std::vector<std::vector<bool>> PlainContacts(const Model& m) {
             const SceneObject& b = m.obj(j);
             const std::int64_t lastRowJ = std::int64_t{b.objY} + b.objH - 1;
             const bool vertical = a.objY - 3 < lastRowJ && lastRowJ < std::int64_t{a.objY} + a.objH;
-            const bool horizontal = std::max(a.objX, b.objX) <=
-                                    std::min(a.objX + a.objW - 1, b.objX + b.objW - 1);
+            const bool horizontal =
+                std::max(a.objX, b.objX) <= std::min(a.objX + a.objW - 1, b.objX + b.objW - 1);
             bool taken = false;
             for (std::int32_t k = 1; k <= m.objCount; ++k) {
                 taken = taken || top[static_cast<std::size_t>(k)][static_cast<std::size_t>(j)];

@@ -33,7 +33,9 @@ struct StartedWindow {
     FrmMain window;
 };
 
-QRgb Rgb(QRgb pixel) { return pixel & 0xFFFFFF; }
+QRgb Rgb(QRgb pixel) {
+    return pixel & 0xFFFFFF;
+}
 
 } // namespace
 
@@ -77,8 +79,8 @@ void MainWindowTest::layout_data() {
     const int digitLefts[] = {148, 202, 262, 320, 384, 444, 504, 560, 622};
     for (int k = 1; k <= 9; ++k) {
         const QByteArray name = "img" + QByteArray::number(k);
-        QTest::newRow(name.constData()) << QString::fromLatin1(name)
-                                        << QRect(digitLefts[k - 1], 10, 45, 40) << true;
+        QTest::newRow(name.constData())
+            << QString::fromLatin1(name) << QRect(digitLefts[k - 1], 10, 45, 40) << true;
     }
     QTest::newRow("img11") << "img11" << QRect(718, 10, 45, 40) << true;
     QTest::newRow("img12") << "img12" << QRect(776, 10, 45, 40) << true;
@@ -162,8 +164,8 @@ void MainWindowTest::overlappingPiecesCombineByAnd() {
     QVERIFY(combined != Rgb(cube) && combined != Rgb(smiley)); // both show through
     QCOMPARE(Rgb(scene.pixel(136, 117)), combined);
     // Where only one picture lies, it combines with the background alone.
-    QCOMPARE(Rgb(scene.pixel(105, 130)), Rgb(pictures.Picture(5, 1.0).pixel(5, 30) &
-                                              tarvelo::kSceneBackground));
+    QCOMPARE(Rgb(scene.pixel(105, 130)),
+             Rgb(pictures.Picture(5, 1.0).pixel(5, 30) & tarvelo::kSceneBackground));
 }
 
 void MainWindowTest::newLetsEverythingFallOutAndRebuilds() {

@@ -1,8 +1,7 @@
 #include "scene/Numeric.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 #include <string>
 
@@ -14,9 +13,17 @@ TEST(NumericTest, StoringIntoIntegersRoundsHalvesToEven) {
         double value;
         std::int32_t stored;
     } cases[] = {
-        {2.5, 2},       {3.5, 4},   {-2.5, -2}, {-3.5, -4}, {200.5, 200}, {291.9, 292},
-        {0.49999, 0},   {-0.5, 0},  {1e20, std::numeric_limits<std::int32_t>::max()},
-        {-1e20, std::numeric_limits<std::int32_t>::min()},  {std::nan(""), 0},
+        {2.5, 2},
+        {3.5, 4},
+        {-2.5, -2},
+        {-3.5, -4},
+        {200.5, 200},
+        {291.9, 292},
+        {0.49999, 0},
+        {-0.5, 0},
+        {1e20, std::numeric_limits<std::int32_t>::max()},
+        {-1e20, std::numeric_limits<std::int32_t>::min()},
+        {std::nan(""), 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RoundToInt32(c.value), c.stored) << c.value;
@@ -47,15 +54,14 @@ TEST(NumericTest, ReadsNumbersFromText) {
         const char* text;
         double value;
     } cases[] = {
-        {"7", 7},          {"7.9", 7.9},     {" 3 ", 3},        {"3abc", 3},
-        {"", 0},           {"abc", 0},       {"-1", -1},        {"-0.5", -0.5},
-        {"10", 10},        {"1 2", 12},      {"\t4\n2", 42},    {"- 3", -3},
-        {"+5", 5},         {".5", 0.5},      {".", 0},          {"-", 0},
-        {"1.2.3", 1.2},    {"1,5", 1},       {"1.5e2", 150},    {"1.5E+2", 150},
-        {"25e-1", 2.5},    {"1d2", 100},     {"1e", 1},         {"1e+", 1},
-        {"&H7", 7},        {"&h1F", 31},     {"&O17", 15},      {"&o19", 1},
-        {"&H", 0},         {"&Hzz", 0},      {"&7", 0},         {"1e-400", 0},
-        {"0e999999", 0},   {"722\r", 722},   {"--1", 0},        {"1\r2", 1},
+        {"7", 7},       {"7.9", 7.9},   {" 3 ", 3},      {"3abc", 3},    {"", 0},
+        {"abc", 0},     {"-1", -1},     {"-0.5", -0.5},  {"10", 10},     {"1 2", 12},
+        {"\t4\n2", 42}, {"- 3", -3},    {"+5", 5},       {".5", 0.5},    {".", 0},
+        {"-", 0},       {"1.2.3", 1.2}, {"1,5", 1},      {"1.5e2", 150}, {"1.5E+2", 150},
+        {"25e-1", 2.5}, {"1d2", 100},   {"1e", 1},       {"1e+", 1},     {"&H7", 7},
+        {"&h1F", 31},   {"&O17", 15},   {"&o19", 1},     {"&H", 0},      {"&Hzz", 0},
+        {"&7", 0},      {"1e-400", 0},  {"0e999999", 0}, {"722\r", 722}, {"--1", 0},
+        {"1\r2", 1},
     };
     for (const auto& c : cases) {
         const NumberReading r = ReadNumber(c.text);

@@ -1,8 +1,7 @@
 #include "scene/SceneBuilders.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <set>
 
 namespace tarvelo {
@@ -18,9 +17,13 @@ TEST(ObjectTableTest, AddObjectRoundsItsPlaceAndTakesSizeAndMassFromItsKind) {
         bool fixed;
         PictureSize size;
     } cases[] = {
-        {kind::kPan, 0, true, kPanSize}, {1, 1, false, kCubeSize},  {9, 9, false, kCubeSize},
-        {kind::kZero, 0, false, kCubeSize}, {kind::kX, 7, false, kCubeSize},
-        {kind::kY, 0, false, kCubeSize},  {kind::kSmiley, 1, false, kSmileySize},
+        {kind::kPan, 0, true, kPanSize},
+        {1, 1, false, kCubeSize},
+        {9, 9, false, kCubeSize},
+        {kind::kZero, 0, false, kCubeSize},
+        {kind::kX, 7, false, kCubeSize},
+        {kind::kY, 0, false, kCubeSize},
+        {kind::kSmiley, 1, false, kSmileySize},
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(m.AddObject(c.kind, 200.5, 10.5));

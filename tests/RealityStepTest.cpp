@@ -1,7 +1,6 @@
 #include "scene/SceneBuilders.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 #include <vector>
 
