@@ -12,14 +12,16 @@ namespace tarvelo {
 
 class PiecePictures {
   public:
-    // The picture of a kind at a device pixel ratio (2 on a display scaled to 200 %); a null
-    // image for a number that is no kind of piece. Its logical size is the piece's size.
-    const QImage& Picture(std::int32_t objKind, qreal devicePixelRatio);
+    // A picture at a device pixel ratio (2 on a display scaled to 200 %): the picture of a kind
+    // of piece, or a cube bearing a number from kNumberCubePicture on; a null image for any other
+    // number. Its logical size is the piece's size.
+    const QImage& Picture(std::int32_t picture, qreal devicePixelRatio);
 
     // The resource holding the vector source of a kind, or an empty string.
     static QString SourceOf(std::int32_t objKind);
 
   private:
+    QImage Render(std::int32_t picture, qreal ratio) const;
     std::map<std::pair<std::int32_t, int>, QImage> cache_;
     QImage none_;
 };

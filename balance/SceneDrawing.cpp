@@ -30,11 +30,12 @@ std::int32_t Model::PictureIndexFor(const SceneObject& o) const {
         return kind::kZero;
     }
     const std::int32_t p = RoundToInt16(v);
-    // A value with no cube of its own keeps the letter.
-    if (p < kind::kFirstDigit || p > kind::kLastDigit) {
-        return k;
+    if (p >= kind::kFirstDigit && p <= kind::kLastDigit) {
+        return p;
     }
-    return p;
+    // A value with no cube of its own (a hand-written problem can give one) is shown on a cube
+    // made for it.
+    return kNumberCubePicture + p;
 }
 
 void Model::RefreshObjects() {

@@ -44,6 +44,12 @@ constexpr std::int32_t kY = 12;
 constexpr std::int32_t kSmiley = 21;
 } // namespace kind
 
+// Pictures from this number on are cubes bearing the number (picture - kNumberCubePicture):
+// the solution shows an unknown whose value has no cube of its own (10, say, or -3) this way.
+constexpr std::int32_t kNumberCubePicture = 1000000;
+constexpr std::int32_t kLowestNumberOnCube = -32768;
+constexpr std::int32_t kHighestNumberOnCube = 32767;
+
 struct PictureSize {
     std::int32_t width = 0;
     std::int32_t height = 0;

@@ -1,16 +1,28 @@
 #include "scene/SceneBuilders.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace tarvelo {
 namespace {
+
+constexpr std::int32_t kLeftPan = 1;
+constexpr std::int32_t kRightPan = 2;
+constexpr std::int32_t kLevel = 292;
+constexpr std::int32_t kCubeH = kCubeSize.height;
+
+// How far the left pan hangs below the right one.
+std::int32_t Tilt(const Model& m) {
+    return m.obj(kLeftPan).objY - m.obj(kRightPan).objY;
+}
 
 TEST(BalanceTest, TheTiltFollowsTheLoadDifferenceUpToFifteen) {
     Model m; // scene 417 pixels high
     const struct {
         float difference;
         std::int32_t target;
-    } cases[] = {{0, 0}, {1, 3}, {-1, -4}, {5, 18}, {15, 54}, {-15, -55}, {20, 54}, {-20, -55}};
+    } cases[] = {{0, 0},     {1, 3},   {-1, -4},   {5, 18},   {15, 54},
+                 {-15, -55}, {20, 54}, {-20, -55}, {0.5f, 1}, {-0.01f, -1}};
     for (const auto& c : cases) {
         EXPECT_EQ(m.BalanceTarget(c.difference), c.target) << c.difference;
     }
@@ -20,11 +32,146 @@ TEST(BalanceTest, AFiveOnTheLeftPanTiltsItEighteenPixelsDown) {
     SceneHarness h;
     h.model.AddObject(5, 100, 100);
     h.RunMs(3000);
-    EXPECT_EQ(h.model.obj(1).objY - h.model.obj(2).objY, 18);
+    EXPECT_EQ(Tilt(h.model), 18);
     EXPECT_EQ(h.model.lblComparison.Caption, ">");
     EXPECT_EQ(h.model.lblEquazione.Caption, "5 > 0");
     // The piece went down with the pan and rests on it.
-    EXPECT_EQ(h.model.obj(3).objY + h.model.obj(3).objH, h.model.obj(1).objY);
+    EXPECT_EQ(h.model.obj(3).objY + kCubeH, h.model.obj(kLeftPan).objY);
+}
+
+// The pans come to rest within one pixel of where the loads send them, and never swing.
+TEST(BalanceTest, ThePansSettleWhereTheLoadsSendThem) {
+    const struct {
+        std::vector<std::int32_t> left;
+        std::vector<std::int32_t> right;
+        std::int32_t tilt;
+        const char* sign;
+    } cases[] = {
+        {{}, {}, 0, "="},
+        {{3, 4}, {7}, 0, "="},
+        {{1}, {}, 2, ">"},  // target 3: a remainder of one is left alone
+        {{}, {1}, -4, "<"}, // target -4
+        {{9, 6}, {}, 54, ">"},
+        {{9, 9, 2}, {}, 54, ">"},  // a difference of 20 tilts as far as 15
+        {{}, {9, 9, 2}, -54, "<"}, // target -55, odd again
+    };
+    for (const auto& c : cases) {
+        SceneHarness h;
+        Model& m = h.model;
+        std::int32_t y = kLevel;
+        for (std::int32_t k : c.left) {
+            y -= kCubeH;
+            m.AddObject(k, 100, y);
+        }
+        y = kLevel;
+        for (std::int32_t k : c.right) {
+            y -= kCubeH;
+            m.AddObject(k, 600, y);
+        }
+        std::vector<std::int32_t> tilts;
+        for (int t = 0; t < 60; ++t) {
+            h.RunMs(50);
+            tilts.push_back(Tilt(m));
+        }
+        EXPECT_EQ(Tilt(m), c.tilt) << c.tilt;
+        EXPECT_EQ(m.lblComparison.Caption, c.sign) << c.tilt;
+        // Once there, the pans stay: the last second shows no movement at all.
+        for (std::size_t t = tilts.size() - 20; t < tilts.size(); ++t) {
+            EXPECT_EQ(tilts[t], c.tilt);
+        }
+    }
+}
+
+TEST(BalanceTest, TheSignChangesAtTheSecondBalanceTickAfterThePieceIsWeighed) {
+    SceneHarness h;
+    Model& m = h.model;
+    m.AddObject(5, 100, kLevel - kCubeH); // already resting on the left pan
+    std::int64_t weighedAt = -1;
+    std::vector<std::pair<std::int64_t, std::string>> signs;
+    while (h.clock.NowMs() < 300) {
+        h.RunMs(10);
+        if (weighedAt < 0 && m.obj(kLeftPan).objLoad == 5) {
+            weighedAt = h.clock.NowMs();
+        }
+        signs.emplace_back(h.clock.NowMs(), m.lblComparison.Caption);
+    }
+    ASSERT_EQ(weighedAt, 50); // the first balance tick after the contacts know the piece
+    for (const auto& [t, sign] : signs) {
+        EXPECT_EQ(sign, t < weighedAt + 50 ? "=" : ">") << "at " << t << " ms";
+    }
+}
+
+TEST(BalanceTest, AStackIsWeighedAndCountedOnceEach) {
+    SceneHarness h;
+    Model& m = h.model;
+    const std::int32_t kinds[] = {kind::kX, 3, kind::kSmiley, kind::kZero};
+    std::int32_t y = kLevel;
+    for (std::int32_t k : kinds) {
+        const auto size = PictureSizeOfKind(k);
+        y -= size->height;
+        m.AddObject(k, 120, y);
+    }
+    m.xValue = 0; // rewritten unknowns keep their pieces' own masses
+    m.RefreshObjTopContact();
+    m.sideTerms = {};
+    const float total = m.GetTotalMass(kLeftPan);
+    EXPECT_EQ(total, m.obj(3).objMass + 3 + 1 + 0);
+    EXPECT_EQ(m.sideTerms[kConstantTerm], 4);
+    EXPECT_EQ(m.sideTerms[kXTerm], 1);
+    EXPECT_EQ(m.sideTerms[kYTerm], 0);
+    // Each object of the stack weighs what lies on it as well.
+    m.sideTerms = {};
+    EXPECT_EQ(m.GetTotalMass(5), 1);
+}
+
+TEST(BalanceTest, AnXOfValueZeroWeighsNothingButStillReadsAsX) {
+    SceneHarness h;
+    Model& m = h.model;
+    m.xValue = 0;
+    m.AddObject(kind::kX, 100, kLevel - kCubeH);
+    m.AddObject(kind::kZero, 600, kLevel - kCubeH);
+    h.RunMs(2000);
+    EXPECT_EQ(m.obj(kLeftPan).objLoad, 0);
+    EXPECT_EQ(Tilt(m), 0);
+    EXPECT_EQ(m.lblEquazione.Caption, "X = 0");
+}
+
+TEST(BalanceTest, APieceOnTwoSupportsCountsUnderTheOneTheContactsGiveIt) {
+    // A cube on the right pan (object 3) and one on the left pan (object 4) both reach into the
+    // gap between the pans; a third lies across the two and rests on object 3, the lower number.
+    SceneHarness h;
+    Model& m = h.model;
+    const std::int32_t y = kLevel - kCubeH;
+    m.AddObject(2, 490, y); // on the right pan, overhanging its left end
+    m.AddObject(3, 420, y); // on the left pan, overhanging its right end
+    m.AddObject(7, 446, y - kCubeH);
+    m.RefreshObjTopContact();
+    ASSERT_TRUE(m.topContact(kRightPan, 3));
+    ASSERT_TRUE(m.topContact(kLeftPan, 4));
+    ASSERT_TRUE(m.topContact(3, 5));
+    ASSERT_FALSE(m.topContact(4, 5));
+
+    m.UpdateBalance();
+    EXPECT_EQ(m.obj(kLeftPan).objLoad, 3);
+    EXPECT_EQ(m.obj(kRightPan).objLoad, 9);
+    EXPECT_EQ(m.lblEquazione.Caption, "3 = 9"); // the sign still reflects the last copies
+}
+
+TEST(BalanceTest, ObjectsBeyondTheContactsAreSkipped) {
+    SceneHarness h;
+    Model& m = h.model;
+    m.AddObject(5, 100, kLevel - kCubeH);
+    m.RefreshObjTopContact();
+    m.AddObject(6, 100, kLevel - 2 * kCubeH); // not yet known to the contacts
+    m.sideTerms = {};
+    EXPECT_EQ(m.GetTotalMass(kLeftPan), 5);
+    m.sideTerms = {};
+    EXPECT_EQ(m.GetTotalMass(4), 6);
+    // A piece removed since the contacts were built is not read past the end of the table.
+    m.RemoveBlock(4);
+    m.RemoveBlock(3);
+    m.sideTerms = {};
+    EXPECT_EQ(m.GetTotalMass(kLeftPan), 0);
 }
 
 } // namespace

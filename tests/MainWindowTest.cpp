@@ -50,6 +50,9 @@ class MainWindowTest : public QObject {
     void newLetsEverythingFallOutAndRebuilds();
     void aSecondNewDuringTheWaitIsDropped();
     void timersSleepAtRestAndWakeOnInput();
+    void showSolutionButtonSwitchesThePictures();
+    void aValueWithoutACubeIsPaintedOnACubeOfItsOwn();
+    void problemModeShowsOnlyRestartAndShowSolution();
 };
 
 void MainWindowTest::layout_data() {
@@ -233,6 +236,71 @@ void MainWindowTest::timersSleepAtRestAndWakeOnInput() {
     QVERIFY(w.child<QTimer>("realityTimer")->isActive());
     QVERIFY(w.child<QTimer>("balanceTimer")->isActive());
     QVERIFY(w.child<QTimer>("MouseTimer")->isActive());
+}
+
+void MainWindowTest::showSolutionButtonSwitchesThePictures() {
+    StartedWindow w;
+    auto& m = w.window.model();
+    m.xValue = 7;
+    m.AddObject(tarvelo::kind::kX, 100, 100);
+    w.window.SyncFromModel();
+    tarvelo::PiecePictures pictures;
+    const auto shows = [&](std::int32_t picture) {
+        const QImage scene = w.Scene();
+        const QImage& expected = pictures.Picture(picture, 1.0);
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 45; ++x) {
+                if (Rgb(scene.pixel(100 + x, 100 + y)) !=
+                    (Rgb(expected.pixel(x, y)) & Rgb(tarvelo::kSceneBackground))) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    auto* button = w.child<QPushButton>("Command1");
+    QVERIFY(shows(tarvelo::kind::kX));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->text(), QStringLiteral("Hide solution"));
+    QVERIFY(shows(7));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->text(), QStringLiteral("Show solution"));
+    QVERIFY(shows(tarvelo::kind::kX));
+}
+
+void MainWindowTest::aValueWithoutACubeIsPaintedOnACubeOfItsOwn() {
+    tarvelo::PiecePictures pictures;
+    for (int value : {10, -12}) {
+        const QImage& cube = pictures.Picture(tarvelo::kNumberCubePicture + value, 1.0);
+        QCOMPARE(cube.size(), QSize(45, 40));
+        QCOMPARE(Rgb(cube.pixel(44, 0)), 0xFFFFFFu);  // white around the cube
+        QCOMPARE(Rgb(cube.pixel(10, 37)), 0x00FFFFu); // the cyan face
+        int dark = 0;
+        for (int y = 10; y < 38; ++y) {
+            for (int x = 10; x < 43; ++x) {
+                dark += Rgb(cube.pixel(x, y)) == 0;
+            }
+        }
+        QVERIFY2(dark > 40, "the number is written on the face");
+    }
+    // At twice the resolution the cube is drawn anew, not enlarged.
+    QCOMPARE(pictures.Picture(tarvelo::kNumberCubePicture + 10, 2.0).size(), QSize(90, 80));
+}
+
+void MainWindowTest::problemModeShowsOnlyRestartAndShowSolution() {
+    StartedWindow w;
+    w.window.model().programMode = 1;
+    w.window.model().UpdateProgramMode();
+    w.window.SyncFromModel();
+    for (const char* hidden : {"Command2", "Command3", "Command4"}) {
+        QVERIFY2(!w.child<QPushButton>(hidden)->isVisible(), hidden);
+        QVERIFY2(!w.child<QPushButton>(hidden)->isEnabled(), hidden);
+    }
+    auto* restart = w.child<QPushButton>("Command5");
+    QVERIFY(restart->isVisible() && restart->isEnabled());
+    QCOMPARE(restart->text(), QStringLiteral("Restart"));
+    QCOMPARE(restart->geometry().topLeft(), w.child<QPushButton>("Command2")->geometry().topLeft());
+    QVERIFY(w.child<QPushButton>("Command1")->isVisible());
 }
 
 QTEST_MAIN(MainWindowTest)

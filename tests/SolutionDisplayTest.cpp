@@ -1,0 +1,99 @@
+#include "scene/SceneBuilders.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+std::int32_t PictureOf(const Model& m, std::int32_t nObj) {
+    return m.PictureIndexFor(m.obj(nObj));
+}
+
+TEST(SolutionDisplayTest, UnknownsShowTheCubeOfTheirValueWhileTheSolutionIsShown) {
+    SceneHarness h;
+    Model& m = h.model;
+    m.xValue = 7;
+    m.yValue = 0;
+    m.AddObject(kind::kX, 100, 100);
+    m.AddObject(kind::kY, 200, 100);
+    m.AddObject(4, 300, 100);
+    m.AddObject(kind::kSmiley, 400, 100);
+    m.obj(3).objMass = 2; // the value comes from xValue, not from the piece's mass
+
+    EXPECT_EQ(PictureOf(m, 3), kind::kX);
+    EXPECT_EQ(PictureOf(m, 4), kind::kY);
+
+    m.Command1_Click();
+    EXPECT_TRUE(m.showSolution);
+    EXPECT_EQ(m.Command1.Caption, "Hide solution");
+    EXPECT_EQ(PictureOf(m, 3), 7);
+    EXPECT_EQ(PictureOf(m, 4), kind::kZero);
+    EXPECT_EQ(PictureOf(m, 5), 4);
+    EXPECT_EQ(PictureOf(m, 6), kind::kSmiley);
+    EXPECT_EQ(PictureOf(m, 1), kind::kPan);
+    // The drawing follows at once, at the same places.
+    EXPECT_EQ(m.drawList[2], (DrawItem{7, 100, 100}));
+
+    m.Command1_Click();
+    EXPECT_FALSE(m.showSolution);
+    EXPECT_EQ(m.Command1.Caption, "Show solution");
+    EXPECT_EQ(PictureOf(m, 3), kind::kX);
+    EXPECT_EQ(m.drawList[2], (DrawItem{kind::kX, 100, 100}));
+}
+
+TEST(SolutionDisplayTest, ValuesWithoutACubeGetACubeBearingTheirNumber) {
+    Model m;
+    m.AddObject(kind::kX, 0, 0);
+    m.AddObject(kind::kY, 0, 0);
+    m.Command1_Click();
+    for (std::int32_t value : {10, 12, -1, -12}) {
+        m.xValue = value;
+        m.yValue = value;
+        EXPECT_EQ(PictureOf(m, 1), kNumberCubePicture + value);
+        EXPECT_EQ(PictureOf(m, 2), kNumberCubePicture + value);
+    }
+}
+
+TEST(SolutionDisplayTest, ANewUnknownIsDrawnAsItsValueAtOnce) {
+    Model m;
+    m.xValue = 3;
+    m.Command1_Click();
+    m.AddObject(kind::kX, 50, 60);
+    ASSERT_EQ(m.drawList.size(), 1u);
+    EXPECT_EQ(m.drawList[0], (DrawItem{3, 50, 60}));
+}
+
+TEST(SolutionDisplayTest, NewKeepsTheDisplayAsItWas) {
+    SceneHarness h;
+    Model& m = h.model;
+    m.Command1_Click();
+    m.AddObject(kind::kX, 100, 100);
+    ASSERT_TRUE(m.CleanProblem());
+    m.Form_Load();
+    EXPECT_TRUE(m.showSolution);
+    EXPECT_EQ(m.Command1.Caption, "Hide solution");
+    m.AddObject(kind::kX, 100, 100);
+    EXPECT_EQ(PictureOf(m, 3), m.xValue == 0 ? kind::kZero : m.xValue);
+}
+
+TEST(ProgramModeTest, EachModeShowsItsButtons) {
+    const struct {
+        std::int32_t mode;
+        bool freeButtons;
+    } cases[] = {{1, false}, {0, true}, {2, true}, {-1, true}};
+    for (const auto& c : cases) {
+        Model m;
+        m.programMode = c.mode;
+        m.UpdateProgramMode();
+        for (const ButtonState* b : {&m.Command2, &m.Command3, &m.Command4}) {
+            EXPECT_EQ(b->Visible, c.freeButtons) << c.mode << " " << b->Caption;
+            EXPECT_EQ(b->Enabled, c.freeButtons) << c.mode << " " << b->Caption;
+        }
+        EXPECT_EQ(m.Command5.Visible, !c.freeButtons);
+        EXPECT_EQ(m.Command5.Enabled, !c.freeButtons);
+        EXPECT_TRUE(m.Command1.Visible && m.Command1.Enabled);
+    }
+}
+
+} // namespace
+} // namespace tarvelo
