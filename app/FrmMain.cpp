@@ -10,6 +10,7 @@
 #include <QCursor>
 #include <QEvent>
 #include <QFrame>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -36,11 +37,41 @@ const QColor kInfoBackground(0x00, 0x00, 0xFF);
 const QColor kMassaBackground(0xFF, 0xFF, 0x80);
 const QColor kDragBackground(0xFF, 0xFF, 0x00);
 
-// The captions the model writes, marked here for translation.
-[[maybe_unused]] const char* const kModelCaptions[] = {
-    QT_TR_NOOP("Show solution"), QT_TR_NOOP("Hide solution"), QT_TR_NOOP("New"),
-    QT_TR_NOOP("Load"),          QT_TR_NOOP("Save"),          QT_TR_NOOP("Restart"),
+// The texts the model writes, marked here for translation.
+[[maybe_unused]] const char* const kModelTexts[] = {
+    QT_TR_NOOP("Show solution"),
+    QT_TR_NOOP("Hide solution"),
+    QT_TR_NOOP("New"),
+    QT_TR_NOOP("Load"),
+    QT_TR_NOOP("Save"),
+    QT_TR_NOOP("Restart"),
+    QT_TR_NOOP("X value\r\n(change or leave unchanged):"),
+    QT_TR_NOOP("Y value\r\n(change or leave unchanged):"),
 };
+
+// Pointer buttons as the model counts them.
+int ButtonNumber(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return Model::kLeftButton;
+    case Qt::RightButton:
+        return Model::kRightButton;
+    case Qt::MiddleButton:
+        return Model::kMiddleButton;
+    default:
+        return 0;
+    }
+}
+
+int ButtonsHeld(Qt::MouseButtons buttons) {
+    int sum = 0;
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (buttons.testFlag(b)) {
+            sum += ButtonNumber(b);
+        }
+    }
+    return sum;
+}
 
 QFont UiFont(double points, bool bold = false) {
     QFont font;
@@ -103,6 +134,10 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     };
     pointerPosition = [this] { return QPointF(pictDraw_->mapFromGlobal(QCursor::pos())); };
+    model_.inputBox = [this](const std::string& title, const std::string& prompt,
+                             const std::string& defaultText) {
+        return InputBox(title, prompt, defaultText);
+    };
 
     BuildControls();
     BuildTimers();
@@ -138,12 +173,23 @@ void FrmMain::BuildControls() {
         box->move(slot.left, layout::kPaletteTop);
         box->setVisible(slot.kind != kind::kPan);
         img_[slot.kind] = box;
+        connect(box, &PictureBox::pressed, this,
+                [this, kind = slot.kind](Qt::MouseButton button, QPointF at) {
+                    model_.img_MouseDown(kind, ButtonNumber(button), 0, static_cast<float>(at.x()),
+                                         static_cast<float>(at.y()));
+                    SyncFromModel();
+                });
     }
 
     dragImg_ = new PictureBox(pictures_, kDragBackground, this);
     dragImg_->setObjectName(QStringLiteral("dragImg"));
     Place(dragImg_, layout::kDragImg);
     dragImg_->hide();
+    connect(dragImg_, &PictureBox::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
+        model_.dragImg_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
+                                 static_cast<float>(at.y()));
+        SyncFromModel();
+    });
 
     lblEquazione_ = MakeLabel(this, "lblEquazione", QString(), layout::kLblEquazione,
                               UiFont(kEquationPoints), Qt::AlignHCenter | Qt::AlignTop);
@@ -170,6 +216,28 @@ void FrmMain::BuildControls() {
     dragImgInt_->setObjectName(QStringLiteral("dragImgInt"));
     Place(dragImgInt_, layout::kDragImgInt);
     dragImgInt_->hide();
+    connect(dragImgInt_, &PictureBox::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
+        model_.dragImgInt_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
+                                    static_cast<float>(at.y()));
+        SyncFromModel();
+    });
+
+    // The pointer over the scene.
+    connect(canvas_, &SceneCanvas::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
+        model_.pictDraw_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
+                                  static_cast<float>(at.y()));
+        SyncFromModel();
+    });
+    connect(canvas_, &SceneCanvas::pressed, this, [this](Qt::MouseButton button, QPointF at) {
+        model_.pictDraw_MouseDown(ButtonNumber(button), 0, static_cast<float>(at.x()),
+                                  static_cast<float>(at.y()));
+        SyncFromModel();
+    });
+    connect(canvas_, &SceneCanvas::released, this, [this](Qt::MouseButton button, QPointF at) {
+        model_.pictDraw_MouseUp(ButtonNumber(button), 0, static_cast<float>(at.x()),
+                                static_cast<float>(at.y()));
+        SyncFromModel();
+    });
 
     auto makeButton = [this](const char* name, const layout::Rect& r) {
         auto* button = new QPushButton(canvas_);
@@ -202,6 +270,23 @@ void FrmMain::BuildControls() {
     selObj_->setObjectName(QStringLiteral("selObj"));
     Place(selObj_, layout::kSelObj);
     selObj_->hide();
+
+    // The copy being dragged in is seen over everything else on the window.
+    dragImg_->raise();
+}
+
+std::optional<std::string> FrmMain::InputBox(const std::string& title, const std::string& prompt,
+                                             const std::string& defaultText) {
+    QString label = Translated(prompt);
+    label.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(this, QString::fromStdString(title), label, QLineEdit::Normal,
+                              QString::fromStdString(defaultText), &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return answer.toStdString();
 }
 
 void FrmMain::BuildTimers() {
@@ -324,6 +409,7 @@ void FrmMain::SyncFromModel() {
         lblMassa_->setVisible(model_.lblMassa.Visible);
     }
     const auto placeDragBox = [](PictureBox* widget, const ControlBox& box) {
+        widget->SetPictureKind(box.Picture);
         widget->move(ToPixel(box.Left), ToPixel(box.Top));
         widget->setVisible(box.Visible);
     };

@@ -73,6 +73,8 @@ class FrmMain : public QWidget {
 
   private:
     void AfterTick();
+    std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
+                                        const std::string& defaultText);
     void StartTimers();
     void BuildControls();
     void BuildTimers();

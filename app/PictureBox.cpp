@@ -11,9 +11,14 @@ namespace tarvelo {
 PictureBox::PictureBox(PiecePictures& pictures, QColor background, QWidget* parent)
     : QWidget(parent), pictures_(pictures), background_(background) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Drag boxes must hear the pointer move with no button held.
+    setMouseTracking(true);
 }
 
 void PictureBox::SetPictureKind(int objKind) {
+    if (objKind == kind_) {
+        return;
+    }
     kind_ = objKind;
     if (const auto size = PictureSizeOfKind(objKind)) {
         resize(size->width, size->height);

@@ -4,6 +4,7 @@
 #include "balance/ScenePainter.h"
 #include "scene/Model.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -44,6 +45,18 @@ void SceneCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(QPoint(0, 0), image_);
+}
+
+void SceneCanvas::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->button(), event->position());
+}
+
+void SceneCanvas::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->buttons(), event->position());
+}
+
+void SceneCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event->button(), event->position());
 }
 
 } // namespace tarvelo

@@ -24,8 +24,16 @@ class SceneCanvas : public QWidget {
     // The scene as last painted, in device pixels.
     const QImage& SceneImage() const { return image_; }
 
+  signals:
+    void pressed(Qt::MouseButton button, QPointF position);
+    void moved(Qt::MouseButtons buttons, QPointF position);
+    void released(Qt::MouseButton button, QPointF position);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void Render();

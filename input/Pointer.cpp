@@ -1,14 +1,9 @@
 // The pointer over the scene: which piece lies under it, the selection frame, the scene drag.
 #include "app/Layout.h"
 #include "scene/Model.h"
+#include "scene/Numeric.h"
 
 namespace tarvelo {
-
-namespace {
-
-constexpr int kLeftButton = 1;
-
-} // namespace
 
 std::int32_t Model::FindObjectByPosition(float mX, float mY) const {
     // The last object in table order whose box, edges included, holds the point.
@@ -53,6 +48,27 @@ void Model::pictDraw_MouseMove(int Button, int /*Shift*/, float X, float Y) {
     } else {
         selectedObj = -1;
         selObj.Visible = false;
+    }
+}
+
+void Model::pictDraw_MouseDown(int Button, int /*Shift*/, float X, float Y) {
+    if (!HasValidSelection()) {
+        return;
+    }
+    if (Button == kLeftButton) {
+        // Grab the piece where the pointer holds it; from now on the pointer tick carries it.
+        grabX = RoundToInt32(X - static_cast<double>(obj(selectedObj).objX));
+        grabY = RoundToInt32(Y - static_cast<double>(obj(selectedObj).objY));
+        draggingObj = true;
+    } else if (Button == kRightButton) {
+        // Deleted at once; the frame and the selection follow at the next hover update.
+        RemoveBlock(selectedObj);
+    }
+}
+
+void Model::pictDraw_MouseUp(int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
+    if (Button == kLeftButton && draggingObj) {
+        draggingObj = false;
     }
 }
 

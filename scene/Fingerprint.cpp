@@ -29,6 +29,7 @@ class Hasher {
         Add(box.Width);
         Add(box.Height);
         Add(box.Visible);
+        Add(box.Picture);
     }
     std::uint64_t Value() const { return hash_; }
 

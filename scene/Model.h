@@ -15,6 +15,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ struct ControlBox {
     std::int32_t Width = 0;
     std::int32_t Height = 0;
     bool Visible = false;
+    std::int32_t Picture = -1; // for picture boxes: the picture shown, -1 for none
     bool operator==(const ControlBox&) const = default;
 };
 
@@ -170,8 +172,28 @@ class Model {
     void Command1_Click();
 
     // ---- Pointer ----
+    // Buttons as pointer events give them: in a move, the sum of those held down; in a press or
+    // release, the one that changed.
+    static constexpr int kLeftButton = 1;
+    static constexpr int kRightButton = 2;
+    static constexpr int kMiddleButton = 4;
+
+    // A press on the palette picture of kind `Index`, at (X, Y) in the picture's own pixels.
+    void img_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    // The modal prompt: title, prompt text (lines separated by CR LF), default text; returns
+    // what was typed, or nothing when cancelled.
+    std::function<std::optional<std::string>(const std::string& title, const std::string& prompt,
+                                             const std::string& defaultText)>
+        inputBox;
+    // Takes an answer to the prompt for X (kind 11) or Y (kind 12). False when it was refused.
+    bool SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& answer);
+    void dragImg_MouseMove(int Button, int Shift, float X, float Y);
+    void dragImgInt_MouseMove(int Button, int Shift, float X, float Y);
+
     std::int32_t FindObjectByPosition(float mX, float mY) const;
     void pictDraw_MouseMove(int Button, int Shift, float X, float Y);
+    void pictDraw_MouseDown(int Button, int Shift, float X, float Y);
+    void pictDraw_MouseUp(int Button, int Shift, float X, float Y);
     // The pointer tick, given where the pointer is relative to the outer top-left corner of the
     // scene surface.
     void MouseTimer_Timer(float cursorX, float cursorY);

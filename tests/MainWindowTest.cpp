@@ -14,30 +14,10 @@
 
 using tarvelo::FrmMain;
 
-namespace {
+#include "WindowFixture.h"
 
-// A started window, as the program starts it, with its timers stopped so that a test decides
-// when time passes.
-struct StartedWindow {
-    StartedWindow() {
-        window.SetTimersRunning(false);
-        window.Form_Initialize();
-        window.Form_Load();
-        window.show();
-        window.realityTimer_Timer(); // draws the pans where start-up put them
-    }
-    template <typename T> T* child(const char* name) {
-        return window.findChild<T*>(QString::fromLatin1(name));
-    }
-    QImage Scene() { return window.sceneCanvas()->grab().toImage(); }
-    FrmMain window;
-};
-
-QRgb Rgb(QRgb pixel) {
-    return pixel & 0xFFFFFF;
-}
-
-} // namespace
+using tarvelo::test::Rgb;
+using tarvelo::test::StartedWindow;
 
 class MainWindowTest : public QObject {
     Q_OBJECT

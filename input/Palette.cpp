@@ -1,0 +1,89 @@
+// The palette: dragging a copy of a piece into the scene, and the prompts for X and Y.
+#include "app/Layout.h"
+#include "scene/Model.h"
+#include "scene/Numeric.h"
+
+#include <cmath>
+
+namespace tarvelo {
+
+namespace {
+
+constexpr std::int32_t kFreeMode = 0;
+constexpr double kLowestValue = 0;
+constexpr double kHighestValue = 9;
+
+} // namespace
+
+void Model::img_MouseDown(int Index, int Button, int /*Shift*/, float X, float Y) {
+    // A left press picks up a copy of the picture; it follows the pointer from the next tick.
+    if (Button == kLeftButton) {
+        const auto size = PictureSizeOfKind(Index);
+        if (!size) {
+            return;
+        }
+        for (ControlBox* box : {&dragImg, &dragImgInt}) {
+            box->Picture = Index;
+            box->Width = size->width;
+            box->Height = size->height;
+            box->Visible = true;
+        }
+        grabX = RoundToInt32(X);
+        grabY = RoundToInt32(Y);
+        dragKind = static_cast<std::int16_t>(Index);
+        return;
+    }
+
+    // A right press on X or Y, in free mode only, asks for its value.
+    if (Button == kRightButton && programMode == kFreeMode &&
+        (Index == kind::kX || Index == kind::kY)) {
+        const std::string letter = Index == kind::kX ? "X" : "Y";
+        const std::int32_t current = Index == kind::kX ? xValue : yValue;
+        const std::optional<std::string> answer =
+            inputBox ? inputBox(letter, letter + " value\r\n(change or leave unchanged):",
+                                std::to_string(current))
+                     : std::nullopt;
+        // A cancelled prompt answers with empty text, which reads as 0.
+        SetUnknownFromAnswer(Index, answer.value_or(std::string()));
+    }
+}
+
+bool Model::SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& answer) {
+    const NumberReading reading = ReadNumber(answer);
+    if (!reading.fits) {
+        return false;
+    }
+    const double value = Int(reading.value);
+    if (value < kLowestValue || value > kHighestValue) {
+        return false;
+    }
+    const auto v = static_cast<std::int32_t>(value);
+    (unknownKind == kind::kX ? xValue : yValue) = v;
+    for (std::int32_t i = 1; i <= objCount; ++i) {
+        if (obj(i).objKind == unknownKind) {
+            obj(i).objMass = static_cast<float>(v);
+        }
+    }
+    // Everything jumps and falls again, so that the balance weighs anew.
+    Event_Jump_Up_All();
+    return true;
+}
+
+void Model::dragImg_MouseMove(int Button, int Shift, float X, float Y) {
+    dragImgInt_MouseMove(Button, Shift, X, Y);
+}
+
+void Model::dragImgInt_MouseMove(int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
+    // The first movement with no button held drops the copy; it becomes a piece only inside the
+    // scene, that is below the scene's top edge.
+    if (Button != 0 || (!dragImg.Visible && !dragImgInt.Visible)) {
+        return;
+    }
+    dragImg.Visible = false;
+    dragImgInt.Visible = false;
+    if (dragImgInt.Top > 0) {
+        AddObject(dragKind, dragImgInt.Left, dragImgInt.Top);
+    }
+}
+
+} // namespace tarvelo

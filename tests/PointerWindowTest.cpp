@@ -1,0 +1,180 @@
+// The pointer on the real widgets, offscreen, with Qt Test's mouse events: implicit capture,
+// mouse tracking and the pointer tick reading where the pointer really is.
+#include "WindowFixture.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+using tarvelo::test::ClockedWindow;
+using tarvelo::test::MoveHeld;
+
+namespace {
+
+// The window's own coordinates of a point given in scene pixels.
+QPoint InWindow(QPoint scene) {
+    return scene + QPoint(6, 62);
+}
+
+} // namespace
+
+class PointerWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void dragACubeFromThePaletteOntoThePan();
+    void dropsOutsideTheSceneAddNothing_data();
+    void dropsOutsideTheSceneAddNothing();
+    void thePaletteIndexIsTheKind_data();
+    void thePaletteIndexIsTheKind();
+    void dragAndDeleteInTheScene();
+    void aRightPressOnXAsksForItsValue();
+};
+
+// Left press on a palette picture at `grab`, the pointer carried to `to` (window pixels) with
+// the button down, released there, and the clock run so that the copy follows.
+void CarryFromPalette(ClockedWindow& w, const char* picture, QPoint grab, QPoint to) {
+    auto* img = w.child<QWidget>(picture);
+    QTest::mouseMove(img, grab);
+    QTest::mousePress(img, Qt::LeftButton, {}, grab);
+    w.RunMs(20);
+    const QPoint held = img->mapFrom(&w.window, to);
+    MoveHeld(img, held); // captured by the palette picture: nothing happens
+    w.RunMs(20);
+    QTest::mouseRelease(img, Qt::LeftButton, {}, held);
+    w.RunMs(20);
+}
+
+void PointerWindowTest::dragACubeFromThePaletteOntoThePan() {
+    ClockedWindow w;
+    auto& m = w.window.model();
+    const QPoint target = InWindow(QPoint(200, 150));
+    CarryFromPalette(w, "img5", QPoint(20, 20), target);
+    QVERIFY(w.child<QWidget>("dragImg")->isVisible());
+    QVERIFY(w.child<QWidget>("dragImgInt")->isVisible());
+    QCOMPARE(m.objCount, 2); // nothing at the release itself
+
+    // The first movement drops it where the copy stands.
+    QTest::mouseMove(&w.window, target + QPoint(1, 0));
+    QVERIFY(!w.child<QWidget>("dragImg")->isVisible());
+    QCOMPARE(m.objCount, 3);
+    QCOMPARE(m.obj(3).objKind, 5);
+    QCOMPARE(m.obj(3).objX, 200 - 20 + 1);
+    QCOMPARE(m.obj(3).objY, 150 - 20 + 1);
+
+    w.RunMs(3000);
+    QCOMPARE(m.obj(3).objY + 40, m.obj(1).objY);
+    QCOMPARE(m.obj(1).objY - m.obj(2).objY, 18);
+    QCOMPARE(w.child<QLabel>("lblEquazione")->text(), QStringLiteral("5 > 0"));
+    QCOMPARE(w.child<QLabel>("lblComparison")->text(), QStringLiteral(">"));
+}
+
+void PointerWindowTest::dropsOutsideTheSceneAddNothing_data() {
+    QTest::addColumn<QPoint>("grab");
+    QTest::addColumn<QPoint>("to");
+    // dragImgInt.Top is the pointer's scene y less the grab, plus one.
+    QTest::newRow("top at 0") << QPoint(20, 20) << InWindow(QPoint(300, 19));
+    QTest::newRow("over the palette") << QPoint(20, 20) << QPoint(500, 30);
+    QTest::newRow("above the scene") << QPoint(10, 30) << InWindow(QPoint(300, 5));
+}
+
+void PointerWindowTest::dropsOutsideTheSceneAddNothing() {
+    QFETCH(QPoint, grab);
+    QFETCH(QPoint, to);
+    ClockedWindow w;
+    CarryFromPalette(w, "img3", grab, to);
+    QTest::mouseMove(&w.window, to + QPoint(1, 0));
+    QVERIFY(!w.child<QWidget>("dragImg")->isVisible());
+    QVERIFY(!w.child<QWidget>("dragImgInt")->isVisible());
+    QCOMPARE(w.window.model().objCount, 2);
+}
+
+void PointerWindowTest::thePaletteIndexIsTheKind_data() {
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<int>("kind");
+    QTest::newRow("smiley") << "img21" << 21;
+    QTest::newRow("zero") << "img10" << 10;
+    QTest::newRow("Y") << "img12" << 12;
+}
+
+void PointerWindowTest::thePaletteIndexIsTheKind() {
+    QFETCH(QString, picture);
+    QFETCH(int, kind);
+    ClockedWindow w;
+    const QPoint target = InWindow(QPoint(650, 100));
+    CarryFromPalette(w, qPrintable(picture), QPoint(15, 15), target);
+    QTest::mouseMove(&w.window, target + QPoint(0, 1));
+    QCOMPARE(w.window.model().objCount, 3);
+    QCOMPARE(w.window.model().obj(3).objKind, kind);
+}
+
+void PointerWindowTest::dragAndDeleteInTheScene() {
+    ClockedWindow w;
+    auto& m = w.window.model();
+    auto* scene = w.window.sceneCanvas();
+    m.AddObject(7, 100, 100);
+    w.RunMs(2000);
+    const QPoint on(m.obj(3).objX + 10, m.obj(3).objY + 10);
+
+    // Hover frames it; a left press grabs it; the pointer carries it, even out of the scene.
+    QTest::mouseMove(scene, on);
+    QCOMPARE(m.selectedObj, 3);
+    QVERIFY(w.child<QWidget>("selObj")->isVisible());
+    QTest::mousePress(scene, Qt::LeftButton, {}, on);
+    QVERIFY(m.draggingObj);
+    // The tick measures the pointer from the scene's outer corner, two pixels before the
+    // client area that the press was measured in.
+    MoveHeld(scene, QPoint(700, 100));
+    w.RunMs(30);
+    QCOMPARE(m.obj(3).objX, 700 + 2 - 10);
+    QCOMPARE(m.obj(3).objY, 100 + 2 - 10);
+    MoveHeld(scene, QPoint(700, -30)); // above the scene, over the palette
+    w.RunMs(30);
+    QCOMPARE(m.obj(3).objY, -30 + 2 - 10);
+    QTest::mouseRelease(scene, Qt::LeftButton, {}, QPoint(700, -30));
+    QVERIFY(!m.draggingObj);
+
+    // It falls onto the right pan, which goes down.
+    w.RunMs(3000);
+    QCOMPARE(m.obj(3).objY + 40, m.obj(2).objY);
+    QCOMPARE(m.obj(1).objY - m.obj(2).objY, -26);
+
+    // A right press deletes it; the pans come back level.
+    const QPoint now(m.obj(3).objX + 5, m.obj(3).objY + 5);
+    QTest::mouseMove(scene, now);
+    QTest::mousePress(scene, Qt::RightButton, {}, now);
+    QCOMPARE(m.objCount, 2);
+    w.RunMs(3000);
+    QCOMPARE(m.obj(1).objY, m.obj(2).objY);
+    QVERIFY(!w.child<QWidget>("selObj")->isVisible());
+}
+
+void PointerWindowTest::aRightPressOnXAsksForItsValue() {
+    ClockedWindow w;
+    auto& m = w.window.model();
+    m.xValue = 4;
+    m.AddObject(tarvelo::kind::kX, 100, 100);
+    QString title;
+    QString label;
+    QString offered;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        label = dialog->labelText();
+        offered = dialog->textValue();
+        dialog->setTextValue(QStringLiteral(" 6.5 "));
+        dialog->accept();
+    });
+    QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton);
+    QCOMPARE(title, QStringLiteral("X"));
+    QCOMPARE(label, QStringLiteral("X value\n(change or leave unchanged):"));
+    QCOMPARE(offered, QStringLiteral("4"));
+    QCOMPARE(m.xValue, 6);
+    QCOMPARE(m.obj(3).objMass, 6.0f);
+    QCOMPARE(m.obj(3).objY, -200);
+}
+
+QTEST_MAIN(PointerWindowTest)
+#include "PointerWindowTest.moc"

@@ -1,0 +1,58 @@
+// The main window as the program starts it, for tests on the real widgets (offscreen).
+#pragma once
+
+#include "app/FrmMain.h"
+#include "app/Layout.h"
+#include "app/SceneCanvas.h"
+#include "scene/VirtualClock.h"
+
+#include <QCursor>
+#include <QImage>
+#include <QTest>
+
+namespace tarvelo::test {
+
+// A started and shown window with its timers stopped, so that a test decides when time passes.
+struct StartedWindow {
+    StartedWindow() {
+        window.SetTimersRunning(false);
+        window.Form_Initialize();
+        window.Form_Load();
+        window.show();
+        static_cast<void>(QTest::qWaitForWindowExposed(&window));
+        window.realityTimer_Timer(); // the first step, as the timer would run it
+    }
+    template <typename T> T* child(const char* name) {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
+    // The scene as painted.
+    QImage Scene() { return window.sceneCanvas()->grab().toImage(); }
+    FrmMain window;
+};
+
+// The same window whose three timer handlers run on a virtual clock, in the order the window
+// creates its timers, and whose waits run on that clock too.
+struct ClockedWindow : StartedWindow {
+    ClockedWindow() {
+        clock.AddTimer(layout::kBalanceIntervalMs, [this] { window.balanceTimer_Timer(); });
+        clock.AddTimer(layout::kMouseIntervalMs, [this] { window.MouseTimer_Timer(); });
+        clock.AddTimer(layout::kRealityIntervalMs, [this] { window.realityTimer_Timer(); });
+        window.model().processPendingEvents = [this] { clock.RunNextTick(); };
+    }
+    void RunMs(std::int64_t ms) { clock.Advance(ms); }
+    VirtualClock clock;
+};
+
+inline QRgb Rgb(QRgb pixel) {
+    return pixel & 0xFFFFFF;
+}
+
+// A pointer movement with a button held down after a press on `pressed`: the pointer goes to
+// `to` (in `pressed`'s coordinates) and, as the window system does while a button is held, the
+// movement reaches the pressed widget wherever the pointer is.
+inline void MoveHeld(QWidget* pressed, QPoint to) {
+    QCursor::setPos(pressed->mapToGlobal(to));
+    QTest::mouseMove(pressed, to);
+}
+
+} // namespace tarvelo::test
