@@ -1,19 +1,28 @@
 #include "app/FrmMain.h"
 
+#include "app/FileDialogs.h"
 #include "app/Layout.h"
 #include "app/PictureBox.h"
+#include "app/ProblemFile.h"
+#include "app/ProblemMessages.h"
 #include "app/SceneCanvas.h"
 #include "app/SelectionFrame.h"
 #include "scene/Numeric.h"
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDateTime>
 #include <QEvent>
+#include <QFile>
 #include <QFrame>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QSaveFile>
 #include <QTime>
 #include <QTimer>
 
@@ -253,6 +262,8 @@ void FrmMain::BuildControls() {
     Command5_ = makeButton("Command5", layout::kCommand5);
     connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
     connect(Command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
 
     lblComparison_ =
@@ -476,32 +487,126 @@ void FrmMain::Command1_Click() {
     }
 }
 
-void FrmMain::ResetScene(const std::function<void()>& afterRebuild) {
-    // While one reset waits for the scene to empty, further resets are dropped: the wait would
-    // otherwise find the rebuilt scene and never end.
+void FrmMain::ResetScene(std::function<void()> afterRebuild) {
+    // A reset asked for while another waits for the scene to empty comes after it: the latest
+    // such request is kept and run once the running one is done. (Starting a second wait inside
+    // the first would let the first find a rebuilt scene and wait for ever.)
     if (model_.IsCleaning()) {
+        pendingReset_ = std::move(afterRebuild);
+        hasPendingReset_ = true;
         return;
     }
-    // The wait needs the reality step running.
-    if (timersWanted_) {
-        StartTimers();
+    for (;;) {
+        // The wait needs the reality step running.
+        if (timersWanted_) {
+            StartTimers();
+        }
+        if (!model_.CleanProblem()) {
+            return;
+        }
+        Form_Load();
+        if (afterRebuild) {
+            afterRebuild();
+        }
+        SyncFromModel();
+        if (!hasPendingReset_) {
+            return;
+        }
+        afterRebuild = std::move(pendingReset_);
+        pendingReset_ = nullptr;
+        hasPendingReset_ = false;
     }
-    if (!model_.CleanProblem()) {
-        return;
-    }
-    Form_Load();
-    if (afterRebuild) {
-        afterRebuild();
-    }
-    SyncFromModel();
 }
 
 void FrmMain::Command2_Click() {
     ResetScene({});
 }
 
+void FrmMain::Command3_Click() {
+    const QString path =
+        ShowFileDialog(this, kOpenDialog, tr("Open"), QStringLiteral("MyFileName.trv"),
+                       ProblemFilter(), ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
+    if (!path.isEmpty()) {
+        OpenProblem(path);
+    }
+}
+
+void FrmMain::Command4_Click() {
+    const QString path =
+        ShowFileDialog(this, 0, tr("Save"), QStringLiteral("problem.trv"), ProblemFilter(),
+                       ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
+    if (!path.isEmpty()) {
+        SaveProblemAs(path);
+    }
+}
+
+bool FrmMain::SaveProblemAs(const QString& path) {
+    QString reason;
+    if (!SaveProblem(path, &reason)) {
+        QMessageBox::warning(this, tr("Tarvelo"), SaveFailedMessage(path, reason));
+        return false;
+    }
+    model_.stProblemFile = path.toStdString();
+    return true;
+}
+
 void FrmMain::Command5_Click() {
-    ResetScene({});
+    OpenProblem(CurrentProblemFile());
+}
+
+QString FrmMain::CurrentProblemFile() const {
+    return QString::fromStdString(model_.stProblemFile);
+}
+
+QString FrmMain::ProblemFilter() {
+    return tr("Tarvelo problem") + QStringLiteral(" (*.trv)");
+}
+
+bool FrmMain::OpenProblem(const QString& path) {
+    // The whole file is read and checked before the scene is touched: a refused file leaves the
+    // scene, the caption, the current file and the mode as they were.
+    ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
+    if (!reading.problem) {
+        QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
+        return false;
+    }
+    ResetScene([this, problem = std::move(*reading.problem), path] {
+        model_.LoadProblem(problem, path.toStdString());
+    });
+    return true;
+}
+
+bool FrmMain::SaveProblem(const QString& path, QString* reason) {
+    // The header carries the time and the date as the user's regional settings write them.
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t')).replace(QStringLiteral("  "), QStringLiteral(" "));
+    const QString time = locale.toString(now.time(), timeFormat.trimmed());
+    const QString date = locale.toString(now.date(), QLocale::ShortFormat);
+    constexpr int kMaskRange = 100;
+    const int kX = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
+    const int kY = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
+    const std::string text = WriteProblem(model_, time.toStdString(), date.toStdString(), kX, kY);
+
+    // Written aside and put in place only when complete: a failed save leaves any file that
+    // was there as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *reason = file.errorString();
+        return false;
+    }
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size())) {
+        *reason = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
 }
 
 } // namespace tarvelo

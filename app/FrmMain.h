@@ -59,7 +59,18 @@ class FrmMain : public QWidget {
     // Buttons.
     void Command1_Click(); // Show / Hide solution
     void Command2_Click(); // New
+    void Command3_Click(); // Load
+    void Command4_Click(); // Save
     void Command5_Click(); // Restart
+
+    // Reads the problem file at `path` and, if it is sound, rebuilds the scene with it; else
+    // says why it was refused and changes nothing. False when refused.
+    bool OpenProblem(const QString& path);
+    // Writes the scene to `path` and makes it the current problem file; else says why not and
+    // changes nothing. False when the save failed.
+    bool SaveProblemAs(const QString& path);
+    // Writes the scene to `path`; false, with the reason, when that failed.
+    bool SaveProblem(const QString& path, QString* reason);
 
     // Copies the model's control properties onto the widgets and repaints the scene if the
     // model drew something new.
@@ -78,7 +89,10 @@ class FrmMain : public QWidget {
     void StartTimers();
     void BuildControls();
     void BuildTimers();
-    void ResetScene(const std::function<void()>& afterRebuild);
+    // Lets the scene fall out, rebuilds it, then runs `afterRebuild` (which may load a problem).
+    void ResetScene(std::function<void()> afterRebuild);
+    QString CurrentProblemFile() const;
+    static QString ProblemFilter();
     QString Translated(const std::string& text) const;
 
     // The control properties as last copied onto the widgets: only what changed is copied again,
@@ -122,6 +136,8 @@ class FrmMain : public QWidget {
     QTimer* MouseTimer_ = nullptr;
     QTimer* realityTimer_ = nullptr;
 
+    std::function<void()> pendingReset_;
+    bool hasPendingReset_ = false;
     bool timersWanted_ = true;
     bool resting_ = false;
     std::uint64_t lastFingerprint_ = 0;

@@ -21,6 +21,8 @@
 
 namespace tarvelo {
 
+struct Problem;
+
 // Terms of one side of the equation, entries 1 to 3 (0 unused): the sum of the number pieces,
 // the count of X pieces, the count of Y pieces.
 using Terms = std::array<std::int32_t, 4>;
@@ -207,6 +209,10 @@ class Model {
     void Form_Initialize();
     // Rebuilds the scene: two empty pans on the level line, new X and Y, "=" between the pans.
     void Form_Load();
+    // Puts a problem read from the file `sFileName` into a freshly built scene: the file's X, Y
+    // and pieces. Draws nothing; the next ticks bring the scene up to date.
+    void LoadProblem(const Problem& problem, const std::string& sFileName);
+
     // The level line of the pans: 0.7 of the scene's height from its top.
     std::int32_t LevelLine() const;
 

@@ -1,0 +1,24 @@
+// The open and save dialogs for problem files.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tarvelo {
+
+constexpr int kOpenDialog = 1; // any other mode is a save dialog
+
+// Shows the dialog and returns the chosen path, or an empty string when it was cancelled.
+// `filter` names one file type, as "Tarvelo problem (*.trv)". An open dialog accepts only a file
+// that exists; a save dialog asks before it replaces one, and adds `defaultExtension` to a name
+// typed without one.
+QString ShowFileDialog(QWidget* ownerWindow, int dialogMode, const QString& title,
+                       const QString& defaultName, const QString& filter,
+                       const QString& initialFolder, const QString& defaultExtension);
+
+// Where the dialogs start: the folder of the current problem file when it has one that exists,
+// else the user's documents folder.
+QString ProblemFolder(const QString& currentProblemFile);
+
+} // namespace tarvelo

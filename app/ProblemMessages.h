@@ -1,0 +1,15 @@
+// What the user is told when a problem file is refused or cannot be saved.
+#pragma once
+
+#include "app/ProblemFile.h"
+
+#include <QString>
+
+namespace tarvelo {
+
+// One clear sentence or two naming the file and, where it helps, the line at fault.
+QString RefusedFileMessage(const QString& path, const ProblemError& error);
+
+QString SaveFailedMessage(const QString& path, const QString& reason);
+
+} // namespace tarvelo

@@ -1,0 +1,205 @@
+#include "app/ProblemFile.h"
+
+#include "scene/SceneBuilders.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace tarvelo {
+namespace {
+
+using Kind = ProblemError::Kind;
+
+// The example of a saved scene: X = 7 and Y = 3, a cube bearing 5 and one X piece.
+constexpr const char* kExample = "# Tarvelo file - 14:05:09 - 03/04/2009\r\n"
+                                 "722\r\n237\r\n2\r\n"
+                                 "150\r\n252\r\n5\r\n5\r\n"
+                                 "600\r\n252\r\n7\r\n11\r\n";
+
+TEST(ProblemFileTest, TheExampleLoadsAsSaved) {
+    const ProblemReading r = ParseProblem(kExample);
+    ASSERT_TRUE(r.problem);
+    EXPECT_EQ(r.problem->xValue, 7);
+    EXPECT_EQ(r.problem->yValue, 3);
+    ASSERT_EQ(r.problem->pieces.size(), 2u);
+    EXPECT_EQ(r.problem->pieces[0], (ProblemPiece{150, -48, 5, 5}));
+    EXPECT_EQ(r.problem->pieces[1], (ProblemPiece{600, -48, 7, 11}));
+}
+
+TEST(ProblemFileTest, WritingGivesTheExampleLineForLine) {
+    Model m;
+    m.AddObject(kind::kPan, 30, 292);
+    m.AddObject(kind::kPan, 504, 292);
+    m.xValue = 7;
+    m.yValue = 3;
+    m.AddObject(5, 150, 252);
+    m.AddObject(kind::kX, 600, 252);
+    EXPECT_EQ(WriteProblem(m, "14:05:09", "03/04/2009", 42, 5), kExample);
+
+    // The pans are never written: a scene with only the pans is four lines.
+    Model empty;
+    empty.AddObject(kind::kPan, 30, 292);
+    empty.AddObject(kind::kPan, 504, 292);
+    EXPECT_EQ(WriteProblem(empty, "t", "d", 0, 99),
+              "# Tarvelo file - t - d\r\n169\r\n1456\r\n0\r\n");
+}
+
+TEST(ProblemFileTest, MaskedValuesReadBackWhateverK) {
+    for (int k = 0; k < 100; ++k) {
+        for (std::int32_t v = 0; v <= 9; ++v) {
+            EXPECT_EQ(UnmaskValue(static_cast<double>(MaskValue(v, k))), v);
+        }
+    }
+}
+
+TEST(ProblemFileTest, ReaderCases) {
+    const struct {
+        const char* name;
+        std::string text;
+        std::int32_t x, y;
+        std::vector<ProblemPiece> pieces;
+    } cases[] = {
+        {"masked", "h\r\n722\r\n237\r\n0\r\n", 7, 3, {}},
+        {"hand-written values", "h\r\n7\r\n3\r\n0\r\n", 7, 3, {}},
+        {"negative values keep their sign", "h\r\n-20\r\n-1\r\n0\r\n", -7, -1, {}},
+        {"any header", "anything at all, even 123\r\n7\r\n3\r\n0\r\n", 7, 3, {}},
+        {"blank and non-numeric lines read 0",
+         "h\r\n\r\nabc\r\n1\r\nx\r\n\r\n\r\n1\r\n",
+         0,
+         0,
+         {{0, -300, 0, 1}}},
+        {"blanks inside numbers",
+         "h\r\n 7\r\n3 \r\n1\r\n1 50\r\n2 52\r\n 5\r\n 5\r\n",
+         7,
+         3,
+         {{150, -48, 5, 5}}},
+        {"halves round to even",
+         "h\r\n7.5\r\n3\r\n1\r\n150.5\r\n252.5\r\n4.5\r\n5.5\r\n",
+         8,
+         3,
+         {{150, -48, 4.5f, 6}}},
+        {"LF-only line ends", "h\n7\n3\n1\n150\n252\n5\n5\n", 7, 3, {{150, -48, 5, 5}}},
+        {"CR-only line ends", "h\r7\r3\r1\r150\r252\r5\r5\r", 7, 3, {{150, -48, 5, 5}}},
+        {"no final line break",
+         "h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n5",
+         7,
+         3,
+         {{150, -48, 5, 5}}},
+        {"the mass from its own line",
+         "h\r\n7\r\n3\r\n1\r\n0\r\n0\r\n2\r\n11\r\n",
+         7,
+         3,
+         {{0, -300, 2, 11}}},
+        {"lines after the pieces are ignored", "h\r\n7\r\n3\r\n0\r\n99\r\n", 7, 3, {}},
+    };
+    for (const auto& c : cases) {
+        const ProblemReading r = ParseProblem(c.text);
+        ASSERT_TRUE(r.problem) << c.name;
+        EXPECT_EQ(r.problem->xValue, c.x) << c.name;
+        EXPECT_EQ(r.problem->yValue, c.y) << c.name;
+        EXPECT_EQ(r.problem->pieces, c.pieces) << c.name;
+    }
+}
+
+TEST(ProblemFileTest, RefusedTexts) {
+    const struct {
+        const char* name;
+        std::string text;
+        Kind kind;
+        int line;
+    } cases[] = {
+        {"empty", "", Kind::EndsEarly, 1},
+        {"header only", "h\r\n", Kind::EndsEarly, 2},
+        {"no count", "h\r\n7\r\n3\r\n", Kind::EndsEarly, 4},
+        {"truncated piece", "h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n", Kind::EndsEarly, 8},
+        {"truncated second piece", "h\r\n7\r\n3\r\n2\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n",
+         Kind::EndsEarly, 11},
+        {"count -1", "h\r\n7\r\n3\r\n-1\r\n", Kind::BadCount, 4},
+        {"count 2.5", "h\r\n7\r\n3\r\n2.5\r\n", Kind::BadCount, 4},
+        {"count 1e12", "h\r\n7\r\n3\r\n1e12\r\n", Kind::BadCount, 4},
+        {"count 1e400", "h\r\n7\r\n3\r\n1e400\r\n", Kind::BadCount, 4},
+        {"count beyond the file", "h\r\n7\r\n3\r\n9999\r\n1\r\n2\r\n3\r\n4\r\n",
+         Kind::CountBeyondFile, 4},
+        {"kind 15", "h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n15\r\n", Kind::UnknownKind, 8},
+        {"kind 22", "h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n22\r\n", Kind::UnknownKind, 8},
+        {"position too large", "h\r\n7\r\n3\r\n1\r\n1e10\r\n252\r\n5\r\n5\r\n",
+         Kind::NumberTooLarge, 5},
+        {"mass too large", "h\r\n7\r\n3\r\n1\r\n1\r\n2\r\n1e39\r\n5\r\n", Kind::NumberTooLarge, 7},
+        {"X too large", "h\r\n1e400\r\n3\r\n0\r\n", Kind::NumberTooLarge, 2},
+    };
+    for (const auto& c : cases) {
+        const ProblemReading r = ParseProblem(c.text);
+        EXPECT_FALSE(r.problem) << c.name;
+        EXPECT_EQ(r.error.kind, c.kind) << c.name;
+        EXPECT_EQ(r.error.line, c.line) << c.name;
+    }
+}
+
+TEST(ProblemFileTest, FilesThatCannotBeReadAreRefused) {
+    const auto folder = std::filesystem::temp_directory_path() / "tarvelo-problem-file-test";
+    std::filesystem::create_directories(folder);
+    EXPECT_EQ(ReadProblemFile((folder / "missing.trv").string()).error.kind, Kind::CannotOpen);
+    EXPECT_EQ(ReadProblemFile(folder.string()).error.kind, Kind::CannotOpen);
+    EXPECT_EQ(ReadProblemFile("").error.kind, Kind::CannotOpen);
+
+    const auto big = folder / "big.trv";
+    {
+        std::ofstream out(big, std::ios::binary);
+        out << std::string(kMaxProblemFileBytes + 1, '\n');
+    }
+    EXPECT_EQ(ReadProblemFile(big.string()).error.kind, Kind::TooLarge);
+
+    const auto good = folder / "good.trv";
+    {
+        std::ofstream out(good, std::ios::binary);
+        out << kExample;
+    }
+    const ProblemReading r = ReadProblemFile(good.string());
+    ASSERT_TRUE(r.problem);
+    EXPECT_EQ(r.problem->pieces.size(), 2u);
+    std::filesystem::remove_all(folder);
+}
+
+TEST(ProblemFileTest, ASavedSceneLoadsBackWithTheSamePiecesFallingOntoThePans) {
+    SceneHarness saved(100.0);
+    Model& a = saved.model;
+    a.xValue = 4;
+    a.yValue = 8;
+    const std::int32_t kinds[] = {3, kind::kX, kind::kSmiley, kind::kY, kind::kZero, 9};
+    for (int i = 0; i < 6; ++i) {
+        a.AddObject(kinds[i], 60 + 140 * i, 150);
+    }
+    saved.RunMs(3000);
+    const std::string text = WriteProblem(a, "t", "d", 17, 60);
+
+    SceneHarness loaded(200.0);
+    Model& b = loaded.model;
+    ASSERT_TRUE(b.CleanProblem());
+    b.Form_Load();
+    const ProblemReading r = ParseProblem(text);
+    ASSERT_TRUE(r.problem);
+    b.LoadProblem(*r.problem, "/home/teacher/lesson.trv");
+    EXPECT_EQ(b.Caption, "Tarvelo - /home/teacher/lesson.trv");
+    EXPECT_EQ(b.stProblemFile, "/home/teacher/lesson.trv");
+    EXPECT_EQ(b.xValue, 4);
+    EXPECT_EQ(b.yValue, 8);
+    ASSERT_EQ(b.objCount, a.objCount);
+    for (std::int32_t i = 3; i <= a.objCount; ++i) {
+        EXPECT_EQ(b.obj(i).objKind, a.obj(i).objKind);
+        EXPECT_EQ(b.obj(i).objMass, a.obj(i).objMass);
+        EXPECT_EQ(b.obj(i).objX, a.obj(i).objX);
+        EXPECT_EQ(b.obj(i).objY, a.obj(i).objY - 300);
+        EXPECT_FALSE(b.obj(i).objFixed);
+        EXPECT_EQ(b.obj(i).objW, a.obj(i).objW);
+    }
+    loaded.RunMs(4000);
+    EXPECT_EQ(b.lblEquazione.Caption, a.lblEquazione.Caption);
+    for (std::int32_t i = 3; i <= a.objCount; ++i) {
+        EXPECT_EQ(b.obj(i).objY, a.obj(i).objY) << i; // back where it was saved
+    }
+}
+
+} // namespace
+} // namespace tarvelo

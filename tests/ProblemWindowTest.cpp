@@ -1,0 +1,275 @@
+// Save, Load and Restart on the real window, offscreen: the dialogs, the messages, and that a
+// refused file or a failed save changes nothing.
+#include "WindowFixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <unistd.h>
+
+using tarvelo::test::ClockedWindow;
+
+namespace {
+
+// Runs `answer` on the next modal dialog that opens, from inside its own event loop.
+void AnswerNextDialog(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        answer(dialog);
+    });
+}
+
+// Closes the next message box and keeps its text.
+void CatchMessage(QString* text) {
+    AnswerNextDialog([text](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        QVERIFY(box);
+        *text = box->text();
+        box->accept();
+    });
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kProblem = "# Tarvelo file - 10:00:00 - 01/02/2026\r\n"
+                            "722\r\n237\r\n2\r\n"
+                            "150\r\n252\r\n5\r\n5\r\n"
+                            "600\r\n252\r\n7\r\n11\r\n";
+
+} // namespace
+
+class ProblemWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void saveThenLoadThroughTheDialogs();
+    void refusedFilesChangeNothing_data();
+    void refusedFilesChangeNothing();
+    void aFailedSaveKeepsTheFileThatWasThere_data();
+    void aFailedSaveKeepsTheFileThatWasThere();
+    void restartReadsTheFileAgain();
+    void aLoadAskedForDuringNewComesAfterIt();
+};
+
+void ProblemWindowTest::saveThenLoadThroughTheDialogs() {
+    QTemporaryDir folder;
+    ClockedWindow w;
+    auto& m = w.window.model();
+    m.xValue = 6;
+    m.yValue = 2;
+    m.AddObject(4, 100, 150);
+    m.AddObject(tarvelo::kind::kY, 600, 150);
+    w.RunMs(3000);
+    const std::string line = m.lblEquazione.Caption;
+
+    // Save: the dialog offers problem.trv in the documents folder; the extension is added.
+    QString title, offered, startFolder, suffix;
+    QStringList filters;
+    AnswerNextDialog([&](QWidget* d) {
+        auto* dialog = qobject_cast<QFileDialog*>(d);
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        startFolder = dialog->directory().absolutePath();
+        filters = dialog->nameFilters();
+        suffix = dialog->defaultSuffix();
+        dialog->selectFile(folder.filePath(QStringLiteral("lesson")));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::mouseClick(w.child<QPushButton>("Command4"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Save"));
+    QCOMPARE(offered, QStringLiteral("problem.trv"));
+    QCOMPARE(filters, QStringList{QStringLiteral("Tarvelo problem (*.trv)")});
+    QCOMPARE(suffix, QStringLiteral("trv"));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(startFolder, QDir(documents).exists() ? documents : QDir::homePath());
+    const QString saved = folder.filePath(QStringLiteral("lesson.trv"));
+    QVERIFY(QFile::exists(saved));
+    QCOMPARE(QString::fromStdString(m.stProblemFile), saved);
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo")); // a save leaves the caption
+    const QByteArray bytes = ReadAll(saved);
+    QVERIFY(bytes.startsWith("# Tarvelo file - "));
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count("\r\n"), 4 + 2 * 4);
+
+    // New, then Load: the dialog starts in the folder of the file just saved.
+    QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
+    QCOMPARE(m.objCount, 2);
+    AnswerNextDialog([&](QWidget* d) {
+        auto* dialog = qobject_cast<QFileDialog*>(d);
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        startFolder = dialog->directory().absolutePath();
+        dialog->selectFile(saved);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::mouseClick(w.child<QPushButton>("Command3"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Open"));
+    QCOMPARE(offered, QStringLiteral("MyFileName.trv"));
+    QCOMPARE(startFolder, QFileInfo(saved).absolutePath());
+    QCOMPARE(m.objCount, 4);
+    QCOMPARE(m.xValue, 6);
+    QCOMPARE(m.yValue, 2);
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + saved);
+    QCOMPARE(m.programMode, 0); // Load keeps the mode
+    w.RunMs(4000);
+    QCOMPARE(m.lblEquazione.Caption, line);
+}
+
+void ProblemWindowTest::refusedFilesChangeNothing_data() {
+    QTest::addColumn<QByteArray>("content"); // empty name: no file at all
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("missing") << QByteArray() << "cannot be opened";
+    QTest::newRow("empty") << QByteArray("") << "ends before line 1";
+    QTest::newRow("truncated") << QByteArray("h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n") << "line 7";
+    QTest::newRow("count -1") << QByteArray("h\r\n7\r\n3\r\n-1\r\n") << "Line 4";
+    QTest::newRow("count 2.5") << QByteArray("h\r\n7\r\n3\r\n2.5\r\n") << "2.5";
+    QTest::newRow("count 1e12") << QByteArray("h\r\n7\r\n3\r\n1e12\r\n") << "Line 4";
+    QTest::newRow("kind 15") << QByteArray("h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n15\r\n")
+                             << "Line 8";
+}
+
+void ProblemWindowTest::refusedFilesChangeNothing() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, mentions);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("broken.trv"));
+    if (!content.isNull()) {
+        Write(path, content);
+    }
+    ClockedWindow w;
+    auto& m = w.window.model();
+    m.AddObject(3, 100, 150);
+    w.RunMs(2000);
+    m.stProblemFile = "/somewhere/current.trv";
+    const std::uint64_t before = m.Fingerprint();
+
+    QString message;
+    CatchMessage(&message);
+    QVERIFY(!w.window.OpenProblem(path));
+    QVERIFY2(message.contains(path), qPrintable(message));
+    QVERIFY2(message.contains(mentions), qPrintable(message));
+    QCOMPARE(m.Fingerprint(), before); // the scene, the caption and the values untouched
+    QCOMPARE(m.stProblemFile, std::string("/somewhere/current.trv"));
+    QCOMPARE(m.objCount, 3);
+}
+
+void ProblemWindowTest::aFailedSaveKeepsTheFileThatWasThere_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("read-only folder") << "read-only folder";
+    QTest::newRow("read-only file system") << "read-only file system";
+    QTest::newRow("a folder in the way") << "folder in the way";
+    QTest::newRow("no such folder") << "no such folder";
+}
+
+void ProblemWindowTest::aFailedSaveKeepsTheFileThatWasThere() {
+    QFETCH(QString, how);
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("kept.trv"));
+    if (how == QLatin1String("read-only folder")) {
+        if (geteuid() == 0) {
+            QSKIP("the superuser writes into read-only folders; see the read-only file system");
+        }
+        Write(path, kProblem);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
+    } else if (how == QLatin1String("read-only file system")) {
+        path = QStringLiteral("/proc/version"); // read-only even for the superuser
+        if (!QFile::exists(path)) {
+            QSKIP("no /proc here");
+        }
+    } else if (how == QLatin1String("folder in the way")) {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("kept.trv")));
+    } else {
+        path = folder.filePath(QStringLiteral("missing/kept.trv"));
+    }
+    const QByteArray before = ReadAll(path);
+
+    ClockedWindow w;
+    auto& m = w.window.model();
+    m.AddObject(3, 100, 150);
+    m.stProblemFile = "/somewhere/current.trv";
+    QString message;
+    CatchMessage(&message);
+    QVERIFY(!w.window.SaveProblemAs(path));
+    QVERIFY2(message.contains(QStringLiteral("could not be saved")), qPrintable(message));
+    QCOMPARE(ReadAll(path), before);
+    QCOMPARE(m.stProblemFile, std::string("/somewhere/current.trv"));
+    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void ProblemWindowTest::restartReadsTheFileAgain() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("restart me.trv"));
+    Write(path, kProblem);
+    ClockedWindow w;
+    auto& m = w.window.model();
+    QVERIFY(w.window.OpenProblem(path));
+    m.programMode = 1;
+    m.UpdateProgramMode();
+    w.window.SyncFromModel();
+    m.xValue = 1; // as if changed since
+    w.RunMs(3000);
+
+    QTest::mouseClick(w.child<QPushButton>("Command5"), Qt::LeftButton);
+    QCOMPARE(m.xValue, 7);
+    QCOMPARE(m.yValue, 3);
+    QCOMPARE(m.objCount, 4);
+    QCOMPARE(m.obj(3).objY, -48); // back at the file's start
+    QCOMPARE(m.programMode, 1);
+
+    // A file gone since: Restart says so and leaves the scene.
+    QVERIFY(QFile::remove(path));
+    w.RunMs(3000);
+    const std::uint64_t before = m.Fingerprint();
+    QString message;
+    CatchMessage(&message);
+    QTest::mouseClick(w.child<QPushButton>("Command5"), Qt::LeftButton);
+    QVERIFY(message.contains(path));
+    QCOMPARE(m.Fingerprint(), before);
+}
+
+void ProblemWindowTest::aLoadAskedForDuringNewComesAfterIt() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("later.trv"));
+    Write(path, kProblem);
+    ClockedWindow w;
+    auto& m = w.window.model();
+    for (int i = 0; i < 5; ++i) {
+        m.AddObject(1 + i, 60 + 80 * i, 100);
+    }
+    w.RunMs(2000);
+    // While New waits for the pieces to fall out, the file is opened.
+    bool asked = false;
+    w.clock.AddTimer(30, [&] {
+        if (!asked && m.IsCleaning()) {
+            asked = true;
+            QVERIFY(w.window.OpenProblem(path));
+        }
+    });
+    QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
+    QVERIFY(asked);
+    QCOMPARE(m.objCount, 4);
+    QCOMPARE(m.xValue, 7);
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + path);
+}
+
+QTEST_MAIN(ProblemWindowTest)
+#include "ProblemWindowTest.moc"
