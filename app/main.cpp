@@ -1,10 +1,15 @@
 #include "app/FrmMain.h"
+#include "app/HeadlessRun.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
 
 int main(int argc, char* argv[]) {
+    if (tarvelo::IsHeadlessCommandLine(argc, argv)) {
+        return tarvelo::RunHeadless(argc, argv);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvelo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
