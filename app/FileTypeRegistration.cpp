@@ -218,8 +218,8 @@ std::string WithDefaultApplication(const std::string& mimeapps) {
 }
 
 RegistrationResult RegisterFileType(const std::string& extension, const std::string& description,
-                                    const std::string& executablePath,
-                                    const std::string& iconSvg, const RegistrationPlaces& places) {
+                                    const std::string& executablePath, const std::string& iconSvg,
+                                    const RegistrationPlaces& places) {
     RegistrationResult result;
     if (places.dataHome.empty() || places.configHome.empty() || executablePath.empty()) {
         return result;

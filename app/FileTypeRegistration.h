@@ -29,8 +29,8 @@ RegistrationPlaces UserRegistrationPlaces();
 // Writes what is missing or different, and nothing else. Never throws: any failure gives
 // ok = false, and what was written stays.
 RegistrationResult RegisterFileType(const std::string& extension, const std::string& description,
-                                    const std::string& executablePath,
-                                    const std::string& iconSvg, const RegistrationPlaces& places);
+                                    const std::string& executablePath, const std::string& iconSvg,
+                                    const RegistrationPlaces& places);
 
 // The texts of the files, for the user's registration and for installing system-wide.
 std::string MimeTypeXml(const std::string& extension, const std::string& description);

@@ -1,10 +1,13 @@
 #include "app/FrmMain.h"
 
+#include "app/CommandLine.h"
 #include "app/FileDialogs.h"
+#include "app/FrmInfo.h"
 #include "app/Layout.h"
 #include "app/PictureBox.h"
 #include "app/ProblemFile.h"
 #include "app/ProblemMessages.h"
+#include "app/Registration.h"
 #include "app/SceneCanvas.h"
 #include "app/SelectionFrame.h"
 #include "scene/Numeric.h"
@@ -20,6 +23,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -115,6 +119,9 @@ void Fill(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
+constexpr std::int32_t kFreeMode = 0;
+constexpr std::int32_t kProblemMode = 1;
+
 // Ticks in a row that changed nothing before the timers go to sleep: more than 100 ms, so that
 // every timer, the balance's included, has found nothing to do at least twice.
 constexpr int kQuietTicksBeforeRest = 30;
@@ -155,7 +162,11 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() {
+    if (registration_.valid()) {
+        registration_.wait();
+    }
+}
 
 void FrmMain::BuildControls() {
     HiddenText_ = new QLineEdit(QStringLiteral("Text1"), this);
@@ -213,6 +224,7 @@ void FrmMain::BuildControls() {
         lblInfo_->setPalette(palette);
     }
     lblInfo_->setToolTip(tr("Program info"));
+    lblInfo_->installEventFilter(this);
 
     Label1_ = MakeLabel(this, "Label1", tr("Drag inside..."), layout::kLabel1, UiFont(kHintPoints));
     Label2_ = MakeLabel(this, "Label2", tr("Left-click and drag : move the objects"),
@@ -378,7 +390,20 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
     }
+    // The "i" label opens the information window.
+    if (watched == lblInfo_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lblInfo_Click();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
+}
+
+void FrmMain::lblInfo_Click() {
+    if (!frmInfo_) {
+        frmInfo_ = new FrmInfo(this);
+    }
+    frmInfo_->exec();
 }
 
 QString FrmMain::Translated(const std::string& text) const {
@@ -449,6 +474,14 @@ void FrmMain::SyncFromModel() {
 }
 
 void FrmMain::Form_Initialize() {
+    // Registering the file type touches files and starts the desktop's database tools: it runs
+    // aside, so that the window does not wait for it, and any failure is silent.
+    QFile icon(QStringLiteral(":/pictures/tarvelo.svg"));
+    const std::string iconSvg = icon.open(QIODevice::ReadOnly) ? icon.readAll().toStdString() : "";
+    const std::string executable = QCoreApplication::applicationFilePath().toStdString();
+    registration_ = std::async(std::launch::async, [iconSvg, executable] {
+        return RegisterFileTypeForUser(executable, iconSvg);
+    });
     model_.Form_Initialize();
 }
 
@@ -461,6 +494,61 @@ void FrmMain::Form_Load() {
     if (timersWanted_) {
         StartTimers();
     }
+    // The command line is looked at only while the window has not been shown yet.
+    if (!commandLine_.isEmpty() && !isVisible()) {
+        procLoadProblemFromInit(commandLine_);
+    }
+}
+
+void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
+    model_.programMode = kFreeMode;
+    const CommandLineFile file = FileFromCommandLine(stCommand.toStdString());
+    if (file.kind == CommandLineFile::Kind::Unusable) {
+        QMessageBox::warning(this, tr("Tarvelo"), UnusableCommandLineMessage(stCommand));
+    } else if (file.kind == CommandLineFile::Kind::Path) {
+        const QString path = QString::fromStdString(file.path);
+        const ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
+        if (reading.problem) {
+            model_.LoadProblem(*reading.problem, file.path);
+            model_.programMode = kProblemMode;
+        } else {
+            QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
+        }
+    }
+    model_.UpdateProgramMode();
+    SyncFromModel();
+}
+
+void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> done) {
+    // The file is read and checked before the scene is cleared: a refused one changes nothing.
+    // The other start is told as soon as the command is settled, before any message waits for
+    // the user.
+    const CommandLineFile file = FileFromCommandLine(command.toStdString());
+    if (file.kind == CommandLineFile::Kind::Unusable) {
+        done();
+        QMessageBox::warning(this, tr("Tarvelo"), UnusableCommandLineMessage(command));
+        return;
+    }
+    std::optional<Problem> problem;
+    if (file.kind == CommandLineFile::Kind::Path) {
+        const QString path = QString::fromStdString(file.path);
+        ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
+        if (!reading.problem) {
+            done();
+            QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
+            return;
+        }
+        problem = std::move(reading.problem);
+    }
+    ResetScene([this, problem, path = file.path, done = std::move(done)] {
+        model_.programMode = kFreeMode;
+        if (problem) {
+            model_.LoadProblem(*problem, path);
+            model_.programMode = kProblemMode;
+        }
+        model_.UpdateProgramMode();
+        done();
+    });
 }
 
 void FrmMain::balanceTimer_Timer() {
@@ -488,15 +576,16 @@ void FrmMain::Command1_Click() {
 }
 
 void FrmMain::ResetScene(std::function<void()> afterRebuild) {
-    // A reset asked for while another waits for the scene to empty comes after it: the latest
-    // such request is kept and run once the running one is done. (Starting a second wait inside
-    // the first would let the first find a rebuilt scene and wait for ever.)
+    // A reset asked for while another waits for the scene to empty comes after it, in the
+    // order asked. (Starting a second wait inside the first would let the first find a rebuilt
+    // scene and wait for ever.)
+    pendingResets_.push_back(std::move(afterRebuild));
     if (model_.IsCleaning()) {
-        pendingReset_ = std::move(afterRebuild);
-        hasPendingReset_ = true;
         return;
     }
-    for (;;) {
+    while (!pendingResets_.empty()) {
+        const std::function<void()> next = std::move(pendingResets_.front());
+        pendingResets_.pop_front();
         // The wait needs the reality step running.
         if (timersWanted_) {
             StartTimers();
@@ -505,16 +594,10 @@ void FrmMain::ResetScene(std::function<void()> afterRebuild) {
             return;
         }
         Form_Load();
-        if (afterRebuild) {
-            afterRebuild();
+        if (next) {
+            next();
         }
         SyncFromModel();
-        if (!hasPendingReset_) {
-            return;
-        }
-        afterRebuild = std::move(pendingReset_);
-        pendingReset_ = nullptr;
-        hasPendingReset_ = false;
     }
 }
 

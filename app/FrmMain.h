@@ -9,7 +9,9 @@
 #include <QString>
 #include <QWidget>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <future>
 #include <map>
 #include <optional>
 #include <string>
@@ -22,6 +24,7 @@ class QTimer;
 
 namespace tarvelo {
 
+class FrmInfo;
 class PictureBox;
 class SceneCanvas;
 class SelectionFrame;
@@ -36,9 +39,20 @@ class FrmMain : public QWidget {
     Model& model() { return model_; }
     const Model& model() const { return model_; }
 
-    // Start-up: once when the window is made, then before it is first shown.
+    // Start-up: once when the window is made (registers the file type for the user, aside),
+    // then before it is first shown (and again for every new scene).
     void Form_Initialize();
     void Form_Load();
+
+    // Loads the problem a command line names and sets the program mode: problem mode after a
+    // file from outside, free mode for an empty command line.
+    void procLoadProblemFromInit(const QString& stCommand);
+    // A command line handed over by another start: clears the scene, loads its file, and calls
+    // `done` once that is over. A file that is refused changes nothing.
+    void Form_LinkExecute(const QString& command, std::function<void()> done);
+
+    // The "i" label: the information window, modal.
+    void lblInfo_Click();
 
     // Timer handlers; the window's timers call them, and so can a test on its own clock.
     void balanceTimer_Timer();
@@ -136,8 +150,9 @@ class FrmMain : public QWidget {
     QTimer* MouseTimer_ = nullptr;
     QTimer* realityTimer_ = nullptr;
 
-    std::function<void()> pendingReset_;
-    bool hasPendingReset_ = false;
+    std::deque<std::function<void()>> pendingResets_;
+    std::future<bool> registration_;
+    FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;
     bool resting_ = false;
     std::uint64_t lastFingerprint_ = 0;

@@ -107,7 +107,7 @@ int RunHeadless(int argc, char* argv[]) {
     FrmMain window;
     window.SetTimersRunning(false);
     window.pointerPosition = [] { return QPointF(-10000, -10000); };
-    window.Form_Initialize();
+    window.model().Form_Initialize(); // without registering anything with the desktop
     window.Form_Load();
 
     const QString path = parser.value(settle);

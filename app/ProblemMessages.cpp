@@ -64,4 +64,10 @@ QString SaveFailedMessage(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
+QString UnusableCommandLineMessage(const QString& commandLine) {
+    return Tr("The command line \u201c%1\u201d names no problem file; Tarvelo starts without "
+              "one.")
+        .arg(commandLine);
+}
+
 } // namespace tarvelo

@@ -12,4 +12,7 @@ QString RefusedFileMessage(const QString& path, const ProblemError& error);
 
 QString SaveFailedMessage(const QString& path, const QString& reason);
 
+// A command line too short to name a file (a lone double quote).
+QString UnusableCommandLineMessage(const QString& commandLine);
+
 } // namespace tarvelo

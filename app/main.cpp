@@ -1,11 +1,14 @@
 #include "app/FrmMain.h"
 #include "app/HeadlessRun.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
 
 int main(int argc, char* argv[]) {
+    // --settle, --help and --version run without a window, never look for a running instance
+    // and never register anything.
     if (tarvelo::IsHeadlessCommandLine(argc, argv)) {
         return tarvelo::RunHeadless(argc, argv);
     }
@@ -15,12 +18,29 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tarvelo.svg")));
 
-    // What follows the program's own path, joined by single blanks.
+    // The command line: what follows the program's own path, joined by single blanks.
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    const QString commandLine = arguments.join(QLatin1Char(' '));
 
-    tarvelo::FrmMain window(arguments.join(QLatin1Char(' ')));
+    tarvelo::FrmMain window(commandLine);
     window.Form_Initialize();
+
+    // One instance per user: a later start hands its command line to the running one and ends
+    // without showing a window.
+    tarvelo::InstanceServer instance;
+    switch (instance.Begin()) {
+    case tarvelo::InstanceServer::Start::AnotherRuns:
+        return tarvelo::HandOverToRunningInstance(commandLine);
+    case tarvelo::InstanceServer::Start::Running:
+        instance.onExecute = [&window](const QString& command, std::function<void()> done) {
+            window.Form_LinkExecute(command, std::move(done));
+        };
+        break;
+    case tarvelo::InstanceServer::Start::Alone:
+        break;
+    }
+
     window.Form_Load();
     window.show();
     return QApplication::exec();

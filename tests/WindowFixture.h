@@ -16,7 +16,7 @@ namespace tarvelo::test {
 struct StartedWindow {
     StartedWindow() {
         window.SetTimersRunning(false);
-        window.Form_Initialize();
+        window.model().Form_Initialize(); // the desktop registration has tests of its own
         window.Form_Load();
         window.show();
         static_cast<void>(QTest::qWaitForWindowExposed(&window));

@@ -5,6 +5,15 @@ e2e_work=$(mktemp -d)
 e2e_xvfb_pid=
 e2e_app_pid=
 
+# A home and a runtime folder of the test's own: the program registers its file type in the
+# home and keeps its one-instance socket in the runtime folder, so tests never meet each other
+# or the real user's.
+export HOME="$e2e_work/home"
+export XDG_RUNTIME_DIR="$e2e_work/run"
+unset XDG_DATA_HOME XDG_CONFIG_HOME
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
 e2e_cleanup() {
   [ -n "$e2e_app_pid" ] && kill "$e2e_app_pid" 2>/dev/null && wait "$e2e_app_pid" 2>/dev/null
   [ -n "$e2e_xvfb_pid" ] && kill "$e2e_xvfb_pid" 2>/dev/null && wait "$e2e_xvfb_pid" 2>/dev/null

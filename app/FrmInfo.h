@@ -1,0 +1,17 @@
+// The information window: the program's name, version and credits. It holds no state.
+#pragma once
+
+#include <QDialog>
+
+namespace tarvelo {
+
+class FrmInfo : public QDialog {
+    Q_OBJECT
+  public:
+    explicit FrmInfo(QWidget* owner);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace tarvelo
