@@ -63,3 +63,22 @@ e2e_expect_pixel() {
   got=$(e2e_pixel "$1" "$2")
   [ "$got" = "$3" ] || e2e_fail "pixel ($1,$2) is $got, expected $3 ($4)"
 }
+
+# The title of a window.
+e2e_title() { xdotool getwindowname "$1" 2>/dev/null; }
+
+# Waits up to $2 seconds (default 10) for a command to succeed.
+e2e_wait_for() {
+  local limit=${2:-10} i
+  for i in $(seq $((limit * 10))); do
+    eval "$1" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A problem file: X = 7, Y = 3 and one piece of the given kind.
+e2e_problem() {
+  printf '# Tarvelo file - 10:00:00 - 01/02/2026\r\n7\r\n3\r\n1\r\n100\r\n252\r\n%s\r\n%s\r\n' \
+    "$2" "$2" >"$1"
+}

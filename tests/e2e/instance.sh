@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# One instance per user, with the real program under a virtual X server: a start with a file
+# opens it in problem mode; a second start hands its file over and ends without a window; a
+# second start without arguments ends at once; a socket left by a killed instance does not stop
+# the next start; two starts at the same moment give one window.
+set -u
+here=$(dirname "$(readlink -f "$0")")
+source "$here/lib.sh"
+program=$1
+
+e2e_start_x
+first="$e2e_work/first try.trv"
+second="$e2e_work/second.trv"
+e2e_problem "$first" 5
+e2e_problem "$second" 9
+
+# A desktop passes the path as one argument.
+e2e_start_app "$program" "$first"
+e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
+  e2e_fail "the caption is '$(e2e_title "$e2e_window")'"
+sleep 1
+e2e_screenshot
+# Problem mode: Restart stands where New was, Load and Save are gone, Show solution stays.
+scene_x=6
+scene_y=62
+e2e_expect_pixel $((scene_x + 130)) $((scene_y + 396)) FFFFC0 "no Load button"
+e2e_expect_pixel $((scene_x + 210)) $((scene_y + 396)) FFFFC0 "no Save button"
+[ "$(e2e_pixel $((scene_x + 40)) $((scene_y + 380)))" != FFFFC0 ] || e2e_fail "no Restart button"
+[ "$(e2e_pixel $((scene_x + 870)) $((scene_y + 382)))" != FFFFC0 ] || e2e_fail "no Show solution"
+
+# A second start with another file: handed over, no second window, ends within a few seconds.
+start=$(date +%s)
+timeout 30 "$program" "$second" >"$e2e_work/second.log" 2>&1
+status=$?
+[ $status -eq 0 ] || { cat "$e2e_work/second.log" >&2; e2e_fail "the second start ended with $status"; }
+[ $(($(date +%s) - start)) -le 10 ] || e2e_fail "the hand-over took more than 10 seconds"
+e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ]' 5 ||
+  e2e_fail "the running window's caption is '$(e2e_title "$e2e_window")'"
+windows=$(xdotool search --onlyvisible --name '^Tarvelo' | wc -l)
+[ "$windows" -eq 1 ] || e2e_fail "$windows windows are open"
+
+# A second start without arguments ends at once and changes nothing.
+start=$(date +%s%N)
+timeout 10 "$program" >/dev/null 2>&1 || e2e_fail "a start without arguments failed"
+[ $((($(date +%s%N) - start) / 1000000)) -lt 3000 ] || e2e_fail "it did not end at once"
+[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ] || e2e_fail "the running window changed"
+
+# A killed instance leaves its socket behind; the next start still becomes the running one.
+kill -9 "$e2e_app_pid"
+wait "$e2e_app_pid" 2>/dev/null
+ls "$XDG_RUNTIME_DIR"/tarvelo-*.socket >/dev/null 2>&1 || e2e_fail "no socket was left to test with"
+e2e_start_app "$program" "$first"
+e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
+  e2e_fail "the start after a crash shows '$(e2e_title "$e2e_window")'"
+kill "$e2e_app_pid"
+wait "$e2e_app_pid" 2>/dev/null
+e2e_app_pid=
+
+# Two starts at the same moment: exactly one window.
+"$program" >/dev/null 2>&1 &
+a=$!
+"$program" >/dev/null 2>&1 &
+b=$!
+sleep 3
+windows=$(xdotool search --onlyvisible --name '^Tarvelo' | wc -l)
+[ "$windows" -eq 1 ] || e2e_fail "two starts at once gave $windows windows"
+kill "$a" "$b" 2>/dev/null
+wait "$a" "$b" 2>/dev/null
+
+echo "end-to-end single instance: hand-over, quiet second starts, stale socket, one window"

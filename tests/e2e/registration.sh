@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# The file type is registered for the user at every start, in a home of the test's own: the MIME
+# type of a .trv file and its default application; a second start rewrites nothing; a home that
+# cannot be written still opens the window.
+set -u
+here=$(dirname "$(readlink -f "$0")")
+source "$here/lib.sh"
+program=$(readlink -f "$1")
+
+e2e_start_x
+e2e_start_app "$program"
+
+data="$HOME/.local/share"
+entry="$data/applications/tarvelo.desktop"
+e2e_wait_for '[ -f "$HOME/.config/mimeapps.list" ]' || e2e_fail "nothing was registered"
+desktop-file-validate "$entry" || e2e_fail "the desktop entry is not valid"
+grep -q "^Exec=$program %f\$" "$entry" || e2e_fail "the entry does not open files with $program"
+
+e2e_problem "$e2e_work/lesson.trv" 5
+# The MIME database is refreshed in the background.
+e2e_wait_for '[ "$(xdg-mime query filetype "$e2e_work/lesson.trv")" = application/x-tarvelo-problem ]' 20 ||
+  e2e_fail "a .trv file is of type '$(xdg-mime query filetype "$e2e_work/lesson.trv")'"
+[ "$(xdg-mime query default application/x-tarvelo-problem)" = tarvelo.desktop ] ||
+  e2e_fail "the default application is '$(xdg-mime query default application/x-tarvelo-problem)'"
+grep -q "Learning numbers and equations with simplicity" "$data/mime/packages/tarvelo.xml" ||
+  e2e_fail "the type has not its comment"
+[ -f "$data/icons/hicolor/scalable/apps/tarvelo.svg" ] || e2e_fail "no icon"
+
+# A second start rewrites nothing.
+kill "$e2e_app_pid"
+wait "$e2e_app_pid" 2>/dev/null
+e2e_app_pid=
+before=$(find "$HOME" -type f -printf '%p %T@\n' | sort)
+sleep 1
+e2e_start_app "$program"
+sleep 2
+after=$(find "$HOME" -type f -printf '%p %T@\n' | sort)
+[ "$before" = "$after" ] || e2e_fail "a second start rewrote files: $(diff <(echo "$before") <(echo "$after"))"
+kill "$e2e_app_pid"
+wait "$e2e_app_pid" 2>/dev/null
+e2e_app_pid=
+
+# A home that cannot be written (even by the superuser): the window opens all the same.
+export HOME=/proc/self/fdinfo
+e2e_start_app "$program"
+kill -0 "$e2e_app_pid" || e2e_fail "no window without a writable home"
+
+echo "end-to-end registration: type, default application, nothing rewritten, silent failure"
