@@ -1,10 +1,9 @@
 #include "app/CommandLine.h"
 #include "app/FileTypeRegistration.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace tarvelo {
@@ -38,7 +37,8 @@ class RegistrationTest : public ::testing::Test {
   protected:
     void SetUp() override {
         root = fs::temp_directory_path() /
-               ("tarvelo-registration-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+               ("tarvelo-registration-" +
+                std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         places = {root / "data", root / "config"};
@@ -55,9 +55,9 @@ class RegistrationTest : public ::testing::Test {
 };
 
 TEST_F(RegistrationTest, WritesTheTypeTheEntryTheIconAndTheDefaultOnce) {
-    const RegistrationResult first = RegisterFileType(
-        "trv", "Learning numbers and equations with simplicity", "/opt/my apps/tarvelo", "<svg/>",
-        places);
+    const RegistrationResult first =
+        RegisterFileType("trv", "Learning numbers and equations with simplicity",
+                         "/opt/my apps/tarvelo", "<svg/>", places);
     EXPECT_TRUE(first.ok);
     EXPECT_TRUE(first.mimeChanged);
     EXPECT_TRUE(first.desktopChanged);
@@ -74,9 +74,9 @@ TEST_F(RegistrationTest, WritesTheTypeTheEntryTheIconAndTheDefaultOnce) {
 
     // A second start rewrites nothing.
     const auto stamp = fs::last_write_time(places.dataHome / "applications/tarvelo.desktop");
-    const RegistrationResult second = RegisterFileType(
-        "trv", "Learning numbers and equations with simplicity", "/opt/my apps/tarvelo", "<svg/>",
-        places);
+    const RegistrationResult second =
+        RegisterFileType("trv", "Learning numbers and equations with simplicity",
+                         "/opt/my apps/tarvelo", "<svg/>", places);
     EXPECT_TRUE(second.ok);
     EXPECT_FALSE(second.mimeChanged);
     EXPECT_FALSE(second.desktopChanged);
@@ -101,9 +101,8 @@ TEST_F(RegistrationTest, TheDefaultApplicationKeepsTheUsersOtherChoices) {
          "application/x-tarvelo-problem=tarvelo.desktop\n\n[Added Associations]\nx=y\n"},
         {"[Default Applications]\napplication/x-tarvelo-problem=other.desktop\ntext/plain=a\n",
          "[Default Applications]\napplication/x-tarvelo-problem=tarvelo.desktop\ntext/plain=a\n"},
-        {"[Added Associations]\nx=y\n",
-         "[Added Associations]\nx=y\n\n[Default Applications]\n"
-         "application/x-tarvelo-problem=tarvelo.desktop\n"},
+        {"[Added Associations]\nx=y\n", "[Added Associations]\nx=y\n\n[Default Applications]\n"
+                                        "application/x-tarvelo-problem=tarvelo.desktop\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WithDefaultApplication(c.before), c.after) << c.before;

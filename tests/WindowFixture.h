@@ -14,7 +14,7 @@ namespace tarvelo::test {
 
 // A started and shown window with its timers stopped, so that a test decides when time passes.
 struct StartedWindow {
-    StartedWindow() {
+    explicit StartedWindow(const QString& commandLine = {}) : window(commandLine) {
         window.SetTimersRunning(false);
         window.model().Form_Initialize(); // the desktop registration has tests of its own
         window.Form_Load();
@@ -33,7 +33,7 @@ struct StartedWindow {
 // The same window whose three timer handlers run on a virtual clock, in the order the window
 // creates its timers, and whose waits run on that clock too.
 struct ClockedWindow : StartedWindow {
-    ClockedWindow() {
+    explicit ClockedWindow(const QString& commandLine = {}) : StartedWindow(commandLine) {
         clock.AddTimer(layout::kBalanceIntervalMs, [this] { window.balanceTimer_Timer(); });
         clock.AddTimer(layout::kMouseIntervalMs, [this] { window.MouseTimer_Timer(); });
         clock.AddTimer(layout::kRealityIntervalMs, [this] { window.realityTimer_Timer(); });
