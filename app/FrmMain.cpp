@@ -1,32 +1,21 @@
 #include "app/FrmMain.h"
 
-#include "app/CommandLine.h"
-#include "app/FileDialogs.h"
 #include "app/FrmInfo.h"
 #include "app/Layout.h"
 #include "app/PictureBox.h"
-#include "app/ProblemFile.h"
-#include "app/ProblemMessages.h"
-#include "app/Registration.h"
 #include "app/SceneCanvas.h"
 #include "app/SelectionFrame.h"
 #include "scene/Numeric.h"
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDateTime>
 #include <QEvent>
-#include <QFile>
 #include <QFrame>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRandomGenerator>
-#include <QSaveFile>
 #include <QTime>
 #include <QTimer>
 
@@ -118,9 +107,6 @@ void Fill(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
-
-constexpr std::int32_t kFreeMode = 0;
-constexpr std::int32_t kProblemMode = 1;
 
 // Ticks in a row that changed nothing before the timers go to sleep: more than 100 ms, so that
 // every timer, the balance's included, has found nothing to do at least twice.
@@ -399,13 +385,6 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void FrmMain::lblInfo_Click() {
-    if (!frmInfo_) {
-        frmInfo_ = new FrmInfo(this);
-    }
-    frmInfo_->exec();
-}
-
 QString FrmMain::Translated(const std::string& text) const {
     return tr(text.c_str());
 }
@@ -473,18 +452,6 @@ void FrmMain::SyncFromModel() {
     canvas_->SyncFromModel();
 }
 
-void FrmMain::Form_Initialize() {
-    // Registering the file type touches files and starts the desktop's database tools: it runs
-    // aside, so that the window does not wait for it, and any failure is silent.
-    QFile icon(QStringLiteral(":/pictures/tarvelo.svg"));
-    const std::string iconSvg = icon.open(QIODevice::ReadOnly) ? icon.readAll().toStdString() : "";
-    const std::string executable = QCoreApplication::applicationFilePath().toStdString();
-    registration_ = std::async(std::launch::async, [iconSvg, executable] {
-        return RegisterFileTypeForUser(executable, iconSvg);
-    });
-    model_.Form_Initialize();
-}
-
 void FrmMain::Form_Load() {
     model_.Form_Load();
     // Start-up drew the pans where it created them, before putting them on the level line; show
@@ -498,57 +465,6 @@ void FrmMain::Form_Load() {
     if (!commandLine_.isEmpty() && !isVisible()) {
         procLoadProblemFromInit(commandLine_);
     }
-}
-
-void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
-    model_.programMode = kFreeMode;
-    const CommandLineFile file = FileFromCommandLine(stCommand.toStdString());
-    if (file.kind == CommandLineFile::Kind::Unusable) {
-        QMessageBox::warning(this, tr("Tarvelo"), UnusableCommandLineMessage(stCommand));
-    } else if (file.kind == CommandLineFile::Kind::Path) {
-        const QString path = QString::fromStdString(file.path);
-        const ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
-        if (reading.problem) {
-            model_.LoadProblem(*reading.problem, file.path);
-            model_.programMode = kProblemMode;
-        } else {
-            QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
-        }
-    }
-    model_.UpdateProgramMode();
-    SyncFromModel();
-}
-
-void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> done) {
-    // The file is read and checked before the scene is cleared: a refused one changes nothing.
-    // The other start is told as soon as the command is settled, before any message waits for
-    // the user.
-    const CommandLineFile file = FileFromCommandLine(command.toStdString());
-    if (file.kind == CommandLineFile::Kind::Unusable) {
-        done();
-        QMessageBox::warning(this, tr("Tarvelo"), UnusableCommandLineMessage(command));
-        return;
-    }
-    std::optional<Problem> problem;
-    if (file.kind == CommandLineFile::Kind::Path) {
-        const QString path = QString::fromStdString(file.path);
-        ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
-        if (!reading.problem) {
-            done();
-            QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
-            return;
-        }
-        problem = std::move(reading.problem);
-    }
-    ResetScene([this, problem, path = file.path, done = std::move(done)] {
-        model_.programMode = kFreeMode;
-        if (problem) {
-            model_.LoadProblem(*problem, path);
-            model_.programMode = kProblemMode;
-        }
-        model_.UpdateProgramMode();
-        done();
-    });
 }
 
 void FrmMain::balanceTimer_Timer() {
@@ -603,93 +519,6 @@ void FrmMain::ResetScene(std::function<void()> afterRebuild) {
 
 void FrmMain::Command2_Click() {
     ResetScene({});
-}
-
-void FrmMain::Command3_Click() {
-    const QString path =
-        ShowFileDialog(this, kOpenDialog, tr("Open"), QStringLiteral("MyFileName.trv"),
-                       ProblemFilter(), ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
-    if (!path.isEmpty()) {
-        OpenProblem(path);
-    }
-}
-
-void FrmMain::Command4_Click() {
-    const QString path =
-        ShowFileDialog(this, 0, tr("Save"), QStringLiteral("problem.trv"), ProblemFilter(),
-                       ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
-    if (!path.isEmpty()) {
-        SaveProblemAs(path);
-    }
-}
-
-bool FrmMain::SaveProblemAs(const QString& path) {
-    QString reason;
-    if (!SaveProblem(path, &reason)) {
-        QMessageBox::warning(this, tr("Tarvelo"), SaveFailedMessage(path, reason));
-        return false;
-    }
-    model_.stProblemFile = path.toStdString();
-    return true;
-}
-
-void FrmMain::Command5_Click() {
-    OpenProblem(CurrentProblemFile());
-}
-
-QString FrmMain::CurrentProblemFile() const {
-    return QString::fromStdString(model_.stProblemFile);
-}
-
-QString FrmMain::ProblemFilter() {
-    return tr("Tarvelo problem") + QStringLiteral(" (*.trv)");
-}
-
-bool FrmMain::OpenProblem(const QString& path) {
-    // The whole file is read and checked before the scene is touched: a refused file leaves the
-    // scene, the caption, the current file and the mode as they were.
-    ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
-    if (!reading.problem) {
-        QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
-        return false;
-    }
-    ResetScene([this, problem = std::move(*reading.problem), path] {
-        model_.LoadProblem(problem, path.toStdString());
-    });
-    return true;
-}
-
-bool FrmMain::SaveProblem(const QString& path, QString* reason) {
-    // The header carries the time and the date as the user's regional settings write them.
-    const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale;
-    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
-    timeFormat.remove(QLatin1Char('t')).replace(QStringLiteral("  "), QStringLiteral(" "));
-    const QString time = locale.toString(now.time(), timeFormat.trimmed());
-    const QString date = locale.toString(now.date(), QLocale::ShortFormat);
-    constexpr int kMaskRange = 100;
-    const int kX = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
-    const int kY = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
-    const std::string text = WriteProblem(model_, time.toStdString(), date.toStdString(), kX, kY);
-
-    // Written aside and put in place only when complete: a failed save leaves any file that
-    // was there as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *reason = file.errorString();
-        return false;
-    }
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        *reason = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 } // namespace tarvelo

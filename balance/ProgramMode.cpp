@@ -5,8 +5,6 @@ namespace tarvelo {
 
 namespace {
 
-constexpr std::int32_t kProblemMode = 1;
-
 void Show(ButtonState& button, bool shown) {
     button.Enabled = shown;
     button.Visible = shown;

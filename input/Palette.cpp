@@ -9,7 +9,6 @@ namespace tarvelo {
 
 namespace {
 
-constexpr std::int32_t kFreeMode = 0;
 constexpr double kLowestValue = 0;
 constexpr double kHighestValue = 9;
 

@@ -89,6 +89,8 @@ class Model {
     Terms rightTerms{};
     bool showSolution = false;
     std::int32_t programMode = 0;
+    static constexpr std::int32_t kFreeMode = 0;
+    static constexpr std::int32_t kProblemMode = 1;
     std::int32_t selectedObj = -1;
     bool draggingObj = false;
     float pointerX = 0; // pointer relative to the outer top-left corner of the scene surface
