@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QElapsedTimer>
+#include <QLocalServer>
 #include <QLocalSocket>
 #include <QMessageBox>
 #include <QPushButton>
@@ -54,6 +56,7 @@ class DesktopWindowTest : public QObject {
     void commandLines();
     void handedOverCommandLines();
     void theSocketIgnoresWhatIsNoHandOver();
+    void aSecondStartGivesUpWhenNoAnswerComes();
     void infoWindowOpensClosesAndReopens();
 };
 
@@ -189,6 +192,23 @@ void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
     QCOMPARE(tarvelo::HandOverLength(whole.left(whole.size() - 1)), 0);
     QCOMPARE(tarvelo::HandOverLength(whole + "more"), whole.size());
     QCOMPARE(tarvelo::DecodeHandOver(whole), QStringLiteral("abc"));
+}
+
+void DesktopWindowTest::aSecondStartGivesUpWhenNoAnswerComes() {
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    // Nobody listens: the second start says so at once.
+    QCOMPARE(tarvelo::HandOverToRunningInstance(QStringLiteral("x.trv"), 500), 1);
+    // Somebody listens but never answers: it gives up when the time is over.
+    QLocalServer silent;
+    QVERIFY(silent.listen(tarvelo::InstanceSocketName()));
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(tarvelo::HandOverToRunningInstance(QStringLiteral("x.trv"), 500), 1);
+    QVERIFY(clock.elapsed() >= 450);
+    // Without a command line there is nothing to hand over.
+    QCOMPARE(tarvelo::HandOverToRunningInstance(QString(), 500), 0);
 }
 
 void DesktopWindowTest::infoWindowOpensClosesAndReopens() {
