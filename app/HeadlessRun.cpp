@@ -53,6 +53,15 @@ std::vector<std::int32_t> Positions(const Model& m) {
     return p;
 }
 
+// Scripts read what a run without a window prints: Qt's notice that the user has no runtime
+// folder says nothing to them and is left out; every other message passes.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: "))) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 } // namespace
 
 bool IsHeadlessCommandLine(int argc, char* argv[]) {
@@ -72,6 +81,7 @@ bool IsHeadlessCommandLine(int argc, char* argv[]) {
 int RunHeadless(int argc, char* argv[]) {
     // Nothing is ever shown, whatever display there is.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tarvelo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
