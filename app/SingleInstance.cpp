@@ -106,17 +106,26 @@ InstanceServer::Start InstanceServer::Begin() {
 
 void InstanceServer::Accept() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        // Whatever ends a connection (the client leaving, a wrong message, silence) frees it.
+        const auto drop = [socket] {
+            socket->abort();
+            socket->deleteLater();
+        };
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        if (socket->state() != QLocalSocket::ConnectedState) {
+            socket->deleteLater(); // gone before it was taken, as a probe of a later start is
+            continue;
+        }
         auto buffer = std::make_shared<QByteArray>();
         auto* idle = new QTimer(socket);
         idle->setSingleShot(true);
-        connect(idle, &QTimer::timeout, socket, &QLocalSocket::abort);
+        connect(idle, &QTimer::timeout, socket, drop);
         idle->start(kIdleConnectionMs);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer, idle] {
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, buffer, idle, drop] {
             buffer->append(socket->readAll());
             const qsizetype length = HandOverLength(*buffer);
             if (length < 0) {
-                socket->abort(); // not a hand-over: ignored
+                drop(); // not a hand-over: ignored
                 return;
             }
             if (length == 0) {
