@@ -41,14 +41,14 @@ const QColor kDragBackground(0xFF, 0xFF, 0x00);
 
 // The texts the model writes, marked here for translation.
 [[maybe_unused]] const char* const kModelTexts[] = {
-    QT_TR_NOOP("Show solution"),
-    QT_TR_NOOP("Hide solution"),
-    QT_TR_NOOP("New"),
-    QT_TR_NOOP("Load"),
-    QT_TR_NOOP("Save"),
-    QT_TR_NOOP("Restart"),
-    QT_TR_NOOP("X value\r\n(change or leave unchanged):"),
-    QT_TR_NOOP("Y value\r\n(change or leave unchanged):"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Show solution"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Hide solution"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "New"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Load"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Save"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Restart"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "X value\r\n(change or leave unchanged):"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Y value\r\n(change or leave unchanged):"),
 };
 
 // Pointer buttons as the model counts them.

@@ -87,28 +87,34 @@ int RunHeadless(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Tr("Tarvelo: numbers and equations on a two-pan balance.\n\n"
-           "Without options, opens the window (and the problem file named, if any).\n"
-           "With --settle, lets a problem come to rest without a window and prints its "
-           "equation line."));
+    parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
+        "HeadlessRun", "Tarvelo: numbers and equations on a two-pan balance.\n\n"
+                       "Without options, opens the window (and the problem file named, if any).\n"
+                       "With --settle, lets a problem come to rest without a window and prints its "
+                       "equation line.")));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption settle(
         QStringLiteral("settle"),
-        Tr("Load FILE, let the scene come to rest and print the equation line."),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                             "Load FILE, let the scene come to rest and print the equation line.")),
         QStringLiteral("FILE"));
-    const QCommandLineOption png(QStringLiteral("png"),
-                                 Tr("Also draw the window as it then looks into the PNG file OUT."),
-                                 QStringLiteral("OUT"));
-    const QCommandLineOption showSolution(QStringLiteral("show-solution"),
-                                          Tr("Draw X and Y as the cubes of their values."));
+    const QCommandLineOption png(
+        QStringLiteral("png"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                             "Also draw the window as it then looks into the PNG file OUT.")),
+        QStringLiteral("OUT"));
+    const QCommandLineOption showSolution(
+        QStringLiteral("show-solution"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Draw X and Y as the cubes of their values.")));
     parser.addOptions({settle, png, showSolution});
     parser.process(app); // --help, --version and unknown options end here
 
     if (!parser.isSet(settle) || !parser.positionalArguments().isEmpty()) {
-        PrintLine(stderr, Tr("tarvelo: --settle FILE is needed; --png and --show-solution go "
-                             "with it. See tarvelo --help."));
+        PrintLine(stderr, Tr(QT_TRANSLATE_NOOP(
+                              "HeadlessRun",
+                              "tarvelo: --settle FILE is needed; --png and --show-solution go "
+                              "with it. See tarvelo --help.")));
         return kExitUsage;
     }
 
@@ -156,7 +162,10 @@ int RunHeadless(int argc, char* argv[]) {
         const QImage picture = window.grab().toImage();
         if (!picture.save(out, "PNG")) {
             PrintLine(stderr,
-                      Tr("tarvelo: the picture could not be written to \u201c%1\u201d.").arg(out));
+                      Tr(QT_TRANSLATE_NOOP(
+                             "HeadlessRun",
+                             "tarvelo: the picture could not be written to \u201c%1\u201d."))
+                          .arg(out));
             return kExitUsage;
         }
     }

@@ -22,51 +22,71 @@ QString RefusedFileMessage(const QString& path, const ProblemError& error) {
     const QString file = QDir::toNativeSeparators(path);
     switch (error.kind) {
     case ProblemError::Kind::CannotOpen:
-        return Tr("The problem file \u201c%1\u201d cannot be opened: it does not exist, "
-                  "is not a file, or may not be read.")
+        return Tr(QT_TRANSLATE_NOOP(
+                      "ProblemMessages",
+                      "The problem file \u201c%1\u201d cannot be opened: it does not exist, "
+                      "is not a file, or may not be read."))
             .arg(file);
     case ProblemError::Kind::TooLarge:
-        return Tr("The file \u201c%1\u201d is far too large to be a problem file.").arg(file);
+        return Tr(QT_TRANSLATE_NOOP(
+                      "ProblemMessages",
+                      "The file \u201c%1\u201d is far too large to be a problem file."))
+            .arg(file);
     case ProblemError::Kind::EndsEarly:
-        return Tr("The problem file \u201c%1\u201d is incomplete: it ends before line %2.")
+        return Tr(QT_TRANSLATE_NOOP(
+                      "ProblemMessages",
+                      "The problem file \u201c%1\u201d is incomplete: it ends before line %2."))
             .arg(file)
             .arg(error.line);
     case ProblemError::Kind::BadCount:
-        return Tr("Line %2 of the problem file \u201c%1\u201d gives %3 as the number of pieces; "
-                  "it must be a whole number from 0 to %4.")
+        return Tr(QT_TRANSLATE_NOOP("ProblemMessages", "Line %2 of the problem file \u201c%1\u201d "
+                                                       "gives %3 as the number of pieces; "
+                                                       "it must be a whole number from 0 to %4."))
             .arg(file)
             .arg(error.line)
             .arg(Number(error.value))
             .arg(Number(kMaxProblemPieces));
     case ProblemError::Kind::CountBeyondFile:
-        return Tr("Line %2 of the problem file \u201c%1\u201d announces %3 pieces, "
-                  "more than the file holds.")
+        return Tr(QT_TRANSLATE_NOOP(
+                      "ProblemMessages",
+                      "Line %2 of the problem file \u201c%1\u201d announces %3 pieces, "
+                      "more than the file holds."))
             .arg(file)
             .arg(error.line)
             .arg(Number(error.value));
     case ProblemError::Kind::NumberTooLarge:
-        return Tr("Line %2 of the problem file \u201c%1\u201d holds a number too large "
-                  "for its place.")
+        return Tr(QT_TRANSLATE_NOOP(
+                      "ProblemMessages",
+                      "Line %2 of the problem file \u201c%1\u201d holds a number too large "
+                      "for its place."))
             .arg(file)
             .arg(error.line);
     case ProblemError::Kind::UnknownKind:
-        return Tr("Line %2 of the problem file \u201c%1\u201d names the kind of piece %3, "
-                  "which does not exist.")
+        return Tr(QT_TRANSLATE_NOOP(
+                      "ProblemMessages",
+                      "Line %2 of the problem file \u201c%1\u201d names the kind of piece %3, "
+                      "which does not exist."))
             .arg(file)
             .arg(error.line)
             .arg(Number(error.value));
     }
-    return Tr("The problem file \u201c%1\u201d cannot be read.").arg(file);
+    return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                "The problem file \u201c%1\u201d cannot be read."))
+        .arg(file);
 }
 
 QString SaveFailedMessage(const QString& path, const QString& reason) {
-    return Tr("The problem could not be saved as \u201c%1\u201d: %2\nNothing was changed.")
+    return Tr(QT_TRANSLATE_NOOP(
+                  "ProblemMessages",
+                  "The problem could not be saved as \u201c%1\u201d: %2\nNothing was changed."))
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
 QString UnusableCommandLineMessage(const QString& commandLine) {
-    return Tr("The command line \u201c%1\u201d names no problem file; Tarvelo starts without "
-              "one.")
+    return Tr(QT_TRANSLATE_NOOP(
+                  "ProblemMessages",
+                  "The command line \u201c%1\u201d names no problem file; Tarvelo starts without "
+                  "one."))
         .arg(commandLine);
 }
 

@@ -162,7 +162,8 @@ int HandOverToRunningInstance(const QString& commandLine, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     if (!socket.waitForConnected(kConnectTimeoutMs)) {
         std::fprintf(stderr, "%s\n",
-                     qPrintable(Tr("tarvelo: the running Tarvelo could not be reached.")));
+                     qPrintable(Tr(QT_TRANSLATE_NOOP(
+                         "SingleInstance", "tarvelo: the running Tarvelo could not be reached."))));
         return 1;
     }
     socket.write(EncodeHandOver(commandLine));
@@ -179,9 +180,12 @@ int HandOverToRunningInstance(const QString& commandLine, int timeoutMs) {
             break;
         }
     }
-    std::fprintf(stderr, "%s\n",
-                 qPrintable(Tr("tarvelo: the running Tarvelo did not answer within %1 seconds.")
-                                .arg(timeoutMs / 1000)));
+    std::fprintf(
+        stderr, "%s\n",
+        qPrintable(
+            Tr(QT_TRANSLATE_NOOP("SingleInstance",
+                                 "tarvelo: the running Tarvelo did not answer within %1 seconds."))
+                .arg(timeoutMs / 1000)));
     return 1;
 }
 

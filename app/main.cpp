@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <QStringList>
 
 int main(int argc, char* argv[]) {
@@ -17,6 +20,18 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarvelo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tarvelo.svg")));
+
+    // The user's language, where translations are there: Qt's own dialogs and this program's.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
+    QTranslator ownTexts;
+    if (ownTexts.load(QLocale(), QStringLiteral("tarvelo"), QStringLiteral("_"),
+                      QStringLiteral(":/i18n"))) {
+        QApplication::installTranslator(&ownTexts);
+    }
 
     // The command line: what follows the program's own path, joined by single blanks.
     QStringList arguments = QApplication::arguments();
