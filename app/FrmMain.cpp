@@ -217,6 +217,11 @@ void FrmMain::BuildControls() {
                         layout::kLabel2, UiFont(kHintPoints));
     Label3_ = MakeLabel(this, "Label3", tr("Drag down for removing..."), layout::kLabel3,
                         UiFont(kHintPoints), Qt::AlignRight | Qt::AlignTop);
+    // The hints only say something; the "i" label lies over the first one and takes the clicks.
+    for (QLabel* hint : {Label1_, Label2_, Label3_}) {
+        hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    lblInfo_->raise();
 
     // Controls standing on the scene.
     dragImgInt_ = new PictureBox(pictures_, kDragBackground, canvas_);

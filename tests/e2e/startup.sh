@@ -38,5 +38,20 @@ sleep 2
 e2e_screenshot
 check_scene "after New"
 
+# The "i" label opens the information window; "Close me" closes it. (The hint text beside the
+# label must not take the click.)
+xdotool mousemove 945 50
+sleep 0.2
+xdotool click 1
+e2e_wait_for '[ "$(xdotool search --onlyvisible --name "^Tarvelo\$" | wc -l)" -eq 2 ]' 5 ||
+  e2e_fail "the information window did not open"
+info=$(xdotool search --onlyvisible --name '^Tarvelo$' | grep -v "^$e2e_window\$" | head -n1)
+eval "$(xdotool getwindowgeometry --shell "$info")"
+xdotool mousemove $((X + 150)) $((Y + 144))
+sleep 0.2
+xdotool click 1
+e2e_wait_for '[ "$(xdotool search --onlyvisible --name "^Tarvelo\$" | wc -l)" -eq 1 ]' 5 ||
+  e2e_fail "Close me did not close the information window"
+
 kill -0 "$e2e_app_pid" 2>/dev/null || e2e_fail "the program ended"
-echo "end-to-end start-up: pans in place, New works"
+echo "end-to-end start-up: pans in place, New works, the information window opens and closes"
