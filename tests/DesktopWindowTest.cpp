@@ -5,9 +5,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QElapsedTimer>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMessageBox>
@@ -16,26 +16,11 @@
 #include <QTimer>
 #include <functional>
 
+using tarvelo::test::AnswerNextDialog;
+using tarvelo::test::CatchMessage;
 using tarvelo::test::ClockedWindow;
 
 namespace {
-
-void AnswerNextDialog(std::function<void(QWidget*)> answer) {
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        answer(dialog);
-    });
-}
-
-void CatchMessage(QString* text) {
-    AnswerNextDialog([text](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        QVERIFY(box);
-        *text = box->text();
-        box->accept();
-    });
-}
 
 // X = 7, Y = 3 and one piece of the given kind.
 QString WriteProblem(const QString& path, int kind) {

@@ -15,28 +15,11 @@
 #include <functional>
 #include <unistd.h>
 
+using tarvelo::test::AnswerNextDialog;
+using tarvelo::test::CatchMessage;
 using tarvelo::test::ClockedWindow;
 
 namespace {
-
-// Runs `answer` on the next modal dialog that opens, from inside its own event loop.
-void AnswerNextDialog(std::function<void(QWidget*)> answer) {
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        QVERIFY(dialog);
-        answer(dialog);
-    });
-}
-
-// Closes the next message box and keeps its text.
-void CatchMessage(QString* text) {
-    AnswerNextDialog([text](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        QVERIFY(box);
-        *text = box->text();
-        box->accept();
-    });
-}
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);

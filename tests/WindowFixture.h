@@ -6,9 +6,13 @@
 #include "app/SceneCanvas.h"
 #include "scene/VirtualClock.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QImage>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 namespace tarvelo::test {
 
@@ -53,6 +57,25 @@ inline QRgb Rgb(QRgb pixel) {
 inline void MoveHeld(QWidget* pressed, QPoint to) {
     QCursor::setPos(pressed->mapToGlobal(to));
     QTest::mouseMove(pressed, to);
+}
+
+// Runs `answer` on the next modal dialog that opens, from inside its own event loop.
+inline void AnswerNextDialog(std::function<void(QWidget*)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        answer(dialog);
+    });
+}
+
+// Closes the next message box and keeps its text.
+inline void CatchMessage(QString* text) {
+    AnswerNextDialog([text](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        QVERIFY(box);
+        *text = box->text();
+        box->accept();
+    });
 }
 
 } // namespace tarvelo::test
