@@ -47,6 +47,24 @@ void BM_StillTick(benchmark::State& state) {
 }
 BENCHMARK(BM_StillTick)->Arg(10)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
+// Every piece in the air at once, dropped from above the scene onto the pans: the step's worst
+// case, where every piece moves in every tick.
+void BM_FallingTick(benchmark::State& state) {
+    const auto pieces = static_cast<std::int32_t>(state.range(0));
+    SceneHarness h;
+    BuildStacksOnPans(h.model, pieces);
+    for (auto _ : state) {
+        state.PauseTiming();
+        // Lift everything again once it has landed.
+        if (h.model.obj(h.model.objCount).objVY == 0) {
+            h.model.Event_Jump_Up_All();
+        }
+        state.ResumeTiming();
+        h.model.realityTimer_Timer();
+    }
+}
+BENCHMARK(BM_FallingTick)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMicrosecond);
+
 // The repaint alone.
 void BM_Paint(benchmark::State& state) {
     SceneHarness h;

@@ -102,7 +102,7 @@ void Model::MoveObjects(std::int32_t nObj, double shiftX, double shiftY) {
     SceneObject& o = obj(nObj);
     o.objX = RoundToInt32(o.objX + shiftX);
     o.objY = RoundToInt32(o.objY + shiftY);
-    overlapIndex_.NoteMoved(nObj);
+    overlapIndex_.NoteMoved(objects, nObj);
 
     // A level or upward move carries what rests on the object, as far as the matrix (built
     // before any later change of the table) knows; a downward move leaves it to fall.

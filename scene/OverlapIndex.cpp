@@ -5,48 +5,67 @@
 
 namespace tarvelo {
 
-int OverlapIndex::CellX(double x) {
-    const double cell = std::floor(x / (1 << kCellShift));
-    return static_cast<int>(std::clamp(cell, double{kFirstCellX}, double{kLastCellX})) -
-           kFirstCellX;
+namespace {
+
+double CellOf(double coordinate, int shift) {
+    return std::floor(coordinate / (1 << shift));
 }
 
-int OverlapIndex::CellY(double y) {
-    const double cell = std::floor(y / (1 << kCellShift));
-    return static_cast<int>(std::clamp(cell, double{kFirstCellY}, double{kLastCellY})) -
-           kFirstCellY;
+} // namespace
+
+int OverlapIndex::CellX(double x) const {
+    const double cell = CellOf(x, kCellShift) - firstCellX_;
+    return static_cast<int>(std::clamp(cell, 0.0, static_cast<double>(columns_ - 1)));
+}
+
+int OverlapIndex::CellY(double y) const {
+    const double cell = CellOf(y, kCellShift) - firstCellY_;
+    return static_cast<int>(std::clamp(cell, 0.0, static_cast<double>(rows_ - 1)));
+}
+
+void OverlapIndex::Insert(const SceneObject& o, std::int32_t nObj) {
+    const int x0 = CellX(o.objX);
+    const int x1 = CellX(static_cast<double>(o.objX) + o.objW);
+    const int y0 = CellY(o.objY);
+    const int y1 = CellY(static_cast<double>(o.objY) + o.objH);
+    for (int cy = y0; cy <= y1; ++cy) {
+        for (int cx = x0; cx <= x1; ++cx) {
+            cells_[static_cast<std::size_t>(cy * columns_ + cx)].push_back(nObj);
+        }
+    }
 }
 
 void OverlapIndex::Build(const std::vector<SceneObject>& objects, std::int32_t count) {
     count_ = count;
-    moved_.assign(static_cast<std::size_t>(count) + 1, 0);
-    movedList_.clear();
-
-    // Count the objects per cell, then place them: every cell a box touches lists the object.
-    cellStart_.assign(kColumns * kRows + 1, 0);
-    const auto forEachCell = [&](const SceneObject& o, auto&& visit) {
-        const int x0 = CellX(o.objX);
-        const int x1 = CellX(static_cast<double>(o.objX) + o.objW);
-        const int y0 = CellY(o.objY);
-        const int y1 = CellY(static_cast<double>(o.objY) + o.objH);
-        for (int cy = y0; cy <= y1; ++cy) {
-            for (int cx = x0; cx <= x1; ++cx) {
-                visit(cy * kColumns + cx);
-            }
-        }
-    };
+    // The area the objects cover, in cells, with a margin for the moves to come.
+    double left = 0;
+    double right = 0;
+    double top = 0;
+    double bottom = 0;
     for (std::int32_t i = 1; i <= count; ++i) {
-        forEachCell(objects[static_cast<std::size_t>(i)],
-                    [&](int cell) { ++cellStart_[cell + 1]; });
+        const SceneObject& o = objects[static_cast<std::size_t>(i)];
+        left = i == 1 ? o.objX : std::min<double>(left, o.objX);
+        top = i == 1 ? o.objY : std::min<double>(top, o.objY);
+        right = std::max(right, static_cast<double>(o.objX) + o.objW);
+        bottom = std::max(bottom, static_cast<double>(o.objY) + o.objH);
     }
-    for (std::size_t c = 1; c < cellStart_.size(); ++c) {
-        cellStart_[c] += cellStart_[c - 1];
+    firstCellX_ = static_cast<int>(std::max(CellOf(left, kCellShift) - kMarginCells, -1e9));
+    firstCellY_ = static_cast<int>(std::max(CellOf(top, kCellShift) - kMarginCells, -1e9));
+    columns_ =
+        static_cast<int>(std::clamp(CellOf(right, kCellShift) - firstCellX_ + 1 + kMarginCells, 1.0,
+                                    static_cast<double>(kMaxColumns)));
+    rows_ = static_cast<int>(std::clamp(CellOf(bottom, kCellShift) - firstCellY_ + 1 + kMarginCells,
+                                        1.0, static_cast<double>(kMaxRows)));
+    // The lists keep their storage from step to step.
+    const auto cells = static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_);
+    if (cells_.size() < cells) {
+        cells_.resize(cells);
     }
-    members_.resize(static_cast<std::size_t>(cellStart_.back()));
-    std::vector<std::int32_t> fill(cellStart_.begin(), cellStart_.end() - 1);
+    for (std::size_t c = 0; c < cells; ++c) {
+        cells_[c].clear();
+    }
     for (std::int32_t i = 1; i <= count; ++i) {
-        forEachCell(objects[static_cast<std::size_t>(i)],
-                    [&](int cell) { members_[static_cast<std::size_t>(fill[cell]++)] = i; });
+        Insert(objects[static_cast<std::size_t>(i)], i);
     }
     active_ = true;
 }
@@ -55,49 +74,31 @@ void OverlapIndex::Clear() {
     active_ = false;
 }
 
-void OverlapIndex::NoteMoved(std::int32_t nObj) {
-    if (!active_ || nObj < 1 || nObj > count_) {
-        return;
-    }
-    auto& flag = moved_[static_cast<std::size_t>(nObj)];
-    if (!flag) {
-        flag = 1;
-        movedList_.push_back(nObj);
+void OverlapIndex::NoteMoved(const std::vector<SceneObject>& objects, std::int32_t nObj) {
+    if (active_ && nObj >= 1 && nObj <= count_) {
+        Insert(objects[static_cast<std::size_t>(nObj)], nObj);
     }
 }
 
 std::int32_t OverlapIndex::HighestOverlap(const std::vector<SceneObject>& objects,
                                           std::int32_t objIndex, double x, double y, double w,
                                           double h) const {
-    const double ax1 = x + w;
-    const double ay1 = y + h;
+    const double x1 = x + w;
+    const double y1 = y + h;
     std::int32_t result = -1;
-    const auto consider = [&](std::int32_t i) {
-        if (i > result && i != objIndex &&
-            OverlapsBox(objects[static_cast<std::size_t>(i)], x, y, ax1, ay1)) {
-            result = i;
-        }
-    };
-
-    // Objects still where the grid saw them.
-    const int x0 = CellX(x);
-    const int x1 = CellX(ax1);
-    const int y0 = CellY(y);
-    const int y1 = CellY(ay1);
-    for (int cy = y0; cy <= y1; ++cy) {
-        for (int cx = x0; cx <= x1; ++cx) {
-            const int cell = cy * kColumns + cx;
-            for (std::int32_t k = cellStart_[cell]; k < cellStart_[cell + 1]; ++k) {
-                const std::int32_t i = members_[static_cast<std::size_t>(k)];
-                if (!moved_[static_cast<std::size_t>(i)]) {
-                    consider(i);
+    const int cx0 = CellX(x);
+    const int cx1 = CellX(x1);
+    const int cy0 = CellY(y);
+    const int cy1 = CellY(y1);
+    for (int cy = cy0; cy <= cy1; ++cy) {
+        for (int cx = cx0; cx <= cx1; ++cx) {
+            for (std::int32_t i : cells_[static_cast<std::size_t>(cy * columns_ + cx)]) {
+                if (i > result && i != objIndex &&
+                    OverlapsBox(objects[static_cast<std::size_t>(i)], x, y, x1, y1)) {
+                    result = i;
                 }
             }
         }
-    }
-    // Objects that moved since, at their present place.
-    for (std::int32_t i : movedList_) {
-        consider(i);
     }
     return result;
 }

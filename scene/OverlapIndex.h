@@ -1,10 +1,10 @@
 // A grid of the objects' boxes that answers "which objects may overlap this box" quickly while
 // the reality step moves pieces one after the other.
 //
-// It is built from the table at the start of the step's motion pass. Objects that move during the
-// pass are noted and always tested at their present place; the grid is used only for the others,
-// whose boxes have not changed since it was built. So a query finds exactly the objects that
-// overlap, in any table.
+// It is built from the table at the start of the step's motion pass. An object that moves during
+// the pass is listed again in the cells of its new box (its old entries stay, and only cost a
+// look). Every object is thus listed in the cells its present box touches, and a query tests the
+// present boxes of the objects it finds there: it finds exactly the objects that overlap.
 #pragma once
 
 #include "scene/SceneObject.h"
@@ -22,8 +22,8 @@ class OverlapIndex {
     void Clear();
     bool Active() const { return active_; }
 
-    // Object `nObj` has moved since the grid was built.
-    void NoteMoved(std::int32_t nObj);
+    // Object `nObj` has moved to the box given by its present fields.
+    void NoteMoved(const std::vector<SceneObject>& objects, std::int32_t nObj);
 
     // The highest-numbered object other than `objIndex` whose box overlaps the given box with
     // positive area, or -1.
@@ -31,24 +31,24 @@ class OverlapIndex {
                                 double x, double y, double w, double h) const;
 
   private:
-    // Cells of 64 pixels over a generous area around the scene; anything beyond it falls into the
-    // border cells, which keeps every query right at some cost in speed.
+    // Cells of 64 pixels over the area the objects cover when the grid is built (a margin
+    // around it, at most so many cells each way); anything beyond falls into the border cells,
+    // which keeps every query right at some cost in speed.
     static constexpr int kCellShift = 6;
-    static constexpr int kFirstCellX = -8;
-    static constexpr int kLastCellX = 24;
-    static constexpr int kFirstCellY = -40;
-    static constexpr int kLastCellY = 16;
-    static constexpr int kColumns = kLastCellX - kFirstCellX + 1;
-    static constexpr int kRows = kLastCellY - kFirstCellY + 1;
-    static int CellX(double x);
-    static int CellY(double y);
+    static constexpr int kMarginCells = 4;
+    static constexpr int kMaxColumns = 256;
+    static constexpr int kMaxRows = 1024;
+    int CellX(double x) const;
+    int CellY(double y) const;
+    void Insert(const SceneObject& o, std::int32_t nObj);
 
     bool active_ = false;
     std::int32_t count_ = 0;
-    std::vector<std::int32_t> cellStart_; // kColumns * kRows + 1 offsets into members_
-    std::vector<std::int32_t> members_;
-    std::vector<std::uint8_t> moved_;
-    std::vector<std::int32_t> movedList_;
+    int firstCellX_ = 0;
+    int firstCellY_ = 0;
+    int columns_ = 1;
+    int rows_ = 1;
+    std::vector<std::vector<std::int32_t>> cells_; // columns_ * rows_ lists of object numbers
 };
 
 } // namespace tarvelo
