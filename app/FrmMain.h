@@ -48,8 +48,10 @@ class FrmMain : public QWidget {
     // file from outside, free mode for an empty command line.
     void procLoadProblemFromInit(const QString& stCommand);
     // A command line handed over by another start: clears the scene, loads its file, and calls
-    // `done` once that is over. A file that is refused changes nothing.
-    void Form_LinkExecute(const QString& command, std::function<void()> done);
+    // `done` once that is over. A file that is refused changes nothing. A relative path is taken
+    // from `workingDirectory`, the folder the other start ran in.
+    void Form_LinkExecute(const QString& command, std::function<void()> done,
+                          const QString& workingDirectory = {});
 
     // The "i" label: the information window, modal.
     void lblInfo_Click();

@@ -8,6 +8,7 @@
 #include "app/Registration.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 
@@ -51,7 +52,8 @@ void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
     SyncFromModel();
 }
 
-void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> done) {
+void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> done,
+                               const QString& workingDirectory) {
     // The file is read and checked before the scene is cleared: a refused one changes nothing.
     // The other start is told as soon as the command is settled, before any message waits for
     // the user.
@@ -62,8 +64,12 @@ void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> don
         return;
     }
     std::optional<Problem> problem;
+    QString path = QString::fromStdString(file.path);
     if (file.kind == CommandLineFile::Kind::Path) {
-        const QString path = QString::fromStdString(file.path);
+        // The other start may have run in another folder than this one.
+        if (!workingDirectory.isEmpty() && QDir::isRelativePath(path)) {
+            path = QDir(workingDirectory).absoluteFilePath(path);
+        }
         ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
         if (!reading.problem) {
             done();
@@ -72,7 +78,7 @@ void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> don
         }
         problem = std::move(reading.problem);
     }
-    ResetScene([this, problem, path = file.path, done = std::move(done)] {
+    ResetScene([this, problem, path = path.toStdString(), done = std::move(done)] {
         model_.programMode = Model::kFreeMode;
         if (problem) {
             model_.LoadProblem(*problem, path);

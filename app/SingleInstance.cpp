@@ -44,34 +44,48 @@ QString InstanceSocketName() {
     return QDir(RuntimeFolder()).filePath(QStringLiteral("tarvelo-%1.socket").arg(getuid()));
 }
 
-QByteArray EncodeHandOver(const QString& commandLine) {
-    const QByteArray text = commandLine.toUtf8();
+QByteArray EncodeHandOver(const HandOver& handOver) {
     QByteArray message = kTag;
-    char length[kLengthBytes];
-    qToBigEndian(static_cast<quint32>(text.size()), length);
-    message.append(length, kLengthBytes);
-    message.append(text);
+    for (const QString& part : {handOver.workingDirectory, handOver.commandLine}) {
+        const QByteArray text = part.toUtf8();
+        char length[kLengthBytes];
+        qToBigEndian(static_cast<quint32>(text.size()), length);
+        message.append(length, kLengthBytes);
+        message.append(text);
+    }
     return message;
 }
 
 qsizetype HandOverLength(const QByteArray& buffer) {
-    const qsizetype head = kTag.size() + kLengthBytes;
     if (!kTag.startsWith(buffer.left(kTag.size()))) {
         return -1;
     }
-    if (buffer.size() < head) {
-        return 0;
+    // The tag, then two parts, each a length and that many bytes.
+    qsizetype at = kTag.size();
+    for (int part = 0; part < 2; ++part) {
+        if (buffer.size() < at + kLengthBytes) {
+            return 0;
+        }
+        const quint32 length = qFromBigEndian<quint32>(buffer.constData() + at);
+        if (length > static_cast<quint32>(kMaxCommandLineBytes)) {
+            return -1;
+        }
+        at += kLengthBytes + static_cast<qsizetype>(length);
     }
-    const quint32 length = qFromBigEndian<quint32>(buffer.constData() + kTag.size());
-    if (length > static_cast<quint32>(kMaxCommandLineBytes)) {
-        return -1;
-    }
-    const qsizetype whole = head + static_cast<qsizetype>(length);
-    return buffer.size() >= whole ? whole : 0;
+    return buffer.size() >= at ? at : 0;
 }
 
-QString DecodeHandOver(const QByteArray& message) {
-    return QString::fromUtf8(message.mid(kTag.size() + kLengthBytes));
+HandOver DecodeHandOver(const QByteArray& message) {
+    HandOver handOver;
+    qsizetype at = kTag.size();
+    for (QString* part : {&handOver.workingDirectory, &handOver.commandLine}) {
+        const auto length =
+            static_cast<qsizetype>(qFromBigEndian<quint32>(message.constData() + at));
+        at += kLengthBytes;
+        *part = QString::fromUtf8(message.mid(at, length));
+        at += length;
+    }
+    return handOver;
 }
 
 InstanceServer::InstanceServer(QObject* parent) : QObject(parent) {}
@@ -132,7 +146,7 @@ void InstanceServer::Accept() {
                 return;
             }
             idle->stop();
-            const QString commandLine = DecodeHandOver(buffer->left(length));
+            const HandOver handOver = DecodeHandOver(buffer->left(length));
             buffer->clear();
             disconnect(socket, &QLocalSocket::readyRead, this, nullptr);
             QPointer<QLocalSocket> guard(socket);
@@ -144,7 +158,7 @@ void InstanceServer::Accept() {
                 }
             };
             if (onExecute) {
-                onExecute(commandLine, done);
+                onExecute(handOver, done);
             } else {
                 done();
             }
@@ -166,7 +180,7 @@ int HandOverToRunningInstance(const QString& commandLine, int timeoutMs) {
                          "SingleInstance", "tarvelo: the running Tarvelo could not be reached."))));
         return 1;
     }
-    socket.write(EncodeHandOver(commandLine));
+    socket.write(EncodeHandOver({commandLine, QDir::currentPath()}));
     socket.flush();
     // The running instance answers once it has cleared its scene and loaded the file.
     while (!deadline.hasExpired()) {

@@ -17,12 +17,20 @@ namespace tarvelo {
 // after the user).
 QString InstanceSocketName();
 
-// A hand-over message: a tag, the length, then the command line in UTF-8.
-QByteArray EncodeHandOver(const QString& commandLine);
+// What a later start hands over: its command line, as it received it, and the folder it was
+// started in, against which a relative path is meant.
+struct HandOver {
+    QString commandLine;
+    QString workingDirectory;
+    bool operator==(const HandOver&) const = default;
+};
+
+// A hand-over message: a tag, then the folder and the command line, each as a length and UTF-8.
+QByteArray EncodeHandOver(const HandOver& handOver);
 // How much of `buffer` makes one whole message: 0 while more is needed, -1 when it is no such
-// message (wrong tag, or longer than any command line).
+// message (wrong tag, or a part longer than any command line or folder).
 qsizetype HandOverLength(const QByteArray& buffer);
-QString DecodeHandOver(const QByteArray& message);
+HandOver DecodeHandOver(const QByteArray& message);
 
 constexpr int kHandOverTimeoutMs = 30000;
 
@@ -43,7 +51,7 @@ class InstanceServer : public QObject {
 
     // Called for every command line handed over; `done` must be called once it has been
     // handled, which tells the other start to end.
-    std::function<void(const QString& commandLine, std::function<void()> done)> onExecute;
+    std::function<void(const HandOver& handOver, std::function<void()> done)> onExecute;
 
   private:
     void Accept();

@@ -6,8 +6,8 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <QStringList>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     // --settle, --help and --version run without a window, never look for a running instance
@@ -48,8 +48,10 @@ int main(int argc, char* argv[]) {
     case tarvelo::InstanceServer::Start::AnotherRuns:
         return tarvelo::HandOverToRunningInstance(commandLine);
     case tarvelo::InstanceServer::Start::Running:
-        instance.onExecute = [&window](const QString& command, std::function<void()> done) {
-            window.Form_LinkExecute(command, std::move(done));
+        instance.onExecute = [&window](const tarvelo::HandOver& handOver,
+                                       std::function<void()> done) {
+            window.Form_LinkExecute(handOver.commandLine, std::move(done),
+                                    handOver.workingDirectory);
         };
         break;
     case tarvelo::InstanceServer::Start::Alone:

@@ -123,14 +123,20 @@ void DesktopWindowTest::handedOverCommandLines() {
     QVERIFY(said.contains(QStringLiteral("gone.trv")));
     QCOMPARE(m.Fingerprint(), before);
 
+    // A relative path is meant from the folder the other start ran in.
+    w.window.Form_LinkExecute(
+        QStringLiteral("first.trv"), [&] { ++done; }, folder.path());
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + first);
+    QCOMPARE(m.obj(3).objKind, 5);
+
     // An empty command: the scene is cleared and the window is back in free mode.
     w.window.Form_LinkExecute(QString(), [&] { ++done; });
-    QCOMPARE(done, 3);
+    QCOMPARE(done, 4);
     QCOMPARE(m.programMode, 0);
     QCOMPARE(m.objCount, 2);
     QVERIFY(w.child<QPushButton>("Command2")->isVisible());
     QVERIFY(!w.child<QPushButton>("Command5")->isVisible());
-    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + second);
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + first);
 }
 
 void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
@@ -139,8 +145,8 @@ void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
     qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
     tarvelo::InstanceServer server;
     QStringList received;
-    server.onExecute = [&](const QString& line, std::function<void()> done) {
-        received << line;
+    server.onExecute = [&](const tarvelo::HandOver& handOver, std::function<void()> done) {
+        received << handOver.workingDirectory + QLatin1Char('|') + handOver.commandLine;
         done();
     };
     QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
@@ -157,26 +163,31 @@ void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
     };
     // Not a hand-over, or one longer than any command line: dropped without a word.
     auto garbage = send("GET / HTTP/1.0\r\n\r\n");
-    QByteArray huge = tarvelo::EncodeHandOver(QStringLiteral("x"));
+    QByteArray huge = tarvelo::EncodeHandOver({QStringLiteral("x"), QStringLiteral("/")});
     huge[4] = '\x7f';
     auto oversized = send(huge);
     QTRY_COMPARE(garbage->state(), QLocalSocket::UnconnectedState);
     QTRY_COMPARE(oversized->state(), QLocalSocket::UnconnectedState);
     // Half a message, then gone.
-    send(tarvelo::EncodeHandOver(QStringLiteral("/tmp/half.trv")).left(10))->abort();
+    send(tarvelo::EncodeHandOver({QStringLiteral("/tmp/half.trv"), QStringLiteral("/")}).left(10))
+        ->abort();
     // A proper one is handled and answered.
-    auto proper = send(tarvelo::EncodeHandOver(QStringLiteral("\"/tmp/ü b.trv\"")));
-    QTRY_COMPARE(received, QStringList{QStringLiteral("\"/tmp/ü b.trv\"")});
+    auto proper =
+        send(tarvelo::EncodeHandOver({QStringLiteral("\"ü b.trv\""), QStringLiteral("/home/ä")}));
+    QTRY_COMPARE(received, QStringList{QStringLiteral("/home/ä|\"ü b.trv\"")});
     QTRY_VERIFY(proper->bytesAvailable() > 0 || proper->waitForReadyRead(100));
     QCOMPARE(proper->read(1), QByteArray("D"));
 
     // The message framing itself.
     QCOMPARE(tarvelo::HandOverLength("TRV"), 0);
     QCOMPARE(tarvelo::HandOverLength("XYZW"), -1);
-    const QByteArray whole = tarvelo::EncodeHandOver(QStringLiteral("abc"));
-    QCOMPARE(tarvelo::HandOverLength(whole.left(whole.size() - 1)), 0);
+    const tarvelo::HandOver sent{QStringLiteral("abc"), QStringLiteral("/d")};
+    const QByteArray whole = tarvelo::EncodeHandOver(sent);
+    for (qsizetype cut = 0; cut < whole.size(); ++cut) {
+        QCOMPARE(tarvelo::HandOverLength(whole.left(cut)), 0);
+    }
     QCOMPARE(tarvelo::HandOverLength(whole + "more"), whole.size());
-    QCOMPARE(tarvelo::DecodeHandOver(whole), QStringLiteral("abc"));
+    QCOMPARE(tarvelo::DecodeHandOver(whole), sent);
 }
 
 void DesktopWindowTest::aSecondStartGivesUpWhenNoAnswerComes() {

@@ -28,9 +28,10 @@ e2e_expect_pixel $((scene_x + 210)) $((scene_y + 396)) FFFFC0 "no Save button"
 [ "$(e2e_pixel $((scene_x + 40)) $((scene_y + 380)))" != FFFFC0 ] || e2e_fail "no Restart button"
 [ "$(e2e_pixel $((scene_x + 870)) $((scene_y + 382)))" != FFFFC0 ] || e2e_fail "no Show solution"
 
-# A second start with another file: handed over, no second window, ends within a few seconds.
+# A second start with another file, named relative to the folder it runs in (not the running
+# instance's): handed over, no second window, ends within a few seconds.
 start=$(date +%s)
-timeout 30 "$program" "$second" >"$e2e_work/second.log" 2>&1
+(cd "$(dirname "$second")" && timeout 30 "$program" "$(basename "$second")") >"$e2e_work/second.log" 2>&1
 status=$?
 [ $status -eq 0 ] || { cat "$e2e_work/second.log" >&2; e2e_fail "the second start ended with $status"; }
 [ $(($(date +%s) - start)) -le 10 ] || e2e_fail "the hand-over took more than 10 seconds"
