@@ -6,6 +6,7 @@
 #include "app/SceneCanvas.h"
 #include "app/SelectionFrame.h"
 #include "scene/Numeric.h"
+#include "scene/VirtualClock.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -330,6 +331,14 @@ void FrmMain::SetTimersRunning(bool running) {
         }
         resting_ = false;
     }
+}
+
+void FrmMain::RunOnClock(VirtualClock& clock) {
+    SetTimersRunning(false);
+    clock.AddTimer(layout::kBalanceIntervalMs, [this] { balanceTimer_Timer(); });
+    clock.AddTimer(layout::kMouseIntervalMs, [this] { MouseTimer_Timer(); });
+    clock.AddTimer(layout::kRealityIntervalMs, [this] { realityTimer_Timer(); });
+    model_.processPendingEvents = [&clock] { clock.RunNextTick(); };
 }
 
 void FrmMain::StartTimers() {

@@ -25,6 +25,7 @@ class QTimer;
 namespace tarvelo {
 
 class FrmInfo;
+class VirtualClock;
 class PictureBox;
 class SceneCanvas;
 class SelectionFrame;
@@ -63,6 +64,10 @@ class FrmMain : public QWidget {
 
     // Stops or restarts the three timers, for tests that drive the handlers themselves.
     void SetTimersRunning(bool running);
+
+    // Stops the window's timers and runs their handlers on `clock` instead, in the order the
+    // window creates its timers; the waits for the scene to empty run on it too.
+    void RunOnClock(VirtualClock& clock);
 
     // True while the timers sleep because the scene is at rest: their ticks would change
     // nothing. Any input to the program wakes them.

@@ -120,8 +120,9 @@ int RunHeadless(int argc, char* argv[]) {
 
     // The window as the program starts it, its timers on a virtual clock and the pointer far
     // away from the scene.
+    VirtualClock clock;
     FrmMain window;
-    window.SetTimersRunning(false);
+    window.RunOnClock(clock);
     window.pointerPosition = [] { return QPointF(-10000, -10000); };
     window.model().Form_Initialize(); // without registering anything with the desktop
     window.Form_Load();
@@ -134,12 +135,6 @@ int RunHeadless(int argc, char* argv[]) {
     }
     Model& model = window.model();
     model.LoadProblem(*reading.problem, QFileInfo(path).absoluteFilePath().toStdString());
-
-    VirtualClock clock;
-    clock.AddTimer(layout::kBalanceIntervalMs, [&window] { window.balanceTimer_Timer(); });
-    clock.AddTimer(layout::kMouseIntervalMs, [&window] { window.MouseTimer_Timer(); });
-    clock.AddTimer(layout::kRealityIntervalMs, [&window] { window.realityTimer_Timer(); });
-    model.processPendingEvents = [&clock] { clock.RunNextTick(); };
 
     // Until nothing has moved for a second of scene time, or two minutes have passed.
     std::vector<std::int32_t> last = Positions(model);

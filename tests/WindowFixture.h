@@ -38,10 +38,7 @@ struct StartedWindow {
 // creates its timers, and whose waits run on that clock too.
 struct ClockedWindow : StartedWindow {
     explicit ClockedWindow(const QString& commandLine = {}) : StartedWindow(commandLine) {
-        clock.AddTimer(layout::kBalanceIntervalMs, [this] { window.balanceTimer_Timer(); });
-        clock.AddTimer(layout::kMouseIntervalMs, [this] { window.MouseTimer_Timer(); });
-        clock.AddTimer(layout::kRealityIntervalMs, [this] { window.realityTimer_Timer(); });
-        window.model().processPendingEvents = [this] { clock.RunNextTick(); };
+        window.RunOnClock(clock);
     }
     void RunMs(std::int64_t ms) { clock.Advance(ms); }
     VirtualClock clock;
