@@ -1,6 +1,5 @@
 #include "app/FrmMain.h"
 
-#include "app/FrmInfo.h"
 #include "app/Layout.h"
 #include "app/PictureBox.h"
 #include "app/SceneCanvas.h"
@@ -179,7 +178,6 @@ void FrmMain::BuildControls() {
         box->SetPictureKind(slot.kind);
         box->move(slot.left, layout::kPaletteTop);
         box->setVisible(slot.kind != kind::kPan);
-        img_[slot.kind] = box;
         connect(box, &PictureBox::pressed, this,
                 [this, kind = slot.kind](Qt::MouseButton button, QPointF at) {
                     model_.img_MouseDown(kind, ButtonNumber(button), 0, static_cast<float>(at.x()),

@@ -12,7 +12,6 @@
 #include <deque>
 #include <functional>
 #include <future>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -137,7 +136,6 @@ class FrmMain : public QWidget {
     QLineEdit* HiddenText_ = nullptr;
     QFrame* pictDraw_ = nullptr;
     SceneCanvas* canvas_ = nullptr;
-    std::map<int, PictureBox*> img_;
     PictureBox* dragImg_ = nullptr;
     PictureBox* dragImgInt_ = nullptr;
     QLabel* lblEquazione_ = nullptr;

@@ -16,7 +16,6 @@ class PictureBox : public QWidget {
 
     // Shows the picture of a kind; the box takes the picture's size.
     void SetPictureKind(int objKind);
-    int PictureKind() const { return kind_; }
 
   signals:
     void pressed(Qt::MouseButton button, QPointF position);

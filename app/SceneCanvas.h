@@ -21,9 +21,6 @@ class SceneCanvas : public QWidget {
     // resolution changed; a still scene costs nothing.
     void SyncFromModel();
 
-    // The scene as last painted, in device pixels.
-    const QImage& SceneImage() const { return image_; }
-
   signals:
     void pressed(Qt::MouseButton button, QPointF position);
     void moved(Qt::MouseButtons buttons, QPointF position);

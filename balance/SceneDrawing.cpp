@@ -52,12 +52,8 @@ void Model::RefreshObjects() {
     }
     if (nextDrawList_ != drawList) {
         drawList.swap(nextDrawList_);
-        MarkPictureChanged();
+        ++sceneRevision;
     }
-}
-
-void Model::MarkPictureChanged() {
-    ++sceneRevision;
 }
 
 } // namespace tarvelo

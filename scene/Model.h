@@ -219,7 +219,6 @@ class Model {
     std::int32_t LevelLine() const;
 
   private:
-    void MarkPictureChanged();
     std::vector<std::int32_t> byTop_; // object numbers ordered by top edge, for the contacts
     OverlapIndex overlapIndex_;       // valid during the motion pass of the reality step
     bool cleaning_ = false;
