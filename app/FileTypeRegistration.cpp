@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -13,6 +14,10 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kDefaultSection = "[Default Applications]";
+constexpr const char* kShell = "/bin/sh";
+// A shell script that runs its first argument with the others.
+constexpr const char* kRunFirstArgument = "exec \"$0\" \"$@\"";
+constexpr int kMaxLinkHops = 40; // as many links as the kernel follows before it calls it a loop
 
 std::string Escaped(const std::string& text) {
     std::string out;
@@ -53,6 +58,27 @@ bool ReadText(const fs::path& file, std::string& text) {
     return !in.bad();
 }
 
+// The file that writing `file` must replace: where its chain of symbolic links ends, so that a
+// link the user keeps (into a folder of dotfiles, say) stays a link. A relative target is taken
+// from the folder of the link that names it. False for a loop.
+bool LinkTarget(const fs::path& file, fs::path& target) {
+    target = file;
+    for (int hop = 0;; ++hop) {
+        std::error_code ec;
+        if (fs::symlink_status(target, ec).type() != fs::file_type::symlink) {
+            return true; // a file, nothing yet, or what the write itself will report
+        }
+        if (hop == kMaxLinkHops) {
+            return false;
+        }
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) {
+            return false;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+}
+
 // Writes `text` to `file` unless it already holds exactly that. Written aside and renamed, so
 // that a reader never sees half a file. Sets `changed` when it wrote.
 bool WriteIfDifferent(const fs::path& file, const std::string& text, bool& changed) {
@@ -60,12 +86,16 @@ bool WriteIfDifferent(const fs::path& file, const std::string& text, bool& chang
     if (ReadText(file, current) && current == text && fs::exists(file)) {
         return true;
     }
+    fs::path target;
+    if (!LinkTarget(file, target)) {
+        return false;
+    }
     std::error_code ec;
-    fs::create_directories(file.parent_path(), ec);
+    fs::create_directories(target.parent_path(), ec);
     if (ec) {
         return false;
     }
-    const fs::path temporary = file.string() + ".new";
+    const fs::path temporary = target.string() + ".new";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
@@ -78,7 +108,7 @@ bool WriteIfDifferent(const fs::path& file, const std::string& text, bool& chang
             return false;
         }
     }
-    fs::rename(temporary, file, ec);
+    fs::rename(temporary, target, ec);
     if (ec) {
         fs::remove(temporary, ec);
         return false;
@@ -149,6 +179,22 @@ std::string DesktopExecArgument(const std::string& path) {
     return result;
 }
 
+namespace {
+
+// The Exec key's command that starts `executable`, before its file argument.
+std::string DesktopExecCommand(const std::string& executable) {
+    if (executable.find('%') == std::string::npos) {
+        return DesktopExecArgument(executable);
+    }
+    // GLib looks for the program named by the first word before it turns %% back into %, and
+    // drops the entry when it finds none: a program whose path has a per cent sign is started
+    // through the shell, which then names it in a later word.
+    return std::string(kShell) + " -c " + DesktopExecArgument(kRunFirstArgument) + " " +
+           DesktopExecArgument(executable);
+}
+
+} // namespace
+
 std::string DesktopEntry(const std::string& executable) {
     std::ostringstream out;
     out << "[Desktop Entry]\n"
@@ -156,7 +202,7 @@ std::string DesktopEntry(const std::string& executable) {
         << "Name=Tarvelo\n"
         << "GenericName=Balance of numbers\n"
         << "Comment=Numbers and simple equations on a two-pan balance\n"
-        << "Exec=" << DesktopExecArgument(executable) << " %f\n"
+        << "Exec=" << DesktopExecCommand(executable) << " %f\n"
         << "Icon=" << kIconName << "\n"
         << "Terminal=false\n"
         << "MimeType=" << kProblemMimeType << ";\n"
@@ -165,20 +211,27 @@ std::string DesktopEntry(const std::string& executable) {
 }
 
 std::string WithDefaultApplication(const std::string& mimeapps) {
-    const std::string entry = std::string(kProblemMimeType) + "=" + kDesktopId;
     const std::string key = std::string(kProblemMimeType) + "=";
     std::vector<std::string> lines;
     std::istringstream in(mimeapps);
     for (std::string line; std::getline(in, line);) {
         lines.push_back(line);
     }
+    // A file written elsewhere may end its lines in CR LF: lines are compared without the CR,
+    // and the lines added take the file's ending, so the file keeps one kind throughout.
+    const auto content = [](const std::string& line) {
+        return std::string_view(line).substr(0, line.size() - (line.ends_with('\r') ? 1 : 0));
+    };
+    const std::string cr = !lines.empty() && lines.front().ends_with('\r') ? "\r" : "";
+    const std::string entry = key + kDesktopId + cr;
+
     // Within the section, replace the type's line or add one; add the section if it is missing.
     bool inSection = false;
     bool done = false;
     std::size_t sectionEnd = lines.size();
     bool sectionFound = false;
     for (std::size_t i = 0; i < lines.size() && !done; ++i) {
-        const std::string& line = lines[i];
+        const std::string_view line = content(lines[i]);
         if (!line.empty() && line.front() == '[') {
             if (inSection) {
                 sectionEnd = i;
@@ -188,7 +241,7 @@ std::string WithDefaultApplication(const std::string& mimeapps) {
             sectionFound = sectionFound || inSection;
             continue;
         }
-        if (inSection && line.rfind(key, 0) == 0) {
+        if (inSection && line.starts_with(key)) {
             lines[i] = entry;
             done = true;
         }
@@ -197,15 +250,15 @@ std::string WithDefaultApplication(const std::string& mimeapps) {
         if (sectionFound) {
             // Insert after the last non-blank line of the section.
             std::size_t at = sectionEnd;
-            while (at > 0 && lines[at - 1].empty()) {
+            while (at > 0 && content(lines[at - 1]).empty()) {
                 --at;
             }
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), entry);
         } else {
-            if (!lines.empty() && !lines.back().empty()) {
-                lines.emplace_back();
+            if (!lines.empty() && !content(lines.back()).empty()) {
+                lines.push_back(cr);
             }
-            lines.emplace_back(kDefaultSection);
+            lines.push_back(kDefaultSection + cr);
             lines.push_back(entry);
         }
     }

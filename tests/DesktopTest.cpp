@@ -5,6 +5,10 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace tarvelo {
 namespace {
@@ -103,11 +107,79 @@ TEST_F(RegistrationTest, TheDefaultApplicationKeepsTheUsersOtherChoices) {
          "[Default Applications]\napplication/x-tarvelo-problem=tarvelo.desktop\ntext/plain=a\n"},
         {"[Added Associations]\nx=y\n", "[Added Associations]\nx=y\n\n[Default Applications]\n"
                                         "application/x-tarvelo-problem=tarvelo.desktop\n"},
+        // Lines ending in CR LF: the section is found, and what is added ends the same way.
+        {"[Default Applications]\r\ntext/plain=a\r\n\r\n[Added Associations]\r\nx=y\r\n",
+         "[Default Applications]\r\ntext/plain=a\r\n"
+         "application/x-tarvelo-problem=tarvelo.desktop\r\n\r\n[Added Associations]\r\nx=y\r\n"},
+        {"[Default Applications]\r\napplication/x-tarvelo-problem=other.desktop\r\n",
+         "[Default Applications]\r\napplication/x-tarvelo-problem=tarvelo.desktop\r\n"},
+        {"[Added Associations]\r\nx=y\r\n",
+         "[Added Associations]\r\nx=y\r\n\r\n[Default Applications]\r\n"
+         "application/x-tarvelo-problem=tarvelo.desktop\r\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WithDefaultApplication(c.before), c.after) << c.before;
         EXPECT_EQ(WithDefaultApplication(c.after), c.after) << c.before; // settled
     }
+}
+
+TEST_F(RegistrationTest, AMimeappsListThatIsALinkStaysALink) {
+    const std::string entry = "application/x-tarvelo-problem=tarvelo.desktop\n";
+    const struct {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>>
+            links;        // link -> target, from config/; @ is the test's folder
+        const char* file; // where the text ends up
+        bool existing;
+    } cases[] = {
+        {"relative",
+         {{"mimeapps.list", "../dotfiles/mimeapps.list"}},
+         "dotfiles/mimeapps.list",
+         true},
+        {"absolute",
+         {{"mimeapps.list", "@/dotfiles/mimeapps.list"}},
+         "dotfiles/mimeapps.list",
+         true},
+        {"to a link",
+         {{"mimeapps.list", "../dotfiles/mimeapps.list"},
+          {"../dotfiles/mimeapps.list", "real/mimeapps.list"}},
+         "dotfiles/real/mimeapps.list",
+         true},
+        {"dangling",
+         {{"mimeapps.list", "../dotfiles/new/mimeapps.list"}},
+         "dotfiles/new/mimeapps.list",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(root);
+        fs::create_directories(places.configHome);
+        fs::create_directories(root / "dotfiles");
+        for (const auto& [link, target] : c.links) {
+            const std::string to = target[0] == '@' ? (root / (target + 2)).string() : target;
+            fs::create_symlink(to, places.configHome / link);
+        }
+        const fs::path file = root / c.file;
+        if (c.existing) {
+            fs::create_directories(file.parent_path());
+            std::ofstream(file) << "[Default Applications]\ntext/plain=gedit.desktop\n";
+        }
+        ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+        EXPECT_TRUE(fs::is_symlink(places.configHome / "mimeapps.list"));
+        EXPECT_EQ(Read(file), c.existing
+                                  ? "[Default Applications]\ntext/plain=gedit.desktop\n" + entry
+                                  : "[Default Applications]\n" + entry);
+        EXPECT_FALSE(fs::exists(file.string() + ".new"));
+        EXPECT_FALSE(fs::exists(places.configHome / "mimeapps.list.new"));
+    }
+
+    // A loop of links is no file to write: left as it is.
+    fs::remove_all(root);
+    fs::create_directories(places.configHome);
+    fs::create_symlink("loop", places.configHome / "mimeapps.list");
+    fs::create_symlink("mimeapps.list", places.configHome / "loop");
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    EXPECT_TRUE(fs::is_symlink(places.configHome / "mimeapps.list"));
 }
 
 TEST_F(RegistrationTest, FailuresAreReportedNotThrown) {
@@ -127,6 +199,125 @@ TEST(DesktopEntryTest, ExecutablePathsAreQuotedAsDesktopEntriesWantThem) {
     EXPECT_EQ(DesktopExecArgument("/opt/a b/tarvelo"), "\"/opt/a b/tarvelo\"");
     EXPECT_EQ(DesktopExecArgument("/opt/$x/t"), "\"/opt/\\\\$x/t\"");
     EXPECT_EQ(DesktopExecArgument("/opt/100%/t"), "/opt/100%%/t");
+}
+
+// The words of an Exec value as a launcher reads them: the value's escapes undone, then split
+// into words by blanks and double quotes (reserved characters only inside them), then, when `file`
+// is given, the field codes in each word expanded (%f to the file, %% to a per cent sign). Empty
+// for a value that breaks the quoting rules or uses another field code.
+std::vector<std::string> ExecWords(const std::string& value, const std::string* file) {
+    std::string line;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] != '\\') {
+            line += value[i];
+            continue;
+        }
+        if (++i == value.size()) {
+            return {};
+        }
+        const char c = value[i];
+        line += c == 's' ? ' ' : c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c;
+    }
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < line.size();) {
+        if (line[i] == ' ') {
+            ++i;
+            continue;
+        }
+        std::string word;
+        if (line[i] == '"') {
+            for (++i; i < line.size() && line[i] != '"'; ++i) {
+                if (line[i] == '\\') {
+                    if (++i == line.size() ||
+                        std::string("\"`$\\").find(line[i]) == std::string::npos) {
+                        return {};
+                    }
+                }
+                word += line[i];
+            }
+            if (i++ == line.size()) {
+                return {}; // no closing quote
+            }
+        } else {
+            for (; i < line.size() && line[i] != ' '; ++i) {
+                if (std::string("\t\n\"'\\><~|&;$*?#()`").find(line[i]) != std::string::npos) {
+                    return {}; // reserved: only inside quotes
+                }
+                word += line[i];
+            }
+        }
+        words.push_back(word);
+    }
+    if (file == nullptr) {
+        return words;
+    }
+    for (std::string& word : words) {
+        std::string expanded;
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            if (word[i] != '%') {
+                expanded += word[i];
+            } else if (i + 1 < word.size() && word[i + 1] == '%') {
+                expanded += '%';
+                ++i;
+            } else if (word == "%f") {
+                expanded = *file;
+                break;
+            } else {
+                return {};
+            }
+        }
+        word = expanded;
+    }
+    return words;
+}
+
+// Runs `words` as a program and waits for it; its exit status, or -1.
+int RunProgram(const std::vector<std::string>& words) {
+    std::vector<char*> argv;
+    for (const std::string& word : words) {
+        argv.push_back(const_cast<char*>(word.c_str()));
+    }
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+        return -1;
+    }
+    return WEXITSTATUS(status);
+}
+
+TEST_F(RegistrationTest, TheDesktopEntryStartsTheProgramWhereverItLies) {
+    // Folders with the characters the Exec key quotes or escapes; the program records the
+    // arguments it was given.
+    const char* folders[] = {"plain",      "two words",   "100%",       "50% off", "%f",  "a=b%",
+                             "cost $HOME", "back\\slash", "say \"hi\"", "`tick`",  "it's"};
+    const std::string file = "/tmp/lesson one.trv";
+    for (const char* folder : folders) {
+        SCOPED_TRACE(folder);
+        const fs::path program = root / folder / "tarvelo";
+        fs::create_directories(program.parent_path());
+        std::ofstream(program) << "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\n";
+        fs::permissions(program, fs::perms::owner_all);
+
+        const std::string entry = DesktopEntry(program.string());
+        const std::string key = "\nExec=";
+        const std::size_t at = entry.find(key) + key.size();
+        const std::string exec = entry.substr(at, entry.find('\n', at) - at);
+        // A launcher may look for the program before it expands field codes: the first word
+        // names an existing program as it stands.
+        const std::vector<std::string> raw = ExecWords(exec, nullptr);
+        ASSERT_FALSE(raw.empty()) << exec;
+        EXPECT_TRUE(fs::exists(raw.front())) << exec;
+
+        const std::vector<std::string> words = ExecWords(exec, &file);
+        ASSERT_FALSE(words.empty()) << exec;
+        ASSERT_EQ(RunProgram(words), 0) << exec;
+        EXPECT_EQ(Read(program.string() + ".args"), file + "|") << exec;
+    }
 }
 
 } // namespace

@@ -12,7 +12,7 @@ TARVELO_BUILD_PACKAGES=(
 TARVELO_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
-  xdg-utils libfile-mimeinfo-perl shared-mime-info desktop-file-utils dpkg-dev
+  xdg-utils libfile-mimeinfo-perl shared-mime-info desktop-file-utils libglib2.0-bin dpkg-dev
 )
 
 tarvelo_missing_packages() {

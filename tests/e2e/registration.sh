@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The file type is registered for the user at every start, in a home of the test's own: the MIME
-# type of a .trv file and its default application; a second start rewrites nothing; a home that
-# cannot be written still opens the window.
+# type of a .trv file and its default application; a second start rewrites nothing; a program
+# whose path has a per cent sign is still started for a file opened from the desktop; a home
+# that cannot be written still opens the window.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
@@ -39,6 +40,25 @@ after=$(find "$HOME" -type f -printf '%p %T@\n' | sort)
 kill "$e2e_app_pid"
 wait "$e2e_app_pid" 2>/dev/null
 e2e_app_pid=
+
+# A program in a folder whose name has a per cent sign and a blank: a file opened from the
+# desktop (here through gio, as file managers built on GLib do) still starts it with that file.
+odd="$e2e_work/100% sure"
+mkdir -p "$odd"
+cp "$program" "$odd/tarvelo"
+e2e_start_app "$odd/tarvelo"
+e2e_wait_for 'grep -q "100%% sure" "$entry"' || e2e_fail "the entry does not name the moved program"
+kill "$e2e_app_pid"
+wait "$e2e_app_pid" 2>/dev/null
+e2e_app_pid=
+desktop-file-validate "$entry" || e2e_fail "the desktop entry for the moved program is not valid"
+gio open "$e2e_work/lesson.trv" || e2e_fail "gio did not open a .trv file: $(grep ^Exec= "$entry")"
+opened=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tarvelo - .*/lesson\.trv$' | head -n1)
+[ -n "$opened" ] || e2e_fail "opening the file did not show it: $(grep ^Exec= "$entry")"
+# Started by gio, not by this shell: ended by its process id, and waited for by polling.
+opened_pid=$(xdotool getwindowpid "$opened")
+kill "$opened_pid"
+e2e_wait_for '! kill -0 "$opened_pid"' || e2e_fail "the program started by gio did not end"
 
 # A home that cannot be written (even by the superuser): the window opens all the same.
 export HOME=/proc/self/fdinfo
