@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "app/PictureBox.h"
+#include "app/ProblemMessages.h"
 #include "app/SceneCanvas.h"
 #include "app/SelectionFrame.h"
 #include "scene/Numeric.h"
@@ -14,6 +15,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTime>
@@ -135,10 +137,15 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     model_.processPendingEvents = [] {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     };
-    pointerPosition = [this] { return QPointF(pictDraw_->mapFromGlobal(QCursor::pos())); };
+    pointerPosition = [this] { return QPointF(canvas_->mapFromGlobal(QCursor::pos())); };
     model_.inputBox = [this](const std::string& title, const std::string& prompt,
                              const std::string& defaultText) {
         return InputBox(title, prompt, defaultText);
+    };
+    model_.unknownValueRefused = [this](std::int32_t unknownKind, const std::string& answer) {
+        const QString letter = unknownKind == kind::kX ? QStringLiteral("X") : QStringLiteral("Y");
+        QMessageBox::warning(this, tr("Tarvelo"),
+                             UnknownValueRefusedMessage(letter, QString::fromStdString(answer)));
     };
 
     BuildControls();

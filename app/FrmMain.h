@@ -72,7 +72,7 @@ class FrmMain : public QWidget {
     // nothing. Any input to the program wakes them.
     bool TimersResting() const { return resting_; }
 
-    // Where the pointer is, relative to the outer top-left corner of the scene surface. The
+    // Where the pointer is, in the pixels of the scene's client area (as its pointer events). The
     // pointer tick asks this; tests may replace it.
     std::function<QPointF()> pointerPosition;
 

@@ -33,6 +33,8 @@ void Model::LoadProblem(const Problem& problem, const std::string& sFileName) {
         objects.push_back(o);
         ++objCount;
     }
+    // A file may put pieces into one another or into a pan; each such piece starts on top.
+    LiftClearOfOverlaps();
 }
 
 } // namespace tarvelo

@@ -90,4 +90,11 @@ QString UnusableCommandLineMessage(const QString& commandLine) {
         .arg(commandLine);
 }
 
+QString UnknownValueRefusedMessage(const QString& letter, const QString& answer) {
+    return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                "\u201c%1\u201d is not a value of %2. %2 takes a whole number "
+                                "from 0 to 9; it keeps its value."))
+        .arg(answer.trimmed(), letter);
+}
+
 } // namespace tarvelo

@@ -15,4 +15,7 @@ QString SaveFailedMessage(const QString& path, const QString& reason);
 // A command line too short to name a file (a lone double quote).
 QString UnusableCommandLineMessage(const QString& commandLine);
 
+// An answer to the prompt for X or Y (`letter`) that is no value they can take.
+QString UnknownValueRefusedMessage(const QString& letter, const QString& answer);
+
 } // namespace tarvelo

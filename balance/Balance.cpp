@@ -44,6 +44,17 @@ float Model::GetTotalMass(std::int32_t nObj) {
     return total;
 }
 
+std::int32_t Model::PanCarrying(std::int32_t nObj) const {
+    // Down the supports; each lies strictly lower, so the walk ends within the table's length.
+    for (std::int32_t steps = 0; nObj >= 1 && nObj <= objCount && steps <= objCount; ++steps) {
+        if (nObj == kLeftPan || nObj == kRightPan) {
+            return nObj;
+        }
+        nObj = topContact.SupportOf(nObj);
+    }
+    return -1;
+}
+
 std::int32_t Model::BalanceTarget(float d) const {
     d = std::clamp(d, -kFullTiltLoad, kFullTiltLoad);
     const float r = d / kFullTiltLoad;
@@ -81,11 +92,17 @@ void Model::UpdateBalance() {
         RoundToInt32((half - obj(kRightPan).objW) / 2 + half + pictDraw.ScaleLeft);
 
     // One pixel per pan towards the target; an odd remainder of one is left alone, so the pans
-    // never swing around an odd target.
+    // never swing around an odd target. Neither pan moves when one of them would push into
+    // something it does not carry: a piece standing on stacks of both pans (it counts for one
+    // of them only) holds the balance where it is, rather than being shoved through or passed
+    // from pan to pan for ever.
     if (delta != 0) {
         const std::int64_t step = std::clamp(delta - Mod(delta, 2), -kPanStep, kPanStep);
-        MoveObjects(kLeftPan, 0, static_cast<double>(step));
-        MoveObjects(kRightPan, 0, static_cast<double>(-step));
+        const auto left = static_cast<double>(step);
+        if (step != 0 && !PanMoveCollides(kLeftPan, left) && !PanMoveCollides(kRightPan, -left)) {
+            MoveObjects(kLeftPan, 0, left);
+            MoveObjects(kRightPan, 0, -left);
+        }
     }
 
     UpdateEquazione();

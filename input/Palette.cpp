@@ -3,14 +3,34 @@
 #include "scene/Model.h"
 #include "scene/Numeric.h"
 
-#include <cmath>
+#include <optional>
 
 namespace tarvelo {
 
 namespace {
 
-constexpr double kLowestValue = 0;
-constexpr double kHighestValue = 9;
+constexpr std::int32_t kHighestValue = 9;
+
+// The value an answer gives X or Y: one whole number from 0 to 9, written in digits, blanks
+// anywhere ignored. Anything else gives nothing.
+std::optional<std::int32_t> UnknownValueFrom(const std::string& answer) {
+    std::int32_t value = 0;
+    bool digits = false;
+    for (const char c : answer) {
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            continue;
+        }
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        value = value * 10 + (c - '0');
+        digits = true;
+        if (value > kHighestValue) {
+            return std::nullopt;
+        }
+    }
+    return digits ? std::optional<std::int32_t>(value) : std::nullopt;
+}
 
 } // namespace
 
@@ -42,21 +62,19 @@ void Model::img_MouseDown(int Index, int Button, int /*Shift*/, float X, float Y
             inputBox ? inputBox(letter, letter + " value\r\n(change or leave unchanged):",
                                 std::to_string(current))
                      : std::nullopt;
-        // A cancelled prompt answers with empty text, which reads as 0.
-        SetUnknownFromAnswer(Index, answer.value_or(std::string()));
+        // Cancelled, nothing changes; an answer that is no value of X or Y is refused and said so.
+        if (answer && !SetUnknownFromAnswer(Index, *answer) && unknownValueRefused) {
+            unknownValueRefused(Index, *answer);
+        }
     }
 }
 
 bool Model::SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& answer) {
-    const NumberReading reading = ReadNumber(answer);
-    if (!reading.fits) {
+    const std::optional<std::int32_t> value = UnknownValueFrom(answer);
+    if (!value) {
         return false;
     }
-    const double value = Int(reading.value);
-    if (value < kLowestValue || value > kHighestValue) {
-        return false;
-    }
-    const auto v = static_cast<std::int32_t>(value);
+    const std::int32_t v = *value;
     (unknownKind == kind::kX ? xValue : yValue) = v;
     for (std::int32_t i = 1; i <= objCount; ++i) {
         if (obj(i).objKind == unknownKind) {
@@ -80,8 +98,10 @@ void Model::dragImgInt_MouseMove(int Button, int /*Shift*/, float /*X*/, float /
     }
     dragImg.Visible = false;
     dragImgInt.Visible = false;
-    if (dragImgInt.Top > 0) {
-        AddObject(dragKind, dragImgInt.Left, dragImgInt.Top);
+    // Dropped where it overlaps other pieces, it goes on top of them before it falls.
+    if (dragImgInt.Top > 0 && AddObject(dragKind, dragImgInt.Left, dragImgInt.Top) &&
+        LiftClearOfOverlaps(objCount)) {
+        RefreshObjects();
     }
 }
 

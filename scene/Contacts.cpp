@@ -3,6 +3,7 @@
 #include "scene/Numeric.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace tarvelo {
@@ -12,6 +13,13 @@ namespace {
 // A piece still rests on a support when its bottom edge is up to one pixel above the support's
 // top edge: the band of rows counted as touching starts this many rows above that edge.
 constexpr std::int64_t kContactTolerance = 3;
+
+constexpr std::int32_t kPans = 2; // objects 1 and 2
+
+// 1 or 2 for a pan's number, 0 for anything else.
+std::size_t PanIndex(std::int32_t pan) {
+    return pan >= 1 && pan <= kPans ? static_cast<std::size_t>(pan) : 0;
+}
 
 // Positions are whole pixels, so a shift smaller than half a pixel moves nothing, however far it
 // is handed on through a stack.
@@ -55,10 +63,12 @@ void Model::RefreshObjTopContact() {
         auto it = std::lower_bound(byTop_.begin(), byTop_.end(), highestTop,
                                    [&](std::int32_t i, std::int64_t y) { return topOf(i) < y; });
 
+        // The lowest-numbered support, and the lowest-numbered one on each pan's side.
         std::int32_t best = 0;
+        std::array<std::int32_t, kPans + 1> bestOnPan{};
         for (; it != byTop_.end() && topOf(*it) <= lowestTop; ++it) {
             const std::int32_t i = *it;
-            if (i == j || (best != 0 && i > best)) {
+            if (i == j) {
                 continue;
             }
             const SceneObject& support = obj(i);
@@ -71,12 +81,28 @@ void Model::RefreshObjTopContact() {
             const bool horizontal = std::max(leftI, leftJ) <= std::min(rightI, rightJ);
             const bool higher = support.objY > resting.objY;
             if (vertical && horizontal && higher) {
-                best = i;
+                best = best == 0 ? i : std::min(best, i);
+                auto& onPan = bestOnPan[static_cast<std::size_t>(PanIndex(support.objPan))];
+                onPan = onPan == 0 ? i : std::min(onPan, i);
             }
+        }
+        // A piece standing on stacks of both pans stays with the pan it counted for: otherwise
+        // the pans, moving apart, would hand it back and forth for ever.
+        const std::int32_t ownPan = PanIndex(resting.objPan);
+        if (ownPan != 0 && bestOnPan[1] != 0 && bestOnPan[2] != 0) {
+            best = bestOnPan[static_cast<std::size_t>(ownPan)];
         }
         if (best != 0) {
             topContact.Set(best, j);
         }
+    }
+
+    // Which pan each object now counts for: supports lie strictly lower, so going from the
+    // lowest top edge up finds every support's pan before the pieces it carries.
+    for (auto it = byTop_.rbegin(); it != byTop_.rend(); ++it) {
+        SceneObject& o = obj(*it);
+        const std::int32_t support = topContact.SupportOf(*it);
+        o.objPan = *it <= kPans ? *it : (support != 0 ? obj(support).objPan : 0);
     }
 }
 
@@ -124,6 +150,9 @@ void Model::Event_Jump_Up_All() {
             o.objY = RoundToInt32(static_cast<double>(o.objY) - kJumpHeight);
         }
     }
+    // Nothing but the pans stays behind, so nothing new overlaps; whatever overlapped before
+    // is put apart before it falls again.
+    LiftClearOfOverlaps();
 }
 
 } // namespace tarvelo

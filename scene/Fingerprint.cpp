@@ -55,6 +55,7 @@ std::uint64_t Model::Fingerprint() const {
         h.Add(o.objAX);
         h.Add(o.objAY);
         h.Add(o.objFixed);
+        h.Add(o.objPan);
         h.Add(topContact.SupportOf(i));
     }
     h.Add(xValue);

@@ -93,7 +93,7 @@ class Model {
     static constexpr std::int32_t kProblemMode = 1;
     std::int32_t selectedObj = -1;
     bool draggingObj = false;
-    float pointerX = 0; // pointer relative to the outer top-left corner of the scene surface
+    float pointerX = 0; // pointer in the scene's client pixels, as its pointer events give it
     float pointerY = 0;
     std::int32_t grabX = 0;
     std::int32_t grabY = 0;
@@ -155,6 +155,21 @@ class Model {
     void MoveObjects(std::int32_t nObj, double shiftX, double shiftY);
     void Event_Jump_Up_All();
 
+    // ---- Keeping boxes apart ----
+    // Whether piece `nObj`, falling from where it stands to the height `newY`, would run into
+    // or pass through an object whose top edge lies lower than its own.
+    bool FallBlocked(std::int32_t nObj, double newY) const;
+    // Lifts every free piece that overlaps another object straight up until it overlaps none,
+    // the lowest first, and `placed` (a piece just dropped or let go, or -1) after all the
+    // others, so that it ends on top of whatever it overlapped. The piece held by the pointer
+    // is left where it is and lifts nothing. True when anything moved.
+    bool LiftClearOfOverlaps(std::int32_t placed = -1);
+    // Whether moving pan `nPan` by `shiftY` pixels, with what it carries when the move is level
+    // or upward, would push into an object it does not carry.
+    bool PanMoveCollides(std::int32_t nPan, double shiftY);
+    // The pan whose load object `nObj` counts in (1 or 2), or -1 when it rests on neither.
+    std::int32_t PanCarrying(std::int32_t nObj) const;
+
     // ---- Reality step ----
     void RefreshReality();
     void realityTimer_Timer();
@@ -189,8 +204,11 @@ class Model {
     std::function<std::optional<std::string>(const std::string& title, const std::string& prompt,
                                              const std::string& defaultText)>
         inputBox;
-    // Takes an answer to the prompt for X (kind 11) or Y (kind 12). False when it was refused.
+    // Takes an answer to the prompt for X (kind 11) or Y (kind 12): a whole number from 0 to 9.
+    // False, and nothing changed, when it was refused.
     bool SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& answer);
+    // Tells the user that `answer` for X (kind 11) or Y (kind 12) was refused, and why.
+    std::function<void(std::int32_t unknownKind, const std::string& answer)> unknownValueRefused;
     void dragImg_MouseMove(int Button, int Shift, float X, float Y);
     void dragImgInt_MouseMove(int Button, int Shift, float X, float Y);
 
@@ -198,8 +216,7 @@ class Model {
     void pictDraw_MouseMove(int Button, int Shift, float X, float Y);
     void pictDraw_MouseDown(int Button, int Shift, float X, float Y);
     void pictDraw_MouseUp(int Button, int Shift, float X, float Y);
-    // The pointer tick, given where the pointer is relative to the outer top-left corner of the
-    // scene surface.
+    // The pointer tick, given where the pointer is in the scene's client pixels.
     void MouseTimer_Timer(float cursorX, float cursorY);
     bool HasValidSelection() const { return selectedObj >= 1 && selectedObj <= objCount; }
 
@@ -219,7 +236,27 @@ class Model {
     std::int32_t LevelLine() const;
 
   private:
+    // Whether `accept(i)` holds for some object i whose box overlaps the box from (x0, y0) to
+    // (x1, y1), looked up in the grid while it is built and by a scan of the table otherwise.
+    template <typename Accept>
+    bool AnyObjectOverlapping(double x0, double y0, double x1, double y1, Accept&& accept) const {
+        if (overlapIndex_.Active()) {
+            return overlapIndex_.AnyOverlap(objects, x0, y0, x1, y1, accept);
+        }
+        for (std::int32_t i = 1; i <= objCount; ++i) {
+            if (OverlapsBox(obj(i), x0, y0, x1, y1) && accept(i)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // The piece the pointer holds, or -1.
+    std::int32_t HeldPiece() const { return draggingObj && HasValidSelection() ? selectedObj : -1; }
+    friend class OverlapIndexScope;
+
     std::vector<std::int32_t> byTop_; // object numbers ordered by top edge, for the contacts
+    std::vector<std::int32_t> order_; // scratch lists of object numbers
+    std::vector<char> marks_;         // scratch flags by object number
     OverlapIndex overlapIndex_;       // valid during the motion pass of the reality step
     bool cleaning_ = false;
     std::vector<DrawItem> nextDrawList_;

@@ -69,6 +69,14 @@ void Model::RemoveBlock(std::int32_t nObj) {
     if (nObj < 1 || nObj > objCount) {
         return;
     }
+    // The selection follows the piece it names: gone with it (which ends a drag), or to the
+    // freed place with the last record. A held piece must never turn into another one.
+    if (selectedObj == nObj) {
+        selectedObj = -1;
+        draggingObj = false;
+    } else if (selectedObj == objCount) {
+        selectedObj = nObj;
+    }
     // The last record takes the freed place.
     if (nObj < objCount && objCount > 1) {
         obj(nObj) = obj(objCount);

@@ -30,6 +30,29 @@ class OverlapIndex {
     std::int32_t HighestOverlap(const std::vector<SceneObject>& objects, std::int32_t objIndex,
                                 double x, double y, double w, double h) const;
 
+    // Whether `accept(i)` holds for some object i whose box overlaps the box from (x0, y0) to
+    // (x1, y1) with positive area. An object listed in several cells may be offered more than
+    // once.
+    template <typename Accept>
+    bool AnyOverlap(const std::vector<SceneObject>& objects, double x0, double y0, double x1,
+                    double y1, Accept&& accept) const {
+        const int cx0 = CellX(x0);
+        const int cx1 = CellX(x1);
+        const int cy0 = CellY(y0);
+        const int cy1 = CellY(y1);
+        for (int cy = cy0; cy <= cy1; ++cy) {
+            for (int cx = cx0; cx <= cx1; ++cx) {
+                for (std::int32_t i : cells_[static_cast<std::size_t>(cy * columns_ + cx)]) {
+                    if (OverlapsBox(objects[static_cast<std::size_t>(i)], x0, y0, x1, y1) &&
+                        accept(i)) {
+                        return true;
+                    }
+                }
+            }
+        }
+        return false;
+    }
+
   private:
     // Cells of 64 pixels over the area the objects cover when the grid is built (a margin
     // around it, at most so many cells each way); anything beyond falls into the border cells,

@@ -14,8 +14,8 @@ constexpr std::int32_t kRightPan = 2;
 } // namespace
 
 void Model::RefreshReality() {
-    // 1. Motion: every piece that is neither fixed nor held falls unless the highest-numbered
-    //    object it would overlap lies lower. Later pieces see the moves of earlier ones.
+    // 1. Motion: every piece that is neither fixed nor held falls unless on its way down it would
+    //    run into an object lying lower. Later pieces see the moves of earlier ones.
     const std::int32_t n = objCount;
     if (useOverlapIndex) {
         overlapIndex_.Build(objects, objCount);
@@ -26,11 +26,13 @@ void Model::RefreshReality() {
             continue;
         }
 
-        // Vertical: gravity, then the blocking test at the new height.
+        // Vertical: gravity, then the blocking test on the way to the new height. Any lower
+        // object blocks, not only the highest-numbered one the box would overlap: with boxes
+        // kept apart that is the only kind a falling box can meet, and checking them all keeps
+        // a piece from passing through a stack because it also touched a higher piece.
         double vy = static_cast<double>(o.objVY) + (static_cast<double>(o.objAY) + kGravity);
         double newY = o.objY + vy;
-        const std::int32_t j = CheckOverlap(i, o.objX, newY, o.objW, o.objH);
-        if (j >= 0 && obj(j).objY > o.objY) {
+        if (FallBlocked(i, newY)) {
             vy = 0;
             newY = o.objY;
         }

@@ -20,6 +20,10 @@ struct SceneObject {
     float objAX = 0; // accelerations to apply in the next reality step
     float objAY = 0;
     bool objFixed = false; // the pans: never simulated, carried, picked or saved
+    // The pan (1 or 2) whose load the object counted in at the last contact rebuild, the pan's
+    // own number for a pan, or 0. It keeps a piece standing on stacks of both pans with the
+    // pan it had, rather than handing it back and forth.
+    std::int32_t objPan = 0;
 };
 
 // Whether the box of `o` and the box from (x0, y0) to (x1, y1), right and bottom edges

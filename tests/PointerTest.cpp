@@ -17,9 +17,8 @@ class PointerTest : public ::testing::Test {
   protected:
     SceneHarness h;
     Model& m = h.model;
-    // The pointer stands still at (x, y) in scene pixels; the tick sees it 2 pixels further,
-    // from the outer corner of the bordered scene.
-    void PointerAt(float x, float y) { m.MouseTimer_Timer(x + 2, y + 2); }
+    // The pointer stands still at (x, y) in scene pixels, where the tick finds it.
+    void PointerAt(float x, float y) { m.MouseTimer_Timer(x, y); }
 };
 
 // ---- Palette ----
@@ -36,12 +35,13 @@ TEST_F(PointerTest, ALeftPressOnThePalettePicksUpACopy) {
     EXPECT_EQ(m.dragKind, 5);
     EXPECT_EQ(m.objCount, 2);
 
-    // Both boxes follow the pointer; the one in the scene stands a pixel off the other.
+    // Both boxes follow the pointer and stand at the same place on the screen: the scene's
+    // client area starts at (6, 62) on the window.
     m.MouseTimer_Timer(300, 100);
-    EXPECT_EQ(m.dragImg.Left, 4 + 300 - 10);
-    EXPECT_EQ(m.dragImg.Top, 60 + 100 - 20);
-    EXPECT_EQ(m.dragImgInt.Left, 300 - 10 - 1);
-    EXPECT_EQ(m.dragImgInt.Top, 100 - 20 - 1);
+    EXPECT_EQ(m.dragImg.Left, 6 + 300 - 10);
+    EXPECT_EQ(m.dragImg.Top, 62 + 100 - 20);
+    EXPECT_EQ(m.dragImgInt.Left, 300 - 10);
+    EXPECT_EQ(m.dragImgInt.Top, 100 - 20);
 }
 
 TEST_F(PointerTest, RightAndMiddlePressesNeverStartADragIn) {
@@ -61,14 +61,14 @@ TEST_F(PointerTest, RightAndMiddlePressesNeverStartADragIn) {
 
 TEST_F(PointerTest, TheCopyDropsAtTheFirstMovementWithNoButtonAndOnlyInsideTheScene) {
     const struct {
-        float pointerY; // where the pointer holds the copy, in tick coordinates
+        float pointerY; // where the pointer holds the copy, in scene pixels
         bool added;
-    } cases[] = {{50, true}, {21, false}, {21.5f, true}, {-30, false}};
+    } cases[] = {{50, true}, {20, false}, {20.5f, true}, {-30, false}};
     for (const auto& c : cases) {
         SceneHarness fresh;
         Model& s = fresh.model;
         s.img_MouseDown(kind::kSmiley, kLeft, 0, 10, 20);
-        s.MouseTimer_Timer(200, c.pointerY);    // dragImgInt.Top = pointerY - 20 - 1
+        s.MouseTimer_Timer(200, c.pointerY);    // dragImgInt.Top = pointerY - 20
         s.dragImgInt_MouseMove(kLeft, 0, 3, 3); // a button still held: nothing
         EXPECT_EQ(s.objCount, 2);
         s.dragImg_MouseMove(0, 0, 3, 3);
@@ -76,8 +76,8 @@ TEST_F(PointerTest, TheCopyDropsAtTheFirstMovementWithNoButtonAndOnlyInsideTheSc
         ASSERT_EQ(s.objCount, c.added ? 3 : 2) << c.pointerY;
         if (c.added) {
             EXPECT_EQ(s.obj(3).objKind, kind::kSmiley);
-            EXPECT_EQ(s.obj(3).objX, 200 - 10 - 1);
-            EXPECT_EQ(s.obj(3).objY, RoundToInt32(c.pointerY - 21));
+            EXPECT_EQ(s.obj(3).objX, 200 - 10);
+            EXPECT_EQ(s.obj(3).objY, RoundToInt32(c.pointerY - 20));
         }
         s.dragImgInt_MouseMove(0, 0, 3, 3); // a second movement drops nothing more
         EXPECT_EQ(s.objCount, c.added ? 3 : 2);
@@ -89,11 +89,14 @@ struct PromptCase {
     std::optional<std::int32_t> value;
 };
 
+// Only a whole number from 0 to 9 is a value of X; anything else is refused with a message and
+// changes nothing, and a cancelled prompt changes nothing without a word.
 TEST_F(PointerTest, PromptAnswers) {
     const PromptCase cases[] = {
-        {"7", 7},     {"7.9", 7}, {" 3 ", 3},    {"3abc", 3},  {"", 0},
-        {nullptr, 0}, {"abc", 0}, {"-1", {}},    {"-0.5", {}}, {"10", {}},
-        {"1 2", {}},  {"&H7", 7}, {"1e400", {}}, {"9.999", 9}, {"0", 0},
+        {"7", 7},      {" 3 ", 3},     {"0", 0},     {"\t9\r\n", 9}, {"07", 7},
+        {nullptr, {}}, {"", {}},       {"   ", {}},  {"7.9", {}},    {"3abc", {}},
+        {"abc", {}},   {"-1", {}},     {"-0.5", {}}, {"10", {}},     {"1 2", {}},
+        {"&H7", {}},   {"1e400", {}},  {"+5", {}},   {"5e0", {}},    {"99999999999999999999", {}},
     };
     for (const PromptCase& c : cases) {
         SceneHarness fresh;
@@ -107,10 +110,16 @@ TEST_F(PointerTest, PromptAnswers) {
             asked = title + "|" + prompt + "|" + defaultText;
             return c.answer ? std::optional<std::string>(c.answer) : std::nullopt;
         };
+        std::string refused = "(not refused)";
+        s.unknownValueRefused = [&](std::int32_t unknownKind, const std::string& answer) {
+            refused = std::to_string(unknownKind) + "|" + answer;
+        };
         const std::uint64_t before = s.Fingerprint();
         s.img_MouseDown(kind::kX, kRight, 0, 5, 5);
         const std::string label = c.answer ? c.answer : "(cancelled)";
         EXPECT_EQ(asked, "X|X value\r\n(change or leave unchanged):|4") << label;
+        const bool refusedAnswer = c.answer && !c.value;
+        EXPECT_EQ(refused, refusedAnswer ? "11|" + label : "(not refused)") << label;
         if (c.value) {
             EXPECT_EQ(s.xValue, *c.value) << label;
             EXPECT_EQ(s.obj(3).objMass, static_cast<float>(*c.value)) << label;
@@ -197,7 +206,7 @@ TEST_F(PointerTest, ARightPressDeletesTheSelectedPieceAtOnce) {
     m.pictDraw_MouseDown(kRight, 0, 110, 110);
     ASSERT_EQ(m.objCount, 3);
     EXPECT_EQ(m.obj(3).objKind, 2); // the last piece took the place
-    EXPECT_EQ(m.selectedObj, 3);    // until the next hover update
+    EXPECT_EQ(m.selectedObj, -1);   // the selection went with the deleted piece
 
     // Over empty scene a right press does nothing.
     m.pictDraw_MouseMove(0, 0, 600, 50);
@@ -210,7 +219,7 @@ TEST_F(PointerTest, ASelectionPastTheEndOfTheTableIsNoSelection) {
     m.pictDraw_MouseMove(0, 0, 110, 110);
     m.pictDraw_MouseDown(kRight, 0, 110, 110); // deletes object 3, the last
     ASSERT_EQ(m.objCount, 2);
-    ASSERT_EQ(m.selectedObj, 3);
+    m.selectedObj = 3; // as it would stand had the deletion left it
     // Nothing reads past the end: presses, drags and ticks all see no selection.
     m.pictDraw_MouseDown(kRight, 0, 110, 110);
     m.pictDraw_MouseDown(kLeft, 0, 110, 110);
@@ -286,6 +295,110 @@ TEST_F(PointerTest, AReleaseOfAnotherButtonDoesNotEndTheDrag) {
     EXPECT_TRUE(m.draggingObj);
     m.pictDraw_MouseUp(kLeft, 0, 110, 110);
     EXPECT_FALSE(m.draggingObj);
+}
+
+// A click is a press and a release without motion: it never moves a piece, however often.
+TEST_F(PointerTest, ClicksWithoutMotionNeverMoveAPiece) {
+    m.AddObject(5, 100, 100);
+    h.RunMs(3000);
+    const SceneObject before = m.obj(3);
+    ASSERT_EQ(m.lblEquazione.Caption, "5 > 0");
+    const float x = static_cast<float>(before.objX + 20);
+    const float y = static_cast<float>(before.objY + 20);
+    for (int click = 0; click < 6; ++click) {
+        PointerAt(x, y);
+        m.pictDraw_MouseMove(0, 0, x, y);
+        m.pictDraw_MouseDown(kLeft, 0, x, y);
+        h.RunMs(30); // the pointer ticks while the button is down
+        m.pictDraw_MouseUp(kLeft, 0, x, y);
+        h.RunMs(30);
+    }
+    h.RunMs(3000);
+    EXPECT_EQ(m.obj(3).objX, before.objX);
+    EXPECT_EQ(m.obj(3).objY, before.objY);
+    EXPECT_EQ(m.lblEquazione.Caption, "5 > 0");
+}
+
+// Two cubes resting on the left pan, the held one (object 3) to the left of the other.
+class HeldPieceTest : public PointerTest {
+  protected:
+    void SetUp() override {
+        m.AddObject(4, 100, kLevel - 40);
+        m.AddObject(6, 300, kLevel - 40);
+        h.RunMs(3000);
+        other = m.obj(4);
+        PointerAt(110, other.objY + 10);
+        m.pictDraw_MouseMove(0, 0, 110, static_cast<float>(other.objY + 10));
+        m.pictDraw_MouseDown(kLeft, 0, 110, static_cast<float>(other.objY + 10));
+        ASSERT_TRUE(m.draggingObj);
+        ASSERT_EQ(m.selectedObj, 3);
+    }
+    // The pointer moves with the button held; the scene runs.
+    void MoveHeldTo(float x, float y) {
+        PointerAt(x, y);
+        m.pictDraw_MouseMove(kLeft, 0, x, y);
+        h.RunMs(20);
+    }
+    SceneObject other;
+};
+
+TEST_F(HeldPieceTest, TheDragStaysWithTheGrabbedPieceAcrossAnother) {
+    // Along the row, straight through the other cube and beyond it.
+    for (float x = 110; x <= 420; x += 10) {
+        MoveHeldTo(x, static_cast<float>(other.objY + 10));
+        ASSERT_EQ(m.selectedObj, 3) << x;
+        EXPECT_EQ(m.obj(3).objKind, 4);
+        EXPECT_EQ(m.obj(3).objX, static_cast<std::int32_t>(x) - 10);
+    }
+    EXPECT_EQ(m.obj(4).objX, other.objX);
+    EXPECT_EQ(m.obj(4).objY, other.objY);
+
+    // Let go right inside the other cube: it goes on top of it, and both weigh on the pan.
+    MoveHeldTo(static_cast<float>(other.objX + 15), static_cast<float>(other.objY + 15));
+    m.pictDraw_MouseUp(kLeft, 0, 0, 0);
+    PointerAt(-1000, -1000);
+    h.RunMs(3000);
+    EXPECT_EQ(m.obj(3).objY + 40, m.obj(4).objY);
+    EXPECT_EQ(m.obj(4).objY + 40, m.obj(1).objY);
+    EXPECT_EQ(m.lblEquazione.Caption, "10 > 0");
+}
+
+TEST_F(HeldPieceTest, ARightPressDeletesTheHeldPieceAndNothingElseFollowsThePointer) {
+    MoveHeldTo(200, 100);
+    m.pictDraw_MouseDown(kRight, 0, 200, 100);
+    EXPECT_FALSE(m.draggingObj);
+    ASSERT_EQ(m.objCount, 3);
+    EXPECT_EQ(m.obj(3).objKind, 6); // the other cube, renumbered, stays where it was
+    MoveHeldTo(250, 120);
+    m.pictDraw_MouseUp(kLeft, 0, 250, 120);
+    h.RunMs(3000);
+    EXPECT_EQ(m.obj(3).objX, other.objX);
+    EXPECT_EQ(m.lblEquazione.Caption, "6 > 0");
+}
+
+TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
+    // A piece that falls out of the scene while a cube is held leaves the hold where it was.
+    m.AddObject(1, 452, 0); // object 5, falling into the gap
+    MoveHeldTo(200, 100);
+    h.RunMs(1000);          // object 5 fell out of the scene
+    ASSERT_EQ(m.objCount, 4);
+    EXPECT_EQ(m.selectedObj, 3);
+    m.pictDraw_MouseUp(kLeft, 0, 200, 100);
+
+    // Held as the last of the table, a cube takes the number the fallen piece frees.
+    m.AddObject(2, 452, 0);  // object 5, falling
+    m.AddObject(3, 600, 50); // object 6, to be held
+    PointerAt(610, 60);
+    m.pictDraw_MouseMove(0, 0, 610, 60);
+    m.pictDraw_MouseDown(kLeft, 0, 610, 60);
+    ASSERT_EQ(m.selectedObj, 6);
+    h.RunMs(1000); // object 5 leaves; the held cube takes its number
+    ASSERT_EQ(m.objCount, 5);
+    EXPECT_EQ(m.selectedObj, 5);
+    EXPECT_EQ(m.obj(5).objKind, 3);
+    MoveHeldTo(700, 80);
+    EXPECT_EQ(m.obj(5).objX, 690);
+    EXPECT_EQ(m.obj(5).objY, 70);
 }
 
 } // namespace

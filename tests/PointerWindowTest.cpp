@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -30,6 +31,7 @@ class PointerWindowTest : public QObject {
     void thePaletteIndexIsTheKind();
     void dragAndDeleteInTheScene();
     void aRightPressOnXAsksForItsValue();
+    void aRefusedAnswerSaysWhyAndChangesNothing();
 };
 
 // Left press on a palette picture at `grab`, the pointer carried to `to` (window pixels) with
@@ -60,8 +62,8 @@ void PointerWindowTest::dragACubeFromThePaletteOntoThePan() {
     QVERIFY(!w.child<QWidget>("dragImg")->isVisible());
     QCOMPARE(m.objCount, 3);
     QCOMPARE(m.obj(3).objKind, 5);
-    QCOMPARE(m.obj(3).objX, 200 - 20 + 1);
-    QCOMPARE(m.obj(3).objY, 150 - 20 + 1);
+    QCOMPARE(m.obj(3).objX, 200 - 20);
+    QCOMPARE(m.obj(3).objY, 150 - 20);
 
     w.RunMs(3000);
     QCOMPARE(m.obj(3).objY + 40, m.obj(1).objY);
@@ -73,8 +75,8 @@ void PointerWindowTest::dragACubeFromThePaletteOntoThePan() {
 void PointerWindowTest::dropsOutsideTheSceneAddNothing_data() {
     QTest::addColumn<QPoint>("grab");
     QTest::addColumn<QPoint>("to");
-    // dragImgInt.Top is the pointer's scene y less the grab, plus one.
-    QTest::newRow("top at 0") << QPoint(20, 20) << InWindow(QPoint(300, 19));
+    // dragImgInt.Top is the pointer's scene y less the grab.
+    QTest::newRow("top at 0") << QPoint(20, 20) << InWindow(QPoint(300, 20));
     QTest::newRow("over the palette") << QPoint(20, 20) << QPoint(500, 30);
     QTest::newRow("above the scene") << QPoint(10, 30) << InWindow(QPoint(300, 5));
 }
@@ -123,15 +125,15 @@ void PointerWindowTest::dragAndDeleteInTheScene() {
     QVERIFY(w.child<QWidget>("selObj")->isVisible());
     QTest::mousePress(scene, Qt::LeftButton, {}, on);
     QVERIFY(m.draggingObj);
-    // The tick measures the pointer from the scene's outer corner, two pixels before the
-    // client area that the press was measured in.
+    // The tick measures the pointer in the same pixels as the press: the piece moves exactly
+    // as far as the pointer.
     MoveHeld(scene, QPoint(700, 100));
     w.RunMs(30);
-    QCOMPARE(m.obj(3).objX, 700 + 2 - 10);
-    QCOMPARE(m.obj(3).objY, 100 + 2 - 10);
+    QCOMPARE(m.obj(3).objX, 700 - 10);
+    QCOMPARE(m.obj(3).objY, 100 - 10);
     MoveHeld(scene, QPoint(700, -30)); // above the scene, over the palette
     w.RunMs(30);
-    QCOMPARE(m.obj(3).objY, -30 + 2 - 10);
+    QCOMPARE(m.obj(3).objY, -30 - 10);
     QTest::mouseRelease(scene, Qt::LeftButton, {}, QPoint(700, -30));
     QVERIFY(!m.draggingObj);
 
@@ -164,7 +166,7 @@ void PointerWindowTest::aRightPressOnXAsksForItsValue() {
         title = dialog->windowTitle();
         label = dialog->labelText();
         offered = dialog->textValue();
-        dialog->setTextValue(QStringLiteral(" 6.5 "));
+        dialog->setTextValue(QStringLiteral(" 6 "));
         dialog->accept();
     });
     QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton);
@@ -174,6 +176,51 @@ void PointerWindowTest::aRightPressOnXAsksForItsValue() {
     QCOMPARE(m.xValue, 6);
     QCOMPARE(m.obj(3).objMass, 6.0f);
     QCOMPARE(m.obj(3).objY, -200);
+}
+
+void PointerWindowTest::aRefusedAnswerSaysWhyAndChangesNothing() {
+    ClockedWindow w;
+    auto& m = w.window.model();
+    m.xValue = 4;
+    m.AddObject(tarvelo::kind::kX, 100, 100);
+    QString message;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->setTextValue(QStringLiteral("6.5"));
+        // The message comes up once the prompt has closed.
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            message = box->text();
+            box->accept();
+        });
+        dialog->accept();
+    });
+    QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton);
+    QVERIFY2(message.contains(QStringLiteral("6.5")) &&
+                 message.contains(QStringLiteral("0 to 9")),
+             qPrintable(message));
+    QCOMPARE(m.xValue, 4);
+    QCOMPARE(m.obj(3).objY, 100);
+
+    // Cancelled, nothing changes and nothing is said.
+    bool anyMessage = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QTimer::singleShot(0, [&] {
+            anyMessage = QApplication::activeModalWidget() != nullptr;
+            if (anyMessage) {
+                QApplication::activeModalWidget()->close();
+            }
+        });
+        dialog->reject();
+    });
+    QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton);
+    QVERIFY(!anyMessage);
+    QCOMPARE(m.xValue, 4);
+    QCOMPARE(m.obj(3).objY, 100);
 }
 
 QTEST_MAIN(PointerWindowTest)

@@ -106,7 +106,7 @@ TEST_F(RealityStepTest, AHeldPieceDoesNotMoveAndKeepsItsSpeed) {
     EXPECT_EQ(m.obj(3).objVY, before.objVY + 0.5f);
 }
 
-TEST_F(RealityStepTest, OnlyTheHighestNumberedOverlapBlocksAndOnlyWhenItLiesLower) {
+TEST_F(RealityStepTest, AnyLowerObjectInTheWayBlocksAHigherOneNever) {
     // A piece overlapping a lower piece does not fall while the overlap lasts.
     m.AddObject(1, kGapX, 100);
     m.AddObject(2, kGapX, 120); // object 4 overlaps object 3 and lies lower
@@ -114,6 +114,13 @@ TEST_F(RealityStepTest, OnlyTheHighestNumberedOverlapBlocksAndOnlyWhenItLiesLowe
     Steps(5);
     EXPECT_EQ(m.obj(3).objY, 100);
     EXPECT_EQ(m.obj(3).objVY, 0);
+
+    // Nor when it also overlaps a higher piece numbered after the lower one: it would have
+    // fallen through the lower one.
+    m.AddObject(3, kGapX + 5, 90); // object 5, higher than object 3
+    m.obj(5).objFixed = true;
+    Steps(5);
+    EXPECT_EQ(m.obj(3).objY, 100);
 
     // A piece overlapping only a higher piece falls through it.
     SceneHarness other;

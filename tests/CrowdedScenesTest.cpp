@@ -1,0 +1,331 @@
+// Random crowded scenes, played through the same operations as the pointer and the problem
+// files, must end as a child would expect: boxes apart, nothing lost from the pans, every piece
+// standing on the pan it counts for, an equation that counts exactly those pieces, and rest.
+#include "app/ProblemFile.h"
+#include "scene/Rest.h"
+#include "scene/SceneBuilders.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace tarvelo {
+namespace {
+
+constexpr std::int64_t kBudgetMs = 120000;
+constexpr int kLeftButton = Model::kLeftButton;
+constexpr int kRightButton = Model::kRightButton;
+
+float MassOf(std::int32_t k, const Problem& p) {
+    switch (k) {
+    case kind::kX:
+        return static_cast<float>(p.xValue);
+    case kind::kY:
+        return static_cast<float>(p.yValue);
+    case kind::kSmiley:
+        return 1;
+    case kind::kZero:
+        return 0;
+    default:
+        return static_cast<float>(k);
+    }
+}
+
+class CrowdedScene {
+  public:
+    CrowdedScene(std::uint32_t seed, bool onlyOverPans) : random_(seed), overPans_(onlyOverPans) {}
+
+    void Play() {
+        const int actions = Pick(5, 40);
+        for (int a = 0; a < actions; ++a) {
+            switch (Pick(0, 19)) {
+            case 0:
+            case 1:
+            case 2:
+            case 3:
+            case 4:
+            case 5:
+                Drop(RandomKind(), SpotX(), Pick(-20, 260));
+                break;
+            case 6:
+            case 7: { // a burst at one spot, or in a row a few pixels apart
+                const int x = SpotX();
+                const int y = Pick(0, 200);
+                const int apart = Pick(0, 1) ? 0 : Pick(5, 25);
+                const int count = Pick(2, 9);
+                for (int n = 0; n < count; ++n) {
+                    Drop(RandomKind(), x + n * apart, y);
+                }
+                break;
+            }
+            case 8:
+            case 9:
+            case 10:
+                Drag();
+                break;
+            case 11:
+                if (!overPans_) {
+                    Delete();
+                }
+                break;
+            case 12:
+                model().SetUnknownFromAnswer(Pick(0, 1) ? kind::kX : kind::kY,
+                                             std::to_string(Pick(0, 9)));
+                break;
+            case 13:
+                if (a == 0 || Pick(0, 3) == 0) {
+                    LoadFile();
+                }
+                break;
+            default:
+                break;
+            }
+            h_.RunMs(10 * Pick(0, 80));
+        }
+    }
+
+    void RunMs(int ms) { h_.RunMs(ms); }
+    SettleResult Settle() { return SettleOnClock(h_.clock, model(), kBudgetMs); }
+
+    Model& model() { return h_.model; }
+    int placed() const { return placed_; }
+
+  private:
+    int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
+
+    std::int32_t RandomKind() {
+        const int k = Pick(1, 13);
+        return k == 13 ? kind::kSmiley : k;
+    }
+
+    // Over either pan, near the gap between them, or (unless only the pans are wanted) anywhere.
+    int SpotX() {
+        const SceneObject& left = model().obj(1);
+        const SceneObject& right = model().obj(2);
+        switch (Pick(0, 4)) {
+        case 0:
+            return Pick(left.objX + left.objW - 40, left.objX + left.objW - 1);
+        case 1:
+            return Pick(right.objX - 20, right.objX + 10);
+        case 2:
+            return Pick(left.objX, left.objX + left.objW - 45);
+        case 3:
+            return Pick(right.objX, right.objX + right.objW - 45);
+        default:
+            return overPans_ ? Pick(left.objX, right.objX + right.objW - 45) : Pick(-30, 940);
+        }
+    }
+
+    bool OverAPan(int x, int w) const {
+        for (std::int32_t pan : {1, 2}) {
+            const SceneObject& p = h_.model.obj(pan);
+            if (x < p.objX + p.objW && p.objX < x + w) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The palette's drag-in: press on the picture, the pointer at (x, y) less the grab offset,
+    // then the first movement with no button drops the copy.
+    void Drop(std::int32_t k, int x, int y) {
+        const int w = PictureSizeOfKind(k)->width;
+        if (overPans_ && !OverAPan(x, w)) {
+            return;
+        }
+        const int grabX = Pick(0, w - 1);
+        const int grabY = Pick(0, 30);
+        Model& m = model();
+        const std::int32_t before = m.objCount;
+        m.img_MouseDown(k, kLeftButton, 0, static_cast<float>(grabX), static_cast<float>(grabY));
+        m.MouseTimer_Timer(static_cast<float>(x + grabX), static_cast<float>(y + grabY));
+        m.dragImgInt_MouseMove(0, 0, 1, 1);
+        placed_ += m.objCount - before;
+    }
+
+    // Grab a piece and move it about, the scene running, then let go (over a pan when only the
+    // pans are wanted); now and then a right press deletes it while held.
+    void Drag() {
+        Model& m = model();
+        if (m.objCount <= 2) {
+            return;
+        }
+        const SceneObject& piece = m.obj(Pick(3, m.objCount));
+        float px = static_cast<float>(piece.objX + piece.objW / 2);
+        float py = static_cast<float>(piece.objY + piece.objH / 2);
+        m.MouseTimer_Timer(px, py);
+        m.pictDraw_MouseMove(0, 0, px, py);
+        if (m.selectedObj == -1) {
+            return;
+        }
+        m.pictDraw_MouseDown(kLeftButton, 0, px, py);
+        const int moves = Pick(1, 12);
+        const bool deleteIt = !overPans_ && Pick(0, 9) == 0;
+        for (int n = 0; n < moves; ++n) {
+            // Over the pans only, the pieces move up and down and are let go above the pans, so
+            // none is carried off them.
+            const bool last = n + 1 == moves;
+            if (!overPans_) {
+                px = static_cast<float>(last ? SpotX() + 20 : Pick(0, 940));
+            }
+            py = static_cast<float>(overPans_ && last ? Pick(-40, 200) : Pick(-40, 330));
+            m.MouseTimer_Timer(px, py);
+            m.pictDraw_MouseMove(kLeftButton, 0, px, py);
+            h_.RunMs(10 * Pick(0, 3));
+        }
+        if (deleteIt) {
+            m.pictDraw_MouseDown(kRightButton, 0, px, py);
+            --placed_;
+        }
+        m.pictDraw_MouseUp(kLeftButton, 0, px, py);
+        m.MouseTimer_Timer(-10000, -10000);
+    }
+
+    void Delete() {
+        Model& m = model();
+        if (m.objCount <= 2) {
+            return;
+        }
+        const SceneObject& piece = m.obj(Pick(3, m.objCount));
+        const float px = static_cast<float>(piece.objX + 1);
+        const float py = static_cast<float>(piece.objY + 1);
+        m.pictDraw_MouseMove(0, 0, px, py);
+        if (m.selectedObj != -1) {
+            m.pictDraw_MouseDown(kRightButton, 0, px, py);
+            --placed_;
+        }
+    }
+
+    // A hand-written file: pieces anywhere over the pans, into one another and into the pans.
+    void LoadFile() {
+        Problem problem;
+        problem.xValue = Pick(0, 9);
+        problem.yValue = Pick(0, 9);
+        const int count = Pick(1, 30);
+        for (int n = 0; n < count; ++n) {
+            const std::int32_t k = RandomKind();
+            const int x = SpotX();
+            if (overPans_ && !OverAPan(x, PictureSizeOfKind(k)->width)) {
+                continue;
+            }
+            problem.pieces.push_back({x, Pick(-60, 300) - 300, MassOf(k, problem), k});
+        }
+        Model& m = model();
+        m.Form_Load();
+        m.MouseTimer_Timer(-10000, -10000);
+        m.LoadProblem(problem, "crowded.trv");
+        placed_ = static_cast<int>(problem.pieces.size());
+    }
+
+    SceneHarness h_;
+    std::mt19937 random_;
+    bool overPans_;
+    int placed_ = 0;
+};
+
+bool Overlap(const SceneObject& a, const SceneObject& b) {
+    return OverlapsBox(a, b.objX, b.objY, static_cast<double>(b.objX) + b.objW,
+                       static_cast<double>(b.objY) + b.objH);
+}
+
+void CountTerms(std::int32_t k, Terms& t) {
+    if (k >= kind::kFirstDigit && k <= kind::kLastDigit) {
+        t[kConstantTerm] += k;
+    } else if (k == kind::kSmiley) {
+        t[kConstantTerm] += 1;
+    } else if (k == kind::kX) {
+        t[kXTerm] += 1;
+    } else if (k == kind::kY) {
+        t[kYTerm] += 1;
+    }
+}
+
+// Everything a child could see contradict the balance, as a list of faults (empty: none).
+std::string FaultsAtRest(Model& m) {
+    std::ostringstream faults;
+    for (std::int32_t i = 1; i <= m.objCount; ++i) {
+        for (std::int32_t j = i + 1; j <= m.objCount; ++j) {
+            if (Overlap(m.obj(i), m.obj(j))) {
+                faults << "objects " << i << " and " << j << " overlap; ";
+            }
+        }
+    }
+    Terms terms[3]{};
+    float load[3]{};
+    for (std::int32_t i = 3; i <= m.objCount; ++i) {
+        const SceneObject& o = m.obj(i);
+        const std::int32_t s = m.topContact.SupportOf(i);
+        const std::int32_t pan = m.PanCarrying(i);
+        if (s == 0 || pan == -1) {
+            faults << "object " << i << " stands on no pan; ";
+            continue;
+        }
+        const SceneObject& support = m.obj(s);
+        const std::int32_t gap = support.objY - (o.objY + o.objH);
+        if (gap < 0 || gap > 1 || o.objX >= support.objX + support.objW ||
+            support.objX >= o.objX + o.objW) {
+            faults << "object " << i << " does not stand on its support " << s << "; ";
+        }
+        CountTerms(o.objKind, terms[pan]);
+        load[pan] += o.objMass;
+    }
+    if (terms[1] != m.leftTerms || terms[2] != m.rightTerms) {
+        faults << "the terms are not those of the pieces on the pans; ";
+    }
+    const std::int32_t target = m.BalanceTarget(load[1] - load[2]);
+    const std::string sign = target > 0 ? ">" : (target < 0 ? "<" : "=");
+    if (m.lblEquazione.Caption !=
+        Model::SideText(terms[1]) + " " + sign + " " + Model::SideText(terms[2])) {
+        faults << "the line reads \"" << m.lblEquazione.Caption << "\"; ";
+    }
+    const std::int32_t delta = target - (m.obj(1).objY - m.obj(2).objY);
+    if (std::abs(delta) > 1) {
+        const double step = delta > 0 ? 1 : -1;
+        if (!m.PanMoveCollides(1, step) && !m.PanMoveCollides(2, -step)) {
+            faults << "the pans stopped short of their tilt and nothing holds them; ";
+        }
+    }
+    return faults.str();
+}
+
+struct Tally {
+    int scenes = 0;
+    int rested = 0;
+    std::int64_t slowestMs = 0;
+};
+
+void PlayMany(std::uint32_t firstSeed, int count, bool onlyOverPans, Tally& tally) {
+    for (std::uint32_t seed = firstSeed; seed < firstSeed + static_cast<std::uint32_t>(count);
+         ++seed) {
+        CrowdedScene scene(seed, onlyOverPans);
+        scene.Play();
+        const SettleResult rest = scene.Settle();
+        ++tally.scenes;
+        tally.rested += rest.rested ? 1 : 0;
+        tally.slowestMs = std::max(tally.slowestMs, rest.lastChangeMs);
+        EXPECT_TRUE(rest.rested) << "seed " << seed;
+        Model& m = scene.model();
+        EXPECT_EQ(FaultsAtRest(m), "") << "seed " << seed << (onlyOverPans ? " (pans)" : "");
+        if (onlyOverPans) {
+            EXPECT_EQ(m.objCount - 2, scene.placed()) << "seed " << seed << ": pieces lost";
+        }
+    }
+}
+
+TEST(CrowdedScenesTest, AnywhereInTheScene) {
+    Tally tally;
+    PlayMany(1000, 300, false, tally);
+    std::printf("%d of %d scenes rested, the slowest after %lld ms\n", tally.rested, tally.scenes,
+                static_cast<long long>(tally.slowestMs));
+}
+
+TEST(CrowdedScenesTest, OnlyOverThePansNothingIsLost) {
+    Tally tally;
+    PlayMany(2000, 300, true, tally);
+    std::printf("%d of %d scenes rested, the slowest after %lld ms\n", tally.rested, tally.scenes,
+                static_cast<long long>(tally.slowestMs));
+}
+
+} // namespace
+} // namespace tarvelo
