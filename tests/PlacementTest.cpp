@@ -1,0 +1,142 @@
+// Pieces put down into one another, fast pieces and pieces standing on both pans: none passes
+// through another, none is lost, and the equation counts what lies on each pan.
+#include "app/ProblemFile.h"
+#include "scene/Rest.h"
+#include "scene/SceneBuilders.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace tarvelo {
+namespace {
+
+constexpr std::int32_t kLevel = 292;
+constexpr std::int64_t kBudgetMs = 60000;
+
+// The palette's drag-in, the copy's top-left corner at (x, y) in scene pixels.
+void Drop(Model& m, std::int32_t k, int x, int y) {
+    constexpr float kGrab = 10;
+    m.img_MouseDown(k, Model::kLeftButton, 0, kGrab, kGrab);
+    m.MouseTimer_Timer(static_cast<float>(x) + kGrab, static_cast<float>(y) + kGrab);
+    m.dragImgInt_MouseMove(0, 0, 1, 1);
+}
+
+bool AnyOverlap(const Model& m) {
+    for (std::int32_t i = 1; i <= m.objCount; ++i) {
+        const SceneObject& a = m.obj(i);
+        for (std::int32_t j = i + 1; j <= m.objCount; ++j) {
+            if (OverlapsBox(m.obj(j), a.objX, a.objY, static_cast<double>(a.objX) + a.objW,
+                            static_cast<double>(a.objY) + a.objH)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST(PlacementTest, PiecesDroppedIntoOneAnotherAllEndOnThePan) {
+    const struct {
+        const char* what;
+        int count;
+        int apart; // pixels between neighbouring drops
+        int y;
+        const char* line;
+    } cases[] = {
+        {"eight at one spot", 8, 0, 150, "8 > 0"},
+        {"a row 20 pixels apart", 8, 20, 150, "8 > 0"},
+        {"a row 5 pixels apart, into the pan", 6, 5, kLevel - 20, "6 > 0"},
+    };
+    for (const auto& c : cases) {
+        SceneHarness h;
+        for (int n = 0; n < c.count; ++n) {
+            Drop(h.model, 1, 100 + n * c.apart, c.y);
+            EXPECT_FALSE(AnyOverlap(h.model)) << c.what << ", drop " << n;
+        }
+        ASSERT_TRUE(SettleOnClock(h.clock, h.model, kBudgetMs).rested) << c.what;
+        EXPECT_EQ(h.model.objCount, 2 + c.count) << c.what;
+        EXPECT_EQ(h.model.lblEquazione.Caption, c.line) << c.what;
+        EXPECT_FALSE(AnyOverlap(h.model)) << c.what;
+    }
+}
+
+TEST(PlacementTest, ACubeDroppedOntoATowerReachingAboveTheSceneEndsOnTop) {
+    SceneHarness h;
+    Model& m = h.model;
+    // Seven on the left pan, raised by a heavier right pan.
+    for (int n = 0; n < 7; ++n) {
+        m.AddObject(1, 100, kLevel - 40 * (n + 1));
+    }
+    m.AddObject(9, 600, 200);
+    m.AddObject(9, 700, 200);
+    h.RunMs(3000);
+    ASSERT_LT(m.obj(9).objY, 0); // the top cube stands above the scene's top edge
+    Drop(m, 2, 110, 5);          // inside the top cube
+    EXPECT_EQ(m.obj(12).objY + 40, m.obj(9).objY);
+    ASSERT_TRUE(SettleOnClock(h.clock, m, kBudgetMs).rested);
+    EXPECT_EQ(m.objCount, 12);
+    EXPECT_EQ(m.lblEquazione.Caption, "9 < 18");
+}
+
+TEST(PlacementTest, AFastPieceNeverJumpsOverAPan) {
+    // From this high a cube falls more than its own height and the pan's in one step.
+    SceneHarness h;
+    h.model.AddObject(3, 100, -20000);
+    ASSERT_TRUE(SettleOnClock(h.clock, h.model, kBudgetMs).rested);
+    ASSERT_EQ(h.model.objCount, 3);
+    EXPECT_EQ(h.model.obj(3).objY + 40, h.model.obj(1).objY);
+    EXPECT_EQ(h.model.lblEquazione.Caption, "3 > 0");
+}
+
+TEST(PlacementTest, AFileOfPiecesInOneAnotherAndInThePanLoadsApart) {
+    SceneHarness h;
+    Model& m = h.model;
+    Problem p;
+    // Saved places (the reader takes 300 off): a cube sunk into the left pan, two cubes in one
+    // another above it, a smiley inside a cube on the right pan.
+    for (const ProblemPiece& piece : std::vector<ProblemPiece>{{100, kLevel - 20 - 300, 4, 4},
+                                                               {110, 200 - 300, 2, 2},
+                                                               {120, 210 - 300, 3, 3},
+                                                               {600, 250 - 300, 5, 5},
+                                                               {605, 255 - 300, 1, 21}}) {
+        p.pieces.push_back(piece);
+    }
+    const std::vector<SceneObject> before = m.objects;
+    m.LoadProblem(p, "overlapping.trv");
+    EXPECT_FALSE(AnyOverlap(m));
+    ASSERT_TRUE(SettleOnClock(h.clock, m, kBudgetMs).rested);
+    EXPECT_EQ(m.objCount, 7);
+    EXPECT_FALSE(AnyOverlap(m));
+    EXPECT_EQ(m.lblEquazione.Caption, "9 > 6");
+}
+
+// A cube standing on a stack of each pan: it counts for one pan, and the pans hold still.
+TEST(PlacementTest, APieceOnStacksOfBothPansKeepsItsPanAndHoldsThePans) {
+    for (const bool heavierLeft : {false, true}) {
+        SceneHarness h;
+        Model& m = h.model;
+        // Columns of two jutting out over the gap between the pans, 15 pixels apart, and a
+        // bridge over them.
+        for (int n = 0; n < 2; ++n) {
+            m.AddObject(1, 420, kLevel - 40 * (n + 1));
+            m.AddObject(1, 480, kLevel - 40 * (n + 1));
+        }
+        h.RunMs(200);
+        m.AddObject(9, 445, kLevel - 120 - 10);
+        m.AddObject(heavierLeft ? 3 : 1, heavierLeft ? 100 : 700, 100);
+        const SettleResult rest = SettleOnClock(h.clock, m, kBudgetMs);
+        ASSERT_TRUE(rest.rested) << heavierLeft;
+        EXPECT_FALSE(AnyOverlap(m));
+        const std::int32_t pan = m.PanCarrying(7);
+        ASSERT_NE(pan, -1);
+        // The same for a long while: nothing hands it over.
+        h.RunMs(20000);
+        EXPECT_EQ(m.PanCarrying(7), pan);
+        EXPECT_FALSE(AnyOverlap(m));
+        EXPECT_EQ(m.lblEquazione.Caption, pan == 1 ? (heavierLeft ? "14 > 2" : "11 > 3")
+                                                   : (heavierLeft ? "5 < 11" : "2 < 12"))
+            << heavierLeft;
+    }
+}
+
+} // namespace
+} // namespace tarvelo
