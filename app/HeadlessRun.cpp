@@ -4,6 +4,8 @@
 #include "app/Layout.h"
 #include "app/ProblemFile.h"
 #include "app/ProblemMessages.h"
+#include "app/SettleReport.h"
+#include "scene/Rest.h"
 #include "scene/VirtualClock.h"
 
 #include <QApplication>
@@ -21,15 +23,16 @@ namespace tarvelo {
 
 namespace {
 
-constexpr const char* kHeadlessOptions[] = {"--settle",  "--png", "--show-solution", "--help", "-h",
-                                            "--version", "-v",    "--help-all"};
+constexpr const char* kHeadlessOptions[] = {"--settle", "--png",     "--show-solution",
+                                            "--json",   "--help",    "-h",
+                                            "--version", "-v",       "--help-all"};
 
-constexpr std::int64_t kStepMs = layout::kRealityIntervalMs;
-constexpr std::int64_t kRestMs = 1000;      // nothing moved for this long: at rest
 constexpr std::int64_t kLongestMs = 120000; // give up waiting after this much scene time
+constexpr int kMillisecondsPerSecond = 1000;
 
 constexpr int kExitRefused = 2;
 constexpr int kExitUsage = 1;
+constexpr int kExitRestless = 3;
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("HeadlessRun", text);
@@ -39,18 +42,6 @@ void PrintLine(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
     std::fprintf(stream, "%s\n", bytes.constData());
     std::fflush(stream);
-}
-
-// Where every object stands, to tell when the scene has stopped moving.
-std::vector<std::int32_t> Positions(const Model& m) {
-    std::vector<std::int32_t> p;
-    p.reserve(static_cast<std::size_t>(m.objCount) * 2 + 1);
-    p.push_back(m.objCount);
-    for (std::int32_t i = 1; i <= m.objCount; ++i) {
-        p.push_back(m.obj(i).objX);
-        p.push_back(m.obj(i).objY);
-    }
-    return p;
 }
 
 // Scripts read what a run without a window prints: Qt's notice that the user has no runtime
@@ -107,14 +98,20 @@ int RunHeadless(int argc, char* argv[]) {
     const QCommandLineOption showSolution(
         QStringLiteral("show-solution"),
         Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Draw X and Y as the cubes of their values.")));
-    parser.addOptions({settle, png, showSolution});
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                             "Print the settled scene as one JSON object: the equation line, "
+                             "whether it came to rest and when, the pans and every piece with "
+                             "the pan it counts for.")));
+    parser.addOptions({settle, png, showSolution, json});
     parser.process(app); // --help, --version and unknown options end here
 
     if (!parser.isSet(settle) || !parser.positionalArguments().isEmpty()) {
         PrintLine(stderr, Tr(QT_TRANSLATE_NOOP(
                               "HeadlessRun",
-                              "tarvelo: --settle FILE is needed; --png and --show-solution go "
-                              "with it. See tarvelo --help.")));
+                              "tarvelo: --settle FILE is needed; --png, --show-solution and "
+                              "--json go with it. See tarvelo --help.")));
         return kExitUsage;
     }
 
@@ -136,20 +133,27 @@ int RunHeadless(int argc, char* argv[]) {
     Model& model = window.model();
     model.LoadProblem(*reading.problem, QFileInfo(path).absoluteFilePath().toStdString());
 
-    // Until nothing has moved for a second of scene time, or two minutes have passed.
-    std::vector<std::int32_t> last = Positions(model);
-    std::int64_t stillMs = 0;
-    while (stillMs < kRestMs && clock.NowMs() < kLongestMs) {
-        clock.Advance(kStepMs);
-        std::vector<std::int32_t> now = Positions(model);
-        stillMs = now == last ? stillMs + kStepMs : 0;
-        last = std::move(now);
-    }
+    // Until nothing at all has changed for a second of scene time, or two minutes have passed.
+    const SettleResult rest = SettleOnClock(clock, model, kLongestMs);
+    const std::int64_t sceneMs = rest.rested ? rest.lastChangeMs : clock.NowMs();
 
     if (parser.isSet(showSolution)) {
         window.Command1_Click();
     }
-    PrintLine(stdout, QString::fromStdString(model.lblEquazione.Caption));
+    // A scene still moving has no equation to speak of: the plain line is printed only for a
+    // scene at rest, the JSON object always, saying whether it rested.
+    if (parser.isSet(json)) {
+        PrintLine(stdout, QString::fromStdString(SettleReportJson(model, rest.rested, sceneMs)));
+    } else if (rest.rested) {
+        PrintLine(stdout, QString::fromStdString(model.lblEquazione.Caption));
+    }
+    if (!rest.rested) {
+        PrintLine(stderr, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                               "tarvelo: the scene in \u201c%1\u201d did not come "
+                                               "to rest within %2 seconds of scene time."))
+                              .arg(path)
+                              .arg(kLongestMs / kMillisecondsPerSecond));
+    }
 
     if (parser.isSet(png)) {
         window.SyncFromModel();
@@ -164,7 +168,7 @@ int RunHeadless(int argc, char* argv[]) {
             return kExitUsage;
         }
     }
-    return 0;
+    return rest.rested ? 0 : kExitRestless;
 }
 
 } // namespace tarvelo

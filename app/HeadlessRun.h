@@ -9,7 +9,7 @@ namespace tarvelo {
 bool IsHeadlessCommandLine(int argc, char* argv[]);
 
 // Runs it; returns the exit status: 0 done, 1 a wrong command line or a picture that could not
-// be written, 2 a refused problem file.
+// be written, 2 a refused problem file, 3 a scene that did not come to rest in time.
 int RunHeadless(int argc, char* argv[]);
 
 } // namespace tarvelo

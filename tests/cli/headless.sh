@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The program without a window: --settle prints the equation line, --png draws the window,
-# --show-solution shows the values, a refused file ends with status 2, --help and --version.
+# The program without a window: --settle prints the equation line, --json the whole scene,
+# --png draws the window, --show-solution shows the values, a refused file ends with status 2,
+# a scene that does not come to rest with status 3, --help and --version.
 set -u
 program=$1
 work=$(mktemp -d)
@@ -27,6 +28,31 @@ pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | tr 'a-f' 'A
 out=$("$program" --settle "$problem" --show-solution --png "$work/solved.png") || fail "--show-solution"
 [ "$out" = "X + 5 > 9" ] || fail "--show-solution changed the line to '$out'"
 [ "$(pixel "$work/solved.png" 178 355)" = 00FFC0 ] || fail "the X piece is not drawn as its value"
+
+# --json: the line, the rest, the pans and every piece with the pan it counts for.
+"$program" --settle "$problem" --json >"$work/scene.json" || fail "--json exited $?"
+/usr/bin/python3 - "$work/scene.json" <<'PY' || fail "--json printed $(cat "$work/scene.json")"
+import json, sys
+scene = json.load(open(sys.argv[1]))
+assert scene["equation"] == "X + 5 > 9", scene["equation"]
+assert scene["rested"] is True and 0 < scene["sceneMilliseconds"] < 120000
+assert [p["y"] for p in scene["pans"]] == [297, 287], scene["pans"]
+pieces = [(p["kind"], p["pan"]) for p in scene["pieces"]]
+assert pieces == [(5, "left"), (11, "left"), (9, "right")], pieces
+left = scene["pans"][0]
+assert all(p["y"] + p["height"] == left["y"] for p in scene["pieces"][:2])
+PY
+
+# A scene that cannot come to rest within the budget (a cube a billion pixels up) says so and
+# ends with status 3; its JSON says it did not rest, and no plain line pretends it did.
+printf '# Tarvelo file - 10:00:00 - 01/02/2026\r\n7\r\n3\r\n1\r\n100\r\n-1000000000\r\n5\r\n5\r\n' >"$work/far.trv"
+"$program" --settle "$work/far.trv" >"$work/out" 2>"$work/err"
+status=$?
+[ $status -eq 3 ] || fail "a restless scene ended with status $status"
+grep -q "did not come to rest" "$work/err" || fail "a restless scene said: $(cat "$work/err")"
+[ ! -s "$work/out" ] || fail "a restless scene printed a line: $(cat "$work/out")"
+"$program" --settle "$work/far.trv" --json 2>/dev/null | grep -q '"rested": false' ||
+  fail "the JSON of a restless scene does not say so"
 
 # A refused file: status 2 and a message naming it.
 printf 'h\r\n7\r\n3\r\n-1\r\n' >"$work/bad.trv"
