@@ -537,7 +537,16 @@ void FrmMain::ResetScene(std::function<void()> afterRebuild) {
 }
 
 void FrmMain::Command2_Click() {
+    if (SceneEmptying()) {
+        return;
+    }
     ResetScene({});
+}
+
+bool FrmMain::SceneEmptying() const {
+    // While the scene falls out for a new one, the buttons that start or save a scene wait for
+    // nothing: a save would write the falling pans, and a second reset asks for the same.
+    return model_.IsCleaning();
 }
 
 } // namespace tarvelo

@@ -104,6 +104,8 @@ class FrmMain : public QWidget {
 
   private:
     void AfterTick();
+    // True while the scene empties itself before a new one is built.
+    bool SceneEmptying() const;
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                         const std::string& defaultText);
     void StartTimers();

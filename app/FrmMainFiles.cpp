@@ -14,6 +14,9 @@
 namespace tarvelo {
 
 void FrmMain::Command3_Click() {
+    if (SceneEmptying()) {
+        return;
+    }
     const QString path =
         ShowFileDialog(this, kOpenDialog, tr("Open"), QStringLiteral("MyFileName.trv"),
                        ProblemFilter(), ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
@@ -23,6 +26,9 @@ void FrmMain::Command3_Click() {
 }
 
 void FrmMain::Command4_Click() {
+    if (SceneEmptying()) {
+        return;
+    }
     const QString path =
         ShowFileDialog(this, 0, tr("Save"), QStringLiteral("problem.trv"), ProblemFilter(),
                        ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
@@ -42,6 +48,9 @@ bool FrmMain::SaveProblemAs(const QString& path) {
 }
 
 void FrmMain::Command5_Click() {
+    if (SceneEmptying()) {
+        return;
+    }
     OpenProblem(CurrentProblemFile());
 }
 

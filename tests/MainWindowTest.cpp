@@ -5,6 +5,7 @@
 #include "balance/PiecePictures.h"
 #include "balance/ScenePainter.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,6 +30,7 @@ class MainWindowTest : public QObject {
     void overlappingPiecesCombineByAnd();
     void newLetsEverythingFallOutAndRebuilds();
     void aSecondNewDuringTheWaitIsDropped();
+    void saveLoadAndRestartWaitForNothingDuringNew();
     void timersSleepAtRestAndWakeOnInput();
     void showSolutionButtonSwitchesThePictures();
     void aValueWithoutACubeIsPaintedOnACubeOfItsOwn();
@@ -195,6 +197,35 @@ void MainWindowTest::aSecondNewDuringTheWaitIsDropped() {
     // The scene goes on working: a piece dropped now lands on a pan.
     m.AddObject(5, 100, 150);
     QTRY_COMPARE_WITH_TIMEOUT(m.obj(3).objY + 40, m.obj(1).objY, 5000);
+}
+
+void MainWindowTest::saveLoadAndRestartWaitForNothingDuringNew() {
+    StartedWindow w;
+    auto& m = w.window.model();
+    for (int i = 0; i < 6; ++i) {
+        m.AddObject(1 + i, 60 + 70 * i, 200);
+    }
+    w.window.SetTimersRunning(true);
+    bool clickedDuringWait = false;
+    QStringList opened;
+    QTimer::singleShot(30, &w.window, [&] {
+        clickedDuringWait = m.IsCleaning();
+        for (const char* button : {"Command3", "Command4", "Command5"}) {
+            // Any dialog that did open is noted and closed, so the test goes on.
+            QTimer::singleShot(0, &w.window, [&, button] {
+                if (QWidget* dialog = QApplication::activeModalWidget()) {
+                    opened << QString::fromLatin1(button);
+                    dialog->close();
+                }
+            });
+            w.window.findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        }
+    });
+    QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
+    QVERIFY(clickedDuringWait);
+    QCOMPARE(opened, QStringList());
+    QCOMPARE(m.objCount, 2);
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo"));
 }
 
 void MainWindowTest::timersSleepAtRestAndWakeOnInput() {
