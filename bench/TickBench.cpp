@@ -97,6 +97,32 @@ void BM_ContactRebuild(benchmark::State& state) {
 }
 BENCHMARK(BM_ContactRebuild)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
+// What a moving balance adds to its tick: whether either pan, with what it carries, would push
+// into something it does not carry.
+void BM_PanMoveCheck(benchmark::State& state) {
+    SceneHarness h;
+    Prepare(h, static_cast<std::int32_t>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(h.model.PanMoveCollides(1, -1));
+        benchmark::DoNotOptimize(h.model.PanMoveCollides(2, 1));
+    }
+}
+BENCHMARK(BM_PanMoveCheck)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// A piece put down inside a full scene, lifted onto the top of the stack it lands in.
+void BM_PlaceOnTop(benchmark::State& state) {
+    SceneHarness h;
+    Prepare(h, static_cast<std::int32_t>(state.range(0)));
+    const SceneObject& pan = h.model.obj(1);
+    h.model.AddObject(5, pan.objX + 10, pan.objY - 60);
+    const std::int32_t placed = h.model.objCount;
+    for (auto _ : state) {
+        h.model.obj(placed).objY = pan.objY - 60;
+        benchmark::DoNotOptimize(h.model.LiftClearOfOverlaps(placed));
+    }
+}
+BENCHMARK(BM_PlaceOnTop)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 } // namespace tarvelo
 

@@ -319,6 +319,21 @@ TEST_F(PointerTest, ClicksWithoutMotionNeverMoveAPiece) {
     EXPECT_EQ(m.lblEquazione.Caption, "5 > 0");
 }
 
+// The hover the falling step re-runs under a still pointer sees the same pixels as the pointer's
+// own events: the piece's box with its right and bottom edge lines, not a pixel beside it.
+TEST_F(PointerTest, TheHoverUnderAStillPointerFramesExactlyThePiece) {
+    m.AddObject(5, 100, kLevel - 40);
+    const struct {
+        float x, y;
+        std::int32_t selected;
+    } cases[] = {{99, 260, -1}, {100, 260, 3}, {145, 260, 3}, {146, 260, -1}, {120, 251, -1}};
+    for (const auto& c : cases) {
+        PointerAt(c.x, c.y);
+        m.realityTimer_Timer();
+        EXPECT_EQ(m.selectedObj, c.selected) << c.x << "," << c.y;
+    }
+}
+
 // Two cubes resting on the left pan, the held one (object 3) to the left of the other.
 class HeldPieceTest : public PointerTest {
   protected:
