@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace tarvelo {
 
@@ -35,9 +36,10 @@ void FrmMain::Form_Initialize() {
 
 void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
     model_.programMode = Model::kFreeMode;
+    QString refusal;
     const CommandLineFile file = FileFromCommandLine(stCommand.toStdString());
     if (file.kind == CommandLineFile::Kind::Unusable) {
-        QMessageBox::warning(this, tr("Tarvelo"), UnusableCommandLineMessage(stCommand));
+        refusal = UnusableCommandLineMessage(stCommand);
     } else if (file.kind == CommandLineFile::Kind::Path) {
         const QString path = QString::fromStdString(file.path);
         const ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
@@ -45,11 +47,18 @@ void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
             model_.LoadProblem(*reading.problem, file.path);
             model_.programMode = Model::kProblemMode;
         } else {
-            QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
+            refusal = RefusedFileMessage(path, reading.error);
         }
     }
     model_.UpdateProgramMode();
     SyncFromModel();
+    // Said once start-up is over and the window shows: a message box waits for the user, and
+    // opened during start-up it would hold back start-up and the hand-overs of later starts,
+    // which are served only after it.
+    if (!refusal.isEmpty()) {
+        QTimer::singleShot(0, this,
+                           [this, refusal] { QMessageBox::warning(this, tr("Tarvelo"), refusal); });
+    }
 }
 
 void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> done,

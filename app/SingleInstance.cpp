@@ -25,6 +25,7 @@ constexpr int kConnectTimeoutMs = 1000;
 constexpr int kLockTimeoutMs = 10000;
 constexpr int kIdleConnectionMs = 10000; // a client that says nothing whole is dropped
 const char kDone = 'D';
+constexpr int kMsPerSecond = 1000;
 
 QString RuntimeFolder() {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -157,49 +158,84 @@ void InstanceServer::Accept() {
                     guard->disconnectFromServer();
                 }
             };
-            if (onExecute) {
-                onExecute(handOver, done);
+            if (onExecute_) {
+                onExecute_(handOver, done);
             } else {
-                done();
+                waiting_.push_back({handOver, std::move(done)});
             }
         });
     }
 }
 
-int HandOverToRunningInstance(const QString& commandLine, int timeoutMs) {
+void InstanceServer::Serve(Execute onExecute) {
+    onExecute_ = std::move(onExecute);
+    for (Waiting& waiting : waiting_) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, waiting = std::move(waiting)] { onExecute_(waiting.handOver, waiting.done); },
+            Qt::QueuedConnection);
+    }
+    waiting_.clear();
+}
+
+HandOverResult SendHandOver(const QString& commandLine, int timeoutMs) {
     // Without a command line there is nothing to hand over: the running instance is left alone.
     if (commandLine.isEmpty()) {
-        return 0;
+        return HandOverResult::Handled;
     }
     QLocalSocket socket;
     socket.connectToServer(InstanceSocketName());
     const QDeadlineTimer deadline(timeoutMs);
     if (!socket.waitForConnected(kConnectTimeoutMs)) {
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(Tr(QT_TRANSLATE_NOOP(
-                         "SingleInstance", "tarvelo: the running Tarvelo could not be reached."))));
-        return 1;
+        return HandOverResult::Unreachable;
     }
     socket.write(EncodeHandOver({commandLine, QDir::currentPath()}));
     socket.flush();
     // The running instance answers once it has cleared its scene and loaded the file.
-    while (!deadline.hasExpired()) {
+    for (;;) {
         if (socket.bytesAvailable() > 0 ||
             socket.waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
             if (socket.read(1) == QByteArray(1, kDone)) {
-                return 0;
+                return HandOverResult::Handled;
             }
+            continue;
         }
-        if (socket.state() != QLocalSocket::ConnectedState && socket.bytesAvailable() == 0) {
-            break;
+        // The wait ends early when the other side hangs up: then no answer can come any more.
+        if (socket.state() != QLocalSocket::ConnectedState) {
+            return HandOverResult::Closed;
+        }
+        if (deadline.hasExpired()) {
+            return HandOverResult::NoAnswer;
         }
     }
-    std::fprintf(
-        stderr, "%s\n",
-        qPrintable(
-            Tr(QT_TRANSLATE_NOOP("SingleInstance",
-                                 "tarvelo: the running Tarvelo did not answer within %1 seconds."))
-                .arg(timeoutMs / 1000)));
+}
+
+QString HandOverFailureMessage(HandOverResult result, int timeoutMs) {
+    switch (result) {
+    case HandOverResult::Handled:
+        return {};
+    case HandOverResult::Unreachable:
+        return Tr(QT_TRANSLATE_NOOP("SingleInstance",
+                                    "tarvelo: the running Tarvelo could not be reached."));
+    case HandOverResult::Closed:
+        return Tr(QT_TRANSLATE_NOOP(
+            "SingleInstance",
+            "tarvelo: the running Tarvelo closed the connection without answering."));
+    case HandOverResult::NoAnswer:
+        return Tr(QT_TRANSLATE_NOOP("SingleInstance",
+                                    "tarvelo: the running Tarvelo did not answer within %1 "
+                                    "seconds."))
+            .arg(timeoutMs / kMsPerSecond);
+    }
+    return {};
+}
+
+int HandOverToRunningInstance(const QString& commandLine, int timeoutMs) {
+    const HandOverResult result = SendHandOver(commandLine, timeoutMs);
+    if (result == HandOverResult::Handled) {
+        return 0;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(HandOverFailureMessage(result, timeoutMs)));
     return 1;
 }
 

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QLocalServer;
 class QLocalSocket;
@@ -49,18 +50,42 @@ class InstanceServer : public QObject {
     // running instance. A socket left by a crashed instance is removed and taken over.
     Start Begin();
 
-    // Called for every command line handed over; `done` must be called once it has been
-    // handled, which tells the other start to end.
-    std::function<void(const HandOver& handOver, std::function<void()> done)> onExecute;
+    // Handles one command line handed over; calls `done` once it has been handled, which tells
+    // the other start to end.
+    using Execute = std::function<void(const HandOver& handOver, std::function<void()> done)>;
+
+    // From now on every hand-over goes to `onExecute`. Those that came before, while the program
+    // was still starting and could not take them, waited for this call: they follow from the
+    // event loop, in the order they came.
+    void Serve(Execute onExecute);
 
   private:
+    struct Waiting {
+        HandOver handOver;
+        std::function<void()> done;
+    };
     void Accept();
     QLocalServer* server_ = nullptr;
+    Execute onExecute_;
+    std::vector<Waiting> waiting_;
+};
+
+// How a hand-over to the running instance ended.
+enum class HandOverResult {
+    Handled,     // the running instance handled it, or there was nothing to hand over
+    Unreachable, // no running instance could be reached
+    Closed,      // the running instance closed the connection without answering
+    NoAnswer,    // the running instance did not answer in time
 };
 
 // In a second start: sends `commandLine` (when not empty) to the running instance and waits
-// for it to be handled. Returns the exit status of the second start; says on standard error
-// when the running instance did not answer.
+// for it to be handled.
+HandOverResult SendHandOver(const QString& commandLine, int timeoutMs = kHandOverTimeoutMs);
+// What a second start says about a hand-over that failed; empty for one that did not.
+QString HandOverFailureMessage(HandOverResult result, int timeoutMs = kHandOverTimeoutMs);
+
+// The whole hand-over of a second start: sent, and a failure said on standard error. Returns
+// the exit status of the second start.
 int HandOverToRunningInstance(const QString& commandLine, int timeoutMs = kHandOverTimeoutMs);
 
 } // namespace tarvelo

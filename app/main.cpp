@@ -44,21 +44,15 @@ int main(int argc, char* argv[]) {
     // One instance per user: a later start hands its command line to the running one and ends
     // without showing a window.
     tarvelo::InstanceServer instance;
-    switch (instance.Begin()) {
-    case tarvelo::InstanceServer::Start::AnotherRuns:
+    if (instance.Begin() == tarvelo::InstanceServer::Start::AnotherRuns) {
         return tarvelo::HandOverToRunningInstance(commandLine);
-    case tarvelo::InstanceServer::Start::Running:
-        instance.onExecute = [&window](const tarvelo::HandOver& handOver,
-                                       std::function<void()> done) {
-            window.Form_LinkExecute(handOver.commandLine, std::move(done),
-                                    handOver.workingDirectory);
-        };
-        break;
-    case tarvelo::InstanceServer::Start::Alone:
-        break;
     }
 
     window.Form_Load();
     window.show();
+    // Hand-overs are served once the window has started and shows; any that came sooner waited.
+    instance.Serve([&window](const tarvelo::HandOver& handOver, std::function<void()> done) {
+        window.Form_LinkExecute(handOver.commandLine, std::move(done), handOver.workingDirectory);
+    });
     return QApplication::exec();
 }

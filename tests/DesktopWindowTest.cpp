@@ -14,7 +14,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <atomic>
 #include <functional>
+#include <memory>
+#include <thread>
 
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::CatchMessage;
@@ -32,6 +36,59 @@ QString WriteProblem(const QString& path, int kind) {
     return path;
 }
 
+// Every message box that opens while this lives: its text is kept, and it is closed from inside
+// its own event loop, after `whileFirstOpen` (when set) has run there for the first box.
+class MessageBoxes : public QObject {
+  public:
+    MessageBoxes() { QCoreApplication::instance()->installEventFilter(this); }
+    ~MessageBoxes() override { QCoreApplication::instance()->removeEventFilter(this); }
+    QStringList texts;
+    std::function<void()> whileFirstOpen;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (box != nullptr && event->type() == QEvent::Show) {
+            const bool first = texts.isEmpty();
+            texts << box->text();
+            QTimer::singleShot(0, box, [this, box, first] {
+                if (first && whileFirstOpen) {
+                    whileFirstOpen();
+                }
+                box->accept();
+            });
+        }
+        return false;
+    }
+};
+
+// A runtime folder of the test's own, where the instance socket lies.
+struct OwnRuntimeFolder {
+    OwnRuntimeFolder() {
+        QFile::setPermissions(folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", folder.path().toLocal8Bit());
+    }
+    QTemporaryDir folder;
+};
+
+// A later start's side of the socket: connected, with `handOver` sent.
+std::unique_ptr<QLocalSocket> HandOverAsALaterStart(const tarvelo::HandOver& handOver) {
+    auto socket = std::make_unique<QLocalSocket>();
+    socket->connectToServer(tarvelo::InstanceSocketName());
+    if (socket->waitForConnected(1000)) {
+        socket->write(tarvelo::EncodeHandOver(handOver));
+        socket->flush();
+    }
+    return socket;
+}
+
+// The answer that has come to a later start so far: "D" once its hand-over has been handled.
+QByteArray Answer(QLocalSocket& socket) {
+    socket.waitForReadyRead(0);
+    return socket.peek(1);
+}
+
 } // namespace
 
 class DesktopWindowTest : public QObject {
@@ -41,7 +98,10 @@ class DesktopWindowTest : public QObject {
     void commandLines();
     void handedOverCommandLines();
     void theSocketIgnoresWhatIsNoHandOver();
+    void handOversWaitUntilServed();
+    void aHandOverWhileTheStartUpMessageIsOpenIsServedOnce();
     void aSecondStartGivesUpWhenNoAnswerComes();
+    void aSecondStartSaysWhenTheConnectionClosesUnanswered();
     void infoWindowOpensClosesAndReopens();
 };
 
@@ -69,13 +129,11 @@ void DesktopWindowTest::commandLines() {
     QFETCH(bool, message);
     QTemporaryDir folder;
     WriteProblem(folder.filePath(QStringLiteral("first try.trv")), 5);
-    QString said;
-    if (message) {
-        CatchMessage(&said);
-    }
+    MessageBoxes boxes;
     ClockedWindow w(commandLine.arg(folder.path()));
     auto& m = w.window.model();
-    QCOMPARE(!said.isEmpty(), message);
+    // A refusal is said once the window shows.
+    QTRY_COMPARE(boxes.texts.size(), message ? 1 : 0);
     if (opened.isEmpty()) {
         QCOMPARE(m.programMode, 0);
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo"));
@@ -140,17 +198,15 @@ void DesktopWindowTest::handedOverCommandLines() {
 }
 
 void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
-    QTemporaryDir runtime;
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    OwnRuntimeFolder runtime;
     tarvelo::InstanceServer server;
     QStringList received;
-    server.onExecute = [&](const tarvelo::HandOver& handOver, std::function<void()> done) {
+    server.Serve([&](const tarvelo::HandOver& handOver, std::function<void()> done) {
         received << handOver.workingDirectory + QLatin1Char('|') + handOver.commandLine;
         done();
-    };
+    });
     QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
-    QVERIFY(tarvelo::InstanceSocketName().startsWith(runtime.path()));
+    QVERIFY(tarvelo::InstanceSocketName().startsWith(runtime.folder.path()));
 
     const auto send = [](const QByteArray& bytes) {
         auto socket = std::make_unique<QLocalSocket>();
@@ -190,10 +246,78 @@ void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
     QCOMPARE(tarvelo::DecodeHandOver(whole), sent);
 }
 
+void DesktopWindowTest::handOversWaitUntilServed() {
+    OwnRuntimeFolder runtime;
+    tarvelo::InstanceServer server;
+    QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
+    auto first = HandOverAsALaterStart({QStringLiteral("first.trv"), QStringLiteral("/a")});
+    auto second = HandOverAsALaterStart({QStringLiteral("second.trv"), QStringLiteral("/b")});
+
+    // The running side has taken both connections and read all that came on them.
+    const auto taken = [&server] { return server.findChildren<QLocalSocket*>(); };
+    QTRY_COMPARE(taken().size(), 2);
+    QTRY_VERIFY(std::ranges::all_of(taken(), [](QLocalSocket* socket) {
+        return !socket->waitForReadyRead(0) && socket->bytesAvailable() == 0;
+    }));
+    // Not served yet: neither answered nor turned away.
+    QCOMPARE(Answer(*first), QByteArray());
+    QCOMPARE(Answer(*second), QByteArray());
+    QCOMPARE(first->state(), QLocalSocket::ConnectedState);
+    QCOMPARE(second->state(), QLocalSocket::ConnectedState);
+
+    QStringList served;
+    server.Serve([&](const tarvelo::HandOver& handOver, std::function<void()> done) {
+        served << handOver.commandLine;
+        done();
+    });
+    QTRY_COMPARE(Answer(*first), QByteArray("D"));
+    QTRY_COMPARE(Answer(*second), QByteArray("D"));
+    QCOMPARE(served, (QStringList{QStringLiteral("first.trv"), QStringLiteral("second.trv")}));
+}
+
+void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
+    OwnRuntimeFolder runtime;
+    QTemporaryDir folder;
+    const QString handed = WriteProblem(folder.filePath(QStringLiteral("handed.trv")), 9);
+    tarvelo::FrmMain window(QLatin1Char('"') + folder.filePath(QStringLiteral("missing.trv")) +
+                            QLatin1Char('"'));
+    window.SetTimersRunning(false);
+    window.model().Form_Initialize();
+
+    // Hand-overs are served from the very start here, so that only the window decides when
+    // one can be taken.
+    tarvelo::InstanceServer server;
+    QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
+    QList<bool> shownWhenServed;
+    server.Serve([&](const tarvelo::HandOver& handOver, std::function<void()> done) {
+        shownWhenServed << window.isVisible();
+        window.Form_LinkExecute(handOver.commandLine, std::move(done), handOver.workingDirectory);
+    });
+
+    // While the message about the missing file is open, a later start hands its file over and
+    // waits for the answer.
+    MessageBoxes boxes;
+    QByteArray answer;
+    boxes.whileFirstOpen = [&] {
+        auto later =
+            HandOverAsALaterStart({QLatin1Char('"') + handed + QLatin1Char('"'), folder.path()});
+        QTRY_COMPARE(Answer(*later), QByteArray("D"));
+        answer = Answer(*later);
+    };
+    window.Form_Load();
+    window.show();
+    QTRY_COMPARE(answer, QByteArray("D"));
+
+    QCOMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts.value(0).contains(QStringLiteral("missing.trv")),
+             qPrintable(boxes.texts.value(0)));
+    QCOMPARE(shownWhenServed, QList<bool>{true});
+    QCOMPARE(window.windowTitle(), QStringLiteral("Tarvelo - ") + handed);
+    QCOMPARE(window.model().programMode, 1);
+}
+
 void DesktopWindowTest::aSecondStartGivesUpWhenNoAnswerComes() {
-    QTemporaryDir runtime;
-    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    OwnRuntimeFolder runtime;
     // Nobody listens: the second start says so at once.
     QCOMPARE(tarvelo::HandOverToRunningInstance(QStringLiteral("x.trv"), 500), 1);
     // Somebody listens but never answers: it gives up when the time is over.
@@ -205,6 +329,38 @@ void DesktopWindowTest::aSecondStartGivesUpWhenNoAnswerComes() {
     QVERIFY(clock.elapsed() >= 450);
     // Without a command line there is nothing to hand over.
     QCOMPARE(tarvelo::HandOverToRunningInstance(QString(), 500), 0);
+}
+
+void DesktopWindowTest::aSecondStartSaysWhenTheConnectionClosesUnanswered() {
+    OwnRuntimeFolder runtime;
+    // A running side that reads the hand-over and hangs up, on a thread of its own, since the
+    // second start waits without an event loop. The time allowed is long: the second start must
+    // see the hang-up, not run out of time.
+    const QString name = tarvelo::InstanceSocketName();
+    std::atomic<bool> listening = false;
+    std::thread running([&] {
+        QLocalServer server;
+        listening = server.listen(name);
+        if (listening && server.waitForNewConnection(10000)) {
+            QLocalSocket* socket = server.nextPendingConnection();
+            socket->waitForReadyRead(10000);
+            socket->readAll();
+            socket->abort();
+        }
+    });
+    QTRY_VERIFY(listening);
+    const tarvelo::HandOverResult result =
+        tarvelo::SendHandOver(QStringLiteral("x.trv"), tarvelo::kHandOverTimeoutMs);
+    running.join();
+    QCOMPARE(result, tarvelo::HandOverResult::Closed);
+
+    // What each failure says.
+    QVERIFY(tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::Handled).isEmpty());
+    QCOMPARE(
+        tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::Closed),
+        QStringLiteral("tarvelo: the running Tarvelo closed the connection without answering."));
+    QCOMPARE(tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::NoAnswer, 30000),
+             QStringLiteral("tarvelo: the running Tarvelo did not answer within 30 seconds."));
 }
 
 void DesktopWindowTest::infoWindowOpensClosesAndReopens() {

@@ -2,7 +2,8 @@
 # One instance per user, with the real program under a virtual X server: a start with a file
 # opens it in problem mode; a second start hands its file over and ends without a window; a
 # second start without arguments ends at once; a socket left by a killed instance does not stop
-# the next start; two starts at the same moment give one window.
+# the next start; two starts at the same moment give one window; a second start while the first
+# one's start-up message is open is answered, and the message is not said twice.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
@@ -68,4 +69,21 @@ windows=$(xdotool search --onlyvisible --name '^Tarvelo' | wc -l)
 kill "$a" "$b" 2>/dev/null
 wait "$a" "$b" 2>/dev/null
 
-echo "end-to-end single instance: hand-over, quiet second starts, stale socket, one window"
+# A start whose file is missing says so in a message; a second start while that message is open
+# is answered at once, its file is opened, and the message is not said again.
+e2e_start_app "$program" "$e2e_work/missing.trv"
+e2e_wait_for '[ "$(xdotool search --onlyvisible --pid "$e2e_app_pid" | wc -l)" -eq 2 ]' ||
+  e2e_fail "the window and a message about the missing file did not both show"
+start=$(date +%s)
+timeout 30 "$program" "$second" >"$e2e_work/second.log" 2>&1
+status=$?
+[ $status -eq 0 ] ||
+  { cat "$e2e_work/second.log" >&2; e2e_fail "the start during the message ended with $status"; }
+[ $(($(date +%s) - start)) -le 10 ] || e2e_fail "the hand-over during the message took over 10 s"
+e2e_wait_for '[ -n "$(xdotool search --onlyvisible --name "^Tarvelo - $second\$")" ]' 5 ||
+  e2e_fail "the file handed over during the message was not opened"
+windows=$(xdotool search --onlyvisible --pid "$e2e_app_pid" | wc -l)
+[ "$windows" -eq 2 ] || e2e_fail "$windows windows are open instead of the window and one message"
+
+echo "end-to-end single instance: hand-over, quiet second starts, stale socket, one window," \
+  "a hand-over during a start-up message"
