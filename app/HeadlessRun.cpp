@@ -23,9 +23,9 @@ namespace tarvelo {
 
 namespace {
 
-constexpr const char* kHeadlessOptions[] = {"--settle", "--png",     "--show-solution",
-                                            "--json",   "--help",    "-h",
-                                            "--version", "-v",       "--help-all"};
+constexpr const char* kHeadlessOptions[] = {"--settle",  "--png",  "--show-solution",
+                                            "--json",    "--help", "-h",
+                                            "--version", "-v",     "--help-all"};
 
 constexpr std::int64_t kLongestMs = 120000; // give up waiting after this much scene time
 constexpr int kMillisecondsPerSecond = 1000;
@@ -108,10 +108,10 @@ int RunHeadless(int argc, char* argv[]) {
     parser.process(app); // --help, --version and unknown options end here
 
     if (!parser.isSet(settle) || !parser.positionalArguments().isEmpty()) {
-        PrintLine(stderr, Tr(QT_TRANSLATE_NOOP(
-                              "HeadlessRun",
-                              "tarvelo: --settle FILE is needed; --png, --show-solution and "
-                              "--json go with it. See tarvelo --help.")));
+        PrintLine(stderr,
+                  Tr(QT_TRANSLATE_NOOP(
+                      "HeadlessRun", "tarvelo: --settle FILE is needed; --png, --show-solution and "
+                                     "--json go with it. See tarvelo --help.")));
         return kExitUsage;
     }
 

@@ -83,23 +83,13 @@ void OverlapIndex::NoteMoved(const std::vector<SceneObject>& objects, std::int32
 std::int32_t OverlapIndex::HighestOverlap(const std::vector<SceneObject>& objects,
                                           std::int32_t objIndex, double x, double y, double w,
                                           double h) const {
-    const double x1 = x + w;
-    const double y1 = y + h;
     std::int32_t result = -1;
-    const int cx0 = CellX(x);
-    const int cx1 = CellX(x1);
-    const int cy0 = CellY(y);
-    const int cy1 = CellY(y1);
-    for (int cy = cy0; cy <= cy1; ++cy) {
-        for (int cx = cx0; cx <= cx1; ++cx) {
-            for (std::int32_t i : cells_[static_cast<std::size_t>(cy * columns_ + cx)]) {
-                if (i > result && i != objIndex &&
-                    OverlapsBox(objects[static_cast<std::size_t>(i)], x, y, x1, y1)) {
-                    result = i;
-                }
-            }
+    AnyOverlap(objects, x, y, x + w, y + h, [&](std::int32_t i) {
+        if (i != objIndex && i > result) {
+            result = i;
         }
-    }
+        return false; // look at every one
+    });
     return result;
 }
 

@@ -163,13 +163,19 @@ void MainWindowTest::overlappingPiecesCombineByAnd() {
     QCOMPARE(Rgb(scene.pixel(105, 130)), Rgb(fivePicture.pixel(5, 30)) & background);
 }
 
+// Six pieces in the air over the scene, the window's own timers running: New has something to
+// wait for.
+void DropSixPiecesAndRun(StartedWindow& w) {
+    for (int i = 0; i < 6; ++i) {
+        w.window.model().AddObject(1 + i, 60 + 70 * i, 200);
+    }
+    w.window.SetTimersRunning(true);
+}
+
 void MainWindowTest::newLetsEverythingFallOutAndRebuilds() {
     StartedWindow w;
     auto& m = w.window.model();
-    for (int i = 0; i < 6; ++i) {
-        m.AddObject(1 + i, 60 + 70 * i, 200);
-    }
-    w.window.SetTimersRunning(true);
+    DropSixPiecesAndRun(w);
     QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
     QCOMPARE(m.objCount, 2);
     QVERIFY(m.obj(1).objFixed && m.obj(2).objFixed);
@@ -180,10 +186,7 @@ void MainWindowTest::newLetsEverythingFallOutAndRebuilds() {
 void MainWindowTest::aSecondNewDuringTheWaitIsDropped() {
     StartedWindow w;
     auto& m = w.window.model();
-    for (int i = 0; i < 6; ++i) {
-        m.AddObject(1 + i, 60 + 70 * i, 200);
-    }
-    w.window.SetTimersRunning(true);
+    DropSixPiecesAndRun(w);
     bool clickedDuringWait = false;
     QTimer::singleShot(30, &w.window, [&] {
         clickedDuringWait = m.IsCleaning();
@@ -202,10 +205,7 @@ void MainWindowTest::aSecondNewDuringTheWaitIsDropped() {
 void MainWindowTest::saveLoadAndRestartWaitForNothingDuringNew() {
     StartedWindow w;
     auto& m = w.window.model();
-    for (int i = 0; i < 6; ++i) {
-        m.AddObject(1 + i, 60 + 70 * i, 200);
-    }
-    w.window.SetTimersRunning(true);
+    DropSixPiecesAndRun(w);
     bool clickedDuringWait = false;
     QStringList opened;
     QTimer::singleShot(30, &w.window, [&] {

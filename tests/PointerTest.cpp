@@ -93,10 +93,10 @@ struct PromptCase {
 // changes nothing, and a cancelled prompt changes nothing without a word.
 TEST_F(PointerTest, PromptAnswers) {
     const PromptCase cases[] = {
-        {"7", 7},      {" 3 ", 3},     {"0", 0},     {"\t9\r\n", 9}, {"07", 7},
-        {nullptr, {}}, {"", {}},       {"   ", {}},  {"7.9", {}},    {"3abc", {}},
-        {"abc", {}},   {"-1", {}},     {"-0.5", {}}, {"10", {}},     {"1 2", {}},
-        {"&H7", {}},   {"1e400", {}},  {"+5", {}},   {"5e0", {}},    {"99999999999999999999", {}},
+        {"7", 7},      {" 3 ", 3},    {"0", 0},     {"\t9\r\n", 9}, {"07", 7},
+        {nullptr, {}}, {"", {}},      {"   ", {}},  {"7.9", {}},    {"3abc", {}},
+        {"abc", {}},   {"-1", {}},    {"-0.5", {}}, {"10", {}},     {"1 2", {}},
+        {"&H7", {}},   {"1e400", {}}, {"+5", {}},   {"5e0", {}},    {"99999999999999999999", {}},
     };
     for (const PromptCase& c : cases) {
         SceneHarness fresh;
@@ -395,7 +395,7 @@ TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
     // A piece that falls out of the scene while a cube is held leaves the hold where it was.
     m.AddObject(1, 452, 0); // object 5, falling into the gap
     MoveHeldTo(200, 100);
-    h.RunMs(1000);          // object 5 fell out of the scene
+    h.RunMs(1000); // object 5 fell out of the scene
     ASSERT_EQ(m.objCount, 4);
     EXPECT_EQ(m.selectedObj, 3);
     m.pictDraw_MouseUp(kLeft, 0, 200, 100);

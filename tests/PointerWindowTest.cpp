@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QInputDialog>
-#include <QMessageBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -198,8 +198,7 @@ void PointerWindowTest::aRefusedAnswerSaysWhyAndChangesNothing() {
         dialog->accept();
     });
     QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton);
-    QVERIFY2(message.contains(QStringLiteral("6.5")) &&
-                 message.contains(QStringLiteral("0 to 9")),
+    QVERIFY2(message.contains(QStringLiteral("6.5")) && message.contains(QStringLiteral("0 to 9")),
              qPrintable(message));
     QCOMPARE(m.xValue, 4);
     QCOMPARE(m.obj(3).objY, 100);
