@@ -257,7 +257,7 @@ class Model {
     std::vector<std::int32_t> byTop_; // object numbers ordered by top edge, for the contacts
     std::vector<std::int32_t> order_; // scratch lists of object numbers
     std::vector<char> marks_;         // scratch flags by object number
-    OverlapIndex overlapIndex_;       // valid during the motion pass of the reality step
+    OverlapIndex overlapIndex_;       // built for the motion pass, a placement or a pan move check
     bool cleaning_ = false;
     std::vector<DrawItem> nextDrawList_;
 };
