@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
+#include <cerrno>
 
 namespace tarvelo {
 
@@ -15,6 +16,26 @@ QString Tr(const char* text) {
 QString Number(double value) {
     return QLocale().toString(value, 'g', 12);
 }
+
+struct SystemErrorWords {
+    int systemError;
+    const char* words;
+};
+
+// The failures a save meets in practice, in words a teacher understands.
+constexpr SystemErrorWords kSaveFailures[] = {
+    {ENOSPC, QT_TRANSLATE_NOOP("ProblemMessages", "there is no space left on the disk")},
+    {EDQUOT, QT_TRANSLATE_NOOP("ProblemMessages", "your share of the disk (quota) is used up")},
+    {EFBIG, QT_TRANSLATE_NOOP("ProblemMessages", "the file would be too large for the disk")},
+    {EACCES, QT_TRANSLATE_NOOP("ProblemMessages", "permission denied")},
+    {EPERM, QT_TRANSLATE_NOOP("ProblemMessages", "permission denied")},
+    {EROFS, QT_TRANSLATE_NOOP("ProblemMessages", "the disk may only be read, not written")},
+    {ENOENT, QT_TRANSLATE_NOOP("ProblemMessages", "the folder does not exist")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("ProblemMessages", "part of the path is not a folder")},
+    {EISDIR, QT_TRANSLATE_NOOP("ProblemMessages", "there is a folder of that name")},
+    {ENAMETOOLONG, QT_TRANSLATE_NOOP("ProblemMessages", "the name is too long")},
+    {EIO, QT_TRANSLATE_NOOP("ProblemMessages", "the disk reported a fault while writing")},
+};
 
 } // namespace
 
@@ -78,8 +99,20 @@ QString RefusedFileMessage(const QString& path, const ProblemError& error) {
 QString SaveFailedMessage(const QString& path, const QString& reason) {
     return Tr(QT_TRANSLATE_NOOP(
                   "ProblemMessages",
-                  "The problem could not be saved as \u201c%1\u201d: %2\nNothing was changed."))
+                  "The problem could not be saved as \u201c%1\u201d: %2.\nNothing was changed."))
         .arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString SaveFailureReason(int systemError, const QString& otherwise) {
+    for (const SystemErrorWords& failure : kSaveFailures) {
+        if (failure.systemError == systemError) {
+            return Tr(failure.words);
+        }
+    }
+    if (!otherwise.isEmpty()) {
+        return otherwise;
+    }
+    return Tr(QT_TRANSLATE_NOOP("ProblemMessages", "the system gave no reason"));
 }
 
 QString UnusableCommandLineMessage(const QString& commandLine) {

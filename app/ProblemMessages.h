@@ -10,7 +10,12 @@ namespace tarvelo {
 // One clear sentence or two naming the file and, where it helps, the line at fault.
 QString RefusedFileMessage(const QString& path, const ProblemError& error);
 
+// `reason` is a sentence fragment such as SaveFailureReason gives.
 QString SaveFailedMessage(const QString& path, const QString& reason);
+
+// Why a file could not be written, in words for the user, from the system's error number
+// (errno); `otherwise` (the file layer's own words) for a number without words of ours.
+QString SaveFailureReason(int systemError, const QString& otherwise);
 
 // A command line too short to name a file (a lone double quote).
 QString UnusableCommandLineMessage(const QString& commandLine);

@@ -1,5 +1,5 @@
 // Save, Load and Restart on the real window, offscreen: the dialogs, the messages, and that a
-// refused file or a failed save changes nothing.
+// refused file or a failed save changes nothing, down to a save on a full or read-only disk.
 #include "WindowFixture.h"
 
 #include <QApplication>
@@ -12,7 +12,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
+#include <cerrno>
 #include <functional>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 using tarvelo::test::AnswerNextDialog;
@@ -37,6 +42,84 @@ const QByteArray kProblem = "# Tarvelo file - 10:00:00 - 01/02/2026\r\n"
                             "150\r\n252\r\n5\r\n5\r\n"
                             "600\r\n252\r\n7\r\n11\r\n";
 
+// A file system of a few pages of the test's own, mounted on a temporary folder, for saves that
+// run out of space or meet a disk that may only be read. Mounting needs the superuser. The mount
+// ends with the object and, where the system allows it, lives in a mount namespace of this
+// process alone, so that not even a crashed test leaves it behind.
+class SmallDisk {
+  public:
+    SmallDisk() {
+        if (!folder_.isValid()) {
+            whyNot_ = QStringLiteral("no temporary folder to mount on");
+            return;
+        }
+        KeepMountsToThisProcess();
+        if (::mount("tarvelo-test", Path(), "tmpfs", 0, kOptions) != 0) {
+            whyNot_ = QStringLiteral("a small tmpfs cannot be mounted here (%1); it takes the "
+                                     "superuser and a system that allows mounts")
+                          .arg(qt_error_string(errno));
+            return;
+        }
+        mounted_ = true;
+    }
+    ~SmallDisk() {
+        if (mounted_) {
+            ::umount2(Path(), MNT_DETACH);
+        }
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool mounted() const { return mounted_; }
+    QString whyNot() const { return whyNot_; }
+    QString filePath(const QString& name) const { return folder_.filePath(name); }
+    QStringList Files() const {
+        return QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    }
+
+    // Fills the disk with one file until only `bytesLeft` are free; false if it cannot.
+    bool FillLeaving(qint64 bytesLeft) {
+        QFile filler(filePath(QStringLiteral("filler")));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return false;
+        }
+        const QByteArray page(kPage, '\0');
+        while (FreeBytes() > bytesLeft) {
+            const qint64 chunk = std::min<qint64>(kPage, FreeBytes() - bytesLeft);
+            if (filler.write(page.constData(), chunk) != chunk) {
+                return false;
+            }
+        }
+        return FreeBytes() == bytesLeft;
+    }
+    bool MakeReadOnly() {
+        return ::mount("tarvelo-test", Path(), "tmpfs", MS_REMOUNT | MS_RDONLY, kOptions) == 0;
+    }
+
+  private:
+    static constexpr const char* kOptions = "size=64k";
+    static constexpr int kPage = 4096;
+
+    static void KeepMountsToThisProcess() {
+        // Without a namespace of its own the mount is simply unmounted at the end.
+        if (::unshare(CLONE_NEWNS) == 0) {
+            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr);
+        }
+    }
+    QByteArray Path() const { return QFile::encodeName(folder_.path()); }
+    qint64 FreeBytes() const {
+        struct statvfs fs {};
+        if (::statvfs(Path().constData(), &fs) != 0) {
+            return -1;
+        }
+        return static_cast<qint64>(fs.f_bavail) * static_cast<qint64>(fs.f_frsize);
+    }
+
+    QTemporaryDir folder_; // outlives the mount on it
+    bool mounted_ = false;
+    QString whyNot_;
+};
+
 } // namespace
 
 class ProblemWindowTest : public QObject {
@@ -47,6 +130,8 @@ class ProblemWindowTest : public QObject {
     void refusedFilesChangeNothing();
     void aFailedSaveKeepsTheFileThatWasThere_data();
     void aFailedSaveKeepsTheFileThatWasThere();
+    void aSaveOnAFullOrReadOnlyDiskChangesNothing_data();
+    void aSaveOnAFullOrReadOnlyDiskChangesNothing();
     void restartReadsTheFileAgain();
     void aLoadAskedForDuringNewComesAfterIt();
 };
@@ -157,14 +242,20 @@ void ProblemWindowTest::refusedFilesChangeNothing() {
 
 void ProblemWindowTest::aFailedSaveKeepsTheFileThatWasThere_data() {
     QTest::addColumn<QString>("how");
-    QTest::newRow("read-only folder") << "read-only folder";
-    QTest::newRow("read-only file system") << "read-only file system";
-    QTest::newRow("a folder in the way") << "folder in the way";
-    QTest::newRow("no such folder") << "no such folder";
+    QTest::addColumn<QString>("mentions"); // why, in the message
+    QTest::newRow("read-only folder") << "read-only folder"
+                                      << "permission denied";
+    QTest::newRow("read-only file system") << "read-only file system"
+                                           << "";
+    QTest::newRow("a folder in the way") << "folder in the way"
+                                         << "a folder of that name";
+    QTest::newRow("no such folder") << "no such folder"
+                                    << "the folder does not exist";
 }
 
 void ProblemWindowTest::aFailedSaveKeepsTheFileThatWasThere() {
     QFETCH(QString, how);
+    QFETCH(QString, mentions);
     QTemporaryDir folder;
     QString path = folder.filePath(QStringLiteral("kept.trv"));
     if (how == QLatin1String("read-only folder")) {
@@ -193,9 +284,63 @@ void ProblemWindowTest::aFailedSaveKeepsTheFileThatWasThere() {
     CatchMessage(&message);
     QVERIFY(!w.window.SaveProblemAs(path));
     QVERIFY2(message.contains(QStringLiteral("could not be saved")), qPrintable(message));
+    QVERIFY2(message.contains(mentions), qPrintable(message));
     QCOMPARE(ReadAll(path), before);
     QCOMPARE(m.stProblemFile, std::string("/somewhere/current.trv"));
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void ProblemWindowTest::aSaveOnAFullOrReadOnlyDiskChangesNothing_data() {
+    // A long problem is written past the 16 KB that Qt buffers, and is larger than the room left.
+    constexpr int kLongProblemPieces = 2000;
+    constexpr qint64 kAFewPages = 8192;
+    constexpr qint64 kReadOnly = -1;
+    QTest::addColumn<bool>("existing"); // over an old file, or as a new one
+    QTest::addColumn<int>("pieces");
+    QTest::addColumn<qint64>("bytesLeft");
+    QTest::addColumn<QString>("mentions");
+    const QString noSpace = QStringLiteral("there is no space left on the disk");
+    const QString readOnly = QStringLiteral("the disk may only be read");
+    QTest::newRow("full, over an old file") << true << 1 << qint64{0} << noSpace;
+    QTest::newRow("full, a new file") << false << 1 << qint64{0} << noSpace;
+    QTest::newRow("a few pages left, a long problem over an old file")
+        << true << kLongProblemPieces << kAFewPages << noSpace;
+    QTest::newRow("a few pages left, a long problem as a new file")
+        << false << kLongProblemPieces << kAFewPages << noSpace;
+    QTest::newRow("read-only, over an old file") << true << 1 << kReadOnly << readOnly;
+    QTest::newRow("read-only, a new file") << false << 1 << kReadOnly << readOnly;
+}
+
+void ProblemWindowTest::aSaveOnAFullOrReadOnlyDiskChangesNothing() {
+    QFETCH(bool, existing);
+    QFETCH(int, pieces);
+    QFETCH(qint64, bytesLeft);
+    QFETCH(QString, mentions);
+    SmallDisk disk;
+    if (!disk.mounted()) {
+        QSKIP(qPrintable(disk.whyNot()));
+    }
+    const QString path = disk.filePath(QStringLiteral("old.trv"));
+    if (existing) {
+        Write(path, kProblem);
+    }
+    QVERIFY(bytesLeft < 0 ? disk.MakeReadOnly() : disk.FillLeaving(bytesLeft));
+    const QStringList files = disk.Files();
+
+    ClockedWindow w;
+    auto& m = w.window.model();
+    for (int i = 0; i < pieces; ++i) {
+        m.AddObject(3, 100, 150);
+    }
+    m.stProblemFile = "/somewhere/current.trv";
+    QString message;
+    CatchMessage(&message);
+    QVERIFY(!w.window.SaveProblemAs(path));
+    QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
+    QVERIFY2(message.contains(mentions), qPrintable(message));
+    QCOMPARE(ReadAll(path), existing ? kProblem : QByteArray());
+    QCOMPARE(disk.Files(), files); // no half-written copy left, no empty new file
+    QCOMPARE(m.stProblemFile, std::string("/somewhere/current.trv"));
 }
 
 void ProblemWindowTest::restartReadsTheFileAgain() {
