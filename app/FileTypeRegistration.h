@@ -26,8 +26,9 @@ constexpr const char* kIconName = "tarvelo";
 // The places of the current user, from the environment; empty paths when there is no home.
 RegistrationPlaces UserRegistrationPlaces();
 
-// Writes what is missing or different, and nothing else. Never throws: any failure gives
-// ok = false, and what was written stays.
+// Writes what is missing or different, and nothing else, keeping links, modes and owners. A
+// file nobody may write, and a mimeapps.list too large to be a real one, are left as they are
+// (ok = false). Never throws: any failure gives ok = false, and what was written stays.
 RegistrationResult RegisterFileType(const std::string& extension, const std::string& description,
                                     const std::string& executablePath, const std::string& iconSvg,
                                     const RegistrationPlaces& places);
@@ -35,7 +36,8 @@ RegistrationResult RegisterFileType(const std::string& extension, const std::str
 // The texts of the files, for the user's registration and for installing system-wide.
 std::string MimeTypeXml(const std::string& extension, const std::string& description);
 std::string DesktopEntry(const std::string& executable);
-// `mimeapps` with this program as the default application of the problem type.
+// `mimeapps` with this program as the default application of the problem type, read as a
+// freedesktop.org key file (blanks around `=`, comments, CR LF); everything else kept as it is.
 std::string WithDefaultApplication(const std::string& mimeapps);
 
 // A path as the Exec key of a desktop entry takes it: quoted and escaped where needed.

@@ -1,3 +1,4 @@
+// The command line's file and the desktop registration of the problem file type.
 #include "app/CommandLine.h"
 #include "app/FileTypeRegistration.h"
 
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -116,6 +118,28 @@ TEST_F(RegistrationTest, TheDefaultApplicationKeepsTheUsersOtherChoices) {
         {"[Added Associations]\r\nx=y\r\n",
          "[Added Associations]\r\nx=y\r\n\r\n[Default Applications]\r\n"
          "application/x-tarvelo-problem=tarvelo.desktop\r\n"},
+        // Blanks around the `=`, and at either end of a line, are no part of key or header.
+        {"[Default Applications]\napplication/x-tarvelo-problem = other.desktop\ntext/plain=a\n",
+         "[Default Applications]\napplication/x-tarvelo-problem=tarvelo.desktop\ntext/plain=a\n"},
+        {" [Default Applications] \n\tapplication/x-tarvelo-problem\t=\tother.desktop\n",
+         " [Default Applications] \napplication/x-tarvelo-problem=tarvelo.desktop\n"},
+        {"[Default Applications]\r\napplication/x-tarvelo-problem = other.desktop\r\n",
+         "[Default Applications]\r\napplication/x-tarvelo-problem=tarvelo.desktop\r\n"},
+        // A list spoilt by an earlier start that missed the blanks: one entry is left.
+        {"[Default Applications]\napplication/x-tarvelo-problem = other.desktop\n"
+         "text/plain=a\napplication/x-tarvelo-problem=tarvelo.desktop\n",
+         "[Default Applications]\napplication/x-tarvelo-problem=tarvelo.desktop\ntext/plain=a\n"},
+        // Comments, other sections, and keys that only begin like ours are left as they are;
+        // ours goes after the section's last entry, not after a comment that heads the next.
+        {"[Default Applications]\n#application/x-tarvelo-problem=old.desktop\n"
+         "application/x-tarvelo-problem-old=a\n\n# mine\n[Added Associations]\n"
+         "application/x-tarvelo-problem=other.desktop;\n",
+         "[Default Applications]\n#application/x-tarvelo-problem=old.desktop\n"
+         "application/x-tarvelo-problem-old=a\napplication/x-tarvelo-problem=tarvelo.desktop\n"
+         "\n# mine\n[Added Associations]\napplication/x-tarvelo-problem=other.desktop;\n"},
+        {"[Added Associations]\napplication/x-tarvelo-problem=other.desktop;\n",
+         "[Added Associations]\napplication/x-tarvelo-problem=other.desktop;\n\n"
+         "[Default Applications]\napplication/x-tarvelo-problem=tarvelo.desktop\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WithDefaultApplication(c.before), c.after) << c.before;
@@ -180,6 +204,120 @@ TEST_F(RegistrationTest, AMimeappsListThatIsALinkStaysALink) {
     fs::create_symlink("mimeapps.list", places.configHome / "loop");
     EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
     EXPECT_TRUE(fs::is_symlink(places.configHome / "mimeapps.list"));
+}
+
+TEST_F(RegistrationTest, LinksWhereTheFilesAreWrittenAsideAreLeftAlone) {
+    // Links at the names a file was once written aside under, pointing at a file of the user's.
+    const fs::path written[] = {
+        places.dataHome / "mime/packages/tarvelo.xml",
+        places.dataHome / "icons/hicolor/scalable/apps/tarvelo.svg",
+        places.dataHome / "applications/tarvelo.desktop",
+        places.configHome / "mimeapps.list",
+    };
+    const fs::path precious = root / "precious";
+    fs::create_directories(root);
+    std::ofstream(precious) << "the user's own text\n";
+    for (const fs::path& file : written) {
+        fs::create_directories(file.parent_path());
+        fs::create_symlink(precious, file.string() + ".new");
+    }
+    ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    EXPECT_EQ(Read(precious), "the user's own text\n");
+    for (const fs::path& file : written) {
+        SCOPED_TRACE(file);
+        EXPECT_TRUE(fs::is_symlink(file.string() + ".new"));
+        EXPECT_EQ(fs::read_symlink(file.string() + ".new"), precious);
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+        // Nothing else is left beside the file.
+        const auto entries = std::distance(fs::directory_iterator(file.parent_path()), {});
+        EXPECT_EQ(entries, 2);
+    }
+}
+
+TEST_F(RegistrationTest, AMimeappsListKeepsItsModeAndAReadOnlyOneIsLeftAlone) {
+    const std::string before = "[Default Applications]\ntext/plain=a\n";
+    const struct {
+        fs::perms mode;
+        bool rewritten;
+    } cases[] = {
+        {fs::perms::owner_read | fs::perms::owner_write, true},
+        {fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read, true},
+        {fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+             fs::perms::group_write | fs::perms::others_read,
+         true},
+        // Nobody may write it: the user's sign that it stays as it is, honoured even by the
+        // superuser, who could write it all the same. The default is then not registered.
+        {fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read, false},
+        {fs::perms::owner_read, false},
+    };
+    const fs::path list = places.configHome / "mimeapps.list";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.mode));
+        fs::remove_all(root);
+        fs::create_directories(places.configHome);
+        std::ofstream(list) << before;
+        fs::permissions(list, c.mode);
+        EXPECT_EQ(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok,
+                  c.rewritten);
+        EXPECT_EQ(fs::status(list).permissions(), c.mode);
+        EXPECT_EQ(Read(list), c.rewritten
+                                  ? before + "application/x-tarvelo-problem=tarvelo.desktop\n"
+                                  : before);
+    }
+}
+
+TEST_F(RegistrationTest, AMimeappsListKeepsItsOwner) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser writes a file that another user owns";
+    }
+    // As when the program is started with sudo and the user's HOME.
+    constexpr uid_t kUser = 4321;
+    constexpr gid_t kGroup = 4322;
+    const fs::path list = places.configHome / "mimeapps.list";
+    fs::create_directories(places.configHome);
+    std::ofstream(list) << "[Default Applications]\ntext/plain=a\n";
+    ASSERT_EQ(chown(list.c_str(), kUser, kGroup), 0);
+    ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    struct stat after {};
+    ASSERT_EQ(stat(list.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, kUser);
+    EXPECT_EQ(after.st_gid, kGroup);
+    EXPECT_NE(Read(list).find("application/x-tarvelo-problem=tarvelo.desktop"), std::string::npos);
+}
+
+TEST_F(RegistrationTest, AMimeappsListTooLargeToBeRealIsNeitherReadNorRewritten) {
+    const std::string entry = "application/x-tarvelo-problem=tarvelo.desktop\n";
+    const std::string comment = "# " + std::string(77, 'x') + "\n"; // 80 bytes
+    const struct {
+        const char* name;
+        std::size_t comments;
+        bool registered;
+    } cases[] = {
+        {"two megabytes", 2 * 1000 * 1000 / 80, false},
+        {"a large list of a real size", 900 * 1000 / 80, true},
+    };
+    const fs::path list = places.configHome / "mimeapps.list";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(root);
+        fs::create_directories(places.configHome);
+        std::string comments;
+        for (std::size_t i = 0; i < c.comments; ++i) {
+            comments += comment;
+        }
+        const std::string header = "[Default Applications]\n";
+        std::ofstream(list, std::ios::binary) << header << comments;
+        EXPECT_EQ(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok,
+                  c.registered);
+        EXPECT_EQ(Read(list), c.registered ? header + entry + comments : header + comments);
+    }
+
+    // No plain file at all: a pipe there is not waited on.
+    fs::remove_all(root);
+    fs::create_directories(places.configHome);
+    ASSERT_EQ(mkfifo(list.c_str(), S_IRUSR | S_IWUSR), 0);
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    EXPECT_TRUE(fs::is_fifo(list));
 }
 
 TEST_F(RegistrationTest, FailuresAreReportedNotThrown) {
