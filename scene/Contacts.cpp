@@ -40,17 +40,24 @@ void Model::RefreshObjTopContact() {
     //
     // Only objects whose top edge lies near j's bottom row can qualify, so the candidates are
     // looked up in a list ordered by top edge instead of going through the whole table.
+    // The list holds each top edge beside its object's number, so that searching and sorting it
+    // read one array in order rather than the whole table at random.
     byTop_.resize(static_cast<std::size_t>(objCount));
     std::int64_t tallest = 0;
     for (std::int32_t i = 1; i <= objCount; ++i) {
-        byTop_[static_cast<std::size_t>(i - 1)] = i;
+        byTop_[static_cast<std::size_t>(i - 1)] = {obj(i).objY, i};
         tallest = std::max<std::int64_t>(tallest, obj(i).objH);
     }
-    std::sort(byTop_.begin(), byTop_.end(),
-              [this](std::int32_t a, std::int32_t b) { return obj(a).objY < obj(b).objY; });
-    const auto topOf = [this](std::int32_t i) { return std::int64_t{obj(i).objY}; };
+    std::sort(byTop_.begin(), byTop_.end());
 
-    for (std::int32_t j = 1; j <= objCount; ++j) {
+    // Each piece is looked at from its own place in the list: its candidates lie just after it,
+    // found by doubling steps rather than a search of the whole list. The supports found are
+    // set in table order afterwards, which keeps each list of carried objects in table order.
+    auto& supportFor = order_;
+    supportFor.assign(static_cast<std::size_t>(objCount) + 1, 0);
+    const std::size_t listed = byTop_.size();
+    for (std::size_t k = 0; k < listed; ++k) {
+        const std::int32_t j = byTop_[k].index;
         const SceneObject& resting = obj(j);
         const std::int64_t lastRowJ = std::int64_t{resting.objY} + resting.objH - 1;
         const std::int64_t leftJ = resting.objX;
@@ -59,15 +66,24 @@ void Model::RefreshObjTopContact() {
         // Tops that can qualify: below j's top, above lastRowJ + kContactTolerance, and no more
         // than the tallest object's height above lastRowJ.
         const std::int64_t lowestTop = lastRowJ + kContactTolerance - 1;
-        const std::int64_t highestTop = std::max(lastRowJ - tallest + 1, topOf(j) + 1);
-        auto it = std::lower_bound(byTop_.begin(), byTop_.end(), highestTop,
-                                   [&](std::int32_t i, std::int64_t y) { return topOf(i) < y; });
+        const std::int64_t highestTop =
+            std::max(lastRowJ - tallest + 1, std::int64_t{resting.objY} + 1);
+        std::size_t from = k + 1;
+        std::size_t to = from;
+        for (std::size_t step = 1; to < listed && byTop_[to].top < highestTop; step *= 2) {
+            from = to + 1;
+            to = from + step;
+        }
+        auto it = std::lower_bound(
+            byTop_.begin() + static_cast<std::ptrdiff_t>(from),
+            byTop_.begin() + static_cast<std::ptrdiff_t>(std::min(to, listed)), highestTop,
+            [](const ObjectTop& entry, std::int64_t y) { return entry.top < y; });
 
         // The lowest-numbered support, and the lowest-numbered one on each pan's side.
         std::int32_t best = 0;
         std::array<std::int32_t, kPans + 1> bestOnPan{};
-        for (; it != byTop_.end() && topOf(*it) <= lowestTop; ++it) {
-            const std::int32_t i = *it;
+        for (; it != byTop_.end() && it->top <= lowestTop; ++it) {
+            const std::int32_t i = it->index;
             if (i == j) {
                 continue;
             }
@@ -92,17 +108,20 @@ void Model::RefreshObjTopContact() {
         if (ownPan != 0 && bestOnPan[1] != 0 && bestOnPan[2] != 0) {
             best = bestOnPan[static_cast<std::size_t>(ownPan)];
         }
-        if (best != 0) {
-            topContact.Set(best, j);
+        supportFor[static_cast<std::size_t>(j)] = best;
+    }
+    for (std::int32_t j = 1; j <= objCount; ++j) {
+        if (supportFor[static_cast<std::size_t>(j)] != 0) {
+            topContact.Set(supportFor[static_cast<std::size_t>(j)], j);
         }
     }
 
     // Which pan each object now counts for: supports lie strictly lower, so going from the
     // lowest top edge up finds every support's pan before the pieces it carries.
     for (auto it = byTop_.rbegin(); it != byTop_.rend(); ++it) {
-        SceneObject& o = obj(*it);
-        const std::int32_t support = topContact.SupportOf(*it);
-        o.objPan = *it <= kPans ? *it : (support != 0 ? obj(support).objPan : 0);
+        SceneObject& o = obj(it->index);
+        const std::int32_t support = topContact.SupportOf(it->index);
+        o.objPan = it->index <= kPans ? it->index : (support != 0 ? obj(support).objPan : 0);
     }
 }
 

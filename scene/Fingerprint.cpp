@@ -7,15 +7,16 @@ namespace tarvelo {
 
 namespace {
 
-// FNV-1a, 64 bits.
+// FNV-1a over whole fields rather than bytes, with a shift to spread the high bits: the
+// fingerprint is taken after every tick, over every object.
 class Hasher {
   public:
     template <typename T> void Add(const T& value) {
-        unsigned char bytes[sizeof(T)];
-        std::memcpy(bytes, &value, sizeof(T));
-        for (unsigned char b : bytes) {
-            hash_ = (hash_ ^ b) * kPrime;
-        }
+        static_assert(sizeof(T) <= sizeof(std::uint64_t));
+        std::uint64_t word = 0;
+        std::memcpy(&word, &value, sizeof(T));
+        hash_ = (hash_ ^ word) * kPrime;
+        hash_ ^= hash_ >> kSpread;
     }
     void Add(const std::string& text) {
         Add(text.size());
@@ -35,6 +36,7 @@ class Hasher {
 
   private:
     static constexpr std::uint64_t kPrime = 1099511628211ull;
+    static constexpr int kSpread = 29;
     std::uint64_t hash_ = 14695981039346656037ull;
 };
 

@@ -254,7 +254,12 @@ class Model {
     std::int32_t HeldPiece() const { return draggingObj && HasValidSelection() ? selectedObj : -1; }
     friend class OverlapIndexScope;
 
-    std::vector<std::int32_t> byTop_; // object numbers ordered by top edge, for the contacts
+    struct ObjectTop {
+        std::int32_t top;
+        std::int32_t index;
+        auto operator<=>(const ObjectTop&) const = default;
+    };
+    std::vector<ObjectTop> byTop_;    // objects ordered by top edge, for the contacts
     std::vector<std::int32_t> order_; // scratch lists of object numbers
     std::vector<char> marks_;         // scratch flags by object number
     OverlapIndex overlapIndex_;       // built for the motion pass, a placement or a pan move check

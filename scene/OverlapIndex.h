@@ -25,6 +25,10 @@ class OverlapIndex {
     // Object `nObj` has moved to the box given by its present fields.
     void NoteMoved(const std::vector<SceneObject>& objects, std::int32_t nObj);
 
+    // True once so many moves have gone beyond the area the grid was built over that its border
+    // cells grow crowded: building it again keeps the lookups short.
+    bool Outgrown() const { return movedOutside_ > kOutgrownMoves; }
+
     // The highest-numbered object other than `objIndex` whose box overlaps the given box with
     // positive area, or -1.
     std::int32_t HighestOverlap(const std::vector<SceneObject>& objects, std::int32_t objIndex,
@@ -54,23 +58,30 @@ class OverlapIndex {
     }
 
   private:
-    // Cells of 64 pixels over the area the objects cover when the grid is built (a margin
-    // around it, at most so many cells each way); anything beyond falls into the border cells,
-    // which keeps every query right at some cost in speed.
-    static constexpr int kCellShift = 6;
+    // Cells of at least 64 pixels over the area the objects cover when the grid is built, with
+    // a margin around it; a wide or tall scene gets larger cells rather than more than so many
+    // each way, so that a column of thousands still spreads over the rows. Anything beyond falls
+    // into the border cells, which keeps every query right at some cost in speed.
+    static constexpr double kMinCellSize = 64;
     static constexpr int kMarginCells = 4;
     static constexpr int kMaxColumns = 256;
     static constexpr int kMaxRows = 1024;
+    static constexpr std::int32_t kOutgrownMoves = 256;
     int CellX(double x) const;
     int CellY(double y) const;
     void Insert(const SceneObject& o, std::int32_t nObj);
 
     bool active_ = false;
     std::int32_t count_ = 0;
-    int firstCellX_ = 0;
-    int firstCellY_ = 0;
+    double originX_ = 0; // the grid's top-left corner
+    double originY_ = 0;
+    double cellWidth_ = kMinCellSize;
+    double cellHeight_ = kMinCellSize;
+    double columnsPerPixel_ = 1 / kMinCellSize;
+    double rowsPerPixel_ = 1 / kMinCellSize;
     int columns_ = 1;
     int rows_ = 1;
+    std::int32_t movedOutside_ = 0;
     std::vector<std::vector<std::int32_t>> cells_; // columns_ * rows_ lists of object numbers
 };
 

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
+#include <tuple>
 
 namespace tarvelo {
 
@@ -30,6 +32,13 @@ class OverlapIndexScope {
             model_.overlapIndex_.Build(model_.objects, model_.objCount);
         }
     }
+    // Builds the grid again over where the objects now are, when this scope built it and many
+    // moves have gone beyond the area it was built over.
+    void RebuildIfOutgrown() {
+        if (owner_ && model_.overlapIndex_.Outgrown()) {
+            model_.overlapIndex_.Build(model_.objects, model_.objCount);
+        }
+    }
     ~OverlapIndexScope() {
         if (owner_) {
             model_.overlapIndex_.Clear();
@@ -44,9 +53,21 @@ class OverlapIndexScope {
 };
 
 bool Model::FallBlocked(std::int32_t nObj, double newY) const {
+    const SceneObject& o = obj(nObj);
+    // Most pieces stand still right on the object they rested on at the last step, which then
+    // blocks them again: checking that object first spares the search (and, in the plain mode
+    // the tests compare against, is left out).
+    const std::int32_t support = topContact.SupportOf(nObj);
+    if (useOverlapIndex && newY > o.objY && support >= 1 && support <= objCount) {
+        const SceneObject& s = obj(support);
+        if (std::int64_t{s.objY} == std::int64_t{o.objY} + o.objH &&
+            std::max(s.objX, o.objX) < std::min<std::int64_t>(std::int64_t{s.objX} + s.objW,
+                                                              std::int64_t{o.objX} + o.objW)) {
+            return true;
+        }
+    }
     // The whole way down, not just the box at the new height: a fast piece would otherwise
     // jump over a pan thinner than its step.
-    const SceneObject& o = obj(nObj);
     const double top = std::min<double>(o.objY, newY);
     const double bottom = std::max<double>(o.objY, newY) + o.objH;
     return AnyObjectOverlapping(o.objX, top, static_cast<double>(o.objX) + o.objW, bottom,
@@ -73,18 +94,29 @@ bool Model::LiftClearOfOverlaps(std::int32_t placed) {
             order_.push_back(i);
         }
     }
-    const auto bottomOf = [this](std::int32_t i) {
-        return std::int64_t{obj(i).objY} + obj(i).objH;
+    // Pieces with the same bottom edge come together when their boxes are the same.
+    const auto boxOf = [this](std::int32_t i) {
+        const SceneObject& o = obj(i);
+        return std::tuple{-(std::int64_t{o.objY} + o.objH), o.objX, o.objW, o.objH};
     };
     std::stable_sort(order_.begin(), order_.end(),
-                     [&](std::int32_t a, std::int32_t b) { return bottomOf(a) > bottomOf(b); });
+                     [&](std::int32_t a, std::int32_t b) { return boxOf(a) < boxOf(b); });
     if (placed != -1) {
         order_.push_back(placed);
     }
 
     bool moved = false;
+    std::optional<SceneObject> twin; // the piece settled last, as it was before, and its top now
+    std::int32_t twinTop = 0;
     for (std::int32_t p : order_) {
         SceneObject& o = obj(p);
+        const SceneObject before = o;
+        // A piece where the one before it was, the same size, would climb past everything that
+        // one climbed past, and then it: it starts on top of that one.
+        if (twin && twin->objX == o.objX && twin->objY == o.objY && twin->objW == o.objW &&
+            twin->objH == o.objH) {
+            o.objY = RoundToInt32(static_cast<double>(twinTop) - o.objH);
+        }
         // Straight up onto the highest top edge among the settled objects it overlaps, again
         // until it overlaps none; each lift leaves one more object below it for good.
         for (;;) {
@@ -100,11 +132,16 @@ bool Model::LiftClearOfOverlaps(std::int32_t placed) {
                 break;
             }
             o.objY = RoundToInt32(highestTop - o.objH);
+        }
+        if (o.objY != before.objY) {
             o.objVY = 0;
             overlapIndex_.NoteMoved(objects, p);
+            index.RebuildIfOutgrown();
             moved = true;
         }
         settled[static_cast<std::size_t>(p)] = 1;
+        twin = before;
+        twinTop = o.objY;
     }
     return moved;
 }

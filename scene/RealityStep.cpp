@@ -39,10 +39,11 @@ void Model::RefreshReality() {
         o.objAY = 0;
         o.objVY = ToSingle(vy);
 
-        // Horizontal: any overlap stops it, whichever side the other object is on.
+        // Horizontal: any overlap stops it, whichever side the other object is on. Without a
+        // horizontal speed (always, as nothing sets one) the answer would change nothing.
         double vx = static_cast<double>(o.objVX) + o.objAX;
         double newX = o.objX + vx;
-        if (CheckOverlap(i, newX, newY, o.objW, o.objH) >= 0) {
+        if (vx != 0 && CheckOverlap(i, newX, newY, o.objW, o.objH) >= 0) {
             vx = 0;
             newX = o.objX;
         }
