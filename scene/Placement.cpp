@@ -112,8 +112,9 @@ bool Model::LiftClearOfOverlaps(std::int32_t placed) {
         SceneObject& o = obj(p);
         const SceneObject before = o;
         // A piece where the one before it was, the same size, would climb past everything that
-        // one climbed past, and then it: it starts on top of that one.
-        if (twin && twin->objX == o.objX && twin->objY == o.objY && twin->objW == o.objW &&
+        // one climbed past, and then it: it starts on top of that one. (The plain mode the tests
+        // compare against climbs all the way.)
+        if (useOverlapIndex && twin && twin->objX == o.objX && twin->objY == o.objY && twin->objW == o.objW &&
             twin->objH == o.objH) {
             o.objY = RoundToInt32(static_cast<double>(twinTop) - o.objH);
         }

@@ -5,6 +5,7 @@
 #include "scene/SceneBuilders.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 namespace tarvelo {
@@ -135,6 +136,44 @@ TEST(PlacementTest, APieceOnStacksOfBothPansKeepsItsPanAndHoldsThePans) {
         EXPECT_EQ(m.lblEquazione.Caption, pan == 1 ? (heavierLeft ? "14 > 2" : "11 > 3")
                                                    : (heavierLeft ? "5 < 11" : "2 < 12"))
             << heavierLeft;
+    }
+}
+
+// Piles of pieces put at a few spots, many at exactly the same one, as a file of empty lines
+// does: the quick lift (grid, twins on top of one another, the grid built again as the piles
+// outgrow it) ends exactly where the plain climb through the whole table does.
+TEST(PlacementTest, TheQuickLiftEndsExactlyWhereThePlainClimbDoes) {
+    std::mt19937 random(5);
+    const auto pick = [&random](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    for (int round = 0; round < 20; ++round) {
+        Problem p;
+        const int spots = pick(1, 4);
+        std::vector<ProblemPiece> spot;
+        for (int s = 0; s < spots; ++s) {
+            const std::int32_t k = pick(0, 1) ? 1 : kind::kPan;
+            spot.push_back({pick(0, 600), pick(-200, 300), 1, k});
+        }
+        for (int n = pick(20, 400); n > 0; --n) {
+            ProblemPiece piece = spot[static_cast<std::size_t>(pick(0, spots - 1))];
+            if (pick(0, 3) == 0) { // now and then a little off the spot
+                piece.objX += pick(-30, 30);
+                piece.objY += pick(-30, 30);
+            }
+            p.pieces.push_back(piece);
+        }
+        SceneHarness quick;
+        SceneHarness plain;
+        plain.model.useOverlapIndex = false;
+        quick.model.LoadProblem(p, "pile.trv");
+        plain.model.LoadProblem(p, "pile.trv");
+        ASSERT_EQ(quick.model.objCount, plain.model.objCount);
+        for (std::int32_t i = 1; i <= quick.model.objCount; ++i) {
+            ASSERT_EQ(quick.model.obj(i).objY, plain.model.obj(i).objY)
+                << "object " << i << " in round " << round;
+        }
+        EXPECT_FALSE(AnyOverlap(quick.model)) << round;
     }
 }
 
