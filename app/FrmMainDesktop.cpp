@@ -3,17 +3,43 @@
 #include "app/CommandLine.h"
 #include "app/FrmInfo.h"
 #include "app/FrmMain.h"
+#include "app/InstanceMessages.h"
 #include "app/ProblemFile.h"
 #include "app/ProblemMessages.h"
 #include "app/Registration.h"
+#include "app/SingleInstance.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
-#include <QMessageBox>
-#include <QTimer>
 
 namespace tarvelo {
+
+namespace {
+
+// The window's queue of notices, made with the first one; the window owns it.
+NoticeQueue& NoticesOf(QWidget* window) {
+    auto* queue = window->findChild<NoticeQueue*>(QString(), Qt::FindDirectChildrenOnly);
+    return queue != nullptr ? *queue : *new NoticeQueue(window);
+}
+
+// Command-line text as the user reads it: bytes that are not UTF-8 show as replacement marks.
+QString Shown(const QString& text) {
+    return QString::fromStdString(BytesOfText(text));
+}
+
+QString ShownPath(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+// A relative path handed over is meant from the folder the other start ran in.
+std::string FromFolder(const std::string& folder, const std::string& path) {
+    if (folder.empty() || path.starts_with('/')) {
+        return path;
+    }
+    return folder.ends_with('/') ? folder + path : folder + '/' + path;
+}
+
+} // namespace
 
 void FrmMain::lblInfo_Click() {
     if (!frmInfo_) {
@@ -37,57 +63,51 @@ void FrmMain::Form_Initialize() {
 void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
     model_.programMode = Model::kFreeMode;
     QString refusal;
-    const CommandLineFile file = FileFromCommandLine(stCommand.toStdString());
-    if (file.kind == CommandLineFile::Kind::Unusable) {
-        refusal = UnusableCommandLineMessage(stCommand);
+    const CommandLineFile file = FileFromCommandLine(BytesOfText(stCommand));
+    if (NamesNoFile(file)) {
+        refusal = UnusableCommandLineMessage(Shown(stCommand));
     } else if (file.kind == CommandLineFile::Kind::Path) {
-        const QString path = QString::fromStdString(file.path);
-        const ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
+        const ProblemReading reading = ReadProblemFile(file.path);
         if (reading.problem) {
             model_.LoadProblem(*reading.problem, file.path);
             model_.programMode = Model::kProblemMode;
         } else {
-            refusal = RefusedFileMessage(path, reading.error);
+            refusal = RefusedFileMessage(ShownPath(file.path), reading.error);
         }
     }
     model_.UpdateProgramMode();
     SyncFromModel();
-    // Said once start-up is over and the window shows: a message box waits for the user, and
-    // opened during start-up it would hold back start-up and the hand-overs of later starts,
-    // which are served only after it.
+    // Shown from the event loop once start-up is over: start-up and the hand-overs of later
+    // starts never wait for the user to read it.
     if (!refusal.isEmpty()) {
-        QTimer::singleShot(0, this,
-                           [this, refusal] { QMessageBox::warning(this, tr("Tarvelo"), refusal); });
+        NoticesOf(this).Post(refusal);
     }
 }
 
 void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> done,
                                const QString& workingDirectory) {
     // The file is read and checked before the scene is cleared: a refused one changes nothing.
-    // The other start is told as soon as the command is settled, before any message waits for
-    // the user.
-    const CommandLineFile file = FileFromCommandLine(command.toStdString());
-    if (file.kind == CommandLineFile::Kind::Unusable) {
+    // A refusal is a notice in the window's queue: whatever number of later starts hand over
+    // files that cannot be opened, one box says so at a time.
+    const CommandLineFile file = FileFromCommandLine(BytesOfText(command));
+    if (NamesNoFile(file)) {
         done();
-        QMessageBox::warning(this, tr("Tarvelo"), UnusableCommandLineMessage(command));
+        NoticesOf(this).Post(HandedOverNoFileMessage(Shown(command)));
         return;
     }
     std::optional<Problem> problem;
-    QString path = QString::fromStdString(file.path);
+    std::string path = file.path;
     if (file.kind == CommandLineFile::Kind::Path) {
-        // The other start may have run in another folder than this one.
-        if (!workingDirectory.isEmpty() && QDir::isRelativePath(path)) {
-            path = QDir(workingDirectory).absoluteFilePath(path);
-        }
-        ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
+        path = FromFolder(BytesOfText(workingDirectory), path);
+        ProblemReading reading = ReadProblemFile(path);
         if (!reading.problem) {
             done();
-            QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
+            NoticesOf(this).Post(RefusedFileMessage(ShownPath(path), reading.error));
             return;
         }
         problem = std::move(reading.problem);
     }
-    ResetScene([this, problem, path = path.toStdString(), done = std::move(done)] {
+    ResetScene([this, problem, path, done = std::move(done)] {
         model_.programMode = Model::kFreeMode;
         if (problem) {
             model_.LoadProblem(*problem, path);

@@ -1,12 +1,15 @@
-// One running instance per user. The first start listens on a local socket that only its user
-// may reach; a later start hands its command line over that socket to the running instance,
-// waits until it has been handled, and ends.
+// One running instance per user. The running instance holds a lock for its whole life and
+// listens on a socket beside it, both in a folder only its user may use; a later start that
+// finds the lock held hands its command line over that socket, waits until the running instance
+// has taken it, and ends.
 #pragma once
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QLocalServer;
@@ -14,19 +17,36 @@ class QLocalSocket;
 
 namespace tarvelo {
 
-// The socket's name: a path in the user's runtime folder (or the temporary folder, named
-// after the user).
+// Where the lock and the socket lie: a folder of this user's alone (owned by the user, mode
+// 0700, no symbolic link). The user's runtime folder when it is such a folder; else one made
+// for the purpose in the temporary folder, or failing that in the user's cache folder.
+struct InstancePlace {
+    QString socketName; // all three empty when no such folder could be had
+    QString lockName;
+    QString folder;
+    QStringList refused; // the folders that were looked at and found unfit, with why
+};
+InstancePlace FindInstancePlace();
+
+// The socket's path in the place above; empty when there is none.
 QString InstanceSocketName();
 
+// A command line as text that keeps its bytes (see TextFromBytes); `argv` after the toolkit has
+// taken its own options out: the arguments after the program's path, joined by single blanks.
+QString CommandLineOf(int argc, char* argv[]);
+QString TextOfBytes(const std::string& bytes);
+std::string BytesOfText(const QString& text);
+
 // What a later start hands over: its command line, as it received it, and the folder it was
-// started in, against which a relative path is meant.
+// started in, against which a relative path is meant. Both are texts that keep their bytes.
 struct HandOver {
     QString commandLine;
     QString workingDirectory;
     bool operator==(const HandOver&) const = default;
 };
 
-// A hand-over message: a tag, then the folder and the command line, each as a length and UTF-8.
+// A hand-over message: a tag, then the folder and the command line, each as a length and their
+// bytes.
 QByteArray EncodeHandOver(const HandOver& handOver);
 // How much of `buffer` makes one whole message: 0 while more is needed, -1 when it is no such
 // message (wrong tag, or a part longer than any command line or folder).
@@ -34,6 +54,36 @@ qsizetype HandOverLength(const QByteArray& buffer);
 HandOver DecodeHandOver(const QByteArray& message);
 
 constexpr int kHandOverTimeoutMs = 30000;
+
+// The lock that the running instance holds as long as it lives. The system lets it go when the
+// process ends, however it ends, so a held lock means a live instance (perhaps a stopped or busy
+// one), never a crashed one.
+class InstanceLock {
+  public:
+    enum class State {
+        Taken,         // this process holds it now
+        HeldElsewhere, // a live instance holds it
+        Failed,        // the lock file could not be had
+    };
+    // Takes the lock at `path`. A lock file that is not this user's regular file is replaced.
+    static InstanceLock Take(const QString& path);
+    // Whether some process holds the lock at `path`, without taking it.
+    static bool IsHeld(const QString& path);
+
+    InstanceLock() = default;
+    InstanceLock(InstanceLock&& other) noexcept;
+    InstanceLock& operator=(InstanceLock&& other) noexcept;
+    InstanceLock(const InstanceLock&) = delete;
+    InstanceLock& operator=(const InstanceLock&) = delete;
+    ~InstanceLock();
+
+    State state() const { return state_; }
+
+  private:
+    InstanceLock(State state, int descriptor) : state_(state), descriptor_(descriptor) {}
+    State state_ = State::Failed;
+    int descriptor_ = -1;
+};
 
 class InstanceServer : public QObject {
     Q_OBJECT
@@ -43,49 +93,52 @@ class InstanceServer : public QObject {
 
     enum class Start {
         Running,     // this start is the running instance now, listening
-        AnotherRuns, // another instance answered: hand over to it
-        Alone,       // no socket could be had; this start runs on its own
+        AnotherRuns, // a live instance holds the lock: hand over to it
+        Alone,       // this start runs, but takes no hand-overs (see Problem)
     };
-    // Decides, under a lock shared by all starts of the user, whether this start becomes the
-    // running instance. A socket left by a crashed instance is removed and taken over.
+    // Decides by the lock whether this start becomes the running instance. Whatever lies at the
+    // socket's path is removed only while this start holds the lock; a directory is left alone.
     Start Begin();
+    // Why this start takes no hand-overs; empty when it does.
+    QString Problem() const { return problem_; }
 
-    // Handles one command line handed over; calls `done` once it has been handled, which tells
-    // the other start to end.
-    using Execute = std::function<void(const HandOver& handOver, std::function<void()> done)>;
+    using Execute = std::function<void(const HandOver& handOver)>;
 
-    // From now on every hand-over goes to `onExecute`. Those that came before, while the program
-    // was still starting and could not take them, waited for this call: they follow from the
-    // event loop, in the order they came.
+    // From now on every hand-over goes to `onExecute`, from the event loop. Those that came
+    // before, while the program was still starting, waited for this call: they follow in the
+    // order they came.
     void Serve(Execute onExecute);
 
   private:
-    struct Waiting {
-        HandOver handOver;
-        std::function<void()> done;
-    };
+    bool Listen(const QString& socketName);
     void Accept();
+    void Read(QLocalSocket* socket);
+    void Queue(const HandOver& handOver);
+
+    InstanceLock lock_;
     QLocalServer* server_ = nullptr;
     Execute onExecute_;
-    std::vector<Waiting> waiting_;
+    std::vector<HandOver> waiting_;
+    QString problem_;
 };
 
 // How a hand-over to the running instance ended.
 enum class HandOverResult {
-    Handled,     // the running instance handled it, or there was nothing to hand over
-    Unreachable, // no running instance could be reached
+    Accepted,    // the running instance took it, or there was nothing to hand over
+    NoInstance,  // no live instance holds the lock
+    Unreachable, // the lock is held, but no connection could be made in time
+    InTheWay,    // something that is not a socket lies at the socket's path
+    Stranger,    // the socket belongs to another user: nothing was sent
     Closed,      // the running instance closed the connection without answering
     NoAnswer,    // the running instance did not answer in time
 };
 
-// In a second start: sends `commandLine` (when not empty) to the running instance and waits
-// for it to be handled.
+// In a later start: sends `commandLine` (when not empty) to the running instance and waits until
+// it has taken it, for at most `timeoutMs` in all.
 HandOverResult SendHandOver(const QString& commandLine, int timeoutMs = kHandOverTimeoutMs);
-// What a second start says about a hand-over that failed; empty for one that did not.
-QString HandOverFailureMessage(HandOverResult result, int timeoutMs = kHandOverTimeoutMs);
 
-// The whole hand-over of a second start: sent, and a failure said on standard error. Returns
-// the exit status of the second start.
+// The whole hand-over of a later start: sent, and a failure said on standard error. Returns the
+// exit status of the later start.
 int HandOverToRunningInstance(const QString& commandLine, int timeoutMs = kHandOverTimeoutMs);
 
 } // namespace tarvelo

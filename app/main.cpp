@@ -6,8 +6,8 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStringList>
 #include <QTranslator>
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
     // --settle, --help and --version run without a window, never look for a running instance
@@ -33,10 +33,9 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&ownTexts);
     }
 
-    // The command line: what follows the program's own path, joined by single blanks.
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
-    const QString commandLine = arguments.join(QLatin1Char(' '));
+    // The command line: what follows the program's own path (once the toolkit has taken out
+    // its own options), joined by single blanks, every byte kept: a file name need not be UTF-8.
+    const QString commandLine = tarvelo::CommandLineOf(argc, argv);
 
     tarvelo::FrmMain window(commandLine);
     window.Form_Initialize();
@@ -44,15 +43,23 @@ int main(int argc, char* argv[]) {
     // One instance per user: a later start hands its command line to the running one and ends
     // without showing a window.
     tarvelo::InstanceServer instance;
-    if (instance.Begin() == tarvelo::InstanceServer::Start::AnotherRuns) {
+    switch (instance.Begin()) {
+    case tarvelo::InstanceServer::Start::AnotherRuns:
         return tarvelo::HandOverToRunningInstance(commandLine);
+    case tarvelo::InstanceServer::Start::Alone:
+        std::fprintf(stderr, "%s\n", qPrintable(instance.Problem()));
+        break;
+    case tarvelo::InstanceServer::Start::Running:
+        break;
     }
 
     window.Form_Load();
     window.show();
     // Hand-overs are served once the window has started and shows; any that came sooner waited.
-    instance.Serve([&window](const tarvelo::HandOver& handOver, std::function<void()> done) {
-        window.Form_LinkExecute(handOver.commandLine, std::move(done), handOver.workingDirectory);
+    // The later start has its answer already: nothing waits for the work done here.
+    instance.Serve([&window](const tarvelo::HandOver& handOver) {
+        window.Form_LinkExecute(
+            handOver.commandLine, [] {}, handOver.workingDirectory);
     });
     return QApplication::exec();
 }

@@ -1,12 +1,15 @@
 // The window's side of the desktop: a problem named on the command line, command lines handed
 // over by later starts, the socket that carries them, and the information window.
 #include "WindowFixture.h"
+#include "app/InstanceMessages.h"
 #include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -18,7 +21,13 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <thread>
+#include <unistd.h>
+#include <vector>
 
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::CatchMessage;
@@ -83,11 +92,107 @@ std::unique_ptr<QLocalSocket> HandOverAsALaterStart(const tarvelo::HandOver& han
     return socket;
 }
 
-// The answer that has come to a later start so far: "D" once its hand-over has been handled.
+// The answer that has come to a later start so far: "D" once its hand-over has been taken.
 QByteArray Answer(QLocalSocket& socket) {
     socket.waitForReadyRead(0);
     return socket.peek(1);
 }
+
+QString Quoted(const QString& path) {
+    return QLatin1Char('"') + path + QLatin1Char('"');
+}
+
+// The message boxes on show.
+QList<QMessageBox*> OpenBoxes() {
+    QList<QMessageBox*> boxes;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
+            boxes << box;
+        }
+    }
+    return boxes;
+}
+
+// Later starts at the level of the system's sockets, so that a test opens many at once from
+// one thread while the instance runs on the same thread: connected without waiting for the
+// instance to take them (the listen backlog holds them), the hand-over written at once.
+// A socket file with nobody behind it, as an instance that crashed leaves it.
+void LeaveStaleSocket(const QString& socketName) {
+    const int descriptor = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray path = QFile::encodeName(socketName);
+    std::copy(path.begin(), path.end(), address.sun_path);
+    bind(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    close(descriptor);
+}
+
+// Environment variables set for a while, and put back as they were.
+class ScopedEnvironment {
+  public:
+    ScopedEnvironment() = default;
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+    ~ScopedEnvironment() {
+        for (const auto& [name, value] : saved_) {
+            if (value) {
+                qputenv(name, *value);
+            } else {
+                qunsetenv(name);
+            }
+        }
+    }
+    void Set(const char* name, const std::optional<QByteArray>& value) {
+        saved_.emplace_back(name, qEnvironmentVariableIsSet(name)
+                                      ? std::optional<QByteArray>(qgetenv(name))
+                                      : std::nullopt);
+        if (value) {
+            qputenv(name, *value);
+        } else {
+            qunsetenv(name);
+        }
+    }
+
+  private:
+    std::vector<std::pair<const char*, std::optional<QByteArray>>> saved_;
+};
+
+class RawStarts {
+  public:
+    RawStarts() = default;
+    RawStarts(const RawStarts&) = delete;
+    RawStarts& operator=(const RawStarts&) = delete;
+    ~RawStarts() {
+        for (const int descriptor : descriptors_) {
+            close(descriptor);
+        }
+    }
+    // False when the connection was not taken into the backlog at once.
+    bool Add(const QString& socketName, const tarvelo::HandOver& handOver) {
+        const int descriptor = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        descriptors_.push_back(descriptor);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(socketName);
+        std::copy(path.begin(), path.end(), address.sun_path);
+        if (connect(descriptor, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+            return false;
+        }
+        const QByteArray message = tarvelo::EncodeHandOver(handOver);
+        return send(descriptor, message.constData(), static_cast<size_t>(message.size()),
+                    MSG_NOSIGNAL) == message.size();
+    }
+    // How many have their answer.
+    int Answered() const {
+        return static_cast<int>(std::ranges::count_if(descriptors_, [](int descriptor) {
+            char answer = 0;
+            return recv(descriptor, &answer, 1, MSG_PEEK | MSG_DONTWAIT) == 1 && answer == 'D';
+        }));
+    }
+
+  private:
+    std::vector<int> descriptors_;
+};
 
 } // namespace
 
@@ -96,10 +201,17 @@ class DesktopWindowTest : public QObject {
   private slots:
     void commandLines_data();
     void commandLines();
+    void aFileNameThatIsNotUtf8();
     void handedOverCommandLines();
     void theSocketIgnoresWhatIsNoHandOver();
-    void handOversWaitUntilServed();
+    void handOversAreAnsweredAtOnceAndServedOnceTheWindowShows();
+    void aBurstIsAnsweredWhileTheInstanceIsBusy();
+    void thousandsOfRefusedHandOversShowOneNotice();
+    void noticesComeOneAtATime();
     void aHandOverWhileTheStartUpMessageIsOpenIsServedOnce();
+    void theLockDecidesWhatRuns();
+    void thePrivateFolder_data();
+    void thePrivateFolder();
     void aSecondStartGivesUpWhenNoAnswerComes();
     void aSecondStartSaysWhenTheConnectionClosesUnanswered();
     void infoWindowOpensClosesAndReopens();
@@ -108,32 +220,44 @@ class DesktopWindowTest : public QObject {
 void DesktopWindowTest::commandLines_data() {
     QTest::addColumn<QString>("commandLine"); // %1 stands for the folder of the test
     QTest::addColumn<QString>("opened");      // the file opened, empty for none
-    QTest::addColumn<bool>("message");
+    QTest::addColumn<QString>("said");        // part of the message said, empty for none
     QTest::newRow("quoted path with blanks") << "\"%1/first try.trv\""
-                                             << "%1/first try.trv" << false;
+                                             << "%1/first try.trv"
+                                             << "";
     QTest::newRow("unquoted path with blanks") << "%1/first try.trv"
-                                               << "%1/first try.trv" << false;
+                                               << "%1/first try.trv"
+                                               << "";
     QTest::newRow("leading quote only: loses its last character") << "\"%1/first try.trvv"
-                                                                  << "%1/first try.trv" << false;
+                                                                  << "%1/first try.trv"
+                                                                  << "";
     QTest::newRow("a single double quote") << "\""
-                                           << "" << true;
+                                           << ""
+                                           << "names no problem file";
+    QTest::newRow("quotes around nothing: not the working folder") << "\"\""
+                                                                   << ""
+                                                                   << "names no problem file";
     QTest::newRow("a missing file") << "%1/missing.trv"
-                                    << "" << true;
+                                    << ""
+                                    << "missing.trv";
     QTest::newRow("empty") << ""
-                           << "" << false;
+                           << ""
+                           << "";
 }
 
 void DesktopWindowTest::commandLines() {
     QFETCH(QString, commandLine);
     QFETCH(QString, opened);
-    QFETCH(bool, message);
+    QFETCH(QString, said);
     QTemporaryDir folder;
     WriteProblem(folder.filePath(QStringLiteral("first try.trv")), 5);
     MessageBoxes boxes;
     ClockedWindow w(commandLine.arg(folder.path()));
     auto& m = w.window.model();
     // A refusal is said once the window shows.
-    QTRY_COMPARE(boxes.texts.size(), message ? 1 : 0);
+    QTRY_COMPARE(boxes.texts.size(), said.isEmpty() ? 0 : 1);
+    if (!said.isEmpty()) {
+        QVERIFY2(boxes.texts[0].contains(said), qPrintable(boxes.texts[0]));
+    }
     if (opened.isEmpty()) {
         QCOMPARE(m.programMode, 0);
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo"));
@@ -155,31 +279,88 @@ void DesktopWindowTest::commandLines() {
     QCOMPARE(m.objCount, opened.isEmpty() ? 2 : 3);
 }
 
+void DesktopWindowTest::aFileNameThatIsNotUtf8() {
+    // A name in Latin-1, as an old disk or archive gives it: its bytes reach the file, from the
+    // command line as the system passes it and through a hand-over from another folder.
+    OwnRuntimeFolder runtime;
+    QTemporaryDir folder;
+    const std::string folderBytes = QFile::encodeName(folder.path()).toStdString();
+    const std::string name = "caf\xE9.trv";
+    const std::string path = folderBytes + '/' + name;
+    const QByteArray content = "h\r\n7\r\n3\r\n1\r\n100\r\n252\r\n9\r\n9\r\n";
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    QVERIFY(out != nullptr);
+    std::fwrite(content.constData(), 1, static_cast<size_t>(content.size()), out);
+    std::fclose(out);
+    // The temporary folder cannot name this file to remove it.
+    const std::unique_ptr<const char, void (*)(const char*)> removal(
+        path.c_str(), [](const char* file) { std::remove(file); });
+
+    {
+        char program[] = "tarvelo";
+        std::string quoted = '"' + path + '"';
+        char* argv[] = {program, quoted.data()};
+        ClockedWindow w(tarvelo::CommandLineOf(2, argv));
+        QCOMPARE(w.window.model().programMode, 1);
+        QCOMPARE(w.window.model().obj(3).objKind, 9);
+        QCOMPARE(w.window.model().stProblemFile, path);
+    }
+
+    ClockedWindow w;
+    tarvelo::InstanceServer server;
+    QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
+    server.Serve([&](const tarvelo::HandOver& handOver) {
+        w.window.Form_LinkExecute(
+            handOver.commandLine, [] {}, handOver.workingDirectory);
+    });
+    auto later = HandOverAsALaterStart(
+        {tarvelo::TextOfBytes('"' + name + '"'), tarvelo::TextOfBytes(folderBytes)});
+    QTRY_COMPARE(w.window.model().stProblemFile, path);
+    QCOMPARE(w.window.model().programMode, 1);
+    QCOMPARE(Answer(*later), QByteArray("D"));
+}
+
 void DesktopWindowTest::handedOverCommandLines() {
     QTemporaryDir folder;
     const QString first = WriteProblem(folder.filePath(QStringLiteral("first.trv")), 5);
     const QString second = WriteProblem(folder.filePath(QStringLiteral("second.trv")), 9);
-    ClockedWindow w(QLatin1Char('"') + first + QLatin1Char('"'));
+    ClockedWindow w(Quoted(first));
     auto& m = w.window.model();
     w.RunMs(2000);
 
     // Another file: the scene is cleared and the file loaded, in problem mode.
     int done = 0;
-    w.window.Form_LinkExecute(QLatin1Char('"') + second + QLatin1Char('"'), [&] { ++done; });
+    w.window.Form_LinkExecute(Quoted(second), [&] { ++done; });
     QCOMPARE(done, 1);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + second);
     QCOMPARE(m.obj(3).objKind, 9);
     QCOMPARE(m.programMode, 1);
 
-    // A refused file changes nothing, and the other start is answered all the same.
+    // A refused file, or a command line that names none, changes nothing; the other start is
+    // answered all the same, and the window says why in words of its own for a hand-over.
     w.RunMs(2000);
     const std::uint64_t before = m.Fingerprint();
-    QString said;
-    CatchMessage(&said);
-    w.window.Form_LinkExecute(folder.filePath(QStringLiteral("gone.trv")), [&] { ++done; });
-    QCOMPARE(done, 2);
-    QVERIFY(said.contains(QStringLiteral("gone.trv")));
-    QCOMPARE(m.Fingerprint(), before);
+    const struct {
+        QString commandLine;
+        QString said;
+    } refused[] = {
+        {folder.filePath(QStringLiteral("gone.trv")), QStringLiteral("gone.trv")},
+        {QStringLiteral("\""), tarvelo::HandedOverNoFileMessage(QStringLiteral("\""))},
+        {QStringLiteral("\"\""), tarvelo::HandedOverNoFileMessage(QStringLiteral("\"\""))},
+    };
+    for (const auto& r : refused) {
+        MessageBoxes boxes;
+        w.window.Form_LinkExecute(
+            r.commandLine, [&] { ++done; }, folder.path());
+        QTRY_COMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts[0].contains(r.said), qPrintable(boxes.texts[0]));
+        QVERIFY2(!boxes.texts[0].contains(QStringLiteral("starts without")),
+                 qPrintable(boxes.texts[0]));
+        QVERIFY2(!boxes.texts[0].contains(folder.path() + QChar(0x201D)),
+                 qPrintable(boxes.texts[0]));
+        QCOMPARE(m.Fingerprint(), before);
+    }
+    QCOMPARE(done, 4);
 
     // A relative path is meant from the folder the other start ran in.
     w.window.Form_LinkExecute(
@@ -189,7 +370,7 @@ void DesktopWindowTest::handedOverCommandLines() {
 
     // An empty command: the scene is cleared and the window is back in free mode.
     w.window.Form_LinkExecute(QString(), [&] { ++done; });
-    QCOMPARE(done, 4);
+    QCOMPARE(done, 6);
     QCOMPARE(m.programMode, 0);
     QCOMPARE(m.objCount, 2);
     QVERIFY(w.child<QPushButton>("Command2")->isVisible());
@@ -201,9 +382,8 @@ void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
     OwnRuntimeFolder runtime;
     tarvelo::InstanceServer server;
     QStringList received;
-    server.Serve([&](const tarvelo::HandOver& handOver, std::function<void()> done) {
+    server.Serve([&](const tarvelo::HandOver& handOver) {
         received << handOver.workingDirectory + QLatin1Char('|') + handOver.commandLine;
-        done();
     });
     QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
     QVERIFY(tarvelo::InstanceSocketName().startsWith(runtime.folder.path()));
@@ -227,7 +407,7 @@ void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
     // Half a message, then gone.
     send(tarvelo::EncodeHandOver({QStringLiteral("/tmp/half.trv"), QStringLiteral("/")}).left(10))
         ->abort();
-    // A proper one is handled and answered.
+    // A proper one is taken and answered.
     auto proper =
         send(tarvelo::EncodeHandOver({QStringLiteral("\"ü b.trv\""), QStringLiteral("/home/ä")}));
     QTRY_COMPARE(received, QStringList{QStringLiteral("/home/ä|\"ü b.trv\"")});
@@ -246,41 +426,128 @@ void DesktopWindowTest::theSocketIgnoresWhatIsNoHandOver() {
     QCOMPARE(tarvelo::DecodeHandOver(whole), sent);
 }
 
-void DesktopWindowTest::handOversWaitUntilServed() {
+void DesktopWindowTest::handOversAreAnsweredAtOnceAndServedOnceTheWindowShows() {
     OwnRuntimeFolder runtime;
     tarvelo::InstanceServer server;
     QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
     auto first = HandOverAsALaterStart({QStringLiteral("first.trv"), QStringLiteral("/a")});
     auto second = HandOverAsALaterStart({QStringLiteral("second.trv"), QStringLiteral("/b")});
 
-    // The running side has taken both connections and read all that came on them.
-    const auto taken = [&server] { return server.findChildren<QLocalSocket*>(); };
-    QTRY_COMPARE(taken().size(), 2);
-    QTRY_VERIFY(std::ranges::all_of(taken(), [](QLocalSocket* socket) {
-        return !socket->waitForReadyRead(0) && socket->bytesAvailable() == 0;
-    }));
-    // Not served yet: neither answered nor turned away.
-    QCOMPARE(Answer(*first), QByteArray());
-    QCOMPARE(Answer(*second), QByteArray());
-    QCOMPARE(first->state(), QLocalSocket::ConnectedState);
-    QCOMPARE(second->state(), QLocalSocket::ConnectedState);
-
-    QStringList served;
-    server.Serve([&](const tarvelo::HandOver& handOver, std::function<void()> done) {
-        served << handOver.commandLine;
-        done();
-    });
+    // While the program still starts, the later starts have their answer and may end...
     QTRY_COMPARE(Answer(*first), QByteArray("D"));
     QTRY_COMPARE(Answer(*second), QByteArray("D"));
-    QCOMPARE(served, (QStringList{QStringLiteral("first.trv"), QStringLiteral("second.trv")}));
+    QStringList served;
+    // ...but nothing is done with their files until the window can take them, in order.
+    server.Serve([&](const tarvelo::HandOver& handOver) { served << handOver.commandLine; });
+    QCOMPARE(served, QStringList());
+    QTRY_COMPARE(served, (QStringList{QStringLiteral("first.trv"), QStringLiteral("second.trv")}));
+}
+
+void DesktopWindowTest::aBurstIsAnsweredWhileTheInstanceIsBusy() {
+    OwnRuntimeFolder runtime;
+    tarvelo::InstanceServer server;
+    QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
+    // Far more later starts at once than the toolkit's own listen backlog holds: every one is
+    // taken into the backlog before the instance has looked at any.
+    constexpr int kBurst = 300;
+    RawStarts starts;
+    for (int i = 0; i < kBurst; ++i) {
+        QVERIFY2(starts.Add(tarvelo::InstanceSocketName(),
+                            {QStringLiteral("%1.trv").arg(i), QStringLiteral("/")}),
+                 qPrintable(QStringLiteral("start %1 was refused").arg(i)));
+    }
+    // The first hand-over keeps the instance busy, as a scene reset does while the user holds a
+    // piece: the later starts are answered all the same, before the work they ask for.
+    QStringList served;
+    int answeredWhileBusy = -1;
+    server.Serve([&](const tarvelo::HandOver& handOver) {
+        served << handOver.commandLine;
+        if (served.size() == 1) {
+            QTRY_COMPARE_WITH_TIMEOUT(starts.Answered(), kBurst, 60000);
+            answeredWhileBusy = starts.Answered();
+        }
+    });
+    QTRY_COMPARE_WITH_TIMEOUT(served.size(), kBurst, 60000);
+    QCOMPARE(answeredWhileBusy, kBurst);
+    QStringList expected;
+    for (int i = 0; i < kBurst; ++i) {
+        expected << QStringLiteral("%1.trv").arg(i);
+    }
+    served.sort();
+    expected.sort();
+    QCOMPARE(served, expected);
+}
+
+void DesktopWindowTest::thousandsOfRefusedHandOversShowOneNotice() {
+    OwnRuntimeFolder runtime;
+    QTemporaryDir folder;
+    const QString valid = WriteProblem(folder.filePath(QStringLiteral("valid.trv")), 9);
+    ClockedWindow w;
+    tarvelo::InstanceServer server;
+    QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
+    server.Serve([&](const tarvelo::HandOver& handOver) {
+        w.window.Form_LinkExecute(
+            handOver.commandLine, [] {}, handOver.workingDirectory);
+    });
+    // Thousands of later starts hand over a file that does not exist, in waves as fast as the
+    // instance takes them. Each refusal used to open a modal box inside the previous one.
+    constexpr int kRefused = 3000;
+    constexpr int kWave = 500;
+    const QString missing = Quoted(folder.filePath(QStringLiteral("missing.trv")));
+    for (int sent = 0; sent < kRefused; sent += kWave) {
+        RawStarts wave;
+        for (int i = 0; i < kWave; ++i) {
+            QVERIFY(wave.Add(tarvelo::InstanceSocketName(), {missing, folder.path()}));
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(wave.Answered(), kWave, 60000);
+    }
+    // One box, which counts them all once every hand-over has been worked through.
+    QTRY_COMPARE(OpenBoxes().size(), 1);
+    QTRY_VERIFY2(OpenBoxes()[0]->text().contains(QStringLiteral("%1 times").arg(kRefused)),
+                 qPrintable(OpenBoxes()[0]->text()));
+    QVERIFY(OpenBoxes()[0]->text().contains(QStringLiteral("missing.trv")));
+
+    // With that box still open, a proper file is opened at once.
+    auto later = HandOverAsALaterStart({Quoted(valid), folder.path()});
+    QTRY_COMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + valid);
+    QCOMPARE(Answer(*later), QByteArray("D"));
+    QCOMPARE(OpenBoxes().size(), 1);
+    OpenBoxes()[0]->accept();
+    QTest::qWait(0);
+    QCOMPARE(OpenBoxes().size(), 0);
+}
+
+void DesktopWindowTest::noticesComeOneAtATime() {
+    QWidget window;
+    window.show();
+    tarvelo::NoticeQueue notices(&window);
+    MessageBoxes boxes;
+    // Posted all before the event loop runs: the first box opens only then, repeats are said
+    // once with their count, in the order they first came.
+    for (const char* text : {"A", "B", "A", "C", "A"}) {
+        notices.Post(QString::fromLatin1(text));
+    }
+    QVERIFY(!notices.shownBox());
+    QTRY_COMPARE(boxes.texts, (QStringList{tarvelo::RepeatedNotice(QStringLiteral("A"), 3),
+                                           QStringLiteral("B"), QStringLiteral("C")}));
+
+    // More distinct notices than are worth reading one by one: the rest are counted.
+    boxes.texts.clear();
+    constexpr int kMany = 25;
+    for (int i = 0; i < kMany; ++i) {
+        notices.Post(QString::number(i));
+    }
+    QTRY_VERIFY(!boxes.texts.isEmpty() &&
+                boxes.texts.last().startsWith(QStringLiteral("15 further notices")));
+    QCOMPARE(boxes.texts.size(), 11);
+    QCOMPARE(boxes.texts.first(), QStringLiteral("0"));
 }
 
 void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
     OwnRuntimeFolder runtime;
     QTemporaryDir folder;
     const QString handed = WriteProblem(folder.filePath(QStringLiteral("handed.trv")), 9);
-    tarvelo::FrmMain window(QLatin1Char('"') + folder.filePath(QStringLiteral("missing.trv")) +
-                            QLatin1Char('"'));
+    tarvelo::FrmMain window(Quoted(folder.filePath(QStringLiteral("missing.trv"))));
     window.SetTimersRunning(false);
     window.model().Form_Initialize();
 
@@ -289,9 +556,10 @@ void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
     tarvelo::InstanceServer server;
     QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
     QList<bool> shownWhenServed;
-    server.Serve([&](const tarvelo::HandOver& handOver, std::function<void()> done) {
+    server.Serve([&](const tarvelo::HandOver& handOver) {
         shownWhenServed << window.isVisible();
-        window.Form_LinkExecute(handOver.commandLine, std::move(done), handOver.workingDirectory);
+        window.Form_LinkExecute(
+            handOver.commandLine, [] {}, handOver.workingDirectory);
     });
 
     // While the message about the missing file is open, a later start hands its file over and
@@ -299,10 +567,10 @@ void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
     MessageBoxes boxes;
     QByteArray answer;
     boxes.whileFirstOpen = [&] {
-        auto later =
-            HandOverAsALaterStart({QLatin1Char('"') + handed + QLatin1Char('"'), folder.path()});
+        auto later = HandOverAsALaterStart({Quoted(handed), folder.path()});
         QTRY_COMPARE(Answer(*later), QByteArray("D"));
         answer = Answer(*later);
+        QTRY_COMPARE(window.windowTitle(), QStringLiteral("Tarvelo - ") + handed);
     };
     window.Form_Load();
     window.show();
@@ -316,31 +584,173 @@ void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
     QCOMPARE(window.model().programMode, 1);
 }
 
+void DesktopWindowTest::theLockDecidesWhatRuns() {
+    OwnRuntimeFolder runtime;
+    const tarvelo::InstancePlace place = tarvelo::FindInstancePlace();
+    const QByteArray socketPath = QFile::encodeName(place.socketName);
+
+    // A socket file left by an instance that died: nobody holds the lock, so it goes.
+    {
+        LeaveStaleSocket(place.socketName);
+        struct stat st {};
+        QVERIFY(lstat(socketPath.constData(), &st) == 0 && S_ISSOCK(st.st_mode));
+        tarvelo::InstanceServer server;
+        QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
+    }
+
+    // A live instance that does not answer (it is stopped, or busy without an event loop):
+    // a later start leaves its socket alone and waits for it.
+    {
+        tarvelo::InstanceServer running;
+        QCOMPARE(running.Begin(), tarvelo::InstanceServer::Start::Running);
+        struct stat before {};
+        QVERIFY(lstat(socketPath.constData(), &before) == 0);
+        tarvelo::InstanceServer later;
+        QCOMPARE(later.Begin(), tarvelo::InstanceServer::Start::AnotherRuns);
+        struct stat after {};
+        QVERIFY(lstat(socketPath.constData(), &after) == 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+    }
+
+    // A directory at the socket's path: the first start runs, holds the lock and says why it
+    // takes no hand-overs; a later start does not become a second instance, and is told.
+    QVERIFY(QDir().mkpath(place.socketName + QStringLiteral("/inside")));
+    tarvelo::InstanceServer first;
+    QCOMPARE(first.Begin(), tarvelo::InstanceServer::Start::Alone);
+    QCOMPARE(first.Problem(), tarvelo::SocketInTheWayMessage(place.socketName));
+    tarvelo::InstanceServer later;
+    QCOMPARE(later.Begin(), tarvelo::InstanceServer::Start::AnotherRuns);
+    QCOMPARE(tarvelo::SendHandOver(QStringLiteral("x.trv"), 500),
+             tarvelo::HandOverResult::InTheWay);
+    QVERIFY(QFileInfo(place.socketName).isDir());
+}
+
+void DesktopWindowTest::thePrivateFolder_data() {
+    QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: unset, private, open, link, other
+    QTest::addColumn<QString>("temp");    // what lies where the folder in the temporary one goes
+    QTest::addColumn<QString>("used");    // the folder used: runtime, temp or cache
+    QTest::addColumn<bool>("refused");    // whether some folder was found unfit
+    QTest::newRow("own runtime folder") << "private"
+                                        << ""
+                                        << "runtime" << false;
+    QTest::newRow("no runtime folder") << "unset"
+                                       << ""
+                                       << "temp" << false;
+    QTest::newRow("runtime folder open to others") << "open"
+                                                   << ""
+                                                   << "temp" << true;
+    QTest::newRow("runtime folder behind a link") << "link"
+                                                  << ""
+                                                  << "temp" << true;
+    QTest::newRow("runtime folder of another user") << "other"
+                                                    << ""
+                                                    << "temp" << true;
+    QTest::newRow("made folder ours but open: closed") << "unset"
+                                                       << "open"
+                                                       << "temp" << false;
+    QTest::newRow("made folder is a link") << "unset"
+                                           << "link"
+                                           << "cache" << true;
+    QTest::newRow("made folder of another user") << "unset"
+                                                 << "other"
+                                                 << "cache" << true;
+}
+
+void DesktopWindowTest::thePrivateFolder() {
+    QFETCH(QString, runtime);
+    QFETCH(QString, temp);
+    QFETCH(QString, used);
+    QFETCH(bool, refused);
+    const QString other = QStringLiteral("other");
+    if ((runtime == other || temp == other) && geteuid() != 0) {
+        QSKIP("giving a folder to another user needs the superuser");
+    }
+    QTemporaryDir root;
+    const QString tempFolder = root.filePath(QStringLiteral("tmp"));
+    const QString cacheFolder = root.filePath(QStringLiteral("cache"));
+    const QString runtimeFolder = root.filePath(QStringLiteral("run"));
+    const QString elsewhere = root.filePath(QStringLiteral("elsewhere"));
+    QVERIFY(QDir().mkpath(tempFolder) && QDir().mkpath(elsewhere));
+    QCOMPARE(chmod(QFile::encodeName(elsewhere).constData(), 0700), 0);
+    // Makes `path` what `what` says: a private folder, one others may enter, a link to a
+    // private folder, or a private folder of the user nobody.
+    const auto make = [&](const QString& path, const QString& what) {
+        const QByteArray bytes = QFile::encodeName(path);
+        if (what == QStringLiteral("link")) {
+            QVERIFY(QFile::link(elsewhere, path));
+            return;
+        }
+        QVERIFY(QDir().mkpath(path));
+        QCOMPARE(chmod(bytes.constData(), what == QStringLiteral("open") ? 0777 : 0700), 0);
+        if (what == QStringLiteral("other")) {
+            constexpr uid_t kNobody = 65534;
+            QCOMPARE(chown(bytes.constData(), kNobody, kNobody), 0);
+        }
+    };
+    const QString madeName = QStringLiteral("tarvelo-%1").arg(geteuid());
+    ScopedEnvironment environment;
+    environment.Set("TMPDIR", QFile::encodeName(tempFolder));
+    environment.Set("XDG_CACHE_HOME", QFile::encodeName(cacheFolder));
+    if (runtime == QStringLiteral("unset")) {
+        environment.Set("XDG_RUNTIME_DIR", std::nullopt);
+    } else {
+        make(runtimeFolder, runtime);
+        environment.Set("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder));
+    }
+    if (!temp.isEmpty()) {
+        make(QDir(tempFolder).filePath(madeName), temp);
+    }
+
+    const tarvelo::InstancePlace place = tarvelo::FindInstancePlace();
+    const QString expected = used == QStringLiteral("runtime") ? runtimeFolder
+                             : used == QStringLiteral("temp")
+                                 ? QDir(tempFolder).filePath(madeName)
+                                 : QDir(cacheFolder).filePath(madeName);
+    QCOMPARE(place.folder, expected);
+    QVERIFY(place.socketName.startsWith(expected + QLatin1Char('/')));
+    QVERIFY(place.lockName.startsWith(expected + QLatin1Char('/')));
+    struct stat st {};
+    QVERIFY(lstat(QFile::encodeName(place.folder).constData(), &st) == 0);
+    QVERIFY(S_ISDIR(st.st_mode));
+    QCOMPARE(st.st_uid, geteuid());
+    QCOMPARE(st.st_mode & 0777, 0700u);
+    QVERIFY2(place.refused.isEmpty() != refused, qPrintable(place.refused.join(QLatin1Char('\n'))));
+}
+
 void DesktopWindowTest::aSecondStartGivesUpWhenNoAnswerComes() {
     OwnRuntimeFolder runtime;
-    // Nobody listens: the second start says so at once.
-    QCOMPARE(tarvelo::HandOverToRunningInstance(QStringLiteral("x.trv"), 500), 1);
-    // Somebody listens but never answers: it gives up when the time is over.
-    QLocalServer silent;
-    QVERIFY(silent.listen(tarvelo::InstanceSocketName()));
+    // No instance holds the lock: the second start says so at once.
+    QCOMPARE(tarvelo::SendHandOver(QStringLiteral("x.trv"), 500),
+             tarvelo::HandOverResult::NoInstance);
+    // An instance holds the lock and listens but never answers (its event loop does not run
+    // while this thread waits): the second start gives up when the time is over.
+    tarvelo::InstanceServer silent;
+    QCOMPARE(silent.Begin(), tarvelo::InstanceServer::Start::Running);
+    QStringList served;
+    silent.Serve([&](const tarvelo::HandOver& handOver) { served << handOver.commandLine; });
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(tarvelo::HandOverToRunningInstance(QStringLiteral("x.trv"), 500), 1);
     QVERIFY(clock.elapsed() >= 450);
+    // Told that it failed, its user must not see the file open later when the instance wakes.
+    QTest::qWait(100);
+    QCOMPARE(served, QStringList());
     // Without a command line there is nothing to hand over.
     QCOMPARE(tarvelo::HandOverToRunningInstance(QString(), 500), 0);
 }
 
 void DesktopWindowTest::aSecondStartSaysWhenTheConnectionClosesUnanswered() {
     OwnRuntimeFolder runtime;
-    // A running side that reads the hand-over and hangs up, on a thread of its own, since the
-    // second start waits without an event loop. The time allowed is long: the second start must
-    // see the hang-up, not run out of time.
-    const QString name = tarvelo::InstanceSocketName();
+    // A running side that holds the lock, reads the hand-over and hangs up, on a thread of its
+    // own, since the second start waits without an event loop. The time allowed is long: the
+    // second start must see the hang-up, not run out of time.
+    const tarvelo::InstancePlace place = tarvelo::FindInstancePlace();
+    const tarvelo::InstanceLock lock = tarvelo::InstanceLock::Take(place.lockName);
+    QCOMPARE(lock.state(), tarvelo::InstanceLock::State::Taken);
     std::atomic<bool> listening = false;
     std::thread running([&] {
         QLocalServer server;
-        listening = server.listen(name);
+        listening = server.listen(place.socketName);
         if (listening && server.waitForNewConnection(10000)) {
             QLocalSocket* socket = server.nextPendingConnection();
             socket->waitForReadyRead(10000);
@@ -355,12 +765,18 @@ void DesktopWindowTest::aSecondStartSaysWhenTheConnectionClosesUnanswered() {
     QCOMPARE(result, tarvelo::HandOverResult::Closed);
 
     // What each failure says.
-    QVERIFY(tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::Handled).isEmpty());
+    const QString socket = QStringLiteral("/run/user/0/tarvelo-0.socket");
+    QVERIFY(tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::Accepted, socket).isEmpty());
     QCOMPARE(
-        tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::Closed),
+        tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::Closed, socket),
         QStringLiteral("tarvelo: the running Tarvelo closed the connection without answering."));
-    QCOMPARE(tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::NoAnswer, 30000),
-             QStringLiteral("tarvelo: the running Tarvelo did not answer within 30 seconds."));
+    QCOMPARE(tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::NoAnswer, socket, 30000),
+             QStringLiteral("tarvelo: the running Tarvelo did not answer within 30 seconds; it "
+                            "may be stopped or very busy. The file was not handed over."));
+    QVERIFY(tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::Stranger, socket)
+                .contains(QStringLiteral("belongs to another user")));
+    QVERIFY(tarvelo::HandOverFailureMessage(tarvelo::HandOverResult::InTheWay, socket)
+                .contains(socket + QStringLiteral(" is not its socket")));
 }
 
 void DesktopWindowTest::infoWindowOpensClosesAndReopens() {
