@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# Another user's socket and lock never get this user's hand-over, with the real program under a
+# virtual X server: a squatted folder in the shared temporary folder is passed by, a socket and
+# a lock left by another user in the private folder are replaced, a connection from another user
+# is dropped unread, and another user's socket at the path of a running instance is sent nothing.
+set -u
+here=$(dirname "$(readlink -f "$0")")
+source "$here/lib.sh"
+program=$1
+
+if [ "$(id -u)" -ne 0 ] || ! command -v setpriv >/dev/null; then
+  echo "SKIP: acting as another user needs the superuser and setpriv"
+  exit 77
+fi
+nobody=65534
+as_nobody() { setpriv --reuid=$nobody --regid=$nobody --clear-groups "$@"; }
+uid=$(id -u)
+name="tarvelo-$uid"
+
+# A folder the other user can work in, inside the test's own.
+chmod 711 "$e2e_work"
+pub="$e2e_work/pub"
+mkdir -p "$pub"
+chmod 777 "$pub"
+log="$pub/stranger.log"
+: >"$log"
+chmod 666 "$log"
+
+# The other user's program: listens on the given paths (and holds the lock file when one is
+# given), and writes down every connection and what came on it.
+cat >"$pub/stranger.py" <<'PY'
+import fcntl, os, select, socket, sys
+log, ready, lock = sys.argv[1], sys.argv[2], sys.argv[3]
+if lock != "-":
+    held = os.open(lock, os.O_RDWR | os.O_CREAT, 0o666)
+    fcntl.lockf(held, fcntl.LOCK_EX | fcntl.LOCK_NB)
+servers = []
+for path in sys.argv[4:]:
+    server = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    server.bind(path)
+    os.chmod(path, 0o777)
+    server.listen(64)
+    servers.append(server)
+open(ready, "w").write("ready")
+while True:
+    readable, _, _ = select.select(servers, [], [], 1)
+    for server in readable:
+        connection, _ = server.accept()
+        connection.settimeout(2)
+        try:
+            data = connection.recv(65536)
+        except OSError:
+            data = b""
+        with open(log, "ab") as out:
+            out.write(b"connection:" + data + b"\n")
+        connection.close()
+PY
+stranger=
+start_stranger() {
+  rm -f "$pub/ready"
+  as_nobody /usr/bin/python3 "$pub/stranger.py" "$log" "$pub/ready" "$@" >/dev/null 2>&1 &
+  stranger=$!
+  e2e_wait_for '[ -s "$pub/ready" ]' || e2e_fail "the other user's program did not start"
+}
+stop_stranger() {
+  kill "$stranger" 2>/dev/null
+  wait "$stranger" 2>/dev/null
+  stranger=
+}
+stop_app() {
+  kill "$e2e_app_pid"
+  wait "$e2e_app_pid" 2>/dev/null
+  e2e_app_pid=
+}
+# Nothing of a hand-over ever reached the other user.
+expect_nothing_handed_over() {
+  ! grep -q TRV1 "$log" || e2e_fail "the other user's socket received a hand-over ($1)"
+}
+expect_one_window() {
+  local windows
+  windows=$(xdotool search --onlyvisible --name '^Tarvelo' | wc -l)
+  [ "$windows" -eq 1 ] || e2e_fail "$windows windows are open ($1)"
+}
+hand_over() {
+  timeout 40 "$program" "$1" >"$e2e_work/later.log" 2>&1
+}
+
+e2e_start_x
+first="$pub/first.trv"
+second="$pub/second.trv"
+third="$pub/third.trv"
+e2e_problem "$first" 5
+e2e_problem "$second" 9
+e2e_problem "$third" 3
+chmod 644 "$first" "$second" "$third"
+
+# No runtime folder, and the other user got to the shared temporary folder first: a folder of
+# the name this user would make there, holding a socket and a lock, and a socket right in the
+# temporary folder under the name this user's socket would have there. Both are passed by.
+(
+  unset XDG_RUNTIME_DIR
+  export TMPDIR="$e2e_work/tmp"
+  mkdir -p "$TMPDIR"
+  chmod 1777 "$TMPDIR"
+  as_nobody mkdir -m 777 "$TMPDIR/$name"
+  # The toolkit's own fallback for a runtime folder, taken as well: it must not matter.
+  as_nobody mkdir -m 700 "$TMPDIR/runtime-$(id -un)"
+  start_stranger "$TMPDIR/$name/$name.lock" "$TMPDIR/$name/$name.socket" "$TMPDIR/$name.socket"
+  e2e_start_app "$program" "$first"
+  e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
+    e2e_fail "the start beside a squatted folder shows '$(e2e_title "$e2e_window")'"
+  hand_over "$second" || { cat "$e2e_work/later.log" >&2; e2e_fail "the hand-over beside a squatted folder failed"; }
+  e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ]' 5 ||
+    e2e_fail "the file handed over beside a squatted folder was not opened"
+  [ -S "$HOME/.cache/$name/$name.socket" ] || e2e_fail "the socket is not in the user's own folder"
+  [ ! -s "$log" ] || e2e_fail "the squatted folder was used: $(cat "$log")"
+  expect_one_window "beside a squatted folder"
+  stop_app
+  stop_stranger
+) || exit 1
+
+# The other user's socket and lock in this user's runtime folder, as if it had once been open to
+# others: the lock file is replaced, the socket too, and the hand-over reaches this user's
+# window.
+run="$XDG_RUNTIME_DIR"
+chmod 777 "$run"
+start_stranger "$run/$name.lock" "$run/$name.socket"
+chmod 700 "$run"
+e2e_start_app "$program" "$first"
+e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
+  e2e_fail "the start beside another user's lock shows '$(e2e_title "$e2e_window")'"
+[ "$(stat -c %u "$run/$name.lock")" = "$uid" ] || e2e_fail "the other user's lock file was kept"
+hand_over "$second" || { cat "$e2e_work/later.log" >&2; e2e_fail "the hand-over beside another user's lock failed"; }
+e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ]' 5 ||
+  e2e_fail "the file handed over beside another user's lock was not opened"
+[ ! -s "$log" ] || e2e_fail "the other user's socket was used: $(cat "$log")"
+expect_one_window "beside another user's lock"
+stop_stranger
+
+# The other user reaches the running instance's socket (its folder and the socket opened up for
+# the test) and hands over a file: dropped unread, unanswered.
+chmod 711 "$run"
+chmod 777 "$run/$name.socket"
+as_nobody /usr/bin/python3 - "$run/$name.socket" "$third" >"$e2e_work/answer" 2>&1 <<'PY'
+import socket, struct, sys
+def part(text):
+    data = text.encode()
+    return struct.pack(">I", len(data)) + data
+client = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+client.settimeout(5)
+client.connect(sys.argv[1])
+client.sendall(b"TRV1" + part("/") + part(sys.argv[2]))
+try:
+    print("answer:" + client.recv(1).decode())
+except OSError as error:
+    print("answer:" + type(error).__name__)
+PY
+chmod 700 "$run"
+case $(cat "$e2e_work/answer") in
+answer:D) e2e_fail "the other user's hand-over was answered" ;;
+answer:*) ;;
+*) e2e_fail "the other user could not send a hand-over: $(cat "$e2e_work/answer")" ;;
+esac
+sleep 1
+[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ] ||
+  e2e_fail "the other user's hand-over was served: the caption is '$(e2e_title "$e2e_window")'"
+
+# Another user's socket at the path of the running instance, which still holds the lock: the
+# later start sends it nothing, says so, and opens no window.
+start_stranger - "$pub/planted.socket"
+mv -f "$pub/planted.socket" "$run/$name.socket"
+hand_over "$third"
+status=$?
+[ $status -eq 1 ] || { cat "$e2e_work/later.log" >&2; e2e_fail "the start facing another user's socket ended with $status"; }
+grep -q "belongs to another user" "$e2e_work/later.log" ||
+  { cat "$e2e_work/later.log" >&2; e2e_fail "the start facing another user's socket did not say why"; }
+expect_nothing_handed_over "a planted socket"
+expect_one_window "a planted socket"
+[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ] || e2e_fail "the running window changed"
+stop_stranger
+
+echo "end-to-end other users: a squatted temporary folder, another user's lock and socket," \
+  "a connection from another user, another user's socket in the running instance's place"
