@@ -3,6 +3,7 @@
 #include "app/FrmMain.h"
 #include "app/ProblemFile.h"
 #include "app/ProblemMessages.h"
+#include "app/SingleInstance.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -128,7 +129,7 @@ bool FrmMain::SaveProblemAs(const QString& path) {
         QMessageBox::warning(this, tr("Tarvelo"), SaveFailedMessage(path, reason));
         return false;
     }
-    model_.stProblemFile = path.toStdString();
+    model_.stProblemFile = BytesOfText(path);
     return true;
 }
 
@@ -140,7 +141,8 @@ void FrmMain::Command5_Click() {
 }
 
 QString FrmMain::CurrentProblemFile() const {
-    return QString::fromStdString(model_.stProblemFile);
+    // The name as the file system has it, bytes that are not UTF-8 included.
+    return TextOfBytes(model_.stProblemFile);
 }
 
 QString FrmMain::ProblemFilter() {
@@ -150,13 +152,13 @@ QString FrmMain::ProblemFilter() {
 bool FrmMain::OpenProblem(const QString& path) {
     // The whole file is read and checked before the scene is touched: a refused file leaves the
     // scene, the caption, the current file and the mode as they were.
-    ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
+    ProblemReading reading = ReadProblemFile(BytesOfText(path));
     if (!reading.problem) {
         QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
         return false;
     }
     ResetScene([this, problem = std::move(*reading.problem), path] {
-        model_.LoadProblem(problem, path.toStdString());
+        model_.LoadProblem(problem, BytesOfText(path));
     });
     return true;
 }

@@ -17,7 +17,7 @@ QString SaveFailedMessage(const QString& path, const QString& reason);
 // (errno); `otherwise` (the file layer's own words) for a number without words of ours.
 QString SaveFailureReason(int systemError, const QString& otherwise);
 
-// A command line too short to name a file (a lone double quote).
+// A command line that names no file: a lone double quote, or quotes around nothing.
 QString UnusableCommandLineMessage(const QString& commandLine);
 
 // An answer to the prompt for X or Y (`letter`) that is no value they can take.

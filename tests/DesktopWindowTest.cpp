@@ -304,6 +304,11 @@ void DesktopWindowTest::aFileNameThatIsNotUtf8() {
         QCOMPARE(w.window.model().programMode, 1);
         QCOMPARE(w.window.model().obj(3).objKind, 9);
         QCOMPARE(w.window.model().stProblemFile, path);
+        // Restart opens the same bytes again.
+        w.window.model().RemoveBlock(3);
+        w.window.Command5_Click();
+        QCOMPARE(w.window.model().objCount, 3);
+        QCOMPARE(w.window.model().stProblemFile, path);
     }
 
     ClockedWindow w;
