@@ -1,9 +1,9 @@
 // Whole problems settled on the virtual clock, as `--settle` does, for the files that once hung
 // the program: a column of 10,000 cubes, and 10,000 pieces that a file of empty lines puts at
 // one spot.
-#include "app/ProblemFile.h"
-#include "scene/Rest.h"
-#include "scene/SceneBuilders.h"
+#include "core/files/ProblemFile.h"
+#include "core/scene/Rest.h"
+#include "core/testing/SceneBuilders.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -1,10 +1,10 @@
 // One whole tick of a busy scene: the reality step (motion, deletion, contact rebuild, the copy of
 // the pans' loads) and the repaint of the scene into an image, for scenes of 10 to 1000 pieces
 // resting in stacks on the pans.
-#include "app/Layout.h"
-#include "balance/PiecePictures.h"
-#include "balance/ScenePainter.h"
-#include "scene/SceneBuilders.h"
+#include "core/scene/Layout.h"
+#include "core/testing/SceneBuilders.h"
+#include "ui/painting/PiecePictures.h"
+#include "ui/painting/ScenePainter.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,5 +1,5 @@
 // Command-line bytes carried through text and back, and command lines that name no file.
-#include "app/CommandLine.h"
+#include "core/desktop/CommandLine.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "scene/Model.h"
+#include "core/scene/Model.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Random crowded scenes, played through the same operations as the pointer and the problem
 // files, must end as a child would expect: boxes apart, nothing lost from the pans, every piece
 // standing on the pan it counts for, an equation that counts exactly those pieces, and rest.
-#include "app/ProblemFile.h"
-#include "scene/Rest.h"
-#include "scene/SceneBuilders.h"
+#include "core/files/ProblemFile.h"
+#include "core/scene/Rest.h"
+#include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
 #include <random>

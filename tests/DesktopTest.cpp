@@ -1,6 +1,6 @@
 // The command line's file and the desktop registration of the problem file type.
-#include "app/CommandLine.h"
-#include "app/FileTypeRegistration.h"
+#include "core/desktop/CommandLine.h"
+#include "core/desktop/FileTypeRegistration.h"
 
 #include <filesystem>
 #include <fstream>

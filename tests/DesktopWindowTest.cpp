@@ -1,8 +1,8 @@
 // The window's side of the desktop: a problem named on the command line, command lines handed
 // over by later starts, the socket that carries them, and the information window.
 #include "WindowFixture.h"
-#include "app/InstanceMessages.h"
-#include "app/SingleInstance.h"
+#include "ui/instance/InstanceMessages.h"
+#include "ui/instance/SingleInstance.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,9 +1,9 @@
 // The main window as the user sees it, offscreen: the layout, the start-up figures, the scene as
 // painted, and New.
-#include "app/FrmMain.h"
-#include "app/SceneCanvas.h"
-#include "balance/PiecePictures.h"
-#include "balance/ScenePainter.h"
+#include "ui/painting/PiecePictures.h"
+#include "ui/painting/ScenePainter.h"
+#include "ui/window/FrmMain.h"
+#include "ui/window/SceneCanvas.h"
 
 #include <QApplication>
 #include <QFrame>

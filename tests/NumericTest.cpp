@@ -1,4 +1,4 @@
-#include "scene/Numeric.h"
+#include "core/scene/Numeric.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "scene/SceneBuilders.h"
+#include "core/testing/SceneBuilders.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Pieces put down into one another, fast pieces and pieces standing on both pans: none passes
 // through another, none is lost, and the equation counts what lies on each pan.
-#include "app/ProblemFile.h"
-#include "scene/Rest.h"
-#include "scene/SceneBuilders.h"
+#include "core/files/ProblemFile.h"
+#include "core/scene/Rest.h"
+#include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
 #include <random>

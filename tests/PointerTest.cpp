@@ -1,5 +1,5 @@
-#include "scene/Numeric.h"
-#include "scene/SceneBuilders.h"
+#include "core/scene/Numeric.h"
+#include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
 #include <optional>

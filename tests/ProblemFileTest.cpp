@@ -1,6 +1,6 @@
-#include "app/ProblemFile.h"
+#include "core/files/ProblemFile.h"
 
-#include "scene/SceneBuilders.h"
+#include "core/testing/SceneBuilders.h"
 
 #include <cstdio>
 #include <filesystem>

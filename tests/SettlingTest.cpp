@@ -1,6 +1,6 @@
 // How whole scenes settle: ordinary scenes come to rest exactly where they always did.
-#include "scene/Rest.h"
-#include "scene/SceneBuilders.h"
+#include "core/scene/Rest.h"
+#include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,4 +1,4 @@
-#include "scene/SceneBuilders.h"
+#include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The main window as the program starts it, for tests on the real widgets (offscreen).
 #pragma once
 
-#include "app/FrmMain.h"
-#include "app/Layout.h"
-#include "app/SceneCanvas.h"
-#include "scene/VirtualClock.h"
+#include "core/clock/VirtualClock.h"
+#include "core/scene/Layout.h"
+#include "ui/window/FrmMain.h"
+#include "ui/window/SceneCanvas.h"
 
 #include <QApplication>
 #include <QCursor>

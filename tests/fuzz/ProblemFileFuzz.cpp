@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the problem-file reader and the number reader: whatever the input,
 // they must neither crash nor read out of bounds, and an accepted problem must be sound.
-#include "app/ProblemFile.h"
-#include "scene/Numeric.h"
-#include "scene/SceneObject.h"
+#include "core/files/ProblemFile.h"
+#include "core/scene/Numeric.h"
+#include "core/scene/SceneObject.h"
 
 #include <cstddef>
 #include <cstdint>

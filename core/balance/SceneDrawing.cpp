@@ -1,0 +1,59 @@
+// What the scene shows: the list of pictures to paint, in table order.
+#include "core/scene/Model.h"
+#include "core/scene/Numeric.h"
+
+namespace tarvelo {
+
+namespace {
+
+constexpr std::int32_t kFirstUnknownKind = 11;
+constexpr std::int32_t kLastUnknownKind = 19;
+
+} // namespace
+
+std::int32_t Model::PictureIndexFor(const SceneObject& o) const {
+    const std::int32_t k = o.objKind;
+    if (!HasPicture(k)) {
+        return -1;
+    }
+    if (k < kFirstUnknownKind || k > kLastUnknownKind || !showSolution) {
+        return k;
+    }
+    // The solution shows an unknown as the number cube of its value.
+    double v = o.objMass;
+    if (k == kind::kX) {
+        v = xValue;
+    } else if (k == kind::kY) {
+        v = yValue;
+    }
+    if (v == 0) {
+        return kind::kZero;
+    }
+    const std::int32_t p = RoundToInt16(v);
+    if (p >= kind::kFirstDigit && p <= kind::kLastDigit) {
+        return p;
+    }
+    // A value with no cube of its own (a hand-written problem can give one) is shown on a cube
+    // made for it.
+    return kNumberCubePicture + p;
+}
+
+void Model::RefreshObjects() {
+    // Clear, then paint every object in table order; the painter combines the pictures with
+    // what is already there, so overlapping pieces stay visible.
+    nextDrawList_.clear();
+    const std::int32_t n = objCount;
+    for (std::int32_t i = 1; i <= n; ++i) {
+        const SceneObject& o = obj(i);
+        const std::int32_t p = PictureIndexFor(o);
+        if (p >= 0) {
+            nextDrawList_.push_back({p, o.objX, o.objY});
+        }
+    }
+    if (nextDrawList_ != drawList) {
+        drawList.swap(nextDrawList_);
+        ++sceneRevision;
+    }
+}
+
+} // namespace tarvelo

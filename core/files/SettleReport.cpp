@@ -1,0 +1,67 @@
+#include "core/files/SettleReport.h"
+
+#include "core/scene/Model.h"
+
+#include <cstdio>
+
+namespace tarvelo {
+
+namespace {
+
+constexpr std::int32_t kLeftPan = 1;
+constexpr std::int32_t kRightPan = 2;
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string Box(const SceneObject& o) {
+    return "\"x\": " + std::to_string(o.objX) + ", \"y\": " + std::to_string(o.objY) +
+           ", \"width\": " + std::to_string(o.objW) + ", \"height\": " + std::to_string(o.objH);
+}
+
+std::string PanName(std::int32_t pan) {
+    switch (pan) {
+    case kLeftPan:
+        return "\"left\"";
+    case kRightPan:
+        return "\"right\"";
+    default:
+        return "null";
+    }
+}
+
+} // namespace
+
+std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds) {
+    std::string json = "{\"equation\": " + Quoted(model.lblEquazione.Caption) +
+                       ", \"rested\": " + (rested ? "true" : "false") +
+                       ", \"sceneMilliseconds\": " + std::to_string(sceneMilliseconds) +
+                       ", \"pans\": [";
+    for (std::int32_t pan = kLeftPan; pan <= kRightPan && pan <= model.objCount; ++pan) {
+        json += (pan == kLeftPan ? "{" : ", {") + Box(model.obj(pan)) + "}";
+    }
+    json += "], \"pieces\": [";
+    for (std::int32_t i = kRightPan + 1; i <= model.objCount; ++i) {
+        const SceneObject& o = model.obj(i);
+        json += (i == kRightPan + 1 ? "{" : ", {") + std::string("\"kind\": ") +
+                std::to_string(o.objKind) + ", " + Box(o) +
+                ", \"pan\": " + PanName(model.PanCarrying(i)) + "}";
+    }
+    return json + "]}";
+}
+
+} // namespace tarvelo

@@ -1,0 +1,115 @@
+#include "core/scene/OverlapIndex.h"
+
+#include <algorithm>
+#include <cmath>
+#include <tuple>
+#include <utility>
+
+namespace tarvelo {
+
+namespace {
+
+// How many cells of what size cover `extent` pixels with `margin` cells on either side, at most
+// `maxCells` in all: the cell size, and the count.
+std::pair<double, int> CellsFor(double extent, double minSize, int margin, int maxCells) {
+    const int inner = maxCells - 2 * margin;
+    const double size = std::max(minSize, extent / inner);
+    const double count = std::ceil(extent / size) + 2 * margin;
+    return {size, static_cast<int>(std::clamp(count, 1.0, static_cast<double>(maxCells)))};
+}
+
+int CellIndex(double coordinate, double origin, double perPixel, int count) {
+    const double cell = std::floor((coordinate - origin) * perPixel);
+    return cell <= 0 ? 0 : (cell >= count - 1 ? count - 1 : static_cast<int>(cell));
+}
+
+} // namespace
+
+int OverlapIndex::CellX(double x) const {
+    return CellIndex(x, originX_, columnsPerPixel_, columns_);
+}
+
+int OverlapIndex::CellY(double y) const {
+    return CellIndex(y, originY_, rowsPerPixel_, rows_);
+}
+
+void OverlapIndex::Insert(const SceneObject& o, std::int32_t nObj) {
+    const int x0 = CellX(o.objX);
+    const int x1 = CellX(static_cast<double>(o.objX) + o.objW);
+    const int y0 = CellY(o.objY);
+    const int y1 = CellY(static_cast<double>(o.objY) + o.objH);
+    for (int cy = y0; cy <= y1; ++cy) {
+        for (int cx = x0; cx <= x1; ++cx) {
+            cells_[static_cast<std::size_t>(cy * columns_ + cx)].push_back(nObj);
+        }
+    }
+}
+
+void OverlapIndex::Build(const std::vector<SceneObject>& objects, std::int32_t count) {
+    count_ = count;
+    movedOutside_ = 0;
+    // The area the objects cover, and cells over it with a margin for the moves to come.
+    double left = 0;
+    double right = 0;
+    double top = 0;
+    double bottom = 0;
+    for (std::int32_t i = 1; i <= count; ++i) {
+        const SceneObject& o = objects[static_cast<std::size_t>(i)];
+        const double x1 = static_cast<double>(o.objX) + o.objW;
+        const double y1 = static_cast<double>(o.objY) + o.objH;
+        left = i == 1 ? o.objX : std::min<double>(left, o.objX);
+        top = i == 1 ? o.objY : std::min<double>(top, o.objY);
+        right = i == 1 ? x1 : std::max(right, x1);
+        bottom = i == 1 ? y1 : std::max(bottom, y1);
+    }
+    std::tie(cellWidth_, columns_) =
+        CellsFor(right - left, kMinCellSize, kMarginCells, kMaxColumns);
+    std::tie(cellHeight_, rows_) = CellsFor(bottom - top, kMinCellSize, kMarginCells, kMaxRows);
+    originX_ = left - kMarginCells * cellWidth_;
+    originY_ = top - kMarginCells * cellHeight_;
+    columnsPerPixel_ = 1 / cellWidth_;
+    rowsPerPixel_ = 1 / cellHeight_;
+    // The lists keep their storage from step to step.
+    const auto cells = static_cast<std::size_t>(columns_) * static_cast<std::size_t>(rows_);
+    if (cells_.size() < cells) {
+        cells_.resize(cells);
+    }
+    for (std::size_t c = 0; c < cells; ++c) {
+        cells_[c].clear();
+    }
+    for (std::int32_t i = 1; i <= count; ++i) {
+        Insert(objects[static_cast<std::size_t>(i)], i);
+    }
+    active_ = true;
+}
+
+void OverlapIndex::Clear() {
+    active_ = false;
+}
+
+void OverlapIndex::NoteMoved(const std::vector<SceneObject>& objects, std::int32_t nObj) {
+    if (active_ && nObj >= 1 && nObj <= count_) {
+        const SceneObject& o = objects[static_cast<std::size_t>(nObj)];
+        const bool inside =
+            o.objX >= originX_ && o.objY >= originY_ &&
+            o.objX + static_cast<double>(o.objW) <= originX_ + columns_ * cellWidth_ &&
+            o.objY + static_cast<double>(o.objH) <= originY_ + rows_ * cellHeight_;
+        movedOutside_ += inside ? 0 : 1;
+        Insert(o, nObj);
+    }
+}
+
+std::int32_t OverlapIndex::HighestOverlap(const std::vector<SceneObject>& objects,
+                                          std::int32_t objIndex, double x, double y, double w,
+                                          double h) const {
+    std::int32_t result = -1;
+    AnyOverlap(objects, x, y, x + w, y + h, [&](std::int32_t i) {
+        if (i != objIndex && i > result) {
+            result = i;
+        }
+        return false; // look at every one
+    });
+    return result;
+}
+
+} // namespace tarvelo

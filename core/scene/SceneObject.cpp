@@ -1,0 +1,18 @@
+#include "core/scene/SceneObject.h"
+
+namespace tarvelo {
+
+std::optional<PictureSize> PictureSizeOfKind(std::int32_t objKind) {
+    if (objKind == kind::kPan) {
+        return kPanSize;
+    }
+    if (objKind >= kind::kFirstDigit && objKind <= kind::kY) {
+        return kCubeSize;
+    }
+    if (objKind == kind::kSmiley) {
+        return kSmileySize;
+    }
+    return std::nullopt;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,174 @@
+#include "ui/headless/HeadlessRun.h"
+
+#include "core/clock/VirtualClock.h"
+#include "core/files/ProblemFile.h"
+#include "core/files/SettleReport.h"
+#include "core/scene/Layout.h"
+#include "core/scene/Rest.h"
+#include "ui/window/FrmMain.h"
+#include "ui/window/ProblemMessages.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QPixmap>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace tarvelo {
+
+namespace {
+
+constexpr const char* kHeadlessOptions[] = {"--settle",  "--png",  "--show-solution",
+                                            "--json",    "--help", "-h",
+                                            "--version", "-v",     "--help-all"};
+
+constexpr std::int64_t kLongestMs = 120000; // give up waiting after this much scene time
+constexpr int kMillisecondsPerSecond = 1000;
+
+constexpr int kExitRefused = 2;
+constexpr int kExitUsage = 1;
+constexpr int kExitRestless = 3;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("HeadlessRun", text);
+}
+
+void PrintLine(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fprintf(stream, "%s\n", bytes.constData());
+    std::fflush(stream);
+}
+
+// Scripts read what a run without a window prints: Qt's notice that the user has no runtime
+// folder says nothing to them and is left out; every other message passes.
+void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: "))) {
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+} // namespace
+
+bool IsHeadlessCommandLine(int argc, char* argv[]) {
+    if (argc < 2) {
+        return false;
+    }
+    for (const char* option : kHeadlessOptions) {
+        const std::size_t length = std::strlen(option);
+        if (std::strncmp(argv[1], option, length) == 0 &&
+            (argv[1][length] == '\0' || argv[1][length] == '=')) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int RunHeadless(int argc, char* argv[]) {
+    // Nothing is ever shown, whatever display there is.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarvelo"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
+        "HeadlessRun", "Tarvelo: numbers and equations on a two-pan balance.\n\n"
+                       "Without options, opens the window (and the problem file named, if any).\n"
+                       "With --settle, lets a problem come to rest without a window and prints its "
+                       "equation line.")));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption settle(
+        QStringLiteral("settle"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                             "Load FILE, let the scene come to rest and print the equation line.")),
+        QStringLiteral("FILE"));
+    const QCommandLineOption png(
+        QStringLiteral("png"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                             "Also draw the window as it then looks into the PNG file OUT.")),
+        QStringLiteral("OUT"));
+    const QCommandLineOption showSolution(
+        QStringLiteral("show-solution"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Draw X and Y as the cubes of their values.")));
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                             "Print the settled scene as one JSON object: the equation line, "
+                             "whether it came to rest and when, the pans and every piece with "
+                             "the pan it counts for.")));
+    parser.addOptions({settle, png, showSolution, json});
+    parser.process(app); // --help, --version and unknown options end here
+
+    if (!parser.isSet(settle) || !parser.positionalArguments().isEmpty()) {
+        PrintLine(stderr,
+                  Tr(QT_TRANSLATE_NOOP(
+                      "HeadlessRun", "tarvelo: --settle FILE is needed; --png, --show-solution and "
+                                     "--json go with it. See tarvelo --help.")));
+        return kExitUsage;
+    }
+
+    // The window as the program starts it, its timers on a virtual clock and the pointer far
+    // away from the scene.
+    VirtualClock clock;
+    FrmMain window;
+    window.RunOnClock(clock);
+    window.pointerPosition = [] { return QPointF(-10000, -10000); };
+    window.model().Form_Initialize(); // without registering anything with the desktop
+    window.Form_Load();
+
+    const QString path = parser.value(settle);
+    const ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
+    if (!reading.problem) {
+        PrintLine(stderr, RefusedFileMessage(path, reading.error));
+        return kExitRefused;
+    }
+    Model& model = window.model();
+    model.LoadProblem(*reading.problem, QFileInfo(path).absoluteFilePath().toStdString());
+
+    // Until nothing at all has changed for a second of scene time, or two minutes have passed.
+    const SettleResult rest = SettleOnClock(clock, model, kLongestMs);
+    const std::int64_t sceneMs = rest.rested ? rest.lastChangeMs : clock.NowMs();
+
+    if (parser.isSet(showSolution)) {
+        window.Command1_Click();
+    }
+    // A scene still moving has no equation to speak of: the plain line is printed only for a
+    // scene at rest, the JSON object always, saying whether it rested.
+    if (parser.isSet(json)) {
+        PrintLine(stdout, QString::fromStdString(SettleReportJson(model, rest.rested, sceneMs)));
+    } else if (rest.rested) {
+        PrintLine(stdout, QString::fromStdString(model.lblEquazione.Caption));
+    }
+    if (!rest.rested) {
+        PrintLine(stderr, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                               "tarvelo: the scene in \u201c%1\u201d did not come "
+                                               "to rest within %2 seconds of scene time."))
+                              .arg(path)
+                              .arg(kLongestMs / kMillisecondsPerSecond));
+    }
+
+    if (parser.isSet(png)) {
+        window.SyncFromModel();
+        const QString out = parser.value(png);
+        const QImage picture = window.grab().toImage();
+        if (!picture.save(out, "PNG")) {
+            PrintLine(stderr,
+                      Tr(QT_TRANSLATE_NOOP(
+                             "HeadlessRun",
+                             "tarvelo: the picture could not be written to \u201c%1\u201d."))
+                          .arg(out));
+            return kExitUsage;
+        }
+    }
+    return rest.rested ? 0 : kExitRestless;
+}
+
+} // namespace tarvelo

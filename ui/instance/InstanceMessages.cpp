@@ -1,0 +1,196 @@
+#include "ui/instance/InstanceMessages.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <algorithm>
+
+namespace tarvelo {
+
+namespace {
+
+constexpr int kMsPerSecond = 1000;
+// More distinct notices than this waiting are not queued one by one: nobody reads hundreds of
+// boxes. They are counted and said in one last notice.
+constexpr std::size_t kMaxWaitingNotices = 10;
+
+QString Tr(const char* text, int count = -1) {
+    return QCoreApplication::translate("InstanceMessages", text, nullptr, count);
+}
+
+} // namespace
+
+QString NotAPrivateFolderReason(const QString& folder) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "%1 is not a folder of this user's alone"))
+        .arg(folder);
+}
+
+QString OwnedByAnotherUserReason(const QString& folder) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "%1 belongs to another user")).arg(folder);
+}
+
+QString OpenToOthersReason(const QString& folder) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "other users may enter %1")).arg(folder);
+}
+
+QString PathTooLongReason(const QString& folder) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "the path %1 is too long for a socket"))
+        .arg(folder);
+}
+
+QString NoPrivateFolderMessage(const QStringList& reasons) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                "tarvelo: no private folder for the socket of the running "
+                                "Tarvelo could be had (%1). This Tarvelo runs on its own: later "
+                                "starts cannot hand their files to it."))
+        .arg(reasons.join(QStringLiteral("; ")));
+}
+
+QString NoLockMessage(const QString& lockName) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                "tarvelo: the lock file %1 cannot be used. This Tarvelo runs on "
+                                "its own: later starts cannot hand their files to it."))
+        .arg(lockName);
+}
+
+QString SocketInTheWayMessage(const QString& socketName) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                "tarvelo: %1 is in the way of the socket of the running Tarvelo. "
+                                "Later starts cannot hand their files to this Tarvelo until it "
+                                "is removed."))
+        .arg(socketName);
+}
+
+QString NoSocketMessage(const QString& socketName, const QString& error) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                "tarvelo: the socket %1 cannot be opened (%2). Later starts "
+                                "cannot hand their files to this Tarvelo."))
+        .arg(socketName, error);
+}
+
+QString HandOverFailureMessage(HandOverResult result, const QString& socketName, int timeoutMs) {
+    const int seconds = timeoutMs / kMsPerSecond;
+    switch (result) {
+    case HandOverResult::Accepted:
+        return {};
+    case HandOverResult::NoInstance:
+        return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                    "tarvelo: the running Tarvelo ended before it took the file. "
+                                    "Start Tarvelo again."));
+    case HandOverResult::Unreachable:
+        return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                    "tarvelo: a Tarvelo is running but took no connection within "
+                                    "%1 seconds; it may be stopped or very busy. The file was not "
+                                    "handed over."))
+            .arg(seconds);
+    case HandOverResult::InTheWay:
+        return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                    "tarvelo: a Tarvelo is running, but %1 is not its socket. The "
+                                    "file was not handed over."))
+            .arg(socketName);
+    case HandOverResult::Stranger:
+        return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                    "tarvelo: the socket %1 belongs to another user. Nothing was "
+                                    "handed over."))
+            .arg(socketName);
+    case HandOverResult::Closed:
+        return Tr(QT_TRANSLATE_NOOP(
+            "InstanceMessages",
+            "tarvelo: the running Tarvelo closed the connection without answering."));
+    case HandOverResult::NoAnswer:
+        return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                    "tarvelo: the running Tarvelo did not answer within %1 "
+                                    "seconds; it may be stopped or very busy. The file was not "
+                                    "handed over."))
+            .arg(seconds);
+    }
+    return {};
+}
+
+QString HandedOverNoFileMessage(const QString& commandLine) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                "Another start of Tarvelo handed over the command line "
+                                "\u201c%1\u201d, which names no problem file. The problem shown "
+                                "stays as it is."))
+        .arg(commandLine);
+}
+
+QString RepeatedNotice(const QString& text, int count) {
+    if (count <= 1) {
+        return text;
+    }
+    return text + QStringLiteral("\n\n") +
+           Tr(QT_TRANSLATE_NOOP("InstanceMessages", "This came %n times."), count);
+}
+
+QString LeftOutNoticesMessage(int count) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                "%n further notices came while many were waiting; they are not "
+                                "shown."),
+              count);
+}
+
+NoticeQueue::NoticeQueue(QWidget* window) : QObject(window), window_(window) {}
+
+NoticeQueue::~NoticeQueue() = default;
+
+void NoticeQueue::Post(const QString& text) {
+    if (MergeRepeat(text)) {
+        return;
+    }
+    if (waiting_.size() < kMaxWaitingNotices) {
+        waiting_.push_back({text});
+    } else {
+        ++leftOut_;
+    }
+    ScheduleNext();
+}
+
+bool NoticeQueue::MergeRepeat(const QString& text) {
+    if (box_ && shown_.text == text) {
+        box_->setText(RepeatedNotice(text, ++shown_.count));
+        return true;
+    }
+    const auto same = std::ranges::find(waiting_, text, &Notice::text);
+    if (same == waiting_.end()) {
+        return false;
+    }
+    ++same->count;
+    return true;
+}
+
+void NoticeQueue::ScheduleNext() {
+    // Always from the event loop: never inside whatever posted the notice.
+    if (box_ || scheduled_) {
+        return;
+    }
+    scheduled_ = true;
+    QTimer::singleShot(0, this, &NoticeQueue::ShowNext);
+}
+
+void NoticeQueue::ShowNext() {
+    scheduled_ = false;
+    if (box_) {
+        return;
+    }
+    if (waiting_.empty() && leftOut_ > 0) {
+        waiting_.push_back({LeftOutNoticesMessage(std::exchange(leftOut_, 0))});
+    }
+    if (waiting_.empty()) {
+        return;
+    }
+    shown_ = waiting_.front();
+    waiting_.pop_front();
+    box_ = new QMessageBox(QMessageBox::Warning, tr("Tarvelo"),
+                           RepeatedNotice(shown_.text, shown_.count), QMessageBox::Ok, window_);
+    box_->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box_, &QDialog::finished, this, &NoticeQueue::Closed);
+    box_->open(); // modal to the window, without a loop of its own
+}
+
+void NoticeQueue::Closed() {
+    box_ = nullptr;
+    ScheduleNext();
+}
+
+} // namespace tarvelo

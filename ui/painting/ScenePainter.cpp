@@ -1,0 +1,57 @@
+#include "ui/painting/ScenePainter.h"
+
+#include "ui/painting/PiecePictures.h"
+
+#include <QRect>
+#include <cmath>
+
+namespace tarvelo {
+
+namespace {
+
+// destination = picture AND destination, pixel by pixel, with the picture's top-left corner at
+// `topLeft` in device pixels. Both images hold 32-bit pixels whose alpha is always opaque.
+void AndPaint(QImage& target, const QImage& picture, QPoint topLeft) {
+    const QRect area = QRect(topLeft, picture.size()).intersected(target.rect());
+    if (area.isEmpty()) {
+        return;
+    }
+    const int fromX = area.x() - topLeft.x();
+    const int fromY = area.y() - topLeft.y();
+    for (int row = 0; row < area.height(); ++row) {
+        auto* destination = reinterpret_cast<QRgb*>(target.scanLine(area.y() + row)) + area.x();
+        const auto* source =
+            reinterpret_cast<const QRgb*>(picture.constScanLine(fromY + row)) + fromX;
+        for (int column = 0; column < area.width(); ++column) {
+            destination[column] &= source[column];
+        }
+    }
+}
+
+} // namespace
+
+void PaintScene(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures) {
+    if (target.format() != QImage::Format_RGB32) {
+        target = target.convertToFormat(QImage::Format_RGB32);
+    }
+    target.fill(kSceneBackground);
+    const qreal ratio = target.devicePixelRatio();
+    const QSizeF scene = target.deviceIndependentSize();
+    for (const DrawItem& item : drawList) {
+        const QImage& picture = pictures.Picture(item.picture, ratio);
+        if (picture.isNull()) {
+            continue;
+        }
+        // Pieces wholly outside the surface (fallen below it, thrown far above) cost nothing.
+        const QSizeF size = picture.deviceIndependentSize();
+        if (item.x >= scene.width() || item.y >= scene.height() || item.x + size.width() <= 0 ||
+            item.y + size.height() <= 0) {
+            continue;
+        }
+        AndPaint(target, picture,
+                 QPoint(static_cast<int>(std::lround(item.x * ratio)),
+                        static_cast<int>(std::lround(item.y * ratio))));
+    }
+}
+
+} // namespace tarvelo

@@ -1,0 +1,552 @@
+#include "ui/window/FrmMain.h"
+
+#include "core/clock/VirtualClock.h"
+#include "core/scene/Layout.h"
+#include "core/scene/Numeric.h"
+#include "ui/window/PictureBox.h"
+#include "ui/window/ProblemMessages.h"
+#include "ui/window/SceneCanvas.h"
+#include "ui/window/SelectionFrame.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QFrame>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTime>
+#include <QTimer>
+
+namespace tarvelo {
+
+namespace {
+
+// The window was laid out for a screen of 96 dots per inch: point sizes become these pixel
+// sizes, so the texts keep their place whatever the screen reports.
+constexpr int kPixelsPerInch = 96;
+constexpr double kPointsPerInch = 72.0;
+constexpr double kButtonPoints = 8.25;
+constexpr double kHintPoints = 12;
+constexpr double kEquationPoints = 13.5;
+constexpr double kComparisonPoints = 22.5;
+constexpr double kInfoPoints = 8.25;
+
+const QColor kWindowBackground(0xFF, 0xFF, 0xFF);
+const QColor kEquationBackground(0xC0, 0xFF, 0xC0);
+const QColor kInfoBackground(0x00, 0x00, 0xFF);
+const QColor kMassaBackground(0xFF, 0xFF, 0x80);
+const QColor kDragBackground(0xFF, 0xFF, 0x00);
+
+// The texts the model writes, marked here for translation.
+[[maybe_unused]] const char* const kModelTexts[] = {
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Show solution"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Hide solution"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "New"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Load"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Save"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Restart"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "X value\r\n(change or leave unchanged):"),
+    QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Y value\r\n(change or leave unchanged):"),
+};
+
+// Pointer buttons as the model counts them.
+int ButtonNumber(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return Model::kLeftButton;
+    case Qt::RightButton:
+        return Model::kRightButton;
+    case Qt::MiddleButton:
+        return Model::kMiddleButton;
+    default:
+        return 0;
+    }
+}
+
+int ButtonsHeld(Qt::MouseButtons buttons) {
+    int sum = 0;
+    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+        if (buttons.testFlag(b)) {
+            sum += ButtonNumber(b);
+        }
+    }
+    return sum;
+}
+
+QFont UiFont(double points, bool bold = false) {
+    QFont font;
+    // A sans-serif of the metrics the layout was made for, then whatever sans-serif there is.
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(points * kPixelsPerInch / kPointsPerInch + 0.5));
+    font.setBold(bold);
+    return font;
+}
+
+void Place(QWidget* widget, const layout::Rect& r) {
+    widget->setGeometry(r.left, r.top, r.width, r.height);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const layout::Rect& r,
+                  const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    Place(label, r);
+    return label;
+}
+
+void Fill(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Ticks in a row that changed nothing before the timers go to sleep: more than 100 ms, so that
+// every timer, the balance's included, has found nothing to do at least twice.
+constexpr int kQuietTicksBeforeRest = 30;
+
+int ToPixel(float value) {
+    return RoundToInt32(value);
+}
+
+double SecondsSinceMidnight() {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+} // namespace
+
+FrmMain::FrmMain(QString commandLine, QWidget* parent)
+    : QWidget(parent), commandLine_(std::move(commandLine)) {
+    setObjectName(QStringLiteral("frmMain"));
+    // A fixed dialog frame: no resizing, no minimise or maximise button.
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(layout::kWindowWidth, layout::kWindowHeight);
+    Fill(this, kWindowBackground);
+
+    model_.secondsSinceMidnight = SecondsSinceMidnight;
+    model_.processPendingEvents = [] {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    };
+    pointerPosition = [this] { return QPointF(canvas_->mapFromGlobal(QCursor::pos())); };
+    model_.inputBox = [this](const std::string& title, const std::string& prompt,
+                             const std::string& defaultText) {
+        return InputBox(title, prompt, defaultText);
+    };
+    model_.unknownValueRefused = [this](std::int32_t unknownKind, const std::string& answer) {
+        const QString letter = unknownKind == kind::kX ? QStringLiteral("X") : QStringLiteral("Y");
+        QMessageBox::warning(this, tr("Tarvelo"),
+                             UnknownValueRefusedMessage(letter, QString::fromStdString(answer)));
+    };
+
+    BuildControls();
+    BuildTimers();
+    SyncFromModel();
+    // Input anywhere in the program wakes the timers when the scene is at rest.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+FrmMain::~FrmMain() {
+    if (registration_.valid()) {
+        registration_.wait();
+    }
+}
+
+void FrmMain::BuildControls() {
+    HiddenText_ = new QLineEdit(QStringLiteral("Text1"), this);
+    HiddenText_->setObjectName(QStringLiteral("HiddenText"));
+    Place(HiddenText_, layout::kHiddenText);
+    HiddenText_->hide();
+
+    // The scene surface: a sunken border of two pixels around the client area that is drawn on.
+    pictDraw_ = new QFrame(this);
+    pictDraw_->setObjectName(QStringLiteral("pictDraw"));
+    pictDraw_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    pictDraw_->setLineWidth(layout::kPictDrawBorder);
+    Place(pictDraw_, layout::kPictDraw);
+    canvas_ = new SceneCanvas(model_, pictDraw_);
+    canvas_->setObjectName(QStringLiteral("pictDrawClient"));
+    canvas_->setGeometry(layout::kPictDrawBorder, layout::kPictDrawBorder, layout::kSceneWidth,
+                         layout::kSceneHeight);
+
+    // The palette, smiley to Y from left to right; element 0 (the pan) stays hidden.
+    for (const layout::PaletteSlot& slot : layout::kPalette) {
+        auto* box = new PictureBox(pictures_, kWindowBackground, this);
+        box->setObjectName(QStringLiteral("img%1").arg(slot.kind));
+        box->SetPictureKind(slot.kind);
+        box->move(slot.left, layout::kPaletteTop);
+        box->setVisible(slot.kind != kind::kPan);
+        connect(box, &PictureBox::pressed, this,
+                [this, kind = slot.kind](Qt::MouseButton button, QPointF at) {
+                    model_.img_MouseDown(kind, ButtonNumber(button), 0, static_cast<float>(at.x()),
+                                         static_cast<float>(at.y()));
+                    SyncFromModel();
+                });
+    }
+
+    dragImg_ = new PictureBox(pictures_, kDragBackground, this);
+    dragImg_->setObjectName(QStringLiteral("dragImg"));
+    Place(dragImg_, layout::kDragImg);
+    dragImg_->hide();
+    connect(dragImg_, &PictureBox::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
+        model_.dragImg_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
+                                 static_cast<float>(at.y()));
+        SyncFromModel();
+    });
+
+    lblEquazione_ = MakeLabel(this, "lblEquazione", QString(), layout::kLblEquazione,
+                              UiFont(kEquationPoints), Qt::AlignHCenter | Qt::AlignTop);
+    Fill(lblEquazione_, kEquationBackground);
+
+    lblInfo_ = MakeLabel(this, "lblInfo", QStringLiteral("i"), layout::kLblInfo,
+                         UiFont(kInfoPoints, true), Qt::AlignCenter);
+    Fill(lblInfo_, kInfoBackground);
+    {
+        QPalette palette = lblInfo_->palette();
+        palette.setColor(QPalette::WindowText, Qt::white);
+        lblInfo_->setPalette(palette);
+    }
+    lblInfo_->setToolTip(tr("Program info"));
+    lblInfo_->installEventFilter(this);
+
+    Label1_ = MakeLabel(this, "Label1", tr("Drag inside..."), layout::kLabel1, UiFont(kHintPoints));
+    Label2_ = MakeLabel(this, "Label2", tr("Left-click and drag : move the objects"),
+                        layout::kLabel2, UiFont(kHintPoints));
+    Label3_ = MakeLabel(this, "Label3", tr("Drag down for removing..."), layout::kLabel3,
+                        UiFont(kHintPoints), Qt::AlignRight | Qt::AlignTop);
+    // The hints only say something; the "i" label lies over the first one and takes the clicks.
+    for (QLabel* hint : {Label1_, Label2_, Label3_}) {
+        hint->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    lblInfo_->raise();
+
+    // Controls standing on the scene.
+    dragImgInt_ = new PictureBox(pictures_, kDragBackground, canvas_);
+    dragImgInt_->setObjectName(QStringLiteral("dragImgInt"));
+    Place(dragImgInt_, layout::kDragImgInt);
+    dragImgInt_->hide();
+    connect(dragImgInt_, &PictureBox::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
+        model_.dragImgInt_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
+                                    static_cast<float>(at.y()));
+        SyncFromModel();
+    });
+
+    // The pointer over the scene.
+    connect(canvas_, &SceneCanvas::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
+        model_.pictDraw_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
+                                  static_cast<float>(at.y()));
+        SyncFromModel();
+    });
+    connect(canvas_, &SceneCanvas::pressed, this, [this](Qt::MouseButton button, QPointF at) {
+        model_.pictDraw_MouseDown(ButtonNumber(button), 0, static_cast<float>(at.x()),
+                                  static_cast<float>(at.y()));
+        SyncFromModel();
+    });
+    connect(canvas_, &SceneCanvas::released, this, [this](Qt::MouseButton button, QPointF at) {
+        model_.pictDraw_MouseUp(ButtonNumber(button), 0, static_cast<float>(at.x()),
+                                static_cast<float>(at.y()));
+        SyncFromModel();
+    });
+
+    auto makeButton = [this](const char* name, const layout::Rect& r) {
+        auto* button = new QPushButton(canvas_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFont(UiFont(kButtonPoints));
+        Place(button, r);
+        return button;
+    };
+    Command1_ = makeButton("Command1", layout::kCommand1);
+    Command2_ = makeButton("Command2", layout::kCommand2);
+    Command3_ = makeButton("Command3", layout::kCommand3);
+    Command4_ = makeButton("Command4", layout::kCommand4);
+    Command5_ = makeButton("Command5", layout::kCommand5);
+    connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(Command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(Command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
+
+    lblComparison_ =
+        MakeLabel(canvas_, "lblComparison", QStringLiteral("="), layout::kLblComparison,
+                  UiFont(kComparisonPoints, true), Qt::AlignHCenter | Qt::AlignTop);
+    lblComparison_->setWordWrap(false);
+    lblComparison_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    lblMassa_ = MakeLabel(canvas_, "lblMassa", QStringLiteral("massa"), layout::kLblMassa,
+                          UiFont(kButtonPoints));
+    Fill(lblMassa_, kMassaBackground);
+    lblMassa_->hide();
+
+    selObj_ = new SelectionFrame(canvas_);
+    selObj_->setObjectName(QStringLiteral("selObj"));
+    Place(selObj_, layout::kSelObj);
+    selObj_->hide();
+
+    // The copy being dragged in is seen over everything else on the window.
+    dragImg_->raise();
+}
+
+std::optional<std::string> FrmMain::InputBox(const std::string& title, const std::string& prompt,
+                                             const std::string& defaultText) {
+    QString label = Translated(prompt);
+    label.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    bool accepted = false;
+    const QString answer =
+        QInputDialog::getText(this, QString::fromStdString(title), label, QLineEdit::Normal,
+                              QString::fromStdString(defaultText), &accepted);
+    if (!accepted) {
+        return std::nullopt;
+    }
+    return answer.toStdString();
+}
+
+void FrmMain::BuildTimers() {
+    auto makeTimer = [this](const char* name, int intervalMs, void (FrmMain::*handler)()) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromLatin1(name));
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(intervalMs);
+        connect(timer, &QTimer::timeout, this, handler);
+        timer->start();
+        return timer;
+    };
+    balanceTimer_ =
+        makeTimer("balanceTimer", layout::kBalanceIntervalMs, &FrmMain::balanceTimer_Timer);
+    MouseTimer_ = makeTimer("MouseTimer", layout::kMouseIntervalMs, &FrmMain::MouseTimer_Timer);
+    realityTimer_ =
+        makeTimer("realityTimer", layout::kRealityIntervalMs, &FrmMain::realityTimer_Timer);
+}
+
+void FrmMain::SetTimersRunning(bool running) {
+    timersWanted_ = running;
+    if (running) {
+        StartTimers();
+    } else {
+        for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+            timer->stop();
+        }
+        resting_ = false;
+    }
+}
+
+void FrmMain::RunOnClock(VirtualClock& clock) {
+    SetTimersRunning(false);
+    clock.AddTimer(layout::kBalanceIntervalMs, [this] { balanceTimer_Timer(); });
+    clock.AddTimer(layout::kMouseIntervalMs, [this] { MouseTimer_Timer(); });
+    clock.AddTimer(layout::kRealityIntervalMs, [this] { realityTimer_Timer(); });
+    model_.processPendingEvents = [&clock] { clock.RunNextTick(); };
+}
+
+void FrmMain::StartTimers() {
+    resting_ = false;
+    quietTicks_ = 0;
+    for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+        if (!timer->isActive()) {
+            timer->start();
+        }
+    }
+}
+
+void FrmMain::AfterTick() {
+    SyncFromModel();
+    // A scene at rest is a fixed point of all three timers: once their ticks have changed
+    // nothing for a while, let them sleep until there is input again.
+    const std::uint64_t fingerprint = model_.Fingerprint();
+    if (fingerprint != lastFingerprint_) {
+        lastFingerprint_ = fingerprint;
+        quietTicks_ = 0;
+        return;
+    }
+    if (++quietTicks_ >= kQuietTicksBeforeRest && timersWanted_ && !model_.IsCleaning()) {
+        for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+            timer->stop();
+        }
+        resting_ = true;
+    }
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (resting_) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Enter:
+        case QEvent::Leave:
+        case QEvent::HoverMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Show:
+        case QEvent::WindowActivate:
+            StartTimers();
+            break;
+        default:
+            break;
+        }
+    }
+    // The "i" label opens the information window.
+    if (watched == lblInfo_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        lblInfo_Click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+QString FrmMain::Translated(const std::string& text) const {
+    return tr(text.c_str());
+}
+
+void FrmMain::SyncFromModel() {
+    const bool all = !shown_.has_value();
+    if (all) {
+        shown_.emplace();
+    }
+    ShownControls& shown = *shown_;
+    // True, and the shown value brought up to date, when the model's value differs.
+    const auto changed = [all](auto& shownValue, const auto& modelValue) {
+        if (!all && shownValue == modelValue) {
+            return false;
+        }
+        shownValue = modelValue;
+        return true;
+    };
+
+    if (changed(shown.Caption, model_.Caption)) {
+        setWindowTitle(QString::fromStdString(model_.Caption));
+    }
+    if (changed(shown.lblComparison, model_.lblComparison)) {
+        lblComparison_->setText(QString::fromStdString(model_.lblComparison.Caption));
+        lblComparison_->move(ToPixel(model_.lblComparison.Left), ToPixel(model_.lblComparison.Top));
+    }
+    if (changed(shown.lblEquazione, model_.lblEquazione)) {
+        lblEquazione_->setText(QString::fromStdString(model_.lblEquazione.Caption));
+    }
+    if (changed(shown.selObj, model_.selObj)) {
+        const ControlBox& box = model_.selObj;
+        selObj_->setGeometry(ToPixel(box.Left), ToPixel(box.Top), box.Width, box.Height);
+        selObj_->setVisible(box.Visible);
+    }
+    if (changed(shown.lblMassa, model_.lblMassa)) {
+        lblMassa_->move(ToPixel(model_.lblMassa.Left), ToPixel(model_.lblMassa.Top));
+        lblMassa_->setVisible(model_.lblMassa.Visible);
+    }
+    const auto placeDragBox = [](PictureBox* widget, const ControlBox& box) {
+        widget->SetPictureKind(box.Picture);
+        widget->move(ToPixel(box.Left), ToPixel(box.Top));
+        widget->setVisible(box.Visible);
+    };
+    if (changed(shown.dragImg, model_.dragImg)) {
+        placeDragBox(dragImg_, model_.dragImg);
+    }
+    if (changed(shown.dragImgInt, model_.dragImgInt)) {
+        placeDragBox(dragImgInt_, model_.dragImgInt);
+    }
+
+    const auto syncButton = [&](QPushButton* button, ButtonState& shownState,
+                                const ButtonState& state) {
+        if (changed(shownState, state)) {
+            button->setText(Translated(state.Caption));
+            button->setEnabled(state.Enabled);
+            button->setVisible(state.Visible);
+        }
+    };
+    syncButton(Command1_, shown.Command1, model_.Command1);
+    syncButton(Command2_, shown.Command2, model_.Command2);
+    syncButton(Command3_, shown.Command3, model_.Command3);
+    syncButton(Command4_, shown.Command4, model_.Command4);
+    syncButton(Command5_, shown.Command5, model_.Command5);
+
+    canvas_->SyncFromModel();
+}
+
+void FrmMain::Form_Load() {
+    model_.Form_Load();
+    // Start-up drew the pans where it created them, before putting them on the level line; show
+    // them where they now stand rather than for one frame in the corner.
+    model_.RefreshObjects();
+    SyncFromModel();
+    if (timersWanted_) {
+        StartTimers();
+    }
+    // The command line is looked at only while the window has not been shown yet.
+    if (!commandLine_.isEmpty() && !isVisible()) {
+        procLoadProblemFromInit(commandLine_);
+    }
+}
+
+void FrmMain::balanceTimer_Timer() {
+    model_.balanceTimer_Timer();
+    AfterTick();
+}
+
+void FrmMain::MouseTimer_Timer() {
+    const QPointF p = pointerPosition ? pointerPosition() : QPointF();
+    model_.MouseTimer_Timer(static_cast<float>(p.x()), static_cast<float>(p.y()));
+    AfterTick();
+}
+
+void FrmMain::realityTimer_Timer() {
+    model_.realityTimer_Timer();
+    AfterTick();
+}
+
+void FrmMain::Command1_Click() {
+    model_.Command1_Click();
+    SyncFromModel();
+    if (timersWanted_) {
+        StartTimers();
+    }
+}
+
+void FrmMain::ResetScene(std::function<void()> afterRebuild) {
+    // A reset asked for while another waits for the scene to empty comes after it, in the
+    // order asked. (Starting a second wait inside the first would let the first find a rebuilt
+    // scene and wait for ever.)
+    pendingResets_.push_back(std::move(afterRebuild));
+    if (model_.IsCleaning()) {
+        return;
+    }
+    while (!pendingResets_.empty()) {
+        const std::function<void()> next = std::move(pendingResets_.front());
+        pendingResets_.pop_front();
+        // The wait needs the reality step running.
+        if (timersWanted_) {
+            StartTimers();
+        }
+        if (!model_.CleanProblem()) {
+            return;
+        }
+        Form_Load();
+        if (next) {
+            next();
+        }
+        SyncFromModel();
+    }
+}
+
+void FrmMain::Command2_Click() {
+    if (SceneEmptying()) {
+        return;
+    }
+    ResetScene({});
+}
+
+bool FrmMain::SceneEmptying() const {
+    // While the scene falls out for a new one, the buttons that start or save a scene wait for
+    // nothing: a save would write the falling pans, and a second reset asks for the same.
+    return model_.IsCleaning();
+}
+
+} // namespace tarvelo

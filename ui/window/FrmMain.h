@@ -1,0 +1,169 @@
+// The main window: the scene surface, the palette, the buttons, the labels and the three timers.
+// All state lives in the model; the widgets show it, and every handler copies the model's
+// control properties back onto them when it is done.
+#pragma once
+
+#include "core/scene/Model.h"
+#include "ui/painting/PiecePictures.h"
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <future>
+#include <optional>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace tarvelo {
+
+class FrmInfo;
+class VirtualClock;
+class PictureBox;
+class SceneCanvas;
+class SelectionFrame;
+
+class FrmMain : public QWidget {
+    Q_OBJECT
+  public:
+    // `commandLine` is what followed the program's own path on its command line.
+    explicit FrmMain(QString commandLine = {}, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    Model& model() { return model_; }
+    const Model& model() const { return model_; }
+
+    // Start-up: once when the window is made (registers the file type for the user, aside),
+    // then before it is first shown (and again for every new scene).
+    void Form_Initialize();
+    void Form_Load();
+
+    // Loads the problem a command line names and sets the program mode: problem mode after a
+    // file from outside, free mode for an empty command line.
+    void procLoadProblemFromInit(const QString& stCommand);
+    // A command line handed over by another start: clears the scene, loads its file, and calls
+    // `done` once that is over. A file that is refused changes nothing. A relative path is taken
+    // from `workingDirectory`, the folder the other start ran in.
+    void Form_LinkExecute(const QString& command, std::function<void()> done,
+                          const QString& workingDirectory = {});
+
+    // The "i" label: the information window, modal.
+    void lblInfo_Click();
+
+    // Timer handlers; the window's timers call them, and so can a test on its own clock.
+    void balanceTimer_Timer();
+    void MouseTimer_Timer();
+    void realityTimer_Timer();
+
+    // Stops or restarts the three timers, for tests that drive the handlers themselves.
+    void SetTimersRunning(bool running);
+
+    // Stops the window's timers and runs their handlers on `clock` instead, in the order the
+    // window creates its timers; the waits for the scene to empty run on it too.
+    void RunOnClock(VirtualClock& clock);
+
+    // True while the timers sleep because the scene is at rest: their ticks would change
+    // nothing. Any input to the program wakes them.
+    bool TimersResting() const { return resting_; }
+
+    // Where the pointer is, in the pixels of the scene's client area (as its pointer events). The
+    // pointer tick asks this; tests may replace it.
+    std::function<QPointF()> pointerPosition;
+
+    // Buttons.
+    void Command1_Click(); // Show / Hide solution
+    void Command2_Click(); // New
+    void Command3_Click(); // Load
+    void Command4_Click(); // Save
+    void Command5_Click(); // Restart
+
+    // Reads the problem file at `path` and, if it is sound, rebuilds the scene with it; else
+    // says why it was refused and changes nothing. False when refused.
+    bool OpenProblem(const QString& path);
+    // Writes the scene to `path` and makes it the current problem file; else says why not and
+    // changes nothing. False when the save failed.
+    bool SaveProblemAs(const QString& path);
+    // Writes the scene to `path`; false, with the reason, when that failed.
+    bool SaveProblem(const QString& path, QString* reason);
+
+    // Copies the model's control properties onto the widgets and repaints the scene if the
+    // model drew something new.
+    void SyncFromModel();
+
+    // The scene as it is shown.
+    SceneCanvas* sceneCanvas() const { return canvas_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void AfterTick();
+    // True while the scene empties itself before a new one is built.
+    bool SceneEmptying() const;
+    std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
+                                        const std::string& defaultText);
+    void StartTimers();
+    void BuildControls();
+    void BuildTimers();
+    // Lets the scene fall out, rebuilds it, then runs `afterRebuild` (which may load a problem).
+    void ResetScene(std::function<void()> afterRebuild);
+    QString CurrentProblemFile() const;
+    static QString ProblemFilter();
+    QString Translated(const std::string& text) const;
+
+    // The control properties as last copied onto the widgets: only what changed is copied again,
+    // so a still window does next to nothing on each tick.
+    struct ShownControls {
+        std::string Caption;
+        LabelState lblComparison;
+        LabelState lblEquazione;
+        ControlBox selObj;
+        ControlBox lblMassa;
+        ControlBox dragImg;
+        ControlBox dragImgInt;
+        ButtonState Command1, Command2, Command3, Command4, Command5;
+    };
+
+    Model model_;
+    std::optional<ShownControls> shown_;
+    QString commandLine_;
+    PiecePictures pictures_;
+
+    QLineEdit* HiddenText_ = nullptr;
+    QFrame* pictDraw_ = nullptr;
+    SceneCanvas* canvas_ = nullptr;
+    PictureBox* dragImg_ = nullptr;
+    PictureBox* dragImgInt_ = nullptr;
+    QLabel* lblEquazione_ = nullptr;
+    QLabel* lblInfo_ = nullptr;
+    QLabel* Label1_ = nullptr;
+    QLabel* Label2_ = nullptr;
+    QLabel* Label3_ = nullptr;
+    QLabel* lblComparison_ = nullptr;
+    QLabel* lblMassa_ = nullptr;
+    SelectionFrame* selObj_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QPushButton* Command2_ = nullptr;
+    QPushButton* Command3_ = nullptr;
+    QPushButton* Command4_ = nullptr;
+    QPushButton* Command5_ = nullptr;
+    QTimer* balanceTimer_ = nullptr;
+    QTimer* MouseTimer_ = nullptr;
+    QTimer* realityTimer_ = nullptr;
+
+    std::deque<std::function<void()>> pendingResets_;
+    std::future<bool> registration_;
+    FrmInfo* frmInfo_ = nullptr;
+    bool timersWanted_ = true;
+    bool resting_ = false;
+    std::uint64_t lastFingerprint_ = 0;
+    int quietTicks_ = 0;
+};
+
+} // namespace tarvelo

@@ -1,0 +1,121 @@
+// The main window and the desktop: the file-type registration, a problem named on the command
+// line or handed over by a later start, and the information window.
+#include "core/desktop/CommandLine.h"
+#include "core/files/ProblemFile.h"
+#include "ui/instance/InstanceMessages.h"
+#include "ui/instance/Registration.h"
+#include "ui/instance/SingleInstance.h"
+#include "ui/window/FrmInfo.h"
+#include "ui/window/FrmMain.h"
+#include "ui/window/ProblemMessages.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace tarvelo {
+
+namespace {
+
+// The window's queue of notices, made with the first one; the window owns it.
+NoticeQueue& NoticesOf(QWidget* window) {
+    auto* queue = window->findChild<NoticeQueue*>(QString(), Qt::FindDirectChildrenOnly);
+    return queue != nullptr ? *queue : *new NoticeQueue(window);
+}
+
+// Command-line text as the user reads it: bytes that are not UTF-8 show as replacement marks.
+QString Shown(const QString& text) {
+    return QString::fromStdString(BytesOfText(text));
+}
+
+QString ShownPath(const std::string& path) {
+    return QString::fromStdString(path);
+}
+
+// A relative path handed over is meant from the folder the other start ran in.
+std::string FromFolder(const std::string& folder, const std::string& path) {
+    if (folder.empty() || path.starts_with('/')) {
+        return path;
+    }
+    return folder.ends_with('/') ? folder + path : folder + '/' + path;
+}
+
+} // namespace
+
+void FrmMain::lblInfo_Click() {
+    if (!frmInfo_) {
+        frmInfo_ = new FrmInfo(this);
+    }
+    frmInfo_->exec();
+}
+
+void FrmMain::Form_Initialize() {
+    // Registering the file type touches files and starts the desktop's database tools: it runs
+    // aside, so that the window does not wait for it, and any failure is silent.
+    QFile icon(QStringLiteral(":/pictures/tarvelo.svg"));
+    const std::string iconSvg = icon.open(QIODevice::ReadOnly) ? icon.readAll().toStdString() : "";
+    const std::string executable = QCoreApplication::applicationFilePath().toStdString();
+    registration_ = std::async(std::launch::async, [iconSvg, executable] {
+        return RegisterFileTypeForUser(executable, iconSvg);
+    });
+    model_.Form_Initialize();
+}
+
+void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
+    model_.programMode = Model::kFreeMode;
+    QString refusal;
+    const CommandLineFile file = FileFromCommandLine(BytesOfText(stCommand));
+    if (NamesNoFile(file)) {
+        refusal = UnusableCommandLineMessage(Shown(stCommand));
+    } else if (file.kind == CommandLineFile::Kind::Path) {
+        const ProblemReading reading = ReadProblemFile(file.path);
+        if (reading.problem) {
+            model_.LoadProblem(*reading.problem, file.path);
+            model_.programMode = Model::kProblemMode;
+        } else {
+            refusal = RefusedFileMessage(ShownPath(file.path), reading.error);
+        }
+    }
+    model_.UpdateProgramMode();
+    SyncFromModel();
+    // Shown from the event loop once start-up is over: start-up and the hand-overs of later
+    // starts never wait for the user to read it.
+    if (!refusal.isEmpty()) {
+        NoticesOf(this).Post(refusal);
+    }
+}
+
+void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> done,
+                               const QString& workingDirectory) {
+    // The file is read and checked before the scene is cleared: a refused one changes nothing.
+    // A refusal is a notice in the window's queue: whatever number of later starts hand over
+    // files that cannot be opened, one box says so at a time.
+    const CommandLineFile file = FileFromCommandLine(BytesOfText(command));
+    if (NamesNoFile(file)) {
+        done();
+        NoticesOf(this).Post(HandedOverNoFileMessage(Shown(command)));
+        return;
+    }
+    std::optional<Problem> problem;
+    std::string path = file.path;
+    if (file.kind == CommandLineFile::Kind::Path) {
+        path = FromFolder(BytesOfText(workingDirectory), path);
+        ProblemReading reading = ReadProblemFile(path);
+        if (!reading.problem) {
+            done();
+            NoticesOf(this).Post(RefusedFileMessage(ShownPath(path), reading.error));
+            return;
+        }
+        problem = std::move(reading.problem);
+    }
+    ResetScene([this, problem, path, done = std::move(done)] {
+        model_.programMode = Model::kFreeMode;
+        if (problem) {
+            model_.LoadProblem(*problem, path);
+            model_.programMode = Model::kProblemMode;
+        }
+        model_.UpdateProgramMode();
+        done();
+    });
+}
+
+} // namespace tarvelo

@@ -1,0 +1,175 @@
+// The main window's problem files: Save, Load and Restart.
+#include "core/files/ProblemFile.h"
+#include "ui/instance/SingleInstance.h"
+#include "ui/window/FileDialogs.h"
+#include "ui/window/FrmMain.h"
+#include "ui/window/ProblemMessages.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QSaveFile>
+#include <cerrno>
+#include <optional>
+#include <string>
+#include <unistd.h>
+
+namespace tarvelo {
+
+namespace {
+
+// Writes all of `text` to the open file `fd` and makes sure it reached the disk. 0, or the
+// system's error number of the first failure.
+int WriteToDisk(int fd, const std::string& text) {
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return errno;
+        }
+        if (n == 0) {
+            return EIO; // no progress and no reason: never loop on it
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    // Some file systems (delayed allocation, network disks) find out only now that the space
+    // is not there. EINVAL: a file that cannot be synced, nothing wrong with what was written.
+    if (::fsync(fd) != 0 && errno != EINVAL) {
+        return errno;
+    }
+    return 0;
+}
+
+// Why the file could not even be started. The error number alone misleads in two cases that
+// are told apart by looking: a folder of the file's name, and a missing folder.
+QString OpenFailureReason(const QString& path, int systemError, const QString& said) {
+    const QFileInfo target(path);
+    if (target.isDir()) {
+        return SaveFailureReason(EISDIR, said);
+    }
+    if (!target.absoluteDir().exists()) {
+        return SaveFailureReason(ENOENT, said);
+    }
+    // The folder is there: "no such file" here is a file system that refuses new files (as
+    // /proc does), for which the file layer's own words are the better ones.
+    return SaveFailureReason(systemError == ENOENT ? 0 : systemError, said);
+}
+
+// The problem file for the scene as it is now. The header carries the time and the date as
+// the user's regional settings write them.
+std::string ProblemText(const Model& model) {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QLocale locale;
+    QString timeFormat = locale.timeFormat(QLocale::LongFormat);
+    timeFormat.remove(QLatin1Char('t')).replace(QStringLiteral("  "), QStringLiteral(" "));
+    const QString time = locale.toString(now.time(), timeFormat.trimmed());
+    const QString date = locale.toString(now.date(), QLocale::ShortFormat);
+    constexpr int kMaskRange = 100;
+    const int kX = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
+    const int kY = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
+    return WriteProblem(model, time.toStdString(), date.toStdString(), kX, kY);
+}
+
+// Puts `text` at `path`, written aside and put in place only when complete: a failed save
+// leaves any file that was there as it was, and leaves no new file behind. Why not, on failure.
+std::optional<QString> ReplaceFile(const QString& path, const std::string& text) {
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly)) {
+        const int error = errno;
+        return OpenFailureReason(path, error, file.errorString());
+    }
+    // Written past Qt's buffer, whose failed last flush a commit does not notice: a full disk
+    // would otherwise put an empty file in place of the old one.
+    if (const int error = WriteToDisk(file.handle(), text); error != 0) {
+        return SaveFailureReason(error, qt_error_string(error)); // the copy goes with `file`
+    }
+    if (!file.commit()) {
+        return SaveFailureReason(0, file.errorString());
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void FrmMain::Command3_Click() {
+    if (SceneEmptying()) {
+        return;
+    }
+    const QString path =
+        ShowFileDialog(this, kOpenDialog, tr("Open"), QStringLiteral("MyFileName.trv"),
+                       ProblemFilter(), ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
+    if (!path.isEmpty()) {
+        OpenProblem(path);
+    }
+}
+
+void FrmMain::Command4_Click() {
+    if (SceneEmptying()) {
+        return;
+    }
+    const QString path =
+        ShowFileDialog(this, 0, tr("Save"), QStringLiteral("problem.trv"), ProblemFilter(),
+                       ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
+    if (!path.isEmpty()) {
+        SaveProblemAs(path);
+    }
+}
+
+bool FrmMain::SaveProblemAs(const QString& path) {
+    QString reason;
+    if (!SaveProblem(path, &reason)) {
+        QMessageBox::warning(this, tr("Tarvelo"), SaveFailedMessage(path, reason));
+        return false;
+    }
+    model_.stProblemFile = BytesOfText(path);
+    return true;
+}
+
+void FrmMain::Command5_Click() {
+    if (SceneEmptying()) {
+        return;
+    }
+    OpenProblem(CurrentProblemFile());
+}
+
+QString FrmMain::CurrentProblemFile() const {
+    // The name as the file system has it, bytes that are not UTF-8 included.
+    return TextOfBytes(model_.stProblemFile);
+}
+
+QString FrmMain::ProblemFilter() {
+    return tr("Tarvelo problem") + QStringLiteral(" (*.trv)");
+}
+
+bool FrmMain::OpenProblem(const QString& path) {
+    // The whole file is read and checked before the scene is touched: a refused file leaves the
+    // scene, the caption, the current file and the mode as they were.
+    ProblemReading reading = ReadProblemFile(BytesOfText(path));
+    if (!reading.problem) {
+        QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
+        return false;
+    }
+    ResetScene([this, problem = std::move(*reading.problem), path] {
+        model_.LoadProblem(problem, BytesOfText(path));
+    });
+    return true;
+}
+
+bool FrmMain::SaveProblem(const QString& path, QString* reason) {
+    const std::optional<QString> failure = ReplaceFile(path, ProblemText(model_));
+    if (failure) {
+        *reason = *failure;
+        return false;
+    }
+    return true;
+}
+
+} // namespace tarvelo

@@ -1,0 +1,26 @@
+// What the user is told when a problem file is refused or cannot be saved.
+#pragma once
+
+#include "core/files/ProblemFile.h"
+
+#include <QString>
+
+namespace tarvelo {
+
+// One clear sentence or two naming the file and, where it helps, the line at fault.
+QString RefusedFileMessage(const QString& path, const ProblemError& error);
+
+// `reason` is a sentence fragment such as SaveFailureReason gives.
+QString SaveFailedMessage(const QString& path, const QString& reason);
+
+// Why a file could not be written, in words for the user, from the system's error number
+// (errno); `otherwise` (the file layer's own words) for a number without words of ours.
+QString SaveFailureReason(int systemError, const QString& otherwise);
+
+// A command line that names no file: a lone double quote, or quotes around nothing.
+QString UnusableCommandLineMessage(const QString& commandLine);
+
+// An answer to the prompt for X or Y (`letter`) that is no value they can take.
+QString UnknownValueRefusedMessage(const QString& letter, const QString& answer);
+
+} // namespace tarvelo

@@ -1,0 +1,62 @@
+#include "ui/window/SceneCanvas.h"
+
+#include "core/scene/Layout.h"
+#include "core/scene/Model.h"
+#include "ui/painting/ScenePainter.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace tarvelo {
+
+SceneCanvas::SceneCanvas(const Model& model, QWidget* parent) : QWidget(parent), model_(model) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void SceneCanvas::Render() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(static_cast<int>(std::ceil(layout::kSceneWidth * ratio)),
+                       static_cast<int>(std::ceil(layout::kSceneHeight * ratio)));
+    if (image_.size() != pixels) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
+    }
+    PaintScene(image_, model_.drawList, pictures_);
+    paintedRevision_ = model_.sceneRevision;
+    painted_ = true;
+}
+
+void SceneCanvas::SyncFromModel() {
+    if (painted_ && paintedRevision_ == model_.sceneRevision &&
+        image_.devicePixelRatio() == devicePixelRatioF()) {
+        return;
+    }
+    Render();
+    update();
+}
+
+void SceneCanvas::paintEvent(QPaintEvent* event) {
+    if (!painted_ || image_.devicePixelRatio() != devicePixelRatioF()) {
+        Render();
+    }
+    QPainter painter(this);
+    painter.setClipRegion(event->region());
+    painter.drawImage(QPoint(0, 0), image_);
+}
+
+void SceneCanvas::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->button(), event->position());
+}
+
+void SceneCanvas::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event->buttons(), event->position());
+}
+
+void SceneCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event->button(), event->position());
+}
+
+} // namespace tarvelo
