@@ -342,7 +342,7 @@ class HeldPieceTest : public PointerTest {
         m.AddObject(6, 300, kLevel - 40);
         h.RunMs(3000);
         other = m.obj(4);
-        PointerAt(110, other.objY + 10);
+        PointerAt(110, static_cast<float>(other.objY + 10));
         m.pictDraw_MouseMove(0, 0, 110, static_cast<float>(other.objY + 10));
         m.pictDraw_MouseDown(kLeft, 0, 110, static_cast<float>(other.objY + 10));
         ASSERT_TRUE(m.draggingObj);

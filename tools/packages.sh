@@ -13,6 +13,7 @@ TARVELO_TEST_PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool x11-utils imagemagick
   xdg-utils libfile-mimeinfo-perl shared-mime-info desktop-file-utils libglib2.0-bin dpkg-dev
+  clang-format
 )
 
 tarvelo_missing_packages() {

@@ -102,8 +102,9 @@ void Model::MouseTimer_Timer(float cursorX, float cursorY) {
     // A held scene piece keeps its top-left corner at the pointer less the grab offset.
     if (draggingObj && HasValidSelection()) {
         const SceneObject& s = obj(selectedObj);
-        MoveObjects(selectedObj, (pointerX - grabX) - static_cast<double>(s.objX),
-                    (pointerY - grabY) - static_cast<double>(s.objY));
+        MoveObjects(selectedObj,
+                    (pointerX - static_cast<float>(grabX)) - static_cast<double>(s.objX),
+                    (pointerY - static_cast<float>(grabY)) - static_cast<double>(s.objY));
     }
 }
 

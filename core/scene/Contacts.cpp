@@ -104,9 +104,9 @@ void Model::RefreshObjTopContact() {
         }
         // A piece standing on stacks of both pans stays with the pan it counted for: otherwise
         // the pans, moving apart, would hand it back and forth for ever.
-        const std::int32_t ownPan = PanIndex(resting.objPan);
+        const std::size_t ownPan = PanIndex(resting.objPan);
         if (ownPan != 0 && bestOnPan[1] != 0 && bestOnPan[2] != 0) {
-            best = bestOnPan[static_cast<std::size_t>(ownPan)];
+            best = bestOnPan[ownPan];
         }
         supportFor[static_cast<std::size_t>(j)] = best;
     }

@@ -149,8 +149,9 @@ def part(text):
 client = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
 client.settimeout(5)
 client.connect(sys.argv[1])
-client.sendall(b"TRV1" + part("/") + part(sys.argv[2]))
 try:
+    # The instance may drop the connection before the whole hand-over is sent: refused as well.
+    client.sendall(b"TRV1" + part("/") + part(sys.argv[2]))
     print("answer:" + client.recv(1).decode())
 except OSError as error:
     print("answer:" + type(error).__name__)

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     tarvelo::ReadNumber(text);
     const tarvelo::ProblemReading reading = tarvelo::ParseProblem(text);
     if (reading.problem) {
-        if (reading.problem->pieces.size() > tarvelo::kMaxProblemPieces) {
+        if (static_cast<double>(reading.problem->pieces.size()) > tarvelo::kMaxProblemPieces) {
             std::abort();
         }
         for (const tarvelo::ProblemPiece& piece : reading.problem->pieces) {
