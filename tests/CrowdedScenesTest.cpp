@@ -307,6 +307,10 @@ void PlayMany(std::uint32_t firstSeed, int count, bool onlyOverPans, Tally& tall
         EXPECT_TRUE(rest.rested) << "seed " << seed;
         Model& m = scene.model();
         EXPECT_EQ(FaultsAtRest(m), "") << "seed " << seed << (onlyOverPans ? " (pans)" : "");
+        // At rest is for good.
+        const std::uint64_t atRest = m.Fingerprint();
+        scene.RunMs(1000);
+        EXPECT_EQ(m.Fingerprint(), atRest) << "seed " << seed;
         if (onlyOverPans) {
             EXPECT_EQ(m.objCount - 2, scene.placed()) << "seed " << seed << ": pieces lost";
         }

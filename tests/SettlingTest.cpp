@@ -179,6 +179,10 @@ TEST(SettlingTest, AScriptedBusySceneEndsInTheSameStateOnEveryBuild) {
     EXPECT_EQ(rest.lastChangeMs, 3940);
     EXPECT_EQ(m.lblEquazione.Caption, "4X + 36 > 4Y + 17");
     EXPECT_EQ(FinalState(m), 15817712982949160784u);
+    // At rest is for good: nothing changes however long the scene runs on.
+    const std::uint64_t atRest = m.Fingerprint();
+    h.RunMs(10000);
+    EXPECT_EQ(m.Fingerprint(), atRest);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "core/clock/VirtualClock.h"
 
-#include "core/scene/Layout.h"
 #include "core/scene/Model.h"
 
 #include <algorithm>
@@ -44,13 +43,6 @@ void VirtualClock::Advance(std::int64_t ms) {
         RunNextTick();
     }
     nowMs_ = end;
-}
-
-void AttachWindowTimers(VirtualClock& clock, Model& model) {
-    clock.AddTimer(layout::kBalanceIntervalMs, [&model] { model.balanceTimer_Timer(); });
-    clock.AddTimer(layout::kMouseIntervalMs,
-                   [&model] { model.MouseTimer_Timer(model.pointerX, model.pointerY); });
-    clock.AddTimer(layout::kRealityIntervalMs, [&model] { model.realityTimer_Timer(); });
 }
 
 void WaitOnClock(VirtualClock& clock, Model& model) {

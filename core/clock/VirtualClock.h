@@ -38,11 +38,6 @@ class VirtualClock {
 
 class Model;
 
-// The window's three timers on a virtual clock, in the order the window creates them: the
-// balance (50 ms), the pointer (10 ms, with the pointer standing still where the model last
-// saw it) and the reality step (10 ms).
-void AttachWindowTimers(VirtualClock& clock, Model& model);
-
 // Lets the model's waits for the scene to empty run on the clock, one tick at a time.
 void WaitOnClock(VirtualClock& clock, Model& model);
 

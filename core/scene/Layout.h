@@ -82,9 +82,4 @@ constexpr std::array<PaletteSlot, 14> kPalette{{
     {0, Px(14100)},
 }};
 
-// Timer intervals in milliseconds.
-constexpr int kBalanceIntervalMs = 50;
-constexpr int kMouseIntervalMs = 10;
-constexpr int kRealityIntervalMs = 10;
-
 } // namespace tarvelo::layout

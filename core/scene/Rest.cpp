@@ -5,26 +5,36 @@
 
 namespace tarvelo {
 
+bool RestWatch::AfterTick(std::uint64_t state, std::int64_t nowMs) {
+    if (!seen_ || state != state_) {
+        seen_ = true;
+        state_ = state;
+        lastChangeMs_ = nowMs;
+        return false;
+    }
+    return nowMs - lastChangeMs_ >= kRestQuietMs;
+}
+
+void RestWatch::Restart(std::int64_t nowMs) {
+    seen_ = false;
+    lastChangeMs_ = nowMs;
+}
+
 SettleResult SettleOnClock(VirtualClock& clock, const Model& model, std::int64_t budgetMs) {
     const std::int64_t end = clock.NowMs() + budgetMs;
-    SettleResult result{false, clock.NowMs()};
-    std::uint64_t last = model.Fingerprint();
+    RestWatch watch;
+    watch.AfterTick(model.Fingerprint(), clock.NowMs());
     while (clock.NowMs() < end) {
         const std::int64_t before = clock.NowMs();
         clock.RunNextTick();
         if (clock.NowMs() == before) {
             break; // a clock without timers: nothing will ever change
         }
-        const std::uint64_t now = model.Fingerprint();
-        if (now != last) {
-            last = now;
-            result.lastChangeMs = clock.NowMs();
-        } else if (clock.NowMs() - result.lastChangeMs >= kRestQuietMs) {
-            result.rested = true;
-            break;
+        if (watch.AfterTick(model.Fingerprint(), clock.NowMs())) {
+            return {true, watch.LastChangeMs()};
         }
     }
-    return result;
+    return {false, watch.LastChangeMs()};
 }
 
 } // namespace tarvelo

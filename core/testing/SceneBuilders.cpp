@@ -1,5 +1,7 @@
 #include "core/testing/SceneBuilders.h"
 
+#include "core/clock/WindowTimers.h"
+
 namespace tarvelo {
 
 namespace {
@@ -11,7 +13,7 @@ constexpr std::int32_t kPans = 2;
 
 SceneHarness::SceneHarness(double secondsSinceMidnight) {
     model.secondsSinceMidnight = [secondsSinceMidnight] { return secondsSinceMidnight; };
-    AttachWindowTimers(clock, model);
+    AttachWindowTimers(clock, [this](WindowTimer timer) { RunWindowTimer(model, timer); });
     WaitOnClock(clock, model);
     model.Form_Initialize();
     model.Form_Load();

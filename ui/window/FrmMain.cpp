@@ -1,6 +1,7 @@
 #include "ui/window/FrmMain.h"
 
 #include "core/clock/VirtualClock.h"
+#include "core/clock/WindowTimers.h"
 #include "core/scene/Layout.h"
 #include "core/scene/Numeric.h"
 #include "ui/window/PictureBox.h"
@@ -109,10 +110,6 @@ void Fill(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
-
-// Ticks in a row that changed nothing before the timers go to sleep: more than 100 ms, so that
-// every timer, the balance's included, has found nothing to do at least twice.
-constexpr int kQuietTicksBeforeRest = 30;
 
 int ToPixel(float value) {
     return RoundToInt32(value);
@@ -310,20 +307,30 @@ std::optional<std::string> FrmMain::InputBox(const std::string& title, const std
 }
 
 void FrmMain::BuildTimers() {
-    auto makeTimer = [this](const char* name, int intervalMs, void (FrmMain::*handler)()) {
+    for (std::size_t t = 0; t < kWindowTimers.size(); ++t) {
+        const WindowTimerSpec& spec = kWindowTimers[t];
         auto* timer = new QTimer(this);
-        timer->setObjectName(QString::fromLatin1(name));
+        timer->setObjectName(QString::fromLatin1(spec.name));
         timer->setTimerType(Qt::PreciseTimer);
-        timer->setInterval(intervalMs);
-        connect(timer, &QTimer::timeout, this, handler);
+        timer->setInterval(spec.intervalMs);
+        connect(timer, &QTimer::timeout, this, [this, which = spec.timer] { OnTimer(which); });
         timer->start();
-        return timer;
-    };
-    balanceTimer_ =
-        makeTimer("balanceTimer", layout::kBalanceIntervalMs, &FrmMain::balanceTimer_Timer);
-    MouseTimer_ = makeTimer("MouseTimer", layout::kMouseIntervalMs, &FrmMain::MouseTimer_Timer);
-    realityTimer_ =
-        makeTimer("realityTimer", layout::kRealityIntervalMs, &FrmMain::realityTimer_Timer);
+        timers_[t] = timer;
+    }
+}
+
+void FrmMain::OnTimer(WindowTimer timer) {
+    switch (timer) {
+    case WindowTimer::Balance:
+        balanceTimer_Timer();
+        break;
+    case WindowTimer::Pointer:
+        MouseTimer_Timer();
+        break;
+    case WindowTimer::Reality:
+        realityTimer_Timer();
+        break;
+    }
 }
 
 void FrmMain::SetTimersRunning(bool running) {
@@ -331,7 +338,7 @@ void FrmMain::SetTimersRunning(bool running) {
     if (running) {
         StartTimers();
     } else {
-        for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+        for (QTimer* timer : timers_) {
             timer->stop();
         }
         resting_ = false;
@@ -340,16 +347,14 @@ void FrmMain::SetTimersRunning(bool running) {
 
 void FrmMain::RunOnClock(VirtualClock& clock) {
     SetTimersRunning(false);
-    clock.AddTimer(layout::kBalanceIntervalMs, [this] { balanceTimer_Timer(); });
-    clock.AddTimer(layout::kMouseIntervalMs, [this] { MouseTimer_Timer(); });
-    clock.AddTimer(layout::kRealityIntervalMs, [this] { realityTimer_Timer(); });
+    AttachWindowTimers(clock, [this](WindowTimer timer) { OnTimer(timer); });
     model_.processPendingEvents = [&clock] { clock.RunNextTick(); };
 }
 
 void FrmMain::StartTimers() {
     resting_ = false;
-    quietTicks_ = 0;
-    for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+    rest_.Restart(timerMs_);
+    for (QTimer* timer : timers_) {
         if (!timer->isActive()) {
             timer->start();
         }
@@ -358,16 +363,10 @@ void FrmMain::StartTimers() {
 
 void FrmMain::AfterTick() {
     SyncFromModel();
-    // A scene at rest is a fixed point of all three timers: once their ticks have changed
-    // nothing for a while, let them sleep until there is input again.
-    const std::uint64_t fingerprint = model_.Fingerprint();
-    if (fingerprint != lastFingerprint_) {
-        lastFingerprint_ = fingerprint;
-        quietTicks_ = 0;
-        return;
-    }
-    if (++quietTicks_ >= kQuietTicksBeforeRest && timersWanted_ && !model_.IsCleaning()) {
-        for (QTimer* timer : {balanceTimer_, MouseTimer_, realityTimer_}) {
+    // At rest the scene is a fixed point of all three timers: let them sleep until there is
+    // input again.
+    if (rest_.AfterTick(model_.Fingerprint(), timerMs_) && timersWanted_ && !model_.IsCleaning()) {
+        for (QTimer* timer : timers_) {
             timer->stop();
         }
         resting_ = true;
@@ -498,6 +497,7 @@ void FrmMain::MouseTimer_Timer() {
 }
 
 void FrmMain::realityTimer_Timer() {
+    timerMs_ += kRealityStepMs;
     model_.realityTimer_Timer();
     AfterTick();
 }

@@ -3,11 +3,14 @@
 // control properties back onto them when it is done.
 #pragma once
 
+#include "core/clock/WindowTimers.h"
 #include "core/scene/Model.h"
+#include "core/scene/Rest.h"
 #include "ui/painting/PiecePictures.h"
 
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -104,6 +107,7 @@ class FrmMain : public QWidget {
 
   private:
     void AfterTick();
+    void OnTimer(WindowTimer timer);
     // True while the scene empties itself before a new one is built.
     bool SceneEmptying() const;
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
@@ -153,17 +157,15 @@ class FrmMain : public QWidget {
     QPushButton* Command3_ = nullptr;
     QPushButton* Command4_ = nullptr;
     QPushButton* Command5_ = nullptr;
-    QTimer* balanceTimer_ = nullptr;
-    QTimer* MouseTimer_ = nullptr;
-    QTimer* realityTimer_ = nullptr;
+    std::array<QTimer*, kWindowTimers.size()> timers_{}; // in the table's order
 
     std::deque<std::function<void()>> pendingResets_;
     std::future<bool> registration_;
     FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;
     bool resting_ = false;
-    std::uint64_t lastFingerprint_ = 0;
-    int quietTicks_ = 0;
+    RestWatch rest_;
+    std::int64_t timerMs_ = 0; // timer time, counted in reality ticks
 };
 
 } // namespace tarvelo
