@@ -209,7 +209,7 @@ class CrowdedScene {
             if (overPans_ && !OverAPan(x, PictureSizeOfKind(k)->width)) {
                 continue;
             }
-            problem.pieces.push_back({x, Pick(-60, 300) - 300, MassOf(k, problem), k});
+            problem.pieces.push_back({x, Pick(-60, 300), MassOf(k, problem), k});
         }
         Model& m = model();
         m.Form_Load();

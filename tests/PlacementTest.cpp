@@ -92,13 +92,13 @@ TEST(PlacementTest, AFileOfPiecesInOneAnotherAndInThePanLoadsApart) {
     SceneHarness h;
     Model& m = h.model;
     Problem p;
-    // Saved places (the reader takes 300 off): a cube sunk into the left pan, two cubes in one
-    // another above it, a smiley inside a cube on the right pan.
-    for (const ProblemPiece& piece : std::vector<ProblemPiece>{{100, kLevel - 20 - 300, 4, 4},
-                                                               {110, 200 - 300, 2, 2},
-                                                               {120, 210 - 300, 3, 3},
-                                                               {600, 250 - 300, 5, 5},
-                                                               {605, 255 - 300, 1, 21}}) {
+    // Saved places (loading starts them 300 higher): a cube sunk into the left pan, two cubes in
+    // one another above it, a smiley inside a cube on the right pan.
+    for (const ProblemPiece& piece : std::vector<ProblemPiece>{{100, kLevel - 20, 4, 4},
+                                                               {110, 200, 2, 2},
+                                                               {120, 210, 3, 3},
+                                                               {600, 250, 5, 5},
+                                                               {605, 255, 1, 21}}) {
         p.pieces.push_back(piece);
     }
     const std::vector<SceneObject> before = m.objects;

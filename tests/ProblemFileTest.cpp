@@ -24,8 +24,8 @@ TEST(ProblemFileTest, TheExampleLoadsAsSaved) {
     EXPECT_EQ(r.problem->xValue, 7);
     EXPECT_EQ(r.problem->yValue, 3);
     ASSERT_EQ(r.problem->pieces.size(), 2u);
-    EXPECT_EQ(r.problem->pieces[0], (ProblemPiece{150, -48, 5, 5}));
-    EXPECT_EQ(r.problem->pieces[1], (ProblemPiece{600, -48, 7, 11}));
+    EXPECT_EQ(r.problem->pieces[0], (ProblemPiece{150, 252, 5, 5}));
+    EXPECT_EQ(r.problem->pieces[1], (ProblemPiece{600, 252, 7, 11}));
 }
 
 TEST(ProblemFileTest, WritingGivesTheExampleLineForLine) {
@@ -69,29 +69,29 @@ TEST(ProblemFileTest, ReaderCases) {
          "h\r\n\r\nabc\r\n1\r\nx\r\n\r\n\r\n1\r\n",
          0,
          0,
-         {{0, -300, 0, 1}}},
+         {{0, 0, 0, 1}}},
         {"blanks inside numbers",
          "h\r\n 7\r\n3 \r\n1\r\n1 50\r\n2 52\r\n 5\r\n 5\r\n",
          7,
          3,
-         {{150, -48, 5, 5}}},
+         {{150, 252, 5, 5}}},
         {"halves round to even",
          "h\r\n7.5\r\n3\r\n1\r\n150.5\r\n252.5\r\n4.5\r\n5.5\r\n",
          8,
          3,
-         {{150, -48, 4.5f, 6}}},
-        {"LF-only line ends", "h\n7\n3\n1\n150\n252\n5\n5\n", 7, 3, {{150, -48, 5, 5}}},
-        {"CR-only line ends", "h\r7\r3\r1\r150\r252\r5\r5\r", 7, 3, {{150, -48, 5, 5}}},
+         {{150, 252, 4.5f, 6}}},
+        {"LF-only line ends", "h\n7\n3\n1\n150\n252\n5\n5\n", 7, 3, {{150, 252, 5, 5}}},
+        {"CR-only line ends", "h\r7\r3\r1\r150\r252\r5\r5\r", 7, 3, {{150, 252, 5, 5}}},
         {"no final line break",
          "h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n5",
          7,
          3,
-         {{150, -48, 5, 5}}},
+         {{150, 252, 5, 5}}},
         {"the mass from its own line",
          "h\r\n7\r\n3\r\n1\r\n0\r\n0\r\n2\r\n11\r\n",
          7,
          3,
-         {{0, -300, 2, 11}}},
+         {{0, 0, 2, 11}}},
         {"lines after the pieces are ignored", "h\r\n7\r\n3\r\n0\r\n99\r\n", 7, 3, {}},
     };
     for (const auto& c : cases) {
@@ -160,6 +160,30 @@ TEST(ProblemFileTest, FilesThatCannotBeReadAreRefused) {
     ASSERT_TRUE(r.problem);
     EXPECT_EQ(r.problem->pieces.size(), 2u);
     std::filesystem::remove_all(folder);
+}
+
+// Writing a scene and reading it back gives every free piece as it stands, in table order: the
+// reader says what the file says, and only loading lifts the pieces.
+TEST(ProblemFileTest, WritingThenReadingGivesThePiecesBack) {
+    SceneHarness h;
+    Model& m = h.model;
+    m.xValue = 6;
+    m.yValue = 2;
+    const std::int32_t kinds[] = {kind::kSmiley, 7, kind::kX, kind::kZero, kind::kY};
+    for (int i = 0; i < 5; ++i) {
+        m.AddObject(kinds[i], 40 + 150 * i, -70 + 90 * i);
+    }
+    m.obj(5).objMass = 2.5f; // a hand-written mass keeps its fraction
+    const ProblemReading r = ParseProblem(WriteProblem(m, "t", "d", 31, 77));
+    ASSERT_TRUE(r.problem);
+    EXPECT_EQ(r.problem->xValue, 6);
+    EXPECT_EQ(r.problem->yValue, 2);
+    std::vector<ProblemPiece> expected;
+    for (std::int32_t i = 3; i <= m.objCount; ++i) {
+        const SceneObject& o = m.obj(i);
+        expected.push_back({o.objX, o.objY, o.objMass, o.objKind});
+    }
+    EXPECT_EQ(r.problem->pieces, expected);
 }
 
 TEST(ProblemFileTest, ASavedSceneLoadsBackWithTheSamePiecesFallingOntoThePans) {

@@ -17,7 +17,6 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kHeader = "# Tarvelo file - ";
 constexpr std::int64_t kMaskBase = 13; // the masked values are (k + 13) x 13 + value
-constexpr double kLoadLift = 300;      // loaded pieces start this much higher than saved
 constexpr int kLinesPerPiece = 4;
 constexpr int kHeaderLines = 4; // header, X, Y, count
 
@@ -116,11 +115,12 @@ ProblemReading ParseProblem(std::string_view text) {
             }
         }
         ProblemPiece piece;
-        const double lifted = v[1] - kLoadLift;
         if (!FitsInt32(v[0])) {
             return Refuse(ProblemError::Kind::NumberTooLarge, lineNumber, v[0]);
         }
-        if (!FitsInt32(lifted)) {
+        // A height that loading could not lift into its field is refused here, where the line
+        // that holds it is known.
+        if (!FitsInt32(v[1]) || !FitsInt32(v[1] - kLoadLift)) {
             return Refuse(ProblemError::Kind::NumberTooLarge, lineNumber + 1, v[1]);
         }
         if (std::fabs(v[2]) > FLT_MAX) {
@@ -130,7 +130,7 @@ ProblemReading ParseProblem(std::string_view text) {
             return Refuse(ProblemError::Kind::UnknownKind, lineNumber + 3, v[3]);
         }
         piece.objX = RoundToInt32(v[0]);
-        piece.objY = RoundToInt32(lifted);
+        piece.objY = RoundToInt32(v[1]);
         piece.objMass = ToSingle(v[2]);
         piece.objKind = RoundToInt32(v[3]);
         problem.pieces.push_back(piece);

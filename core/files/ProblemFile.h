@@ -13,8 +13,10 @@ namespace tarvelo {
 
 class Model;
 
-// One piece as a file gives it. objY already has the 300 pixels taken off that make every
-// loaded piece start higher and fall back into place.
+// Loading puts every piece this many pixels above its saved place, from where it falls back.
+constexpr std::int32_t kLoadLift = 300;
+
+// One piece as a file gives it.
 struct ProblemPiece {
     std::int32_t objX = 0;
     std::int32_t objY = 0;

@@ -1,6 +1,7 @@
 // Putting a problem read from a file into the scene.
 #include "core/files/ProblemFile.h"
 #include "core/scene/Model.h"
+#include "core/scene/Numeric.h"
 
 namespace tarvelo {
 
@@ -23,7 +24,7 @@ void Model::LoadProblem(const Problem& problem, const std::string& sFileName) {
     for (const ProblemPiece& piece : problem.pieces) {
         SceneObject o;
         o.objX = piece.objX;
-        o.objY = piece.objY;
+        o.objY = RoundToInt32(static_cast<double>(piece.objY) - kLoadLift);
         o.objMass = piece.objMass;
         o.objKind = piece.objKind;
         o.objFixed = false;
