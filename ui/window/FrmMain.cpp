@@ -159,12 +159,51 @@ FrmMain::~FrmMain() {
 }
 
 void FrmMain::BuildControls() {
+    BuildSceneSurface();
+    BuildPalette();
+    BuildLabels();
+    BuildSceneControls();
+    // The copy being dragged in is seen over everything else on the window.
+    dragImg_->raise();
+}
+
+void FrmMain::Handle(const std::function<void()>& handler) {
+    handler();
+    SyncFromModel();
+}
+
+void FrmMain::ForwardPointer(PointerSurface* surface, PointerHandler pressed, PointerHandler moved,
+                             PointerHandler released) {
+    // Each event goes to the model's handler with the buttons as the model counts them.
+    const auto call = [this](PointerHandler handler, int buttons, QPointF at) {
+        Handle([&] {
+            (model_.*handler)(buttons, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
+        });
+    };
+    if (pressed != nullptr) {
+        connect(
+            surface, &PointerSurface::pressed, this,
+            [call, pressed](Qt::MouseButton b, QPointF at) { call(pressed, ButtonNumber(b), at); });
+    }
+    if (moved != nullptr) {
+        connect(surface, &PointerSurface::moved, this,
+                [call, moved](Qt::MouseButtons b, QPointF at) { call(moved, ButtonsHeld(b), at); });
+    }
+    if (released != nullptr) {
+        connect(surface, &PointerSurface::released, this,
+                [call, released](Qt::MouseButton b, QPointF at) {
+                    call(released, ButtonNumber(b), at);
+                });
+    }
+}
+
+void FrmMain::BuildSceneSurface() {
     HiddenText_ = new QLineEdit(QStringLiteral("Text1"), this);
     HiddenText_->setObjectName(QStringLiteral("HiddenText"));
     Place(HiddenText_, layout::kHiddenText);
     HiddenText_->hide();
 
-    // The scene surface: a sunken border of two pixels around the client area that is drawn on.
+    // A sunken border of two pixels around the client area that is drawn on.
     pictDraw_ = new QFrame(this);
     pictDraw_->setObjectName(QStringLiteral("pictDraw"));
     pictDraw_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
@@ -174,8 +213,12 @@ void FrmMain::BuildControls() {
     canvas_->setObjectName(QStringLiteral("pictDrawClient"));
     canvas_->setGeometry(layout::kPictDrawBorder, layout::kPictDrawBorder, layout::kSceneWidth,
                          layout::kSceneHeight);
+    ForwardPointer(canvas_, &Model::pictDraw_MouseDown, &Model::pictDraw_MouseMove,
+                   &Model::pictDraw_MouseUp);
+}
 
-    // The palette, smiley to Y from left to right; element 0 (the pan) stays hidden.
+void FrmMain::BuildPalette() {
+    // Smiley to Y from left to right; element 0 (the pan) stays hidden.
     for (const layout::PaletteSlot& slot : layout::kPalette) {
         auto* box = new PictureBox(pictures_, kWindowBackground, this);
         box->setObjectName(QStringLiteral("img%1").arg(slot.kind));
@@ -184,22 +227,23 @@ void FrmMain::BuildControls() {
         box->setVisible(slot.kind != kind::kPan);
         connect(box, &PictureBox::pressed, this,
                 [this, kind = slot.kind](Qt::MouseButton button, QPointF at) {
-                    model_.img_MouseDown(kind, ButtonNumber(button), 0, static_cast<float>(at.x()),
-                                         static_cast<float>(at.y()));
-                    SyncFromModel();
+                    Handle([&] {
+                        model_.img_MouseDown(kind, ButtonNumber(button), 0,
+                                             static_cast<float>(at.x()),
+                                             static_cast<float>(at.y()));
+                    });
                 });
     }
 
+    // The copy dragged in, over the window.
     dragImg_ = new PictureBox(pictures_, kDragBackground, this);
     dragImg_->setObjectName(QStringLiteral("dragImg"));
     Place(dragImg_, layout::kDragImg);
     dragImg_->hide();
-    connect(dragImg_, &PictureBox::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
-        model_.dragImg_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
-                                 static_cast<float>(at.y()));
-        SyncFromModel();
-    });
+    ForwardPointer(dragImg_, nullptr, &Model::dragImg_MouseMove, nullptr);
+}
 
+void FrmMain::BuildLabels() {
     lblEquazione_ = MakeLabel(this, "lblEquazione", QString(), layout::kLblEquazione,
                               UiFont(kEquationPoints), Qt::AlignHCenter | Qt::AlignTop);
     Fill(lblEquazione_, kEquationBackground);
@@ -225,34 +269,15 @@ void FrmMain::BuildControls() {
         hint->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     lblInfo_->raise();
+}
 
-    // Controls standing on the scene.
+void FrmMain::BuildSceneControls() {
+    // The copy dragged in, over the scene.
     dragImgInt_ = new PictureBox(pictures_, kDragBackground, canvas_);
     dragImgInt_->setObjectName(QStringLiteral("dragImgInt"));
     Place(dragImgInt_, layout::kDragImgInt);
     dragImgInt_->hide();
-    connect(dragImgInt_, &PictureBox::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
-        model_.dragImgInt_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
-                                    static_cast<float>(at.y()));
-        SyncFromModel();
-    });
-
-    // The pointer over the scene.
-    connect(canvas_, &SceneCanvas::moved, this, [this](Qt::MouseButtons buttons, QPointF at) {
-        model_.pictDraw_MouseMove(ButtonsHeld(buttons), 0, static_cast<float>(at.x()),
-                                  static_cast<float>(at.y()));
-        SyncFromModel();
-    });
-    connect(canvas_, &SceneCanvas::pressed, this, [this](Qt::MouseButton button, QPointF at) {
-        model_.pictDraw_MouseDown(ButtonNumber(button), 0, static_cast<float>(at.x()),
-                                  static_cast<float>(at.y()));
-        SyncFromModel();
-    });
-    connect(canvas_, &SceneCanvas::released, this, [this](Qt::MouseButton button, QPointF at) {
-        model_.pictDraw_MouseUp(ButtonNumber(button), 0, static_cast<float>(at.x()),
-                                static_cast<float>(at.y()));
-        SyncFromModel();
-    });
+    ForwardPointer(dragImgInt_, nullptr, &Model::dragImgInt_MouseMove, nullptr);
 
     auto makeButton = [this](const char* name, const layout::Rect& r) {
         auto* button = new QPushButton(canvas_);
@@ -287,9 +312,6 @@ void FrmMain::BuildControls() {
     selObj_->setObjectName(QStringLiteral("selObj"));
     Place(selObj_, layout::kSelObj);
     selObj_->hide();
-
-    // The copy being dragged in is seen over everything else on the window.
-    dragImg_->raise();
 }
 
 std::optional<std::string> FrmMain::InputBox(const std::string& title, const std::string& prompt,

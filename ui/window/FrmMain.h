@@ -29,6 +29,7 @@ namespace tarvelo {
 class FrmInfo;
 class VirtualClock;
 class PictureBox;
+class PointerSurface;
 class SceneCanvas;
 class SelectionFrame;
 
@@ -113,7 +114,19 @@ class FrmMain : public QWidget {
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                         const std::string& defaultText);
     void StartTimers();
+    // The controls, area by area, in the order that stacks them as the window was drawn.
     void BuildControls();
+    void BuildSceneSurface();
+    void BuildPalette();
+    void BuildLabels();
+    void BuildSceneControls();
+    // Runs a handler of the model, then brings the widgets up to date: every event goes this way.
+    void Handle(const std::function<void()>& handler);
+    // A model's pointer handler: (Button, Shift, X, Y).
+    using PointerHandler = void (Model::*)(int, int, float, float);
+    // Hands a surface's presses, moves and releases (where a handler is given) to the model.
+    void ForwardPointer(PointerSurface* surface, PointerHandler pressed, PointerHandler moved,
+                        PointerHandler released);
     void BuildTimers();
     // Lets the scene fall out, rebuilds it, then runs `afterRebuild` (which may load a problem).
     void ResetScene(std::function<void()> afterRebuild);

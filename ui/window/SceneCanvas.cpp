@@ -4,16 +4,15 @@
 #include "core/scene/Model.h"
 #include "ui/painting/ScenePainter.h"
 
-#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
 namespace tarvelo {
 
-SceneCanvas::SceneCanvas(const Model& model, QWidget* parent) : QWidget(parent), model_(model) {
+SceneCanvas::SceneCanvas(const Model& model, QWidget* parent)
+    : PointerSurface(parent), model_(model) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(true);
 }
 
 void SceneCanvas::Render() {
@@ -45,18 +44,6 @@ void SceneCanvas::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setClipRegion(event->region());
     painter.drawImage(QPoint(0, 0), image_);
-}
-
-void SceneCanvas::mousePressEvent(QMouseEvent* event) {
-    emit pressed(event->button(), event->position());
-}
-
-void SceneCanvas::mouseMoveEvent(QMouseEvent* event) {
-    emit moved(event->buttons(), event->position());
-}
-
-void SceneCanvas::mouseReleaseEvent(QMouseEvent* event) {
-    emit released(event->button(), event->position());
 }
 
 } // namespace tarvelo

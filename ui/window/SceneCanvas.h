@@ -3,16 +3,16 @@
 #pragma once
 
 #include "ui/painting/PiecePictures.h"
+#include "ui/window/PointerSurface.h"
 
 #include <QImage>
-#include <QWidget>
 #include <cstdint>
 
 namespace tarvelo {
 
 class Model;
 
-class SceneCanvas : public QWidget {
+class SceneCanvas : public PointerSurface {
     Q_OBJECT
   public:
     SceneCanvas(const Model& model, QWidget* parent);
@@ -21,16 +21,8 @@ class SceneCanvas : public QWidget {
     // resolution changed; a still scene costs nothing.
     void SyncFromModel();
 
-  signals:
-    void pressed(Qt::MouseButton button, QPointF position);
-    void moved(Qt::MouseButtons buttons, QPointF position);
-    void released(Qt::MouseButton button, QPointF position);
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
     void Render();
