@@ -162,6 +162,30 @@ TEST(ProblemFileTest, FilesThatCannotBeReadAreRefused) {
     std::filesystem::remove_all(folder);
 }
 
+// A problem enters the scene in the mode asked for, and the buttons follow the mode.
+TEST(ProblemFileTest, AProblemIsPutIntoTheSceneInAMode) {
+    Problem p;
+    p.xValue = 3;
+    p.pieces.push_back({100, 252, 5, 5});
+    const struct {
+        const Problem* problem;
+        std::int32_t mode;
+        std::int32_t objects;
+        bool restartShown;
+    } cases[] = {{&p, Model::kProblemMode, 3, true},
+                 {&p, Model::kFreeMode, 3, false},
+                 {nullptr, Model::kFreeMode, 2, false}};
+    for (const auto& c : cases) {
+        SceneHarness h;
+        h.model.PutProblem(c.problem, "lesson.trv", c.mode);
+        EXPECT_EQ(h.model.programMode, c.mode);
+        EXPECT_EQ(h.model.objCount, c.objects);
+        EXPECT_EQ(h.model.Command5.Visible, c.restartShown);
+        EXPECT_EQ(h.model.Command2.Visible, !c.restartShown);
+        EXPECT_EQ(h.model.Caption, c.problem ? "Tarvelo - lesson.trv" : "Tarvelo");
+    }
+}
+
 // Writing a scene and reading it back gives every free piece as it stands, in table order: the
 // reader says what the file says, and only loading lifts the pieces.
 TEST(ProblemFileTest, WritingThenReadingGivesThePiecesBack) {

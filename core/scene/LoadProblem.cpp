@@ -1,4 +1,4 @@
-// Putting a problem read from a file into the scene.
+// Putting a problem read from a file into the scene, in a program mode.
 #include "core/files/ProblemFile.h"
 #include "core/scene/Model.h"
 #include "core/scene/Numeric.h"
@@ -36,6 +36,14 @@ void Model::LoadProblem(const Problem& problem, const std::string& sFileName) {
     }
     // A file may put pieces into one another or into a pan; each such piece starts on top.
     LiftClearOfOverlaps();
+}
+
+void Model::PutProblem(const Problem* problem, const std::string& sFileName, std::int32_t mode) {
+    if (problem != nullptr) {
+        LoadProblem(*problem, sFileName);
+    }
+    programMode = mode;
+    UpdateProgramMode();
 }
 
 } // namespace tarvelo

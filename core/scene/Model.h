@@ -231,6 +231,9 @@ class Model {
     // Puts a problem read from the file `sFileName` into a freshly built scene: the file's X, Y
     // and pieces. Draws nothing; the next ticks bring the scene up to date.
     void LoadProblem(const Problem& problem, const std::string& sFileName);
+    // The one way a problem enters a freshly built scene: the problem read from `sFileName`
+    // (none: the scene stays empty) and the program mode `mode`, with the buttons it shows.
+    void PutProblem(const Problem* problem, const std::string& sFileName, std::int32_t mode);
 
     // The level line of the pans: 0.7 of the scene's height from its top.
     std::int32_t LevelLine() const;

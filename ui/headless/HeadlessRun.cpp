@@ -131,7 +131,8 @@ int RunHeadless(int argc, char* argv[]) {
         return kExitRefused;
     }
     Model& model = window.model();
-    model.LoadProblem(*reading.problem, QFileInfo(path).absoluteFilePath().toStdString());
+    model.PutProblem(&*reading.problem, QFileInfo(path).absoluteFilePath().toStdString(),
+                     Model::kFreeMode);
 
     // Until nothing at all has changed for a second of scene time, or two minutes have passed.
     const SettleResult rest = SettleOnClock(clock, model, kLongestMs);

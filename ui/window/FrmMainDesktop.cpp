@@ -61,21 +61,21 @@ void FrmMain::Form_Initialize() {
 }
 
 void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
-    model_.programMode = Model::kFreeMode;
     QString refusal;
+    std::optional<Problem> problem;
     const CommandLineFile file = FileFromCommandLine(BytesOfText(stCommand));
     if (NamesNoFile(file)) {
         refusal = UnusableCommandLineMessage(Shown(stCommand));
     } else if (file.kind == CommandLineFile::Kind::Path) {
-        const ProblemReading reading = ReadProblemFile(file.path);
-        if (reading.problem) {
-            model_.LoadProblem(*reading.problem, file.path);
-            model_.programMode = Model::kProblemMode;
-        } else {
+        ProblemReading reading = ReadProblemFile(file.path);
+        problem = std::move(reading.problem);
+        if (!problem) {
             refusal = RefusedFileMessage(ShownPath(file.path), reading.error);
         }
     }
-    model_.UpdateProgramMode();
+    // A problem from outside opens in problem mode; without one the program is in free mode.
+    model_.PutProblem(problem ? &*problem : nullptr, file.path,
+                      problem ? Model::kProblemMode : Model::kFreeMode);
     SyncFromModel();
     // Shown from the event loop once start-up is over: start-up and the hand-overs of later
     // starts never wait for the user to read it.
@@ -108,12 +108,8 @@ void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> don
         problem = std::move(reading.problem);
     }
     ResetScene([this, problem, path, done = std::move(done)] {
-        model_.programMode = Model::kFreeMode;
-        if (problem) {
-            model_.LoadProblem(*problem, path);
-            model_.programMode = Model::kProblemMode;
-        }
-        model_.UpdateProgramMode();
+        model_.PutProblem(problem ? &*problem : nullptr, path,
+                          problem ? Model::kProblemMode : Model::kFreeMode);
         done();
     });
 }

@@ -158,7 +158,8 @@ bool FrmMain::OpenProblem(const QString& path) {
         return false;
     }
     ResetScene([this, problem = std::move(*reading.problem), path] {
-        model_.LoadProblem(problem, BytesOfText(path));
+        // Load and Restart keep the mode they were asked in.
+        model_.PutProblem(&problem, BytesOfText(path), model_.programMode);
     });
     return true;
 }
