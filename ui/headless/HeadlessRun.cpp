@@ -3,7 +3,6 @@
 #include "core/clock/VirtualClock.h"
 #include "core/files/ProblemFile.h"
 #include "core/files/SettleReport.h"
-#include "core/scene/Layout.h"
 #include "core/scene/Rest.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
@@ -17,6 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace tarvelo {
@@ -69,14 +69,19 @@ bool IsHeadlessCommandLine(int argc, char* argv[]) {
     return false;
 }
 
-int RunHeadless(int argc, char* argv[]) {
-    // Nothing is ever shown, whatever display there is.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(QuietMessages);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tarvelo"));
-    QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
+namespace {
 
+// What a run without a window is asked to do.
+struct HeadlessRequest {
+    QString problem; // the file to settle
+    QString picture; // where to draw the window, or empty
+    bool showSolution = false;
+    bool json = false;
+};
+
+// The request on the command line, or nothing when it is wrong (said on standard error).
+// --help, --version and unknown options end the program here.
+std::optional<HeadlessRequest> ParseRequest(const QApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
         "HeadlessRun", "Tarvelo: numbers and equations on a two-pan balance.\n\n"
@@ -105,13 +110,62 @@ int RunHeadless(int argc, char* argv[]) {
                              "whether it came to rest and when, the pans and every piece with "
                              "the pan it counts for.")));
     parser.addOptions({settle, png, showSolution, json});
-    parser.process(app); // --help, --version and unknown options end here
+    parser.process(app);
 
     if (!parser.isSet(settle) || !parser.positionalArguments().isEmpty()) {
         PrintLine(stderr,
                   Tr(QT_TRANSLATE_NOOP(
                       "HeadlessRun", "tarvelo: --settle FILE is needed; --png, --show-solution and "
                                      "--json go with it. See tarvelo --help.")));
+        return std::nullopt;
+    }
+    return HeadlessRequest{parser.value(settle), parser.isSet(png) ? parser.value(png) : QString(),
+                           parser.isSet(showSolution), parser.isSet(json)};
+}
+
+// Says what the scene came to: the line for a scene at rest (a scene still moving has no
+// equation to speak of), the JSON object always, and on standard error when it did not rest.
+void Report(const Model& model, const HeadlessRequest& request, const SettleResult& rest,
+            std::int64_t sceneMs) {
+    if (request.json) {
+        PrintLine(stdout, QString::fromStdString(SettleReportJson(model, rest.rested, sceneMs)));
+    } else if (rest.rested) {
+        PrintLine(stdout, QString::fromStdString(model.lblEquazione.Caption));
+    }
+    if (!rest.rested) {
+        PrintLine(stderr, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                               "tarvelo: the scene in \u201c%1\u201d did not come "
+                                               "to rest within %2 seconds of scene time."))
+                              .arg(request.problem)
+                              .arg(kLongestMs / kMillisecondsPerSecond));
+    }
+}
+
+// Draws the window as it now looks into the PNG file `out`; false, said, when it cannot.
+bool DrawPicture(FrmMain& window, const QString& out) {
+    window.SyncFromModel();
+    if (window.grab().toImage().save(out, "PNG")) {
+        return true;
+    }
+    PrintLine(stderr,
+              Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                   "tarvelo: the picture could not be written to \u201c%1\u201d."))
+                  .arg(out));
+    return false;
+}
+
+} // namespace
+
+int RunHeadless(int argc, char* argv[]) {
+    // Nothing is ever shown, whatever display there is.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietMessages);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tarvelo"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
+
+    const std::optional<HeadlessRequest> request = ParseRequest(app);
+    if (!request) {
         return kExitUsage;
     }
 
@@ -124,50 +178,25 @@ int RunHeadless(int argc, char* argv[]) {
     window.model().Form_Initialize(); // without registering anything with the desktop
     window.Form_Load();
 
-    const QString path = parser.value(settle);
-    const ProblemReading reading = ReadProblemFile(QFile::encodeName(path).toStdString());
+    const ProblemReading reading =
+        ReadProblemFile(QFile::encodeName(request->problem).toStdString());
     if (!reading.problem) {
-        PrintLine(stderr, RefusedFileMessage(path, reading.error));
+        PrintLine(stderr, RefusedFileMessage(request->problem, reading.error));
         return kExitRefused;
     }
     Model& model = window.model();
-    model.PutProblem(&*reading.problem, QFileInfo(path).absoluteFilePath().toStdString(),
+    model.PutProblem(&*reading.problem,
+                     QFileInfo(request->problem).absoluteFilePath().toStdString(),
                      Model::kFreeMode);
 
-    // Until nothing at all has changed for a second of scene time, or two minutes have passed.
+    // Until the scene is at rest, or two minutes of scene time have passed.
     const SettleResult rest = SettleOnClock(clock, model, kLongestMs);
-    const std::int64_t sceneMs = rest.rested ? rest.lastChangeMs : clock.NowMs();
-
-    if (parser.isSet(showSolution)) {
+    if (request->showSolution) {
         window.Command1_Click();
     }
-    // A scene still moving has no equation to speak of: the plain line is printed only for a
-    // scene at rest, the JSON object always, saying whether it rested.
-    if (parser.isSet(json)) {
-        PrintLine(stdout, QString::fromStdString(SettleReportJson(model, rest.rested, sceneMs)));
-    } else if (rest.rested) {
-        PrintLine(stdout, QString::fromStdString(model.lblEquazione.Caption));
-    }
-    if (!rest.rested) {
-        PrintLine(stderr, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
-                                               "tarvelo: the scene in \u201c%1\u201d did not come "
-                                               "to rest within %2 seconds of scene time."))
-                              .arg(path)
-                              .arg(kLongestMs / kMillisecondsPerSecond));
-    }
-
-    if (parser.isSet(png)) {
-        window.SyncFromModel();
-        const QString out = parser.value(png);
-        const QImage picture = window.grab().toImage();
-        if (!picture.save(out, "PNG")) {
-            PrintLine(stderr,
-                      Tr(QT_TRANSLATE_NOOP(
-                             "HeadlessRun",
-                             "tarvelo: the picture could not be written to \u201c%1\u201d."))
-                          .arg(out));
-            return kExitUsage;
-        }
+    Report(model, *request, rest, rest.rested ? rest.lastChangeMs : clock.NowMs());
+    if (!request->picture.isEmpty() && !DrawPicture(window, request->picture)) {
+        return kExitUsage;
     }
     return rest.rested ? 0 : kExitRestless;
 }
