@@ -28,6 +28,7 @@ class MainWindowTest : public QObject {
     void startUpFigures();
     void scenePaintsThePansOnTheLevelLine();
     void overlappingPiecesCombineByAnd();
+    void picturesOutOfSightAreLeftOut();
     void newLetsEverythingFallOutAndRebuilds();
     void aSecondNewDuringTheWaitIsDropped();
     void saveLoadAndRestartWaitForNothingDuringNew();
@@ -170,6 +171,40 @@ void DropSixPiecesAndRun(StartedWindow& w) {
         w.window.model().AddObject(1 + i, 60 + 70 * i, 200);
     }
     w.window.SetTimersRunning(true);
+}
+
+// Pictures wholly outside the scene are left out of what is painted; the scene looks exactly as
+// if every picture had been painted, and a piece moving out of sight paints nothing new.
+void MainWindowTest::picturesOutOfSightAreLeftOut() {
+    StartedWindow w;
+    auto& m = w.window.model();
+    const struct {
+        int x, y;
+        bool inSight;
+    } pieces[] = {{100, 100, true},  {-44, 100, true},   {-45, 100, false}, {948, 50, true},
+                  {949, 50, false},  {300, -39, true},   {300, -40, false}, {300, 416, true},
+                  {300, 417, false}, {-900, -900, false}};
+    std::vector<tarvelo::DrawItem> everything = {{0, m.obj(1).objX, m.obj(1).objY},
+                                                 {0, m.obj(2).objX, m.obj(2).objY}};
+    std::size_t shown = 2;
+    for (const auto& p : pieces) {
+        m.AddObject(3, p.x, p.y);
+        everything.push_back({3, p.x, p.y});
+        shown += p.inSight ? 1 : 0;
+    }
+    QCOMPARE(m.drawList.size(), shown);
+
+    tarvelo::PiecePictures pictures;
+    QImage all(tarvelo::layout::kSceneWidth, tarvelo::layout::kSceneHeight, QImage::Format_RGB32);
+    QImage inSight = all;
+    tarvelo::PaintScene(all, everything, pictures);
+    tarvelo::PaintScene(inSight, m.drawList, pictures);
+    QCOMPARE(inSight, all);
+
+    const std::uint64_t revision = m.sceneRevision;
+    m.obj(m.objCount).objY -= 100; // the piece far out of sight moves
+    m.RefreshObjects();
+    QCOMPARE(m.sceneRevision, revision);
 }
 
 void MainWindowTest::newLetsEverythingFallOutAndRebuilds() {

@@ -40,12 +40,20 @@ std::int32_t Model::PictureIndexFor(const SceneObject& o) const {
 
 void Model::RefreshObjects() {
     // Clear, then paint every object in table order; the painter combines the pictures with
-    // what is already there, so overlapping pieces stay visible.
+    // what is already there, so overlapping pieces stay visible. A picture wholly outside the
+    // scene would paint nothing: it is left out, so pieces moving out of sight (a tower above
+    // the top, a piece falling out) change nothing that has to be painted again.
     nextDrawList_.clear();
+    const std::int64_t left = pictDraw.ScaleLeft;
+    const std::int64_t top = pictDraw.ScaleTop;
+    const std::int64_t right = left + pictDraw.ScaleWidth;
+    const std::int64_t bottom = top + pictDraw.ScaleHeight;
     const std::int32_t n = objCount;
     for (std::int32_t i = 1; i <= n; ++i) {
         const SceneObject& o = obj(i);
-        const std::int32_t p = PictureIndexFor(o);
+        const bool inSight = o.objX < right && std::int64_t{o.objX} + o.objW > left &&
+                             o.objY < bottom && std::int64_t{o.objY} + o.objH > top;
+        const std::int32_t p = inSight ? PictureIndexFor(o) : -1;
         if (p >= 0) {
             nextDrawList_.push_back({p, o.objX, o.objY});
         }

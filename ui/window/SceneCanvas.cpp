@@ -29,16 +29,21 @@ void SceneCanvas::Render() {
 }
 
 void SceneCanvas::SyncFromModel() {
-    if (painted_ && paintedRevision_ == model_.sceneRevision &&
-        image_.devicePixelRatio() == devicePixelRatioF()) {
+    if (!NeedsRender()) {
         return;
     }
-    Render();
+    // Painted when the screen asks for it: ticks in between cost nothing, and a run without a
+    // window paints only the picture it is asked for.
     update();
 }
 
+bool SceneCanvas::NeedsRender() const {
+    return !painted_ || paintedRevision_ != model_.sceneRevision ||
+           image_.devicePixelRatio() != devicePixelRatioF();
+}
+
 void SceneCanvas::paintEvent(QPaintEvent* event) {
-    if (!painted_ || image_.devicePixelRatio() != devicePixelRatioF()) {
+    if (NeedsRender()) {
         Render();
     }
     QPainter painter(this);

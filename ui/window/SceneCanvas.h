@@ -17,8 +17,8 @@ class SceneCanvas : public PointerSurface {
   public:
     SceneCanvas(const Model& model, QWidget* parent);
 
-    // Repaints when the model drew something new since the last paint, or when the screen's
-    // resolution changed; a still scene costs nothing.
+    // Asks for a repaint when the model drew something new since the last paint, or when the
+    // screen's resolution changed; a still scene costs nothing.
     void SyncFromModel();
 
   protected:
@@ -26,6 +26,7 @@ class SceneCanvas : public PointerSurface {
 
   private:
     void Render();
+    bool NeedsRender() const;
     const Model& model_;
     PiecePictures pictures_;
     QImage image_;
