@@ -3,9 +3,11 @@
 #include "WindowFixture.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -32,6 +34,7 @@ class PointerWindowTest : public QObject {
     void dragAndDeleteInTheScene();
     void aRightPressOnXAsksForItsValue();
     void aRefusedAnswerSaysWhyAndChangesNothing();
+    void thePointerTickUsesTheLastPointerEvent();
 };
 
 // Left press on a palette picture at `grab`, the pointer carried to `to` (window pixels) with
@@ -220,6 +223,21 @@ void PointerWindowTest::aRefusedAnswerSaysWhyAndChangesNothing() {
     QVERIFY(!anyMessage);
     QCOMPARE(m.xValue, 4);
     QCOMPARE(m.obj(3).objY, 100);
+}
+
+// The pointer tick takes the pointer where the last pointer event put it, without asking the
+// display server where the cursor is.
+void PointerWindowTest::thePointerTickUsesTheLastPointerEvent() {
+    ClockedWindow w;
+    auto* scene = w.window.sceneCanvas();
+    QCursor::setPos(scene->mapToGlobal(QPoint(10, 10)));
+    const QPointF at(300, 100);
+    QMouseEvent move(QEvent::MouseMove, at, scene->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(scene, &move);
+    w.RunMs(20);
+    QCOMPARE(w.window.model().pointerX, 300.0f);
+    QCOMPARE(w.window.model().pointerY, 100.0f);
 }
 
 QTEST_MAIN(PointerWindowTest)

@@ -134,7 +134,10 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     model_.processPendingEvents = [] {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     };
-    pointerPosition = [this] { return QPointF(canvas_->mapFromGlobal(QCursor::pos())); };
+    // Where the last pointer event the program received put the pointer: asking the display
+    // server on every tick would cost a round trip a hundred times a second.
+    lastPointerOnScreen_ = QCursor::pos();
+    pointerPosition = [this] { return canvas_->mapFromGlobal(lastPointerOnScreen_); };
     model_.inputBox = [this](const std::string& title, const std::string& prompt,
                              const std::string& defaultText) {
         return InputBox(title, prompt, defaultText);
@@ -396,6 +399,9 @@ void FrmMain::AfterTick() {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->isSinglePointEvent()) {
+        lastPointerOnScreen_ = static_cast<QSinglePointEvent*>(event)->globalPosition();
+    }
     if (resting_) {
         switch (event->type()) {
         case QEvent::MouseMove:

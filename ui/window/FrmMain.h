@@ -8,6 +8,7 @@
 #include "core/scene/Rest.h"
 #include "ui/painting/PiecePictures.h"
 
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -76,8 +77,9 @@ class FrmMain : public QWidget {
     // nothing. Any input to the program wakes them.
     bool TimersResting() const { return resting_; }
 
-    // Where the pointer is, in the pixels of the scene's client area (as its pointer events). The
-    // pointer tick asks this; tests may replace it.
+    // Where the pointer is, in the pixels of the scene's client area (as its pointer events), as
+    // the last pointer event the program received put it. The pointer tick asks this; tests may
+    // replace it.
     std::function<QPointF()> pointerPosition;
 
     // Buttons.
@@ -177,6 +179,7 @@ class FrmMain : public QWidget {
     FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;
     bool resting_ = false;
+    QPointF lastPointerOnScreen_; // global, as the last pointer event gave it
     RestWatch rest_;
     std::int64_t timerMs_ = 0; // timer time, counted in reality ticks
 };
