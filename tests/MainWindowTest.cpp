@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <random>
 
 using tarvelo::FrmMain;
 
@@ -29,6 +30,7 @@ class MainWindowTest : public QObject {
     void scenePaintsThePansOnTheLevelLine();
     void overlappingPiecesCombineByAnd();
     void picturesOutOfSightAreLeftOut();
+    void repaintingWhatChangedShowsTheWholeScene();
     void newLetsEverythingFallOutAndRebuilds();
     void aSecondNewDuringTheWaitIsDropped();
     void saveLoadAndRestartWaitForNothingDuringNew();
@@ -205,6 +207,39 @@ void MainWindowTest::picturesOutOfSightAreLeftOut() {
     m.obj(m.objCount).objY -= 100; // the piece far out of sight moves
     m.RefreshObjects();
     QCOMPARE(m.sceneRevision, revision);
+}
+
+// The scene is painted again only where its pictures changed; what it shows is always what a
+// paint of the whole list gives.
+void MainWindowTest::repaintingWhatChangedShowsTheWholeScene() {
+    StartedWindow w;
+    auto& m = w.window.model();
+    std::mt19937 random(8);
+    const auto pick = [&random](int lo, int hi) {
+        return std::uniform_int_distribution<int>(lo, hi)(random);
+    };
+    tarvelo::PiecePictures pictures;
+    for (int round = 0; round < 12; ++round) {
+        for (int n = pick(0, 6); n > 0; --n) {
+            m.AddObject(pick(0, 12) == 0 ? tarvelo::kind::kSmiley : pick(1, 12), pick(-40, 940),
+                        pick(-40, 410));
+        }
+        for (int n = pick(0, 4); n > 0 && m.objCount > 2; --n) {
+            m.obj(pick(3, m.objCount)).objY += pick(-30, 30);
+        }
+        if (m.objCount > 2 && pick(0, 2) == 0) {
+            m.RemoveBlock(pick(3, m.objCount));
+        }
+        m.RefreshObjects();
+        w.window.SyncFromModel();
+        QImage whole(tarvelo::layout::kSceneWidth, tarvelo::layout::kSceneHeight,
+                     QImage::Format_RGB32);
+        tarvelo::PaintScene(whole, m.drawList, pictures);
+        // The scene alone, without the buttons and labels standing on it.
+        QImage shown(whole.size(), QImage::Format_RGB32);
+        w.window.sceneCanvas()->render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        QCOMPARE(shown, whole);
+    }
 }
 
 void MainWindowTest::newLetsEverythingFallOutAndRebuilds() {

@@ -3,6 +3,7 @@
 #include "ui/painting/PiecePictures.h"
 
 #include <QRect>
+#include <algorithm>
 #include <cmath>
 
 namespace tarvelo {
@@ -10,9 +11,10 @@ namespace tarvelo {
 namespace {
 
 // destination = picture AND destination, pixel by pixel, with the picture's top-left corner at
-// `topLeft` in device pixels. Both images hold 32-bit pixels whose alpha is always opaque.
-void AndPaint(QImage& target, const QImage& picture, QPoint topLeft) {
-    const QRect area = QRect(topLeft, picture.size()).intersected(target.rect());
+// `topLeft`, within `clip`; all in device pixels. Both images hold 32-bit pixels whose alpha is
+// always opaque.
+void AndPaint(QImage& target, const QImage& picture, QPoint topLeft, const QRect& clip) {
+    const QRect area = QRect(topLeft, picture.size()).intersected(clip);
     if (area.isEmpty()) {
         return;
     }
@@ -28,29 +30,39 @@ void AndPaint(QImage& target, const QImage& picture, QPoint topLeft) {
     }
 }
 
+void Clear(QImage& target, const QRect& area) {
+    for (int row = area.top(); row <= area.bottom(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(target.scanLine(row));
+        std::fill(line + area.left(), line + area.left() + area.width(), kSceneBackground);
+    }
+}
+
 } // namespace
 
 void PaintScene(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures) {
+    PaintSceneArea(target, drawList, pictures, target.rect());
+}
+
+void PaintSceneArea(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures,
+                    QRect area) {
     if (target.format() != QImage::Format_RGB32) {
         target = target.convertToFormat(QImage::Format_RGB32);
     }
-    target.fill(kSceneBackground);
+    area = area.intersected(target.rect());
+    if (area.isEmpty()) {
+        return;
+    }
+    // AND is the same in any order, so the area alone can be painted again from its background.
+    Clear(target, area);
     const qreal ratio = target.devicePixelRatio();
-    const QSizeF scene = target.deviceIndependentSize();
     for (const DrawItem& item : drawList) {
         const QImage& picture = pictures.Picture(item.picture, ratio);
-        if (picture.isNull()) {
-            continue;
+        if (!picture.isNull()) {
+            AndPaint(target, picture,
+                     QPoint(static_cast<int>(std::lround(item.x * ratio)),
+                            static_cast<int>(std::lround(item.y * ratio))),
+                     area);
         }
-        // Pieces wholly outside the surface (fallen below it, thrown far above) cost nothing.
-        const QSizeF size = picture.deviceIndependentSize();
-        if (item.x >= scene.width() || item.y >= scene.height() || item.x + size.width() <= 0 ||
-            item.y + size.height() <= 0) {
-            continue;
-        }
-        AndPaint(target, picture,
-                 QPoint(static_cast<int>(std::lround(item.x * ratio)),
-                        static_cast<int>(std::lround(item.y * ratio))));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "core/scene/Model.h"
 
 #include <QImage>
+#include <QRect>
 #include <vector>
 
 namespace tarvelo {
@@ -18,5 +19,10 @@ inline constexpr QRgb kSceneBackground = 0xFFFFFFC0;
 // two pieces overlap the dark parts of both stay visible. `target` measures in scene pixels
 // (its device pixel ratio tells how many image pixels make one).
 void PaintScene(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures);
+
+// The same within `area` (device pixels) only, the rest of `target` left as it is: what a full
+// paint would give there.
+void PaintSceneArea(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures,
+                    QRect area);
 
 } // namespace tarvelo

@@ -2,11 +2,14 @@
 // parent of the controls that stand on the scene.
 #pragma once
 
+#include "core/scene/Model.h"
 #include "ui/painting/PiecePictures.h"
 #include "ui/window/PointerSurface.h"
 
 #include <QImage>
+#include <QRect>
 #include <cstdint>
+#include <vector>
 
 namespace tarvelo {
 
@@ -27,11 +30,14 @@ class SceneCanvas : public PointerSurface {
   private:
     void Render();
     bool NeedsRender() const;
+    // Where the model's list of pictures differs from the one last painted, in scene pixels.
+    QRect ChangedArea() const;
     const Model& model_;
     PiecePictures pictures_;
     QImage image_;
+    std::vector<DrawItem> painted_; // the list the image shows
     std::uint64_t paintedRevision_ = 0;
-    bool painted_ = false;
+    bool everPainted_ = false;
 };
 
 } // namespace tarvelo
