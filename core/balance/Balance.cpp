@@ -99,7 +99,7 @@ void Model::UpdateBalance() {
     if (delta != 0) {
         const std::int64_t step = std::clamp(delta - Mod(delta, 2), -kPanStep, kPanStep);
         const auto left = static_cast<double>(step);
-        if (step != 0 && !PanMoveCollides(kLeftPan, left) && !PanMoveCollides(kRightPan, -left)) {
+        if (step != 0 && !BalanceMoveCollides(left)) {
             MoveObjects(kLeftPan, 0, left);
             MoveObjects(kRightPan, 0, -left);
         }

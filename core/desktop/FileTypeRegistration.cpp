@@ -1,5 +1,7 @@
 #include "core/desktop/FileTypeRegistration.h"
 
+#include "core/files/WholeWrite.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -143,21 +145,6 @@ int CreateTemporary(const fs::path& target, std::string& name) {
     return -1;
 }
 
-bool WriteAll(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 // Gives the new file the owner, the group and the mode of the one it replaces. False when
 // they cannot be kept: the old file then stays.
 bool KeepOwnerAndMode(int fd, const struct stat& old) {
@@ -181,8 +168,8 @@ bool ReplaceFile(const fs::path& target, const std::string& text, const struct s
     if (fd < 0) {
         return false;
     }
-    bool ok =
-        WriteAll(fd, text) && (old == nullptr || KeepOwnerAndMode(fd, *old)) && ::fsync(fd) == 0;
+    bool ok = WriteWhole(fd, text) == 0 && (old == nullptr || KeepOwnerAndMode(fd, *old)) &&
+              SyncToDisk(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {

@@ -167,6 +167,9 @@ class Model {
     // Whether moving pan `nPan` by `shiftY` pixels, with what it carries when the move is level
     // or upward, would push into an object it does not carry.
     bool PanMoveCollides(std::int32_t nPan, double shiftY);
+    // Whether the balance's move, the left pan by `leftShiftY` and the right pan the opposite
+    // way, would make either pan push into something it does not carry.
+    bool BalanceMoveCollides(double leftShiftY);
     // The pan whose load object `nObj` counts in (1 or 2), or -1 when it rests on neither.
     std::int32_t PanCarrying(std::int32_t nObj) const;
 

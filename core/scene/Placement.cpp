@@ -147,6 +147,13 @@ bool Model::LiftClearOfOverlaps(std::int32_t placed) {
     return moved;
 }
 
+bool Model::BalanceMoveCollides(double leftShiftY) {
+    OverlapIndexScope index(*this); // one grid for both pans
+    constexpr std::int32_t kLeftPan = 1;
+    constexpr std::int32_t kRightPan = 2;
+    return PanMoveCollides(kLeftPan, leftShiftY) || PanMoveCollides(kRightPan, -leftShiftY);
+}
+
 bool Model::PanMoveCollides(std::int32_t nPan, double shiftY) {
     if (nPan < 1 || nPan > objCount) {
         return false;

@@ -1,5 +1,6 @@
 // The main window's problem files: Save, Load and Restart.
 #include "core/files/ProblemFile.h"
+#include "core/files/WholeWrite.h"
 #include "ui/instance/SingleInstance.h"
 #include "ui/window/FileDialogs.h"
 #include "ui/window/FrmMain.h"
@@ -16,36 +17,10 @@
 #include <cerrno>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 namespace tarvelo {
 
 namespace {
-
-// Writes all of `text` to the open file `fd` and makes sure it reached the disk. 0, or the
-// system's error number of the first failure.
-int WriteToDisk(int fd, const std::string& text) {
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return errno;
-        }
-        if (n == 0) {
-            return EIO; // no progress and no reason: never loop on it
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    // Some file systems (delayed allocation, network disks) find out only now that the space
-    // is not there. EINVAL: a file that cannot be synced, nothing wrong with what was written.
-    if (::fsync(fd) != 0 && errno != EINVAL) {
-        return errno;
-    }
-    return 0;
-}
 
 // Why the file could not even be started. The error number alone misleads in two cases that
 // are told apart by looking: a folder of the file's name, and a missing folder.
@@ -88,7 +63,11 @@ std::optional<QString> ReplaceFile(const QString& path, const std::string& text)
     }
     // Written past Qt's buffer, whose failed last flush a commit does not notice: a full disk
     // would otherwise put an empty file in place of the old one.
-    if (const int error = WriteToDisk(file.handle(), text); error != 0) {
+    int error = WriteWhole(file.handle(), text);
+    if (error == 0) {
+        error = SyncToDisk(file.handle());
+    }
+    if (error != 0) {
         return SaveFailureReason(error, qt_error_string(error)); // the copy goes with `file`
     }
     if (!file.commit()) {

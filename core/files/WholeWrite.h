@@ -1,0 +1,18 @@
+// Writing a whole text to an open file and making sure it reached the disk, for saves that must
+// never leave a file half written.
+#pragma once
+
+#include <string_view>
+
+namespace tarvelo {
+
+// Writes all of `text` to the open file `fd`, however many writes it takes. 0, or the system's
+// error number of the first failure.
+int WriteWhole(int fd, std::string_view text);
+
+// Makes sure what was written to `fd` is on the disk: some file systems (delayed allocation,
+// network disks) find out only now that the space is not there. 0, or the system's error
+// number; a file that cannot be synced at all (EINVAL) counts as synced.
+int SyncToDisk(int fd);
+
+} // namespace tarvelo
