@@ -1,8 +1,8 @@
 // Whole problems settled on the virtual clock, as `--settle` does, for the files that once hung
 // the program: a column of 10,000 cubes, and 10,000 pieces that a file of empty lines puts at
 // one spot.
+#include "core/clock/Rest.h"
 #include "core/files/ProblemFile.h"
-#include "core/scene/Rest.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <benchmark/benchmark.h>
@@ -47,7 +47,7 @@ void Settle(benchmark::State& state, const std::string& text) {
         const SettleResult rest = SettleOnClock(h.clock, h.model, kBudgetMs);
         state.counters["rested"] = rest.rested ? 1 : 0;
         state.counters["scene_s"] = static_cast<double>(rest.lastChangeMs) / 1000;
-        state.counters["pieces"] = h.model.objCount - 2;
+        state.counters["pieces"] = h.model.scene.objCount() - 2;
     }
 }
 

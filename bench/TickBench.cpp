@@ -28,10 +28,10 @@ void BM_Tick(benchmark::State& state) {
     QImage image(layout::kSceneWidth, layout::kSceneHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         h.model.realityTimer_Timer();
-        PaintScene(image, h.model.drawList, pictures);
+        PaintScene(image, h.model.drawing.drawList(), pictures);
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["objects"] = h.model.objCount;
+    state.counters["objects"] = h.model.scene.objCount();
 }
 BENCHMARK(BM_Tick)->Arg(10)->Arg(100)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
@@ -40,7 +40,7 @@ void BM_StillTick(benchmark::State& state) {
     SceneHarness h;
     Prepare(h, static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) {
-        const auto revision = h.model.sceneRevision;
+        const auto revision = h.model.drawing.sceneRevision();
         h.model.realityTimer_Timer();
         benchmark::DoNotOptimize(revision);
     }
@@ -56,8 +56,8 @@ void BM_FallingTick(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         // Lift everything again once it has landed.
-        if (h.model.obj(h.model.objCount).objVY == 0) {
-            h.model.Event_Jump_Up_All();
+        if (h.model.scene.obj(h.model.scene.objCount()).objVY == 0) {
+            h.model.scene.Event_Jump_Up_All();
         }
         state.ResumeTiming();
         h.model.realityTimer_Timer();
@@ -72,7 +72,7 @@ void BM_Paint(benchmark::State& state) {
     PiecePictures pictures;
     QImage image(layout::kSceneWidth, layout::kSceneHeight, QImage::Format_RGB32);
     for (auto _ : state) {
-        PaintScene(image, h.model.drawList, pictures);
+        PaintScene(image, h.model.drawing.drawList(), pictures);
         benchmark::DoNotOptimize(image.constBits());
     }
 }
@@ -92,7 +92,7 @@ void BM_ContactRebuild(benchmark::State& state) {
     SceneHarness h;
     Prepare(h, static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) {
-        h.model.RefreshObjTopContact();
+        h.model.scene.RefreshObjTopContact();
     }
 }
 BENCHMARK(BM_ContactRebuild)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
@@ -103,8 +103,8 @@ void BM_PanMoveCheck(benchmark::State& state) {
     SceneHarness h;
     Prepare(h, static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(h.model.PanMoveCollides(1, -1));
-        benchmark::DoNotOptimize(h.model.PanMoveCollides(2, 1));
+        benchmark::DoNotOptimize(h.model.scene.PanMoveCollides(1, -1));
+        benchmark::DoNotOptimize(h.model.scene.PanMoveCollides(2, 1));
     }
 }
 BENCHMARK(BM_PanMoveCheck)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
@@ -113,12 +113,12 @@ BENCHMARK(BM_PanMoveCheck)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);
 void BM_PlaceOnTop(benchmark::State& state) {
     SceneHarness h;
     Prepare(h, static_cast<std::int32_t>(state.range(0)));
-    const SceneObject& pan = h.model.obj(1);
+    const SceneObject& pan = h.model.scene.obj(1);
     h.model.AddObject(5, pan.objX + 10, pan.objY - 60);
-    const std::int32_t placed = h.model.objCount;
+    const std::int32_t placed = h.model.scene.objCount();
     for (auto _ : state) {
-        h.model.obj(placed).objY = pan.objY - 60;
-        benchmark::DoNotOptimize(h.model.LiftClearOfOverlaps(placed));
+        h.model.scene.Edit(placed).objY = pan.objY - 60;
+        benchmark::DoNotOptimize(h.model.scene.LiftClearOfOverlaps(placed));
     }
 }
 BENCHMARK(BM_PlaceOnTop)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);

@@ -6,14 +6,12 @@
 namespace tarvelo {
 namespace {
 
-constexpr std::int32_t kLeftPan = 1;
-constexpr std::int32_t kRightPan = 2;
 constexpr std::int32_t kLevel = 292;
 constexpr std::int32_t kCubeH = kCubeSize.height;
 
 // How far the left pan hangs below the right one.
 std::int32_t Tilt(const Model& m) {
-    return m.obj(kLeftPan).objY - m.obj(kRightPan).objY;
+    return m.scene.obj(kLeftPan).objY - m.scene.obj(kRightPan).objY;
 }
 
 TEST(BalanceTest, TheTiltFollowsTheLoadDifferenceUpToFifteen) {
@@ -24,7 +22,7 @@ TEST(BalanceTest, TheTiltFollowsTheLoadDifferenceUpToFifteen) {
     } cases[] = {{0, 0},     {1, 3},   {-1, -4},   {5, 18},   {15, 54},
                  {-15, -55}, {20, 54}, {-20, -55}, {0.5f, 1}, {-0.01f, -1}};
     for (const auto& c : cases) {
-        EXPECT_EQ(m.BalanceTarget(c.difference), c.target) << c.difference;
+        EXPECT_EQ(m.scene.BalanceTarget(c.difference), c.target) << c.difference;
     }
 }
 
@@ -33,10 +31,10 @@ TEST(BalanceTest, AFiveOnTheLeftPanTiltsItEighteenPixelsDown) {
     h.model.AddObject(5, 100, 100);
     h.RunMs(3000);
     EXPECT_EQ(Tilt(h.model), 18);
-    EXPECT_EQ(h.model.lblComparison.Caption, ">");
-    EXPECT_EQ(h.model.lblEquazione.Caption, "5 > 0");
+    EXPECT_EQ(h.model.equation.lblComparison().Caption, ">");
+    EXPECT_EQ(h.model.equation.lblEquazione().Caption, "5 > 0");
     // The piece went down with the pan and rests on it.
-    EXPECT_EQ(h.model.obj(3).objY + kCubeH, h.model.obj(kLeftPan).objY);
+    EXPECT_EQ(h.model.scene.obj(3).objY + kCubeH, h.model.scene.obj(kLeftPan).objY);
 }
 
 // The pans come to rest within one pixel of where the loads send them, and never swing.
@@ -74,7 +72,7 @@ TEST(BalanceTest, ThePansSettleWhereTheLoadsSendThem) {
             tilts.push_back(Tilt(m));
         }
         EXPECT_EQ(Tilt(m), c.tilt) << c.tilt;
-        EXPECT_EQ(m.lblComparison.Caption, c.sign) << c.tilt;
+        EXPECT_EQ(m.equation.lblComparison().Caption, c.sign) << c.tilt;
         // Once there, the pans stay: the last second shows no movement at all.
         for (std::size_t t = tilts.size() - 20; t < tilts.size(); ++t) {
             EXPECT_EQ(tilts[t], c.tilt);
@@ -90,10 +88,10 @@ TEST(BalanceTest, TheSignChangesAtTheSecondBalanceTickAfterThePieceIsWeighed) {
     std::vector<std::pair<std::int64_t, std::string>> signs;
     while (h.clock.NowMs() < 300) {
         h.RunMs(10);
-        if (weighedAt < 0 && m.obj(kLeftPan).objLoad == 5) {
+        if (weighedAt < 0 && m.scene.obj(kLeftPan).objLoad == 5) {
             weighedAt = h.clock.NowMs();
         }
-        signs.emplace_back(h.clock.NowMs(), m.lblComparison.Caption);
+        signs.emplace_back(h.clock.NowMs(), m.equation.lblComparison().Caption);
     }
     ASSERT_EQ(weighedAt, 50); // the first balance tick after the contacts know the piece
     for (const auto& [t, sign] : signs) {
@@ -111,29 +109,29 @@ TEST(BalanceTest, AStackIsWeighedAndCountedOnceEach) {
         y -= size->height;
         m.AddObject(k, 120, y);
     }
-    m.xValue = 0; // rewritten unknowns keep their pieces' own masses
-    m.RefreshObjTopContact();
-    m.sideTerms = {};
-    const float total = m.GetTotalMass(kLeftPan);
-    EXPECT_EQ(total, m.obj(3).objMass + 3 + 1 + 0);
-    EXPECT_EQ(m.sideTerms[kConstantTerm], 4);
-    EXPECT_EQ(m.sideTerms[kXTerm], 1);
-    EXPECT_EQ(m.sideTerms[kYTerm], 0);
+    m.scene.SetXYvalues(0, m.scene.yValue()); // rewritten unknowns keep their pieces' own masses
+    m.scene.RefreshObjTopContact();
+    Terms sideTerms{};
+    const float total = m.scene.GetTotalMass(kLeftPan, sideTerms);
+    EXPECT_EQ(total, m.scene.obj(3).objMass + 3 + 1 + 0);
+    EXPECT_EQ(sideTerms[kConstantTerm], 4);
+    EXPECT_EQ(sideTerms[kXTerm], 1);
+    EXPECT_EQ(sideTerms[kYTerm], 0);
     // Each object of the stack weighs what lies on it as well.
-    m.sideTerms = {};
-    EXPECT_EQ(m.GetTotalMass(5), 1);
+    sideTerms = {};
+    EXPECT_EQ(m.scene.GetTotalMass(5, sideTerms), 1);
 }
 
 TEST(BalanceTest, AnXOfValueZeroWeighsNothingButStillReadsAsX) {
     SceneHarness h;
     Model& m = h.model;
-    m.xValue = 0;
+    m.scene.SetXYvalues(0, m.scene.yValue());
     m.AddObject(kind::kX, 100, kLevel - kCubeH);
     m.AddObject(kind::kZero, 600, kLevel - kCubeH);
     h.RunMs(2000);
-    EXPECT_EQ(m.obj(kLeftPan).objLoad, 0);
+    EXPECT_EQ(m.scene.obj(kLeftPan).objLoad, 0);
     EXPECT_EQ(Tilt(m), 0);
-    EXPECT_EQ(m.lblEquazione.Caption, "X = 0");
+    EXPECT_EQ(m.equation.lblEquazione().Caption, "X = 0");
 }
 
 TEST(BalanceTest, APieceOnTwoSupportsCountsUnderTheOneTheContactsGiveIt) {
@@ -145,33 +143,34 @@ TEST(BalanceTest, APieceOnTwoSupportsCountsUnderTheOneTheContactsGiveIt) {
     m.AddObject(2, 490, y); // on the right pan, overhanging its left end
     m.AddObject(3, 420, y); // on the left pan, overhanging its right end
     m.AddObject(7, 446, y - kCubeH);
-    m.RefreshObjTopContact();
-    ASSERT_TRUE(m.topContact(kRightPan, 3));
-    ASSERT_TRUE(m.topContact(kLeftPan, 4));
-    ASSERT_TRUE(m.topContact(3, 5));
-    ASSERT_FALSE(m.topContact(4, 5));
+    m.scene.RefreshObjTopContact();
+    ASSERT_TRUE(m.scene.topContact()(kRightPan, 3));
+    ASSERT_TRUE(m.scene.topContact()(kLeftPan, 4));
+    ASSERT_TRUE(m.scene.topContact()(3, 5));
+    ASSERT_FALSE(m.scene.topContact()(4, 5));
 
     m.UpdateBalance();
-    EXPECT_EQ(m.obj(kLeftPan).objLoad, 3);
-    EXPECT_EQ(m.obj(kRightPan).objLoad, 9);
-    EXPECT_EQ(m.lblEquazione.Caption, "3 = 9"); // the sign still reflects the last copies
+    EXPECT_EQ(m.scene.obj(kLeftPan).objLoad, 3);
+    EXPECT_EQ(m.scene.obj(kRightPan).objLoad, 9);
+    EXPECT_EQ(m.equation.lblEquazione().Caption,
+              "3 = 9"); // the sign still reflects the last copies
 }
 
 TEST(BalanceTest, ObjectsBeyondTheContactsAreSkipped) {
     SceneHarness h;
     Model& m = h.model;
     m.AddObject(5, 100, kLevel - kCubeH);
-    m.RefreshObjTopContact();
+    m.scene.RefreshObjTopContact();
     m.AddObject(6, 100, kLevel - 2 * kCubeH); // not yet known to the contacts
-    m.sideTerms = {};
-    EXPECT_EQ(m.GetTotalMass(kLeftPan), 5);
-    m.sideTerms = {};
-    EXPECT_EQ(m.GetTotalMass(4), 6);
+    Terms sideTerms{};
+    EXPECT_EQ(m.scene.GetTotalMass(kLeftPan, sideTerms), 5);
+    sideTerms = {};
+    EXPECT_EQ(m.scene.GetTotalMass(4, sideTerms), 6);
     // A piece removed since the contacts were built is not read past the end of the table.
     m.RemoveBlock(4);
     m.RemoveBlock(3);
-    m.sideTerms = {};
-    EXPECT_EQ(m.GetTotalMass(kLeftPan), 0);
+    sideTerms = {};
+    EXPECT_EQ(m.scene.GetTotalMass(kLeftPan, sideTerms), 0);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "core/scene/Model.h"
+#include "core/model/Model.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ class ContactsTest : public ::testing::Test {
     void SetUp() override { m.AddObject(kind::kPan, kPanX, kPanY); }
     std::int32_t Add(std::int32_t k, std::int32_t x, std::int32_t y) {
         m.AddObject(k, x, y);
-        return m.objCount;
+        return m.scene.objCount();
     }
     static constexpr std::int32_t kPanX = 100;
     static constexpr std::int32_t kPanY = 200;
@@ -30,9 +30,9 @@ TEST_F(ContactsTest, ABlockRestsOnAPanUpToOnePixelAboveIt) {
         Model fresh;
         fresh.AddObject(kind::kPan, kPanX, kPanY);
         fresh.AddObject(5, kPanX + 100, kPanY - kCubeSize.height - c.gap);
-        fresh.RefreshObjTopContact();
-        EXPECT_EQ(fresh.topContact(1, 2), c.rests) << "gap " << c.gap;
-        EXPECT_FALSE(fresh.topContact(2, 1));
+        fresh.scene.RefreshObjTopContact();
+        EXPECT_EQ(fresh.scene.topContact()(1, 2), c.rests) << "gap " << c.gap;
+        EXPECT_FALSE(fresh.scene.topContact()(2, 1));
     }
 }
 
@@ -41,18 +41,18 @@ TEST_F(ContactsTest, OneSharedPixelColumnIsEnough) {
     const std::int32_t touching = Add(5, kPanX - kCubeSize.width + 1, y); // shares column 100
     const std::int32_t beside = Add(5, kPanX - kCubeSize.width - 1, y);   // no common column
     const std::int32_t rightEdge = Add(5, kPanX + kPanSize.width - 1, y); // shares column 514
-    m.RefreshObjTopContact();
-    EXPECT_TRUE(m.topContact(1, touching));
-    EXPECT_FALSE(m.topContact(1, beside));
-    EXPECT_TRUE(m.topContact(1, rightEdge));
+    m.scene.RefreshObjTopContact();
+    EXPECT_TRUE(m.scene.topContact()(1, touching));
+    EXPECT_FALSE(m.scene.topContact()(1, beside));
+    EXPECT_TRUE(m.scene.topContact()(1, rightEdge));
 }
 
 TEST_F(ContactsTest, BlocksWithTheSameTopEdgeNeverRestOnEachOther) {
     const std::int32_t a = Add(5, 300, 100);
     const std::int32_t b = Add(6, 320, 100);
-    m.RefreshObjTopContact();
-    EXPECT_FALSE(m.topContact(a, b));
-    EXPECT_FALSE(m.topContact(b, a));
+    m.scene.RefreshObjTopContact();
+    EXPECT_FALSE(m.scene.topContact()(a, b));
+    EXPECT_FALSE(m.scene.topContact()(b, a));
 }
 
 TEST_F(ContactsTest, ABlockOnTwoSupportsRestsOnTheLowerNumberedOneOnly) {
@@ -60,16 +60,16 @@ TEST_F(ContactsTest, ABlockOnTwoSupportsRestsOnTheLowerNumberedOneOnly) {
     const std::int32_t left = Add(1, 200, y);
     const std::int32_t right = Add(2, 250, y);
     const std::int32_t top = Add(3, 225, y - kCubeSize.height);
-    m.RefreshObjTopContact();
-    EXPECT_TRUE(m.topContact(left, top));
-    EXPECT_FALSE(m.topContact(right, top));
-    EXPECT_EQ(m.topContact.SupportOf(top), left);
+    m.scene.RefreshObjTopContact();
+    EXPECT_TRUE(m.scene.topContact()(left, top));
+    EXPECT_FALSE(m.scene.topContact()(right, top));
+    EXPECT_EQ(m.scene.topContact().SupportOf(top), left);
 
     // Raising the other support does not lift it; raising its own does.
-    m.MoveObjects(right, 0, -3);
-    EXPECT_EQ(m.obj(top).objY, y - kCubeSize.height);
-    m.MoveObjects(left, 0, -3);
-    EXPECT_EQ(m.obj(top).objY, y - kCubeSize.height - 3);
+    m.scene.MoveObjects(right, 0, -3);
+    EXPECT_EQ(m.scene.obj(top).objY, y - kCubeSize.height);
+    m.scene.MoveObjects(left, 0, -3);
+    EXPECT_EQ(m.scene.obj(top).objY, y - kCubeSize.height - 3);
 }
 
 TEST_F(ContactsTest, CheckOverlapFindsTheHighestNumberedOverlapWithPositiveArea) {
@@ -78,16 +78,16 @@ TEST_F(ContactsTest, CheckOverlapFindsTheHighestNumberedOverlapWithPositiveArea)
     const std::int32_t c = Add(3, 310, 60); // object 4, overlaps object 2
     (void)b;
     // Touching along an edge or a corner is no overlap.
-    EXPECT_EQ(m.CheckOverlap(-1, 255, 50, 45, 40), -1);
-    EXPECT_EQ(m.CheckOverlap(-1, 300, 10, 45, 40), -1);
-    EXPECT_EQ(m.CheckOverlap(-1, 255, 10, 45, 40), -1);
+    EXPECT_EQ(m.scene.CheckOverlap(-1, 255, 50, 45, 40), -1);
+    EXPECT_EQ(m.scene.CheckOverlap(-1, 300, 10, 45, 40), -1);
+    EXPECT_EQ(m.scene.CheckOverlap(-1, 255, 10, 45, 40), -1);
     // Half a pixel is enough.
-    EXPECT_EQ(m.CheckOverlap(-1, 300, 10.5, 45, 40), a);
+    EXPECT_EQ(m.scene.CheckOverlap(-1, 300, 10.5, 45, 40), a);
     // Both a and c overlap: the later one wins; the object asked about is never returned.
-    EXPECT_EQ(m.CheckOverlap(-1, 305, 55, 45, 40), c);
-    EXPECT_EQ(m.CheckOverlap(c, 305, 55, 45, 40), a);
+    EXPECT_EQ(m.scene.CheckOverlap(-1, 305, 55, 45, 40), c);
+    EXPECT_EQ(m.scene.CheckOverlap(c, 305, 55, 45, 40), a);
     // The pan counts like anything else.
-    EXPECT_EQ(m.CheckOverlap(-1, kPanX, kPanY + 5, 10, 10), 1);
+    EXPECT_EQ(m.scene.CheckOverlap(-1, kPanX, kPanY + 5, 10, 10), 1);
 }
 
 TEST_F(ContactsTest, MovingAPanUpCarriesTheStackAndMovingItDownLeavesIt) {
@@ -98,66 +98,66 @@ TEST_F(ContactsTest, MovingAPanUpCarriesTheStackAndMovingItDownLeavesIt) {
         piece = Add(4, 150, y);
     }
     const std::int32_t free = Add(4, 400, 0);
-    m.RefreshObjTopContact();
+    m.scene.RefreshObjTopContact();
 
-    m.MoveObjects(1, 0, -1);
-    EXPECT_EQ(m.obj(1).objY, kPanY - 1);
+    m.scene.MoveObjects(1, 0, -1);
+    EXPECT_EQ(m.scene.obj(1).objY, kPanY - 1);
     for (int level = 0; level < 3; ++level) {
-        EXPECT_EQ(m.obj(stack[level]).objY, kPanY - (level + 1) * kCubeSize.height - 1);
+        EXPECT_EQ(m.scene.obj(stack[level]).objY, kPanY - (level + 1) * kCubeSize.height - 1);
     }
-    EXPECT_EQ(m.obj(free).objY, 0);
+    EXPECT_EQ(m.scene.obj(free).objY, 0);
 
-    m.MoveObjects(1, 0, 1);
-    EXPECT_EQ(m.obj(1).objY, kPanY);
-    EXPECT_EQ(m.obj(stack[0]).objY, kPanY - kCubeSize.height - 1);
+    m.scene.MoveObjects(1, 0, 1);
+    EXPECT_EQ(m.scene.obj(1).objY, kPanY);
+    EXPECT_EQ(m.scene.obj(stack[0]).objY, kPanY - kCubeSize.height - 1);
 
     // A sideways move also carries; fractional shifts round half to even at each object.
-    m.MoveObjects(stack[1], 2.5, 0);
-    EXPECT_EQ(m.obj(stack[1]).objX, 152);
-    EXPECT_EQ(m.obj(stack[2]).objX, 152);
-    EXPECT_EQ(m.obj(stack[0]).objX, 150);
+    m.scene.MoveObjects(stack[1], 2.5, 0);
+    EXPECT_EQ(m.scene.obj(stack[1]).objX, 152);
+    EXPECT_EQ(m.scene.obj(stack[2]).objX, 152);
+    EXPECT_EQ(m.scene.obj(stack[0]).objX, 150);
 }
 
 TEST_F(ContactsTest, ANewObjectBeyondTheMatrixCarriesNothingAndIsCarriedByNothing) {
     const std::int32_t below = Add(5, 150, kPanY - kCubeSize.height);
-    m.RefreshObjTopContact();
+    m.scene.RefreshObjTopContact();
     const std::int32_t added = Add(6, 150, kPanY - 2 * kCubeSize.height);
-    ASSERT_GT(added, m.topContact.UpperBound());
+    ASSERT_GT(added, m.scene.topContact().UpperBound());
 
-    m.MoveObjects(added, 0, -5);
-    EXPECT_EQ(m.obj(added).objY, kPanY - 2 * kCubeSize.height - 5);
-    m.MoveObjects(below, 0, -5);
-    EXPECT_EQ(m.obj(added).objY, kPanY - 2 * kCubeSize.height - 5);
-    EXPECT_FALSE(m.topContact(below, added));
+    m.scene.MoveObjects(added, 0, -5);
+    EXPECT_EQ(m.scene.obj(added).objY, kPanY - 2 * kCubeSize.height - 5);
+    m.scene.MoveObjects(below, 0, -5);
+    EXPECT_EQ(m.scene.obj(added).objY, kPanY - 2 * kCubeSize.height - 5);
+    EXPECT_FALSE(m.scene.topContact()(below, added));
 }
 
 TEST_F(ContactsTest, JumpUpLiftsEveryFreePieceButNotThePans) {
     const std::int32_t piece = Add(7, 150, 100);
-    m.obj(piece).objVY = 2.5;
-    m.Event_Jump_Up_All();
-    EXPECT_EQ(m.obj(1).objY, kPanY);
-    EXPECT_EQ(m.obj(piece).objY, -200);
-    EXPECT_EQ(m.obj(piece).objVY, 2.5f);
+    m.scene.Edit(piece).objVY = 2.5;
+    m.scene.Event_Jump_Up_All();
+    EXPECT_EQ(m.scene.obj(1).objY, kPanY);
+    EXPECT_EQ(m.scene.obj(piece).objY, -200);
+    EXPECT_EQ(m.scene.obj(piece).objVY, 2.5f);
 }
 
 // The contact rule written as plainly as possible: every candidate support in turn, the
 // lowest-numbered first, takes every object that touches its top edge and is not yet taken.
 std::vector<std::vector<bool>> PlainContacts(const Model& m) {
-    const auto n = static_cast<std::size_t>(m.objCount);
+    const auto n = static_cast<std::size_t>(m.scene.objCount());
     std::vector<std::vector<bool>> top(n + 1, std::vector<bool>(n + 1, false));
-    for (std::int32_t i = 1; i <= m.objCount; ++i) {
-        const SceneObject& a = m.obj(i);
-        for (std::int32_t j = 1; j <= m.objCount; ++j) {
+    for (std::int32_t i = 1; i <= m.scene.objCount(); ++i) {
+        const SceneObject& a = m.scene.obj(i);
+        for (std::int32_t j = 1; j <= m.scene.objCount(); ++j) {
             if (j == i) {
                 continue;
             }
-            const SceneObject& b = m.obj(j);
+            const SceneObject& b = m.scene.obj(j);
             const std::int64_t lastRowJ = std::int64_t{b.objY} + b.objH - 1;
             const bool vertical = a.objY - 3 < lastRowJ && lastRowJ < std::int64_t{a.objY} + a.objH;
             const bool horizontal =
                 std::max(a.objX, b.objX) <= std::min(a.objX + a.objW - 1, b.objX + b.objW - 1);
             bool taken = false;
-            for (std::int32_t k = 1; k <= m.objCount; ++k) {
+            for (std::int32_t k = 1; k <= m.scene.objCount(); ++k) {
                 taken = taken || top[static_cast<std::size_t>(k)][static_cast<std::size_t>(j)];
             }
             if (vertical && horizontal && a.objY > b.objY && !taken) {
@@ -182,18 +182,18 @@ TEST(ContactsRuleTest, TheMatrixIsExactlyThatOfThePlainRuleOnCrowdedScenes) {
             const int k = kindOf(random);
             m.AddObject(k == 13 ? kind::kSmiley : k, x(random), y(random));
         }
-        m.RefreshObjTopContact();
+        m.scene.RefreshObjTopContact();
         const auto plain = PlainContacts(m);
-        for (std::int32_t a = 0; a <= m.objCount; ++a) {
-            for (std::int32_t b = 0; b <= m.objCount; ++b) {
-                ASSERT_EQ(m.topContact(a, b),
+        for (std::int32_t a = 0; a <= m.scene.objCount(); ++a) {
+            for (std::int32_t b = 0; b <= m.scene.objCount(); ++b) {
+                ASSERT_EQ(m.scene.topContact()(a, b),
                           plain[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)])
                     << "scene " << scene << ": " << a << " carries " << b;
             }
         }
         // What each object carries is listed in table order.
-        for (std::int32_t a = 1; a <= m.objCount; ++a) {
-            const auto& carried = m.topContact.Carried(a);
+        for (std::int32_t a = 1; a <= m.scene.objCount(); ++a) {
+            const auto& carried = m.scene.topContact().Carried(a);
             EXPECT_TRUE(std::is_sorted(carried.begin(), carried.end()));
         }
     }
@@ -204,17 +204,17 @@ TEST_F(ContactsTest, TheMatrixNeverHoldsACycleOrTwoSupportsForOnePiece) {
     for (int i = 0; i < 60; ++i) {
         Add(1 + i % 12, 100 + (i * 37) % 300, 40 + (i * 53) % 150);
     }
-    m.RefreshObjTopContact();
-    for (std::int32_t b = 1; b <= m.objCount; ++b) {
+    m.scene.RefreshObjTopContact();
+    for (std::int32_t b = 1; b <= m.scene.objCount(); ++b) {
         int supports = 0;
-        for (std::int32_t a = 1; a <= m.objCount; ++a) {
-            if (m.topContact(a, b)) {
+        for (std::int32_t a = 1; a <= m.scene.objCount(); ++a) {
+            if (m.scene.topContact()(a, b)) {
                 ++supports;
-                EXPECT_GT(m.obj(a).objY, m.obj(b).objY);
+                EXPECT_GT(m.scene.obj(a).objY, m.scene.obj(b).objY);
             }
         }
         EXPECT_LE(supports, 1);
-        EXPECT_FALSE(m.topContact(b, b));
+        EXPECT_FALSE(m.scene.topContact()(b, b));
     }
 }
 

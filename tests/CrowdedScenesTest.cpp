@@ -1,8 +1,8 @@
 // Random crowded scenes, played through the same operations as the pointer and the problem
 // files, must end as a child would expect: boxes apart, nothing lost from the pans, every piece
 // standing on the pan it counts for, an equation that counts exactly those pieces, and rest.
+#include "core/clock/Rest.h"
 #include "core/files/ProblemFile.h"
-#include "core/scene/Rest.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -101,8 +101,8 @@ class CrowdedScene {
 
     // Over either pan, near the gap between them, or (unless only the pans are wanted) anywhere.
     int SpotX() {
-        const SceneObject& left = model().obj(1);
-        const SceneObject& right = model().obj(2);
+        const SceneObject& left = model().scene.obj(1);
+        const SceneObject& right = model().scene.obj(2);
         switch (Pick(0, 4)) {
         case 0:
             return Pick(left.objX + left.objW - 40, left.objX + left.objW - 1);
@@ -119,7 +119,7 @@ class CrowdedScene {
 
     bool OverAPan(int x, int w) const {
         for (std::int32_t pan : {1, 2}) {
-            const SceneObject& p = h_.model.obj(pan);
+            const SceneObject& p = h_.model.scene.obj(pan);
             if (x < p.objX + p.objW && p.objX < x + w) {
                 return true;
             }
@@ -137,26 +137,26 @@ class CrowdedScene {
         const int grabX = Pick(0, w - 1);
         const int grabY = Pick(0, 30);
         Model& m = model();
-        const std::int32_t before = m.objCount;
+        const std::int32_t before = m.scene.objCount();
         m.img_MouseDown(k, kLeftButton, 0, static_cast<float>(grabX), static_cast<float>(grabY));
         m.MouseTimer_Timer(static_cast<float>(x + grabX), static_cast<float>(y + grabY));
         m.dragImgInt_MouseMove(0, 0, 1, 1);
-        placed_ += m.objCount - before;
+        placed_ += m.scene.objCount() - before;
     }
 
     // Grab a piece and move it about, the scene running, then let go (over a pan when only the
     // pans are wanted); now and then a right press deletes it while held.
     void Drag() {
         Model& m = model();
-        if (m.objCount <= 2) {
+        if (m.scene.objCount() <= 2) {
             return;
         }
-        const SceneObject& piece = m.obj(Pick(3, m.objCount));
+        const SceneObject& piece = m.scene.obj(Pick(3, m.scene.objCount()));
         float px = static_cast<float>(piece.objX + piece.objW / 2);
         float py = static_cast<float>(piece.objY + piece.objH / 2);
         m.MouseTimer_Timer(px, py);
         m.pictDraw_MouseMove(0, 0, px, py);
-        if (m.selectedObj == -1) {
+        if (m.pointer.selectedObj() == -1) {
             return;
         }
         m.pictDraw_MouseDown(kLeftButton, 0, px, py);
@@ -184,14 +184,14 @@ class CrowdedScene {
 
     void Delete() {
         Model& m = model();
-        if (m.objCount <= 2) {
+        if (m.scene.objCount() <= 2) {
             return;
         }
-        const SceneObject& piece = m.obj(Pick(3, m.objCount));
+        const SceneObject& piece = m.scene.obj(Pick(3, m.scene.objCount()));
         const float px = static_cast<float>(piece.objX + 1);
         const float py = static_cast<float>(piece.objY + 1);
         m.pictDraw_MouseMove(0, 0, px, py);
-        if (m.selectedObj != -1) {
+        if (m.pointer.selectedObj() != -1) {
             m.pictDraw_MouseDown(kRightButton, 0, px, py);
             --placed_;
         }
@@ -244,24 +244,24 @@ void CountTerms(std::int32_t k, Terms& t) {
 // Everything a child could see contradict the balance, as a list of faults (empty: none).
 std::string FaultsAtRest(Model& m) {
     std::ostringstream faults;
-    for (std::int32_t i = 1; i <= m.objCount; ++i) {
-        for (std::int32_t j = i + 1; j <= m.objCount; ++j) {
-            if (Overlap(m.obj(i), m.obj(j))) {
+    for (std::int32_t i = 1; i <= m.scene.objCount(); ++i) {
+        for (std::int32_t j = i + 1; j <= m.scene.objCount(); ++j) {
+            if (Overlap(m.scene.obj(i), m.scene.obj(j))) {
                 faults << "objects " << i << " and " << j << " overlap; ";
             }
         }
     }
     Terms terms[3]{};
     float load[3]{};
-    for (std::int32_t i = 3; i <= m.objCount; ++i) {
-        const SceneObject& o = m.obj(i);
-        const std::int32_t s = m.topContact.SupportOf(i);
-        const std::int32_t pan = m.PanCarrying(i);
+    for (std::int32_t i = 3; i <= m.scene.objCount(); ++i) {
+        const SceneObject& o = m.scene.obj(i);
+        const std::int32_t s = m.scene.topContact().SupportOf(i);
+        const std::int32_t pan = m.scene.PanCarrying(i);
         if (s == 0 || pan == -1) {
             faults << "object " << i << " stands on no pan; ";
             continue;
         }
-        const SceneObject& support = m.obj(s);
+        const SceneObject& support = m.scene.obj(s);
         const std::int32_t gap = support.objY - (o.objY + o.objH);
         if (gap < 0 || gap > 1 || o.objX >= support.objX + support.objW ||
             support.objX >= o.objX + o.objW) {
@@ -270,19 +270,19 @@ std::string FaultsAtRest(Model& m) {
         CountTerms(o.objKind, terms[pan]);
         load[pan] += o.objMass;
     }
-    if (terms[1] != m.leftTerms || terms[2] != m.rightTerms) {
+    if (terms[1] != m.scene.leftTerms() || terms[2] != m.scene.rightTerms()) {
         faults << "the terms are not those of the pieces on the pans; ";
     }
-    const std::int32_t target = m.BalanceTarget(load[1] - load[2]);
+    const std::int32_t target = m.scene.BalanceTarget(load[1] - load[2]);
     const std::string sign = target > 0 ? ">" : (target < 0 ? "<" : "=");
-    if (m.lblEquazione.Caption !=
-        Model::SideText(terms[1]) + " " + sign + " " + Model::SideText(terms[2])) {
-        faults << "the line reads \"" << m.lblEquazione.Caption << "\"; ";
+    if (m.equation.lblEquazione().Caption != EquationDisplay::SideText(terms[1]) + " " + sign +
+                                                 " " + EquationDisplay::SideText(terms[2])) {
+        faults << "the line reads \"" << m.equation.lblEquazione().Caption << "\"; ";
     }
-    const std::int32_t delta = target - (m.obj(1).objY - m.obj(2).objY);
+    const std::int32_t delta = target - (m.scene.obj(1).objY - m.scene.obj(2).objY);
     if (std::abs(delta) > 1) {
         const double step = delta > 0 ? 1 : -1;
-        if (!m.PanMoveCollides(1, step) && !m.PanMoveCollides(2, -step)) {
+        if (!m.scene.PanMoveCollides(1, step) && !m.scene.PanMoveCollides(2, -step)) {
             faults << "the pans stopped short of their tilt and nothing holds them; ";
         }
     }
@@ -308,11 +308,11 @@ void PlayMany(std::uint32_t firstSeed, int count, bool onlyOverPans, Tally& tall
         Model& m = scene.model();
         EXPECT_EQ(FaultsAtRest(m), "") << "seed " << seed << (onlyOverPans ? " (pans)" : "");
         // At rest is for good.
-        const std::uint64_t atRest = m.Fingerprint();
+        const std::uint64_t atRest = m.Changes();
         scene.RunMs(1000);
-        EXPECT_EQ(m.Fingerprint(), atRest) << "seed " << seed;
+        EXPECT_EQ(m.Changes(), atRest) << "seed " << seed;
         if (onlyOverPans) {
-            EXPECT_EQ(m.objCount - 2, scene.placed()) << "seed " << seed << ": pieces lost";
+            EXPECT_EQ(m.scene.objCount() - 2, scene.placed()) << "seed " << seed << ": pieces lost";
         }
     }
 }

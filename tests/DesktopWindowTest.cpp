@@ -259,24 +259,24 @@ void DesktopWindowTest::commandLines() {
         QVERIFY2(boxes.texts[0].contains(said), qPrintable(boxes.texts[0]));
     }
     if (opened.isEmpty()) {
-        QCOMPARE(m.programMode, 0);
+        QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Free);
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo"));
         QVERIFY(w.child<QPushButton>("Command2")->isVisible());
-        QCOMPARE(m.objCount, 2);
+        QCOMPARE(m.scene.objCount(), 2);
     } else {
-        QCOMPARE(m.programMode, 1);
+        QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Problem);
         QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + opened.arg(folder.path()));
         QVERIFY(!w.child<QPushButton>("Command2")->isVisible());
         QVERIFY(!w.child<QPushButton>("Command3")->isVisible());
         QVERIFY(!w.child<QPushButton>("Command4")->isVisible());
         QVERIFY(w.child<QPushButton>("Command5")->isVisible());
-        QCOMPARE(m.objCount, 3);
-        QCOMPARE(m.xValue, 7);
+        QCOMPARE(m.scene.objCount(), 3);
+        QCOMPARE(m.scene.xValue(), 7);
     }
     // A later New does not read the command line again.
     QTest::mouseClick(w.child<QPushButton>(opened.isEmpty() ? "Command2" : "Command5"),
                       Qt::LeftButton);
-    QCOMPARE(m.objCount, opened.isEmpty() ? 2 : 3);
+    QCOMPARE(m.scene.objCount(), opened.isEmpty() ? 2 : 3);
 }
 
 void DesktopWindowTest::aFileNameThatIsNotUtf8() {
@@ -301,14 +301,14 @@ void DesktopWindowTest::aFileNameThatIsNotUtf8() {
         std::string quoted = '"' + path + '"';
         char* argv[] = {program, quoted.data()};
         ClockedWindow w(tarvelo::CommandLineOf(2, argv));
-        QCOMPARE(w.window.model().programMode, 1);
-        QCOMPARE(w.window.model().obj(3).objKind, 9);
-        QCOMPARE(w.window.model().stProblemFile, path);
+        QCOMPARE(w.window.model().controls.programMode(), tarvelo::ProgramMode::Problem);
+        QCOMPARE(w.window.model().scene.obj(3).objKind, 9);
+        QCOMPARE(w.window.model().controls.stProblemFile(), path);
         // Restart opens the same bytes again.
         w.window.model().RemoveBlock(3);
         w.window.Command5_Click();
-        QCOMPARE(w.window.model().objCount, 3);
-        QCOMPARE(w.window.model().stProblemFile, path);
+        QCOMPARE(w.window.model().scene.objCount(), 3);
+        QCOMPARE(w.window.model().controls.stProblemFile(), path);
     }
 
     ClockedWindow w;
@@ -320,8 +320,8 @@ void DesktopWindowTest::aFileNameThatIsNotUtf8() {
     });
     auto later = HandOverAsALaterStart(
         {tarvelo::TextOfBytes('"' + name + '"'), tarvelo::TextOfBytes(folderBytes)});
-    QTRY_COMPARE(w.window.model().stProblemFile, path);
-    QCOMPARE(w.window.model().programMode, 1);
+    QTRY_COMPARE(w.window.model().controls.stProblemFile(), path);
+    QCOMPARE(w.window.model().controls.programMode(), tarvelo::ProgramMode::Problem);
     QCOMPARE(Answer(*later), QByteArray("D"));
 }
 
@@ -338,13 +338,13 @@ void DesktopWindowTest::handedOverCommandLines() {
     w.window.Form_LinkExecute(Quoted(second), [&] { ++done; });
     QCOMPARE(done, 1);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + second);
-    QCOMPARE(m.obj(3).objKind, 9);
-    QCOMPARE(m.programMode, 1);
+    QCOMPARE(m.scene.obj(3).objKind, 9);
+    QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Problem);
 
     // A refused file, or a command line that names none, changes nothing; the other start is
     // answered all the same, and the window says why in words of its own for a hand-over.
     w.RunMs(2000);
-    const std::uint64_t before = m.Fingerprint();
+    const std::uint64_t before = m.Changes();
     const struct {
         QString commandLine;
         QString said;
@@ -363,7 +363,7 @@ void DesktopWindowTest::handedOverCommandLines() {
                  qPrintable(boxes.texts[0]));
         QVERIFY2(!boxes.texts[0].contains(folder.path() + QChar(0x201D)),
                  qPrintable(boxes.texts[0]));
-        QCOMPARE(m.Fingerprint(), before);
+        QCOMPARE(m.Changes(), before);
     }
     QCOMPARE(done, 4);
 
@@ -371,13 +371,13 @@ void DesktopWindowTest::handedOverCommandLines() {
     w.window.Form_LinkExecute(
         QStringLiteral("first.trv"), [&] { ++done; }, folder.path());
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + first);
-    QCOMPARE(m.obj(3).objKind, 5);
+    QCOMPARE(m.scene.obj(3).objKind, 5);
 
     // An empty command: the scene is cleared and the window is back in free mode.
     w.window.Form_LinkExecute(QString(), [&] { ++done; });
     QCOMPARE(done, 6);
-    QCOMPARE(m.programMode, 0);
-    QCOMPARE(m.objCount, 2);
+    QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Free);
+    QCOMPARE(m.scene.objCount(), 2);
     QVERIFY(w.child<QPushButton>("Command2")->isVisible());
     QVERIFY(!w.child<QPushButton>("Command5")->isVisible());
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + first);
@@ -586,7 +586,7 @@ void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
              qPrintable(boxes.texts.value(0)));
     QCOMPARE(shownWhenServed, QList<bool>{true});
     QCOMPARE(window.windowTitle(), QStringLiteral("Tarvelo - ") + handed);
-    QCOMPARE(window.model().programMode, 1);
+    QCOMPARE(window.model().controls.programMode(), tarvelo::ProgramMode::Problem);
 }
 
 void DesktopWindowTest::theLockDecidesWhatRuns() {
@@ -803,9 +803,9 @@ void DesktopWindowTest::infoWindowOpensClosesAndReopens() {
                 seen[round] << dialog->findChild<QLabel*>(QString::fromLatin1(name))->text();
             }
             // The main window's timers go on while the information is shown.
-            const std::int32_t y = m.obj(3).objY;
+            const std::int32_t y = m.scene.obj(3).objY;
             QTest::qWait(100);
-            QVERIFY(m.objCount == 2 || m.obj(3).objY > y);
+            QVERIFY(m.scene.objCount() == 2 || m.scene.obj(3).objY > y);
             // "Close me" the first time, the close box the second.
             if (round == 0) {
                 QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")),

@@ -22,11 +22,9 @@ TEST(EquationTest, EachSideReadsXThenYThenTheConstant) {
     };
     for (const auto& c : cases) {
         Model m;
-        m.leftTerms = c.left;
-        m.rightTerms = c.right;
-        m.lblComparison.Caption = c.sign;
-        m.UpdateEquazione();
-        EXPECT_EQ(m.lblEquazione.Caption, c.line);
+        m.equation.ShowSign(c.sign[0] == '>' ? 1 : (c.sign[0] == '<' ? -1 : 0));
+        m.equation.UpdateEquazione(c.left, c.right);
+        EXPECT_EQ(m.equation.lblEquazione().Caption, c.line);
     }
 }
 
@@ -46,8 +44,8 @@ TEST(EquationTest, ThePiecesOnThePansMakeTheLine) {
     for (const auto& c : cases) {
         SceneHarness h;
         Model& m = h.model;
-        m.xValue = 6;
-        m.yValue = 8;
+        m.scene.SetXYvalues(6, 8);
+
         for (const auto& [pieces, x] : {std::pair{&c.left, 100}, std::pair{&c.right, 600}}) {
             std::int32_t y = 0;
             for (std::int32_t k : *pieces) {
@@ -56,7 +54,7 @@ TEST(EquationTest, ThePiecesOnThePansMakeTheLine) {
             }
         }
         h.RunMs(4000);
-        EXPECT_EQ(m.lblEquazione.Caption, c.line);
+        EXPECT_EQ(m.equation.lblEquazione().Caption, c.line);
     }
 }
 

@@ -104,9 +104,9 @@ void MainWindowTest::startUpFigures() {
     QCOMPARE(w.child<QLabel>("lblInfo")->toolTip(), QStringLiteral("Program info"));
 
     const auto& m = w.window.model();
-    QCOMPARE(m.obj(1).objX, 30);
-    QCOMPARE(m.obj(2).objX, 504);
-    QCOMPARE(m.obj(1).objY, 292);
+    QCOMPARE(m.scene.obj(1).objX, 30);
+    QCOMPARE(m.scene.obj(2).objX, 504);
+    QCOMPARE(m.scene.obj(1).objY, 292);
     for (auto* timer : w.window.findChildren<QTimer*>()) {
         QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     }
@@ -186,27 +186,27 @@ void MainWindowTest::picturesOutOfSightAreLeftOut() {
     } pieces[] = {{100, 100, true},  {-44, 100, true},   {-45, 100, false}, {948, 50, true},
                   {949, 50, false},  {300, -39, true},   {300, -40, false}, {300, 416, true},
                   {300, 417, false}, {-900, -900, false}};
-    std::vector<tarvelo::DrawItem> everything = {{0, m.obj(1).objX, m.obj(1).objY},
-                                                 {0, m.obj(2).objX, m.obj(2).objY}};
+    std::vector<tarvelo::DrawItem> everything = {{0, m.scene.obj(1).objX, m.scene.obj(1).objY},
+                                                 {0, m.scene.obj(2).objX, m.scene.obj(2).objY}};
     std::size_t shown = 2;
     for (const auto& p : pieces) {
         m.AddObject(3, p.x, p.y);
         everything.push_back({3, p.x, p.y});
         shown += p.inSight ? 1 : 0;
     }
-    QCOMPARE(m.drawList.size(), shown);
+    QCOMPARE(m.drawing.drawList().size(), shown);
 
     tarvelo::PiecePictures pictures;
     QImage all(tarvelo::layout::kSceneWidth, tarvelo::layout::kSceneHeight, QImage::Format_RGB32);
     QImage inSight = all;
     tarvelo::PaintScene(all, everything, pictures);
-    tarvelo::PaintScene(inSight, m.drawList, pictures);
+    tarvelo::PaintScene(inSight, m.drawing.drawList(), pictures);
     QCOMPARE(inSight, all);
 
-    const std::uint64_t revision = m.sceneRevision;
-    m.obj(m.objCount).objY -= 100; // the piece far out of sight moves
+    const std::uint64_t revision = m.drawing.sceneRevision();
+    m.scene.Edit(m.scene.objCount()).objY -= 100; // the piece far out of sight moves
     m.RefreshObjects();
-    QCOMPARE(m.sceneRevision, revision);
+    QCOMPARE(m.drawing.sceneRevision(), revision);
 }
 
 // The scene is painted again only where its pictures changed; what it shows is always what a
@@ -224,17 +224,17 @@ void MainWindowTest::repaintingWhatChangedShowsTheWholeScene() {
             m.AddObject(pick(0, 12) == 0 ? tarvelo::kind::kSmiley : pick(1, 12), pick(-40, 940),
                         pick(-40, 410));
         }
-        for (int n = pick(0, 4); n > 0 && m.objCount > 2; --n) {
-            m.obj(pick(3, m.objCount)).objY += pick(-30, 30);
+        for (int n = pick(0, 4); n > 0 && m.scene.objCount() > 2; --n) {
+            m.scene.Edit(pick(3, m.scene.objCount())).objY += pick(-30, 30);
         }
-        if (m.objCount > 2 && pick(0, 2) == 0) {
-            m.RemoveBlock(pick(3, m.objCount));
+        if (m.scene.objCount() > 2 && pick(0, 2) == 0) {
+            m.RemoveBlock(pick(3, m.scene.objCount()));
         }
         m.RefreshObjects();
         w.window.SyncFromModel();
         QImage whole(tarvelo::layout::kSceneWidth, tarvelo::layout::kSceneHeight,
                      QImage::Format_RGB32);
-        tarvelo::PaintScene(whole, m.drawList, pictures);
+        tarvelo::PaintScene(whole, m.drawing.drawList(), pictures);
         // The scene alone, without the buttons and labels standing on it.
         QImage shown(whole.size(), QImage::Format_RGB32);
         w.window.sceneCanvas()->render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
@@ -247,9 +247,9 @@ void MainWindowTest::newLetsEverythingFallOutAndRebuilds() {
     auto& m = w.window.model();
     DropSixPiecesAndRun(w);
     QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(m.objCount, 2);
-    QVERIFY(m.obj(1).objFixed && m.obj(2).objFixed);
-    QCOMPARE(m.obj(1).objY, 292);
+    QCOMPARE(m.scene.objCount(), 2);
+    QVERIFY(m.scene.obj(1).objFixed && m.scene.obj(2).objFixed);
+    QCOMPARE(m.scene.obj(1).objY, 292);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo"));
 }
 
@@ -264,12 +264,12 @@ void MainWindowTest::aSecondNewDuringTheWaitIsDropped() {
     });
     QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
     QVERIFY(clickedDuringWait);
-    QCOMPARE(m.objCount, 2);
-    QVERIFY(m.obj(1).objFixed && m.obj(2).objFixed);
-    QCOMPARE(m.obj(1).objY, 292);
+    QCOMPARE(m.scene.objCount(), 2);
+    QVERIFY(m.scene.obj(1).objFixed && m.scene.obj(2).objFixed);
+    QCOMPARE(m.scene.obj(1).objY, 292);
     // The scene goes on working: a piece dropped now lands on a pan.
     m.AddObject(5, 100, 150);
-    QTRY_COMPARE_WITH_TIMEOUT(m.obj(3).objY + 40, m.obj(1).objY, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m.scene.obj(3).objY + 40, m.scene.obj(1).objY, 5000);
 }
 
 void MainWindowTest::saveLoadAndRestartWaitForNothingDuringNew() {
@@ -294,7 +294,7 @@ void MainWindowTest::saveLoadAndRestartWaitForNothingDuringNew() {
     QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
     QVERIFY(clickedDuringWait);
     QCOMPARE(opened, QStringList());
-    QCOMPARE(m.objCount, 2);
+    QCOMPARE(m.scene.objCount(), 2);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo"));
 }
 
@@ -306,7 +306,7 @@ void MainWindowTest::timersSleepAtRestAndWakeOnInput() {
     QVERIFY(!w.window.TimersResting());
     // The piece lands, the pans tilt and settle; then the ticks change nothing and stop.
     QTRY_VERIFY_WITH_TIMEOUT(w.window.TimersResting(), 5000);
-    QCOMPARE(m.obj(1).objY - m.obj(2).objY, 18);
+    QCOMPARE(m.scene.obj(1).objY - m.scene.obj(2).objY, 18);
     QVERIFY(!w.child<QTimer>("realityTimer")->isActive());
 
     // The pointer moving over the scene wakes them.
@@ -322,7 +322,7 @@ void MainWindowTest::timersSleepAtRestAndWakeOnInput() {
 void MainWindowTest::showSolutionButtonSwitchesThePictures() {
     StartedWindow w;
     auto& m = w.window.model();
-    m.xValue = 7;
+    m.scene.SetXYvalues(7, m.scene.yValue());
     m.AddObject(tarvelo::kind::kX, 100, 100);
     w.window.SyncFromModel();
     tarvelo::PiecePictures pictures;
@@ -370,8 +370,7 @@ void MainWindowTest::aValueWithoutACubeIsPaintedOnACubeOfItsOwn() {
 
 void MainWindowTest::problemModeShowsOnlyRestartAndShowSolution() {
     StartedWindow w;
-    w.window.model().programMode = 1;
-    w.window.model().UpdateProgramMode();
+    w.window.model().controls.UpdateProgramMode(tarvelo::ProgramMode::Problem);
     w.window.SyncFromModel();
     for (const char* hidden : {"Command2", "Command3", "Command4"}) {
         QVERIFY2(!w.child<QPushButton>(hidden)->isVisible(), hidden);

@@ -9,8 +9,8 @@ namespace {
 
 TEST(ObjectTableTest, AddObjectRoundsItsPlaceAndTakesSizeAndMassFromItsKind) {
     Model m;
-    m.xValue = 7;
-    m.yValue = 0;
+    m.scene.SetXYvalues(7, 0);
+
     const struct {
         std::int32_t kind;
         float mass;
@@ -27,7 +27,7 @@ TEST(ObjectTableTest, AddObjectRoundsItsPlaceAndTakesSizeAndMassFromItsKind) {
     };
     for (const auto& c : cases) {
         ASSERT_TRUE(m.AddObject(c.kind, 200.5, 10.5));
-        const SceneObject& o = m.obj(m.objCount);
+        const SceneObject& o = m.scene.obj(m.scene.objCount());
         EXPECT_EQ(o.objX, 200);
         EXPECT_EQ(o.objY, 10);
         EXPECT_EQ(o.objKind, c.kind);
@@ -38,8 +38,8 @@ TEST(ObjectTableTest, AddObjectRoundsItsPlaceAndTakesSizeAndMassFromItsKind) {
         EXPECT_EQ(o.objVY, 0);
         EXPECT_EQ(o.objLoad, 0);
     }
-    EXPECT_EQ(m.objCount, 7);
-    EXPECT_EQ(m.objects.size(), 8u);
+    EXPECT_EQ(m.scene.objCount(), 7);
+    EXPECT_EQ(m.scene.objects().size(), 8u);
 }
 
 TEST(ObjectTableTest, KindsWithoutPictureAreRefused) {
@@ -47,16 +47,16 @@ TEST(ObjectTableTest, KindsWithoutPictureAreRefused) {
     for (std::int32_t k : {-1, 13, 20, 22, 1000}) {
         EXPECT_FALSE(m.AddObject(k, 0, 0)) << k;
     }
-    EXPECT_EQ(m.objCount, 0);
+    EXPECT_EQ(m.scene.objCount(), 0);
 }
 
 TEST(ObjectTableTest, AnObjectLaterAddedShowsInTheNextDrawing) {
     Model m;
-    const auto before = m.sceneRevision;
+    const auto before = m.drawing.sceneRevision();
     m.AddObject(5, 10, 20);
-    EXPECT_GT(m.sceneRevision, before);
-    ASSERT_EQ(m.drawList.size(), 1u);
-    EXPECT_EQ(m.drawList[0], (DrawItem{5, 10, 20}));
+    EXPECT_GT(m.drawing.sceneRevision(), before);
+    ASSERT_EQ(m.drawing.drawList().size(), 1u);
+    EXPECT_EQ(m.drawing.drawList()[0], (DrawItem{5, 10, 20}));
 }
 
 TEST(ObjectTableTest, RemoveBlockMovesTheLastRecordIntoTheFreedPlace) {
@@ -65,49 +65,49 @@ TEST(ObjectTableTest, RemoveBlockMovesTheLastRecordIntoTheFreedPlace) {
         m.AddObject(i, i * 10, 0);
     }
     m.RemoveBlock(3);
-    ASSERT_EQ(m.objCount, 4);
-    EXPECT_EQ(m.obj(3).objKind, 5);
-    EXPECT_EQ(m.obj(3).objX, 50);
-    EXPECT_EQ(m.obj(4).objKind, 4);
+    ASSERT_EQ(m.scene.objCount(), 4);
+    EXPECT_EQ(m.scene.obj(3).objKind, 5);
+    EXPECT_EQ(m.scene.obj(3).objX, 50);
+    EXPECT_EQ(m.scene.obj(4).objKind, 4);
 
     m.RemoveBlock(4); // the last one: nothing else moves
-    ASSERT_EQ(m.objCount, 3);
-    EXPECT_EQ(m.obj(1).objKind, 1);
-    EXPECT_EQ(m.obj(2).objKind, 2);
-    EXPECT_EQ(m.obj(3).objKind, 5);
-    EXPECT_EQ(m.objects.size(), 4u);
+    ASSERT_EQ(m.scene.objCount(), 3);
+    EXPECT_EQ(m.scene.obj(1).objKind, 1);
+    EXPECT_EQ(m.scene.obj(2).objKind, 2);
+    EXPECT_EQ(m.scene.obj(3).objKind, 5);
+    EXPECT_EQ(m.scene.objects().size(), 4u);
 
     m.RemoveBlock(0);
     m.RemoveBlock(4);
-    EXPECT_EQ(m.objCount, 3);
+    EXPECT_EQ(m.scene.objCount(), 3);
 }
 
 TEST(ObjectTableTest, RandomValuesOfXAndYLieInZeroToNine) {
-    EXPECT_EQ(Model::ValueFromDraw(0.0), 0);
-    EXPECT_EQ(Model::ValueFromDraw(std::nextafter(1.0, 0.0)), 9);
-    EXPECT_EQ(Model::ValueFromDraw(0.55), 5);
+    EXPECT_EQ(Scene::ValueFromDraw(0.0), 0);
+    EXPECT_EQ(Scene::ValueFromDraw(std::nextafter(1.0, 0.0)), 9);
+    EXPECT_EQ(Scene::ValueFromDraw(0.55), 5);
 
     Model m;
     std::set<std::int32_t> seen;
     for (int second = 0; second < 500; ++second) {
         m.secondsSinceMidnight = [second] { return second + 0.25; };
         m.RandomXYvalues();
-        EXPECT_GE(m.xValue, 0);
-        EXPECT_LE(m.xValue, 9);
-        EXPECT_GE(m.yValue, 0);
-        EXPECT_LE(m.yValue, 9);
-        seen.insert(m.xValue);
+        EXPECT_GE(m.scene.xValue(), 0);
+        EXPECT_LE(m.scene.xValue(), 9);
+        EXPECT_GE(m.scene.yValue(), 0);
+        EXPECT_LE(m.scene.yValue(), 9);
+        seen.insert(m.scene.xValue());
     }
     EXPECT_EQ(seen.size(), 10u); // every value turns up
 
     // The same moment of the day gives the same values.
     m.secondsSinceMidnight = [] { return 3600.5; };
     m.RandomXYvalues();
-    const auto x = m.xValue;
-    const auto y = m.yValue;
+    const auto x = m.scene.xValue();
+    const auto y = m.scene.yValue();
     m.RandomXYvalues();
-    EXPECT_EQ(m.xValue, x);
-    EXPECT_EQ(m.yValue, y);
+    EXPECT_EQ(m.scene.xValue(), x);
+    EXPECT_EQ(m.scene.yValue(), y);
 }
 
 TEST(ObjectTableTest, CleanProblemWithOnlyThePansReturnsAtOnceWithThemLoose) {
@@ -115,19 +115,19 @@ TEST(ObjectTableTest, CleanProblemWithOnlyThePansReturnsAtOnceWithThemLoose) {
     const auto before = h.clock.NowMs();
     EXPECT_TRUE(h.model.CleanProblem());
     EXPECT_EQ(h.clock.NowMs(), before);
-    EXPECT_FALSE(h.model.obj(1).objFixed);
-    EXPECT_FALSE(h.model.obj(2).objFixed);
+    EXPECT_FALSE(h.model.scene.obj(1).objFixed);
+    EXPECT_FALSE(h.model.scene.obj(2).objFixed);
 }
 
 TEST(ObjectTableTest, CleanProblemLetsEverythingFallOutOfTheScene) {
     SceneHarness h;
     BuildStacksOnPans(h.model, 40);
     h.RunMs(500);
-    ASSERT_EQ(h.model.objCount, 42);
+    ASSERT_EQ(h.model.scene.objCount(), 42);
 
     ASSERT_TRUE(h.model.CleanProblem());
-    EXPECT_EQ(h.model.objCount, 2);
-    EXPECT_GT(h.model.obj(1).objY, h.model.LevelLine()); // the pans fell too
+    EXPECT_EQ(h.model.scene.objCount(), 2);
+    EXPECT_GT(h.model.scene.obj(1).objY, h.model.scene.LevelLine()); // the pans fell too
     EXPECT_FALSE(h.model.IsCleaning());
 }
 
@@ -155,11 +155,11 @@ TEST(ObjectTableTest, AResetDuringTheWaitIsDropped) {
 
     EXPECT_TRUE(nestedTried);
     EXPECT_FALSE(nestedRan);
-    ASSERT_EQ(h.model.objCount, 2);
-    EXPECT_EQ(h.model.objects.size(), 3u);
+    ASSERT_EQ(h.model.scene.objCount(), 2);
+    EXPECT_EQ(h.model.scene.objects().size(), 3u);
     for (std::int32_t pan : {1, 2}) {
-        EXPECT_TRUE(h.model.obj(pan).objFixed);
-        EXPECT_EQ(h.model.obj(pan).objY, 292);
+        EXPECT_TRUE(h.model.scene.obj(pan).objFixed);
+        EXPECT_EQ(h.model.scene.obj(pan).objY, 292);
     }
     // The scene is usable again: the next reset works.
     WaitOnClock(h.clock, h.model);

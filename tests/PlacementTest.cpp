@@ -1,7 +1,7 @@
 // Pieces put down into one another, fast pieces and pieces standing on both pans: none passes
 // through another, none is lost, and the equation counts what lies on each pan.
+#include "core/clock/Rest.h"
 #include "core/files/ProblemFile.h"
-#include "core/scene/Rest.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -23,10 +23,10 @@ void Drop(Model& m, std::int32_t k, int x, int y) {
 }
 
 bool AnyOverlap(const Model& m) {
-    for (std::int32_t i = 1; i <= m.objCount; ++i) {
-        const SceneObject& a = m.obj(i);
-        for (std::int32_t j = i + 1; j <= m.objCount; ++j) {
-            if (OverlapsBox(m.obj(j), a.objX, a.objY, static_cast<double>(a.objX) + a.objW,
+    for (std::int32_t i = 1; i <= m.scene.objCount(); ++i) {
+        const SceneObject& a = m.scene.obj(i);
+        for (std::int32_t j = i + 1; j <= m.scene.objCount(); ++j) {
+            if (OverlapsBox(m.scene.obj(j), a.objX, a.objY, static_cast<double>(a.objX) + a.objW,
                             static_cast<double>(a.objY) + a.objH)) {
                 return true;
             }
@@ -54,8 +54,8 @@ TEST(PlacementTest, PiecesDroppedIntoOneAnotherAllEndOnThePan) {
             EXPECT_FALSE(AnyOverlap(h.model)) << c.what << ", drop " << n;
         }
         ASSERT_TRUE(SettleOnClock(h.clock, h.model, kBudgetMs).rested) << c.what;
-        EXPECT_EQ(h.model.objCount, 2 + c.count) << c.what;
-        EXPECT_EQ(h.model.lblEquazione.Caption, c.line) << c.what;
+        EXPECT_EQ(h.model.scene.objCount(), 2 + c.count) << c.what;
+        EXPECT_EQ(h.model.equation.lblEquazione().Caption, c.line) << c.what;
         EXPECT_FALSE(AnyOverlap(h.model)) << c.what;
     }
 }
@@ -70,12 +70,12 @@ TEST(PlacementTest, ACubeDroppedOntoATowerReachingAboveTheSceneEndsOnTop) {
     m.AddObject(9, 600, 200);
     m.AddObject(9, 700, 200);
     h.RunMs(3000);
-    ASSERT_LT(m.obj(9).objY, 0); // the top cube stands above the scene's top edge
-    Drop(m, 2, 110, 5);          // inside the top cube
-    EXPECT_EQ(m.obj(12).objY + 40, m.obj(9).objY);
+    ASSERT_LT(m.scene.obj(9).objY, 0); // the top cube stands above the scene's top edge
+    Drop(m, 2, 110, 5);                // inside the top cube
+    EXPECT_EQ(m.scene.obj(12).objY + 40, m.scene.obj(9).objY);
     ASSERT_TRUE(SettleOnClock(h.clock, m, kBudgetMs).rested);
-    EXPECT_EQ(m.objCount, 12);
-    EXPECT_EQ(m.lblEquazione.Caption, "9 < 18");
+    EXPECT_EQ(m.scene.objCount(), 12);
+    EXPECT_EQ(m.equation.lblEquazione().Caption, "9 < 18");
 }
 
 TEST(PlacementTest, AFastPieceNeverJumpsOverAPan) {
@@ -83,9 +83,9 @@ TEST(PlacementTest, AFastPieceNeverJumpsOverAPan) {
     SceneHarness h;
     h.model.AddObject(3, 100, -20000);
     ASSERT_TRUE(SettleOnClock(h.clock, h.model, kBudgetMs).rested);
-    ASSERT_EQ(h.model.objCount, 3);
-    EXPECT_EQ(h.model.obj(3).objY + 40, h.model.obj(1).objY);
-    EXPECT_EQ(h.model.lblEquazione.Caption, "3 > 0");
+    ASSERT_EQ(h.model.scene.objCount(), 3);
+    EXPECT_EQ(h.model.scene.obj(3).objY + 40, h.model.scene.obj(1).objY);
+    EXPECT_EQ(h.model.equation.lblEquazione().Caption, "3 > 0");
 }
 
 TEST(PlacementTest, AFileOfPiecesInOneAnotherAndInThePanLoadsApart) {
@@ -101,13 +101,13 @@ TEST(PlacementTest, AFileOfPiecesInOneAnotherAndInThePanLoadsApart) {
                                                                {605, 255, 1, 21}}) {
         p.pieces.push_back(piece);
     }
-    const std::vector<SceneObject> before = m.objects;
+    const std::vector<SceneObject> before = m.scene.objects();
     m.LoadProblem(p, "overlapping.trv");
     EXPECT_FALSE(AnyOverlap(m));
     ASSERT_TRUE(SettleOnClock(h.clock, m, kBudgetMs).rested);
-    EXPECT_EQ(m.objCount, 7);
+    EXPECT_EQ(m.scene.objCount(), 7);
     EXPECT_FALSE(AnyOverlap(m));
-    EXPECT_EQ(m.lblEquazione.Caption, "9 > 6");
+    EXPECT_EQ(m.equation.lblEquazione().Caption, "9 > 6");
 }
 
 // A cube standing on a stack of each pan: it counts for one pan, and the pans hold still.
@@ -127,14 +127,14 @@ TEST(PlacementTest, APieceOnStacksOfBothPansKeepsItsPanAndHoldsThePans) {
         const SettleResult rest = SettleOnClock(h.clock, m, kBudgetMs);
         ASSERT_TRUE(rest.rested) << heavierLeft;
         EXPECT_FALSE(AnyOverlap(m));
-        const std::int32_t pan = m.PanCarrying(7);
+        const std::int32_t pan = m.scene.PanCarrying(7);
         ASSERT_NE(pan, -1);
         // The same for a long while: nothing hands it over.
         h.RunMs(20000);
-        EXPECT_EQ(m.PanCarrying(7), pan);
+        EXPECT_EQ(m.scene.PanCarrying(7), pan);
         EXPECT_FALSE(AnyOverlap(m));
-        EXPECT_EQ(m.lblEquazione.Caption, pan == 1 ? (heavierLeft ? "14 > 2" : "11 > 3")
-                                                   : (heavierLeft ? "5 < 11" : "2 < 12"))
+        EXPECT_EQ(m.equation.lblEquazione().Caption, pan == 1 ? (heavierLeft ? "14 > 2" : "11 > 3")
+                                                              : (heavierLeft ? "5 < 11" : "2 < 12"))
             << heavierLeft;
     }
 }
@@ -165,12 +165,12 @@ TEST(PlacementTest, TheQuickLiftEndsExactlyWhereThePlainClimbDoes) {
         }
         SceneHarness quick;
         SceneHarness plain;
-        plain.model.useOverlapIndex = false;
+        plain.model.scene.SetUseOverlapIndex(false);
         quick.model.LoadProblem(p, "pile.trv");
         plain.model.LoadProblem(p, "pile.trv");
-        ASSERT_EQ(quick.model.objCount, plain.model.objCount);
-        for (std::int32_t i = 1; i <= quick.model.objCount; ++i) {
-            ASSERT_EQ(quick.model.obj(i).objY, plain.model.obj(i).objY)
+        ASSERT_EQ(quick.model.scene.objCount(), plain.model.scene.objCount());
+        for (std::int32_t i = 1; i <= quick.model.scene.objCount(); ++i) {
+            ASSERT_EQ(quick.model.scene.obj(i).objY, plain.model.scene.obj(i).objY)
                 << "object " << i << " in round " << round;
         }
         EXPECT_FALSE(AnyOverlap(quick.model)) << round;

@@ -25,23 +25,23 @@ class PointerTest : public ::testing::Test {
 
 TEST_F(PointerTest, ALeftPressOnThePalettePicksUpACopy) {
     m.img_MouseDown(5, kLeft, 0, 10.5f, 20.5f);
-    EXPECT_TRUE(m.dragImg.Visible);
-    EXPECT_TRUE(m.dragImgInt.Visible);
-    EXPECT_EQ(m.dragImg.Picture, 5);
-    EXPECT_EQ(m.dragImgInt.Picture, 5);
-    EXPECT_EQ(m.dragImgInt.Width, 45);
-    EXPECT_EQ(m.grabX, 10); // halves to even
-    EXPECT_EQ(m.grabY, 20);
-    EXPECT_EQ(m.dragKind, 5);
-    EXPECT_EQ(m.objCount, 2);
+    EXPECT_TRUE(m.pointer.dragImg().Visible);
+    EXPECT_TRUE(m.pointer.dragImgInt().Visible);
+    EXPECT_EQ(m.pointer.dragImg().Picture, 5);
+    EXPECT_EQ(m.pointer.dragImgInt().Picture, 5);
+    EXPECT_EQ(m.pointer.dragImgInt().Width, 45);
+    EXPECT_EQ(m.pointer.grabX(), 10); // halves to even
+    EXPECT_EQ(m.pointer.grabY(), 20);
+    EXPECT_EQ(m.pointer.dragKind(), 5);
+    EXPECT_EQ(m.scene.objCount(), 2);
 
     // Both boxes follow the pointer and stand at the same place on the screen: the scene's
     // client area starts at (6, 62) on the window.
     m.MouseTimer_Timer(300, 100);
-    EXPECT_EQ(m.dragImg.Left, 6 + 300 - 10);
-    EXPECT_EQ(m.dragImg.Top, 62 + 100 - 20);
-    EXPECT_EQ(m.dragImgInt.Left, 300 - 10);
-    EXPECT_EQ(m.dragImgInt.Top, 100 - 20);
+    EXPECT_EQ(m.pointer.dragImg().Left, 6 + 300 - 10);
+    EXPECT_EQ(m.pointer.dragImg().Top, 62 + 100 - 20);
+    EXPECT_EQ(m.pointer.dragImgInt().Left, 300 - 10);
+    EXPECT_EQ(m.pointer.dragImgInt().Top, 100 - 20);
 }
 
 TEST_F(PointerTest, RightAndMiddlePressesNeverStartADragIn) {
@@ -53,7 +53,7 @@ TEST_F(PointerTest, RightAndMiddlePressesNeverStartADragIn) {
     for (int button : {kRight, kMiddle}) {
         for (int k : {1, 10, 21, 11, 12}) {
             m.img_MouseDown(k, button, 0, 5, 5);
-            EXPECT_FALSE(m.dragImg.Visible || m.dragImgInt.Visible) << k;
+            EXPECT_FALSE(m.pointer.dragImg().Visible || m.pointer.dragImgInt().Visible) << k;
         }
     }
     EXPECT_EQ(prompts, 2); // the right press on X and on Y
@@ -70,17 +70,17 @@ TEST_F(PointerTest, TheCopyDropsAtTheFirstMovementWithNoButtonAndOnlyInsideTheSc
         s.img_MouseDown(kind::kSmiley, kLeft, 0, 10, 20);
         s.MouseTimer_Timer(200, c.pointerY);    // dragImgInt.Top = pointerY - 20
         s.dragImgInt_MouseMove(kLeft, 0, 3, 3); // a button still held: nothing
-        EXPECT_EQ(s.objCount, 2);
+        EXPECT_EQ(s.scene.objCount(), 2);
         s.dragImg_MouseMove(0, 0, 3, 3);
-        EXPECT_FALSE(s.dragImg.Visible || s.dragImgInt.Visible);
-        ASSERT_EQ(s.objCount, c.added ? 3 : 2) << c.pointerY;
+        EXPECT_FALSE(s.pointer.dragImg().Visible || s.pointer.dragImgInt().Visible);
+        ASSERT_EQ(s.scene.objCount(), c.added ? 3 : 2) << c.pointerY;
         if (c.added) {
-            EXPECT_EQ(s.obj(3).objKind, kind::kSmiley);
-            EXPECT_EQ(s.obj(3).objX, 200 - 10);
-            EXPECT_EQ(s.obj(3).objY, RoundToInt32(c.pointerY - 20));
+            EXPECT_EQ(s.scene.obj(3).objKind, kind::kSmiley);
+            EXPECT_EQ(s.scene.obj(3).objX, 200 - 10);
+            EXPECT_EQ(s.scene.obj(3).objY, RoundToInt32(c.pointerY - 20));
         }
         s.dragImgInt_MouseMove(0, 0, 3, 3); // a second movement drops nothing more
-        EXPECT_EQ(s.objCount, c.added ? 3 : 2);
+        EXPECT_EQ(s.scene.objCount(), c.added ? 3 : 2);
     }
 }
 
@@ -101,7 +101,7 @@ TEST_F(PointerTest, PromptAnswers) {
     for (const PromptCase& c : cases) {
         SceneHarness fresh;
         Model& s = fresh.model;
-        s.xValue = 4;
+        s.scene.SetXYvalues(4, s.scene.yValue());
         s.AddObject(kind::kX, 100, 100);
         s.AddObject(kind::kY, 200, 100);
         std::string asked;
@@ -114,43 +114,43 @@ TEST_F(PointerTest, PromptAnswers) {
         s.unknownValueRefused = [&](std::int32_t unknownKind, const std::string& answer) {
             refused = std::to_string(unknownKind) + "|" + answer;
         };
-        const std::uint64_t before = s.Fingerprint();
+        const std::uint64_t before = s.Changes();
         s.img_MouseDown(kind::kX, kRight, 0, 5, 5);
         const std::string label = c.answer ? c.answer : "(cancelled)";
         EXPECT_EQ(asked, "X|X value\r\n(change or leave unchanged):|4") << label;
         const bool refusedAnswer = c.answer && !c.value;
         EXPECT_EQ(refused, refusedAnswer ? "11|" + label : "(not refused)") << label;
         if (c.value) {
-            EXPECT_EQ(s.xValue, *c.value) << label;
-            EXPECT_EQ(s.obj(3).objMass, static_cast<float>(*c.value)) << label;
-            EXPECT_EQ(s.obj(3).objY, -200) << label; // everything jumped
-            EXPECT_EQ(s.obj(4).objY, -200) << label;
-            EXPECT_EQ(s.obj(1).objY, kLevel) << label;
+            EXPECT_EQ(s.scene.xValue(), *c.value) << label;
+            EXPECT_EQ(s.scene.obj(3).objMass, static_cast<float>(*c.value)) << label;
+            EXPECT_EQ(s.scene.obj(3).objY, -200) << label; // everything jumped
+            EXPECT_EQ(s.scene.obj(4).objY, -200) << label;
+            EXPECT_EQ(s.scene.obj(1).objY, kLevel) << label;
         } else {
-            EXPECT_EQ(s.Fingerprint(), before) << label; // nothing at all changed
+            EXPECT_EQ(s.Changes(), before) << label; // nothing at all changed
         }
     }
 }
 
 TEST_F(PointerTest, ANewValueRewritesEveryPieceOfThatUnknownOnly) {
-    m.yValue = 2;
+    m.scene.SetXYvalues(m.scene.xValue(), 2);
     m.AddObject(kind::kY, 100, 100);
     m.AddObject(kind::kX, 200, 100);
     m.AddObject(kind::kY, 300, 100);
     m.inputBox = [](auto&&...) { return std::optional<std::string>("2"); };
     m.img_MouseDown(kind::kY, kRight, 0, 0, 0); // the same value: the pieces jump all the same
-    EXPECT_EQ(m.obj(3).objY, -200);
+    EXPECT_EQ(m.scene.obj(3).objY, -200);
     m.inputBox = [](auto&&...) { return std::optional<std::string>("6"); };
     m.img_MouseDown(kind::kY, kRight, 0, 0, 0);
-    EXPECT_EQ(m.yValue, 6);
-    EXPECT_EQ(m.obj(3).objMass, 6);
-    EXPECT_EQ(m.obj(5).objMass, 6);
-    EXPECT_EQ(m.obj(4).objMass, m.xValue);
-    EXPECT_EQ(m.obj(3).objY, -500);
+    EXPECT_EQ(m.scene.yValue(), 6);
+    EXPECT_EQ(m.scene.obj(3).objMass, 6);
+    EXPECT_EQ(m.scene.obj(5).objMass, 6);
+    EXPECT_EQ(m.scene.obj(4).objMass, m.scene.xValue());
+    EXPECT_EQ(m.scene.obj(3).objY, -500);
 }
 
 TEST_F(PointerTest, ProblemModeIgnoresTheRightPressButNotTheDragIn) {
-    m.programMode = 1;
+    m.controls.UpdateProgramMode(ProgramMode::Problem);
     bool asked = false;
     m.inputBox = [&](auto&&...) {
         asked = true;
@@ -159,7 +159,7 @@ TEST_F(PointerTest, ProblemModeIgnoresTheRightPressButNotTheDragIn) {
     m.img_MouseDown(kind::kX, kRight, 0, 0, 0);
     EXPECT_FALSE(asked);
     m.img_MouseDown(kind::kX, kLeft, 0, 0, 0);
-    EXPECT_TRUE(m.dragImgInt.Visible);
+    EXPECT_TRUE(m.pointer.dragImgInt().Visible);
 }
 
 // ---- The scene ----
@@ -182,63 +182,63 @@ TEST_F(PointerTest, HoverFramesTheLastPieceUnderThePointerAndNeverAPan) {
     };
     for (const auto& c : cases) {
         m.pictDraw_MouseMove(0, 0, c.x, c.y);
-        EXPECT_EQ(m.selectedObj, c.selected) << c.x << "," << c.y;
-        EXPECT_EQ(m.selObj.Visible, c.selected != -1);
+        EXPECT_EQ(m.pointer.selectedObj(), c.selected) << c.x << "," << c.y;
+        EXPECT_EQ(m.pointer.selObj().Visible, c.selected != -1);
         if (c.selected != -1) {
-            EXPECT_EQ(m.selObj.Left, m.obj(c.selected).objX);
-            EXPECT_EQ(m.selObj.Top, m.obj(c.selected).objY);
-            EXPECT_EQ(m.selObj.Width, 45);
-            EXPECT_EQ(m.selObj.Height, 40);
+            EXPECT_EQ(m.pointer.selObj().Left, m.scene.obj(c.selected).objX);
+            EXPECT_EQ(m.pointer.selObj().Top, m.scene.obj(c.selected).objY);
+            EXPECT_EQ(m.pointer.selObj().Width, 45);
+            EXPECT_EQ(m.pointer.selObj().Height, 40);
         }
     }
     // On the line a piece shares with the pan it lies on, the piece (later in the table) wins.
     m.AddObject(3, 300, kLevel - 40); // object 5
     m.pictDraw_MouseMove(0, 0, 310, kLevel);
-    EXPECT_EQ(m.selectedObj, 5);
-    EXPECT_FALSE(m.lblMassa.Visible);
+    EXPECT_EQ(m.pointer.selectedObj(), 5);
+    EXPECT_FALSE(m.controls.lblMassa().Visible);
 }
 
 TEST_F(PointerTest, ARightPressDeletesTheSelectedPieceAtOnce) {
     m.AddObject(1, 100, 100);
     m.AddObject(2, 300, 100);
     m.pictDraw_MouseMove(0, 0, 110, 110);
-    ASSERT_EQ(m.selectedObj, 3);
+    ASSERT_EQ(m.pointer.selectedObj(), 3);
     m.pictDraw_MouseDown(kRight, 0, 110, 110);
-    ASSERT_EQ(m.objCount, 3);
-    EXPECT_EQ(m.obj(3).objKind, 2); // the last piece took the place
-    EXPECT_EQ(m.selectedObj, -1);   // the selection went with the deleted piece
+    ASSERT_EQ(m.scene.objCount(), 3);
+    EXPECT_EQ(m.scene.obj(3).objKind, 2);   // the last piece took the place
+    EXPECT_EQ(m.pointer.selectedObj(), -1); // the selection went with the deleted piece
 
     // Over empty scene a right press does nothing.
     m.pictDraw_MouseMove(0, 0, 600, 50);
     m.pictDraw_MouseDown(kRight, 0, 600, 50);
-    EXPECT_EQ(m.objCount, 3);
+    EXPECT_EQ(m.scene.objCount(), 3);
 }
 
 TEST_F(PointerTest, ASelectionPastTheEndOfTheTableIsNoSelection) {
     m.AddObject(1, 100, 100);
     m.pictDraw_MouseMove(0, 0, 110, 110);
     m.pictDraw_MouseDown(kRight, 0, 110, 110); // deletes object 3, the last
-    ASSERT_EQ(m.objCount, 2);
-    m.selectedObj = 3; // as it would stand had the deletion left it
+    ASSERT_EQ(m.scene.objCount(), 2);
+    m.pointer.Select(3, m.scene.obj(2)); // as it would stand had the deletion left it
     // Nothing reads past the end: presses, drags and ticks all see no selection.
     m.pictDraw_MouseDown(kRight, 0, 110, 110);
     m.pictDraw_MouseDown(kLeft, 0, 110, 110);
-    EXPECT_FALSE(m.draggingObj);
-    m.draggingObj = true;
+    EXPECT_FALSE(m.pointer.draggingObj());
+    m.pointer.Grab(0, 0);
     m.MouseTimer_Timer(50, 50);
     m.pictDraw_MouseMove(kLeft, 0, 50, 50);
-    EXPECT_EQ(m.objCount, 2);
+    EXPECT_EQ(m.scene.objCount(), 2);
 }
 
 TEST_F(PointerTest, ALeftPressOnEmptySceneDragsNothing) {
     m.AddObject(1, 100, 100);
     m.pictDraw_MouseMove(0, 0, 600, 50);
     m.pictDraw_MouseDown(kLeft, 0, 600, 50);
-    EXPECT_FALSE(m.draggingObj);
+    EXPECT_FALSE(m.pointer.draggingObj());
     PointerAt(110, 110);
     m.pictDraw_MouseMove(kLeft, 0, 110, 110);
-    EXPECT_FALSE(m.draggingObj);
-    EXPECT_EQ(m.selectedObj, 3); // the frame follows whatever lies under the pointer
+    EXPECT_FALSE(m.pointer.draggingObj());
+    EXPECT_EQ(m.pointer.selectedObj(), 3); // the frame follows whatever lies under the pointer
 }
 
 TEST_F(PointerTest, ADraggedPieceFollowsThePointerCarriesItsStackAndFallsWhenLetGo) {
@@ -246,45 +246,45 @@ TEST_F(PointerTest, ADraggedPieceFollowsThePointerCarriesItsStackAndFallsWhenLet
     m.AddObject(4, 100, kLevel - 40);
     m.AddObject(5, 100, kLevel - 80);
     h.RunMs(100);
-    ASSERT_TRUE(m.topContact(3, 4));
+    ASSERT_TRUE(m.scene.topContact()(3, 4));
 
     // Grab the lower cube 10 and 15 pixels inside its corner.
     PointerAt(110, kLevel - 25);
     m.pictDraw_MouseMove(0, 0, 110, kLevel - 25);
-    ASSERT_EQ(m.selectedObj, 3);
+    ASSERT_EQ(m.pointer.selectedObj(), 3);
     m.pictDraw_MouseDown(kLeft, 0, 110, kLevel - 25);
-    ASSERT_TRUE(m.draggingObj);
-    EXPECT_EQ(m.grabX, 10);
-    EXPECT_EQ(m.grabY, 15);
+    ASSERT_TRUE(m.pointer.draggingObj());
+    EXPECT_EQ(m.pointer.grabX(), 10);
+    EXPECT_EQ(m.pointer.grabY(), 15);
 
     // Up and to the right: the corner stays at the pointer less the grab offset, and the cube on
     // it comes along.
     m.MouseTimer_Timer(260, 100);
-    EXPECT_EQ(m.obj(3).objX, 250);
-    EXPECT_EQ(m.obj(3).objY, 85);
-    EXPECT_EQ(m.obj(4).objX, 250);
-    EXPECT_EQ(m.obj(4).objY, 45);
+    EXPECT_EQ(m.scene.obj(3).objX, 250);
+    EXPECT_EQ(m.scene.obj(3).objY, 85);
+    EXPECT_EQ(m.scene.obj(4).objX, 250);
+    EXPECT_EQ(m.scene.obj(4).objY, 45);
 
     // Held, it does not fall, whatever time passes.
     for (int i = 0; i < 20; ++i) {
         m.realityTimer_Timer();
         m.MouseTimer_Timer(260, 100);
     }
-    EXPECT_EQ(m.obj(3).objY, 85);
+    EXPECT_EQ(m.scene.obj(3).objY, 85);
 
     // Downward, it leaves its load behind.
     m.MouseTimer_Timer(260, 130);
-    EXPECT_EQ(m.obj(3).objY, 115);
-    EXPECT_EQ(m.obj(4).objY, 45);
+    EXPECT_EQ(m.scene.obj(3).objY, 115);
+    EXPECT_EQ(m.scene.obj(4).objY, 45);
 
     // Let go: it falls back onto the pan, the other onto it.
     m.pictDraw_MouseUp(kLeft, 0, 258, 128);
-    EXPECT_FALSE(m.draggingObj);
+    EXPECT_FALSE(m.pointer.draggingObj());
     for (int i = 0; i < 300; ++i) {
         m.realityTimer_Timer();
     }
-    EXPECT_EQ(m.obj(3).objY + 40, m.obj(1).objY);
-    EXPECT_EQ(m.obj(4).objY + 40, m.obj(3).objY);
+    EXPECT_EQ(m.scene.obj(3).objY + 40, m.scene.obj(1).objY);
+    EXPECT_EQ(m.scene.obj(4).objY + 40, m.scene.obj(3).objY);
 }
 
 TEST_F(PointerTest, AReleaseOfAnotherButtonDoesNotEndTheDrag) {
@@ -292,17 +292,17 @@ TEST_F(PointerTest, AReleaseOfAnotherButtonDoesNotEndTheDrag) {
     m.pictDraw_MouseMove(0, 0, 110, 110);
     m.pictDraw_MouseDown(kLeft, 0, 110, 110);
     m.pictDraw_MouseUp(kRight, 0, 110, 110);
-    EXPECT_TRUE(m.draggingObj);
+    EXPECT_TRUE(m.pointer.draggingObj());
     m.pictDraw_MouseUp(kLeft, 0, 110, 110);
-    EXPECT_FALSE(m.draggingObj);
+    EXPECT_FALSE(m.pointer.draggingObj());
 }
 
 // A click is a press and a release without motion: it never moves a piece, however often.
 TEST_F(PointerTest, ClicksWithoutMotionNeverMoveAPiece) {
     m.AddObject(5, 100, 100);
     h.RunMs(3000);
-    const SceneObject before = m.obj(3);
-    ASSERT_EQ(m.lblEquazione.Caption, "5 > 0");
+    const SceneObject before = m.scene.obj(3);
+    ASSERT_EQ(m.equation.lblEquazione().Caption, "5 > 0");
     const float x = static_cast<float>(before.objX + 20);
     const float y = static_cast<float>(before.objY + 20);
     for (int click = 0; click < 6; ++click) {
@@ -314,9 +314,9 @@ TEST_F(PointerTest, ClicksWithoutMotionNeverMoveAPiece) {
         h.RunMs(30);
     }
     h.RunMs(3000);
-    EXPECT_EQ(m.obj(3).objX, before.objX);
-    EXPECT_EQ(m.obj(3).objY, before.objY);
-    EXPECT_EQ(m.lblEquazione.Caption, "5 > 0");
+    EXPECT_EQ(m.scene.obj(3).objX, before.objX);
+    EXPECT_EQ(m.scene.obj(3).objY, before.objY);
+    EXPECT_EQ(m.equation.lblEquazione().Caption, "5 > 0");
 }
 
 // The hover the falling step re-runs under a still pointer sees the same pixels as the pointer's
@@ -330,7 +330,7 @@ TEST_F(PointerTest, TheHoverUnderAStillPointerFramesExactlyThePiece) {
     for (const auto& c : cases) {
         PointerAt(c.x, c.y);
         m.realityTimer_Timer();
-        EXPECT_EQ(m.selectedObj, c.selected) << c.x << "," << c.y;
+        EXPECT_EQ(m.pointer.selectedObj(), c.selected) << c.x << "," << c.y;
     }
 }
 
@@ -341,12 +341,12 @@ class HeldPieceTest : public PointerTest {
         m.AddObject(4, 100, kLevel - 40);
         m.AddObject(6, 300, kLevel - 40);
         h.RunMs(3000);
-        other = m.obj(4);
+        other = m.scene.obj(4);
         PointerAt(110, static_cast<float>(other.objY + 10));
         m.pictDraw_MouseMove(0, 0, 110, static_cast<float>(other.objY + 10));
         m.pictDraw_MouseDown(kLeft, 0, 110, static_cast<float>(other.objY + 10));
-        ASSERT_TRUE(m.draggingObj);
-        ASSERT_EQ(m.selectedObj, 3);
+        ASSERT_TRUE(m.pointer.draggingObj());
+        ASSERT_EQ(m.pointer.selectedObj(), 3);
     }
     // The pointer moves with the button held; the scene runs.
     void MoveHeldTo(float x, float y) {
@@ -361,34 +361,34 @@ TEST_F(HeldPieceTest, TheDragStaysWithTheGrabbedPieceAcrossAnother) {
     // Along the row, straight through the other cube and beyond it.
     for (float x = 110; x <= 420; x += 10) {
         MoveHeldTo(x, static_cast<float>(other.objY + 10));
-        ASSERT_EQ(m.selectedObj, 3) << x;
-        EXPECT_EQ(m.obj(3).objKind, 4);
-        EXPECT_EQ(m.obj(3).objX, static_cast<std::int32_t>(x) - 10);
+        ASSERT_EQ(m.pointer.selectedObj(), 3) << x;
+        EXPECT_EQ(m.scene.obj(3).objKind, 4);
+        EXPECT_EQ(m.scene.obj(3).objX, static_cast<std::int32_t>(x) - 10);
     }
-    EXPECT_EQ(m.obj(4).objX, other.objX);
-    EXPECT_EQ(m.obj(4).objY, other.objY);
+    EXPECT_EQ(m.scene.obj(4).objX, other.objX);
+    EXPECT_EQ(m.scene.obj(4).objY, other.objY);
 
     // Let go right inside the other cube: it goes on top of it, and both weigh on the pan.
     MoveHeldTo(static_cast<float>(other.objX + 15), static_cast<float>(other.objY + 15));
     m.pictDraw_MouseUp(kLeft, 0, 0, 0);
     PointerAt(-1000, -1000);
     h.RunMs(3000);
-    EXPECT_EQ(m.obj(3).objY + 40, m.obj(4).objY);
-    EXPECT_EQ(m.obj(4).objY + 40, m.obj(1).objY);
-    EXPECT_EQ(m.lblEquazione.Caption, "10 > 0");
+    EXPECT_EQ(m.scene.obj(3).objY + 40, m.scene.obj(4).objY);
+    EXPECT_EQ(m.scene.obj(4).objY + 40, m.scene.obj(1).objY);
+    EXPECT_EQ(m.equation.lblEquazione().Caption, "10 > 0");
 }
 
 TEST_F(HeldPieceTest, ARightPressDeletesTheHeldPieceAndNothingElseFollowsThePointer) {
     MoveHeldTo(200, 100);
     m.pictDraw_MouseDown(kRight, 0, 200, 100);
-    EXPECT_FALSE(m.draggingObj);
-    ASSERT_EQ(m.objCount, 3);
-    EXPECT_EQ(m.obj(3).objKind, 6); // the other cube, renumbered, stays where it was
+    EXPECT_FALSE(m.pointer.draggingObj());
+    ASSERT_EQ(m.scene.objCount(), 3);
+    EXPECT_EQ(m.scene.obj(3).objKind, 6); // the other cube, renumbered, stays where it was
     MoveHeldTo(250, 120);
     m.pictDraw_MouseUp(kLeft, 0, 250, 120);
     h.RunMs(3000);
-    EXPECT_EQ(m.obj(3).objX, other.objX);
-    EXPECT_EQ(m.lblEquazione.Caption, "6 > 0");
+    EXPECT_EQ(m.scene.obj(3).objX, other.objX);
+    EXPECT_EQ(m.equation.lblEquazione().Caption, "6 > 0");
 }
 
 TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
@@ -396,8 +396,8 @@ TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
     m.AddObject(1, 452, 0); // object 5, falling into the gap
     MoveHeldTo(200, 100);
     h.RunMs(1000); // object 5 fell out of the scene
-    ASSERT_EQ(m.objCount, 4);
-    EXPECT_EQ(m.selectedObj, 3);
+    ASSERT_EQ(m.scene.objCount(), 4);
+    EXPECT_EQ(m.pointer.selectedObj(), 3);
     m.pictDraw_MouseUp(kLeft, 0, 200, 100);
 
     // Held as the last of the table, a cube takes the number the fallen piece frees.
@@ -406,14 +406,14 @@ TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
     PointerAt(610, 60);
     m.pictDraw_MouseMove(0, 0, 610, 60);
     m.pictDraw_MouseDown(kLeft, 0, 610, 60);
-    ASSERT_EQ(m.selectedObj, 6);
+    ASSERT_EQ(m.pointer.selectedObj(), 6);
     h.RunMs(1000); // object 5 leaves; the held cube takes its number
-    ASSERT_EQ(m.objCount, 5);
-    EXPECT_EQ(m.selectedObj, 5);
-    EXPECT_EQ(m.obj(5).objKind, 3);
+    ASSERT_EQ(m.scene.objCount(), 5);
+    EXPECT_EQ(m.pointer.selectedObj(), 5);
+    EXPECT_EQ(m.scene.obj(5).objKind, 3);
     MoveHeldTo(700, 80);
-    EXPECT_EQ(m.obj(5).objX, 690);
-    EXPECT_EQ(m.obj(5).objY, 70);
+    EXPECT_EQ(m.scene.obj(5).objX, 690);
+    EXPECT_EQ(m.scene.obj(5).objY, 70);
 }
 
 } // namespace

@@ -58,19 +58,19 @@ void PointerWindowTest::dragACubeFromThePaletteOntoThePan() {
     CarryFromPalette(w, "img5", QPoint(20, 20), target);
     QVERIFY(w.child<QWidget>("dragImg")->isVisible());
     QVERIFY(w.child<QWidget>("dragImgInt")->isVisible());
-    QCOMPARE(m.objCount, 2); // nothing at the release itself
+    QCOMPARE(m.scene.objCount(), 2); // nothing at the release itself
 
     // The first movement drops it where the copy stands.
     QTest::mouseMove(&w.window, target + QPoint(1, 0));
     QVERIFY(!w.child<QWidget>("dragImg")->isVisible());
-    QCOMPARE(m.objCount, 3);
-    QCOMPARE(m.obj(3).objKind, 5);
-    QCOMPARE(m.obj(3).objX, 200 - 20);
-    QCOMPARE(m.obj(3).objY, 150 - 20);
+    QCOMPARE(m.scene.objCount(), 3);
+    QCOMPARE(m.scene.obj(3).objKind, 5);
+    QCOMPARE(m.scene.obj(3).objX, 200 - 20);
+    QCOMPARE(m.scene.obj(3).objY, 150 - 20);
 
     w.RunMs(3000);
-    QCOMPARE(m.obj(3).objY + 40, m.obj(1).objY);
-    QCOMPARE(m.obj(1).objY - m.obj(2).objY, 18);
+    QCOMPARE(m.scene.obj(3).objY + 40, m.scene.obj(1).objY);
+    QCOMPARE(m.scene.obj(1).objY - m.scene.obj(2).objY, 18);
     QCOMPARE(w.child<QLabel>("lblEquazione")->text(), QStringLiteral("5 > 0"));
     QCOMPARE(w.child<QLabel>("lblComparison")->text(), QStringLiteral(">"));
 }
@@ -92,7 +92,7 @@ void PointerWindowTest::dropsOutsideTheSceneAddNothing() {
     QTest::mouseMove(&w.window, to + QPoint(1, 0));
     QVERIFY(!w.child<QWidget>("dragImg")->isVisible());
     QVERIFY(!w.child<QWidget>("dragImgInt")->isVisible());
-    QCOMPARE(w.window.model().objCount, 2);
+    QCOMPARE(w.window.model().scene.objCount(), 2);
 }
 
 void PointerWindowTest::thePaletteIndexIsTheKind_data() {
@@ -110,8 +110,8 @@ void PointerWindowTest::thePaletteIndexIsTheKind() {
     const QPoint target = InWindow(QPoint(650, 100));
     CarryFromPalette(w, qPrintable(picture), QPoint(15, 15), target);
     QTest::mouseMove(&w.window, target + QPoint(0, 1));
-    QCOMPARE(w.window.model().objCount, 3);
-    QCOMPARE(w.window.model().obj(3).objKind, kind);
+    QCOMPARE(w.window.model().scene.objCount(), 3);
+    QCOMPARE(w.window.model().scene.obj(3).objKind, kind);
 }
 
 void PointerWindowTest::dragAndDeleteInTheScene() {
@@ -120,45 +120,45 @@ void PointerWindowTest::dragAndDeleteInTheScene() {
     auto* scene = w.window.sceneCanvas();
     m.AddObject(7, 100, 100);
     w.RunMs(2000);
-    const QPoint on(m.obj(3).objX + 10, m.obj(3).objY + 10);
+    const QPoint on(m.scene.obj(3).objX + 10, m.scene.obj(3).objY + 10);
 
     // Hover frames it; a left press grabs it; the pointer carries it, even out of the scene.
     QTest::mouseMove(scene, on);
-    QCOMPARE(m.selectedObj, 3);
+    QCOMPARE(m.pointer.selectedObj(), 3);
     QVERIFY(w.child<QWidget>("selObj")->isVisible());
     QTest::mousePress(scene, Qt::LeftButton, {}, on);
-    QVERIFY(m.draggingObj);
+    QVERIFY(m.pointer.draggingObj());
     // The tick measures the pointer in the same pixels as the press: the piece moves exactly
     // as far as the pointer.
     MoveHeld(scene, QPoint(700, 100));
     w.RunMs(30);
-    QCOMPARE(m.obj(3).objX, 700 - 10);
-    QCOMPARE(m.obj(3).objY, 100 - 10);
+    QCOMPARE(m.scene.obj(3).objX, 700 - 10);
+    QCOMPARE(m.scene.obj(3).objY, 100 - 10);
     MoveHeld(scene, QPoint(700, -30)); // above the scene, over the palette
     w.RunMs(30);
-    QCOMPARE(m.obj(3).objY, -30 - 10);
+    QCOMPARE(m.scene.obj(3).objY, -30 - 10);
     QTest::mouseRelease(scene, Qt::LeftButton, {}, QPoint(700, -30));
-    QVERIFY(!m.draggingObj);
+    QVERIFY(!m.pointer.draggingObj());
 
     // It falls onto the right pan, which goes down.
     w.RunMs(3000);
-    QCOMPARE(m.obj(3).objY + 40, m.obj(2).objY);
-    QCOMPARE(m.obj(1).objY - m.obj(2).objY, -26);
+    QCOMPARE(m.scene.obj(3).objY + 40, m.scene.obj(2).objY);
+    QCOMPARE(m.scene.obj(1).objY - m.scene.obj(2).objY, -26);
 
     // A right press deletes it; the pans come back level.
-    const QPoint now(m.obj(3).objX + 5, m.obj(3).objY + 5);
+    const QPoint now(m.scene.obj(3).objX + 5, m.scene.obj(3).objY + 5);
     QTest::mouseMove(scene, now);
     QTest::mousePress(scene, Qt::RightButton, {}, now);
-    QCOMPARE(m.objCount, 2);
+    QCOMPARE(m.scene.objCount(), 2);
     w.RunMs(3000);
-    QCOMPARE(m.obj(1).objY, m.obj(2).objY);
+    QCOMPARE(m.scene.obj(1).objY, m.scene.obj(2).objY);
     QVERIFY(!w.child<QWidget>("selObj")->isVisible());
 }
 
 void PointerWindowTest::aRightPressOnXAsksForItsValue() {
     ClockedWindow w;
     auto& m = w.window.model();
-    m.xValue = 4;
+    m.scene.SetXYvalues(4, m.scene.yValue());
     m.AddObject(tarvelo::kind::kX, 100, 100);
     QString title;
     QString label;
@@ -176,15 +176,15 @@ void PointerWindowTest::aRightPressOnXAsksForItsValue() {
     QCOMPARE(title, QStringLiteral("X"));
     QCOMPARE(label, QStringLiteral("X value\n(change or leave unchanged):"));
     QCOMPARE(offered, QStringLiteral("4"));
-    QCOMPARE(m.xValue, 6);
-    QCOMPARE(m.obj(3).objMass, 6.0f);
-    QCOMPARE(m.obj(3).objY, -200);
+    QCOMPARE(m.scene.xValue(), 6);
+    QCOMPARE(m.scene.obj(3).objMass, 6.0f);
+    QCOMPARE(m.scene.obj(3).objY, -200);
 }
 
 void PointerWindowTest::aRefusedAnswerSaysWhyAndChangesNothing() {
     ClockedWindow w;
     auto& m = w.window.model();
-    m.xValue = 4;
+    m.scene.SetXYvalues(4, m.scene.yValue());
     m.AddObject(tarvelo::kind::kX, 100, 100);
     QString message;
     QTimer::singleShot(0, [&] {
@@ -203,8 +203,8 @@ void PointerWindowTest::aRefusedAnswerSaysWhyAndChangesNothing() {
     QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton);
     QVERIFY2(message.contains(QStringLiteral("6.5")) && message.contains(QStringLiteral("0 to 9")),
              qPrintable(message));
-    QCOMPARE(m.xValue, 4);
-    QCOMPARE(m.obj(3).objY, 100);
+    QCOMPARE(m.scene.xValue(), 4);
+    QCOMPARE(m.scene.obj(3).objY, 100);
 
     // Cancelled, nothing changes and nothing is said.
     bool anyMessage = false;
@@ -221,8 +221,8 @@ void PointerWindowTest::aRefusedAnswerSaysWhyAndChangesNothing() {
     });
     QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton);
     QVERIFY(!anyMessage);
-    QCOMPARE(m.xValue, 4);
-    QCOMPARE(m.obj(3).objY, 100);
+    QCOMPARE(m.scene.xValue(), 4);
+    QCOMPARE(m.scene.obj(3).objY, 100);
 }
 
 // The pointer tick takes the pointer where the last pointer event put it, without asking the
@@ -236,8 +236,8 @@ void PointerWindowTest::thePointerTickUsesTheLastPointerEvent() {
                      Qt::NoModifier);
     QApplication::sendEvent(scene, &move);
     w.RunMs(20);
-    QCOMPARE(w.window.model().pointerX, 300.0f);
-    QCOMPARE(w.window.model().pointerY, 100.0f);
+    QCOMPARE(w.window.model().pointer.pointerX(), 300.0f);
+    QCOMPARE(w.window.model().pointer.pointerY(), 100.0f);
 }
 
 QTEST_MAIN(PointerWindowTest)

@@ -32,17 +32,17 @@ TEST(ProblemFileTest, WritingGivesTheExampleLineForLine) {
     Model m;
     m.AddObject(kind::kPan, 30, 292);
     m.AddObject(kind::kPan, 504, 292);
-    m.xValue = 7;
-    m.yValue = 3;
+    m.scene.SetXYvalues(7, 3);
+
     m.AddObject(5, 150, 252);
     m.AddObject(kind::kX, 600, 252);
-    EXPECT_EQ(WriteProblem(m, "14:05:09", "03/04/2009", 42, 5), kExample);
+    EXPECT_EQ(WriteProblem(m.scene, "14:05:09", "03/04/2009", 42, 5), kExample);
 
     // The pans are never written: a scene with only the pans is four lines.
     Model empty;
     empty.AddObject(kind::kPan, 30, 292);
     empty.AddObject(kind::kPan, 504, 292);
-    EXPECT_EQ(WriteProblem(empty, "t", "d", 0, 99),
+    EXPECT_EQ(WriteProblem(empty.scene, "t", "d", 0, 99),
               "# Tarvelo file - t - d\r\n169\r\n1456\r\n0\r\n");
 }
 
@@ -169,20 +169,20 @@ TEST(ProblemFileTest, AProblemIsPutIntoTheSceneInAMode) {
     p.pieces.push_back({100, 252, 5, 5});
     const struct {
         const Problem* problem;
-        std::int32_t mode;
+        ProgramMode mode;
         std::int32_t objects;
         bool restartShown;
-    } cases[] = {{&p, Model::kProblemMode, 3, true},
-                 {&p, Model::kFreeMode, 3, false},
-                 {nullptr, Model::kFreeMode, 2, false}};
+    } cases[] = {{&p, ProgramMode::Problem, 3, true},
+                 {&p, ProgramMode::Free, 3, false},
+                 {nullptr, ProgramMode::Free, 2, false}};
     for (const auto& c : cases) {
         SceneHarness h;
         h.model.PutProblem(c.problem, "lesson.trv", c.mode);
-        EXPECT_EQ(h.model.programMode, c.mode);
-        EXPECT_EQ(h.model.objCount, c.objects);
-        EXPECT_EQ(h.model.Command5.Visible, c.restartShown);
-        EXPECT_EQ(h.model.Command2.Visible, !c.restartShown);
-        EXPECT_EQ(h.model.Caption, c.problem ? "Tarvelo - lesson.trv" : "Tarvelo");
+        EXPECT_EQ(h.model.controls.programMode(), c.mode);
+        EXPECT_EQ(h.model.scene.objCount(), c.objects);
+        EXPECT_EQ(h.model.controls.Command5().Visible, c.restartShown);
+        EXPECT_EQ(h.model.controls.Command2().Visible, !c.restartShown);
+        EXPECT_EQ(h.model.controls.Caption(), c.problem ? "Tarvelo - lesson.trv" : "Tarvelo");
     }
 }
 
@@ -191,20 +191,20 @@ TEST(ProblemFileTest, AProblemIsPutIntoTheSceneInAMode) {
 TEST(ProblemFileTest, WritingThenReadingGivesThePiecesBack) {
     SceneHarness h;
     Model& m = h.model;
-    m.xValue = 6;
-    m.yValue = 2;
+    m.scene.SetXYvalues(6, 2);
+
     const std::int32_t kinds[] = {kind::kSmiley, 7, kind::kX, kind::kZero, kind::kY};
     for (int i = 0; i < 5; ++i) {
         m.AddObject(kinds[i], 40 + 150 * i, -70 + 90 * i);
     }
-    m.obj(5).objMass = 2.5f; // a hand-written mass keeps its fraction
-    const ProblemReading r = ParseProblem(WriteProblem(m, "t", "d", 31, 77));
+    m.scene.Edit(5).objMass = 2.5f; // a hand-written mass keeps its fraction
+    const ProblemReading r = ParseProblem(WriteProblem(m.scene, "t", "d", 31, 77));
     ASSERT_TRUE(r.problem);
     EXPECT_EQ(r.problem->xValue, 6);
     EXPECT_EQ(r.problem->yValue, 2);
     std::vector<ProblemPiece> expected;
-    for (std::int32_t i = 3; i <= m.objCount; ++i) {
-        const SceneObject& o = m.obj(i);
+    for (std::int32_t i = 3; i <= m.scene.objCount(); ++i) {
+        const SceneObject& o = m.scene.obj(i);
         expected.push_back({o.objX, o.objY, o.objMass, o.objKind});
     }
     EXPECT_EQ(r.problem->pieces, expected);
@@ -213,14 +213,14 @@ TEST(ProblemFileTest, WritingThenReadingGivesThePiecesBack) {
 TEST(ProblemFileTest, ASavedSceneLoadsBackWithTheSamePiecesFallingOntoThePans) {
     SceneHarness saved(100.0);
     Model& a = saved.model;
-    a.xValue = 4;
-    a.yValue = 8;
+    a.scene.SetXYvalues(4, 8);
+
     const std::int32_t kinds[] = {3, kind::kX, kind::kSmiley, kind::kY, kind::kZero, 9};
     for (int i = 0; i < 6; ++i) {
         a.AddObject(kinds[i], 60 + 140 * i, 150);
     }
     saved.RunMs(3000);
-    const std::string text = WriteProblem(a, "t", "d", 17, 60);
+    const std::string text = WriteProblem(a.scene, "t", "d", 17, 60);
 
     SceneHarness loaded(200.0);
     Model& b = loaded.model;
@@ -229,23 +229,23 @@ TEST(ProblemFileTest, ASavedSceneLoadsBackWithTheSamePiecesFallingOntoThePans) {
     const ProblemReading r = ParseProblem(text);
     ASSERT_TRUE(r.problem);
     b.LoadProblem(*r.problem, "/home/teacher/lesson.trv");
-    EXPECT_EQ(b.Caption, "Tarvelo - /home/teacher/lesson.trv");
-    EXPECT_EQ(b.stProblemFile, "/home/teacher/lesson.trv");
-    EXPECT_EQ(b.xValue, 4);
-    EXPECT_EQ(b.yValue, 8);
-    ASSERT_EQ(b.objCount, a.objCount);
-    for (std::int32_t i = 3; i <= a.objCount; ++i) {
-        EXPECT_EQ(b.obj(i).objKind, a.obj(i).objKind);
-        EXPECT_EQ(b.obj(i).objMass, a.obj(i).objMass);
-        EXPECT_EQ(b.obj(i).objX, a.obj(i).objX);
-        EXPECT_EQ(b.obj(i).objY, a.obj(i).objY - 300);
-        EXPECT_FALSE(b.obj(i).objFixed);
-        EXPECT_EQ(b.obj(i).objW, a.obj(i).objW);
+    EXPECT_EQ(b.controls.Caption(), "Tarvelo - /home/teacher/lesson.trv");
+    EXPECT_EQ(b.controls.stProblemFile(), "/home/teacher/lesson.trv");
+    EXPECT_EQ(b.scene.xValue(), 4);
+    EXPECT_EQ(b.scene.yValue(), 8);
+    ASSERT_EQ(b.scene.objCount(), a.scene.objCount());
+    for (std::int32_t i = 3; i <= a.scene.objCount(); ++i) {
+        EXPECT_EQ(b.scene.obj(i).objKind, a.scene.obj(i).objKind);
+        EXPECT_EQ(b.scene.obj(i).objMass, a.scene.obj(i).objMass);
+        EXPECT_EQ(b.scene.obj(i).objX, a.scene.obj(i).objX);
+        EXPECT_EQ(b.scene.obj(i).objY, a.scene.obj(i).objY - 300);
+        EXPECT_FALSE(b.scene.obj(i).objFixed);
+        EXPECT_EQ(b.scene.obj(i).objW, a.scene.obj(i).objW);
     }
     loaded.RunMs(4000);
-    EXPECT_EQ(b.lblEquazione.Caption, a.lblEquazione.Caption);
-    for (std::int32_t i = 3; i <= a.objCount; ++i) {
-        EXPECT_EQ(b.obj(i).objY, a.obj(i).objY) << i; // back where it was saved
+    EXPECT_EQ(b.equation.lblEquazione().Caption, a.equation.lblEquazione().Caption);
+    for (std::int32_t i = 3; i <= a.scene.objCount(); ++i) {
+        EXPECT_EQ(b.scene.obj(i).objY, a.scene.obj(i).objY) << i; // back where it was saved
     }
 }
 

@@ -140,12 +140,12 @@ void ProblemWindowTest::saveThenLoadThroughTheDialogs() {
     QTemporaryDir folder;
     ClockedWindow w;
     auto& m = w.window.model();
-    m.xValue = 6;
-    m.yValue = 2;
+    m.scene.SetXYvalues(6, 2);
+
     m.AddObject(4, 100, 150);
     m.AddObject(tarvelo::kind::kY, 600, 150);
     w.RunMs(3000);
-    const std::string line = m.lblEquazione.Caption;
+    const std::string line = m.equation.lblEquazione().Caption;
 
     // Save: the dialog offers problem.trv in the documents folder; the extension is added.
     QString title, offered, startFolder, suffix;
@@ -170,7 +170,7 @@ void ProblemWindowTest::saveThenLoadThroughTheDialogs() {
     QCOMPARE(startFolder, QDir(documents).exists() ? documents : QDir::homePath());
     const QString saved = folder.filePath(QStringLiteral("lesson.trv"));
     QVERIFY(QFile::exists(saved));
-    QCOMPARE(QString::fromStdString(m.stProblemFile), saved);
+    QCOMPARE(QString::fromStdString(m.controls.stProblemFile()), saved);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo")); // a save leaves the caption
     const QByteArray bytes = ReadAll(saved);
     QVERIFY(bytes.startsWith("# Tarvelo file - "));
@@ -179,7 +179,7 @@ void ProblemWindowTest::saveThenLoadThroughTheDialogs() {
 
     // New, then Load: the dialog starts in the folder of the file just saved.
     QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
-    QCOMPARE(m.objCount, 2);
+    QCOMPARE(m.scene.objCount(), 2);
     AnswerNextDialog([&](QWidget* d) {
         auto* dialog = qobject_cast<QFileDialog*>(d);
         QVERIFY(dialog);
@@ -193,13 +193,13 @@ void ProblemWindowTest::saveThenLoadThroughTheDialogs() {
     QCOMPARE(title, QStringLiteral("Open"));
     QCOMPARE(offered, QStringLiteral("MyFileName.trv"));
     QCOMPARE(startFolder, QFileInfo(saved).absolutePath());
-    QCOMPARE(m.objCount, 4);
-    QCOMPARE(m.xValue, 6);
-    QCOMPARE(m.yValue, 2);
+    QCOMPARE(m.scene.objCount(), 4);
+    QCOMPARE(m.scene.xValue(), 6);
+    QCOMPARE(m.scene.yValue(), 2);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + saved);
-    QCOMPARE(m.programMode, 0); // Load keeps the mode
+    QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Free); // Load keeps the mode
     w.RunMs(4000);
-    QCOMPARE(m.lblEquazione.Caption, line);
+    QCOMPARE(m.equation.lblEquazione().Caption, line);
 }
 
 void ProblemWindowTest::refusedFilesChangeNothing_data() {
@@ -227,17 +227,17 @@ void ProblemWindowTest::refusedFilesChangeNothing() {
     auto& m = w.window.model();
     m.AddObject(3, 100, 150);
     w.RunMs(2000);
-    m.stProblemFile = "/somewhere/current.trv";
-    const std::uint64_t before = m.Fingerprint();
+    m.controls.SetProblemFile("/somewhere/current.trv");
+    const std::uint64_t before = m.Changes();
 
     QString message;
     CatchMessage(&message);
     QVERIFY(!w.window.OpenProblem(path));
     QVERIFY2(message.contains(path), qPrintable(message));
     QVERIFY2(message.contains(mentions), qPrintable(message));
-    QCOMPARE(m.Fingerprint(), before); // the scene, the caption and the values untouched
-    QCOMPARE(m.stProblemFile, std::string("/somewhere/current.trv"));
-    QCOMPARE(m.objCount, 3);
+    QCOMPARE(m.Changes(), before); // the scene, the caption and the values untouched
+    QCOMPARE(m.controls.stProblemFile(), std::string("/somewhere/current.trv"));
+    QCOMPARE(m.scene.objCount(), 3);
 }
 
 void ProblemWindowTest::aFailedSaveKeepsTheFileThatWasThere_data() {
@@ -279,14 +279,14 @@ void ProblemWindowTest::aFailedSaveKeepsTheFileThatWasThere() {
     ClockedWindow w;
     auto& m = w.window.model();
     m.AddObject(3, 100, 150);
-    m.stProblemFile = "/somewhere/current.trv";
+    m.controls.SetProblemFile("/somewhere/current.trv");
     QString message;
     CatchMessage(&message);
     QVERIFY(!w.window.SaveProblemAs(path));
     QVERIFY2(message.contains(QStringLiteral("could not be saved")), qPrintable(message));
     QVERIFY2(message.contains(mentions), qPrintable(message));
     QCOMPARE(ReadAll(path), before);
-    QCOMPARE(m.stProblemFile, std::string("/somewhere/current.trv"));
+    QCOMPARE(m.controls.stProblemFile(), std::string("/somewhere/current.trv"));
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -332,7 +332,7 @@ void ProblemWindowTest::aSaveOnAFullOrReadOnlyDiskChangesNothing() {
     for (int i = 0; i < pieces; ++i) {
         m.AddObject(3, 100, 150);
     }
-    m.stProblemFile = "/somewhere/current.trv";
+    m.controls.SetProblemFile("/somewhere/current.trv");
     QString message;
     CatchMessage(&message);
     QVERIFY(!w.window.SaveProblemAs(path));
@@ -340,7 +340,7 @@ void ProblemWindowTest::aSaveOnAFullOrReadOnlyDiskChangesNothing() {
     QVERIFY2(message.contains(mentions), qPrintable(message));
     QCOMPARE(ReadAll(path), existing ? kProblem : QByteArray());
     QCOMPARE(disk.Files(), files); // no half-written copy left, no empty new file
-    QCOMPARE(m.stProblemFile, std::string("/somewhere/current.trv"));
+    QCOMPARE(m.controls.stProblemFile(), std::string("/somewhere/current.trv"));
 }
 
 void ProblemWindowTest::restartReadsTheFileAgain() {
@@ -350,28 +350,27 @@ void ProblemWindowTest::restartReadsTheFileAgain() {
     ClockedWindow w;
     auto& m = w.window.model();
     QVERIFY(w.window.OpenProblem(path));
-    m.programMode = 1;
-    m.UpdateProgramMode();
+    m.controls.UpdateProgramMode(tarvelo::ProgramMode::Problem);
     w.window.SyncFromModel();
-    m.xValue = 1; // as if changed since
+    m.scene.SetXYvalues(1, m.scene.yValue()); // as if changed since
     w.RunMs(3000);
 
     QTest::mouseClick(w.child<QPushButton>("Command5"), Qt::LeftButton);
-    QCOMPARE(m.xValue, 7);
-    QCOMPARE(m.yValue, 3);
-    QCOMPARE(m.objCount, 4);
-    QCOMPARE(m.obj(3).objY, -48); // back at the file's start
-    QCOMPARE(m.programMode, 1);
+    QCOMPARE(m.scene.xValue(), 7);
+    QCOMPARE(m.scene.yValue(), 3);
+    QCOMPARE(m.scene.objCount(), 4);
+    QCOMPARE(m.scene.obj(3).objY, -48); // back at the file's start
+    QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Problem);
 
     // A file gone since: Restart says so and leaves the scene.
     QVERIFY(QFile::remove(path));
     w.RunMs(3000);
-    const std::uint64_t before = m.Fingerprint();
+    const std::uint64_t before = m.Changes();
     QString message;
     CatchMessage(&message);
     QTest::mouseClick(w.child<QPushButton>("Command5"), Qt::LeftButton);
     QVERIFY(message.contains(path));
-    QCOMPARE(m.Fingerprint(), before);
+    QCOMPARE(m.Changes(), before);
 }
 
 void ProblemWindowTest::aLoadAskedForDuringNewComesAfterIt() {
@@ -394,8 +393,8 @@ void ProblemWindowTest::aLoadAskedForDuringNewComesAfterIt() {
     });
     QTest::mouseClick(w.child<QPushButton>("Command2"), Qt::LeftButton);
     QVERIFY(asked);
-    QCOMPARE(m.objCount, 4);
-    QCOMPARE(m.xValue, 7);
+    QCOMPARE(m.scene.objCount(), 4);
+    QCOMPARE(m.scene.xValue(), 7);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + path);
 }
 

@@ -29,34 +29,34 @@ TEST_F(RealityStepTest, AFreePieceSpeedsUpByHalfAPixelPerStep) {
     std::vector<float> speeds;
     for (int i = 0; i < 6; ++i) {
         Steps(1);
-        speeds.push_back(m.obj(3).objVY);
+        speeds.push_back(m.scene.obj(3).objVY);
     }
     EXPECT_EQ(speeds, (std::vector<float>{0.5f, 1.0f, 1.5f, 2.0f, 2.5f, 3.0f}));
     // Positions round halves to even: 0.5 -> 0, then 1, 2.5 -> 2, 4, 6.5 -> 6, 9.
-    EXPECT_EQ(m.obj(3).objY, 9);
+    EXPECT_EQ(m.scene.obj(3).objY, 9);
 }
 
 TEST_F(RealityStepTest, APieceIsDeletedOnlyOnceItsTopEdgeIsBelowTheScene) {
     // Held pieces do not move, which pins them at the heights under test.
-    const std::int32_t bottom = m.pictDraw.ScaleTop + m.pictDraw.ScaleHeight;
+    const std::int32_t bottom = m.scene.pictDraw().ScaleTop + m.scene.pictDraw().ScaleHeight;
     for (const auto& [y, deleted] : {std::pair{bottom, false}, std::pair{bottom + 1, true}}) {
         SceneHarness fresh;
         fresh.model.AddObject(5, kGapX, y);
-        fresh.model.selectedObj = 3;
-        fresh.model.draggingObj = true;
+        fresh.model.pointer.Select(3, fresh.model.scene.obj(3));
+        fresh.model.pointer.Grab(0, 0);
         fresh.model.realityTimer_Timer();
-        EXPECT_EQ(fresh.model.objCount, deleted ? 2 : 3) << "top edge at " << y;
+        EXPECT_EQ(fresh.model.scene.objCount(), deleted ? 2 : 3) << "top edge at " << y;
     }
 }
 
 TEST_F(RealityStepTest, AFallingPieceLeavesTheSceneAndIsDeleted) {
     m.AddObject(kind::kSmiley, kGapX, 0);
     int steps = 0;
-    while (m.objCount == 3 && steps < 1000) {
+    while (m.scene.objCount() == 3 && steps < 1000) {
         Steps(1);
         ++steps;
     }
-    EXPECT_EQ(m.objCount, 2);
+    EXPECT_EQ(m.scene.objCount(), 2);
     EXPECT_LT(steps, 60); // about sqrt(2 x 418 / 0.5) steps
 }
 
@@ -68,14 +68,14 @@ TEST_F(RealityStepTest, APieceDroppedOnAPanRestsOnItsTopEdgeWithNoSpeed) {
         for (int i = 0; i < 200; ++i) {
             s.realityTimer_Timer();
         }
-        const SceneObject& piece = s.obj(3);
-        EXPECT_EQ(piece.objY + piece.objH, s.obj(1).objY) << k;
+        const SceneObject& piece = s.scene.obj(3);
+        EXPECT_EQ(piece.objY + piece.objH, s.scene.obj(1).objY) << k;
         for (int i = 0; i < 5; ++i) {
             s.realityTimer_Timer();
-            EXPECT_EQ(s.obj(3).objVY, 0) << k;
-            EXPECT_EQ(s.obj(3).objY + s.obj(3).objH, s.obj(1).objY) << k;
+            EXPECT_EQ(s.scene.obj(3).objVY, 0) << k;
+            EXPECT_EQ(s.scene.obj(3).objY + s.scene.obj(3).objH, s.scene.obj(1).objY) << k;
         }
-        EXPECT_TRUE(s.topContact(1, 3));
+        EXPECT_TRUE(s.scene.topContact()(1, 3));
     }
 }
 
@@ -83,73 +83,72 @@ TEST_F(RealityStepTest, PiecesStackOnEachOther) {
     m.AddObject(5, kAboveLeftPan, 100);
     m.AddObject(7, kAboveLeftPan + 10, 0);
     Steps(300);
-    EXPECT_EQ(m.obj(3).objY, 292 - 40);
-    EXPECT_EQ(m.obj(4).objY, 292 - 80);
-    EXPECT_TRUE(m.topContact(1, 3));
-    EXPECT_TRUE(m.topContact(3, 4));
+    EXPECT_EQ(m.scene.obj(3).objY, 292 - 40);
+    EXPECT_EQ(m.scene.obj(4).objY, 292 - 80);
+    EXPECT_TRUE(m.scene.topContact()(1, 3));
+    EXPECT_TRUE(m.scene.topContact()(3, 4));
 }
 
 TEST_F(RealityStepTest, AHeldPieceDoesNotMoveAndKeepsItsSpeed) {
     m.AddObject(5, kGapX, 0);
     Steps(4);
-    const SceneObject before = m.obj(3);
+    const SceneObject before = m.scene.obj(3);
     // Held under a still pointer, which keeps it selected at every step.
-    m.pointerX = static_cast<float>(before.objX + 10);
-    m.pointerY = static_cast<float>(before.objY + 10);
-    m.selectedObj = 3;
-    m.draggingObj = true;
+    m.pointer.MoveTo(static_cast<float>(before.objX + 10), static_cast<float>(before.objY + 10));
+    m.pointer.Select(3, before);
+    m.pointer.Grab(0, 0);
     Steps(10);
-    EXPECT_EQ(m.obj(3).objY, before.objY);
-    EXPECT_EQ(m.obj(3).objVY, before.objVY);
-    m.draggingObj = false;
+    EXPECT_EQ(m.scene.obj(3).objY, before.objY);
+    EXPECT_EQ(m.scene.obj(3).objVY, before.objVY);
+    m.pointer.LetGo(m.scene.objCount());
     Steps(1);
-    EXPECT_EQ(m.obj(3).objVY, before.objVY + 0.5f);
+    EXPECT_EQ(m.scene.obj(3).objVY, before.objVY + 0.5f);
 }
 
 TEST_F(RealityStepTest, AnyLowerObjectInTheWayBlocksAHigherOneNever) {
     // A piece overlapping a lower piece does not fall while the overlap lasts.
     m.AddObject(1, kGapX, 100);
-    m.AddObject(2, kGapX, 120); // object 4 overlaps object 3 and lies lower
-    m.obj(4).objFixed = true;   // keep it in place for the test
+    m.AddObject(2, kGapX, 120);      // object 4 overlaps object 3 and lies lower
+    m.scene.Edit(4).objFixed = true; // keep it in place for the test
     Steps(5);
-    EXPECT_EQ(m.obj(3).objY, 100);
-    EXPECT_EQ(m.obj(3).objVY, 0);
+    EXPECT_EQ(m.scene.obj(3).objY, 100);
+    EXPECT_EQ(m.scene.obj(3).objVY, 0);
 
     // Nor when it also overlaps a higher piece numbered after the lower one: it would have
     // fallen through the lower one.
     m.AddObject(3, kGapX + 5, 90); // object 5, higher than object 3
-    m.obj(5).objFixed = true;
+    m.scene.Edit(5).objFixed = true;
     Steps(5);
-    EXPECT_EQ(m.obj(3).objY, 100);
+    EXPECT_EQ(m.scene.obj(3).objY, 100);
 
     // A piece overlapping only a higher piece falls through it.
     SceneHarness other;
     Model& o = other.model;
     o.AddObject(1, kGapX, 120);
     o.AddObject(2, kGapX, 100); // object 4 lies higher than object 3
-    o.obj(4).objFixed = true;
+    o.scene.Edit(4).objFixed = true;
     for (int i = 0; i < 5; ++i) {
         o.realityTimer_Timer();
     }
-    EXPECT_GT(o.obj(3).objY, 120);
+    EXPECT_GT(o.scene.obj(3).objY, 120);
 }
 
 TEST_F(RealityStepTest, WithOnlyThePansNothingMovesOrIsDeleted) {
-    const SceneObject left = m.obj(1);
-    const SceneObject right = m.obj(2);
+    const SceneObject left = m.scene.obj(1);
+    const SceneObject right = m.scene.obj(2);
     Steps(100);
-    EXPECT_EQ(m.objCount, 2);
-    EXPECT_EQ(m.obj(1).objY, left.objY);
-    EXPECT_EQ(m.obj(2).objY, right.objY);
+    EXPECT_EQ(m.scene.objCount(), 2);
+    EXPECT_EQ(m.scene.obj(1).objY, left.objY);
+    EXPECT_EQ(m.scene.obj(2).objY, right.objY);
 }
 
 TEST_F(RealityStepTest, ANewPieceIsWeighedOnlyAfterTheStepsThatFollowIt) {
     // The copies that the balance acts on are taken after every step.
     m.AddObject(5, kAboveLeftPan, 200);
     h.RunMs(1000);
-    EXPECT_EQ(m.obj(1).objLoad, 5);
-    EXPECT_EQ(m.leftPanLoad, 5);
-    EXPECT_EQ(m.rightPanLoad, 0);
+    EXPECT_EQ(m.scene.obj(1).objLoad, 5);
+    EXPECT_EQ(m.scene.leftPanLoad(), 5);
+    EXPECT_EQ(m.scene.rightPanLoad(), 0);
 }
 
 } // namespace
@@ -163,7 +162,7 @@ namespace {
 TEST(RealityStepRuleTest, TheOverlapGridGivesExactlyThePlainScansResult) {
     SceneHarness fast;
     SceneHarness plain;
-    plain.model.useOverlapIndex = false;
+    plain.model.scene.SetUseOverlapIndex(false);
     std::mt19937 random(11);
     std::uniform_int_distribution<int> kindOf(1, 13);
     std::uniform_int_distribution<int> x(-60, 960);
@@ -177,8 +176,8 @@ TEST(RealityStepRuleTest, TheOverlapGridGivesExactlyThePlainScansResult) {
             plain.model.AddObject(k, px, py);
         }
         if (round == 3) {
-            fast.model.Event_Jump_Up_All();
-            plain.model.Event_Jump_Up_All();
+            fast.model.scene.Event_Jump_Up_All();
+            plain.model.scene.Event_Jump_Up_All();
         }
         if (round == 4) {
             // Far beyond the area the grid covers in detail: these share its border cells.
@@ -191,17 +190,18 @@ TEST(RealityStepRuleTest, TheOverlapGridGivesExactlyThePlainScansResult) {
         for (int t = 0; t < 40; ++t) {
             fast.RunMs(10);
             plain.RunMs(10);
-            ASSERT_EQ(fast.model.objCount, plain.model.objCount) << round << "/" << t;
-            for (std::int32_t i = 1; i <= fast.model.objCount; ++i) {
-                const SceneObject& a = fast.model.obj(i);
-                const SceneObject& b = plain.model.obj(i);
+            ASSERT_EQ(fast.model.scene.objCount(), plain.model.scene.objCount())
+                << round << "/" << t;
+            for (std::int32_t i = 1; i <= fast.model.scene.objCount(); ++i) {
+                const SceneObject& a = fast.model.scene.obj(i);
+                const SceneObject& b = plain.model.scene.obj(i);
                 ASSERT_TRUE(a.objX == b.objX && a.objY == b.objY && a.objVY == b.objVY &&
                             a.objKind == b.objKind)
                     << "object " << i << " at round " << round << ", tick " << t;
             }
         }
     }
-    EXPECT_GT(fast.model.objCount, 20); // plenty stayed on the pans
+    EXPECT_GT(fast.model.scene.objCount(), 20); // plenty stayed on the pans
 }
 
 } // namespace

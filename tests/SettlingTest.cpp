@@ -1,5 +1,5 @@
 // How whole scenes settle: ordinary scenes come to rest exactly where they always did.
-#include "core/scene/Rest.h"
+#include "core/clock/Rest.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -33,17 +33,17 @@ class Digest {
 
 std::uint64_t FinalState(const Model& m) {
     Digest d;
-    d.Add(m.objCount);
-    for (std::int32_t i = 1; i <= m.objCount; ++i) {
-        const SceneObject& o = m.obj(i);
+    d.Add(m.scene.objCount());
+    for (std::int32_t i = 1; i <= m.scene.objCount(); ++i) {
+        const SceneObject& o = m.scene.obj(i);
         d.Add(o.objX);
         d.Add(o.objY);
         d.Add(o.objKind);
         d.Add(static_cast<std::int64_t>(o.objVY * 2));
-        d.Add(m.topContact.SupportOf(i));
+        d.Add(m.scene.topContact().SupportOf(i));
     }
-    d.Add(m.lblComparison.Caption);
-    d.Add(m.lblEquazione.Caption);
+    d.Add(m.equation.lblComparison().Caption);
+    d.Add(m.equation.lblEquazione().Caption);
     return d.Value();
 }
 
@@ -56,8 +56,8 @@ void PlayOrdinaryScene(SceneHarness& h, std::uint32_t seed) {
     const auto pick = [&random](int lo, int hi) {
         return std::uniform_int_distribution<int>(lo, hi)(random);
     };
-    const SceneObject left = m.obj(1);
-    const SceneObject right = m.obj(2);
+    const SceneObject left = m.scene.obj(1);
+    const SceneObject right = m.scene.obj(2);
     const int drops = pick(3, 24);
     for (int n = 0; n < drops; ++n) {
         const int k = pick(1, 13) == 13 ? kind::kSmiley : pick(1, 12);
@@ -80,16 +80,16 @@ void PlayOrdinaryScene(SceneHarness& h, std::uint32_t seed) {
             break;
         }
         const int y = pick(-80, 150);
-        if (m.CheckOverlap(-1, x, y, w, h2) >= 0) {
+        if (m.scene.CheckOverlap(-1, x, y, w, h2) >= 0) {
             continue;
         }
         m.AddObject(k, x, y);
         h.RunMs(10 * pick(0, 60));
-        if (pick(0, 14) == 0 && m.objCount > 2) {
-            m.RemoveBlock(pick(3, m.objCount));
+        if (pick(0, 14) == 0 && m.scene.objCount() > 2) {
+            m.RemoveBlock(pick(3, m.scene.objCount()));
         }
         if (pick(0, 19) == 0) {
-            m.Event_Jump_Up_All();
+            m.scene.Event_Jump_Up_All();
         }
     }
     h.RunMs(30000);
@@ -177,12 +177,12 @@ TEST(SettlingTest, AScriptedBusySceneEndsInTheSameStateOnEveryBuild) {
     const SettleResult rest = SettleOnClock(h.clock, m, 120000);
     ASSERT_TRUE(rest.rested);
     EXPECT_EQ(rest.lastChangeMs, 3940);
-    EXPECT_EQ(m.lblEquazione.Caption, "4X + 36 > 4Y + 17");
+    EXPECT_EQ(m.equation.lblEquazione().Caption, "4X + 36 > 4Y + 17");
     EXPECT_EQ(FinalState(m), 15817712982949160784u);
     // At rest is for good: nothing changes however long the scene runs on.
-    const std::uint64_t atRest = m.Fingerprint();
+    const std::uint64_t atRest = m.Changes();
     h.RunMs(10000);
-    EXPECT_EQ(m.Fingerprint(), atRest);
+    EXPECT_EQ(m.Changes(), atRest);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "core/clock/VirtualClock.h"
 
-#include "core/scene/Model.h"
+#include "core/model/Model.h"
 
 #include <algorithm>
 #include <limits>

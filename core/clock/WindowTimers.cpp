@@ -1,7 +1,7 @@
 #include "core/clock/WindowTimers.h"
 
 #include "core/clock/VirtualClock.h"
-#include "core/scene/Model.h"
+#include "core/model/Model.h"
 
 namespace tarvelo {
 
@@ -19,7 +19,7 @@ void RunWindowTimer(Model& model, WindowTimer timer) {
         model.balanceTimer_Timer();
         break;
     case WindowTimer::Pointer:
-        model.MouseTimer_Timer(model.pointerX, model.pointerY);
+        model.MouseTimer_Timer(model.pointer.pointerX(), model.pointer.pointerY());
         break;
     case WindowTimer::Reality:
         model.realityTimer_Timer();

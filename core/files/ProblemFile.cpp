@@ -1,7 +1,7 @@
 #include "core/files/ProblemFile.h"
 
-#include "core/scene/Model.h"
 #include "core/scene/Numeric.h"
+#include "core/scene/Scene.h"
 
 #include <cfloat>
 #include <cmath>
@@ -168,21 +168,21 @@ ProblemReading ReadProblemFile(const std::string& path) {
     return ParseProblem(text);
 }
 
-std::string WriteProblem(const Model& model, const std::string& time, const std::string& date,
+std::string WriteProblem(const Scene& scene, const std::string& time, const std::string& date,
                          int kX, int kY) {
     std::ostringstream out;
     out << kHeader << time << " - " << date << kLineEnd;
-    out << MaskValue(model.xValue, kX) << kLineEnd;
-    out << MaskValue(model.yValue, kY) << kLineEnd;
+    out << MaskValue(scene.xValue(), kX) << kLineEnd;
+    out << MaskValue(scene.yValue(), kY) << kLineEnd;
 
     // A first pass counts the free pieces, a second writes them in table order.
     std::int32_t n = 0;
-    for (std::int32_t i = 1; i <= model.objCount; ++i) {
-        n += model.obj(i).objFixed ? 0 : 1;
+    for (std::int32_t i = 1; i <= scene.objCount(); ++i) {
+        n += scene.obj(i).objFixed ? 0 : 1;
     }
     out << n << kLineEnd;
-    for (std::int32_t i = 1; i <= model.objCount; ++i) {
-        const SceneObject& o = model.obj(i);
+    for (std::int32_t i = 1; i <= scene.objCount(); ++i) {
+        const SceneObject& o = scene.obj(i);
         if (o.objFixed) {
             continue;
         }

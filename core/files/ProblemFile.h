@@ -11,7 +11,7 @@
 
 namespace tarvelo {
 
-class Model;
+class Scene;
 
 // Loading puts every piece this many pixels above its saved place, from where it falls back.
 constexpr std::int32_t kLoadLift = 300;
@@ -67,9 +67,9 @@ ProblemReading ParseProblem(std::string_view text);
 // Reads the file at `path` (its bytes as they are) and then its problem.
 ProblemReading ReadProblemFile(const std::string& path);
 
-// The text of a problem file for the free pieces of the table, in table order. `time` and `date`
-// go into the header as given; kX and kY (0 to 99) mask the values of X and Y.
-std::string WriteProblem(const Model& model, const std::string& time, const std::string& date,
+// The text of a problem file for the free pieces of the scene's table, in table order. `time` and
+// `date` go into the header as given; kX and kY (0 to 99) mask the values of X and Y.
+std::string WriteProblem(const Scene& scene, const std::string& time, const std::string& date,
                          int kX, int kY);
 
 // The masked line for a value of X or Y, and the value it reads back as.

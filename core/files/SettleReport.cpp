@@ -1,15 +1,12 @@
 #include "core/files/SettleReport.h"
 
-#include "core/scene/Model.h"
+#include "core/model/Model.h"
 
 #include <cstdio>
 
 namespace tarvelo {
 
 namespace {
-
-constexpr std::int32_t kLeftPan = 1;
-constexpr std::int32_t kRightPan = 2;
 
 std::string Quoted(const std::string& text) {
     std::string out = "\"";
@@ -47,19 +44,19 @@ std::string PanName(std::int32_t pan) {
 } // namespace
 
 std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds) {
-    std::string json = "{\"equation\": " + Quoted(model.lblEquazione.Caption) +
+    std::string json = "{\"equation\": " + Quoted(model.equation.lblEquazione().Caption) +
                        ", \"rested\": " + (rested ? "true" : "false") +
                        ", \"sceneMilliseconds\": " + std::to_string(sceneMilliseconds) +
                        ", \"pans\": [";
-    for (std::int32_t pan = kLeftPan; pan <= kRightPan && pan <= model.objCount; ++pan) {
-        json += (pan == kLeftPan ? "{" : ", {") + Box(model.obj(pan)) + "}";
+    for (std::int32_t pan = kLeftPan; pan <= kRightPan && pan <= model.scene.objCount(); ++pan) {
+        json += (pan == kLeftPan ? "{" : ", {") + Box(model.scene.obj(pan)) + "}";
     }
     json += "], \"pieces\": [";
-    for (std::int32_t i = kRightPan + 1; i <= model.objCount; ++i) {
-        const SceneObject& o = model.obj(i);
+    for (std::int32_t i = kRightPan + 1; i <= model.scene.objCount(); ++i) {
+        const SceneObject& o = model.scene.obj(i);
         json += (i == kRightPan + 1 ? "{" : ", {") + std::string("\"kind\": ") +
                 std::to_string(o.objKind) + ", " + Box(o) +
-                ", \"pan\": " + PanName(model.PanCarrying(i)) + "}";
+                ", \"pan\": " + PanName(model.scene.PanCarrying(i)) + "}";
     }
     return json + "]}";
 }

@@ -1,6 +1,6 @@
 // Contacts between objects, overlap tests and moves of whole stacks.
-#include "core/scene/Model.h"
 #include "core/scene/Numeric.h"
+#include "core/scene/Scene.h"
 
 #include <algorithm>
 #include <array>
@@ -14,11 +14,9 @@ namespace {
 // top edge: the band of rows counted as touching starts this many rows above that edge.
 constexpr std::int64_t kContactTolerance = 3;
 
-constexpr std::int32_t kPans = 2; // objects 1 and 2
-
 // 1 or 2 for a pan's number, 0 for anything else.
 std::size_t PanIndex(std::int32_t pan) {
-    return pan >= 1 && pan <= kPans ? static_cast<std::size_t>(pan) : 0;
+    return pan >= 1 && pan <= kPanCount ? static_cast<std::size_t>(pan) : 0;
 }
 
 // Positions are whole pixels, so a shift smaller than half a pixel moves nothing, however far it
@@ -29,10 +27,7 @@ bool MovesNothing(double shiftX, double shiftY) {
 
 } // namespace
 
-void Model::RefreshObjTopContact() {
-    // Start from an empty matrix of the table's present size.
-    topContact.Resize(objCount);
-
+void Scene::RefreshObjTopContact() {
     // Object j rests on the lowest-numbered object i that it touches: j's bottom row lies in the
     // band from just above i's top edge down to i's bottom edge, the two share a pixel column,
     // and j's top edge is strictly higher than i's. (Looking at every support i in turn, the
@@ -42,9 +37,9 @@ void Model::RefreshObjTopContact() {
     // looked up in a list ordered by top edge instead of going through the whole table.
     // The list holds each top edge beside its object's number, so that searching and sorting it
     // read one array in order rather than the whole table at random.
-    byTop_.resize(static_cast<std::size_t>(objCount));
+    byTop_.resize(static_cast<std::size_t>(objCount_));
     std::int64_t tallest = 0;
-    for (std::int32_t i = 1; i <= objCount; ++i) {
+    for (std::int32_t i = 1; i <= objCount_; ++i) {
         byTop_[static_cast<std::size_t>(i - 1)] = {obj(i).objY, i};
         tallest = std::max<std::int64_t>(tallest, obj(i).objH);
     }
@@ -54,7 +49,7 @@ void Model::RefreshObjTopContact() {
     // found by doubling steps rather than a search of the whole list. The supports found are
     // set in table order afterwards, which keeps each list of carried objects in table order.
     auto& supportFor = order_;
-    supportFor.assign(static_cast<std::size_t>(objCount) + 1, 0);
+    supportFor.assign(static_cast<std::size_t>(objCount_) + 1, 0);
     const std::size_t listed = byTop_.size();
     for (std::size_t k = 0; k < listed; ++k) {
         const std::int32_t j = byTop_[k].index;
@@ -81,7 +76,7 @@ void Model::RefreshObjTopContact() {
 
         // The lowest-numbered support, and the lowest-numbered one on each pan's side.
         std::int32_t best = 0;
-        std::array<std::int32_t, kPans + 1> bestOnPan{};
+        std::array<std::int32_t, kPanCount + 1> bestOnPan{};
         for (; it != byTop_.end() && it->top <= lowestTop; ++it) {
             const std::int32_t i = it->index;
             if (i == j) {
@@ -110,28 +105,51 @@ void Model::RefreshObjTopContact() {
         }
         supportFor[static_cast<std::size_t>(j)] = best;
     }
-    for (std::int32_t j = 1; j <= objCount; ++j) {
-        if (supportFor[static_cast<std::size_t>(j)] != 0) {
-            topContact.Set(supportFor[static_cast<std::size_t>(j)], j);
+    // A matrix that would come out as it is stays as it is.
+    bool same = topContact_.UpperBound() == objCount_;
+    for (std::int32_t j = 1; j <= objCount_ && same; ++j) {
+        same = topContact_.SupportOf(j) == supportFor[static_cast<std::size_t>(j)];
+    }
+    if (!same) {
+        NoteChange();
+        topContact_.Resize(objCount_);
+        for (std::int32_t j = 1; j <= objCount_; ++j) {
+            if (supportFor[static_cast<std::size_t>(j)] != 0) {
+                topContact_.Set(supportFor[static_cast<std::size_t>(j)], j);
+            }
         }
     }
 
     // Which pan each object now counts for: supports lie strictly lower, so going from the
     // lowest top edge up finds every support's pan before the pieces it carries.
     for (auto it = byTop_.rbegin(); it != byTop_.rend(); ++it) {
-        SceneObject& o = obj(it->index);
-        const std::int32_t support = topContact.SupportOf(it->index);
-        o.objPan = it->index <= kPans ? it->index : (support != 0 ? obj(support).objPan : 0);
+        const std::int32_t support = topContact_.SupportOf(it->index);
+        Set(object(it->index).objPan,
+            it->index <= kPanCount ? it->index : (support != 0 ? obj(support).objPan : 0));
     }
 }
 
-std::int32_t Model::CheckOverlap(std::int32_t objIndex, double objX, double objY, double objW,
+std::int32_t Scene::FindObjectByPosition(float mX, float mY) const {
+    std::int32_t result = -1;
+    for (std::int32_t i = 1; i <= objCount_; ++i) {
+        const SceneObject& o = obj(i);
+        const double x = mX;
+        const double y = mY;
+        if (o.objX <= x && x <= static_cast<double>(o.objX) + o.objW && o.objY <= y &&
+            y <= static_cast<double>(o.objY) + o.objH) {
+            result = i;
+        }
+    }
+    return result;
+}
+
+std::int32_t Scene::CheckOverlap(std::int32_t objIndex, double objX, double objY, double objW,
                                  double objH) const {
     if (overlapIndex_.Active()) {
-        return overlapIndex_.HighestOverlap(objects, objIndex, objX, objY, objW, objH);
+        return overlapIndex_.HighestOverlap(objects_, objIndex, objX, objY, objW, objH);
     }
     // The highest-numbered object that overlaps: search from the top down.
-    for (std::int32_t i = objCount; i >= 1; --i) {
+    for (std::int32_t i = objCount_; i >= 1; --i) {
         if (i != objIndex && OverlapsBox(obj(i), objX, objY, objX + objW, objY + objH)) {
             return i;
         }
@@ -139,39 +157,39 @@ std::int32_t Model::CheckOverlap(std::int32_t objIndex, double objX, double objY
     return -1;
 }
 
-void Model::MoveObjects(std::int32_t nObj, double shiftX, double shiftY) {
-    if (nObj < 1 || nObj > objCount || MovesNothing(shiftX, shiftY)) {
+void Scene::MoveObjects(std::int32_t nObj, double shiftX, double shiftY) {
+    if (nObj < 1 || nObj > objCount_ || MovesNothing(shiftX, shiftY)) {
         return;
     }
     // The object itself, fixed or not.
-    SceneObject& o = obj(nObj);
-    o.objX = RoundToInt32(o.objX + shiftX);
-    o.objY = RoundToInt32(o.objY + shiftY);
-    overlapIndex_.NoteMoved(objects, nObj);
+    SceneObject& o = object(nObj);
+    Set(o.objX, RoundToInt32(o.objX + shiftX));
+    Set(o.objY, RoundToInt32(o.objY + shiftY));
+    overlapIndex_.NoteMoved(objects_, nObj);
 
     // A level or upward move carries what rests on the object, as far as the matrix (built
     // before any later change of the table) knows; a downward move leaves it to fall.
     if (shiftY > 0) {
         return;
     }
-    for (std::int32_t i : topContact.Carried(nObj)) {
-        if (i <= objCount && !obj(i).objFixed) {
+    for (std::int32_t i : topContact_.Carried(nObj)) {
+        if (i <= objCount_ && !obj(i).objFixed) {
             MoveObjects(i, shiftX, shiftY);
         }
     }
 }
 
-void Model::Event_Jump_Up_All() {
+void Scene::Event_Jump_Up_All(std::int32_t held) {
     constexpr std::int32_t kJumpHeight = 300;
-    for (std::int32_t i = 1; i <= objCount; ++i) {
-        SceneObject& o = obj(i);
+    for (std::int32_t i = 1; i <= objCount_; ++i) {
+        SceneObject& o = object(i);
         if (!o.objFixed) {
-            o.objY = RoundToInt32(static_cast<double>(o.objY) - kJumpHeight);
+            Set(o.objY, RoundToInt32(static_cast<double>(o.objY) - kJumpHeight));
         }
     }
     // Nothing but the pans stays behind, so nothing new overlaps; whatever overlapped before
     // is put apart before it falls again.
-    LiftClearOfOverlaps();
+    LiftClearOfOverlaps(kNoObject, held);
 }
 
 } // namespace tarvelo

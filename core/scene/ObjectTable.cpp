@@ -1,6 +1,7 @@
 // The object table: appending, removing, emptying the scene, and the hidden values of X and Y.
-#include "core/scene/Model.h"
+#include "core/files/ProblemFile.h"
 #include "core/scene/Numeric.h"
+#include "core/scene/Scene.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,32 +11,23 @@ namespace tarvelo {
 
 namespace {
 
-// Marks a scene reset as running for as long as it lives.
-class CleaningFlag {
-  public:
-    explicit CleaningFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~CleaningFlag() { flag_ = false; }
-    CleaningFlag(const CleaningFlag&) = delete;
-    CleaningFlag& operator=(const CleaningFlag&) = delete;
-
-  private:
-    bool& flag_;
-};
-
 constexpr double kValueRange = 10.0;           // X and Y take the values 0 to 9
 constexpr double kMicrosecondsPerSecond = 1e6; // seed resolution
+constexpr double kPanStartX = 100;
+constexpr double kPanStartY = 30;
 
 } // namespace
 
-bool Model::AddObject(std::int32_t objType, double startX, double StartY) {
+bool Scene::AddObject(std::int32_t objType, double startX, double StartY) {
     const auto size = PictureSizeOfKind(objType);
     if (!size) {
         return false;
     }
     // Append a record with every field zero.
-    ++objCount;
-    objects.resize(static_cast<std::size_t>(objCount) + 1);
-    SceneObject& o = obj(objCount);
+    NoteChange();
+    ++objCount_;
+    objects_.resize(static_cast<std::size_t>(objCount_) + 1);
+    SceneObject& o = object(objCount_);
     o = SceneObject{};
 
     // Box and kind.
@@ -54,70 +46,99 @@ bool Model::AddObject(std::int32_t objType, double startX, double StartY) {
     } else if (objType == kind::kZero) {
         o.objMass = 0;
     } else if (objType == kind::kX) {
-        o.objMass = static_cast<float>(xValue);
+        o.objMass = static_cast<float>(xValue_);
     } else if (objType == kind::kY) {
-        o.objMass = static_cast<float>(yValue);
+        o.objMass = static_cast<float>(yValue_);
     } else if (objType == kind::kSmiley) {
         o.objMass = 1;
     }
-
-    RefreshObjects();
     return true;
 }
 
-void Model::RemoveBlock(std::int32_t nObj) {
-    if (nObj < 1 || nObj > objCount) {
+void Scene::RemoveBlock(std::int32_t nObj) {
+    if (nObj < 1 || nObj > objCount_) {
         return;
     }
-    // The selection follows the piece it names: gone with it (which ends a drag), or to the
-    // freed place with the last record. A held piece must never turn into another one.
-    if (selectedObj == nObj) {
-        selectedObj = -1;
-        draggingObj = false;
-    } else if (selectedObj == objCount) {
-        selectedObj = nObj;
-    }
+    NoteChange();
     // The last record takes the freed place.
-    if (nObj < objCount && objCount > 1) {
-        obj(nObj) = obj(objCount);
+    if (nObj < objCount_ && objCount_ > 1) {
+        object(nObj) = obj(objCount_);
     }
-    objects.resize(static_cast<std::size_t>(objCount));
-    --objCount;
+    objects_.resize(static_cast<std::size_t>(objCount_));
+    --objCount_;
 }
 
-bool Model::CleanProblem() {
-    if (cleaning_) {
-        return false;
-    }
-    CleaningFlag flag(cleaning_);
-
-    // Nothing holds any more, not even the pans.
-    for (std::int32_t i = 1; i <= objCount; ++i) {
-        obj(i).objFixed = false;
-    }
-    // The reality step deletes every piece that falls out of the scene; the pans are never
-    // deleted, so the wait ends with the two of them.
-    while (objCount > 2 && processPendingEvents) {
-        processPendingEvents();
-    }
-    return true;
+void Scene::ResetToPans() {
+    NoteChange();
+    objCount_ = 0;
+    objects_.resize(1);
+    AddObject(kind::kPan, kPanStartX, kPanStartY);
+    AddObject(kind::kPan, kPanStartX, kPanStartY);
+    topContact_.Resize(objCount_);
 }
 
-std::int32_t Model::ValueFromDraw(double r) {
+void Scene::PutPansOnLevelLine() {
+    const std::int32_t level = LevelLine();
+    Set(object(kLeftPan).objY, level);
+    Set(object(kRightPan).objY, level);
+}
+
+void Scene::LoadPieces(const Problem& problem) {
+    NoteChange();
+    xValue_ = problem.xValue;
+    yValue_ = problem.yValue;
+
+    // Keep the two pans; every loaded piece starts the loading lift above its saved place and
+    // the next ticks let it fall back. The mass comes from the file, not from the kind.
+    objects_.resize(kPanCount + 1);
+    objCount_ = kPanCount;
+    for (const ProblemPiece& piece : problem.pieces) {
+        SceneObject o;
+        o.objX = piece.objX;
+        o.objY = RoundToInt32(static_cast<double>(piece.objY) - kLoadLift);
+        o.objMass = piece.objMass;
+        o.objKind = piece.objKind;
+        o.objFixed = false;
+        const auto size = PictureSizeOfKind(piece.objKind);
+        o.objW = size ? size->width : 0;
+        o.objH = size ? size->height : 0;
+        objects_.push_back(o);
+        ++objCount_;
+    }
+    // A file may put pieces into one another or into a pan; each such piece starts on top.
+    LiftClearOfOverlaps();
+}
+
+void Scene::LetEverythingFall() {
+    for (std::int32_t i = 1; i <= objCount_; ++i) {
+        Set(object(i).objFixed, false);
+    }
+}
+
+std::int32_t Scene::ValueFromDraw(double r) {
     return static_cast<std::int32_t>(std::floor(r * kValueRange));
 }
 
-void Model::RandomXYvalues() {
-    const double seconds = secondsSinceMidnight ? secondsSinceMidnight() : 0.0;
+void Scene::RandomXYvalues(double secondsSinceMidnight) {
     std::mt19937 generator(
-        static_cast<std::uint32_t>(std::llround(seconds * kMicrosecondsPerSecond)));
+        static_cast<std::uint32_t>(std::llround(secondsSinceMidnight * kMicrosecondsPerSecond)));
     std::uniform_real_distribution<double> draw(0.0, 1.0);
     // Some library versions can round a draw up to exactly 1; keep it below.
     const double belowOne = std::nextafter(1.0, 0.0);
     const double r1 = std::min(draw(generator), belowOne);
     const double r2 = std::min(draw(generator), belowOne);
-    xValue = ValueFromDraw(r1);
-    yValue = ValueFromDraw(r2);
+    Set(xValue_, ValueFromDraw(r1));
+    Set(yValue_, ValueFromDraw(r2));
+}
+
+void Scene::SetUnknownValue(std::int32_t unknownKind, std::int32_t v, std::int32_t held) {
+    Set(unknownKind == kind::kX ? xValue_ : yValue_, v);
+    for (std::int32_t i = 1; i <= objCount_; ++i) {
+        if (obj(i).objKind == unknownKind) {
+            Set(object(i).objMass, static_cast<float>(v));
+        }
+    }
+    Event_Jump_Up_All(held);
 }
 
 } // namespace tarvelo

@@ -4,8 +4,8 @@
 // Together these keep one rule: outside a drag, no two boxes overlap. A scene that never breaks
 // it runs exactly as the plain falling rules say, for there a falling piece can only ever run
 // into objects whose top edge lies lower than its own, and only into one it reaches.
-#include "core/scene/Model.h"
 #include "core/scene/Numeric.h"
+#include "core/scene/Scene.h"
 
 #include <algorithm>
 #include <limits>
@@ -23,42 +23,42 @@ constexpr double kTouchRows = 2;
 } // namespace
 
 // Builds the overlap grid for the length of one operation, unless it is built already (the
-// motion pass keeps its own), and when the model uses it at all.
+// motion pass keeps its own), and when the scene uses it at all.
 class OverlapIndexScope {
   public:
-    explicit OverlapIndexScope(Model& m) : model_(m) {
-        owner_ = model_.useOverlapIndex && !model_.overlapIndex_.Active();
+    explicit OverlapIndexScope(Scene& scene) : scene_(scene) {
+        owner_ = scene_.useOverlapIndex_ && !scene_.overlapIndex_.Active();
         if (owner_) {
-            model_.overlapIndex_.Build(model_.objects, model_.objCount);
+            scene_.overlapIndex_.Build(scene_.objects_, scene_.objCount_);
         }
     }
     // Builds the grid again over where the objects now are, when this scope built it and many
     // moves have gone beyond the area it was built over.
     void RebuildIfOutgrown() {
-        if (owner_ && model_.overlapIndex_.Outgrown()) {
-            model_.overlapIndex_.Build(model_.objects, model_.objCount);
+        if (owner_ && scene_.overlapIndex_.Outgrown()) {
+            scene_.overlapIndex_.Build(scene_.objects_, scene_.objCount_);
         }
     }
     ~OverlapIndexScope() {
         if (owner_) {
-            model_.overlapIndex_.Clear();
+            scene_.overlapIndex_.Clear();
         }
     }
     OverlapIndexScope(const OverlapIndexScope&) = delete;
     OverlapIndexScope& operator=(const OverlapIndexScope&) = delete;
 
   private:
-    Model& model_;
+    Scene& scene_;
     bool owner_ = false;
 };
 
-bool Model::FallBlocked(std::int32_t nObj, double newY) const {
+bool Scene::FallBlocked(std::int32_t nObj, double newY) const {
     const SceneObject& o = obj(nObj);
     // Most pieces stand still right on the object they rested on at the last step, which then
     // blocks them again: checking that object first spares the search (and, in the plain mode
     // the tests compare against, is left out).
-    const std::int32_t support = topContact.SupportOf(nObj);
-    if (useOverlapIndex && newY > o.objY && support >= 1 && support <= objCount) {
+    const std::int32_t support = topContact_.SupportOf(nObj);
+    if (useOverlapIndex_ && newY > o.objY && support >= 1 && support <= objCount_) {
         const SceneObject& s = obj(support);
         if (std::int64_t{s.objY} == std::int64_t{o.objY} + o.objH &&
             std::max(s.objX, o.objX) < std::min<std::int64_t>(std::int64_t{s.objX} + s.objW,
@@ -74,10 +74,9 @@ bool Model::FallBlocked(std::int32_t nObj, double newY) const {
                                 [&](std::int32_t j) { return j != nObj && obj(j).objY > o.objY; });
 }
 
-bool Model::LiftClearOfOverlaps(std::int32_t placed) {
+bool Scene::LiftClearOfOverlaps(std::int32_t placed, std::int32_t held) {
     OverlapIndexScope index(*this);
-    const std::int32_t held = HeldPiece();
-    if (placed == held || placed < 1 || placed > objCount || obj(placed).objFixed) {
+    if (placed == held || placed < 1 || placed > objCount_ || obj(placed).objFixed) {
         placed = -1;
     }
 
@@ -85,9 +84,9 @@ bool Model::LiftClearOfOverlaps(std::int32_t placed) {
     // edge up, each against what is settled already, so a piece that has to make room goes on
     // top and never pushes a lower one down. The placed piece comes last of all.
     auto& settled = marks_;
-    settled.assign(static_cast<std::size_t>(objCount) + 1, 0);
+    settled.assign(static_cast<std::size_t>(objCount_) + 1, 0);
     order_.clear();
-    for (std::int32_t i = 1; i <= objCount; ++i) {
+    for (std::int32_t i = 1; i <= objCount_; ++i) {
         if (obj(i).objFixed) {
             settled[static_cast<std::size_t>(i)] = 1;
         } else if (i != held && i != placed) {
@@ -109,12 +108,12 @@ bool Model::LiftClearOfOverlaps(std::int32_t placed) {
     std::optional<SceneObject> twin; // the piece settled last, as it was before, and its top now
     std::int32_t twinTop = 0;
     for (std::int32_t p : order_) {
-        SceneObject& o = obj(p);
+        SceneObject& o = object(p);
         const SceneObject before = o;
         // A piece where the one before it was, the same size, would climb past everything that
         // one climbed past, and then it: it starts on top of that one. (The plain mode the tests
         // compare against climbs all the way.)
-        if (useOverlapIndex && twin && twin->objX == o.objX && twin->objY == o.objY &&
+        if (useOverlapIndex_ && twin && twin->objX == o.objX && twin->objY == o.objY &&
             twin->objW == o.objW && twin->objH == o.objH) {
             o.objY = RoundToInt32(static_cast<double>(twinTop) - o.objH);
         }
@@ -135,8 +134,9 @@ bool Model::LiftClearOfOverlaps(std::int32_t placed) {
             o.objY = RoundToInt32(highestTop - o.objH);
         }
         if (o.objY != before.objY) {
+            NoteChange();
             o.objVY = 0;
-            overlapIndex_.NoteMoved(objects, p);
+            overlapIndex_.NoteMoved(objects_, p);
             index.RebuildIfOutgrown();
             moved = true;
         }
@@ -147,27 +147,26 @@ bool Model::LiftClearOfOverlaps(std::int32_t placed) {
     return moved;
 }
 
-bool Model::BalanceMoveCollides(double leftShiftY) {
+bool Scene::BalanceMoveCollides(double leftShiftY, std::int32_t held) {
     OverlapIndexScope index(*this); // one grid for both pans
-    constexpr std::int32_t kLeftPan = 1;
-    constexpr std::int32_t kRightPan = 2;
-    return PanMoveCollides(kLeftPan, leftShiftY) || PanMoveCollides(kRightPan, -leftShiftY);
+    return PanMoveCollides(kLeftPan, leftShiftY, held) ||
+           PanMoveCollides(kRightPan, -leftShiftY, held);
 }
 
-bool Model::PanMoveCollides(std::int32_t nPan, double shiftY) {
-    if (nPan < 1 || nPan > objCount) {
+bool Scene::PanMoveCollides(std::int32_t nPan, double shiftY, std::int32_t held) {
+    if (nPan < 1 || nPan > objCount_) {
         return false;
     }
     OverlapIndexScope index(*this);
     // What the move takes along: the pan, and on a level or upward move everything the contacts
     // say it carries, as far as MoveObjects will follow them.
     auto& moving = marks_;
-    moving.assign(static_cast<std::size_t>(objCount) + 1, 0);
+    moving.assign(static_cast<std::size_t>(objCount_) + 1, 0);
     order_.assign(1, nPan);
     moving[static_cast<std::size_t>(nPan)] = 1;
     for (std::size_t k = 0; k < order_.size() && shiftY <= 0; ++k) {
-        for (std::int32_t c : topContact.Carried(order_[k])) {
-            if (c <= objCount && !obj(c).objFixed && !moving[static_cast<std::size_t>(c)]) {
+        for (std::int32_t c : topContact_.Carried(order_[k])) {
+            if (c <= objCount_ && !obj(c).objFixed && !moving[static_cast<std::size_t>(c)]) {
                 moving[static_cast<std::size_t>(c)] = 1;
                 order_.push_back(c);
             }
@@ -178,7 +177,6 @@ bool Model::PanMoveCollides(std::int32_t nPan, double shiftY) {
     // the other pan when a rising stack would come to touch it from below: it would rest on
     // both pans at once, and whichever it then went with, the pans would swing back and hand it
     // over again. The held piece goes where the pointer takes it and stops nothing.
-    const std::int32_t held = HeldPiece();
     const double touchBand = shiftY <= 0 ? kTouchRows : 0;
     for (std::int32_t m : order_) {
         const SceneObject& o = obj(m);

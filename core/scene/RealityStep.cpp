@@ -1,28 +1,23 @@
-// The falling simulation: one step every tick of the reality timer.
-#include "core/scene/Model.h"
+// The falling step: every tick of the reality timer moves each free piece by its speed.
 #include "core/scene/Numeric.h"
+#include "core/scene/Scene.h"
 
 namespace tarvelo {
 
 namespace {
 
-constexpr double kGravity = 0.5;            // pixels per step per step
-constexpr std::int32_t kFirstDeletable = 3; // objects 1 and 2, the pans, are never deleted
-constexpr std::int32_t kLeftPan = 1;
-constexpr std::int32_t kRightPan = 2;
+constexpr double kGravity = 0.5; // pixels per step per step
 
 } // namespace
 
-void Model::RefreshReality() {
-    // 1. Motion: every piece that is neither fixed nor held falls unless on its way down it would
-    //    run into an object lying lower. Later pieces see the moves of earlier ones.
-    const std::int32_t n = objCount;
-    if (useOverlapIndex) {
-        overlapIndex_.Build(objects, objCount);
+void Scene::FallStep(std::int32_t held) {
+    const std::int32_t n = objCount_;
+    if (useOverlapIndex_) {
+        overlapIndex_.Build(objects_, objCount_);
     }
     for (std::int32_t i = 1; i <= n; ++i) {
-        SceneObject& o = obj(i);
-        if ((draggingObj && i == selectedObj) || o.objFixed) {
+        SceneObject& o = object(i);
+        if (i == held || o.objFixed) {
             continue;
         }
 
@@ -36,8 +31,8 @@ void Model::RefreshReality() {
             vy = 0;
             newY = o.objY;
         }
-        o.objAY = 0;
-        o.objVY = ToSingle(vy);
+        Set(o.objAY, 0.0f);
+        Set(o.objVY, ToSingle(vy));
 
         // Horizontal: any overlap stops it, whichever side the other object is on. Without a
         // horizontal speed (always, as nothing sets one) the answer would change nothing.
@@ -47,35 +42,23 @@ void Model::RefreshReality() {
             vx = 0;
             newX = o.objX;
         }
-        o.objAX = 0;
-        o.objVX = ToSingle(vx);
+        Set(o.objAX, 0.0f);
+        Set(o.objVX, ToSingle(vx));
 
         MoveObjects(i, newX - o.objX, newY - o.objY);
     }
     overlapIndex_.Clear();
-
-    // 2. Deletion: pieces whose top edge passed below the scene. Going down keeps the pass
-    //    right although each removal moves the last object into the freed place.
-    const std::int64_t bottom = std::int64_t{pictDraw.ScaleTop} + pictDraw.ScaleHeight;
-    for (std::int32_t i = objCount; i >= kFirstDeletable; --i) {
-        if (bottom < obj(i).objY) {
-            RemoveBlock(i);
-        }
-    }
-
-    // 3. Redraw, 4. let the hover follow pieces that moved under a still pointer,
-    // 5. record who rests on whom for the moves and the weighing until the next step.
-    RefreshObjects();
-    pictDraw_MouseMove(0, 0, pointerX, pointerY);
-    RefreshObjTopContact();
 }
 
-void Model::realityTimer_Timer() {
-    RefreshReality();
-    // The balance acts on these copies at its next tick.
-    if (objCount >= kRightPan) {
-        leftPanLoad = obj(kLeftPan).objLoad;
-        rightPanLoad = obj(kRightPan).objLoad;
+bool Scene::FellOutOfScene(std::int32_t nObj) const {
+    const std::int64_t bottom = std::int64_t{pictDraw_.ScaleTop} + pictDraw_.ScaleHeight;
+    return nObj >= kFirstPiece && nObj <= objCount_ && bottom < obj(nObj).objY;
+}
+
+void Scene::CopyPanLoads() {
+    if (objCount_ >= kRightPan) {
+        Set(leftPanLoad_, obj(kLeftPan).objLoad);
+        Set(rightPanLoad_, obj(kRightPan).objLoad);
     }
 }
 

@@ -24,6 +24,7 @@ struct SceneObject {
     // own number for a pan, or 0. It keeps a piece standing on stacks of both pans with the
     // pan it had, rather than handing it back and forth.
     std::int32_t objPan = 0;
+    bool operator==(const SceneObject&) const = default;
 };
 
 // Whether the box of `o` and the box from (x0, y0) to (x1, y1), right and bottom edges

@@ -26,13 +26,13 @@ void BuildStacksOnPans(Model& model, std::int32_t pieceCount) {
     for (std::int32_t n = 0; n < pieceCount; ++n) {
         const std::int32_t column = n % columns;
         const std::int32_t level = n / columns;
-        const SceneObject& pan = model.obj(1 + column / columnsPerPan);
+        const SceneObject& pan = model.scene.obj(1 + column / columnsPerPan);
         const std::int32_t x = pan.objX + (column % columnsPerPan) * pitch;
         const std::int32_t y = pan.objY - (level + 1) * kCubeSize.height;
         const std::int32_t kindOfPiece = kind::kFirstDigit + n % kind::kY;
         model.AddObject(kindOfPiece, x, y);
     }
-    model.RefreshObjTopContact();
+    model.scene.RefreshObjTopContact();
 }
 
 } // namespace tarvelo

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/clock/VirtualClock.h"
-#include "core/scene/Model.h"
+#include "core/model/Model.h"
 
 #include <cstdint>
 

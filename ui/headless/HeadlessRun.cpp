@@ -1,9 +1,9 @@
 #include "ui/headless/HeadlessRun.h"
 
+#include "core/clock/Rest.h"
 #include "core/clock/VirtualClock.h"
 #include "core/files/ProblemFile.h"
 #include "core/files/SettleReport.h"
-#include "core/scene/Rest.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
 
@@ -130,7 +130,7 @@ void Report(const Model& model, const HeadlessRequest& request, const SettleResu
     if (request.json) {
         PrintLine(stdout, QString::fromStdString(SettleReportJson(model, rest.rested, sceneMs)));
     } else if (rest.rested) {
-        PrintLine(stdout, QString::fromStdString(model.lblEquazione.Caption));
+        PrintLine(stdout, QString::fromStdString(model.equation.lblEquazione().Caption));
     }
     if (!rest.rested) {
         PrintLine(stderr, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
@@ -187,7 +187,7 @@ int RunHeadless(int argc, char* argv[]) {
     Model& model = window.model();
     model.PutProblem(&*reading.problem,
                      QFileInfo(request->problem).absoluteFilePath().toStdString(),
-                     Model::kFreeMode);
+                     ProgramMode::Free);
 
     // Until the scene is at rest, or two minutes of scene time have passed.
     const SettleResult rest = SettleOnClock(clock, model, kLongestMs);

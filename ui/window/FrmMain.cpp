@@ -391,7 +391,7 @@ void FrmMain::AfterTick() {
     // At rest the scene is a fixed point of all three timers: let them sleep until there is
     // input again. (With the timers stopped, on the clock of a test or of the run without a
     // window, whoever drives that clock watches for rest itself.)
-    if (timersWanted_ && rest_.AfterTick(model_.Fingerprint(), timerMs_) && !model_.IsCleaning()) {
+    if (timersWanted_ && rest_.AfterTick(model_.Changes(), timerMs_) && !model_.IsCleaning()) {
         for (QTimer* timer : timers_) {
             timer->stop();
         }
@@ -451,35 +451,37 @@ void FrmMain::SyncFromModel() {
         return true;
     };
 
-    if (changed(shown.Caption, model_.Caption)) {
-        setWindowTitle(QString::fromStdString(model_.Caption));
+    if (changed(shown.Caption, model_.controls.Caption())) {
+        setWindowTitle(QString::fromStdString(model_.controls.Caption()));
     }
-    if (changed(shown.lblComparison, model_.lblComparison)) {
-        lblComparison_->setText(QString::fromStdString(model_.lblComparison.Caption));
-        lblComparison_->move(ToPixel(model_.lblComparison.Left), ToPixel(model_.lblComparison.Top));
+    if (changed(shown.lblComparison, model_.equation.lblComparison())) {
+        lblComparison_->setText(QString::fromStdString(model_.equation.lblComparison().Caption));
+        lblComparison_->move(ToPixel(model_.equation.lblComparison().Left),
+                             ToPixel(model_.equation.lblComparison().Top));
     }
-    if (changed(shown.lblEquazione, model_.lblEquazione)) {
-        lblEquazione_->setText(QString::fromStdString(model_.lblEquazione.Caption));
+    if (changed(shown.lblEquazione, model_.equation.lblEquazione())) {
+        lblEquazione_->setText(QString::fromStdString(model_.equation.lblEquazione().Caption));
     }
-    if (changed(shown.selObj, model_.selObj)) {
-        const ControlBox& box = model_.selObj;
+    if (changed(shown.selObj, model_.pointer.selObj())) {
+        const ControlBox& box = model_.pointer.selObj();
         selObj_->setGeometry(ToPixel(box.Left), ToPixel(box.Top), box.Width, box.Height);
         selObj_->setVisible(box.Visible);
     }
-    if (changed(shown.lblMassa, model_.lblMassa)) {
-        lblMassa_->move(ToPixel(model_.lblMassa.Left), ToPixel(model_.lblMassa.Top));
-        lblMassa_->setVisible(model_.lblMassa.Visible);
+    if (changed(shown.lblMassa, model_.controls.lblMassa())) {
+        lblMassa_->move(ToPixel(model_.controls.lblMassa().Left),
+                        ToPixel(model_.controls.lblMassa().Top));
+        lblMassa_->setVisible(model_.controls.lblMassa().Visible);
     }
     const auto placeDragBox = [](PictureBox* widget, const ControlBox& box) {
         widget->SetPictureKind(box.Picture);
         widget->move(ToPixel(box.Left), ToPixel(box.Top));
         widget->setVisible(box.Visible);
     };
-    if (changed(shown.dragImg, model_.dragImg)) {
-        placeDragBox(dragImg_, model_.dragImg);
+    if (changed(shown.dragImg, model_.pointer.dragImg())) {
+        placeDragBox(dragImg_, model_.pointer.dragImg());
     }
-    if (changed(shown.dragImgInt, model_.dragImgInt)) {
-        placeDragBox(dragImgInt_, model_.dragImgInt);
+    if (changed(shown.dragImgInt, model_.pointer.dragImgInt())) {
+        placeDragBox(dragImgInt_, model_.pointer.dragImgInt());
     }
 
     const auto syncButton = [&](QPushButton* button, ButtonState& shownState,
@@ -490,11 +492,11 @@ void FrmMain::SyncFromModel() {
             button->setVisible(state.Visible);
         }
     };
-    syncButton(Command1_, shown.Command1, model_.Command1);
-    syncButton(Command2_, shown.Command2, model_.Command2);
-    syncButton(Command3_, shown.Command3, model_.Command3);
-    syncButton(Command4_, shown.Command4, model_.Command4);
-    syncButton(Command5_, shown.Command5, model_.Command5);
+    syncButton(Command1_, shown.Command1, model_.controls.Command1());
+    syncButton(Command2_, shown.Command2, model_.controls.Command2());
+    syncButton(Command3_, shown.Command3, model_.controls.Command3());
+    syncButton(Command4_, shown.Command4, model_.controls.Command4());
+    syncButton(Command5_, shown.Command5, model_.controls.Command5());
 
     canvas_->SyncFromModel();
 }

@@ -3,9 +3,9 @@
 // control properties back onto them when it is done.
 #pragma once
 
+#include "core/clock/Rest.h"
 #include "core/clock/WindowTimers.h"
-#include "core/scene/Model.h"
-#include "core/scene/Rest.h"
+#include "core/model/Model.h"
 #include "ui/painting/PiecePictures.h"
 
 #include <QPointF>

@@ -75,7 +75,7 @@ void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
     }
     // A problem from outside opens in problem mode; without one the program is in free mode.
     model_.PutProblem(problem ? &*problem : nullptr, file.path,
-                      problem ? Model::kProblemMode : Model::kFreeMode);
+                      problem ? ProgramMode::Problem : ProgramMode::Free);
     SyncFromModel();
     // Shown from the event loop once start-up is over: start-up and the hand-overs of later
     // starts never wait for the user to read it.
@@ -109,7 +109,7 @@ void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> don
     }
     ResetScene([this, problem, path, done = std::move(done)] {
         model_.PutProblem(problem ? &*problem : nullptr, path,
-                          problem ? Model::kProblemMode : Model::kFreeMode);
+                          problem ? ProgramMode::Problem : ProgramMode::Free);
         done();
     });
 }

@@ -49,7 +49,7 @@ std::string ProblemText(const Model& model) {
     constexpr int kMaskRange = 100;
     const int kX = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
     const int kY = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
-    return WriteProblem(model, time.toStdString(), date.toStdString(), kX, kY);
+    return WriteProblem(model.scene, time.toStdString(), date.toStdString(), kX, kY);
 }
 
 // Puts `text` at `path`, written aside and put in place only when complete: a failed save
@@ -108,7 +108,7 @@ bool FrmMain::SaveProblemAs(const QString& path) {
         QMessageBox::warning(this, tr("Tarvelo"), SaveFailedMessage(path, reason));
         return false;
     }
-    model_.stProblemFile = BytesOfText(path);
+    model_.controls.SetProblemFile(BytesOfText(path));
     return true;
 }
 
@@ -121,7 +121,7 @@ void FrmMain::Command5_Click() {
 
 QString FrmMain::CurrentProblemFile() const {
     // The name as the file system has it, bytes that are not UTF-8 included.
-    return TextOfBytes(model_.stProblemFile);
+    return TextOfBytes(model_.controls.stProblemFile());
 }
 
 QString FrmMain::ProblemFilter() {
@@ -138,7 +138,7 @@ bool FrmMain::OpenProblem(const QString& path) {
     }
     ResetScene([this, problem = std::move(*reading.problem), path] {
         // Load and Restart keep the mode they were asked in.
-        model_.PutProblem(&problem, BytesOfText(path), model_.programMode);
+        model_.PutProblem(&problem, BytesOfText(path), model_.controls.programMode());
     });
     return true;
 }

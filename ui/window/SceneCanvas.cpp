@@ -1,7 +1,7 @@
 #include "ui/window/SceneCanvas.h"
 
+#include "core/model/Model.h"
 #include "core/scene/Layout.h"
-#include "core/scene/Model.h"
 #include "ui/painting/ScenePainter.h"
 
 #include <QPaintEvent>
@@ -27,7 +27,7 @@ SceneCanvas::SceneCanvas(const Model& model, QWidget* parent)
 
 QRect SceneCanvas::ChangedArea() const {
     // Item by item in table order: where the painted list and the model's differ, both places.
-    const std::vector<DrawItem>& now = model_.drawList;
+    const std::vector<DrawItem>& now = model_.drawing.drawList();
     QRect changed;
     for (std::size_t i = 0; i < std::max(painted_.size(), now.size()); ++i) {
         const bool before = i < painted_.size();
@@ -52,15 +52,15 @@ void SceneCanvas::Render() {
     if (image_.size() != pixels || image_.devicePixelRatio() != ratio || !everPainted_) {
         image_ = QImage(pixels, QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio);
-        PaintScene(image_, model_.drawList, pictures_);
+        PaintScene(image_, model_.drawing.drawList(), pictures_);
     } else {
         // Only where something changed: the rest of the picture is already right.
         const QRectF area = QRectF(ChangedArea());
-        PaintSceneArea(image_, model_.drawList, pictures_,
+        PaintSceneArea(image_, model_.drawing.drawList(), pictures_,
                        QRectF(area.topLeft() * ratio, area.size() * ratio).toAlignedRect());
     }
-    painted_ = model_.drawList;
-    paintedRevision_ = model_.sceneRevision;
+    painted_ = model_.drawing.drawList();
+    paintedRevision_ = model_.drawing.sceneRevision();
     everPainted_ = true;
 }
 
@@ -78,7 +78,7 @@ void SceneCanvas::SyncFromModel() {
 }
 
 bool SceneCanvas::NeedsRender() const {
-    return !everPainted_ || paintedRevision_ != model_.sceneRevision ||
+    return !everPainted_ || paintedRevision_ != model_.drawing.sceneRevision() ||
            image_.devicePixelRatio() != devicePixelRatioF();
 }
 

@@ -2,7 +2,7 @@
 // parent of the controls that stand on the scene.
 #pragma once
 
-#include "core/scene/Model.h"
+#include "core/model/Model.h"
 #include "ui/painting/PiecePictures.h"
 #include "ui/window/PointerSurface.h"
 

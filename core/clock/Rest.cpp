@@ -1,7 +1,7 @@
-#include "core/scene/Rest.h"
+#include "core/clock/Rest.h"
 
 #include "core/clock/VirtualClock.h"
-#include "core/scene/Model.h"
+#include "core/model/Model.h"
 
 namespace tarvelo {
 
@@ -23,14 +23,14 @@ void RestWatch::Restart(std::int64_t nowMs) {
 SettleResult SettleOnClock(VirtualClock& clock, const Model& model, std::int64_t budgetMs) {
     const std::int64_t end = clock.NowMs() + budgetMs;
     RestWatch watch;
-    watch.AfterTick(model.Fingerprint(), clock.NowMs());
+    watch.AfterTick(model.Changes(), clock.NowMs());
     while (clock.NowMs() < end) {
         const std::int64_t before = clock.NowMs();
         clock.RunNextTick();
         if (clock.NowMs() == before) {
             break; // a clock without timers: nothing will ever change
         }
-        if (watch.AfterTick(model.Fingerprint(), clock.NowMs())) {
+        if (watch.AfterTick(model.Changes(), clock.NowMs())) {
             return {true, watch.LastChangeMs()};
         }
     }

@@ -17,7 +17,7 @@ constexpr std::int64_t kRestQuietMs = 100;
 // Told the state after every tick, tells when the scene has come to rest.
 class RestWatch {
   public:
-    // The state's fingerprint after a tick at timer time `nowMs`; true once at rest.
+    // The state's change count after a tick at timer time `nowMs`; true once at rest.
     bool AfterTick(std::uint64_t state, std::int64_t nowMs);
     // Forgets what it saw: something from outside changed the scene at `nowMs`.
     void Restart(std::int64_t nowMs);

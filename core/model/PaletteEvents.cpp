@@ -1,6 +1,5 @@
 // The palette: dragging a copy of a piece into the scene, and the prompts for X and Y.
-#include "core/scene/Layout.h"
-#include "core/scene/Model.h"
+#include "core/model/Model.h"
 #include "core/scene/Numeric.h"
 
 #include <optional>
@@ -41,23 +40,15 @@ void Model::img_MouseDown(int Index, int Button, int /*Shift*/, float X, float Y
         if (!size) {
             return;
         }
-        for (ControlBox* box : {&dragImg, &dragImgInt}) {
-            box->Picture = Index;
-            box->Width = size->width;
-            box->Height = size->height;
-            box->Visible = true;
-        }
-        grabX = RoundToInt32(X);
-        grabY = RoundToInt32(Y);
-        dragKind = static_cast<std::int16_t>(Index);
+        pointer.PickUp(Index, *size, RoundToInt32(X), RoundToInt32(Y));
         return;
     }
 
     // A right press on X or Y, in free mode only, asks for its value.
-    if (Button == kRightButton && programMode == kFreeMode &&
+    if (Button == kRightButton && controls.programMode() == ProgramMode::Free &&
         (Index == kind::kX || Index == kind::kY)) {
         const std::string letter = Index == kind::kX ? "X" : "Y";
-        const std::int32_t current = Index == kind::kX ? xValue : yValue;
+        const std::int32_t current = Index == kind::kX ? scene.xValue() : scene.yValue();
         const std::optional<std::string> answer =
             inputBox ? inputBox(letter, letter + " value\r\n(change or leave unchanged):",
                                 std::to_string(current))
@@ -74,15 +65,8 @@ bool Model::SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& an
     if (!value) {
         return false;
     }
-    const std::int32_t v = *value;
-    (unknownKind == kind::kX ? xValue : yValue) = v;
-    for (std::int32_t i = 1; i <= objCount; ++i) {
-        if (obj(i).objKind == unknownKind) {
-            obj(i).objMass = static_cast<float>(v);
-        }
-    }
     // Everything jumps and falls again, so that the balance weighs anew.
-    Event_Jump_Up_All();
+    scene.SetUnknownValue(unknownKind, *value, HeldPiece());
     return true;
 }
 
@@ -93,14 +77,13 @@ void Model::dragImg_MouseMove(int Button, int Shift, float X, float Y) {
 void Model::dragImgInt_MouseMove(int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
     // The first movement with no button held drops the copy; it becomes a piece only inside the
     // scene, that is below the scene's top edge.
-    if (Button != 0 || (!dragImg.Visible && !dragImgInt.Visible)) {
+    if (Button != 0 || !pointer.PutDown()) {
         return;
     }
-    dragImg.Visible = false;
-    dragImgInt.Visible = false;
     // Dropped where it overlaps other pieces, it goes on top of them before it falls.
-    if (dragImgInt.Top > 0 && AddObject(dragKind, dragImgInt.Left, dragImgInt.Top) &&
-        LiftClearOfOverlaps(objCount)) {
+    const ControlBox& copy = pointer.dragImgInt();
+    if (copy.Top > 0 && AddObject(pointer.dragKind(), copy.Left, copy.Top) &&
+        scene.LiftClearOfOverlaps(scene.objCount(), HeldPiece())) {
         RefreshObjects();
     }
 }

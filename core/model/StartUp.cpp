@@ -1,0 +1,92 @@
+// Start-up of the window's state, rebuilding the scene, putting a problem into it, and the
+// scene reset that lets everything fall out.
+#include "core/files/ProblemFile.h"
+#include "core/model/Model.h"
+
+namespace tarvelo {
+
+namespace {
+
+// Marks a scene reset as running for as long as it lives.
+class CleaningFlag {
+  public:
+    explicit CleaningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~CleaningFlag() { flag_ = false; }
+    CleaningFlag(const CleaningFlag&) = delete;
+    CleaningFlag& operator=(const CleaningFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+} // namespace
+
+void Model::RandomXYvalues() {
+    scene.RandomXYvalues(secondsSinceMidnight ? secondsSinceMidnight() : 0.0);
+}
+
+void Model::Form_Load() {
+    // An empty table, then the two pans as objects 1 and 2.
+    scene.ResetToPans();
+    RefreshObjects();
+
+    RandomXYvalues();
+
+    // Both pans on the level line, the sign centred across the scene at their height.
+    scene.PutPansOnLevelLine();
+    equation.PlaceSign(scene.pictDraw(), scene.LevelLine());
+
+    // Centres the pans, sets the sign for the empty pans and writes the equation line.
+    UpdateBalance();
+}
+
+void Model::LoadProblem(const Problem& problem, const std::string& sFileName) {
+    controls.ShowProblemFile(sFileName);
+    scene.LoadPieces(problem);
+}
+
+void Model::PutProblem(const Problem* problem, const std::string& sFileName, ProgramMode mode) {
+    if (problem != nullptr) {
+        LoadProblem(*problem, sFileName);
+    }
+    controls.UpdateProgramMode(mode);
+}
+
+bool Model::AddObject(std::int32_t objType, double startX, double StartY) {
+    if (!scene.AddObject(objType, startX, StartY)) {
+        return false;
+    }
+    RefreshObjects();
+    return true;
+}
+
+void Model::RemoveBlock(std::int32_t nObj) {
+    if (nObj < 1 || nObj > scene.objCount()) {
+        return;
+    }
+    // The selection follows the piece it names: a held piece must never turn into another one.
+    pointer.ObjectRemoved(nObj, scene.objCount());
+    scene.RemoveBlock(nObj);
+}
+
+bool Model::CleanProblem() {
+    if (cleaning_) {
+        return false;
+    }
+    CleaningFlag flag(cleaning_);
+
+    // Nothing holds any more, not even the pans. The reality step deletes every piece that
+    // falls out of the scene; the pans are never deleted, so the wait ends with the two of them.
+    scene.LetEverythingFall();
+    while (scene.objCount() > kPanCount && processPendingEvents) {
+        processPendingEvents();
+    }
+    return true;
+}
+
+void Model::Command1_Click() {
+    controls.ToggleSolution();
+    RefreshObjects();
+}
+
+} // namespace tarvelo

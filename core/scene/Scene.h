@@ -1,0 +1,197 @@
+// The scene: the object table with the two pans, who rests on whom, the falling step, keeping
+// boxes apart, the hidden values of X and Y, and what each pan weighs.
+//
+// Every operation that changes the scene is a member and counts its change, so the window can
+// tell a scene at rest without listing what it holds. The names are those the window uses.
+#pragma once
+
+#include "core/model/ChangeCounter.h"
+#include "core/scene/ContactMatrix.h"
+#include "core/scene/OverlapIndex.h"
+#include "core/scene/SceneObject.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace tarvelo {
+
+struct Problem;
+
+// The pans are always objects 1 and 2 of the table; pieces follow from 3 on.
+constexpr std::int32_t kLeftPan = 1;
+constexpr std::int32_t kRightPan = 2;
+constexpr std::int32_t kPanCount = 2;
+constexpr std::int32_t kFirstPiece = 3;
+
+// Terms of one side of the equation, entries 1 to 3 (0 unused): the sum of the number pieces,
+// the count of X pieces, the count of Y pieces.
+using Terms = std::array<std::int32_t, 4>;
+constexpr std::size_t kConstantTerm = 1;
+constexpr std::size_t kXTerm = 2;
+constexpr std::size_t kYTerm = 3;
+
+// The coordinate system of the scene surface's client area, in pixels.
+struct SurfaceScale {
+    std::int32_t ScaleLeft = 0;
+    std::int32_t ScaleTop = 0;
+    std::int32_t ScaleWidth = 0;
+    std::int32_t ScaleHeight = 0;
+};
+
+// "No object", for the piece held by the pointer and for a piece just placed.
+constexpr std::int32_t kNoObject = -1;
+
+class Scene : public ChangeCounter {
+  public:
+    Scene();
+
+    // ---- Reading ----
+    std::int32_t objCount() const { return objCount_; }
+    // Indices 0..objCount; element 0 never holds an object.
+    const std::vector<SceneObject>& objects() const { return objects_; }
+    const SceneObject& obj(std::int32_t nObj) const {
+        return objects_[static_cast<std::size_t>(nObj)];
+    }
+    std::int32_t xValue() const { return xValue_; }
+    std::int32_t yValue() const { return yValue_; }
+    const ContactMatrix& topContact() const { return topContact_; }
+    // The pans' loads as the balance tilts by them: copied after each reality step.
+    float leftPanLoad() const { return leftPanLoad_; }
+    float rightPanLoad() const { return rightPanLoad_; }
+    // The terms on each pan at the last weighing.
+    const Terms& leftTerms() const { return leftTerms_; }
+    const Terms& rightTerms() const { return rightTerms_; }
+    const SurfaceScale& pictDraw() const { return pictDraw_; }
+    // The level line of the pans: 0.7 of the scene's height from its top.
+    std::int32_t LevelLine() const;
+    // Where the pans stand apart when at rest for a load difference d (left minus right).
+    std::int32_t BalanceTarget(float d) const;
+
+    // ---- Changing one object by hand (tests and hand-made scenes) ----
+    SceneObject& Edit(std::int32_t nObj) {
+        NoteChange();
+        return objects_[static_cast<std::size_t>(nObj)];
+    }
+
+    // ---- Object table ----
+    // An empty table, then the two pans, and no contacts.
+    void ResetToPans();
+    // Both pans on the level line.
+    void PutPansOnLevelLine();
+    // Appends an object; false (and nothing added) for a kind that has no picture.
+    bool AddObject(std::int32_t objType, double startX, double StartY);
+    void RemoveBlock(std::int32_t nObj);
+    // The pans and the problem's X, Y and pieces, each piece lifted by the loading lift above
+    // its saved place and then clear of whatever it overlaps.
+    void LoadPieces(const Problem& problem);
+    // Nothing holds any more, not even the pans: everything falls out of the scene.
+    void LetEverythingFall();
+    // The hidden values of X and Y as given, with nothing else changed.
+    void SetXYvalues(std::int32_t x, std::int32_t y) {
+        Set(xValue_, x);
+        Set(yValue_, y);
+    }
+    // New values of X and Y drawn from a generator seeded with the time of day.
+    void RandomXYvalues(double secondsSinceMidnight);
+    // floor(r x 10) for a draw r in [0, 1).
+    static std::int32_t ValueFromDraw(double r);
+    // Gives X (kind 11) or Y (kind 12) the value v, and its pieces that mass; everything but
+    // the held piece then jumps and falls again, so that the balance weighs anew.
+    void SetUnknownValue(std::int32_t unknownKind, std::int32_t v, std::int32_t held);
+
+    // ---- Contacts, overlap and moves ----
+    void RefreshObjTopContact();
+    std::int32_t CheckOverlap(std::int32_t objIndex, double objX, double objY, double objW,
+                              double objH) const;
+    // The last object in table order whose box, edges included, holds the point.
+    std::int32_t FindObjectByPosition(float mX, float mY) const;
+    void MoveObjects(std::int32_t nObj, double shiftX, double shiftY);
+    void Event_Jump_Up_All(std::int32_t held = kNoObject);
+
+    // ---- Keeping boxes apart ----
+    // Whether piece `nObj`, falling from where it stands to the height `newY`, would run into
+    // or pass through an object whose top edge lies lower than its own.
+    bool FallBlocked(std::int32_t nObj, double newY) const;
+    // Lifts every free piece that overlaps another object straight up until it overlaps none,
+    // the lowest first, and `placed` (a piece just dropped or let go, or none) after all the
+    // others, so that it ends on top of whatever it overlapped. The piece `held` by the pointer
+    // is left where it is and lifts nothing. True when anything moved.
+    bool LiftClearOfOverlaps(std::int32_t placed = kNoObject, std::int32_t held = kNoObject);
+    // Whether moving pan `nPan` by `shiftY` pixels, with what it carries when the move is level
+    // or upward, would push into an object it does not carry (the held piece aside).
+    bool PanMoveCollides(std::int32_t nPan, double shiftY, std::int32_t held = kNoObject);
+    // Whether the balance's move, the left pan by `leftShiftY` and the right pan the opposite
+    // way, would make either pan push into something it does not carry.
+    bool BalanceMoveCollides(double leftShiftY, std::int32_t held = kNoObject);
+    // The pan whose load object `nObj` counts in (1 or 2), or -1 when it rests on neither.
+    std::int32_t PanCarrying(std::int32_t nObj) const;
+
+    // ---- Reality step ----
+    // Motion: every piece that is neither fixed nor held falls unless on its way down it would
+    // run into an object lying lower. Later pieces see the moves of earlier ones.
+    void FallStep(std::int32_t held);
+    // Whether object `nObj` has its top edge below the scene and is to be deleted.
+    bool FellOutOfScene(std::int32_t nObj) const;
+    // The balance acts on these copies of the pans' loads at its next tick.
+    void CopyPanLoads();
+
+    // ---- Balance ----
+    // The mass of `nObj` and of everything resting on it, however high the stack, adding what
+    // each piece counts for to `sideTerms`.
+    float GetTotalMass(std::int32_t nObj, Terms& sideTerms) const;
+    // Weighs both pans, keeping the terms of each side for the equation line.
+    void WeighPans();
+    // Centres each pan in its half of the scene; pieces on them are not moved by this.
+    void CentrePans();
+    // One pixel per pan towards `target`, unless that would push a pan into something it does
+    // not carry.
+    void TiltPansTowards(std::int32_t target, std::int32_t held);
+
+    // The reality step looks up overlaps in a grid; off, it scans the whole table as the plain
+    // rule says. Both give the same answers; tests and benchmarks compare them.
+    bool useOverlapIndex() const { return useOverlapIndex_; }
+    void SetUseOverlapIndex(bool on) { useOverlapIndex_ = on; }
+
+  private:
+    SceneObject& object(std::int32_t nObj) { return objects_[static_cast<std::size_t>(nObj)]; }
+    // Whether `accept(i)` holds for some object i whose box overlaps the box from (x0, y0) to
+    // (x1, y1), looked up in the grid while it is built and by a scan of the table otherwise.
+    template <typename Accept>
+    bool AnyObjectOverlapping(double x0, double y0, double x1, double y1, Accept&& accept) const {
+        if (overlapIndex_.Active()) {
+            return overlapIndex_.AnyOverlap(objects_, x0, y0, x1, y1, accept);
+        }
+        for (std::int32_t i = 1; i <= objCount_; ++i) {
+            if (OverlapsBox(obj(i), x0, y0, x1, y1) && accept(i)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    friend class OverlapIndexScope;
+
+    std::int32_t objCount_ = 0;
+    std::vector<SceneObject> objects_;
+    std::int32_t xValue_ = 0;
+    std::int32_t yValue_ = 0;
+    ContactMatrix topContact_;
+    float leftPanLoad_ = 0;
+    float rightPanLoad_ = 0;
+    Terms leftTerms_{};
+    Terms rightTerms_{};
+    SurfaceScale pictDraw_;
+    bool useOverlapIndex_ = true;
+
+    struct ObjectTop {
+        std::int32_t top;
+        std::int32_t index;
+        auto operator<=>(const ObjectTop&) const = default;
+    };
+    std::vector<ObjectTop> byTop_;    // objects ordered by top edge, for the contacts
+    std::vector<std::int32_t> order_; // scratch lists of object numbers
+    std::vector<char> marks_;         // scratch flags by object number
+    OverlapIndex overlapIndex_;       // built for the motion pass, a placement or a pan move check
+};
+
+} // namespace tarvelo
