@@ -178,15 +178,14 @@ int RunHeadless(int argc, char* argv[]) {
     window.model().Form_Initialize(); // without registering anything with the desktop
     window.Form_Load();
 
-    const ProblemReading reading =
-        ReadProblemFile(QFile::encodeName(request->problem).toStdString());
-    if (!reading.problem) {
-        PrintLine(stderr, RefusedFileMessage(request->problem, reading.error));
+    const std::optional<Problem> problem =
+        ReadProblemOrWarn(QFile::encodeName(request->problem).toStdString(), request->problem,
+                          [](const QString& message) { PrintLine(stderr, message); });
+    if (!problem) {
         return kExitRefused;
     }
     Model& model = window.model();
-    model.PutProblem(&*reading.problem,
-                     QFileInfo(request->problem).absoluteFilePath().toStdString(),
+    model.PutProblem(&*problem, QFileInfo(request->problem).absoluteFilePath().toStdString(),
                      ProgramMode::Free);
 
     // Until the scene is at rest, or two minutes of scene time have passed.

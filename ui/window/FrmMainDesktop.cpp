@@ -67,11 +67,8 @@ void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
     if (NamesNoFile(file)) {
         refusal = UnusableCommandLineMessage(Shown(stCommand));
     } else if (file.kind == CommandLineFile::Kind::Path) {
-        ProblemReading reading = ReadProblemFile(file.path);
-        problem = std::move(reading.problem);
-        if (!problem) {
-            refusal = RefusedFileMessage(ShownPath(file.path), reading.error);
-        }
+        problem = ReadProblemOrWarn(file.path, ShownPath(file.path),
+                                    [&refusal](const QString& message) { refusal = message; });
     }
     // A problem from outside opens in problem mode; without one the program is in free mode.
     model_.PutProblem(problem ? &*problem : nullptr, file.path,
@@ -99,13 +96,13 @@ void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> don
     std::string path = file.path;
     if (file.kind == CommandLineFile::Kind::Path) {
         path = FromFolder(BytesOfText(workingDirectory), path);
-        ProblemReading reading = ReadProblemFile(path);
-        if (!reading.problem) {
+        problem = ReadProblemOrWarn(path, ShownPath(path), [this](const QString& message) {
+            NoticesOf(this).Post(message);
+        });
+        if (!problem) {
             done();
-            NoticesOf(this).Post(RefusedFileMessage(ShownPath(path), reading.error));
             return;
         }
-        problem = std::move(reading.problem);
     }
     ResetScene([this, problem, path, done = std::move(done)] {
         model_.PutProblem(problem ? &*problem : nullptr, path,

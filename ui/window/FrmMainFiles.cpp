@@ -131,12 +131,14 @@ QString FrmMain::ProblemFilter() {
 bool FrmMain::OpenProblem(const QString& path) {
     // The whole file is read and checked before the scene is touched: a refused file leaves the
     // scene, the caption, the current file and the mode as they were.
-    ProblemReading reading = ReadProblemFile(BytesOfText(path));
-    if (!reading.problem) {
-        QMessageBox::warning(this, tr("Tarvelo"), RefusedFileMessage(path, reading.error));
+    std::optional<Problem> read =
+        ReadProblemOrWarn(BytesOfText(path), path, [this](const QString& message) {
+            QMessageBox::warning(this, tr("Tarvelo"), message);
+        });
+    if (!read) {
         return false;
     }
-    ResetScene([this, problem = std::move(*reading.problem), path] {
+    ResetScene([this, problem = std::move(*read), path] {
         // Load and Restart keep the mode they were asked in.
         model_.PutProblem(&problem, BytesOfText(path), model_.controls.programMode());
     });

@@ -39,6 +39,15 @@ constexpr SystemErrorWords kSaveFailures[] = {
 
 } // namespace
 
+std::optional<Problem> ReadProblemOrWarn(const std::string& path, const QString& shown,
+                                         const std::function<void(const QString&)>& warn) {
+    ProblemReading reading = ReadProblemFile(path);
+    if (!reading.problem) {
+        warn(RefusedFileMessage(shown, reading.error));
+    }
+    return std::move(reading.problem);
+}
+
 QString RefusedFileMessage(const QString& path, const ProblemError& error) {
     const QString file = QDir::toNativeSeparators(path);
     switch (error.kind) {

@@ -4,11 +4,20 @@
 #include "core/files/ProblemFile.h"
 
 #include <QString>
+#include <functional>
+#include <optional>
+#include <string>
 
 namespace tarvelo {
 
 // One clear sentence or two naming the file and, where it helps, the line at fault.
 QString RefusedFileMessage(const QString& path, const ProblemError& error);
+
+// Reads the problem file at `path` (its bytes as they are). A refused file gives nothing, and
+// the message that says why, naming the file as `shown`, goes to `warn`: a box, a notice or a
+// line on the terminal, as the caller tells it.
+std::optional<Problem> ReadProblemOrWarn(const std::string& path, const QString& shown,
+                                         const std::function<void(const QString&)>& warn);
 
 // `reason` is a sentence fragment such as SaveFailureReason gives.
 QString SaveFailedMessage(const QString& path, const QString& reason);
