@@ -14,6 +14,9 @@ namespace {
 // top edge: the band of rows counted as touching starts this many rows above that edge.
 constexpr std::int64_t kContactTolerance = 3;
 
+// Beyond this many shifts per object, sorting the list afresh is the quicker way.
+constexpr std::size_t kInsertionSortShiftsPerObject = 4;
+
 // 1 or 2 for a pan's number, 0 for anything else.
 std::size_t PanIndex(std::int32_t pan) {
     return pan >= 1 && pan <= kPanCount ? static_cast<std::size_t>(pan) : 0;
@@ -37,13 +40,11 @@ void Scene::RefreshObjTopContact() {
     // looked up in a list ordered by top edge instead of going through the whole table.
     // The list holds each top edge beside its object's number, so that searching and sorting it
     // read one array in order rather than the whole table at random.
-    byTop_.resize(static_cast<std::size_t>(objCount_));
     std::int64_t tallest = 0;
     for (std::int32_t i = 1; i <= objCount_; ++i) {
-        byTop_[static_cast<std::size_t>(i - 1)] = {obj(i).objY, i};
         tallest = std::max<std::int64_t>(tallest, obj(i).objH);
     }
-    std::sort(byTop_.begin(), byTop_.end());
+    SortByTop();
 
     // Each piece is looked at from its own place in the list: its candidates lie just after it,
     // found by doubling steps rather than a search of the whole list. The supports found are
@@ -129,6 +130,15 @@ void Scene::RefreshObjTopContact() {
     }
 }
 
+void Scene::PlaceAt(std::int32_t nObj, std::int32_t x, std::int32_t y) {
+    SceneObject& o = object(nObj);
+    if (o.objX != x || o.objY != y) {
+        Set(o.objX, x);
+        Set(o.objY, y);
+        overlapIndex_.NoteMoved(objects_, nObj);
+    }
+}
+
 std::int32_t Scene::FindObjectByPosition(float mX, float mY) const {
     std::int32_t result = -1;
     for (std::int32_t i = 1; i <= objCount_; ++i) {
@@ -141,6 +151,35 @@ std::int32_t Scene::FindObjectByPosition(float mX, float mY) const {
         }
     }
     return result;
+}
+
+void Scene::SortByTop() {
+    // A list of the table's length holds each object number once, whatever was added or removed
+    // since: it keeps last step's order, which pieces moving a few pixels hardly change, and an
+    // insertion sort puts it right in a pass or two. Sorted anew only when the order changed a
+    // lot. Number breaks ties, so both ways give the same list.
+    const auto n = static_cast<std::size_t>(objCount_);
+    if (byTop_.size() != n) {
+        byTop_.resize(n);
+        for (std::size_t k = 0; k < n; ++k) {
+            byTop_[k].index = static_cast<std::int32_t>(k + 1);
+        }
+    }
+    for (ObjectTop& entry : byTop_) {
+        entry.top = obj(entry.index).objY;
+    }
+    std::size_t shiftsLeft = kInsertionSortShiftsPerObject * n;
+    for (std::size_t k = 1; k < n && shiftsLeft > 0; ++k) {
+        const ObjectTop entry = byTop_[k];
+        std::size_t at = k;
+        for (; at > 0 && entry < byTop_[at - 1] && shiftsLeft > 0; --at, --shiftsLeft) {
+            byTop_[at] = byTop_[at - 1];
+        }
+        byTop_[at] = entry;
+    }
+    if (shiftsLeft == 0) {
+        std::sort(byTop_.begin(), byTop_.end());
+    }
 }
 
 std::int32_t Scene::CheckOverlap(std::int32_t objIndex, double objX, double objY, double objW,
@@ -162,10 +201,8 @@ void Scene::MoveObjects(std::int32_t nObj, double shiftX, double shiftY) {
         return;
     }
     // The object itself, fixed or not.
-    SceneObject& o = object(nObj);
-    Set(o.objX, RoundToInt32(o.objX + shiftX));
-    Set(o.objY, RoundToInt32(o.objY + shiftY));
-    overlapIndex_.NoteMoved(objects_, nObj);
+    const SceneObject& o = obj(nObj);
+    PlaceAt(nObj, RoundToInt32(o.objX + shiftX), RoundToInt32(o.objY + shiftY));
 
     // A level or upward move carries what rests on the object, as far as the matrix (built
     // before any later change of the table) knows; a downward move leaves it to fall.
@@ -182,9 +219,9 @@ void Scene::MoveObjects(std::int32_t nObj, double shiftX, double shiftY) {
 void Scene::Event_Jump_Up_All(std::int32_t held) {
     constexpr std::int32_t kJumpHeight = 300;
     for (std::int32_t i = 1; i <= objCount_; ++i) {
-        SceneObject& o = object(i);
+        const SceneObject& o = obj(i);
         if (!o.objFixed) {
-            Set(o.objY, RoundToInt32(static_cast<double>(o.objY) - kJumpHeight));
+            PlaceAt(i, o.objX, RoundToInt32(static_cast<double>(o.objY) - kJumpHeight));
         }
     }
     // Nothing but the pans stays behind, so nothing new overlaps; whatever overlapped before

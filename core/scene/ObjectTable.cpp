@@ -52,6 +52,7 @@ bool Scene::AddObject(std::int32_t objType, double startX, double StartY) {
     } else if (objType == kind::kSmiley) {
         o.objMass = 1;
     }
+    overlapIndex_.NoteAdded(objects_, objCount_);
     return true;
 }
 
@@ -60,6 +61,7 @@ void Scene::RemoveBlock(std::int32_t nObj) {
         return;
     }
     NoteChange();
+    overlapIndex_.NoteRemoving(nObj, objCount_);
     // The last record takes the freed place.
     if (nObj < objCount_ && objCount_ > 1) {
         object(nObj) = obj(objCount_);
@@ -70,6 +72,7 @@ void Scene::RemoveBlock(std::int32_t nObj) {
 
 void Scene::ResetToPans() {
     NoteChange();
+    overlapIndex_.Clear();
     objCount_ = 0;
     objects_.resize(1);
     AddObject(kind::kPan, kPanStartX, kPanStartY);
@@ -79,12 +82,13 @@ void Scene::ResetToPans() {
 
 void Scene::PutPansOnLevelLine() {
     const std::int32_t level = LevelLine();
-    Set(object(kLeftPan).objY, level);
-    Set(object(kRightPan).objY, level);
+    PlaceAt(kLeftPan, obj(kLeftPan).objX, level);
+    PlaceAt(kRightPan, obj(kRightPan).objX, level);
 }
 
 void Scene::LoadPieces(const Problem& problem) {
     NoteChange();
+    overlapIndex_.Clear();
     xValue_ = problem.xValue;
     yValue_ = problem.yValue;
 

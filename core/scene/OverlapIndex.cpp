@@ -33,14 +33,30 @@ int OverlapIndex::CellY(double y) const {
     return CellIndex(y, originY_, rowsPerPixel_, rows_);
 }
 
-void OverlapIndex::Insert(const SceneObject& o, std::int32_t nObj) {
-    const int x0 = CellX(o.objX);
-    const int x1 = CellX(static_cast<double>(o.objX) + o.objW);
-    const int y0 = CellY(o.objY);
-    const int y1 = CellY(static_cast<double>(o.objY) + o.objH);
-    for (int cy = y0; cy <= y1; ++cy) {
-        for (int cx = x0; cx <= x1; ++cx) {
+OverlapIndex::CellRange OverlapIndex::CellsOf(const SceneObject& o) const {
+    return {CellX(o.objX), CellX(static_cast<double>(o.objX) + o.objW), CellY(o.objY),
+            CellY(static_cast<double>(o.objY) + o.objH)};
+}
+
+void OverlapIndex::Insert(const CellRange& range, std::int32_t nObj) {
+    listed_[static_cast<std::size_t>(nObj)] = range;
+    for (int cy = range.y0; cy <= range.y1; ++cy) {
+        for (int cx = range.x0; cx <= range.x1; ++cx) {
             cells_[static_cast<std::size_t>(cy * columns_ + cx)].push_back(nObj);
+        }
+    }
+}
+
+void OverlapIndex::Erase(const CellRange& range, std::int32_t nObj) {
+    // The order within a cell does not matter to any query.
+    for (int cy = range.y0; cy <= range.y1; ++cy) {
+        for (int cx = range.x0; cx <= range.x1; ++cx) {
+            auto& cell = cells_[static_cast<std::size_t>(cy * columns_ + cx)];
+            const auto it = std::find(cell.begin(), cell.end(), nObj);
+            if (it != cell.end()) {
+                *it = cell.back();
+                cell.pop_back();
+            }
         }
     }
 }
@@ -77,8 +93,9 @@ void OverlapIndex::Build(const std::vector<SceneObject>& objects, std::int32_t c
     for (std::size_t c = 0; c < cells; ++c) {
         cells_[c].clear();
     }
+    listed_.resize(static_cast<std::size_t>(count) + 1);
     for (std::int32_t i = 1; i <= count; ++i) {
-        Insert(objects[static_cast<std::size_t>(i)], i);
+        Insert(CellsOf(objects[static_cast<std::size_t>(i)]), i);
     }
     active_ = true;
 }
@@ -95,8 +112,43 @@ void OverlapIndex::NoteMoved(const std::vector<SceneObject>& objects, std::int32
             o.objX + static_cast<double>(o.objW) <= originX_ + columns_ * cellWidth_ &&
             o.objY + static_cast<double>(o.objH) <= originY_ + rows_ * cellHeight_;
         movedOutside_ += inside ? 0 : 1;
-        Insert(o, nObj);
+        const CellRange now = CellsOf(o);
+        const CellRange before = listed_[static_cast<std::size_t>(nObj)];
+        if (now != before) {
+            Erase(before, nObj);
+            Insert(now, nObj);
+        }
     }
+}
+
+void OverlapIndex::NoteAdded(const std::vector<SceneObject>& objects, std::int32_t nObj) {
+    if (!active_) {
+        return;
+    }
+    if (nObj != count_ + 1) {
+        Clear(); // not the next number: built again when next needed
+        return;
+    }
+    count_ = nObj;
+    listed_.resize(static_cast<std::size_t>(count_) + 1);
+    Insert(CellsOf(objects[static_cast<std::size_t>(nObj)]), nObj);
+}
+
+void OverlapIndex::NoteRemoving(std::int32_t nObj, std::int32_t lastObj) {
+    if (!active_) {
+        return;
+    }
+    if (lastObj != count_ || nObj < 1 || nObj > count_) {
+        Clear();
+        return;
+    }
+    Erase(listed_[static_cast<std::size_t>(nObj)], nObj);
+    if (nObj != lastObj) {
+        const CellRange last = listed_[static_cast<std::size_t>(lastObj)];
+        Erase(last, lastObj);
+        Insert(last, nObj);
+    }
+    --count_;
 }
 
 std::int32_t OverlapIndex::HighestOverlap(const std::vector<SceneObject>& objects,

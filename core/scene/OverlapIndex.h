@@ -1,10 +1,12 @@
 // A grid of the objects' boxes that answers "which objects may overlap this box" quickly while
 // the reality step moves pieces one after the other.
 //
-// It is built from the table at the start of the step's motion pass. An object that moves during
-// the pass is listed again in the cells of its new box (its old entries stay, and only cost a
-// look). Every object is thus listed in the cells its present box touches, and a query tests the
-// present boxes of the objects it finds there: it finds exactly the objects that overlap.
+// It is built from the table once and then kept from step to step: every move, every object added
+// and every object removed is noted, and an object whose box enters other cells is taken out of
+// the old ones and listed in the new ones. Every object is thus listed in exactly the cells its
+// present box touches, and a query tests the present boxes of the objects it finds there: it
+// finds exactly the objects that overlap. Most moves stay within the cells they started in and
+// cost one comparison.
 #pragma once
 
 #include "core/scene/SceneObject.h"
@@ -24,6 +26,10 @@ class OverlapIndex {
 
     // Object `nObj` has moved to the box given by its present fields.
     void NoteMoved(const std::vector<SceneObject>& objects, std::int32_t nObj);
+    // Object `nObj` has been appended to the table.
+    void NoteAdded(const std::vector<SceneObject>& objects, std::int32_t nObj);
+    // Object `nObj` is about to leave the table, and the last one, `lastObj`, to take its place.
+    void NoteRemoving(std::int32_t nObj, std::int32_t lastObj);
 
     // True once so many moves have gone beyond the area the grid was built over that its border
     // cells grow crowded: building it again keeps the lookups short.
@@ -67,9 +73,16 @@ class OverlapIndex {
     static constexpr int kMaxColumns = 256;
     static constexpr int kMaxRows = 1024;
     static constexpr std::int32_t kOutgrownMoves = 256;
+    // The cells a box touches, first and last each way.
+    struct CellRange {
+        int x0, x1, y0, y1;
+        bool operator==(const CellRange&) const = default;
+    };
     int CellX(double x) const;
     int CellY(double y) const;
-    void Insert(const SceneObject& o, std::int32_t nObj);
+    CellRange CellsOf(const SceneObject& o) const;
+    void Insert(const CellRange& range, std::int32_t nObj);
+    void Erase(const CellRange& range, std::int32_t nObj);
 
     bool active_ = false;
     std::int32_t count_ = 0;
@@ -83,6 +96,7 @@ class OverlapIndex {
     int rows_ = 1;
     std::int32_t movedOutside_ = 0;
     std::vector<std::vector<std::int32_t>> cells_; // columns_ * rows_ lists of object numbers
+    std::vector<CellRange> listed_;                // where each object is listed, by number
 };
 
 } // namespace tarvelo

@@ -22,8 +22,8 @@ constexpr double kTouchRows = 2;
 
 } // namespace
 
-// Builds the overlap grid for the length of one operation, unless it is built already (the
-// motion pass keeps its own), and when the scene uses it at all.
+// Builds the overlap grid for the length of one operation, unless it is kept already, and when
+// the scene uses it at all.
 class OverlapIndexScope {
   public:
     explicit OverlapIndexScope(Scene& scene) : scene_(scene) {
@@ -32,10 +32,10 @@ class OverlapIndexScope {
             scene_.overlapIndex_.Build(scene_.objects_, scene_.objCount_);
         }
     }
-    // Builds the grid again over where the objects now are, when this scope built it and many
-    // moves have gone beyond the area it was built over.
+    // Builds the grid again over where the objects now are, when many moves have gone beyond the
+    // area it was built over.
     void RebuildIfOutgrown() {
-        if (owner_ && scene_.overlapIndex_.Outgrown()) {
+        if (scene_.overlapIndex_.Active() && scene_.overlapIndex_.Outgrown()) {
             scene_.overlapIndex_.Build(scene_.objects_, scene_.objCount_);
         }
     }

@@ -12,7 +12,9 @@ constexpr double kGravity = 0.5; // pixels per step per step
 
 void Scene::FallStep(std::int32_t held) {
     const std::int32_t n = objCount_;
-    if (useOverlapIndex_) {
+    // The grid kept from the last step, unless there is none yet or too many moves went beyond
+    // the area it covers.
+    if (useOverlapIndex_ && (!overlapIndex_.Active() || overlapIndex_.Outgrown())) {
         overlapIndex_.Build(objects_, objCount_);
     }
     for (std::int32_t i = 1; i <= n; ++i) {
@@ -47,7 +49,6 @@ void Scene::FallStep(std::int32_t held) {
 
         MoveObjects(i, newX - o.objX, newY - o.objY);
     }
-    overlapIndex_.Clear();
 }
 
 bool Scene::FellOutOfScene(std::int32_t nObj) const {

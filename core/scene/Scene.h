@@ -71,6 +71,7 @@ class Scene : public ChangeCounter {
     // ---- Changing one object by hand (tests and hand-made scenes) ----
     SceneObject& Edit(std::int32_t nObj) {
         NoteChange();
+        overlapIndex_.Clear(); // the box may change: the grid is built again when next needed
         return objects_[static_cast<std::size_t>(nObj)];
     }
 
@@ -151,10 +152,17 @@ class Scene : public ChangeCounter {
     // The reality step looks up overlaps in a grid; off, it scans the whole table as the plain
     // rule says. Both give the same answers; tests and benchmarks compare them.
     bool useOverlapIndex() const { return useOverlapIndex_; }
-    void SetUseOverlapIndex(bool on) { useOverlapIndex_ = on; }
+    void SetUseOverlapIndex(bool on) {
+        useOverlapIndex_ = on;
+        overlapIndex_.Clear();
+    }
 
   private:
     SceneObject& object(std::int32_t nObj) { return objects_[static_cast<std::size_t>(nObj)]; }
+    // Orders byTop_ by top edge, then by number.
+    void SortByTop();
+    // Puts object `nObj`'s top-left corner at (x, y), keeping the overlap grid up to date.
+    void PlaceAt(std::int32_t nObj, std::int32_t x, std::int32_t y);
     // Whether `accept(i)` holds for some object i whose box overlaps the box from (x0, y0) to
     // (x1, y1), looked up in the grid while it is built and by a scan of the table otherwise.
     template <typename Accept>
@@ -191,7 +199,9 @@ class Scene : public ChangeCounter {
     std::vector<ObjectTop> byTop_;    // objects ordered by top edge, for the contacts
     std::vector<std::int32_t> order_; // scratch lists of object numbers
     std::vector<char> marks_;         // scratch flags by object number
-    OverlapIndex overlapIndex_;       // built for the motion pass, a placement or a pan move check
+    // Built at the first motion pass and kept up to date from then on; built for the length of one
+    // operation when none is kept.
+    OverlapIndex overlapIndex_;
 };
 
 } // namespace tarvelo

@@ -73,9 +73,10 @@ std::int32_t Scene::BalanceTarget(float d) const {
 
 void Scene::CentrePans() {
     const double half = pictDraw_.ScaleWidth / 2.0;
-    Set(object(kLeftPan).objX, RoundToInt32((half - obj(kLeftPan).objW) / 2 + pictDraw_.ScaleLeft));
-    Set(object(kRightPan).objX,
-        RoundToInt32((half - obj(kRightPan).objW) / 2 + half + pictDraw_.ScaleLeft));
+    PlaceAt(kLeftPan, RoundToInt32((half - obj(kLeftPan).objW) / 2 + pictDraw_.ScaleLeft),
+            obj(kLeftPan).objY);
+    PlaceAt(kRightPan, RoundToInt32((half - obj(kRightPan).objW) / 2 + half + pictDraw_.ScaleLeft),
+            obj(kRightPan).objY);
 }
 
 void Scene::TiltPansTowards(std::int32_t target, std::int32_t held) {
