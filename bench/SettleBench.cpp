@@ -1,11 +1,13 @@
 // Whole problems settled on the virtual clock, as `--settle` does, for the files that once hung
 // the program: a column of 10,000 cubes, and 10,000 pieces that a file of empty lines puts at
-// one spot.
+// one spot; and a crowd of 1,000 pieces thrown into one another above the pans, settled both
+// with the overlap grid and by the plain scans of the whole table that it stands in for.
 #include "core/clock/Rest.h"
 #include "core/files/ProblemFile.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <benchmark/benchmark.h>
+#include <random>
 #include <string>
 
 namespace tarvelo {
@@ -17,9 +19,29 @@ constexpr int kColumnX = 100;
 constexpr int kLowestTop = 252; // resting on the left pan at the level line
 constexpr int kCubeHeight = 40;
 
-std::string FileHeader() {
-    return "# Tarvelo file - 10:00:00 - 01/02/2026\r\n7\r\n3\r\n" + std::to_string(kPieces) +
-           "\r\n";
+std::string FileHeader(int pieces = kPieces) {
+    return "# Tarvelo file - 10:00:00 - 01/02/2026\r\n7\r\n3\r\n" + std::to_string(pieces) + "\r\n";
+}
+
+// Pieces of every kind at random places over the width of the scene, above its top edge, most
+// of them inside others.
+std::string CrowdFile(int pieces) {
+    constexpr int kLeft = 30;
+    constexpr int kRight = 900;
+    constexpr int kHighest = -500; // as saved; loading lifts them further
+    constexpr int kLowest = 0;
+    constexpr int kKinds = 12;
+    std::mt19937 generator(1);
+    std::uniform_int_distribution<int> x(kLeft, kRight);
+    std::uniform_int_distribution<int> y(kHighest, kLowest);
+    std::uniform_int_distribution<int> kindOf(1, kKinds);
+    std::string text = FileHeader(pieces);
+    for (int n = 0; n < pieces; ++n) {
+        const int k = kindOf(generator);
+        text += std::to_string(x(generator)) + "\r\n" + std::to_string(y(generator)) + "\r\n" +
+                std::to_string(k) + "\r\n" + std::to_string(k) + "\r\n";
+    }
+    return text;
 }
 
 std::string ColumnFile() {
@@ -39,10 +61,11 @@ std::string EmptyPiecesFile() {
     return text;
 }
 
-void Settle(benchmark::State& state, const std::string& text) {
+void Settle(benchmark::State& state, const std::string& text, bool useOverlapIndex = true) {
     const ProblemReading reading = ParseProblem(text);
     for (auto _ : state) {
         SceneHarness h;
+        h.model.scene.SetUseOverlapIndex(useOverlapIndex);
         h.model.LoadProblem(*reading.problem, "bench.trv");
         const SettleResult rest = SettleOnClock(h.clock, h.model, kBudgetMs);
         state.counters["rested"] = rest.rested ? 1 : 0;
@@ -60,6 +83,14 @@ void BM_Settle10000EmptyPieces(benchmark::State& state) {
     Settle(state, EmptyPiecesFile());
 }
 BENCHMARK(BM_Settle10000EmptyPieces)->Iterations(1)->Unit(benchmark::kSecond);
+
+// Argument 1: with the overlap grid; 0: the plain scans. Their times' ratio is what the grid
+// saves.
+void BM_SettleCrowdOf1000(benchmark::State& state) {
+    constexpr int kCrowd = 1000;
+    Settle(state, CrowdFile(kCrowd), state.range(0) != 0);
+}
+BENCHMARK(BM_SettleCrowdOf1000)->Arg(1)->Arg(0)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 } // namespace tarvelo

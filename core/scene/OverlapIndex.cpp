@@ -19,8 +19,9 @@ std::pair<double, int> CellsFor(double extent, double minSize, int margin, int m
 }
 
 int CellIndex(double coordinate, double origin, double perPixel, int count) {
-    const double cell = std::floor((coordinate - origin) * perPixel);
-    return cell <= 0 ? 0 : (cell >= count - 1 ? count - 1 : static_cast<int>(cell));
+    // Clamped first, so that what is left is positive and truncating it is flooring it.
+    const double cell = (coordinate - origin) * perPixel;
+    return cell < 1 ? 0 : (cell >= count - 1 ? count - 1 : static_cast<int>(cell));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <cmath>
 
 namespace tarvelo {
@@ -23,6 +24,17 @@ QRect BoxOf(const DrawItem& item) {
 SceneCanvas::SceneCanvas(const Model& model, QWidget* parent)
     : PointerSurface(parent), model_(model) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    nextFrame_.setSingleShot(true);
+    connect(&nextFrame_, &QTimer::timeout, this, &SceneCanvas::AskForRepaint);
+}
+
+int SceneCanvas::FrameIntervalMs() const {
+    constexpr double kMillisecondsPerSecond = 1000;
+    constexpr double kUsualRefreshRate = 60;
+    const QScreen* shownOn = screen();
+    const double rate = shownOn != nullptr && shownOn->refreshRate() > 1 ? shownOn->refreshRate()
+                                                                         : kUsualRefreshRate;
+    return static_cast<int>(kMillisecondsPerSecond / rate);
 }
 
 QRect SceneCanvas::ChangedArea() const {
@@ -65,9 +77,23 @@ void SceneCanvas::Render() {
 }
 
 void SceneCanvas::SyncFromModel() {
+    if (!NeedsRender() || nextFrame_.isActive()) {
+        return;
+    }
+    const qint64 sinceLast = sinceRepaintAsked_.isValid() ? sinceRepaintAsked_.elapsed() : -1;
+    const int frame = FrameIntervalMs();
+    if (sinceLast >= 0 && sinceLast < frame) {
+        nextFrame_.start(static_cast<int>(frame - sinceLast));
+        return;
+    }
+    AskForRepaint();
+}
+
+void SceneCanvas::AskForRepaint() {
     if (!NeedsRender()) {
         return;
     }
+    sinceRepaintAsked_.start();
     // Painted when the screen asks for it, and only where something changed: ticks in between
     // cost nothing, and a run without a window paints only the picture it is asked for.
     if (everPainted_ && image_.devicePixelRatio() == devicePixelRatioF()) {

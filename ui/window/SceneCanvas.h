@@ -6,8 +6,10 @@
 #include "ui/painting/PiecePictures.h"
 #include "ui/window/PointerSurface.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRect>
+#include <QTimer>
 #include <cstdint>
 #include <vector>
 
@@ -21,7 +23,9 @@ class SceneCanvas : public PointerSurface {
     SceneCanvas(const Model& model, QWidget* parent);
 
     // Asks for a repaint when the model drew something new since the last paint, or when the
-    // screen's resolution changed; a still scene costs nothing.
+    // screen's resolution changed; a still scene costs nothing. No more repaints are asked for
+    // than the screen shows frames: one asked for sooner waits for the next frame, and then
+    // paints the newest drawing.
     void SyncFromModel();
 
   protected:
@@ -30,6 +34,9 @@ class SceneCanvas : public PointerSurface {
   private:
     void Render();
     bool NeedsRender() const;
+    void AskForRepaint();
+    // The time between two frames of the screen the canvas is on.
+    int FrameIntervalMs() const;
     // Where the model's list of pictures differs from the one last painted, in scene pixels.
     QRect ChangedArea() const;
     const Model& model_;
@@ -38,6 +45,8 @@ class SceneCanvas : public PointerSurface {
     std::vector<DrawItem> painted_; // the list the image shows
     std::uint64_t paintedRevision_ = 0;
     bool everPainted_ = false;
+    QElapsedTimer sinceRepaintAsked_;
+    QTimer nextFrame_; // a repaint waiting for the next frame
 };
 
 } // namespace tarvelo
