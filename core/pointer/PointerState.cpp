@@ -21,7 +21,7 @@ PointerState::PointerState()
     : selObj_(HiddenBoxAt(layout::kSelObj)), dragImg_(HiddenBoxAt(layout::kDragImg)),
       dragImgInt_(HiddenBoxAt(layout::kDragImgInt)) {}
 
-void PointerState::Frame(const SceneObject& o) {
+void PointerState::FrameHeld(const SceneObject& o) {
     ControlBox frame = selObj_;
     frame.Left = static_cast<float>(o.objX);
     frame.Top = static_cast<float>(o.objY);
@@ -32,12 +32,8 @@ void PointerState::Frame(const SceneObject& o) {
 
 void PointerState::Select(std::int32_t nObj, const SceneObject& o) {
     Set(selectedObj_, nObj);
-    Frame(o);
+    FrameHeld(o);
     Set(selObj_.Visible, true);
-}
-
-void PointerState::FrameHeld(const SceneObject& o) {
-    Frame(o);
 }
 
 void PointerState::ClearSelection() {

@@ -38,7 +38,7 @@ class PointerState : public ChangeCounter {
 
     // Frames piece `nObj`, which from now on is the selection.
     void Select(std::int32_t nObj, const SceneObject& o);
-    // Moves the frame onto where the held piece `o` now stands.
+    // Moves the frame onto where piece `o` (the held one, during a drag) now stands.
     void FrameHeld(const SceneObject& o);
     void ClearSelection();
     // Holds the selected piece where the pointer grabbed it.
@@ -57,7 +57,6 @@ class PointerState : public ChangeCounter {
 
   private:
     static constexpr std::int32_t kNone = -1;
-    void Frame(const SceneObject& o);
 
     std::int32_t selectedObj_ = kNone;
     bool draggingObj_ = false;
