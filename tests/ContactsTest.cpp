@@ -1,4 +1,5 @@
 #include "core/model/Model.h"
+#include "core/testing/LiteralContacts.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -140,34 +141,6 @@ TEST_F(ContactsTest, JumpUpLiftsEveryFreePieceButNotThePans) {
     EXPECT_EQ(m.scene.obj(piece).objVY, 2.5f);
 }
 
-// The contact rule written as plainly as possible: every candidate support in turn, the
-// lowest-numbered first, takes every object that touches its top edge and is not yet taken.
-std::vector<std::vector<bool>> PlainContacts(const Model& m) {
-    const auto n = static_cast<std::size_t>(m.scene.objCount());
-    std::vector<std::vector<bool>> top(n + 1, std::vector<bool>(n + 1, false));
-    for (std::int32_t i = 1; i <= m.scene.objCount(); ++i) {
-        const SceneObject& a = m.scene.obj(i);
-        for (std::int32_t j = 1; j <= m.scene.objCount(); ++j) {
-            if (j == i) {
-                continue;
-            }
-            const SceneObject& b = m.scene.obj(j);
-            const std::int64_t lastRowJ = std::int64_t{b.objY} + b.objH - 1;
-            const bool vertical = a.objY - 3 < lastRowJ && lastRowJ < std::int64_t{a.objY} + a.objH;
-            const bool horizontal =
-                std::max(a.objX, b.objX) <= std::min(a.objX + a.objW - 1, b.objX + b.objW - 1);
-            bool taken = false;
-            for (std::int32_t k = 1; k <= m.scene.objCount(); ++k) {
-                taken = taken || top[static_cast<std::size_t>(k)][static_cast<std::size_t>(j)];
-            }
-            if (vertical && horizontal && a.objY > b.objY && !taken) {
-                top[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = true;
-            }
-        }
-    }
-    return top;
-}
-
 TEST(ContactsRuleTest, TheMatrixIsExactlyThatOfThePlainRuleOnCrowdedScenes) {
     std::mt19937 random(7);
     for (int scene = 0; scene < 40; ++scene) {
@@ -183,7 +156,7 @@ TEST(ContactsRuleTest, TheMatrixIsExactlyThatOfThePlainRuleOnCrowdedScenes) {
             m.AddObject(k == 13 ? kind::kSmiley : k, x(random), y(random));
         }
         m.scene.RefreshObjTopContact();
-        const auto plain = PlainContacts(m);
+        const auto plain = LiteralContacts(m.scene);
         for (std::int32_t a = 0; a <= m.scene.objCount(); ++a) {
             for (std::int32_t b = 0; b <= m.scene.objCount(); ++b) {
                 ASSERT_EQ(m.scene.topContact()(a, b),
