@@ -1,15 +1,17 @@
 // The state of the main window without any window: its parts, each owning its data, and the
 // window's events, which are the operations that touch more than one part.
 //
-// The parts are the scene (core/scene), the pointer (core/pointer), the comparison sign and
-// equation line (core/balance), the window's own controls (core/controls) and what the scene
-// drawing paints (core/drawing). The window reads them and copies them onto its widgets after
-// each event. Every variable and operation keeps the name the window uses for it.
+// The parts are the scene (core/scene), the pointer (core/pointer), the keyboard's cursor and
+// what it carries (core/keyboard), the comparison sign and equation line (core/balance), the
+// window's own controls (core/controls) and what the scene drawing paints (core/drawing). The
+// window reads them and copies them onto its widgets after each event. Every variable and operation
+// keeps the name the window uses for it.
 #pragma once
 
 #include "core/balance/EquationDisplay.h"
 #include "core/controls/WindowControls.h"
 #include "core/drawing/SceneDrawing.h"
+#include "core/keyboard/KeyboardPlay.h"
 #include "core/pointer/PointerState.h"
 #include "core/scene/Scene.h"
 
@@ -26,6 +28,7 @@ class Model {
   public:
     Scene scene;
     PointerState pointer;
+    KeyboardPlay keyboard;
     EquationDisplay equation;
     WindowControls controls;
     SceneDrawing drawing;
@@ -33,8 +36,8 @@ class Model {
     // Grows with every change to any part: equal counts before and after a tick mean the tick
     // changed nothing.
     std::uint64_t Changes() const {
-        return scene.Changes() + pointer.Changes() + equation.Changes() + controls.Changes() +
-               drawing.Changes();
+        return scene.Changes() + pointer.Changes() + keyboard.Changes() + equation.Changes() +
+               controls.Changes() + drawing.Changes();
     }
 
     // ---- Hooks to the platform ----
@@ -107,7 +110,34 @@ class Model {
     void pictDraw_MouseDown(int Button, int Shift, float X, float Y);
     void pictDraw_MouseUp(int Button, int Shift, float X, float Y);
 
+    // ---- Keyboard ----
+    // The keyboard does what the pointer does, through the same steps: a copy picked up from
+    // the palette and dropped, a scene piece picked up, carried and put down. While it carries
+    // something, its point stands in for the pointer's at the pointer tick.
+    //
+    // `key` on the palette picture of kind `kind`; `fine` (Shift) moves by 5 pixels instead of
+    // a piece's size. True when the key did something here.
+    bool PaletteKey(std::int32_t kind, Key key, bool fine);
+    // `key` on the scene, where the keyboard's cursor picks out a piece.
+    bool SceneKey(Key key, bool fine);
+    // What the keyboard carries: nothing once the pointer took it over or it is gone.
+    KeyboardPlay::Carrying KeyboardCarrying() const;
+    // The keyboard's focus left what it carries: a copy goes back, a piece is put down.
+    void KeyboardFocusLost();
+
   private:
+    // Moves what the keyboard carries so that its top-left corner is at (x, y), as the pointer
+    // tick would.
+    void CarryTo(float x, float y);
+    // Where a carried thing of `width` goes over a pan: centred on it.
+    float OverPan(std::int32_t pan, std::int32_t width) const;
+    // How high a copy of `height` hovers over the place where it would land, left at `x`.
+    float HoverTop(float x, std::int32_t width, std::int32_t height) const;
+    bool CopyKey(Key key, bool fine);
+    bool CarriedPieceKey(Key key, bool fine);
+    bool CursorKey(Key key);
+    void PutDownCarriedPiece();
+
     bool cleaning_ = false;
 };
 

@@ -40,6 +40,7 @@ void Model::img_MouseDown(int Index, int Button, int /*Shift*/, float X, float Y
         if (!size) {
             return;
         }
+        keyboard.StopCarrying(); // the pointer takes over
         pointer.PickUp(Index, *size, RoundToInt32(X), RoundToInt32(Y));
         return;
     }

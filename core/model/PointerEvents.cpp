@@ -32,6 +32,7 @@ void Model::pictDraw_MouseDown(int Button, int /*Shift*/, float X, float Y) {
     if (Button == kLeftButton && !pointer.draggingObj()) {
         // Grab the piece where the pointer holds it; from now on the pointer tick carries it.
         const SceneObject& o = scene.obj(selected);
+        keyboard.StopCarrying(); // the pointer takes over
         pointer.Grab(RoundToInt32(X - static_cast<double>(o.objX)),
                      RoundToInt32(Y - static_cast<double>(o.objY)));
     } else if (Button == kRightButton) {

@@ -28,6 +28,7 @@ void Model::RandomXYvalues() {
 void Model::Form_Load() {
     // An empty table, then the two pans as objects 1 and 2.
     scene.ResetToPans();
+    keyboard.Reset();
     RefreshObjects();
 
     RandomXYvalues();
@@ -66,6 +67,7 @@ void Model::RemoveBlock(std::int32_t nObj) {
     }
     // The selection follows the piece it names: a held piece must never turn into another one.
     pointer.ObjectRemoved(nObj, scene.objCount());
+    keyboard.ObjectRemoved(nObj, scene.objCount());
     scene.RemoveBlock(nObj);
 }
 

@@ -46,6 +46,11 @@ void Model::UpdateBalance() {
 }
 
 void Model::MouseTimer_Timer(float cursorX, float cursorY) {
+    // What the keyboard carries goes where the keyboard put it, wherever the pointer is.
+    if (KeyboardCarrying() != KeyboardPlay::Carrying::Nothing) {
+        cursorX = keyboard.pointX();
+        cursorY = keyboard.pointY();
+    }
     // The two drag boxes stay under the pointer, shown or not, at the same place on the screen.
     pointer.MoveTo(cursorX, cursorY);
 
