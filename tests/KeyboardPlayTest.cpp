@@ -165,9 +165,18 @@ TEST_F(SceneCursorTest, ArrowsGoAcrossTheColumnsFromTheirLowestPieceAndUpAndDown
         EXPECT_TRUE(m.SceneKey(p.key, false));
         EXPECT_EQ(Kind(), p.kind);
     }
-    EXPECT_EQ(StackLevel(m.scene, m.keyboard.cursor()), 1);
+    EXPECT_EQ(PlaceInStack(m.scene, m.keyboard.cursor()), (StackPlace{kLeftPan, 1}));
     m.SceneKey(Key::Up, false);
-    EXPECT_EQ(StackLevel(m.scene, m.keyboard.cursor()), 2);
+    EXPECT_EQ(PlaceInStack(m.scene, m.keyboard.cursor()), (StackPlace{kLeftPan, 2}));
+    m.SceneKey(Key::Right, false);
+    m.SceneKey(Key::Right, false);
+    EXPECT_EQ(PlaceInStack(m.scene, m.keyboard.cursor()), (StackPlace{kRightPan, 1}));
+    // A piece held up in the air stands on no pan.
+    m.SceneKey(Key::Activate, false);
+    m.SceneKey(Key::Up, false);
+    m.SceneKey(Key::Up, false);
+    h.RunMs(20);
+    EXPECT_EQ(PlaceInStack(m.scene, m.HeldPiece()), StackPlace{});
 }
 
 TEST_F(SceneCursorTest, APieceCarriedToTheOtherPanStaysThere) {

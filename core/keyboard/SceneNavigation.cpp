@@ -100,17 +100,17 @@ std::int32_t NextPiece(const Scene& scene, std::int32_t from, Direction directio
     return next.value_or(from);
 }
 
-std::int32_t StackLevel(const Scene& scene, std::int32_t nObj) {
+StackPlace PlaceInStack(const Scene& scene, std::int32_t nObj) {
     std::int32_t level = 0;
     // Supports lie strictly lower, so the way down ends; the bound only guards a broken matrix.
     for (std::int32_t at = nObj; at >= 1 && at <= scene.objCount() && level <= scene.objCount();
          ++level) {
         if (at == kLeftPan || at == kRightPan) {
-            return level;
+            return {at, level};
         }
         at = scene.topContact().SupportOf(at);
     }
-    return 0;
+    return {};
 }
 
 std::int32_t LandingTop(const Scene& scene, double left, std::int32_t width, std::int32_t ignored) {

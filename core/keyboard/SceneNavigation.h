@@ -16,9 +16,14 @@ enum class Direction { Left, Right, Up, Down };
 // way, `from` itself; without any piece at all, -1. Fixed objects are never chosen.
 std::int32_t NextPiece(const Scene& scene, std::int32_t from, Direction direction);
 
-// How high piece `nObj` stands in its stack: 1 right on a pan, 2 on a piece on a pan, and so
-// on; 0 when it rests on no pan (falling, or on the scene's floor).
-std::int32_t StackLevel(const Scene& scene, std::int32_t nObj);
+// Where a piece stands: on which pan (0 for none: falling, or on the scene's floor) and how high
+// in its stack, 1 right on the pan, 2 on a piece on the pan, and so on (0 on no pan).
+struct StackPlace {
+    std::int32_t pan = 0;
+    std::int32_t level = 0;
+    bool operator==(const StackPlace&) const = default;
+};
+StackPlace PlaceInStack(const Scene& scene, std::int32_t nObj);
 
 // The top edge of the highest object below a box from `left` of `width` pixels, piece
 // `ignored` aside: where a piece let go above it would land. The pans' level line when nothing

@@ -4,6 +4,7 @@
 #include "core/clock/WindowTimers.h"
 #include "core/scene/Layout.h"
 #include "core/scene/Numeric.h"
+#include "ui/window/AccessLayer.h"
 #include "ui/window/PictureBox.h"
 #include "ui/window/ProblemMessages.h"
 #include "ui/window/SceneCanvas.h"
@@ -166,8 +167,30 @@ void FrmMain::BuildControls() {
     BuildPalette();
     BuildLabels();
     BuildSceneControls();
+    BuildAccess();
     // The copy being dragged in is seen over everything else on the window.
     dragImg_->raise();
+}
+
+void FrmMain::BuildAccess() {
+    AccessLayer::Controls controls;
+    controls.palette = palette_;
+    controls.scene = canvas_;
+    controls.buttons = {
+        {Command2_, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {Command5_, QKeySequence(Qt::CTRL | Qt::Key_R)},
+        {Command3_, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {Command4_, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Command1_, QKeySequence(Qt::CTRL | Qt::Key_L)},
+    };
+    controls.info = lblInfo_;
+    controls.infoShortcut = QKeySequence(Qt::Key_F1);
+    controls.sign = lblComparison_;
+    controls.equation = lblEquazione_;
+    access_ = new AccessLayer(
+        this, model_, std::move(controls),
+        [this](const std::function<void()>& handler) { Handle(handler); },
+        [this] { lblInfo_Click(); });
 }
 
 void FrmMain::Handle(const std::function<void()>& handler) {
@@ -228,6 +251,9 @@ void FrmMain::BuildPalette() {
         box->SetPictureKind(slot.kind);
         box->move(slot.left, layout::kPaletteTop);
         box->setVisible(slot.kind != kind::kPan);
+        if (slot.kind != kind::kPan) {
+            palette_.emplace_back(box, slot.kind);
+        }
         connect(box, &PictureBox::pressed, this,
                 [this, kind = slot.kind](Qt::MouseButton button, QPointF at) {
                     Handle([&] {
@@ -499,6 +525,9 @@ void FrmMain::SyncFromModel() {
     syncButton(Command5_, shown.Command5, model_.controls.Command5());
 
     canvas_->SyncFromModel();
+    if (access_ != nullptr) {
+        access_->AfterSync(timerMs_);
+    }
 }
 
 void FrmMain::Form_Load() {

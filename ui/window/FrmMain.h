@@ -18,6 +18,8 @@
 #include <future>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class QFrame;
 class QLabel;
@@ -27,6 +29,7 @@ class QTimer;
 
 namespace tarvelo {
 
+class AccessLayer;
 class FrmInfo;
 class VirtualClock;
 class PictureBox;
@@ -122,6 +125,8 @@ class FrmMain : public QWidget {
     void BuildPalette();
     void BuildLabels();
     void BuildSceneControls();
+    // Keys, focus and what a screen reader is told, over the controls built before.
+    void BuildAccess();
     // Runs a handler of the model, then brings the widgets up to date: every event goes this way.
     void Handle(const std::function<void()>& handler);
     // A model's pointer handler: (Button, Shift, X, Y).
@@ -167,6 +172,8 @@ class FrmMain : public QWidget {
     QLabel* lblComparison_ = nullptr;
     QLabel* lblMassa_ = nullptr;
     SelectionFrame* selObj_ = nullptr;
+    std::vector<std::pair<PictureBox*, std::int32_t>> palette_; // shown pictures, left to right
+    AccessLayer* access_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QPushButton* Command2_ = nullptr;
     QPushButton* Command3_ = nullptr;

@@ -22,6 +22,8 @@ class SceneCanvas : public PointerSurface {
   public:
     SceneCanvas(const Model& model, QWidget* parent);
 
+    const Model& model() const { return model_; }
+
     // Asks for a repaint when the model drew something new since the last paint, or when the
     // screen's resolution changed; a still scene costs nothing. No more repaints are asked for
     // than the screen shows frames: one asked for sooner waits for the next frame, and then

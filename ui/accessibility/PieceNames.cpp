@@ -1,0 +1,136 @@
+// The scene in words.
+#include "ui/accessibility/PieceNames.h"
+
+#include "core/balance/EquationDisplay.h"
+#include "core/keyboard/SceneNavigation.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <map>
+
+namespace tarvelo {
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("tarvelo::PieceNames", text);
+}
+
+// The digit a number cube bears.
+int DigitOf(std::int32_t kind) {
+    return kind == kind::kZero ? 0 : kind;
+}
+
+bool IsNumberCube(std::int32_t kind) {
+    return (kind >= kind::kFirstDigit && kind <= kind::kLastDigit) || kind == kind::kZero;
+}
+
+// One kind and how many of it: "cube 5", "2 cubes 3", "3 X", "a smiley".
+QString GroupName(std::int32_t kind, int count) {
+    if (IsNumberCube(kind)) {
+        return count == 1
+                   ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "cube %1")).arg(DigitOf(kind))
+                   : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 cubes %2"))
+                         .arg(count)
+                         .arg(DigitOf(kind));
+    }
+    switch (kind) {
+    case kind::kX:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 X")).arg(count);
+    case kind::kY:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 Y")).arg(count);
+    case kind::kSmiley:
+        return count == 1 ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "a smiley"))
+                          : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 smileys")).arg(count);
+    default:
+        return KindName(kind);
+    }
+}
+
+// Number cubes from 0 up, then X, Y and the smileys.
+int ReadingOrder(std::int32_t kind) {
+    return IsNumberCube(kind) ? DigitOf(kind) : kind;
+}
+
+} // namespace
+
+QString KindName(std::int32_t kind) {
+    if (IsNumberCube(kind)) {
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "cube %1")).arg(DigitOf(kind));
+    }
+    switch (kind) {
+    case kind::kX:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "unknown X"));
+    case kind::kY:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "unknown Y"));
+    case kind::kSmiley:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "smiley"));
+    case kind::kPan:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "pan"));
+    default:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "piece"));
+    }
+}
+
+QString PieceName(const Scene& scene, std::int32_t nObj) {
+    if (nObj < 1 || nObj > scene.objCount()) {
+        return {};
+    }
+    const QString kindName = KindName(scene.obj(nObj).objKind);
+    const StackPlace place = PlaceInStack(scene, nObj);
+    const bool left = place.pan == kLeftPan;
+    if (place.pan == 0) {
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on no pan")).arg(kindName);
+    }
+    if (place.level == 1) {
+        return (left ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, right on the left pan"))
+                     : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, right on the right pan")))
+            .arg(kindName);
+    }
+    return (left ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, level %2 on the left pan"))
+                 : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, level %2 on the right pan")))
+        .arg(kindName)
+        .arg(place.level);
+}
+
+QString PanName(const Scene& scene, std::int32_t pan) {
+    std::map<int, std::pair<std::int32_t, int>> groups; // reading order -> kind, count
+    for (std::int32_t i = kFirstPiece; i <= scene.objCount(); ++i) {
+        const std::int32_t kind = scene.obj(i).objKind;
+        if (PlaceInStack(scene, i).pan == pan) {
+            auto& group = groups[ReadingOrder(kind)];
+            group.first = kind;
+            ++group.second;
+        }
+    }
+    QStringList carried;
+    for (const auto& [order, group] : groups) {
+        carried << GroupName(group.first, group.second);
+    }
+    const QString contents = carried.isEmpty()
+                                 ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "empty"))
+                                 : carried.join(QStringLiteral(", "));
+    const bool left = pan == kLeftPan;
+    const QString total = QString::fromStdString(
+        EquationDisplay::SideText(left ? scene.leftTerms() : scene.rightTerms()));
+    return (left ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "left pan: %1; total %2"))
+                 : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "right pan: %1; total %2")))
+        .arg(contents, total);
+}
+
+QString SignName(const std::string& sign) {
+    if (sign == ">") {
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "left side heavier"));
+    }
+    if (sign == "<") {
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "right side heavier"));
+    }
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "both sides equal"));
+}
+
+QString BalanceSentence(const std::string& sign, const std::string& equation) {
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1: %2"))
+        .arg(SignName(sign), QString::fromStdString(equation));
+}
+
+} // namespace tarvelo

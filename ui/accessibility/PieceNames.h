@@ -1,0 +1,28 @@
+// The scene in words, for a screen reader and for what the keyboard announces: pieces, pans,
+// the comparison sign.
+#pragma once
+
+#include "core/scene/Scene.h"
+
+#include <QString>
+#include <string>
+
+namespace tarvelo {
+
+// "cube 5", "unknown X", "smiley": what a piece of `kind` is, its value of X or Y kept hidden.
+QString KindName(std::int32_t kind);
+
+// A piece and where it stands: "cube 5, level 2 on the left pan".
+QString PieceName(const Scene& scene, std::int32_t nObj);
+
+// A pan and what it carries: "left pan: cube 5, 3 X, a smiley; total 3X + 6". `pan` is
+// kLeftPan or kRightPan; the total is that side of the equation line.
+QString PanName(const Scene& scene, std::int32_t pan);
+
+// The comparison sign in words: "left side heavier" for ">".
+QString SignName(const std::string& sign);
+
+// What the balance shows: "left side heavier: 3X + 1 > 9".
+QString BalanceSentence(const std::string& sign, const std::string& equation);
+
+} // namespace tarvelo

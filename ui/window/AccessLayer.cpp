@@ -1,0 +1,407 @@
+// The window without a mouse and without a screen: focus, keys, shortcuts, screen reader.
+#include "ui/window/AccessLayer.h"
+
+#include "core/model/Model.h"
+#include "ui/accessibility/AccessibleFactory.h"
+#include "ui/accessibility/PieceNames.h"
+#include "ui/accessibility/SceneAccessible.h"
+#include "ui/window/PictureBox.h"
+#include "ui/window/SceneCanvas.h"
+#include "ui/window/SelectionFrame.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace tarvelo {
+
+namespace {
+
+// Stands out on the white window and on the light yellow scene alike.
+const QColor kFocusColour(0xC0, 0x00, 0x80);
+constexpr int kFocusLine = 2;
+// A balance whose sign and equation stay the same this long, in timer time, has settled.
+constexpr std::int64_t kSettledMs = 500;
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("tarvelo::AccessLayer", text);
+}
+
+std::optional<Key> KeyOf(const QKeyEvent& event) {
+    // Shift+F10 is the keyboard's right click.
+    if (event.key() == Qt::Key_F10 && event.modifiers().testFlag(Qt::ShiftModifier)) {
+        return Key::AskValue;
+    }
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return std::nullopt; // shortcuts, not moves
+    }
+    switch (event.key()) {
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Up:
+        return Key::Up;
+    case Qt::Key_Down:
+        return Key::Down;
+    case Qt::Key_Home:
+        return Key::Home;
+    case Qt::Key_End:
+        return Key::End;
+    case Qt::Key_PageUp:
+        return Key::PageUp;
+    case Qt::Key_PageDown:
+        return Key::PageDown;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return Key::Activate;
+    case Qt::Key_Escape:
+        return Key::Cancel;
+    case Qt::Key_Delete:
+        return Key::Delete;
+    case Qt::Key_F2:
+    case Qt::Key_Menu:
+        return Key::AskValue;
+    default:
+        return std::nullopt;
+    }
+}
+
+bool Fine(const QKeyEvent& event) {
+    return event.modifiers().testFlag(Qt::ShiftModifier);
+}
+
+bool IsActivation(const QKeyEvent& event) {
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter ||
+           event.key() == Qt::Key_Space;
+}
+
+} // namespace
+
+AccessLayer::AccessLayer(QWidget* window, Model& model, Controls controls, Handler handle,
+                         std::function<void()> openInfo)
+    : QObject(window), window_(window), model_(model), controls_(std::move(controls)),
+      handle_(std::move(handle)), openInfo_(std::move(openInfo)) {
+    InstallAccessibleFactory();
+    focusFrame_ = new SelectionFrame(window_, kFocusColour, kFocusLine);
+    focusFrame_->setObjectName(QStringLiteral("focusFrame"));
+    focusFrame_->hide();
+    SetUpPalette();
+    SetUpScene();
+    SetUpButtons();
+    SetUpFocusOrder();
+    connect(qApp, &QApplication::focusChanged, this, [this] { PlaceFocusFrame(); });
+    balanceSeen_ = balanceAnnounced_ =
+        model_.equation.lblComparison().Caption + model_.equation.lblEquazione().Caption;
+}
+
+void AccessLayer::SetUpPalette() {
+    for (std::size_t k = 0; k < controls_.palette.size(); ++k) {
+        auto [box, kind] = controls_.palette[k];
+        // One stop for the whole palette: only its current picture takes the focus.
+        box->setFocusPolicy(k == 0 ? Qt::TabFocus : Qt::NoFocus);
+        ReadAsButton(box);
+        box->setAccessibleName(KindName(kind));
+        SetStandardDescription(
+            box, kind == kind::kX || kind == kind::kY
+                     ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                            "Enter picks up a copy; Left and Right move it, Page "
+                                            "Up and Page Down go to a pan, Enter drops it, Escape "
+                                            "takes it back. F2 sets its value."))
+                     : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                            "Enter picks up a copy; Left and Right move it, Page "
+                                            "Up and Page Down go to a pan, Enter drops it, Escape "
+                                            "takes it back.")));
+        box->installEventFilter(this);
+    }
+}
+
+void AccessLayer::SetUpScene() {
+    SceneCanvas* scene = controls_.scene;
+    scene->setFocusPolicy(Qt::TabFocus);
+    SetStandardDescription(
+        scene, Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                    "Arrows go from piece to piece; Enter picks a piece up and "
+                                    "puts it down, Escape puts it back, Delete removes it.")));
+    scene->installEventFilter(this);
+}
+
+void AccessLayer::SetUpButtons() {
+    for (const auto& [button, sequence] : controls_.buttons) {
+        SetStandardDescription(button, sequence.toString(QKeySequence::NativeText));
+        button->installEventFilter(this);
+        // A shortcut presses its button only while the button is there to press.
+        auto* shortcut = new QShortcut(sequence, window_);
+        connect(shortcut, &QShortcut::activated, button, [b = button] {
+            if (!b->isHidden() && b->isEnabled()) {
+                b->click();
+            }
+        });
+    }
+    QLabel* info = controls_.info;
+    info->setFocusPolicy(Qt::TabFocus);
+    ReadAsButton(info);
+    info->setAccessibleName(info->toolTip());
+    SetStandardDescription(info, controls_.infoShortcut.toString(QKeySequence::NativeText));
+    info->installEventFilter(this);
+    auto* infoShortcut = new QShortcut(controls_.infoShortcut, window_);
+    connect(infoShortcut, &QShortcut::activated, this, [this] { openInfo_(); });
+}
+
+void AccessLayer::SetUpFocusOrder() {
+    std::vector<QWidget*> order;
+    for (const auto& entry : controls_.palette) {
+        order.push_back(entry.first);
+    }
+    order.push_back(controls_.scene);
+    for (const auto& entry : controls_.buttons) {
+        order.push_back(entry.first);
+    }
+    order.push_back(controls_.info);
+    for (std::size_t k = 1; k < order.size(); ++k) {
+        QWidget::setTabOrder(order[k - 1], order[k]);
+    }
+}
+
+void AccessLayer::SetStandardDescription(QWidget* widget, const QString& text) {
+    standardDescriptions_.insert(widget, text);
+    widget->setAccessibleDescription(text);
+}
+
+bool AccessLayer::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr) {
+        return false;
+    }
+    if (event->type() == QEvent::FocusIn && standardDescriptions_.contains(widget)) {
+        // What a key announced belonged to the last focus.
+        widget->setAccessibleDescription(standardDescriptions_.value(widget));
+    }
+    if (event->type() == QEvent::FocusOut) {
+        // Leaving the palette or the scene with something carried ends the carrying; the window
+        // losing the focus to another one does not.
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            model_.KeyboardCarrying() != KeyboardPlay::Carrying::Nothing) {
+            handle_([this] { model_.KeyboardFocusLost(); });
+        }
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    if (widget == controls_.scene) {
+        return SceneKey(key);
+    }
+    if (widget == controls_.info && IsActivation(key)) {
+        openInfo_();
+        return true;
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget);
+        button != nullptr && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+        button->click();
+        return true;
+    }
+    for (const auto& [box, kind] : controls_.palette) {
+        if (widget == box) {
+            return PaletteKey(box, kind, key);
+        }
+    }
+    return false;
+}
+
+bool AccessLayer::PaletteKey(PictureBox* box, std::int32_t kind, const QKeyEvent& event) {
+    const std::optional<Key> key = KeyOf(event);
+    if (!key) {
+        return false;
+    }
+    const bool carrying = model_.KeyboardCarrying() == KeyboardPlay::Carrying::Copy;
+    if (!carrying &&
+        (*key == Key::Left || *key == Key::Right || *key == Key::Home || *key == Key::End)) {
+        std::size_t at = 0;
+        while (controls_.palette[at].first != box) {
+            ++at;
+        }
+        const std::size_t last = controls_.palette.size() - 1;
+        switch (*key) {
+        case Key::Left:
+            MovePaletteFocus(at, at > 0 ? std::optional(at - 1) : std::nullopt);
+            break;
+        case Key::Right:
+            MovePaletteFocus(at, at < last ? std::optional(at + 1) : std::nullopt);
+            break;
+        case Key::Home:
+            MovePaletteFocus(at, 0);
+            break;
+        default:
+            MovePaletteFocus(at, last);
+            break;
+        }
+        return true;
+    }
+    const std::size_t piecesBefore = static_cast<std::size_t>(model_.scene.objCount());
+    bool used = false;
+    handle_([&] { used = model_.PaletteKey(kind, *key, Fine(event)); });
+    if (!used) {
+        return *key == Key::Activate; // Enter and Space mean nothing else here
+    }
+    const bool nowCarrying = model_.KeyboardCarrying() == KeyboardPlay::Carrying::Copy;
+    const QString name = KindName(kind);
+    if (!carrying && nowCarrying) {
+        Announce(Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 picked up, %2."))
+                     .arg(name, CarriedPlace()));
+    } else if (carrying && !nowCarrying) {
+        Announce(static_cast<std::size_t>(model_.scene.objCount()) > piecesBefore
+                     ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 dropped.")).arg(name)
+                     : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 taken back.")).arg(name));
+    } else if (nowCarrying) {
+        Announce(CarriedPlace());
+    }
+    return true;
+}
+
+bool AccessLayer::SceneKey(const QKeyEvent& event) {
+    const std::optional<Key> key = KeyOf(event);
+    if (!key) {
+        return false;
+    }
+    const Scene& scene = model_.scene;
+    const bool carrying = model_.KeyboardCarrying() == KeyboardPlay::Carrying::Piece;
+    const std::int32_t before = model_.keyboard.cursor();
+    const QString nameBefore =
+        before >= 1 && before <= scene.objCount() ? KindName(scene.obj(before).objKind) : QString();
+    bool used = false;
+    handle_([&] { used = model_.SceneKey(*key, Fine(event)); });
+    const bool nowCarrying = model_.KeyboardCarrying() == KeyboardPlay::Carrying::Piece;
+    const std::int32_t cursor = model_.keyboard.cursor();
+    if (!used) {
+        if (cursor == kNoObject && *key != Key::Cancel) {
+            Announce(Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                          "No pieces yet: add some from the palette.")));
+            return true;
+        }
+        return *key == Key::Activate;
+    }
+    if (*key == Key::Delete) {
+        Announce(Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 removed.")).arg(nameBefore));
+    } else if (!carrying && nowCarrying) {
+        Announce(Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 picked up, %2."))
+                     .arg(nameBefore, CarriedPlace()));
+    } else if (carrying && !nowCarrying) {
+        Announce(
+            *key == Key::Cancel
+                ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 put back.")).arg(nameBefore)
+                : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 put down.")).arg(nameBefore));
+    } else if (nowCarrying) {
+        Announce(CarriedPlace());
+    } else {
+        Announce(PieceName(scene, cursor));
+    }
+    PlaceFocusFrame();
+    return true;
+}
+
+void AccessLayer::MovePaletteFocus(std::size_t from, std::optional<std::size_t> to) {
+    if (!to || *to == from) {
+        return;
+    }
+    PictureBox* next = controls_.palette[*to].first;
+    next->setFocusPolicy(Qt::TabFocus);
+    next->setFocus(Qt::OtherFocusReason);
+    controls_.palette[from].first->setFocusPolicy(Qt::NoFocus);
+}
+
+QString AccessLayer::CarriedPlace() const {
+    const ControlBox& copy = model_.pointer.dragImgInt();
+    const std::int32_t held = model_.HeldPiece();
+    const bool piece = held != kNoObject;
+    const double left =
+        piece ? static_cast<double>(model_.scene.obj(held).objX) : static_cast<double>(copy.Left);
+    const double centre = left + (piece ? model_.scene.obj(held).objW : copy.Width) / 2.0;
+    for (std::int32_t pan : {kLeftPan, kRightPan}) {
+        const SceneObject& p = model_.scene.obj(pan);
+        if (centre >= p.objX && centre < p.objX + p.objW) {
+            return pan == kLeftPan
+                       ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over the left pan"))
+                       : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over the right pan"));
+        }
+    }
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over no pan"));
+}
+
+void AccessLayer::Announce(const QString& text) {
+    QWidget* focused = QApplication::focusWidget();
+    QWidget* target =
+        focused != nullptr && standardDescriptions_.contains(focused) ? focused : controls_.scene;
+    if (target->accessibleDescription() == text) {
+        // Told again: a reader only reads a description that changed.
+        target->setAccessibleDescription(QString());
+    }
+    target->setAccessibleDescription(text);
+}
+
+void AccessLayer::AfterSync(std::int64_t timerMs) {
+    const std::string& sign = model_.equation.lblComparison().Caption;
+    const std::string& equation = model_.equation.lblEquazione().Caption;
+    if (sign != shownSign_) {
+        shownSign_ = sign;
+        controls_.sign->setAccessibleName(SignName(sign));
+    }
+    const QString equationName = QString::fromStdString(equation);
+    if (controls_.equation->accessibleName() != equationName) {
+        controls_.equation->setAccessibleName(equationName);
+    }
+    PlaceFocusFrame();
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    if (auto* scene = dynamic_cast<SceneAccessible*>(
+            QAccessible::queryAccessibleInterface(controls_.scene))) {
+        scene->Refresh();
+    }
+    // The balance has settled when its sign and equation have stayed the same a while.
+    const std::string balance = sign + equation;
+    if (balance != balanceSeen_) {
+        balanceSeen_ = balance;
+        balanceSeenSinceMs_ = timerMs;
+    } else if (balance != balanceAnnounced_ && timerMs - balanceSeenSinceMs_ >= kSettledMs) {
+        balanceAnnounced_ = balance;
+        Announce(BalanceSentence(sign, equation));
+    }
+}
+
+void AccessLayer::PlaceFocusFrame() {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused == nullptr || !standardDescriptions_.contains(focused) ||
+        focused->window() != window_) {
+        focusFrame_->hide();
+        return;
+    }
+    QRect frame;
+    const std::int32_t cursor = model_.keyboard.cursor();
+    const std::int32_t held = model_.HeldPiece();
+    const std::int32_t framed = held != kNoObject ? held : cursor;
+    if (focused == controls_.scene && framed >= 1 && framed <= model_.scene.objCount()) {
+        // In the scene, the piece under the keyboard's cursor, just outside its box.
+        const SceneObject& o = model_.scene.obj(framed);
+        frame =
+            QRect(controls_.scene->mapTo(window_, QPoint(o.objX, o.objY)), QSize(o.objW, o.objH))
+                .adjusted(-kFocusLine, -kFocusLine, kFocusLine, kFocusLine);
+    } else if (focused == controls_.scene) {
+        frame = QRect(controls_.scene->mapTo(window_, QPoint()), controls_.scene->size());
+    } else {
+        frame = QRect(focused->mapTo(window_, QPoint()), focused->size())
+                    .adjusted(-kFocusLine, -kFocusLine, kFocusLine, kFocusLine);
+    }
+    if (focusFrame_->geometry() != frame) {
+        focusFrame_->setGeometry(frame);
+    }
+    focusFrame_->raise();
+    focusFrame_->show();
+}
+
+} // namespace tarvelo

@@ -1,0 +1,89 @@
+// The window without a mouse and without a screen: the focus order and the frame that shows the
+// focus, the keys of the palette and the scene, the buttons' shortcuts, and what a screen reader
+// is told (names, roles, and what each key did or the balance settled on).
+#pragma once
+
+#include "core/keyboard/KeyboardPlay.h"
+
+#include <QHash>
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace tarvelo {
+
+class Model;
+class PictureBox;
+class SceneCanvas;
+class SelectionFrame;
+
+class AccessLayer : public QObject {
+    Q_OBJECT
+  public:
+    struct Controls {
+        std::vector<std::pair<PictureBox*, std::int32_t>> palette; // box and kind, left to right
+        SceneCanvas* scene = nullptr;
+        // The buttons from left to right, each with its shortcut.
+        std::vector<std::pair<QPushButton*, QKeySequence>> buttons;
+        QLabel* info = nullptr;
+        QKeySequence infoShortcut;
+        QLabel* sign = nullptr;
+        QLabel* equation = nullptr;
+    };
+    // Runs a model handler and brings the widgets up to date.
+    using Handler = std::function<void(const std::function<void()>&)>;
+
+    AccessLayer(QWidget* window, Model& model, Controls controls, Handler handle,
+                std::function<void()> openInfo);
+
+    // After the widgets were brought up to date: the focus frame follows what it frames, the
+    // labels' names follow their texts, and the scene's names are told to a screen reader.
+    // `timerMs` is the timers' time: a balance whose sign and equation stayed the same for a
+    // while has settled, and what it shows is announced once.
+    void AfterSync(std::int64_t timerMs);
+
+    // Tells a screen reader `text`, as a new description of whatever has the keyboard focus.
+    void Announce(const QString& text);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void SetUpPalette();
+    void SetUpScene();
+    void SetUpButtons();
+    void SetUpFocusOrder();
+    bool PaletteKey(PictureBox* box, std::int32_t kind, const QKeyEvent& event);
+    bool SceneKey(const QKeyEvent& event);
+    // Moves the palette's one focus stop `step` pictures on (or to the first or last).
+    void MovePaletteFocus(std::size_t from, std::optional<std::size_t> to);
+    void PlaceFocusFrame();
+    // Where the carried copy or piece is, in words.
+    QString CarriedPlace() const;
+    void SetStandardDescription(QWidget* widget, const QString& text);
+
+    QWidget* window_;
+    Model& model_;
+    Controls controls_;
+    Handler handle_;
+    std::function<void()> openInfo_;
+    SelectionFrame* focusFrame_ = nullptr;
+    QHash<QWidget*, QString> standardDescriptions_;
+    std::string shownSign_;
+    // The sign and equation the balance last showed, since when, and the last ones announced.
+    std::string balanceSeen_;
+    std::int64_t balanceSeenSinceMs_ = 0;
+    std::string balanceAnnounced_;
+};
+
+} // namespace tarvelo
