@@ -5,6 +5,7 @@
 TARVELO_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2
 )
 

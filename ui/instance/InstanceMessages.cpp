@@ -14,6 +14,8 @@ constexpr int kMsPerSecond = 1000;
 // boxes. They are counted and said in one last notice.
 constexpr std::size_t kMaxWaitingNotices = 10;
 
+// `count` fills %n in the plural form the user's language wants: such texts are marked with
+// QT_TRANSLATE_N_NOOP, so that their translations give every form.
 QString Tr(const char* text, int count = -1) {
     return QCoreApplication::translate("InstanceMessages", text, nullptr, count);
 }
@@ -120,13 +122,13 @@ QString RepeatedNotice(const QString& text, int count) {
         return text;
     }
     return text + QStringLiteral("\n\n") +
-           Tr(QT_TRANSLATE_NOOP("InstanceMessages", "This came %n times."), count);
+           Tr(QT_TRANSLATE_N_NOOP("InstanceMessages", "This came %n times."), count);
 }
 
 QString LeftOutNoticesMessage(int count) {
-    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
-                                "%n further notices came while many were waiting; they are not "
-                                "shown."),
+    return Tr(QT_TRANSLATE_N_NOOP("InstanceMessages",
+                                  "%n further notices came while many were waiting; they are not "
+                                  "shown."),
               count);
 }
 

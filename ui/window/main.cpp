@@ -1,15 +1,19 @@
 #include "ui/headless/HeadlessRun.h"
 #include "ui/instance/SingleInstance.h"
 #include "ui/window/FrmMain.h"
+#include "ui/window/Translations.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // The user's language, for the window and for the runs without one alike: installed while
+    // the application is being made (whichever start makes it), before any widget or message.
+    qAddPreRoutine([] { tarvelo::InstallTranslations(QLocale::system()); });
+
     // --settle, --help and --version run without a window, never look for a running instance
     // and never register anything.
     if (tarvelo::IsHeadlessCommandLine(argc, argv)) {
@@ -20,18 +24,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarvelo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tarvelo.svg")));
-
-    // The user's language, where translations are there: Qt's own dialogs and this program's.
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
-    QTranslator ownTexts;
-    if (ownTexts.load(QLocale(), QStringLiteral("tarvelo"), QStringLiteral("_"),
-                      QStringLiteral(":/i18n"))) {
-        QApplication::installTranslator(&ownTexts);
-    }
 
     // The command line: what follows the program's own path (once the toolkit has taken out
     // its own options), joined by single blanks, every byte kept: a file name need not be UTF-8.

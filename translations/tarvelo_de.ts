@@ -1,0 +1,481 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>HeadlessRun</name>
+    <message>
+        <source>Tarvelo: numbers and equations on a two-pan balance.
+
+Without options, opens the window (and the problem file named, if any).
+With --settle, lets a problem come to rest without a window and prints its equation line.</source>
+        <translation>Tarvelo: Zahlen und Gleichungen auf einer Balkenwaage mit zwei Schalen.
+
+Ohne Optionen öffnet es das Fenster (und die genannte Aufgabendatei, falls es eine gibt).
+Mit --settle kommt eine Aufgabe ohne Fenster zur Ruhe, und ihre Gleichungszeile wird ausgegeben.</translation>
+    </message>
+    <message>
+        <source>Load FILE, let the scene come to rest and print the equation line.</source>
+        <translation>FILE laden, die Szene zur Ruhe kommen lassen und die Gleichungszeile ausgeben.</translation>
+    </message>
+    <message>
+        <source>Also draw the window as it then looks into the PNG file OUT.</source>
+        <translation>Außerdem das Fenster, wie es dann aussieht, in die PNG-Datei OUT zeichnen.</translation>
+    </message>
+    <message>
+        <source>Draw X and Y as the cubes of their values.</source>
+        <translation>X und Y als die Würfel ihrer Werte zeichnen.</translation>
+    </message>
+    <message>
+        <source>Print the settled scene as one JSON object: the equation line, whether it came to rest and when, the pans and every piece with the pan it counts for.</source>
+        <translation>Die ruhende Szene als ein JSON-Objekt ausgeben: die Gleichungszeile, ob und wann sie zur Ruhe kam, die Schalen und jedes Teil mit der Schale, für die es zählt.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --settle FILE is needed; --png, --show-solution and --json go with it. See tarvelo --help.</source>
+        <translation>tarvelo: --settle FILE wird gebraucht; --png, --show-solution und --json gehören dazu. Siehe tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the scene in “%1” did not come to rest within %2 seconds of scene time.</source>
+        <translation>tarvelo: Die Szene in „%1“ ist in %2 Sekunden Szenenzeit nicht zur Ruhe gekommen.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the picture could not be written to “%1”.</source>
+        <translation>tarvelo: Das Bild konnte nicht in „%1“ geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceMessages</name>
+    <message>
+        <source>%1 is not a folder of this user&apos;s alone</source>
+        <translation>%1 ist kein Ordner, der nur diesem Benutzer gehört</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>other users may enter %1</source>
+        <translation>andere Benutzer dürfen %1 betreten</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>der Pfad %1 ist für einen Socket zu lang</translation>
+    </message>
+    <message>
+        <source>tarvelo: no private folder for the socket of the running Tarvelo could be had (%1). This Tarvelo runs on its own: later starts cannot hand their files to it.</source>
+        <translation>tarvelo: Für den Socket des laufenden Tarvelo gab es keinen privaten Ordner (%1). Dieses Tarvelo läuft für sich allein: Spätere Starts können ihm ihre Dateien nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the lock file %1 cannot be used. This Tarvelo runs on its own: later starts cannot hand their files to it.</source>
+        <translation>tarvelo: Die Sperrdatei %1 kann nicht benutzt werden. Dieses Tarvelo läuft für sich allein: Spätere Starts können ihm ihre Dateien nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>tarvelo: %1 is in the way of the socket of the running Tarvelo. Later starts cannot hand their files to this Tarvelo until it is removed.</source>
+        <translation>tarvelo: %1 steht dem Socket des laufenden Tarvelo im Weg. Spätere Starts können diesem Tarvelo ihre Dateien erst übergeben, wenn es entfernt ist.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the socket %1 cannot be opened (%2). Later starts cannot hand their files to this Tarvelo.</source>
+        <translation>tarvelo: Der Socket %1 kann nicht geöffnet werden (%2). Spätere Starts können diesem Tarvelo ihre Dateien nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo ended before it took the file. Start Tarvelo again.</source>
+        <translation>tarvelo: Das laufende Tarvelo wurde beendet, bevor es die Datei genommen hat. Starte Tarvelo noch einmal.</translation>
+    </message>
+    <message>
+        <source>tarvelo: a Tarvelo is running but took no connection within %1 seconds; it may be stopped or very busy. The file was not handed over.</source>
+        <translation>tarvelo: Ein Tarvelo läuft, hat aber innerhalb von %1 Sekunden keine Verbindung angenommen; vielleicht ist es angehalten oder sehr beschäftigt. Die Datei wurde nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>tarvelo: a Tarvelo is running, but %1 is not its socket. The file was not handed over.</source>
+        <translation>tarvelo: Ein Tarvelo läuft, aber %1 ist nicht sein Socket. Die Datei wurde nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the socket %1 belongs to another user. Nothing was handed over.</source>
+        <translation>tarvelo: Der Socket %1 gehört einem anderen Benutzer. Es wurde nichts übergeben.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo closed the connection without answering.</source>
+        <translation>tarvelo: Das laufende Tarvelo hat die Verbindung ohne Antwort geschlossen.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo did not answer within %1 seconds; it may be stopped or very busy. The file was not handed over.</source>
+        <translation>tarvelo: Das laufende Tarvelo hat innerhalb von %1 Sekunden nicht geantwortet; vielleicht ist es angehalten oder sehr beschäftigt. Die Datei wurde nicht übergeben.</translation>
+    </message>
+    <message>
+        <source>Another start of Tarvelo handed over the command line “%1”, which names no problem file. The problem shown stays as it is.</source>
+        <translation>Ein weiterer Start von Tarvelo hat die Befehlszeile „%1“ übergeben, die keine Aufgabendatei nennt. Die gezeigte Aufgabe bleibt, wie sie ist.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This came %n times.</source>
+        <translation>
+            <numerusform>Das kam %n-mal.</numerusform>
+            <numerusform>Das kam %n-mal.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further notices came while many were waiting; they are not shown.</source>
+        <translation>
+            <numerusform>%n weiterer Hinweis kam, während schon viele warteten; er wird nicht gezeigt.</numerusform>
+            <numerusform>%n weitere Hinweise kamen, während schon viele warteten; sie werden nicht gezeigt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProblemMessages</name>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>auf dem Datenträger ist kein Platz mehr frei</translation>
+    </message>
+    <message>
+        <source>your share of the disk (quota) is used up</source>
+        <translation>dein Anteil am Datenträger (Quota) ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the file would be too large for the disk</source>
+        <translation>die Datei wäre zu groß für den Datenträger</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>the disk may only be read, not written</source>
+        <translation>der Datenträger darf nur gelesen, nicht beschrieben werden</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>den Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>part of the path is not a folder</source>
+        <translation>ein Teil des Pfades ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>there is a folder of that name</source>
+        <translation>es gibt einen Ordner mit diesem Namen</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>the disk reported a fault while writing</source>
+        <translation>der Datenträger hat beim Schreiben einen Fehler gemeldet</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” cannot be opened: it does not exist, is not a file, or may not be read.</source>
+        <translation>Die Aufgabendatei „%1“ kann nicht geöffnet werden: Es gibt sie nicht, sie ist keine Datei, oder sie darf nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file “%1” is far too large to be a problem file.</source>
+        <translation>Die Datei „%1“ ist viel zu groß für eine Aufgabendatei.</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” is incomplete: it ends before line %2.</source>
+        <translation>Die Aufgabendatei „%1“ ist unvollständig: Sie endet vor Zeile %2.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” gives %3 as the number of pieces; it must be a whole number from 0 to %4.</source>
+        <translation>Zeile %2 der Aufgabendatei „%1“ gibt %3 als Anzahl der Teile an; das muss eine ganze Zahl von 0 bis %4 sein.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” announces %3 pieces, more than the file holds.</source>
+        <translation>Zeile %2 der Aufgabendatei „%1“ kündigt %3 Teile an, mehr als die Datei enthält.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” holds a number too large for its place.</source>
+        <translation>Zeile %2 der Aufgabendatei „%1“ enthält eine Zahl, die für ihren Platz zu groß ist.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” names the kind of piece %3, which does not exist.</source>
+        <translation>Zeile %2 der Aufgabendatei „%1“ nennt die Teilart %3, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” cannot be read.</source>
+        <translation>Die Aufgabendatei „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The problem could not be saved as “%1”: %2.
+Nothing was changed.</source>
+        <translation>Die Aufgabe konnte nicht als „%1“ gespeichert werden: %2.
+Es wurde nichts verändert.</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>das System hat keinen Grund genannt</translation>
+    </message>
+    <message>
+        <source>The command line “%1” names no problem file; Tarvelo starts without one.</source>
+        <translation>Die Befehlszeile „%1“ nennt keine Aufgabendatei; Tarvelo startet ohne.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a value of %2. %2 takes a whole number from 0 to 9; it keeps its value.</source>
+        <translation>„%1“ ist kein Wert für %2. %2 kann nur eine ganze Zahl von 0 bis 9 sein; sein Wert bleibt, wie er ist.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::AccessLayer</name>
+    <message>
+        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back. F2 sets its value.</source>
+        <translation>Enter nimmt eine Kopie; Links und Rechts bewegen sie, Bild auf und Bild ab gehen zu einer Schale, Enter lässt sie fallen, Esc holt sie zurück. F2 stellt ihren Wert ein.</translation>
+    </message>
+    <message>
+        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back.</source>
+        <translation>Enter nimmt eine Kopie; Links und Rechts bewegen sie, Bild auf und Bild ab gehen zu einer Schale, Enter lässt sie fallen, Esc holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Arrows go from piece to piece; Enter picks a piece up and puts it down, Escape puts it back, Delete removes it.</source>
+        <translation>Die Pfeiltasten gehen von Teil zu Teil; Enter hebt ein Teil auf und setzt es ab, Esc legt es zurück, Entf nimmt es weg.</translation>
+    </message>
+    <message>
+        <source>%1 picked up, %2.</source>
+        <translation>%1 aufgenommen, %2.</translation>
+    </message>
+    <message>
+        <source>%1 dropped.</source>
+        <translation>%1 fallen gelassen.</translation>
+    </message>
+    <message>
+        <source>%1 taken back.</source>
+        <translation>%1 zurückgenommen.</translation>
+    </message>
+    <message>
+        <source>No pieces yet: add some from the palette.</source>
+        <translation>Noch keine Teile: Hol dir welche aus der Leiste oben.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 zurückgelegt.</translation>
+    </message>
+    <message>
+        <source>%1 put down.</source>
+        <translation>%1 abgesetzt.</translation>
+    </message>
+    <message>
+        <source>over the left pan</source>
+        <translation>über der linken Schale</translation>
+    </message>
+    <message>
+        <source>over the right pan</source>
+        <translation>über der rechten Schale</translation>
+    </message>
+    <message>
+        <source>over no pan</source>
+        <translation>über keiner Schale</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::FrmInfo</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>E d u c a t i o n a l   t o o l s</source>
+        <translation>L e r n w e r k z e u g e</translation>
+    </message>
+    <message>
+        <source>Programming:</source>
+        <translation>Programmierung:</translation>
+    </message>
+    <message>
+        <source>The Tarvelo team</source>
+        <translation>Das Tarvelo-Team</translation>
+    </message>
+    <message>
+        <source>From an idea of:</source>
+        <translation>Nach einer Idee von:</translation>
+    </message>
+    <message>
+        <source>Ver. 0.5 - 25 Dec 2007</source>
+        <translation>Ver. 0.5 - 25. Dez. 2007</translation>
+    </message>
+    <message>
+        <source>Close me</source>
+        <translation>Schließ mich</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::FrmMain</name>
+    <message>
+        <source>Show solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Hide solution</source>
+        <translation>Lösung verbergen</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Von vorn</translation>
+    </message>
+    <message>
+        <source>X value<byte value="xd"/>
+(change or leave unchanged):</source>
+        <translation>Wert von X<byte value="xd"/>
+(ändern oder so lassen):</translation>
+    </message>
+    <message>
+        <source>Y value<byte value="xd"/>
+(change or leave unchanged):</source>
+        <translation>Wert von Y<byte value="xd"/>
+(ändern oder so lassen):</translation>
+    </message>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>Program info</source>
+        <translation>Über das Programm</translation>
+    </message>
+    <message>
+        <source>Drag inside...</source>
+        <translation>Hier hineinziehen...</translation>
+    </message>
+    <message>
+        <source>Left-click and drag : move the objects</source>
+        <translation>Linksklick und ziehen: Teile verschieben</translation>
+    </message>
+    <message>
+        <source>Drag down for removing...</source>
+        <translation>Zum Entfernen nach unten ziehen...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Tarvelo problem</source>
+        <translation>Tarvelo-Aufgabe</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::NoticeQueue</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::PieceNames</name>
+    <message>
+        <source>cube %1</source>
+        <translation>Würfel %1</translation>
+    </message>
+    <message>
+        <source>%1 cubes %2</source>
+        <translation>%1 Würfel %2</translation>
+    </message>
+    <message>
+        <source>%1 X</source>
+        <translation>%1 X</translation>
+    </message>
+    <message>
+        <source>%1 Y</source>
+        <translation>%1 Y</translation>
+    </message>
+    <message>
+        <source>a smiley</source>
+        <translation>ein Smiley</translation>
+    </message>
+    <message>
+        <source>%1 smileys</source>
+        <translation>%1 Smileys</translation>
+    </message>
+    <message>
+        <source>unknown X</source>
+        <translation>Unbekannte X</translation>
+    </message>
+    <message>
+        <source>unknown Y</source>
+        <translation>Unbekannte Y</translation>
+    </message>
+    <message>
+        <source>smiley</source>
+        <translation>Smiley</translation>
+    </message>
+    <message>
+        <source>pan</source>
+        <translation>Schale</translation>
+    </message>
+    <message>
+        <source>piece</source>
+        <translation>Teil</translation>
+    </message>
+    <message>
+        <source>%1, on no pan</source>
+        <translation>%1, auf keiner Schale</translation>
+    </message>
+    <message>
+        <source>%1, right on the left pan</source>
+        <translation>%1, direkt auf der linken Schale</translation>
+    </message>
+    <message>
+        <source>%1, right on the right pan</source>
+        <translation>%1, direkt auf der rechten Schale</translation>
+    </message>
+    <message>
+        <source>%1, level %2 on the left pan</source>
+        <translation>%1, Stufe %2 auf der linken Schale</translation>
+    </message>
+    <message>
+        <source>%1, level %2 on the right pan</source>
+        <translation>%1, Stufe %2 auf der rechten Schale</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>left pan: %1; total %2</source>
+        <translation>linke Schale: %1; zusammen %2</translation>
+    </message>
+    <message>
+        <source>right pan: %1; total %2</source>
+        <translation>rechte Schale: %1; zusammen %2</translation>
+    </message>
+    <message>
+        <source>left side heavier</source>
+        <translation>linke Seite schwerer</translation>
+    </message>
+    <message>
+        <source>right side heavier</source>
+        <translation>rechte Seite schwerer</translation>
+    </message>
+    <message>
+        <source>both sides equal</source>
+        <translation>beide Seiten gleich</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SceneAccessible</name>
+    <message>
+        <source>the two pans</source>
+        <translation>die beiden Schalen</translation>
+    </message>
+    <message>
+        <source>scene</source>
+        <translation>Szene</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,481 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="en">
+<context>
+    <name>HeadlessRun</name>
+    <message>
+        <source>Tarvelo: numbers and equations on a two-pan balance.
+
+Without options, opens the window (and the problem file named, if any).
+With --settle, lets a problem come to rest without a window and prints its equation line.</source>
+        <translation>Tarvelo: números y ecuaciones en una balanza de dos platillos.
+
+Sin opciones, abre la ventana (y el archivo de problema indicado, si lo hay).
+Con --settle, deja que un problema se quede quieto sin ventana y escribe su línea de ecuación.</translation>
+    </message>
+    <message>
+        <source>Load FILE, let the scene come to rest and print the equation line.</source>
+        <translation>Carga FILE, deja que la escena se quede quieta y escribe la línea de ecuación.</translation>
+    </message>
+    <message>
+        <source>Also draw the window as it then looks into the PNG file OUT.</source>
+        <translation>Dibuja también la ventana, tal como se ve entonces, en el archivo PNG OUT.</translation>
+    </message>
+    <message>
+        <source>Draw X and Y as the cubes of their values.</source>
+        <translation>Dibuja X e Y como los cubos de sus valores.</translation>
+    </message>
+    <message>
+        <source>Print the settled scene as one JSON object: the equation line, whether it came to rest and when, the pans and every piece with the pan it counts for.</source>
+        <translation>Escribe la escena quieta como un solo objeto JSON: la línea de ecuación, si se quedó quieta y cuándo, los platillos y cada pieza con el platillo para el que cuenta.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --settle FILE is needed; --png, --show-solution and --json go with it. See tarvelo --help.</source>
+        <translation>tarvelo: hace falta --settle FILE; --png, --show-solution y --json van con él. Consulta tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the scene in “%1” did not come to rest within %2 seconds of scene time.</source>
+        <translation>tarvelo: la escena de «%1» no se quedó quieta en %2 segundos de tiempo de escena.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the picture could not be written to “%1”.</source>
+        <translation>tarvelo: no se pudo escribir la imagen en «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceMessages</name>
+    <message>
+        <source>%1 is not a folder of this user&apos;s alone</source>
+        <translation>%1 no es una carpeta solo de este usuario</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+    <message>
+        <source>other users may enter %1</source>
+        <translation>otros usuarios pueden entrar en %1</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>la ruta %1 es demasiado larga para un socket</translation>
+    </message>
+    <message>
+        <source>tarvelo: no private folder for the socket of the running Tarvelo could be had (%1). This Tarvelo runs on its own: later starts cannot hand their files to it.</source>
+        <translation>tarvelo: no se pudo conseguir una carpeta privada para el socket del Tarvelo en marcha (%1). Este Tarvelo funciona por su cuenta: los inicios posteriores no pueden pasarle sus archivos.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the lock file %1 cannot be used. This Tarvelo runs on its own: later starts cannot hand their files to it.</source>
+        <translation>tarvelo: el archivo de bloqueo %1 no se puede usar. Este Tarvelo funciona por su cuenta: los inicios posteriores no pueden pasarle sus archivos.</translation>
+    </message>
+    <message>
+        <source>tarvelo: %1 is in the way of the socket of the running Tarvelo. Later starts cannot hand their files to this Tarvelo until it is removed.</source>
+        <translation>tarvelo: %1 estorba al socket del Tarvelo en marcha. Los inicios posteriores no pueden pasar sus archivos a este Tarvelo hasta que se quite.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the socket %1 cannot be opened (%2). Later starts cannot hand their files to this Tarvelo.</source>
+        <translation>tarvelo: el socket %1 no se puede abrir (%2). Los inicios posteriores no pueden pasar sus archivos a este Tarvelo.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo ended before it took the file. Start Tarvelo again.</source>
+        <translation>tarvelo: el Tarvelo en marcha se cerró antes de recoger el archivo. Vuelve a abrir Tarvelo.</translation>
+    </message>
+    <message>
+        <source>tarvelo: a Tarvelo is running but took no connection within %1 seconds; it may be stopped or very busy. The file was not handed over.</source>
+        <translation>tarvelo: hay un Tarvelo en marcha, pero no aceptó ninguna conexión en %1 segundos; quizá esté detenido o muy ocupado. El archivo no se pasó.</translation>
+    </message>
+    <message>
+        <source>tarvelo: a Tarvelo is running, but %1 is not its socket. The file was not handed over.</source>
+        <translation>tarvelo: hay un Tarvelo en marcha, pero %1 no es su socket. El archivo no se pasó.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the socket %1 belongs to another user. Nothing was handed over.</source>
+        <translation>tarvelo: el socket %1 pertenece a otro usuario. No se pasó nada.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo closed the connection without answering.</source>
+        <translation>tarvelo: el Tarvelo en marcha cerró la conexión sin responder.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo did not answer within %1 seconds; it may be stopped or very busy. The file was not handed over.</source>
+        <translation>tarvelo: el Tarvelo en marcha no respondió en %1 segundos; quizá esté detenido o muy ocupado. El archivo no se pasó.</translation>
+    </message>
+    <message>
+        <source>Another start of Tarvelo handed over the command line “%1”, which names no problem file. The problem shown stays as it is.</source>
+        <translation>Otro inicio de Tarvelo pasó la línea de órdenes «%1», que no indica ningún archivo de problema. El problema que se ve se queda como está.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This came %n times.</source>
+        <translation>
+            <numerusform>Esto llegó %n vez.</numerusform>
+            <numerusform>Esto llegó %n veces.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further notices came while many were waiting; they are not shown.</source>
+        <translation>
+            <numerusform>Llegó %n aviso más mientras muchos esperaban; no se muestra.</numerusform>
+            <numerusform>Llegaron %n avisos más mientras muchos esperaban; no se muestran.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProblemMessages</name>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>no queda espacio en el disco</translation>
+    </message>
+    <message>
+        <source>your share of the disk (quota) is used up</source>
+        <translation>tu parte del disco (cuota) está agotada</translation>
+    </message>
+    <message>
+        <source>the file would be too large for the disk</source>
+        <translation>el archivo sería demasiado grande para el disco</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>the disk may only be read, not written</source>
+        <translation>el disco solo se puede leer, no escribir</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>part of the path is not a folder</source>
+        <translation>una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>there is a folder of that name</source>
+        <translation>hay una carpeta con ese nombre</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>the disk reported a fault while writing</source>
+        <translation>el disco avisó de un error al escribir</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” cannot be opened: it does not exist, is not a file, or may not be read.</source>
+        <translation>El archivo de problema «%1» no se puede abrir: no existe, no es un archivo o no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The file “%1” is far too large to be a problem file.</source>
+        <translation>El archivo «%1» es demasiado grande para ser un archivo de problema.</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” is incomplete: it ends before line %2.</source>
+        <translation>El archivo de problema «%1» está incompleto: termina antes de la línea %2.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” gives %3 as the number of pieces; it must be a whole number from 0 to %4.</source>
+        <translation>La línea %2 del archivo de problema «%1» da %3 como número de piezas; tiene que ser un número entero de 0 a %4.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” announces %3 pieces, more than the file holds.</source>
+        <translation>La línea %2 del archivo de problema «%1» anuncia %3 piezas, más de las que tiene el archivo.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” holds a number too large for its place.</source>
+        <translation>La línea %2 del archivo de problema «%1» tiene un número demasiado grande para su lugar.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” names the kind of piece %3, which does not exist.</source>
+        <translation>La línea %2 del archivo de problema «%1» nombra el tipo de pieza %3, que no existe.</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” cannot be read.</source>
+        <translation>El archivo de problema «%1» no se puede leer.</translation>
+    </message>
+    <message>
+        <source>The problem could not be saved as “%1”: %2.
+Nothing was changed.</source>
+        <translation>No se pudo guardar el problema como «%1»: %2.
+No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>el sistema no dio ningún motivo</translation>
+    </message>
+    <message>
+        <source>The command line “%1” names no problem file; Tarvelo starts without one.</source>
+        <translation>La línea de órdenes «%1» no indica ningún archivo de problema; Tarvelo empieza sin él.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a value of %2. %2 takes a whole number from 0 to 9; it keeps its value.</source>
+        <translation>«%1» no es un valor posible de %2. %2 solo puede ser un número entero de 0 a 9; su valor no cambia.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::AccessLayer</name>
+    <message>
+        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back. F2 sets its value.</source>
+        <translation>Intro toma una copia; Izquierda y Derecha la mueven, Re Pág y Av Pág van a un platillo, Intro la suelta, Esc la devuelve. F2 cambia su valor.</translation>
+    </message>
+    <message>
+        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back.</source>
+        <translation>Intro toma una copia; Izquierda y Derecha la mueven, Re Pág y Av Pág van a un platillo, Intro la suelta, Esc la devuelve.</translation>
+    </message>
+    <message>
+        <source>Arrows go from piece to piece; Enter picks a piece up and puts it down, Escape puts it back, Delete removes it.</source>
+        <translation>Las flechas van de pieza en pieza; Intro toma una pieza y la deja, Esc la devuelve a su sitio, Supr la quita.</translation>
+    </message>
+    <message>
+        <source>%1 picked up, %2.</source>
+        <translation>%1 en la mano, %2.</translation>
+    </message>
+    <message>
+        <source>%1 dropped.</source>
+        <translation>%1 cae.</translation>
+    </message>
+    <message>
+        <source>%1 taken back.</source>
+        <translation>%1 vuelve a la paleta.</translation>
+    </message>
+    <message>
+        <source>No pieces yet: add some from the palette.</source>
+        <translation>Todavía no hay piezas: toma alguna de la paleta.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 se va.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 vuelve a su sitio.</translation>
+    </message>
+    <message>
+        <source>%1 put down.</source>
+        <translation>%1 se posa.</translation>
+    </message>
+    <message>
+        <source>over the left pan</source>
+        <translation>sobre el platillo izquierdo</translation>
+    </message>
+    <message>
+        <source>over the right pan</source>
+        <translation>sobre el platillo derecho</translation>
+    </message>
+    <message>
+        <source>over no pan</source>
+        <translation>fuera de los platillos</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::FrmInfo</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>E d u c a t i o n a l   t o o l s</source>
+        <translation>R e c u r s o s   e d u c a t i v o s</translation>
+    </message>
+    <message>
+        <source>Programming:</source>
+        <translation>Programación:</translation>
+    </message>
+    <message>
+        <source>The Tarvelo team</source>
+        <translation>El equipo de Tarvelo</translation>
+    </message>
+    <message>
+        <source>From an idea of:</source>
+        <translation>Según una idea de:</translation>
+    </message>
+    <message>
+        <source>Ver. 0.5 - 25 Dec 2007</source>
+        <translation>Ver. 0.5 - 25 dic 2007</translation>
+    </message>
+    <message>
+        <source>Close me</source>
+        <translation>Ciérrame</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::FrmMain</name>
+    <message>
+        <source>Show solution</source>
+        <translation>Ver la solución</translation>
+    </message>
+    <message>
+        <source>Hide solution</source>
+        <translation>Ocultar la solución</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuevo</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>X value<byte value="xd"/>
+(change or leave unchanged):</source>
+        <translation>Valor de X<byte value="xd"/>
+(cámbialo o déjalo igual):</translation>
+    </message>
+    <message>
+        <source>Y value<byte value="xd"/>
+(change or leave unchanged):</source>
+        <translation>Valor de Y<byte value="xd"/>
+(cámbialo o déjalo igual):</translation>
+    </message>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>Program info</source>
+        <translation>Información del programa</translation>
+    </message>
+    <message>
+        <source>Drag inside...</source>
+        <translation>Arrastra aquí dentro...</translation>
+    </message>
+    <message>
+        <source>Left-click and drag : move the objects</source>
+        <translation>Clic izquierdo y arrastra: mueve las piezas</translation>
+    </message>
+    <message>
+        <source>Drag down for removing...</source>
+        <translation>Arrastra hacia abajo para quitar...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Tarvelo problem</source>
+        <translation>Problema de Tarvelo</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::NoticeQueue</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::PieceNames</name>
+    <message>
+        <source>cube %1</source>
+        <translation>cubo %1</translation>
+    </message>
+    <message>
+        <source>%1 cubes %2</source>
+        <translation>%1 cubos %2</translation>
+    </message>
+    <message>
+        <source>%1 X</source>
+        <translation>%1 X</translation>
+    </message>
+    <message>
+        <source>%1 Y</source>
+        <translation>%1 Y</translation>
+    </message>
+    <message>
+        <source>a smiley</source>
+        <translation>una carita</translation>
+    </message>
+    <message>
+        <source>%1 smileys</source>
+        <translation>%1 caritas</translation>
+    </message>
+    <message>
+        <source>unknown X</source>
+        <translation>incógnita X</translation>
+    </message>
+    <message>
+        <source>unknown Y</source>
+        <translation>incógnita Y</translation>
+    </message>
+    <message>
+        <source>smiley</source>
+        <translation>carita</translation>
+    </message>
+    <message>
+        <source>pan</source>
+        <translation>platillo</translation>
+    </message>
+    <message>
+        <source>piece</source>
+        <translation>pieza</translation>
+    </message>
+    <message>
+        <source>%1, on no pan</source>
+        <translation>%1, fuera de los platillos</translation>
+    </message>
+    <message>
+        <source>%1, right on the left pan</source>
+        <translation>%1, justo sobre el platillo izquierdo</translation>
+    </message>
+    <message>
+        <source>%1, right on the right pan</source>
+        <translation>%1, justo sobre el platillo derecho</translation>
+    </message>
+    <message>
+        <source>%1, level %2 on the left pan</source>
+        <translation>%1, nivel %2 sobre el platillo izquierdo</translation>
+    </message>
+    <message>
+        <source>%1, level %2 on the right pan</source>
+        <translation>%1, nivel %2 sobre el platillo derecho</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacío</translation>
+    </message>
+    <message>
+        <source>left pan: %1; total %2</source>
+        <translation>platillo izquierdo: %1; total %2</translation>
+    </message>
+    <message>
+        <source>right pan: %1; total %2</source>
+        <translation>platillo derecho: %1; total %2</translation>
+    </message>
+    <message>
+        <source>left side heavier</source>
+        <translation>el lado izquierdo pesa más</translation>
+    </message>
+    <message>
+        <source>right side heavier</source>
+        <translation>el lado derecho pesa más</translation>
+    </message>
+    <message>
+        <source>both sides equal</source>
+        <translation>los dos lados pesan igual</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SceneAccessible</name>
+    <message>
+        <source>the two pans</source>
+        <translation>los dos platillos</translation>
+    </message>
+    <message>
+        <source>scene</source>
+        <translation>escena</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,481 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>HeadlessRun</name>
+    <message>
+        <source>Tarvelo: numbers and equations on a two-pan balance.
+
+Without options, opens the window (and the problem file named, if any).
+With --settle, lets a problem come to rest without a window and prints its equation line.</source>
+        <translation>Tarvelo&#xa0;: des nombres et des équations sur une balance à deux plateaux.
+
+Sans option, ouvre la fenêtre (et le fichier de problème indiqué, s&apos;il y en a un).
+Avec --settle, laisse un problème s&apos;immobiliser sans fenêtre et affiche sa ligne d&apos;équation.</translation>
+    </message>
+    <message>
+        <source>Load FILE, let the scene come to rest and print the equation line.</source>
+        <translation>Charge FILE, laisse la scène s&apos;immobiliser et affiche la ligne d&apos;équation.</translation>
+    </message>
+    <message>
+        <source>Also draw the window as it then looks into the PNG file OUT.</source>
+        <translation>Dessine aussi la fenêtre, telle qu&apos;elle est alors, dans le fichier PNG OUT.</translation>
+    </message>
+    <message>
+        <source>Draw X and Y as the cubes of their values.</source>
+        <translation>Dessine X et Y comme les cubes de leurs valeurs.</translation>
+    </message>
+    <message>
+        <source>Print the settled scene as one JSON object: the equation line, whether it came to rest and when, the pans and every piece with the pan it counts for.</source>
+        <translation>Affiche la scène immobile comme un seul objet JSON&#xa0;: la ligne d&apos;équation, si elle s&apos;est immobilisée et quand, les plateaux et chaque pièce avec le plateau pour lequel elle compte.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --settle FILE is needed; --png, --show-solution and --json go with it. See tarvelo --help.</source>
+        <translation>tarvelo&#xa0;: --settle FILE est nécessaire&#xa0;; --png, --show-solution et --json vont avec. Voir tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the scene in “%1” did not come to rest within %2 seconds of scene time.</source>
+        <translation>tarvelo&#xa0;: la scène de «&#xa0;%1&#xa0;» ne s&apos;est pas immobilisée en %2 secondes de temps de scène.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the picture could not be written to “%1”.</source>
+        <translation>tarvelo&#xa0;: l&apos;image n&apos;a pas pu être écrite dans «&#xa0;%1&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceMessages</name>
+    <message>
+        <source>%1 is not a folder of this user&apos;s alone</source>
+        <translation>%1 n&apos;est pas un dossier réservé à cet utilisateur</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may enter %1</source>
+        <translation>d&apos;autres utilisateurs peuvent entrer dans %1</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>le chemin %1 est trop long pour un socket</translation>
+    </message>
+    <message>
+        <source>tarvelo: no private folder for the socket of the running Tarvelo could be had (%1). This Tarvelo runs on its own: later starts cannot hand their files to it.</source>
+        <translation>tarvelo&#xa0;: aucun dossier privé n&apos;a pu être obtenu pour le socket du Tarvelo en cours (%1). Ce Tarvelo fonctionne seul&#xa0;: les lancements suivants ne peuvent pas lui passer leurs fichiers.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the lock file %1 cannot be used. This Tarvelo runs on its own: later starts cannot hand their files to it.</source>
+        <translation>tarvelo&#xa0;: le fichier de verrou %1 ne peut pas être utilisé. Ce Tarvelo fonctionne seul&#xa0;: les lancements suivants ne peuvent pas lui passer leurs fichiers.</translation>
+    </message>
+    <message>
+        <source>tarvelo: %1 is in the way of the socket of the running Tarvelo. Later starts cannot hand their files to this Tarvelo until it is removed.</source>
+        <translation>tarvelo&#xa0;: %1 gêne le socket du Tarvelo en cours. Les lancements suivants ne pourront passer leurs fichiers à ce Tarvelo qu&apos;une fois %1 retiré.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the socket %1 cannot be opened (%2). Later starts cannot hand their files to this Tarvelo.</source>
+        <translation>tarvelo&#xa0;: le socket %1 ne peut pas être ouvert (%2). Les lancements suivants ne peuvent pas passer leurs fichiers à ce Tarvelo.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo ended before it took the file. Start Tarvelo again.</source>
+        <translation>tarvelo&#xa0;: le Tarvelo en cours s&apos;est arrêté avant de prendre le fichier. Relance Tarvelo.</translation>
+    </message>
+    <message>
+        <source>tarvelo: a Tarvelo is running but took no connection within %1 seconds; it may be stopped or very busy. The file was not handed over.</source>
+        <translation>tarvelo&#xa0;: un Tarvelo est en cours mais n&apos;a accepté aucune connexion en %1 secondes&#xa0;; il est peut-être arrêté ou très occupé. Le fichier n&apos;a pas été passé.</translation>
+    </message>
+    <message>
+        <source>tarvelo: a Tarvelo is running, but %1 is not its socket. The file was not handed over.</source>
+        <translation>tarvelo&#xa0;: un Tarvelo est en cours, mais %1 n&apos;est pas son socket. Le fichier n&apos;a pas été passé.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the socket %1 belongs to another user. Nothing was handed over.</source>
+        <translation>tarvelo&#xa0;: le socket %1 appartient à un autre utilisateur. Rien n&apos;a été passé.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo closed the connection without answering.</source>
+        <translation>tarvelo&#xa0;: le Tarvelo en cours a fermé la connexion sans répondre.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo did not answer within %1 seconds; it may be stopped or very busy. The file was not handed over.</source>
+        <translation>tarvelo&#xa0;: le Tarvelo en cours n&apos;a pas répondu en %1 secondes&#xa0;; il est peut-être arrêté ou très occupé. Le fichier n&apos;a pas été passé.</translation>
+    </message>
+    <message>
+        <source>Another start of Tarvelo handed over the command line “%1”, which names no problem file. The problem shown stays as it is.</source>
+        <translation>Un autre lancement de Tarvelo a passé la ligne de commande «&#xa0;%1&#xa0;», qui n&apos;indique aucun fichier de problème. Le problème affiché reste tel quel.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This came %n times.</source>
+        <translation>
+            <numerusform>C&apos;est arrivé %n fois.</numerusform>
+            <numerusform>C&apos;est arrivé %n fois.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further notices came while many were waiting; they are not shown.</source>
+        <translation>
+            <numerusform>%n autre message est arrivé alors que beaucoup attendaient déjà&#xa0;; il n&apos;est pas affiché.</numerusform>
+            <numerusform>%n autres messages sont arrivés alors que beaucoup attendaient déjà&#xa0;; ils ne sont pas affichés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProblemMessages</name>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>il n&apos;y a plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>your share of the disk (quota) is used up</source>
+        <translation>ta part du disque (quota) est épuisée</translation>
+    </message>
+    <message>
+        <source>the file would be too large for the disk</source>
+        <translation>le fichier serait trop grand pour le disque</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>the disk may only be read, not written</source>
+        <translation>le disque peut seulement être lu, pas écrit</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>part of the path is not a folder</source>
+        <translation>une partie du chemin n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>there is a folder of that name</source>
+        <translation>il y a un dossier de ce nom</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>the disk reported a fault while writing</source>
+        <translation>le disque a signalé une erreur pendant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” cannot be opened: it does not exist, is not a file, or may not be read.</source>
+        <translation>Le fichier de problème «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: il n&apos;existe pas, ce n&apos;est pas un fichier, ou il ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file “%1” is far too large to be a problem file.</source>
+        <translation>Le fichier «&#xa0;%1&#xa0;» est bien trop grand pour être un fichier de problème.</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” is incomplete: it ends before line %2.</source>
+        <translation>Le fichier de problème «&#xa0;%1&#xa0;» est incomplet&#xa0;: il s&apos;arrête avant la ligne %2.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” gives %3 as the number of pieces; it must be a whole number from 0 to %4.</source>
+        <translation>La ligne %2 du fichier de problème «&#xa0;%1&#xa0;» donne %3 comme nombre de pièces&#xa0;; ce doit être un nombre entier de 0 à %4.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” announces %3 pieces, more than the file holds.</source>
+        <translation>La ligne %2 du fichier de problème «&#xa0;%1&#xa0;» annonce %3 pièces, plus que le fichier n&apos;en contient.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” holds a number too large for its place.</source>
+        <translation>La ligne %2 du fichier de problème «&#xa0;%1&#xa0;» contient un nombre trop grand pour sa place.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” names the kind of piece %3, which does not exist.</source>
+        <translation>La ligne %2 du fichier de problème «&#xa0;%1&#xa0;» indique la sorte de pièce %3, qui n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” cannot be read.</source>
+        <translation>Le fichier de problème «&#xa0;%1&#xa0;» ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The problem could not be saved as “%1”: %2.
+Nothing was changed.</source>
+        <translation>Le problème n&apos;a pas pu être enregistré sous «&#xa0;%1&#xa0;»&#xa0;: %2.
+Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>le système n&apos;a pas donné de raison</translation>
+    </message>
+    <message>
+        <source>The command line “%1” names no problem file; Tarvelo starts without one.</source>
+        <translation>La ligne de commande «&#xa0;%1&#xa0;» n&apos;indique aucun fichier de problème&#xa0;; Tarvelo démarre sans.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a value of %2. %2 takes a whole number from 0 to 9; it keeps its value.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une valeur possible pour %2. %2 ne peut être qu&apos;un nombre entier de 0 à 9&#xa0;; sa valeur ne change pas.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::AccessLayer</name>
+    <message>
+        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back. F2 sets its value.</source>
+        <translation>Entrée prend une copie&#xa0;; Gauche et Droite la déplacent, Page précédente et Page suivante vont à un plateau, Entrée la lâche, Échap la reprend. F2 règle sa valeur.</translation>
+    </message>
+    <message>
+        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back.</source>
+        <translation>Entrée prend une copie&#xa0;; Gauche et Droite la déplacent, Page précédente et Page suivante vont à un plateau, Entrée la lâche, Échap la reprend.</translation>
+    </message>
+    <message>
+        <source>Arrows go from piece to piece; Enter picks a piece up and puts it down, Escape puts it back, Delete removes it.</source>
+        <translation>Les flèches vont de pièce en pièce&#xa0;; Entrée prend une pièce et la pose, Échap la remet à sa place, Suppr l&apos;enlève.</translation>
+    </message>
+    <message>
+        <source>%1 picked up, %2.</source>
+        <translation>%1 en main, %2.</translation>
+    </message>
+    <message>
+        <source>%1 dropped.</source>
+        <translation>%1 tombe.</translation>
+    </message>
+    <message>
+        <source>%1 taken back.</source>
+        <translation>%1 revient dans la palette.</translation>
+    </message>
+    <message>
+        <source>No pieces yet: add some from the palette.</source>
+        <translation>Pas encore de pièces&#xa0;: prends-en dans la palette.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 s&apos;en va.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 revient à sa place.</translation>
+    </message>
+    <message>
+        <source>%1 put down.</source>
+        <translation>%1 se pose.</translation>
+    </message>
+    <message>
+        <source>over the left pan</source>
+        <translation>au-dessus du plateau de gauche</translation>
+    </message>
+    <message>
+        <source>over the right pan</source>
+        <translation>au-dessus du plateau de droite</translation>
+    </message>
+    <message>
+        <source>over no pan</source>
+        <translation>hors des plateaux</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::FrmInfo</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>E d u c a t i o n a l   t o o l s</source>
+        <translation>O u t i l s   é d u c a t i f s</translation>
+    </message>
+    <message>
+        <source>Programming:</source>
+        <translation>Programmation&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The Tarvelo team</source>
+        <translation>L&apos;équipe Tarvelo</translation>
+    </message>
+    <message>
+        <source>From an idea of:</source>
+        <translation>D&apos;après une idée de&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ver. 0.5 - 25 Dec 2007</source>
+        <translation>Ver. 0.5 - 25 déc. 2007</translation>
+    </message>
+    <message>
+        <source>Close me</source>
+        <translation>Ferme-moi</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::FrmMain</name>
+    <message>
+        <source>Show solution</source>
+        <translation>Voir la solution</translation>
+    </message>
+    <message>
+        <source>Hide solution</source>
+        <translation>Cacher la solution</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nouveau</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>X value<byte value="xd"/>
+(change or leave unchanged):</source>
+        <translation>Valeur de X<byte value="xd"/>
+(change-la ou laisse-la telle quelle)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Y value<byte value="xd"/>
+(change or leave unchanged):</source>
+        <translation>Valeur de Y<byte value="xd"/>
+(change-la ou laisse-la telle quelle)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>Program info</source>
+        <translation>À propos du programme</translation>
+    </message>
+    <message>
+        <source>Drag inside...</source>
+        <translation>Fais glisser dedans...</translation>
+    </message>
+    <message>
+        <source>Left-click and drag : move the objects</source>
+        <translation>Clic gauche et glisse&#xa0;: déplace les pièces</translation>
+    </message>
+    <message>
+        <source>Drag down for removing...</source>
+        <translation>Glisse vers le bas pour enlever...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Tarvelo problem</source>
+        <translation>Problème Tarvelo</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::NoticeQueue</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::PieceNames</name>
+    <message>
+        <source>cube %1</source>
+        <translation>cube %1</translation>
+    </message>
+    <message>
+        <source>%1 cubes %2</source>
+        <translation>%1 cubes %2</translation>
+    </message>
+    <message>
+        <source>%1 X</source>
+        <translation>%1 X</translation>
+    </message>
+    <message>
+        <source>%1 Y</source>
+        <translation>%1 Y</translation>
+    </message>
+    <message>
+        <source>a smiley</source>
+        <translation>un smiley</translation>
+    </message>
+    <message>
+        <source>%1 smileys</source>
+        <translation>%1 smileys</translation>
+    </message>
+    <message>
+        <source>unknown X</source>
+        <translation>inconnue X</translation>
+    </message>
+    <message>
+        <source>unknown Y</source>
+        <translation>inconnue Y</translation>
+    </message>
+    <message>
+        <source>smiley</source>
+        <translation>smiley</translation>
+    </message>
+    <message>
+        <source>pan</source>
+        <translation>plateau</translation>
+    </message>
+    <message>
+        <source>piece</source>
+        <translation>pièce</translation>
+    </message>
+    <message>
+        <source>%1, on no pan</source>
+        <translation>%1, hors des plateaux</translation>
+    </message>
+    <message>
+        <source>%1, right on the left pan</source>
+        <translation>%1, directement sur le plateau de gauche</translation>
+    </message>
+    <message>
+        <source>%1, right on the right pan</source>
+        <translation>%1, directement sur le plateau de droite</translation>
+    </message>
+    <message>
+        <source>%1, level %2 on the left pan</source>
+        <translation>%1, étage %2 sur le plateau de gauche</translation>
+    </message>
+    <message>
+        <source>%1, level %2 on the right pan</source>
+        <translation>%1, étage %2 sur le plateau de droite</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>left pan: %1; total %2</source>
+        <translation>plateau de gauche&#xa0;: %1&#xa0;; total %2</translation>
+    </message>
+    <message>
+        <source>right pan: %1; total %2</source>
+        <translation>plateau de droite&#xa0;: %1&#xa0;; total %2</translation>
+    </message>
+    <message>
+        <source>left side heavier</source>
+        <translation>le côté gauche est plus lourd</translation>
+    </message>
+    <message>
+        <source>right side heavier</source>
+        <translation>le côté droit est plus lourd</translation>
+    </message>
+    <message>
+        <source>both sides equal</source>
+        <translation>les deux côtés sont égaux</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SceneAccessible</name>
+    <message>
+        <source>the two pans</source>
+        <translation>les deux plateaux</translation>
+    </message>
+    <message>
+        <source>scene</source>
+        <translation>scène</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,481 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>HeadlessRun</name>
+    <message>
+        <source>Tarvelo: numbers and equations on a two-pan balance.
+
+Without options, opens the window (and the problem file named, if any).
+With --settle, lets a problem come to rest without a window and prints its equation line.</source>
+        <translation>Tarvelo: numeri ed equazioni su una bilancia a due piatti.
+
+Senza opzioni apre la finestra (e il file del problema indicato, se c&apos;è).
+Con --settle lascia fermare un problema senza finestra e ne stampa la riga dell&apos;equazione.</translation>
+    </message>
+    <message>
+        <source>Load FILE, let the scene come to rest and print the equation line.</source>
+        <translation>Carica FILE, aspetta che la scena si fermi e stampa la riga dell&apos;equazione.</translation>
+    </message>
+    <message>
+        <source>Also draw the window as it then looks into the PNG file OUT.</source>
+        <translation>Disegna anche la finestra, come appare a quel punto, nel file PNG OUT.</translation>
+    </message>
+    <message>
+        <source>Draw X and Y as the cubes of their values.</source>
+        <translation>Disegna X e Y come i cubi dei loro valori.</translation>
+    </message>
+    <message>
+        <source>Print the settled scene as one JSON object: the equation line, whether it came to rest and when, the pans and every piece with the pan it counts for.</source>
+        <translation>Stampa la scena ferma come un unico oggetto JSON: la riga dell&apos;equazione, se e quando si è fermata, i piatti e ogni pezzo con il piatto per cui conta.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --settle FILE is needed; --png, --show-solution and --json go with it. See tarvelo --help.</source>
+        <translation>tarvelo: serve --settle FILE; --png, --show-solution e --json si usano insieme a esso. Vedi tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the scene in “%1” did not come to rest within %2 seconds of scene time.</source>
+        <translation>tarvelo: la scena in “%1” non si è fermata entro %2 secondi di tempo della scena.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the picture could not be written to “%1”.</source>
+        <translation>tarvelo: non è stato possibile scrivere l&apos;immagine in “%1”.</translation>
+    </message>
+</context>
+<context>
+    <name>InstanceMessages</name>
+    <message>
+        <source>%1 is not a folder of this user&apos;s alone</source>
+        <translation>%1 non è una cartella riservata a questo utente</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 appartiene a un altro utente</translation>
+    </message>
+    <message>
+        <source>other users may enter %1</source>
+        <translation>altri utenti possono entrare in %1</translation>
+    </message>
+    <message>
+        <source>the path %1 is too long for a socket</source>
+        <translation>il percorso %1 è troppo lungo per un socket</translation>
+    </message>
+    <message>
+        <source>tarvelo: no private folder for the socket of the running Tarvelo could be had (%1). This Tarvelo runs on its own: later starts cannot hand their files to it.</source>
+        <translation>tarvelo: non si è trovata una cartella privata per il socket del Tarvelo in esecuzione (%1). Questo Tarvelo funziona da solo: gli avvii successivi non possono passargli i loro file.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the lock file %1 cannot be used. This Tarvelo runs on its own: later starts cannot hand their files to it.</source>
+        <translation>tarvelo: il file di blocco %1 non si può usare. Questo Tarvelo funziona da solo: gli avvii successivi non possono passargli i loro file.</translation>
+    </message>
+    <message>
+        <source>tarvelo: %1 is in the way of the socket of the running Tarvelo. Later starts cannot hand their files to this Tarvelo until it is removed.</source>
+        <translation>tarvelo: %1 occupa il posto del socket del Tarvelo in esecuzione. Gli avvii successivi non possono passare i loro file a questo Tarvelo finché non viene tolto.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the socket %1 cannot be opened (%2). Later starts cannot hand their files to this Tarvelo.</source>
+        <translation>tarvelo: il socket %1 non si può aprire (%2). Gli avvii successivi non possono passare i loro file a questo Tarvelo.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo ended before it took the file. Start Tarvelo again.</source>
+        <translation>tarvelo: il Tarvelo in esecuzione si è chiuso prima di prendere il file. Avvia di nuovo Tarvelo.</translation>
+    </message>
+    <message>
+        <source>tarvelo: a Tarvelo is running but took no connection within %1 seconds; it may be stopped or very busy. The file was not handed over.</source>
+        <translation>tarvelo: un Tarvelo è in esecuzione ma non ha accettato la connessione entro %1 secondi; forse è bloccato o molto occupato. Il file non è stato passato.</translation>
+    </message>
+    <message>
+        <source>tarvelo: a Tarvelo is running, but %1 is not its socket. The file was not handed over.</source>
+        <translation>tarvelo: un Tarvelo è in esecuzione, ma %1 non è il suo socket. Il file non è stato passato.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the socket %1 belongs to another user. Nothing was handed over.</source>
+        <translation>tarvelo: il socket %1 appartiene a un altro utente. Non è stato passato nulla.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo closed the connection without answering.</source>
+        <translation>tarvelo: il Tarvelo in esecuzione ha chiuso la connessione senza rispondere.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the running Tarvelo did not answer within %1 seconds; it may be stopped or very busy. The file was not handed over.</source>
+        <translation>tarvelo: il Tarvelo in esecuzione non ha risposto entro %1 secondi; forse è bloccato o molto occupato. Il file non è stato passato.</translation>
+    </message>
+    <message>
+        <source>Another start of Tarvelo handed over the command line “%1”, which names no problem file. The problem shown stays as it is.</source>
+        <translation>Un altro avvio di Tarvelo ha passato la riga di comando “%1”, che non indica nessun file di problema. Il problema mostrato resta com&apos;è.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This came %n times.</source>
+        <translation>
+            <numerusform>È arrivato %n volta.</numerusform>
+            <numerusform>È arrivato %n volte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n further notices came while many were waiting; they are not shown.</source>
+        <translation>
+            <numerusform>È arrivato %n altro avviso mentre molti erano in attesa; non viene mostrato.</numerusform>
+            <numerusform>Sono arrivati altri %n avvisi mentre molti erano in attesa; non vengono mostrati.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ProblemMessages</name>
+    <message>
+        <source>there is no space left on the disk</source>
+        <translation>sul disco non c&apos;è più spazio</translation>
+    </message>
+    <message>
+        <source>your share of the disk (quota) is used up</source>
+        <translation>il tuo spazio sul disco (quota) è esaurito</translation>
+    </message>
+    <message>
+        <source>the file would be too large for the disk</source>
+        <translation>il file sarebbe troppo grande per il disco</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>the disk may only be read, not written</source>
+        <translation>il disco si può solo leggere, non scrivere</translation>
+    </message>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>part of the path is not a folder</source>
+        <translation>una parte del percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>there is a folder of that name</source>
+        <translation>c&apos;è una cartella con quel nome</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>il nome è troppo lungo</translation>
+    </message>
+    <message>
+        <source>the disk reported a fault while writing</source>
+        <translation>il disco ha segnalato un errore durante la scrittura</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” cannot be opened: it does not exist, is not a file, or may not be read.</source>
+        <translation>Il file del problema “%1” non si può aprire: non esiste, non è un file o non si può leggere.</translation>
+    </message>
+    <message>
+        <source>The file “%1” is far too large to be a problem file.</source>
+        <translation>Il file “%1” è troppo grande per essere un file di problema.</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” is incomplete: it ends before line %2.</source>
+        <translation>Il file del problema “%1” è incompleto: finisce prima della riga %2.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” gives %3 as the number of pieces; it must be a whole number from 0 to %4.</source>
+        <translation>La riga %2 del file del problema “%1” dà %3 come numero di pezzi; deve essere un numero intero da 0 a %4.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” announces %3 pieces, more than the file holds.</source>
+        <translation>La riga %2 del file del problema “%1” annuncia %3 pezzi, più di quanti il file ne contenga.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” holds a number too large for its place.</source>
+        <translation>La riga %2 del file del problema “%1” contiene un numero troppo grande per il suo posto.</translation>
+    </message>
+    <message>
+        <source>Line %2 of the problem file “%1” names the kind of piece %3, which does not exist.</source>
+        <translation>La riga %2 del file del problema “%1” indica il tipo di pezzo %3, che non esiste.</translation>
+    </message>
+    <message>
+        <source>The problem file “%1” cannot be read.</source>
+        <translation>Il file del problema “%1” non si può leggere.</translation>
+    </message>
+    <message>
+        <source>The problem could not be saved as “%1”: %2.
+Nothing was changed.</source>
+        <translation>Non è stato possibile salvare il problema come “%1”: %2.
+Non è cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <translation>il sistema non ha detto perché</translation>
+    </message>
+    <message>
+        <source>The command line “%1” names no problem file; Tarvelo starts without one.</source>
+        <translation>La riga di comando “%1” non indica nessun file di problema; Tarvelo parte senza.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a value of %2. %2 takes a whole number from 0 to 9; it keeps its value.</source>
+        <translation>“%1” non è un valore possibile per %2. %2 può essere solo un numero intero da 0 a 9; il suo valore non cambia.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::AccessLayer</name>
+    <message>
+        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back. F2 sets its value.</source>
+        <translation>Invio prende una copia; Sinistra e Destra la spostano, Pagina su e Pagina giù vanno a un piatto, Invio la lascia cadere, Esc la riporta indietro. F2 ne cambia il valore.</translation>
+    </message>
+    <message>
+        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back.</source>
+        <translation>Invio prende una copia; Sinistra e Destra la spostano, Pagina su e Pagina giù vanno a un piatto, Invio la lascia cadere, Esc la riporta indietro.</translation>
+    </message>
+    <message>
+        <source>Arrows go from piece to piece; Enter picks a piece up and puts it down, Escape puts it back, Delete removes it.</source>
+        <translation>Le frecce vanno da un pezzo all&apos;altro; Invio prende un pezzo e lo posa, Esc lo rimette al suo posto, Canc lo toglie.</translation>
+    </message>
+    <message>
+        <source>%1 picked up, %2.</source>
+        <translation>%1 in mano, %2.</translation>
+    </message>
+    <message>
+        <source>%1 dropped.</source>
+        <translation>%1 cade.</translation>
+    </message>
+    <message>
+        <source>%1 taken back.</source>
+        <translation>%1 torna indietro.</translation>
+    </message>
+    <message>
+        <source>No pieces yet: add some from the palette.</source>
+        <translation>Ancora nessun pezzo: prendine qualcuno dalla tavolozza.</translation>
+    </message>
+    <message>
+        <source>%1 removed.</source>
+        <translation>%1 va via.</translation>
+    </message>
+    <message>
+        <source>%1 put back.</source>
+        <translation>%1 torna al suo posto.</translation>
+    </message>
+    <message>
+        <source>%1 put down.</source>
+        <translation>%1 scende.</translation>
+    </message>
+    <message>
+        <source>over the left pan</source>
+        <translation>sopra il piatto sinistro</translation>
+    </message>
+    <message>
+        <source>over the right pan</source>
+        <translation>sopra il piatto destro</translation>
+    </message>
+    <message>
+        <source>over no pan</source>
+        <translation>fuori dai piatti</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::FrmInfo</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>E d u c a t i o n a l   t o o l s</source>
+        <translation>S t r u m e n t i   d i d a t t i c i</translation>
+    </message>
+    <message>
+        <source>Programming:</source>
+        <translation>Programmazione:</translation>
+    </message>
+    <message>
+        <source>The Tarvelo team</source>
+        <translation>Il gruppo Tarvelo</translation>
+    </message>
+    <message>
+        <source>From an idea of:</source>
+        <translation>Da un&apos;idea di:</translation>
+    </message>
+    <message>
+        <source>Ver. 0.5 - 25 Dec 2007</source>
+        <translation>Ver. 0.5 - 25 dic 2007</translation>
+    </message>
+    <message>
+        <source>Close me</source>
+        <translation>Chiudimi</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::FrmMain</name>
+    <message>
+        <source>Show solution</source>
+        <translation>Mostra soluzione</translation>
+    </message>
+    <message>
+        <source>Hide solution</source>
+        <translation>Nascondi soluzione</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuovo</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carica</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>X value<byte value="xd"/>
+(change or leave unchanged):</source>
+        <translation>Valore di X<byte value="xd"/>
+(cambialo o lascialo com&apos;è):</translation>
+    </message>
+    <message>
+        <source>Y value<byte value="xd"/>
+(change or leave unchanged):</source>
+        <translation>Valore di Y<byte value="xd"/>
+(cambialo o lascialo com&apos;è):</translation>
+    </message>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>Program info</source>
+        <translation>Informazioni sul programma</translation>
+    </message>
+    <message>
+        <source>Drag inside...</source>
+        <translation>Trascina dentro...</translation>
+    </message>
+    <message>
+        <source>Left-click and drag : move the objects</source>
+        <translation>Clic sinistro e trascina: sposti i pezzi</translation>
+    </message>
+    <message>
+        <source>Drag down for removing...</source>
+        <translation>Trascina giù per togliere...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Tarvelo problem</source>
+        <translation>Problema di Tarvelo</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::NoticeQueue</name>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::PieceNames</name>
+    <message>
+        <source>cube %1</source>
+        <translation>cubo %1</translation>
+    </message>
+    <message>
+        <source>%1 cubes %2</source>
+        <translation>%1 cubi %2</translation>
+    </message>
+    <message>
+        <source>%1 X</source>
+        <translation>%1 X</translation>
+    </message>
+    <message>
+        <source>%1 Y</source>
+        <translation>%1 Y</translation>
+    </message>
+    <message>
+        <source>a smiley</source>
+        <translation>una faccina</translation>
+    </message>
+    <message>
+        <source>%1 smileys</source>
+        <translation>%1 faccine</translation>
+    </message>
+    <message>
+        <source>unknown X</source>
+        <translation>incognita X</translation>
+    </message>
+    <message>
+        <source>unknown Y</source>
+        <translation>incognita Y</translation>
+    </message>
+    <message>
+        <source>smiley</source>
+        <translation>faccina</translation>
+    </message>
+    <message>
+        <source>pan</source>
+        <translation>piatto</translation>
+    </message>
+    <message>
+        <source>piece</source>
+        <translation>pezzo</translation>
+    </message>
+    <message>
+        <source>%1, on no pan</source>
+        <translation>%1, fuori dai piatti</translation>
+    </message>
+    <message>
+        <source>%1, right on the left pan</source>
+        <translation>%1, proprio sul piatto sinistro</translation>
+    </message>
+    <message>
+        <source>%1, right on the right pan</source>
+        <translation>%1, proprio sul piatto destro</translation>
+    </message>
+    <message>
+        <source>%1, level %2 on the left pan</source>
+        <translation>%1, piano %2 sul piatto sinistro</translation>
+    </message>
+    <message>
+        <source>%1, level %2 on the right pan</source>
+        <translation>%1, piano %2 sul piatto destro</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuoto</translation>
+    </message>
+    <message>
+        <source>left pan: %1; total %2</source>
+        <translation>piatto sinistro: %1; totale %2</translation>
+    </message>
+    <message>
+        <source>right pan: %1; total %2</source>
+        <translation>piatto destro: %1; totale %2</translation>
+    </message>
+    <message>
+        <source>left side heavier</source>
+        <translation>il lato sinistro pesa di più</translation>
+    </message>
+    <message>
+        <source>right side heavier</source>
+        <translation>il lato destro pesa di più</translation>
+    </message>
+    <message>
+        <source>both sides equal</source>
+        <translation>i due lati pesano uguale</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SceneAccessible</name>
+    <message>
+        <source>the two pans</source>
+        <translation>i due piatti</translation>
+    </message>
+    <message>
+        <source>scene</source>
+        <translation>scena</translation>
+    </message>
+</context>
+</TS>
