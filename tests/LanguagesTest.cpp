@@ -1,0 +1,185 @@
+// The program in the user's language: the window, a refused file and Qt's own buttons in Italian,
+// no translator for English or a language the program does not speak, and in every language
+// each caption fits the place the window gives it.
+#include "WindowFixture.h"
+#include "ui/window/FrmInfo.h"
+#include "ui/window/Translations.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+using tarvelo::test::CatchMessage;
+using tarvelo::test::StartedWindow;
+
+namespace {
+
+struct Caption {
+    const char* widget;
+    const char* text;
+};
+
+// The main window as an Italian child sees it at the start.
+constexpr Caption kItalianCaptions[] = {
+    {"Command1", "Mostra soluzione"},
+    {"Command2", "Nuovo"},
+    {"Command3", "Carica"},
+    {"Command4", "Salva"},
+    {"Command5", "Ricomincia"},
+    {"Label1", "Trascina dentro..."},
+    {"Label2", "Clic sinistro e trascina: sposti i pezzi"},
+    {"Label3", "Trascina giù per togliere..."},
+};
+
+QString TextOf(QWidget* widget) {
+    if (const auto* label = qobject_cast<QLabel*>(widget)) {
+        return label->text();
+    }
+    if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    return {};
+}
+
+// Why `widget`'s text does not fit its place; empty when it does.
+QString Overflow(QWidget* widget) {
+    const QString text = TextOf(widget);
+    const QString named = QStringLiteral("%1 \"%2\"").arg(widget->objectName(), text);
+    if (const auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int needed = button->fontMetrics().horizontalAdvance(text) + 2 * margin;
+        return needed <= button->width() ? QString()
+                                         : QStringLiteral("%1 needs %2 pixels, has %3")
+                                               .arg(named)
+                                               .arg(needed)
+                                               .arg(button->width());
+    }
+    const auto* label = qobject_cast<QLabel*>(widget);
+    if (label == nullptr || text.isEmpty()) {
+        return {};
+    }
+    // A label that wraps its words grows downwards; one that does not, sideways.
+    const QSize needed = label->wordWrap()
+                             ? QSize(label->width(), label->heightForWidth(label->width()))
+                             : label->sizeHint();
+    if (needed.width() <= label->width() && needed.height() <= label->height()) {
+        return {};
+    }
+    return QStringLiteral("%1 needs %2x%3 pixels, has %4x%5")
+        .arg(named)
+        .arg(needed.width())
+        .arg(needed.height())
+        .arg(label->width())
+        .arg(label->height());
+}
+
+QStringList OverflowsIn(QWidget* window) {
+    QStringList overflows;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->isVisibleTo(window) || qobject_cast<QAbstractButton*>(widget)) {
+            const QString overflow = Overflow(widget);
+            if (!overflow.isEmpty()) {
+                overflows.append(overflow);
+            }
+        }
+    }
+    return overflows;
+}
+
+} // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanup();
+    void italianWindowAndMessages();
+    void noTranslatorForEnglishOrALanguageNotSpoken_data();
+    void noTranslatorForEnglishOrALanguageNotSpoken();
+    void everyCaptionFitsItsPlace_data();
+    void everyCaptionFitsItsPlace();
+
+  private:
+    QList<QTranslator*> installed_;
+};
+
+void LanguagesTest::cleanup() {
+    qDeleteAll(installed_); // uninstalls them
+    installed_.clear();
+}
+
+void LanguagesTest::italianWindowAndMessages() {
+    installed_ = tarvelo::InstallTranslations(QLocale(QLocale::Italian, QLocale::Italy));
+    QVERIFY(!installed_.isEmpty());
+    StartedWindow w;
+    for (const Caption& caption : kItalianCaptions) {
+        QWidget* widget = w.child<QWidget>(caption.widget);
+        QVERIFY2(widget, caption.widget);
+        QCOMPARE(TextOf(widget), QString::fromUtf8(caption.text));
+    }
+
+    // A refused file, as the box says it.
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("breve.trv"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("# Tarvelo file - 10:00:00 - 01/02/2026\r\n722\r\n237\r\n");
+    file.close();
+    QString said;
+    CatchMessage(&said);
+    QVERIFY(!w.window.OpenProblem(path));
+    QCOMPARE(said, QStringLiteral("Il file del problema \u201c%1\u201d è incompleto: finisce prima "
+                                  "della riga 4.")
+                       .arg(path));
+
+    // Qt's own texts come with the program's.
+    QDialogButtonBox buttons(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annulla"));
+}
+
+void LanguagesTest::noTranslatorForEnglishOrALanguageNotSpoken_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("English, United States") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("English, United Kingdom") << QLocale(QLocale::English, QLocale::UnitedKingdom);
+    QTest::newRow("the C locale") << QLocale::c();
+    QTest::newRow("Portuguese") << QLocale(QLocale::Portuguese, QLocale::Brazil);
+}
+
+void LanguagesTest::noTranslatorForEnglishOrALanguageNotSpoken() {
+    QFETCH(QLocale, locale);
+    installed_ = tarvelo::InstallTranslations(locale);
+    QVERIFY(installed_.isEmpty());
+    StartedWindow w;
+    QCOMPARE(w.child<QPushButton>("Command1")->text(), QStringLiteral("Show solution"));
+}
+
+void LanguagesTest::everyCaptionFitsItsPlace_data() {
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("Italian") << QLocale(QLocale::Italian, QLocale::Italy);
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany);
+    QTest::newRow("French") << QLocale(QLocale::French, QLocale::France);
+    QTest::newRow("Spanish") << QLocale(QLocale::Spanish, QLocale::Spain);
+}
+
+void LanguagesTest::everyCaptionFitsItsPlace() {
+    QFETCH(QLocale, locale);
+    installed_ = tarvelo::InstallTranslations(locale);
+    StartedWindow w;
+    QStringList overflows = OverflowsIn(&w.window);
+    w.window.Command1_Click(); // the solution shown: the button's caption changes
+    overflows += OverflowsIn(&w.window);
+    tarvelo::FrmInfo info(&w.window);
+    info.show();
+    overflows += OverflowsIn(&info);
+    overflows.removeDuplicates();
+    QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(LanguagesTest)
+#include "LanguagesTest.moc"
