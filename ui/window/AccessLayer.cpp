@@ -356,12 +356,12 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
         controls_.equation->setAccessibleName(equationName);
     }
     PlaceFocusFrame();
-    if (!QAccessible::isActive()) {
-        return;
-    }
-    if (auto* scene = dynamic_cast<SceneAccessible*>(
-            QAccessible::queryAccessibleInterface(controls_.scene))) {
-        scene->Refresh();
+    // Without a screen reader listening, the scene's interface is not even made.
+    if (QAccessible::isActive()) {
+        if (auto* scene = dynamic_cast<SceneAccessible*>(
+                QAccessible::queryAccessibleInterface(controls_.scene))) {
+            scene->Refresh();
+        }
     }
     // The balance has settled when its sign and equation have stayed the same a while.
     const std::string balance = sign + equation;

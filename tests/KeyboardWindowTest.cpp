@@ -1,0 +1,267 @@
+// The keyboard on the real widgets, offscreen: the focus order, playing without the pointer,
+// the shortcuts, and what a screen reader is told.
+#include "WindowFixture.h"
+#include "core/keyboard/SceneNavigation.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+
+using tarvelo::test::AnswerNextDialog;
+using tarvelo::test::ClockedWindow;
+
+namespace {
+
+QWidget* Focused() {
+    return QApplication::focusWidget();
+}
+
+// Presses `key` on whatever has the focus.
+void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QVERIFY(Focused());
+    QTest::keyClick(Focused(), key, modifiers);
+}
+
+// A window that has the keyboard focus, the palette's first picture focused.
+struct KeyboardWindow : ClockedWindow {
+    KeyboardWindow() {
+        window.activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(&window));
+        child<QWidget>("img21")->setFocus(Qt::TabFocusReason);
+    }
+    // From the palette's focused picture to the one of `kind`, with Home and Right.
+    void ToPicture(int kind) {
+        Press(Qt::Key_Home);
+        while (Focused() != child<QWidget>(qPrintable(QStringLiteral("img%1").arg(kind)))) {
+            const QWidget* before = Focused();
+            Press(Qt::Key_Right);
+            QVERIFY2(Focused() != before, "the palette ended before the picture");
+        }
+    }
+    QString Equation() { return child<QLabel>("lblEquazione")->text(); }
+};
+
+} // namespace
+
+class KeyboardWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void tabGoesPaletteSceneButtonsInfo();
+    void fiveLeftAndXRightWithoutThePointer();
+    void aPieceCarriedToTheOtherPanAndDeleted();
+    void f2AsksForTheValueOfX();
+    void shortcutsPressOnlyTheButtonsShown();
+    void theScreenReaderReadsPansAndAnnouncements();
+};
+
+void KeyboardWindowTest::tabGoesPaletteSceneButtonsInfo() {
+    KeyboardWindow w;
+    QCOMPARE(Focused(), w.child<QWidget>("img21"));
+    // Inside the palette the arrows move; Tab leaves it in one step.
+    Press(Qt::Key_Right);
+    QCOMPARE(Focused(), w.child<QWidget>("img10"));
+    Press(Qt::Key_End);
+    QCOMPARE(Focused(), w.child<QWidget>("img12"));
+    QStringList order;
+    for (int i = 0; i < 7; ++i) {
+        Press(Qt::Key_Tab);
+        order << Focused()->objectName();
+    }
+    // Free mode: Restart is hidden and skipped; then round to the palette's current picture.
+    QCOMPARE(order, (QStringList{"pictDrawClient", "Command2", "Command3", "Command4", "Command1",
+                                 "lblInfo", "img12"}));
+    // The focus is framed wherever it is.
+    auto* frame = w.child<QWidget>("focusFrame");
+    QVERIFY(frame->isVisible());
+    const QRect picture(Focused()->mapTo(&w.window, QPoint()), Focused()->size());
+    QVERIFY(frame->geometry().contains(picture));
+    QVERIFY(!frame->geometry().adjusted(2, 2, -2, -2).intersects(picture.adjusted(1, 1, -1, -1)) ||
+            frame->geometry().adjusted(2, 2, -2, -2).contains(picture));
+}
+
+void KeyboardWindowTest::fiveLeftAndXRightWithoutThePointer() {
+    KeyboardWindow w;
+    auto& m = w.window.model();
+    w.ToPicture(5);
+    Press(Qt::Key_Return); // picked up over the left pan
+    QVERIFY(w.child<QWidget>("dragImgInt")->isVisible());
+    Press(Qt::Key_Space); // dropped
+    w.ToPicture(tarvelo::kind::kX);
+    Press(Qt::Key_Enter);
+    Press(Qt::Key_PageDown);
+    Press(Qt::Key_Return);
+    w.RunMs(4000);
+    const int x = m.scene.xValue();
+    const QString sign = x < 5 ? ">" : (x > 5 ? "<" : "=");
+    QCOMPARE(w.Equation(), "5 " + sign + " X");
+    QCOMPARE(w.child<QLabel>("lblComparison")->text(), sign);
+
+    // Escape takes a copy back: nothing is added.
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Escape);
+    w.RunMs(1000);
+    QCOMPARE(m.scene.objCount(), 4);
+    QVERIFY(!w.child<QWidget>("dragImgInt")->isVisible());
+}
+
+void KeyboardWindowTest::aPieceCarriedToTheOtherPanAndDeleted() {
+    KeyboardWindow w;
+    auto& m = w.window.model();
+    w.ToPicture(3);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return);
+    w.RunMs(3000);
+    QCOMPARE(w.Equation(), QStringLiteral("3 > 0"));
+
+    Press(Qt::Key_Tab);
+    QCOMPARE(Focused(), w.window.sceneCanvas());
+    Press(Qt::Key_Right); // the cursor on the 3
+    QCOMPARE(m.keyboard.cursor(), 3);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Up);
+    Press(Qt::Key_PageDown);
+    w.RunMs(200); // held where the keys put it
+    QCOMPARE(m.HeldPiece(), 3);
+    Press(Qt::Key_Return);
+    w.RunMs(3000);
+    QCOMPARE(w.Equation(), QStringLiteral("0 < 3"));
+
+    Press(Qt::Key_Delete);
+    w.RunMs(3000);
+    QCOMPARE(m.scene.objCount(), 2);
+    QCOMPARE(w.Equation(), QStringLiteral("0 = 0"));
+}
+
+void KeyboardWindowTest::f2AsksForTheValueOfX() {
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    } keys[] = {{Qt::Key_F2, {}}, {Qt::Key_Menu, {}}, {Qt::Key_F10, Qt::ShiftModifier}};
+    for (const auto& k : keys) {
+        KeyboardWindow w;
+        int asked = 0;
+        w.window.model().inputBox = [&](const std::string& title, const std::string&,
+                                        const std::string&) {
+            ++asked;
+            return std::optional<std::string>(title == "X" ? "4" : "");
+        };
+        w.ToPicture(tarvelo::kind::kX);
+        Press(k.key, k.modifiers);
+        QCOMPARE(asked, 1);
+        QCOMPARE(w.window.model().scene.xValue(), 4);
+        // On a number cube the key means nothing.
+        w.ToPicture(5);
+        Press(k.key, k.modifiers);
+        QCOMPARE(asked, 1);
+    }
+}
+
+void KeyboardWindowTest::shortcutsPressOnlyTheButtonsShown() {
+    const struct {
+        const char* button;
+        QKeySequence shortcut;
+        bool problemMode;
+        bool shown;       // the button is there to press
+        bool opensDialog; // a file dialog, or the message that the problem file is missing
+    } cases[] = {
+        {"Command2", QKeySequence(Qt::CTRL | Qt::Key_N), false, true, false},
+        {"Command3", QKeySequence(Qt::CTRL | Qt::Key_O), false, true, true},
+        {"Command4", QKeySequence(Qt::CTRL | Qt::Key_S), false, true, true},
+        {"Command5", QKeySequence(Qt::CTRL | Qt::Key_R), true, true, true},
+        {"Command1", QKeySequence(Qt::CTRL | Qt::Key_L), false, true, false},
+        {"Command1", QKeySequence(Qt::CTRL | Qt::Key_L), true, true, false},
+        {"Command2", QKeySequence(Qt::CTRL | Qt::Key_N), true, false, false},
+        {"Command3", QKeySequence(Qt::CTRL | Qt::Key_O), true, false, false},
+        {"Command4", QKeySequence(Qt::CTRL | Qt::Key_S), true, false, false},
+        {"Command5", QKeySequence(Qt::CTRL | Qt::Key_R), false, false, false},
+    };
+    for (const auto& c : cases) {
+        KeyboardWindow w;
+        if (c.problemMode) {
+            w.window.model().controls.UpdateProgramMode(tarvelo::ProgramMode::Problem);
+            w.window.SyncFromModel();
+        }
+        auto* button = w.child<QPushButton>(c.button);
+        QCOMPARE(!button->isHidden(), c.shown);
+        int clicks = 0;
+        QObject::connect(button, &QPushButton::clicked, [&] { ++clicks; });
+        if (c.opensDialog) {
+            AnswerNextDialog([](QWidget* d) { d->close(); });
+        }
+        QTest::keySequence(&w.window, c.shortcut);
+        QCOMPARE(clicks, c.shown ? 1 : 0);
+    }
+    // F1 opens the information window; Enter on the focused "i" too.
+    for (bool withKey : {true, false}) {
+        KeyboardWindow w;
+        QString title;
+        AnswerNextDialog([&](QWidget* d) {
+            title = d->windowTitle();
+            d->close();
+        });
+        if (withKey) {
+            QTest::keyClick(&w.window, Qt::Key_F1);
+        } else {
+            w.child<QWidget>("lblInfo")->setFocus(Qt::TabFocusReason);
+            Press(Qt::Key_Return);
+        }
+        QCOMPARE(title, QStringLiteral("Tarvelo"));
+    }
+    // Enter presses the focused button.
+    KeyboardWindow w;
+    auto* solution = w.child<QPushButton>("Command1");
+    solution->setFocus(Qt::TabFocusReason);
+    Press(Qt::Key_Return);
+    QCOMPARE(solution->text(), QStringLiteral("Hide solution"));
+}
+
+void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {
+    KeyboardWindow w;
+    w.ToPicture(tarvelo::kind::kX);
+    for (int i = 0; i < 3; ++i) {
+        Press(Qt::Key_Return);
+        Press(Qt::Key_Return);
+        w.RunMs(1500);
+    }
+    w.ToPicture(tarvelo::kind::kSmiley);
+    Press(Qt::Key_Return);
+    QVERIFY(Focused()->accessibleDescription().startsWith("smiley picked up, over the left pan"));
+    Press(Qt::Key_Return);
+    QCOMPARE(Focused()->accessibleDescription(), QStringLiteral("smiley dropped."));
+    w.RunMs(3000);
+
+    QAccessibleInterface* scene = QAccessible::queryAccessibleInterface(w.window.sceneCanvas());
+    QVERIFY(scene);
+    QAccessibleInterface* list = scene->child(0);
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->childCount(), 2);
+    QAccessibleInterface* left = list->child(0);
+    QCOMPARE(left->text(QAccessible::Name),
+             QStringLiteral("left pan: 3 X, a smiley; total 3X + 1"));
+    QCOMPARE(list->child(1)->text(QAccessible::Name), QStringLiteral("right pan: empty; total 0"));
+    QCOMPARE(left->childCount(), 4);
+    QCOMPARE(left->child(0)->text(QAccessible::Name).section(',', 1).trimmed(),
+             QStringLiteral("right on the left pan"));
+    QCOMPARE(left->child(0)->parent(), left);
+    QCOMPARE(list->indexOfChild(left), 0);
+    // The buttons stand beside the list on the scene.
+    bool buttonFound = false;
+    for (int i = 1; i < scene->childCount(); ++i) {
+        buttonFound = buttonFound || scene->child(i)->text(QAccessible::Name) == "Show solution";
+    }
+    QVERIFY(buttonFound);
+
+    // The palette pictures are named buttons; the sign and the equation are named labels.
+    QAccessibleInterface* five = QAccessible::queryAccessibleInterface(w.child<QWidget>("img5"));
+    QCOMPARE(five->role(), QAccessible::Button);
+    QCOMPARE(five->text(QAccessible::Name), QStringLiteral("cube 5"));
+    QVERIFY(five->text(QAccessible::Description).contains("Enter"));
+    QCOMPARE(w.child<QLabel>("lblComparison")->accessibleName(),
+             QStringLiteral("left side heavier"));
+    QCOMPARE(w.child<QLabel>("lblEquazione")->accessibleName(), QStringLiteral("3X + 1 > 0"));
+    // The settled balance was told to the focused picture.
+    QCOMPARE(Focused()->accessibleDescription(), QStringLiteral("left side heavier: 3X + 1 > 0"));
+}
+
+QTEST_MAIN(KeyboardWindowTest)
+#include "KeyboardWindowTest.moc"
