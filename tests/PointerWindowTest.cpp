@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -163,12 +164,14 @@ void PointerWindowTest::aRightPressOnXAsksForItsValue() {
     QString title;
     QString label;
     QString offered;
+    QString fieldName; // what a screen reader calls the field
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         title = dialog->windowTitle();
         label = dialog->labelText();
         offered = dialog->textValue();
+        fieldName = dialog->findChild<QLineEdit*>()->accessibleName();
         dialog->setTextValue(QStringLiteral(" 6 "));
         dialog->accept();
     });
@@ -176,6 +179,7 @@ void PointerWindowTest::aRightPressOnXAsksForItsValue() {
     QCOMPARE(title, QStringLiteral("X"));
     QCOMPARE(label, QStringLiteral("X value\n(change or leave unchanged):"));
     QCOMPARE(offered, QStringLiteral("4"));
+    QCOMPARE(fieldName, label);
     QCOMPARE(m.scene.xValue(), 6);
     QCOMPARE(m.scene.obj(3).objMass, 6.0f);
     QCOMPARE(m.scene.obj(3).objY, -200);

@@ -347,14 +347,19 @@ std::optional<std::string> FrmMain::InputBox(const std::string& title, const std
                                              const std::string& defaultText) {
     QString label = Translated(prompt);
     label.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    bool accepted = false;
-    const QString answer =
-        QInputDialog::getText(this, QString::fromStdString(title), label, QLineEdit::Normal,
-                              QString::fromStdString(defaultText), &accepted);
-    if (!accepted) {
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(QString::fromStdString(title));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(label);
+    dialog.setTextValue(QString::fromStdString(defaultText));
+    // A screen reader names the field by the question it answers.
+    if (auto* field = dialog.findChild<QLineEdit*>()) {
+        field->setAccessibleName(label);
+    }
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return answer.toStdString();
+    return dialog.textValue().toStdString();
 }
 
 void FrmMain::BuildTimers() {
