@@ -191,7 +191,7 @@ TEST_F(SceneCursorTest, APieceCarriedToTheOtherPanStaysThere) {
     m.SceneKey(Key::PageDown, false);
     // Held where the keyboard put it while the timers run and the pointer is elsewhere.
     h.RunMs(500);
-    EXPECT_EQ(m.scene.obj(held).objX + 22.5f, PanCentre(kRightPan));
+    EXPECT_EQ(static_cast<float>(m.scene.obj(held).objX) + 22.5f, PanCentre(kRightPan));
     ASSERT_TRUE(m.SceneKey(Key::Activate, false));
     EXPECT_EQ(m.HeldPiece(), kNoObject);
     h.RunMs(4000);

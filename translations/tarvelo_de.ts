@@ -364,6 +364,18 @@ Es wurde nichts verändert.</translation>
         <source>Tarvelo problem</source>
         <translation>Tarvelo-Aufgabe</translation>
     </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>MyFileName</source>
+        <translation>MeineDatei</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>Aufgabe</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::NoticeQueue</name>

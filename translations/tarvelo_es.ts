@@ -364,6 +364,18 @@ No se ha cambiado nada.</translation>
         <source>Tarvelo problem</source>
         <translation>Problema de Tarvelo</translation>
     </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>MyFileName</source>
+        <translation>MiArchivo</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problema</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::NoticeQueue</name>

@@ -364,6 +364,18 @@ Rien n&apos;a été modifié.</translation>
         <source>Tarvelo problem</source>
         <translation>Problème Tarvelo</translation>
     </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>MyFileName</source>
+        <translation>MonFichier</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problème</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::NoticeQueue</name>

@@ -7,7 +7,6 @@ namespace tarvelo {
 
 namespace {
 
-constexpr const char* kProgramName = "Tarvelo";
 constexpr const char* kDefaultProblemFile = "Tarvelo_problem.trv";
 
 ButtonState Shown(const ButtonState& button, bool shown) {
@@ -35,7 +34,7 @@ void WindowControls::Form_Initialize() {
 
 void WindowControls::ShowProblemFile(const std::string& sFileName) {
     Set(stProblemFile_, sFileName);
-    Set(Caption_, std::string(kProgramName) + " - " + stProblemFile_);
+    Set(Caption_, std::string(kProgramName) + kCaptionSeparator + stProblemFile_);
 }
 
 void WindowControls::SetProblemFile(const std::string& sFileName) {

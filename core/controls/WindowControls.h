@@ -10,6 +10,10 @@
 
 namespace tarvelo {
 
+// The caption: the program's name, then the separator and the problem file once there is one.
+inline constexpr const char* kProgramName = "Tarvelo";
+inline constexpr const char* kCaptionSeparator = " - ";
+
 // The program modes: free play with New, Load and Save, or a problem with Restart only.
 enum class ProgramMode : std::int32_t { Free = 0, Problem = 1 };
 

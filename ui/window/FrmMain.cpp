@@ -467,6 +467,17 @@ QString FrmMain::Translated(const std::string& text) const {
     return tr(text.c_str());
 }
 
+QString FrmMain::WindowTitle(const std::string& caption) const {
+    const QString name = tr("Tarvelo");
+    const std::string programName = kProgramName;
+    const std::string separator = kCaptionSeparator;
+    if (caption.rfind(programName + separator, 0) == 0) {
+        return tr("%1 - %2").arg(
+            name, QString::fromStdString(caption.substr(programName.size() + separator.size())));
+    }
+    return caption == programName ? name : QString::fromStdString(caption);
+}
+
 void FrmMain::SyncFromModel() {
     const bool all = !shown_.has_value();
     if (all) {
@@ -483,7 +494,7 @@ void FrmMain::SyncFromModel() {
     };
 
     if (changed(shown.Caption, model_.controls.Caption())) {
-        setWindowTitle(QString::fromStdString(model_.controls.Caption()));
+        setWindowTitle(WindowTitle(model_.controls.Caption()));
     }
     if (changed(shown.lblComparison, model_.equation.lblComparison())) {
         lblComparison_->setText(QString::fromStdString(model_.equation.lblComparison().Caption));

@@ -140,6 +140,8 @@ class FrmMain : public QWidget {
     QString CurrentProblemFile() const;
     static QString ProblemFilter();
     QString Translated(const std::string& text) const;
+    // The window's title for the model's caption, in the user's language.
+    QString WindowTitle(const std::string& caption) const;
 
     // The control properties as last copied onto the widgets: only what changed is copied again,
     // so a still window does next to nothing on each tick.

@@ -83,7 +83,7 @@ void FrmMain::Command3_Click() {
         return;
     }
     const QString path =
-        ShowFileDialog(this, kOpenDialog, tr("Open"), QStringLiteral("MyFileName.trv"),
+        ShowFileDialog(this, kOpenDialog, tr("Open"), tr("MyFileName") + QStringLiteral(".trv"),
                        ProblemFilter(), ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
     if (!path.isEmpty()) {
         OpenProblem(path);
@@ -95,7 +95,7 @@ void FrmMain::Command4_Click() {
         return;
     }
     const QString path =
-        ShowFileDialog(this, 0, tr("Save"), QStringLiteral("problem.trv"), ProblemFilter(),
+        ShowFileDialog(this, 0, tr("Save"), tr("problem") + QStringLiteral(".trv"), ProblemFilter(),
                        ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
     if (!path.isEmpty()) {
         SaveProblemAs(path);
