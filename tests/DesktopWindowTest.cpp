@@ -817,7 +817,9 @@ void DesktopWindowTest::infoWindowOpensClosesAndReopens() {
         QTest::mouseClick(info, Qt::LeftButton);
         QVERIFY(!QApplication::activeModalWidget());
     }
-    QCOMPARE(size, QSize(313, 163));
+    // The credits keep their place; the keys are listed below them.
+    QCOMPARE(size.width(), 313);
+    QVERIFY(size.height() > 163);
     QCOMPARE(seen[0], seen[1]);
     QCOMPARE(seen[0].value(0), QStringLiteral("Tarvelo"));
     QCOMPARE(seen[0].value(1), QStringLiteral("E d u c a t i o n a l   t o o l s"));

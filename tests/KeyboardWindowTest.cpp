@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::ClockedWindow;
@@ -51,6 +52,7 @@ class KeyboardWindowTest : public QObject {
     void aPieceCarriedToTheOtherPanAndDeleted();
     void f2AsksForTheValueOfX();
     void shortcutsPressOnlyTheButtonsShown();
+    void theInformationWindowListsEveryShortcut();
     void theScreenReaderReadsPansAndAnnouncements();
 };
 
@@ -213,6 +215,25 @@ void KeyboardWindowTest::shortcutsPressOnlyTheButtonsShown() {
     solution->setFocus(Qt::TabFocusReason);
     Press(Qt::Key_Return);
     QCOMPARE(solution->text(), QStringLiteral("Hide solution"));
+}
+
+void KeyboardWindowTest::theInformationWindowListsEveryShortcut() {
+    KeyboardWindow w;
+    QString keys;
+    AnswerNextDialog([&](QWidget* d) {
+        for (const QLabel* line :
+             d->findChild<QWidget*>(QStringLiteral("keyList"))->findChildren<QLabel*>()) {
+            keys += line->text() + QLatin1Char('\n');
+        }
+        d->close();
+    });
+    QTest::keyClick(&w.window, Qt::Key_F1);
+    const auto shortcuts = w.window.findChildren<QShortcut*>();
+    QVERIFY(!shortcuts.isEmpty());
+    for (const QShortcut* shortcut : shortcuts) {
+        const QString key = shortcut->key().toString(QKeySequence::NativeText);
+        QVERIFY2(keys.contains(key), qPrintable(key));
+    }
 }
 
 void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {

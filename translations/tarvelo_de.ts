@@ -297,6 +297,94 @@ Es wurde nichts verändert.</translation>
         <source>Close me</source>
         <translation>Schließ mich</translation>
     </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>palette, scene, buttons, this information</source>
+        <translation>Leiste, Szene, Knöpfe, diese Informationen</translation>
+    </message>
+    <message>
+        <source>Left, Right, Home, End</source>
+        <translation>Links, Rechts, Pos1, Ende</translation>
+    </message>
+    <message>
+        <source>choose a piece in the palette</source>
+        <translation>ein Teil in der Leiste wählen</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter, Leertaste</translation>
+    </message>
+    <message>
+        <source>pick up a piece; drop it or put it down</source>
+        <translation>ein Teil aufnehmen; fallen lassen oder absetzen</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>move what you carry (with Shift: a little); in the scene, go from piece to piece</source>
+        <translation>bewegt, was du trägst (mit Umschalt: ein wenig); in der Szene von Teil zu Teil</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Bild auf, Bild ab</translation>
+    </message>
+    <message>
+        <source>over the left pan, over the right pan</source>
+        <translation>über die linke Schale, über die rechte Schale</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>put back what you carry</source>
+        <translation>zurücklegen, was du trägst</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>remove the piece in the scene</source>
+        <translation>das Teil aus der Szene nehmen</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>the value of X or Y</source>
+        <translation>der Wert von X oder Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+N, Ctrl+O, Ctrl+S</source>
+        <translation>Strg+N, Strg+O, Strg+S</translation>
+    </message>
+    <message>
+        <source>New, Load, Save</source>
+        <translation>Neu, Laden, Speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+R, Ctrl+L</source>
+        <translation>Strg+R, Strg+L</translation>
+    </message>
+    <message>
+        <source>Restart, Show solution</source>
+        <translation>Von vorn, Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>this information</source>
+        <translation>diese Informationen</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>

@@ -297,6 +297,94 @@ No se ha cambiado nada.</translation>
         <source>Close me</source>
         <translation>Ciérrame</translation>
     </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>palette, scene, buttons, this information</source>
+        <translation>paleta, escena, botones, esta información</translation>
+    </message>
+    <message>
+        <source>Left, Right, Home, End</source>
+        <translation>Izquierda, Derecha, Inicio, Fin</translation>
+    </message>
+    <message>
+        <source>choose a piece in the palette</source>
+        <translation>elegir una pieza de la paleta</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Intro, Espacio</translation>
+    </message>
+    <message>
+        <source>pick up a piece; drop it or put it down</source>
+        <translation>tomar una pieza; soltarla o dejarla</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>move what you carry (with Shift: a little); in the scene, go from piece to piece</source>
+        <translation>mover lo que llevas (con Mayús: un poco); en la escena, ir de pieza en pieza</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Re Pág, Av Pág</translation>
+    </message>
+    <message>
+        <source>over the left pan, over the right pan</source>
+        <translation>sobre el platillo izquierdo, sobre el platillo derecho</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>put back what you carry</source>
+        <translation>devolver lo que llevas</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>remove the piece in the scene</source>
+        <translation>quitar la pieza de la escena</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>the value of X or Y</source>
+        <translation>el valor de X o de Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+N, Ctrl+O, Ctrl+S</source>
+        <translation>Ctrl+N, Ctrl+O, Ctrl+S</translation>
+    </message>
+    <message>
+        <source>New, Load, Save</source>
+        <translation>Nuevo, Cargar, Guardar</translation>
+    </message>
+    <message>
+        <source>Ctrl+R, Ctrl+L</source>
+        <translation>Ctrl+R, Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Restart, Show solution</source>
+        <translation>Reiniciar, Ver la solución</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>this information</source>
+        <translation>esta información</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>

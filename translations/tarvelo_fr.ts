@@ -297,6 +297,94 @@ Rien n&apos;a été modifié.</translation>
         <source>Close me</source>
         <translation>Ferme-moi</translation>
     </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>palette, scene, buttons, this information</source>
+        <translation>palette, scène, boutons, ces informations</translation>
+    </message>
+    <message>
+        <source>Left, Right, Home, End</source>
+        <translation>Gauche, Droite, Origine, Fin</translation>
+    </message>
+    <message>
+        <source>choose a piece in the palette</source>
+        <translation>choisir une pièce dans la palette</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Entrée, Espace</translation>
+    </message>
+    <message>
+        <source>pick up a piece; drop it or put it down</source>
+        <translation>prendre une pièce&#xa0;; la lâcher ou la poser</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>move what you carry (with Shift: a little); in the scene, go from piece to piece</source>
+        <translation>déplacer ce que tu portes (avec Maj&#xa0;: un peu)&#xa0;; dans la scène, aller de pièce en pièce</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Page précédente, Page suivante</translation>
+    </message>
+    <message>
+        <source>over the left pan, over the right pan</source>
+        <translation>au-dessus du plateau gauche, au-dessus du plateau droit</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>put back what you carry</source>
+        <translation>remettre ce que tu portes</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>remove the piece in the scene</source>
+        <translation>enlever la pièce de la scène</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>the value of X or Y</source>
+        <translation>la valeur de X ou de Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+N, Ctrl+O, Ctrl+S</source>
+        <translation>Ctrl+N, Ctrl+O, Ctrl+S</translation>
+    </message>
+    <message>
+        <source>New, Load, Save</source>
+        <translation>Nouveau, Charger, Enregistrer</translation>
+    </message>
+    <message>
+        <source>Ctrl+R, Ctrl+L</source>
+        <translation>Ctrl+R, Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Restart, Show solution</source>
+        <translation>Recommencer, Voir la solution</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>this information</source>
+        <translation>ces informations</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>

@@ -297,6 +297,94 @@ Non è cambiato nulla.</translation>
         <source>Close me</source>
         <translation>Chiudimi</translation>
     </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>palette, scene, buttons, this information</source>
+        <translation>tavolozza, scena, pulsanti, queste informazioni</translation>
+    </message>
+    <message>
+        <source>Left, Right, Home, End</source>
+        <translation>Sinistra, Destra, Inizio, Fine</translation>
+    </message>
+    <message>
+        <source>choose a piece in the palette</source>
+        <translation>scegli un pezzo nella tavolozza</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Invio, Spazio</translation>
+    </message>
+    <message>
+        <source>pick up a piece; drop it or put it down</source>
+        <translation>prendi un pezzo; lascialo cadere o posalo</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Frecce</translation>
+    </message>
+    <message>
+        <source>move what you carry (with Shift: a little); in the scene, go from piece to piece</source>
+        <translation>sposta ciò che porti (con Maiusc: di poco); nella scena, vai da un pezzo all&apos;altro</translation>
+    </message>
+    <message>
+        <source>Page Up, Page Down</source>
+        <translation>Pagina su, Pagina giù</translation>
+    </message>
+    <message>
+        <source>over the left pan, over the right pan</source>
+        <translation>sopra il piatto sinistro, sopra il piatto destro</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>put back what you carry</source>
+        <translation>rimetti a posto ciò che porti</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Canc</translation>
+    </message>
+    <message>
+        <source>remove the piece in the scene</source>
+        <translation>togli il pezzo dalla scena</translation>
+    </message>
+    <message>
+        <source>F2</source>
+        <translation>F2</translation>
+    </message>
+    <message>
+        <source>the value of X or Y</source>
+        <translation>il valore di X o di Y</translation>
+    </message>
+    <message>
+        <source>Ctrl+N, Ctrl+O, Ctrl+S</source>
+        <translation>Ctrl+N, Ctrl+O, Ctrl+S</translation>
+    </message>
+    <message>
+        <source>New, Load, Save</source>
+        <translation>Nuovo, Carica, Salva</translation>
+    </message>
+    <message>
+        <source>Ctrl+R, Ctrl+L</source>
+        <translation>Ctrl+R, Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Restart, Show solution</source>
+        <translation>Ricomincia, Mostra soluzione</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>this information</source>
+        <translation>queste informazioni</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>

@@ -2,10 +2,12 @@
 
 #include "core/scene/Layout.h"
 
+#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <iterator>
 
 namespace tarvelo {
 
@@ -43,6 +45,39 @@ QFont InfoFont(int pixels, bool bold = false) {
 constexpr int kTextPixels = 11;    // 8.25 pt
 constexpr int kTaglinePixels = 16; // 12 pt
 constexpr int kTitlePixels = 32;   // 24 pt
+
+// The keys, each with what it does: everything can be done without the pointer.
+struct KeyLine {
+    const char* keys;
+    const char* does;
+};
+const KeyLine kKeyLines[] = {
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Tab"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "palette, scene, buttons, this information")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Left, Right, Home, End"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "choose a piece in the palette")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Enter, Space"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "pick up a piece; drop it or put it down")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Arrows"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo",
+                       "move what you carry (with Shift: a little); in the scene, go from piece "
+                       "to piece")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Page Up, Page Down"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "over the left pan, over the right pan")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Escape"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "put back what you carry")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Delete"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "remove the piece in the scene")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F2"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "the value of X or Y")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+N, Ctrl+O, Ctrl+S"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "New, Load, Save")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+R, Ctrl+L"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Restart, Show solution")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F1"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "this information")},
+};
+constexpr int kKeysMargin = 10; // pixels around the list of keys
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, layout::Rect r,
                  const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
@@ -95,6 +130,36 @@ FrmInfo::FrmInfo(QWidget* owner) : QDialog(owner) {
     const layout::Rect closeBox = FromTwips(1590, 1980, 1395, 375);
     close->setGeometry(closeBox.left, closeBox.top, closeBox.width, closeBox.height);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
+
+    AddKeyList();
+}
+
+void FrmInfo::AddKeyList() {
+    // Below the credits, each key beside what it does, as tall as the lines need in the
+    // user's language.
+    auto* list = new QWidget(this);
+    list->setObjectName(QStringLiteral("keyList"));
+    auto* grid = new QGridLayout(list);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(kKeysMargin);
+    grid->setVerticalSpacing(0);
+    for (int row = 0; row < static_cast<int>(std::size(kKeyLines)); ++row) {
+        const KeyLine& line = kKeyLines[row];
+        auto* keys = new QLabel(tr(line.keys), list);
+        keys->setFont(InfoFont(kTextPixels, true));
+        keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto* does = new QLabel(tr(line.does), list);
+        does->setFont(InfoFont(kTextPixels));
+        does->setWordWrap(true);
+        does->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        grid->addWidget(keys, row, 0);
+        grid->addWidget(does, row, 1);
+    }
+    grid->setColumnStretch(1, 1);
+    const int width = kClientWidth - 2 * kKeysMargin;
+    const int height = grid->totalHeightForWidth(width);
+    list->setGeometry(kKeysMargin, kClientHeight, width, height);
+    setFixedSize(kClientWidth, kClientHeight + height + kKeysMargin);
 }
 
 void FrmInfo::paintEvent(QPaintEvent* event) {

@@ -1,4 +1,5 @@
-// The information window: the program's name, version and credits. It holds no state.
+// The information window: the program's name, version and credits, and the keys that do
+// everything without the pointer. It holds no state.
 #pragma once
 
 #include <QDialog>
@@ -12,6 +13,9 @@ class FrmInfo : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void AddKeyList();
 };
 
 } // namespace tarvelo
