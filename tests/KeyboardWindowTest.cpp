@@ -1,6 +1,7 @@
 // The keyboard on the real widgets, offscreen: the focus order, playing without the pointer,
 // the shortcuts, and what a screen reader is told.
 #include "WindowFixture.h"
+#include "core/clock/Rest.h"
 #include "core/keyboard/SceneNavigation.h"
 
 #include <QAccessible>
@@ -54,6 +55,8 @@ class KeyboardWindowTest : public QObject {
     void shortcutsPressOnlyTheButtonsShown();
     void theInformationWindowListsEveryShortcut();
     void theScreenReaderReadsPansAndAnnouncements();
+    void theFirstFocusIsThePalettesFirstPicture();
+    void aBalanceShownAsTheSceneComesToRestIsAnnounced();
 };
 
 void KeyboardWindowTest::tabGoesPaletteSceneButtonsInfo() {
@@ -282,6 +285,27 @@ void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {
     QCOMPARE(w.child<QLabel>("lblEquazione")->accessibleName(), QStringLiteral("3X + 1 > 0"));
     // The settled balance was told to the focused picture.
     QCOMPARE(Focused()->accessibleDescription(), QStringLiteral("left side heavier: 3X + 1 > 0"));
+}
+
+void KeyboardWindowTest::theFirstFocusIsThePalettesFirstPicture() {
+    ClockedWindow w;
+    w.window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
+    QCOMPARE(Focused(), w.child<QWidget>("img21"));
+}
+
+void KeyboardWindowTest::aBalanceShownAsTheSceneComesToRestIsAnnounced() {
+    KeyboardWindow w;
+    // Two 9 tilt the pans fully; a 1 more changes the line but moves no pan, so the scene rests
+    // soon after the 1 lands. The clock stops there, as the window's timers then go to sleep.
+    for (int digit : {9, 9, 1}) {
+        w.ToPicture(digit);
+        Press(Qt::Key_Return);
+        Press(Qt::Key_Return);
+        QVERIFY(tarvelo::SettleOnClock(w.clock, w.window.model(), 10000).rested);
+    }
+    QCOMPARE(w.Equation(), QStringLiteral("19 > 0"));
+    QCOMPARE(Focused()->accessibleDescription(), QStringLiteral("left side heavier: 19 > 0"));
 }
 
 QTEST_MAIN(KeyboardWindowTest)

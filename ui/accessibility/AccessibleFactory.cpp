@@ -4,6 +4,7 @@
 #include "ui/accessibility/SceneAccessible.h"
 #include "ui/window/SceneCanvas.h"
 
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QWidget>
 
@@ -28,6 +29,12 @@ QAccessibleInterface* MakeInterface(const QString& /*className*/, QObject* objec
 
 void ReadAsButton(QWidget* widget) {
     widget->setProperty(kReadAsButton, true);
+    // With a screen reader listening from the start, the widget may have been given its class's
+    // interface (a label's) before it was marked: forget that one, so the next is a button.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+    if (made != nullptr && made->role() != QAccessible::Button) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
 }
 
 void InstallAccessibleFactory() {

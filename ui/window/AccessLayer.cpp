@@ -162,8 +162,16 @@ void AccessLayer::SetUpFocusOrder() {
         order.push_back(entry.first);
     }
     order.push_back(controls_.info);
+    // Qt orders only widgets that take the focus: the palette's pictures take it while they are
+    // put in line before the scene, so that the window's first focus is the palette's first.
+    for (std::size_t k = 1; k < controls_.palette.size(); ++k) {
+        controls_.palette[k].first->setFocusPolicy(Qt::TabFocus);
+    }
     for (std::size_t k = 1; k < order.size(); ++k) {
         QWidget::setTabOrder(order[k - 1], order[k]);
+    }
+    for (std::size_t k = 1; k < controls_.palette.size(); ++k) {
+        controls_.palette[k].first->setFocusPolicy(Qt::NoFocus);
     }
 }
 
@@ -363,12 +371,17 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
             scene->Refresh();
         }
     }
-    // The balance has settled when its sign and equation have stayed the same a while.
+    // The balance has settled when its sign and equation have stayed the same a while, or when
+    // the whole scene has come to rest sooner: the window's timers then sleep and their time
+    // stands still, so the while would not end before the next key. This watch sees every state
+    // the window's own does, at the same time or earlier, so it finds the rest no later.
+    const bool atRest = sceneRest_.AfterTick(model_.Changes(), timerMs);
     const std::string balance = sign + equation;
     if (balance != balanceSeen_) {
         balanceSeen_ = balance;
         balanceSeenSinceMs_ = timerMs;
-    } else if (balance != balanceAnnounced_ && timerMs - balanceSeenSinceMs_ >= kSettledMs) {
+    } else if (balance != balanceAnnounced_ &&
+               (atRest || timerMs - balanceSeenSinceMs_ >= kSettledMs)) {
         balanceAnnounced_ = balance;
         Announce(BalanceSentence(sign, equation));
     }

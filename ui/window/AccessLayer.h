@@ -3,6 +3,7 @@
 // is told (names, roles, and what each key did or the balance settled on).
 #pragma once
 
+#include "core/clock/Rest.h"
 #include "core/keyboard/KeyboardPlay.h"
 
 #include <QHash>
@@ -49,7 +50,7 @@ class AccessLayer : public QObject {
     // After the widgets were brought up to date: the focus frame follows what it frames, the
     // labels' names follow their texts, and the scene's names are told to a screen reader.
     // `timerMs` is the timers' time: a balance whose sign and equation stayed the same for a
-    // while has settled, and what it shows is announced once.
+    // while, or that a scene come to rest shows, has settled, and what it shows is announced once.
     void AfterSync(std::int64_t timerMs);
 
     // Tells a screen reader `text`, as a new description of whatever has the keyboard focus.
@@ -84,6 +85,8 @@ class AccessLayer : public QObject {
     std::string balanceSeen_;
     std::int64_t balanceSeenSinceMs_ = 0;
     std::string balanceAnnounced_;
+    // Whether the whole scene has come to rest, by the rule that lets the window's timers sleep.
+    RestWatch sceneRest_;
 };
 
 } // namespace tarvelo
