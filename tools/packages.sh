@@ -15,6 +15,8 @@ TARVELO_TEST_PACKAGES=(
   xvfb xauth xdotool x11-utils imagemagick
   xdg-utils libfile-mimeinfo-perl shared-mime-info desktop-file-utils libglib2.0-bin dpkg-dev
   clang-format
+  # A session bus, the accessibility bus and a reader of it, for the screen-reader tests.
+  at-spi2-core python3-pyatspi dbus dbus-x11
 )
 
 tarvelo_missing_packages() {

@@ -2,8 +2,13 @@
 # Sourced by the end-to-end scripts; each script passes the program's path as its first argument.
 
 e2e_work=$(mktemp -d)
+e2e_lib_dir=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 e2e_xvfb_pid=
 e2e_app_pid=
+e2e_dbus_pid=
+e2e_atspi_pid=
+# Helpers a script started in the background, ended with the rest.
+e2e_helper_pids=()
 
 # A home and a runtime folder of the test's own: the program registers its file type in the
 # home and keeps its one-instance socket in the runtime folder, so tests never meet each other
@@ -15,7 +20,16 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 e2e_cleanup() {
+  # Everything is ended whatever fails on the way, in a script run with errexit too.
+  set +e
+  local pid
+  for pid in "${e2e_helper_pids[@]}"; do
+    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+  done
   [ -n "$e2e_app_pid" ] && kill "$e2e_app_pid" 2>/dev/null && wait "$e2e_app_pid" 2>/dev/null
+  # The accessibility bus launcher takes its bus and the registry with it.
+  [ -n "$e2e_atspi_pid" ] && kill "$e2e_atspi_pid" 2>/dev/null && wait "$e2e_atspi_pid" 2>/dev/null
+  [ -n "$e2e_dbus_pid" ] && kill "$e2e_dbus_pid" 2>/dev/null && wait "$e2e_dbus_pid" 2>/dev/null
   [ -n "$e2e_xvfb_pid" ] && kill "$e2e_xvfb_pid" 2>/dev/null && wait "$e2e_xvfb_pid" 2>/dev/null
   rm -rf "$e2e_work"
 }
@@ -23,6 +37,10 @@ trap e2e_cleanup EXIT
 
 e2e_fail() {
   echo "FAIL: $*" >&2
+  if [ -n "$e2e_dbus_pid" ] && [ -n "$e2e_app_pid" ]; then
+    echo "The program's accessibility tree:" >&2
+    e2e_a11y --dump >&2 || echo "(not readable)" >&2
+  fi
   [ -f "$e2e_work/shot.png" ] && cp "$e2e_work/shot.png" "${TMPDIR:-/tmp}/tarvelo-e2e-failure.png" &&
     echo "screenshot kept in ${TMPDIR:-/tmp}/tarvelo-e2e-failure.png" >&2
   exit 1
@@ -81,4 +99,45 @@ e2e_wait_for() {
 e2e_problem() {
   printf '# Tarvelo file - 10:00:00 - 01/02/2026\r\n7\r\n3\r\n1\r\n100\r\n252\r\n%s\r\n%s\r\n' \
     "$2" "$2" >"$1"
+}
+
+# A session bus and an accessibility bus of the test's own, as a desktop starts them for a screen
+# reader; exports DBUS_SESSION_BUS_ADDRESS. Call after e2e_start_x, and start the program with
+# QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1: it then joins the bus with no screen reader running.
+e2e_start_a11y_bus() {
+  dbus-daemon --session --nofork --print-address=1 >"$e2e_work/dbus.address" \
+    2>"$e2e_work/dbus.log" &
+  e2e_dbus_pid=$!
+  e2e_wait_for '[ -s "$e2e_work/dbus.address" ]' 10 || e2e_fail "the session bus did not start"
+  DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$e2e_work/dbus.address")
+  export DBUS_SESSION_BUS_ADDRESS
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$e2e_work/atspi.log" 2>&1 &
+  e2e_atspi_pid=$!
+  local ask='dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus'
+  e2e_wait_for "$ask org.a11y.Bus.GetAddress" 10 || e2e_fail "the accessibility bus did not start"
+}
+
+# The program's accessibility tree as the bus shows it; the arguments are atspi_tree.py's after
+# --pid, e.g. e2e_a11y --focused. Fails while the program is not (yet) on the bus.
+e2e_a11y() {
+  timeout 20 /usr/bin/python3 "$e2e_lib_dir/atspi_tree.py" --pid "$e2e_app_pid" "$@"
+}
+
+# True when a showing object of role $1 is named exactly $2. (grep reads to the end: one that
+# stopped early would break the reader's pipe.)
+e2e_a11y_named() {
+  e2e_a11y --names "$1" | grep -Fx -- "$2" >/dev/null
+}
+
+# The translation of text $3 in context $2 from the translation file $1; fails if there is none.
+e2e_translation() {
+  /usr/bin/python3 "$e2e_lib_dir/atspi_tree.py" --translation "$@"
+}
+
+# Presses keys on the program's window, one after the other.
+e2e_keys() {
+  local key
+  for key in "$@"; do
+    xdotool key --window "$e2e_window" "$key"
+  done
 }

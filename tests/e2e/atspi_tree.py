@@ -1,0 +1,200 @@
+#!/usr/bin/python3
+# Reads the running program's accessibility tree from the AT-SPI bus, as a screen reader sees it.
+#
+# Runs on the system /usr/bin/python3 (pyatspi is a Debian package), with DBUS_SESSION_BUS_ADDRESS
+# set to the bus the program talks to:
+#   atspi_tree.py --pid PID --dump               the whole tree, indented
+#   atspi_tree.py --pid PID --names ROLE         the name of each showing object of ROLE, a line
+#                                                each
+#   atspi_tree.py --pid PID --texts ROLE         the text held by each showing object of ROLE
+#   atspi_tree.py --pid PID --focused            role, name, description and screen box (x y w h)
+#                                                of the focused object, a line each
+#   atspi_tree.py --pid PID --listen SECONDS     every description change, a line each, for SECONDS
+#   atspi_tree.py --translation TS CONTEXT TEXT  TEXT as the translation file TS has it
+# Ends with status 1 when the program is not (yet) on the bus or nothing matches, so that a test
+# can wait for what it expects by asking again.
+import argparse
+import sys
+import xml.etree.ElementTree as ElementTree
+
+# Deep enough for window, surface, scene, list, pan, piece; a bound against a cycle in the tree.
+DEFAULT_DEPTH = 12
+
+
+def application(pid):
+    import pyatspi
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.get_process_id() == pid:
+            return app
+    return None
+
+
+def walk(node, depth, limit):
+    """Yields (depth, object) for the object and its descendants down to `limit` levels."""
+    yield depth, node
+    if depth >= limit:
+        return
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1, limit)
+
+
+def states_of(node):
+    import pyatspi
+
+    state = node.getState()
+    words = []
+    if state.contains(pyatspi.STATE_FOCUSED):
+        words.append("focused")
+    if not state.contains(pyatspi.STATE_SHOWING):
+        words.append("not showing")
+    return words
+
+
+def box_of(node):
+    import pyatspi
+
+    try:
+        return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    except NotImplementedError:
+        return None
+
+
+def dump(app, limit):
+    for depth, node in walk(app, 0, limit):
+        line = "  " * depth + f'{node.getRoleName()} "{node.name}"'
+        if node.description:
+            line += f' - "{node.description}"'
+        states = states_of(node)
+        if states:
+            line += " [" + ", ".join(states) + "]"
+        print(line)
+
+
+def showing(app, role, limit):
+    import pyatspi
+
+    for _, node in walk(app, 0, limit):
+        if node.getRoleName() == role and node.getState().contains(pyatspi.STATE_SHOWING):
+            yield node
+
+
+def names(app, role, limit):
+    found = False
+    for node in showing(app, role, limit):
+        print(node.name)
+        found = True
+    return found
+
+
+def texts(app, role, limit):
+    found = False
+    for node in showing(app, role, limit):
+        try:
+            print(node.queryText().getText(0, -1))
+            found = True
+        except NotImplementedError:
+            pass
+    return found
+
+
+def focused(app, limit):
+    import pyatspi
+
+    # The deepest focused object: in a dialog its panel and its button are both focused.
+    last = None
+    for _, node in walk(app, 0, limit):
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            last = node
+    if last is None:
+        return False
+    box = box_of(last)
+    print(last.getRoleName())
+    print(last.name)
+    print(last.description)
+    print(" ".join(str(v) for v in (box.x, box.y, box.width, box.height)) if box else "")
+    return True
+
+
+def listen(pid, seconds):
+    import pyatspi
+    from gi.repository import GLib
+
+    def changed(event):
+        source = event.source
+        try:
+            if source.get_process_id() != pid:
+                return
+            print(f"{source.getRoleName()}\t{source.name}\t{source.description}", flush=True)
+        except Exception:  # the object went away meanwhile
+            pass
+
+    pyatspi.Registry.registerEventListener(changed, "object:property-change:accessible-description")
+    GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop())
+    # Registered: the caller may now do what should be told.
+    print("listening", flush=True)
+    pyatspi.Registry.start()
+    return True
+
+
+def translation(ts_file, context, text):
+    for ctx in ElementTree.parse(ts_file).getroot().iter("context"):
+        if ctx.findtext("name") != context:
+            continue
+        for message in ctx.iter("message"):
+            if message.findtext("source") == text:
+                translated = message.find("translation")
+                if translated is None or translated.get("type") == "unfinished":
+                    return None
+                # A text with plural forms holds them as numerus forms: the first will do.
+                form = translated.find("numerusform")
+                return (form.text if form is not None else translated.text) or None
+    return None
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Reads the accessibility tree of a program.")
+    parser.add_argument("--pid", type=int)
+    parser.add_argument("--depth", type=int, default=DEFAULT_DEPTH)
+    what = parser.add_mutually_exclusive_group(required=True)
+    what.add_argument("--dump", action="store_true")
+    what.add_argument("--names", metavar="ROLE")
+    what.add_argument("--texts", metavar="ROLE")
+    what.add_argument("--focused", action="store_true")
+    what.add_argument("--listen", metavar="SECONDS", type=float)
+    what.add_argument("--translation", nargs=3, metavar=("TS", "CONTEXT", "TEXT"))
+    args = parser.parse_args()
+
+    if args.translation:
+        text = translation(*args.translation)
+        if text is None:
+            return 1
+        print(text)
+        return 0
+    if args.pid is None:
+        parser.error("--pid is needed")
+    if args.listen is not None:
+        return 0 if listen(args.pid, args.listen) else 1
+    try:
+        app = application(args.pid)
+        if app is None:
+            return 1
+        if args.dump:
+            dump(app, args.depth)
+            return 0
+        if args.names:
+            return 0 if names(app, args.names, args.depth) else 1
+        if args.texts:
+            return 0 if texts(app, args.texts, args.depth) else 1
+        return 0 if focused(app, args.depth) else 1
+    except Exception as error:  # the program busy or an object gone while the tree was read
+        print(f"atspi_tree: {error}", file=sys.stderr)
+        return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
