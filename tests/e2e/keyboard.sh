@@ -23,6 +23,9 @@ right_pan_reads() { e2e_a11y_named "list item" "right pan: $1"; }
 # description" per change. What a key did is checked there, as a later announcement (the balance
 # settling) may already have taken its place on the focused picture.
 told() { grep -Fx -- "$1" "$e2e_work/told" >/dev/null; }
+# The keys reach the program through the X server and the question through the bus: wait for the
+# one to be seen by the other.
+focus_reaches() { e2e_wait_for "[ \"\$(focused_name)\" = \"$1\" ]" 10; }
 
 # The window's first focus is the palette's first picture; the scene is read as a list of the
 # two pans, and the "i" as a button.
@@ -36,7 +39,7 @@ e2e_wait_for 'told listening' 20 || e2e_fail "nothing listens on the bus"
 
 # Two X, one after the other, picked up and dropped where they hover: over the left pan.
 e2e_keys End Left
-[ "$(focused_name)" = "unknown X" ] || e2e_fail "End, Left did not reach X: \"$(focused_name)\""
+focus_reaches "unknown X" || e2e_fail "End, Left did not reach X: \"$(focused_name)\""
 e2e_keys Return
 e2e_wait_for 'told "push button	unknown X	unknown X picked up, over the left pan."' 10 ||
   e2e_fail "picking X up was not told"
@@ -47,14 +50,14 @@ e2e_wait_for 'left_pan_reads "2 X; total 2X"' 20 || e2e_fail "the second X is no
 
 # A 3 on top of them.
 e2e_keys Home Right Right Right Right
-[ "$(focused_name)" = "cube 3" ] || e2e_fail "Home and four Right did not reach 3"
+focus_reaches "cube 3" || e2e_fail "Home and four Right did not reach 3"
 e2e_keys Return Return
 e2e_wait_for 'left_pan_reads "cube 3, 2 X; total 2X + 3"' 20 ||
   e2e_fail "the 3 is not on the left pan"
 
 # A 9 taken over the right pan with Page Down.
 e2e_keys End Left Left
-[ "$(focused_name)" = "cube 9" ] || e2e_fail "End and two Left did not reach 9"
+focus_reaches "cube 9" || e2e_fail "End and two Left did not reach 9"
 e2e_keys Return Next
 e2e_wait_for 'told "push button	cube 9	over the right pan"' 10 || e2e_fail "Page Down was not told"
 e2e_keys Return
@@ -90,7 +93,7 @@ e2e_expect_pixel $((fx + fw / 2)) $((fy - 1)) C00080 "the focus frame above the 
 # The sign agrees with X. F2 on the X picture asks for its value, offering the one it has: read
 # it from the question's field, then Escape leaves X as it was.
 e2e_keys Right
-[ "$(focused_name)" = "unknown X" ] || e2e_fail "Right did not reach X"
+focus_reaches "unknown X" || e2e_fail "Right did not reach X"
 e2e_keys F2
 e2e_wait_for '[ "$(xdotool search --onlyvisible --pid "$e2e_app_pid" | wc -l)" = 2 ]' 20 ||
   e2e_fail "F2 did not ask for the value of X"
