@@ -268,6 +268,15 @@ void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {
              QStringLiteral("right on the left pan"));
     QCOMPARE(left->child(0)->parent(), left);
     QCOMPARE(list->indexOfChild(left), 0);
+    // With the solution shown, an X says its value; hidden again, it does not.
+    const QString hidden = left->child(0)->text(QAccessible::Name);
+    QVERIFY(hidden.startsWith(QStringLiteral("unknown X, right on")));
+    w.window.Command1_Click();
+    QCOMPARE(left->child(0)->text(QAccessible::Name),
+             QStringLiteral("unknown X, which is %1, right on the left pan")
+                 .arg(w.window.model().scene.xValue()));
+    w.window.Command1_Click();
+    QCOMPARE(left->child(0)->text(QAccessible::Name), hidden);
     // The buttons stand beside the list on the scene.
     bool buttonFound = false;
     for (int i = 1; i < scene->childCount(); ++i) {

@@ -566,6 +566,10 @@ Es wurde nichts verändert.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1, which is %2</source>
+        <translation>%1, das ist %2</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::SceneAccessible</name>

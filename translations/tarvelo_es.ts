@@ -566,6 +566,10 @@ No se ha cambiado nada.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>%1, which is %2</source>
+        <translation>%1, que vale %2</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::SceneAccessible</name>

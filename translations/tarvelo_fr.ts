@@ -566,6 +566,10 @@ Rien n&apos;a été modifié.</translation>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>%1, which is %2</source>
+        <translation>%1, qui vaut %2</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::SceneAccessible</name>

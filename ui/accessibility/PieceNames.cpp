@@ -72,11 +72,17 @@ QString KindName(std::int32_t kind) {
     }
 }
 
-QString PieceName(const Scene& scene, std::int32_t nObj) {
+QString PieceName(const Scene& scene, std::int32_t nObj, bool showSolution) {
     if (nObj < 1 || nObj > scene.objCount()) {
         return {};
     }
-    const QString kindName = KindName(scene.obj(nObj).objKind);
+    const std::int32_t kind = scene.obj(nObj).objKind;
+    QString kindName = KindName(kind);
+    if (showSolution && (kind == kind::kX || kind == kind::kY)) {
+        kindName = Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, which is %2"))
+                       .arg(kindName)
+                       .arg(kind == kind::kX ? scene.xValue() : scene.yValue());
+    }
     const StackPlace place = PlaceInStack(scene, nObj);
     const bool left = place.pan == kLeftPan;
     if (place.pan == 0) {

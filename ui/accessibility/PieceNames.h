@@ -12,8 +12,9 @@ namespace tarvelo {
 // "cube 5", "unknown X", "smiley": what a piece of `kind` is, its value of X or Y kept hidden.
 QString KindName(std::int32_t kind);
 
-// A piece and where it stands: "cube 5, level 2 on the left pan".
-QString PieceName(const Scene& scene, std::int32_t nObj);
+// A piece and where it stands: "cube 5, level 2 on the left pan". With the solution shown, X
+// and Y say their values: "unknown X, which is 7, right on the right pan".
+QString PieceName(const Scene& scene, std::int32_t nObj, bool showSolution);
 
 // A pan and what it carries: "left pan: cube 5, 3 X, a smiley; total 3X + 6". `pan` is
 // kLeftPan or kRightPan; the total is that side of the equation line.

@@ -84,7 +84,10 @@ class PieceAccessible : public VirtualAccessible {
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name ? PieceName(canvas_->model().scene, Piece()) : QString();
+        const Model& model = canvas_->model();
+        return t == QAccessible::Name
+                   ? PieceName(model.scene, Piece(), model.controls.showSolution())
+                   : QString();
     }
     QRect rect() const override {
         const std::int32_t i = Piece();

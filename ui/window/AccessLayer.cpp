@@ -307,7 +307,7 @@ bool AccessLayer::SceneKey(const QKeyEvent& event) {
     } else if (nowCarrying) {
         Announce(CarriedPlace());
     } else {
-        Announce(PieceName(scene, cursor));
+        Announce(PieceName(scene, cursor, model_.controls.showSolution()));
     }
     PlaceFocusFrame();
     return true;
