@@ -10,6 +10,17 @@ namespace tarvelo {
 // through Set or calls NoteChange: a field added later is counted as soon as it is written.
 class ChangeCounter {
   public:
+    ChangeCounter() = default;
+    // A copy keeps the count, as a record of the part as it stood.
+    ChangeCounter(const ChangeCounter&) = default;
+    // A part given another's whole state has changed, whatever the other's count: its own count
+    // goes on, so that "equal counts" never hides a restored state.
+    ChangeCounter& operator=(const ChangeCounter& /*other*/) {
+        ++changes_;
+        return *this;
+    }
+    ~ChangeCounter() = default;
+
     // Grows with every change; equal counts before and after mean nothing changed.
     std::uint64_t Changes() const { return changes_; }
 

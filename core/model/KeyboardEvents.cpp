@@ -156,6 +156,7 @@ bool Model::CursorKey(Key key) {
     case Key::Activate: {
         // Held by its top-left corner, as the pointer holds a piece by where it grabbed it.
         const SceneObject& o = scene.obj(at);
+        BeginAction();
         pointer.Select(at, o);
         pointer.Grab(0, 0);
         keyboard.StartCarrying(KeyboardPlay::Carrying::Piece, static_cast<float>(o.objX),
@@ -170,6 +171,7 @@ bool Model::CursorKey(Key key) {
             next = NextPiece(scene, at, Direction::Left);
         }
         const std::int32_t last = scene.objCount();
+        BeginAction();
         RemoveBlock(at);
         RefreshObjects();
         keyboard.PutCursorOn(next == at ? kNoObject : (next == last ? at : next));

@@ -9,8 +9,10 @@
 #pragma once
 
 #include "core/balance/EquationDisplay.h"
+#include "core/clock/Rest.h"
 #include "core/controls/WindowControls.h"
 #include "core/drawing/SceneDrawing.h"
+#include "core/history/History.h"
 #include "core/keyboard/KeyboardPlay.h"
 #include "core/pointer/PointerState.h"
 #include "core/scene/Scene.h"
@@ -110,6 +112,13 @@ class Model {
     void pictDraw_MouseDown(int Button, int Shift, float X, float Y);
     void pictDraw_MouseUp(int Button, int Shift, float X, float Y);
 
+    // ---- Undo ----
+    // Back to the scene as it was at rest before the last action, or forward again; false when
+    // there is no such step (or it would leave problem mode) or the scene is being emptied.
+    bool Undo();
+    bool Redo();
+    const History& history() const { return history_; }
+
     // ---- Keyboard ----
     // The keyboard does what the pointer does, through the same steps: a copy picked up from
     // the palette and dropped, a scene piece picked up, carried and put down. While it carries
@@ -126,6 +135,15 @@ class Model {
     void KeyboardFocusLost();
 
   private:
+    // One of the user's actions starts changing the scene: the scene's last rest becomes a
+    // step to undo.
+    void BeginAction() { history_.BeginAction(); }
+    // After each reality step: a scene at rest, nothing held or carried, is kept as the state
+    // the next action can be undone to.
+    void NoteRestForUndo();
+    SceneState CaptureState() const { return {scene, equation, controls}; }
+    void RestoreState(const SceneState& state);
+
     // Moves what the keyboard carries so that its top-left corner is at (x, y), as the pointer
     // tick would.
     void CarryTo(float x, float y);
@@ -139,6 +157,10 @@ class Model {
     void PutDownCarriedPiece();
 
     bool cleaning_ = false;
+    History history_;
+    RestWatch undoRest_;
+    std::int64_t realityMs_ = 0;   // reality steps run, in timer time
+    std::uint64_t restKeptAt_ = 0; // the change count of the rest last kept
 };
 
 } // namespace tarvelo

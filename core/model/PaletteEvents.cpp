@@ -67,6 +67,7 @@ bool Model::SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& an
         return false;
     }
     // Everything jumps and falls again, so that the balance weighs anew.
+    BeginAction();
     scene.SetUnknownValue(unknownKind, *value, HeldPiece());
     return true;
 }
@@ -83,6 +84,9 @@ void Model::dragImgInt_MouseMove(int Button, int /*Shift*/, float /*X*/, float /
     }
     // Dropped where it overlaps other pieces, it goes on top of them before it falls.
     const ControlBox& copy = pointer.dragImgInt();
+    if (copy.Top > 0 && HasPicture(pointer.dragKind())) {
+        BeginAction();
+    }
     if (copy.Top > 0 && AddObject(pointer.dragKind(), copy.Left, copy.Top) &&
         scene.LiftClearOfOverlaps(scene.objCount(), HeldPiece())) {
         RefreshObjects();

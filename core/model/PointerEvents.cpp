@@ -33,11 +33,13 @@ void Model::pictDraw_MouseDown(int Button, int /*Shift*/, float X, float Y) {
         // Grab the piece where the pointer holds it; from now on the pointer tick carries it.
         const SceneObject& o = scene.obj(selected);
         keyboard.StopCarrying(); // the pointer takes over
+        BeginAction();
         pointer.Grab(RoundToInt32(X - static_cast<double>(o.objX)),
                      RoundToInt32(Y - static_cast<double>(o.objY)));
     } else if (Button == kRightButton) {
         // Deleted at once, the held piece too, which ends its drag; the frame follows at the
         // next hover update.
+        BeginAction();
         RemoveBlock(selected);
         RefreshObjects();
     }

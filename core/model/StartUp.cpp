@@ -75,6 +75,9 @@ bool Model::CleanProblem() {
     if (cleaning_) {
         return false;
     }
+    // A new scene, a loaded or restarted problem or one handed over: the scene before it can
+    // be gone back to.
+    BeginAction();
     CleaningFlag flag(cleaning_);
 
     // Nothing holds any more, not even the pans. The reality step deletes every piece that
@@ -87,6 +90,7 @@ bool Model::CleanProblem() {
 }
 
 void Model::Command1_Click() {
+    BeginAction();
     controls.ToggleSolution();
     RefreshObjects();
 }

@@ -26,6 +26,7 @@ void Model::realityTimer_Timer() {
     RefreshReality();
     // The balance acts on these copies at its next tick.
     scene.CopyPanLoads();
+    NoteRestForUndo();
 }
 
 void Model::UpdateBalance() {

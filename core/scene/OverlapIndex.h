@@ -18,6 +18,16 @@ namespace tarvelo {
 
 class OverlapIndex {
   public:
+    OverlapIndex() = default;
+    // A copy of a scene starts without a grid, which is built when next needed: the grid is a
+    // cache of the table, and copying its cells would make every kept copy of a scene large.
+    OverlapIndex(const OverlapIndex& /*other*/) {}
+    OverlapIndex& operator=(const OverlapIndex& /*other*/) {
+        Clear();
+        return *this;
+    }
+    ~OverlapIndex() = default;
+
     // Indexes objects 1..count of `objects` and starts noting moves.
     void Build(const std::vector<SceneObject>& objects, std::int32_t count);
     // Stops using the grid; queries then fall back to the caller's own scan.

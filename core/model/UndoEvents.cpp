@@ -1,0 +1,52 @@
+// Undo and redo: keeping the scene at rest before each action, and going back and forth.
+#include "core/clock/WindowTimers.h"
+#include "core/model/Model.h"
+
+namespace tarvelo {
+
+void Model::NoteRestForUndo() {
+    realityMs_ += kRealityStepMs;
+    const bool atRest = undoRest_.AfterTick(Changes(), realityMs_);
+    const bool busy = cleaning_ || HeldPiece() != kNoObject || pointer.dragImgInt().Visible;
+    // Each rest is kept once: copying the scene on every quiet step would cost for nothing.
+    if (atRest && !busy && restKeptAt_ != Changes()) {
+        restKeptAt_ = Changes();
+        history_.NoteRest(CaptureState());
+    }
+}
+
+bool Model::Undo() {
+    if (cleaning_) {
+        return false;
+    }
+    const std::optional<SceneState> state = history_.Undo(CaptureState());
+    if (state) {
+        RestoreState(*state);
+    }
+    return state.has_value();
+}
+
+bool Model::Redo() {
+    if (cleaning_) {
+        return false;
+    }
+    const std::optional<SceneState> state = history_.Redo(CaptureState());
+    if (state) {
+        RestoreState(*state);
+    }
+    return state.has_value();
+}
+
+void Model::RestoreState(const SceneState& state) {
+    // Nothing stays held or carried across: the pointer and the keyboard start afresh.
+    pointer.LetGo(scene.objCount());
+    pointer.ClearSelection();
+    pointer.PutDown();
+    keyboard.Reset();
+    scene = state.scene;
+    equation = state.equation;
+    controls = state.controls;
+    RefreshObjects();
+}
+
+} // namespace tarvelo

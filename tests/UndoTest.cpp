@@ -1,0 +1,235 @@
+#include "core/files/ProblemFile.h"
+#include "core/testing/SceneBuilders.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace tarvelo {
+namespace {
+
+constexpr std::int64_t kSettleMs = 4000;
+
+// What a child sees of a scene: every piece where it lies, X and Y, the sign and the line, the
+// mode, the problem file and whether the solution shows.
+struct Seen {
+    std::vector<std::tuple<std::int32_t, std::int32_t, std::int32_t>> pieces; // kind, x, y
+    std::int32_t x = 0, y = 0;
+    std::string sign, equation, file;
+    ProgramMode mode = ProgramMode::Free;
+    bool solution = false;
+    bool operator==(const Seen&) const = default;
+};
+
+Seen SeenIn(const Model& m) {
+    Seen seen;
+    for (std::int32_t i = 1; i <= m.scene.objCount(); ++i) {
+        const SceneObject& o = m.scene.obj(i);
+        seen.pieces.emplace_back(o.objKind, o.objX, o.objY);
+    }
+    seen.x = m.scene.xValue();
+    seen.y = m.scene.yValue();
+    seen.sign = m.equation.lblComparison().Caption;
+    seen.equation = m.equation.lblEquazione().Caption;
+    seen.file = m.controls.stProblemFile();
+    seen.mode = m.controls.programMode();
+    seen.solution = m.controls.showSolution();
+    return seen;
+}
+
+// A scene with a 5 and a 2 on the left pan and an X on the right, at rest.
+class UndoTest : public ::testing::Test {
+  public: // the table of actions reaches them
+    void SetUp() override {
+        m.inputBox = [](const std::string&, const std::string&, const std::string&) {
+            return std::optional<std::string>("7");
+        };
+        Settle(); // the empty scene at rest: the first step
+        Drop(5, kLeftPan);
+        Drop(2, kLeftPan);
+        Drop(kind::kX, kRightPan);
+        Settle();
+    }
+    void Settle() { h.RunMs(kSettleMs); }
+    // A copy from the palette dropped over `pan` with the pointer.
+    void Drop(std::int32_t kind, std::int32_t pan) {
+        const SceneObject& p = m.scene.obj(pan);
+        m.img_MouseDown(kind, Model::kLeftButton, 0, 0, 0);
+        m.MouseTimer_Timer(static_cast<float>(p.objX + 100), 100);
+        m.dragImgInt_MouseMove(0, 0, 0, 0);
+    }
+    // The pointer over piece `i`.
+    void Hover(std::int32_t i) {
+        const SceneObject& o = m.scene.obj(i);
+        m.pictDraw_MouseMove(0, 0, static_cast<float>(o.objX + 5), static_cast<float>(o.objY + 5));
+    }
+    SceneHarness h;
+    Model& m = h.model;
+};
+
+TEST_F(UndoTest, EachActionIsUndoneToTheRestBeforeItAndRedone) {
+    const Problem problem =
+        *ParseProblem("# Tarvelo file - 10:00:00 - 01/02/2026\r\n7\r\n3\r\n1\r\n100\r\n100\r\n"
+                      "9\r\n9\r\n")
+             .problem;
+    const struct {
+        const char* action;
+        std::function<void(UndoTest&)> act;
+    } actions[] = {
+        {"a drop from the palette", [](UndoTest& t) { t.Drop(9, kRightPan); }},
+        {"a drop from the keyboard",
+         [](UndoTest& t) {
+             t.m.PaletteKey(3, Key::Activate, false);
+             t.m.PaletteKey(3, Key::Activate, false);
+         }},
+        {"a drag in the scene",
+         [](UndoTest& t) {
+             t.Hover(kFirstPiece);
+             t.m.pictDraw_MouseDown(Model::kLeftButton, 0, 0, 0);
+             t.m.MouseTimer_Timer(650, 150);
+             t.m.pictDraw_MouseUp(Model::kLeftButton, 0, 0, 0);
+         }},
+        {"a deletion with the pointer",
+         [](UndoTest& t) {
+             t.Hover(kFirstPiece + 2);
+             t.m.pictDraw_MouseDown(Model::kRightButton, 0, 0, 0);
+         }},
+        {"a deletion from the keyboard",
+         [](UndoTest& t) {
+             t.m.SceneKey(Key::Right, false);
+             t.m.SceneKey(Key::Delete, false);
+         }},
+        {"a piece carried with the keyboard",
+         [](UndoTest& t) {
+             t.m.SceneKey(Key::Right, false);
+             t.m.SceneKey(Key::Activate, false);
+             t.m.SceneKey(Key::PageDown, false);
+             t.m.SceneKey(Key::Activate, false);
+         }},
+        {"a new value of X",
+         [](UndoTest& t) { t.m.img_MouseDown(kind::kX, Model::kRightButton, 0, 0, 0); }},
+        {"the solution shown", [](UndoTest& t) { t.m.Command1_Click(); }},
+        {"a new scene",
+         [](UndoTest& t) {
+             t.m.CleanProblem();
+             t.m.Form_Load();
+         }},
+        {"a problem loaded",
+         [&problem](UndoTest& t) {
+             t.m.CleanProblem();
+             t.m.Form_Load();
+             t.m.PutProblem(&problem, "lesson.trv", ProgramMode::Free);
+         }},
+    };
+    for (const auto& a : actions) {
+        SCOPED_TRACE(a.action);
+        UndoTest& t = *this;
+        const Seen before = SeenIn(m);
+        a.act(t);
+        Settle();
+        const Seen after = SeenIn(m);
+        ASSERT_NE(after, before);
+
+        ASSERT_TRUE(m.Undo());
+        Settle();
+        EXPECT_EQ(SeenIn(m), before);
+        ASSERT_TRUE(m.Redo());
+        Settle();
+        EXPECT_EQ(SeenIn(m), after);
+        // Back to the start for the next action; nothing left to redo after a new action.
+        ASSERT_TRUE(m.Undo());
+        Settle();
+        ASSERT_EQ(SeenIn(m), before);
+    }
+}
+
+TEST_F(UndoTest, AChainIsUndoneToTheStartAndANewActionForgetsTheRedoSteps) {
+    std::vector<Seen> states{SeenIn(m)};
+    for (std::int32_t kind : {1, 2, 3, 4}) {
+        Drop(kind, kind % 2 == 0 ? kLeftPan : kRightPan);
+        Settle();
+        states.push_back(SeenIn(m));
+    }
+    for (auto at = states.rbegin() + 1; at != states.rend(); ++at) {
+        ASSERT_TRUE(m.Undo());
+        Settle();
+        EXPECT_EQ(SeenIn(m), *at);
+    }
+    // The set-up's three drops, made before the scene rested, are one step; before them the
+    // empty scene, and nothing before that.
+    ASSERT_TRUE(m.Undo());
+    Settle();
+    EXPECT_EQ(m.scene.objCount(), kPanCount);
+    EXPECT_EQ(m.equation.lblEquazione().Caption, "0 = 0");
+    EXPECT_FALSE(m.Undo());
+
+    ASSERT_TRUE(m.Redo());
+    Settle();
+    Drop(9, kLeftPan);
+    Settle();
+    EXPECT_FALSE(m.Redo());
+    EXPECT_TRUE(m.history().CanUndo());
+}
+
+TEST_F(UndoTest, QuickActionsBeforeTheSceneRestsAreOneStep) {
+    const Seen before = SeenIn(m);
+    Drop(7, kLeftPan);
+    h.RunMs(30); // still falling
+    Drop(8, kRightPan);
+    Settle();
+    ASSERT_TRUE(m.Undo());
+    Settle();
+    EXPECT_EQ(SeenIn(m), before);
+}
+
+TEST_F(UndoTest, AHundredStepsAreKept) {
+    for (std::size_t step = 0; step < History::kSteps + 5; ++step) {
+        m.Command1_Click();
+        h.RunMs(200);
+    }
+    std::size_t undone = 0;
+    while (m.Undo()) {
+        ++undone;
+    }
+    EXPECT_EQ(undone, History::kSteps);
+}
+
+TEST_F(UndoTest, NoUndoLeavesProblemMode) {
+    const Problem problem =
+        *ParseProblem("# Tarvelo file - 10:00:00 - 01/02/2026\r\n7\r\n3\r\n1\r\n100\r\n100\r\n"
+                      "11\r\n11\r\n")
+             .problem;
+    // Opened from the desktop: a problem, in problem mode.
+    m.CleanProblem();
+    m.Form_Load();
+    m.PutProblem(&problem, "lesson.trv", ProgramMode::Problem);
+    Settle();
+    const Seen problemStart = SeenIn(m);
+    Drop(7, kRightPan);
+    Settle();
+    ASSERT_TRUE(m.Undo());
+    Settle();
+    EXPECT_EQ(SeenIn(m), problemStart);
+    // The free scene before the problem is not gone back to.
+    EXPECT_FALSE(m.Undo());
+    EXPECT_EQ(m.controls.programMode(), ProgramMode::Problem);
+    EXPECT_FALSE(m.controls.showSolution());
+}
+
+TEST_F(UndoTest, NothingHeldOrCarriedSurvivesAnUndo) {
+    Drop(9, kLeftPan);
+    Settle();
+    m.PaletteKey(4, Key::Activate, false); // a copy carried
+    Hover(kFirstPiece);
+    ASSERT_TRUE(m.Undo());
+    EXPECT_EQ(m.KeyboardCarrying(), KeyboardPlay::Carrying::Nothing);
+    EXPECT_FALSE(m.pointer.dragImgInt().Visible);
+    EXPECT_EQ(m.HeldPiece(), kNoObject);
+    EXPECT_EQ(m.keyboard.cursor(), kNoObject);
+}
+
+} // namespace
+} // namespace tarvelo
