@@ -54,6 +54,7 @@ class KeyboardWindowTest : public QObject {
     void f2AsksForTheValueOfX();
     void shortcutsPressOnlyTheButtonsShown();
     void theInformationWindowListsEveryShortcut();
+    void undoAndRedoFromTheKeyboard();
     void theScreenReaderReadsPansAndAnnouncements();
     void theFirstFocusIsThePalettesFirstPicture();
     void aBalanceShownAsTheSceneComesToRestIsAnnounced();
@@ -237,6 +238,44 @@ void KeyboardWindowTest::theInformationWindowListsEveryShortcut() {
         const QString key = shortcut->key().toString(QKeySequence::NativeText);
         QVERIFY2(keys.contains(key), qPrintable(key));
     }
+}
+
+void KeyboardWindowTest::undoAndRedoFromTheKeyboard() {
+    KeyboardWindow w;
+    auto& m = w.window.model();
+    w.RunMs(500); // the empty scene at rest
+    w.ToPicture(5);
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Return);
+    w.RunMs(3000);
+    QCOMPARE(w.Equation(), QStringLiteral("5 > 0"));
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Right);
+    Press(Qt::Key_Delete);
+    w.RunMs(3000);
+    QCOMPARE(w.Equation(), QStringLiteral("0 = 0"));
+
+    const struct {
+        QKeySequence keys;
+        const char* equation;
+        const char* told;
+    } steps[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), "0 = 0", "Redone."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone."},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), "0 = 0", "Redone."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), "0 = 0", "Nothing to redo."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "0 = 0", "Undone."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "0 = 0", "Nothing to undo."},
+    };
+    for (const auto& step : steps) {
+        QTest::keySequence(&w.window, step.keys);
+        QCOMPARE(Focused()->accessibleDescription(), QString::fromLatin1(step.told));
+        w.RunMs(3000);
+        QCOMPARE(w.Equation(), QString::fromLatin1(step.equation));
+    }
+    QCOMPARE(m.scene.objCount(), 2);
 }
 
 void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {

@@ -266,6 +266,22 @@ Es wurde nichts verändert.</translation>
         <source>over no pan</source>
         <translation>über keiner Schale</translation>
     </message>
+    <message>
+        <source>Redone.</source>
+        <translation>Wiederholt.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Undone.</source>
+        <translation>Rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nichts rückgängig zu machen.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmInfo</name>
@@ -384,6 +400,22 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>this information</source>
         <translation>diese Informationen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Strg+Z</translation>
+    </message>
+    <message>
+        <source>undo what you did last</source>
+        <translation>das Letzte rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Strg+Umschalt+Z, Strg+Y</translation>
+    </message>
+    <message>
+        <source>redo it</source>
+        <translation>wiederholen</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,22 @@ No se ha cambiado nada.</translation>
         <source>over no pan</source>
         <translation>fuera de los platillos</translation>
     </message>
+    <message>
+        <source>Redone.</source>
+        <translation>Rehecho.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Nada que rehacer.</translation>
+    </message>
+    <message>
+        <source>Undone.</source>
+        <translation>Deshecho.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Nada que deshacer.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmInfo</name>
@@ -384,6 +400,22 @@ No se ha cambiado nada.</translation>
     <message>
         <source>this information</source>
         <translation>esta información</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>undo what you did last</source>
+        <translation>deshacer lo último que hiciste</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Mayús+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>redo it</source>
+        <translation>rehacerlo</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,22 @@ Rien n&apos;a été modifié.</translation>
         <source>over no pan</source>
         <translation>hors des plateaux</translation>
     </message>
+    <message>
+        <source>Redone.</source>
+        <translation>Refait.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Rien à refaire.</translation>
+    </message>
+    <message>
+        <source>Undone.</source>
+        <translation>Annulé.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Rien à annuler.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmInfo</name>
@@ -384,6 +400,22 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>this information</source>
         <translation>ces informations</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>undo what you did last</source>
+        <translation>annuler ce que tu as fait en dernier</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Maj+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>redo it</source>
+        <translation>le refaire</translation>
     </message>
 </context>
 <context>

@@ -266,6 +266,22 @@ Non è cambiato nulla.</translation>
         <source>over no pan</source>
         <translation>fuori dai piatti</translation>
     </message>
+    <message>
+        <source>Redone.</source>
+        <translation>Rifatto.</translation>
+    </message>
+    <message>
+        <source>Nothing to redo.</source>
+        <translation>Niente da rifare.</translation>
+    </message>
+    <message>
+        <source>Undone.</source>
+        <translation>Annullato.</translation>
+    </message>
+    <message>
+        <source>Nothing to undo.</source>
+        <translation>Niente da annullare.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmInfo</name>
@@ -384,6 +400,22 @@ Non è cambiato nulla.</translation>
     <message>
         <source>this information</source>
         <translation>queste informazioni</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>undo what you did last</source>
+        <translation>annulla l&apos;ultima cosa fatta</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z, Ctrl+Y</source>
+        <translation>Ctrl+Maiusc+Z, Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>redo it</source>
+        <translation>rifallo</translation>
     </message>
 </context>
 <context>

@@ -94,6 +94,7 @@ AccessLayer::AccessLayer(QWidget* window, Model& model, Controls controls, Handl
     SetUpScene();
     SetUpButtons();
     SetUpFocusOrder();
+    SetUpUndo();
     connect(qApp, &QApplication::focusChanged, this, [this] { PlaceFocusFrame(); });
     balanceSeen_ = balanceAnnounced_ =
         model_.equation.lblComparison().Caption + model_.equation.lblEquazione().Caption;
@@ -135,8 +136,7 @@ void AccessLayer::SetUpButtons() {
         SetStandardDescription(button, sequence.toString(QKeySequence::NativeText));
         button->installEventFilter(this);
         // A shortcut presses its button only while the button is there to press.
-        auto* shortcut = new QShortcut(sequence, window_);
-        connect(shortcut, &QShortcut::activated, button, [b = button] {
+        AddShortcut(sequence, [b = button] {
             if (!b->isHidden() && b->isEnabled()) {
                 b->click();
             }
@@ -148,8 +148,7 @@ void AccessLayer::SetUpButtons() {
     info->setAccessibleName(info->toolTip());
     SetStandardDescription(info, controls_.infoShortcut.toString(QKeySequence::NativeText));
     info->installEventFilter(this);
-    auto* infoShortcut = new QShortcut(controls_.infoShortcut, window_);
-    connect(infoShortcut, &QShortcut::activated, this, [this] { openInfo_(); });
+    AddShortcut(controls_.infoShortcut, [this] { openInfo_(); });
 }
 
 void AccessLayer::SetUpFocusOrder() {
@@ -173,6 +172,28 @@ void AccessLayer::SetUpFocusOrder() {
     for (std::size_t k = 1; k < controls_.palette.size(); ++k) {
         controls_.palette[k].first->setFocusPolicy(Qt::NoFocus);
     }
+}
+
+void AccessLayer::SetUpUndo() {
+    const auto step = [this](bool forward) {
+        bool done = false;
+        handle_([&] { done = forward ? model_.Redo() : model_.Undo(); });
+        if (forward) {
+            Announce(done ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Redone."))
+                          : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Nothing to redo.")));
+        } else {
+            Announce(done ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Undone."))
+                          : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Nothing to undo.")));
+        }
+    };
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [step] { step(false); });
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [step] { step(true); });
+    AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [step] { step(true); });
+}
+
+void AccessLayer::AddShortcut(const QKeySequence& sequence, const std::function<void()>& action) {
+    auto* shortcut = new QShortcut(sequence, window_);
+    connect(shortcut, &QShortcut::activated, this, action);
 }
 
 void AccessLayer::SetStandardDescription(QWidget* widget, const QString& text) {

@@ -64,6 +64,9 @@ class AccessLayer : public QObject {
     void SetUpScene();
     void SetUpButtons();
     void SetUpFocusOrder();
+    // Undo and redo from the keyboard, each told to a screen reader.
+    void SetUpUndo();
+    void AddShortcut(const QKeySequence& sequence, const std::function<void()>& action);
     bool PaletteKey(PictureBox* box, std::int32_t kind, const QKeyEvent& event);
     bool SceneKey(const QKeyEvent& event);
     // Moves the palette's one focus stop `step` pictures on (or to the first or last).

@@ -74,6 +74,10 @@ const KeyLine kKeyLines[] = {
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "New, Load, Save")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+R, Ctrl+L"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Restart, Show solution")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Z"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "undo what you did last")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+Z, Ctrl+Y"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "redo it")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F1"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "this information")},
 };
