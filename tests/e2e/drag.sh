@@ -20,23 +20,7 @@ grab_y=20
 drop_x=$((scene_x + 200))
 drop_y=$((scene_y + 150))
 
-# Press on the palette picture, carry the copy in small steps, release, then move once: the
-# copy drops at the first movement after the release.
-xdotool mousemove $((384 + grab_x)) $((10 + grab_y))
-sleep 0.1
-xdotool mousedown 1
-x=$((384 + grab_x))
-y=$((10 + grab_y))
-while [ "$x" -gt "$drop_x" ] || [ "$y" -lt "$drop_y" ]; do
-  [ "$x" -gt "$drop_x" ] && x=$((x - 10)) && [ "$x" -lt "$drop_x" ] && x=$drop_x
-  [ "$y" -lt "$drop_y" ] && y=$((y + 10)) && [ "$y" -gt "$drop_y" ] && y=$drop_y
-  xdotool mousemove "$x" "$y"
-  sleep 0.01
-done
-sleep 0.1
-xdotool mouseup 1
-sleep 0.1
-xdotool mousemove $((drop_x + 1)) "$drop_y"
+e2e_drag_in $((384 + grab_x)) $((10 + grab_y)) "$drop_x" "$drop_y"
 sleep 3
 e2e_screenshot
 
