@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian package and looks inside it, without installing it: the program, its desktop
-# entry (valid), its MIME type and its icon, and the libraries it depends on.
+# entry (valid), its MIME type and its icon, the lessons, and the libraries it depends on.
 set -u
 build=$1
 work=$(mktemp -d)
@@ -24,7 +24,13 @@ grep -q '^Exec=tarvelo %f$' "$work/root/usr/share/applications/tarvelo.desktop" 
   fail "the desktop entry does not open files with tarvelo"
 grep -q 'glob pattern="\*.trv"' "$work/root/usr/share/mime/packages/tarvelo.xml" ||
   fail "the MIME type does not claim *.trv"
+# Every lesson of the source tree, as it is there (the manifest stays behind).
+lessons=$(cd "$(dirname "$0")/../../lessons" && pwd)
+installed="$work/root/usr/share/tarvelo/lessons"
+compgen -G "$installed/*.trv" >/dev/null || fail "the package holds no lessons"
+diff -r -x lessons.tsv "$lessons" "$installed" >&2 ||
+  fail "the package's lessons are not those of the source tree"
 [ "$(dpkg-deb -f "$deb" Package)" = tarvelo ] || fail "the package is not called tarvelo"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "it does not depend on Qt Widgets"
 
-echo "package: $(basename "$deb") holds the program, its entry, type and icon"
+echo "package: $(basename "$deb") holds the program, its entry, type, icon and lessons"
