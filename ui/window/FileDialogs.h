@@ -17,6 +17,14 @@ QString ShowFileDialog(QWidget* ownerWindow, int dialogMode, const QString& titl
                        const QString& defaultName, const QString& filter,
                        const QString& initialFolder, const QString& defaultExtension);
 
+// The folder of the lessons that come with the program, the first of: installed in a data folder
+// (tarvelo/lessons there, for the system or the user), installed beside the program
+// (`programFolder`/../share/tarvelo/lessons), and for a program run from its build folder the
+// source tree's lessons. Empty when there is none.
+QString LessonsFolder(const QString& programFolder);
+// The same for the running program.
+QString LessonsFolder();
+
 // Where the dialogs start: the folder of the current problem file when it has one that exists,
 // else the user's documents folder.
 QString ProblemFolder(const QString& currentProblemFile);
