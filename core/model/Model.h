@@ -142,6 +142,8 @@ class Model {
     // the next action can be undone to.
     void NoteRestForUndo();
     SceneState CaptureState() const { return {scene, equation, controls}; }
+    // Undo or redo, as `move` of the history says.
+    bool Step(std::optional<SceneState> (History::*move)(SceneState));
     void RestoreState(const SceneState& state);
 
     // Moves what the keyboard carries so that its top-left corner is at (x, y), as the pointer

@@ -16,21 +16,18 @@ void Model::NoteRestForUndo() {
 }
 
 bool Model::Undo() {
-    if (cleaning_) {
-        return false;
-    }
-    const std::optional<SceneState> state = history_.Undo(CaptureState());
-    if (state) {
-        RestoreState(*state);
-    }
-    return state.has_value();
+    return Step(&History::Undo);
 }
 
 bool Model::Redo() {
+    return Step(&History::Redo);
+}
+
+bool Model::Step(std::optional<SceneState> (History::*move)(SceneState)) {
     if (cleaning_) {
         return false;
     }
-    const std::optional<SceneState> state = history_.Redo(CaptureState());
+    const std::optional<SceneState> state = (history_.*move)(CaptureState());
     if (state) {
         RestoreState(*state);
     }
