@@ -185,6 +185,27 @@ TEST_F(UndoTest, QuickActionsBeforeTheSceneRestsAreOneStep) {
     EXPECT_EQ(SeenIn(m), before);
 }
 
+TEST_F(UndoTest, AnActionThatChangedNothingIsNoStep) {
+    const Seen before = SeenIn(m);
+    Drop(9, kRightPan);
+    Settle();
+    const Seen after = SeenIn(m);
+    // The 9 picked up and let go where it lay.
+    const SceneObject& nine = m.scene.obj(m.scene.objCount());
+    const auto x = static_cast<float>(nine.objX + 10);
+    const auto y = static_cast<float>(nine.objY + 10);
+    m.MouseTimer_Timer(x, y);
+    m.pictDraw_MouseMove(0, 0, x, y);
+    m.pictDraw_MouseDown(Model::kLeftButton, 0, x, y);
+    m.MouseTimer_Timer(x, y);
+    m.pictDraw_MouseUp(Model::kLeftButton, 0, x, y);
+    Settle();
+    ASSERT_EQ(SeenIn(m), after);
+    ASSERT_TRUE(m.Undo());
+    Settle();
+    EXPECT_EQ(SeenIn(m), before);
+}
+
 TEST_F(UndoTest, AHundredStepsAreKept) {
     for (std::size_t step = 0; step < History::kSteps + 5; ++step) {
         m.Command1_Click();

@@ -27,6 +27,11 @@ std::optional<SceneState> History::Redo(SceneState current) {
 
 std::optional<SceneState> History::Move(std::deque<SceneState>& from, std::deque<SceneState>& to,
                                         SceneState current) {
+    // An action that changed nothing (a piece picked up and put down where it lay) leaves a
+    // step the same as the scene now: going to it would seem to do nothing.
+    while (!from.empty() && Looks(from.back()) == Looks(current)) {
+        from.pop_back();
+    }
     if (from.empty()) {
         return std::nullopt;
     }
@@ -41,6 +46,12 @@ std::optional<SceneState> History::Move(std::deque<SceneState>& from, std::deque
     // The state gone back to is where the next action starts from, rested or not.
     rest_ = next;
     return next;
+}
+
+History::Look History::Looks(const SceneState& state) {
+    return {state.scene.objects(),        state.scene.xValue(),
+            state.scene.yValue(),         state.controls.stProblemFile(),
+            state.controls.programMode(), state.controls.showSolution()};
 }
 
 void History::Push(std::deque<SceneState>& steps, SceneState state) {

@@ -10,6 +10,9 @@
 #include <cstddef>
 #include <deque>
 #include <optional>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace tarvelo {
 
@@ -42,6 +45,11 @@ class History {
     bool CanRedo() const { return !redo_.empty(); }
 
   private:
+    // What a child can tell two states apart by: the pieces, X and Y, the problem file, the mode
+    // and the solution display.
+    using Look = std::tuple<const std::vector<SceneObject>&, std::int32_t, std::int32_t,
+                            const std::string&, ProgramMode, bool>;
+    static Look Looks(const SceneState& state);
     static void Push(std::deque<SceneState>& steps, SceneState state);
     // Takes the last step of `from` into the other list, unless the mode forbids it.
     std::optional<SceneState> Move(std::deque<SceneState>& from, std::deque<SceneState>& to,
