@@ -96,8 +96,6 @@ AccessLayer::AccessLayer(QWidget* window, Model& model, Controls controls, Handl
     SetUpFocusOrder();
     SetUpUndo();
     connect(qApp, &QApplication::focusChanged, this, [this] { PlaceFocusFrame(); });
-    balanceSeen_ = balanceAnnounced_ =
-        model_.equation.lblComparison().Caption + model_.equation.lblEquazione().Caption;
 }
 
 void AccessLayer::SetUpPalette() {
@@ -398,6 +396,13 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
     // the window's own does, at the same time or earlier, so it finds the rest no later.
     const bool atRest = sceneRest_.AfterTick(model_.Changes(), timerMs);
     const std::string balance = sign + equation;
+    if (equation.empty()) {
+        return; // no scene yet
+    }
+    if (balanceAnnounced_.empty()) {
+        // The balance the window starts with is no news: it is there before any key.
+        balanceSeen_ = balanceAnnounced_ = balance;
+    }
     if (balance != balanceSeen_) {
         balanceSeen_ = balance;
         balanceSeenSinceMs_ = timerMs;
