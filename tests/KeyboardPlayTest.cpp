@@ -1,3 +1,4 @@
+// The keyboard on the model: a copy from the palette, the scene's cursor, a piece carried.
 #include "core/keyboard/SceneNavigation.h"
 #include "core/testing/SceneBuilders.h"
 

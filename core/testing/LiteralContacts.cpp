@@ -1,3 +1,4 @@
+// The contact rule's literal loops.
 #include "core/testing/LiteralContacts.h"
 
 #include "core/scene/Scene.h"

@@ -1,3 +1,4 @@
+// Installs the translations of the user's language: the program's own and Qt's.
 #include "ui/window/Translations.h"
 
 #include <QCoreApplication>
