@@ -332,6 +332,23 @@ TEST_F(RegistrationTest, FailuresAreReportedNotThrown) {
     EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
 }
 
+TEST(DesktopEntryTest, TheMenuNamesTheProgramInEachLanguageItSpeaks) {
+    const std::string entry = DesktopEntry("tarvelo");
+    for (const char* language : {"de", "es", "fr", "it"}) {
+        SCOPED_TRACE(language);
+        for (const std::string key : {"GenericName", "Comment"}) {
+            const std::string localized = "\n" + key + "[" + language + "]=";
+            const std::size_t at = entry.find(localized);
+            ASSERT_NE(at, std::string::npos) << key;
+            // A value of its own, not the English one again.
+            const std::size_t from = at + localized.size();
+            const std::string value = entry.substr(from, entry.find('\n', from) - from);
+            EXPECT_FALSE(value.empty());
+            EXPECT_EQ(entry.find("\n" + key + "=" + value + "\n"), std::string::npos);
+        }
+    }
+}
+
 TEST(DesktopEntryTest, ExecutablePathsAreQuotedAsDesktopEntriesWantThem) {
     EXPECT_EQ(DesktopExecArgument("/usr/bin/tarvelo"), "/usr/bin/tarvelo");
     EXPECT_EQ(DesktopExecArgument("/opt/a b/tarvelo"), "\"/opt/a b/tarvelo\"");

@@ -270,6 +270,20 @@ std::string DesktopExecArgument(const std::string& path) {
 
 namespace {
 
+// The menu's words for the program in each language it speaks besides English, as the desktop
+// entry's localized keys give them.
+struct MenuWords {
+    const char* language;
+    const char* genericName;
+    const char* comment;
+};
+constexpr MenuWords kMenuWords[] = {
+    {"de", "Zahlenwaage", "Zahlen und einfache Gleichungen auf einer Waage mit zwei Schalen"},
+    {"es", "Balanza de números", "Números y ecuaciones sencillas en una balanza de dos platillos"},
+    {"fr", "Balance des nombres", "Nombres et équations simples sur une balance à deux plateaux"},
+    {"it", "Bilancia dei numeri", "Numeri ed equazioni semplici su una bilancia a due piatti"},
+};
+
 // The Exec key's command that starts `executable`, before its file argument.
 std::string DesktopExecCommand(const std::string& executable) {
     if (executable.find('%') == std::string::npos) {
@@ -289,9 +303,15 @@ std::string DesktopEntry(const std::string& executable) {
     out << "[Desktop Entry]\n"
         << "Type=Application\n"
         << "Name=Tarvelo\n"
-        << "GenericName=Balance of numbers\n"
-        << "Comment=Numbers and simple equations on a two-pan balance\n"
-        << "Exec=" << DesktopExecCommand(executable) << " %f\n"
+        << "GenericName=Balance of numbers\n";
+    for (const MenuWords& words : kMenuWords) {
+        out << "GenericName[" << words.language << "]=" << words.genericName << "\n";
+    }
+    out << "Comment=Numbers and simple equations on a two-pan balance\n";
+    for (const MenuWords& words : kMenuWords) {
+        out << "Comment[" << words.language << "]=" << words.comment << "\n";
+    }
+    out << "Exec=" << DesktopExecCommand(executable) << " %f\n"
         << "Icon=" << kIconName << "\n"
         << "Terminal=false\n"
         << "MimeType=" << kProblemMimeType << ";\n"
