@@ -42,7 +42,6 @@ class History {
     std::optional<SceneState> Redo(SceneState current);
 
     bool CanUndo() const { return !undo_.empty(); }
-    bool CanRedo() const { return !redo_.empty(); }
 
   private:
     // What a child can tell two states apart by: the pieces, X and Y, the problem file, the mode

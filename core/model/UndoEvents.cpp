@@ -6,11 +6,12 @@ namespace tarvelo {
 
 void Model::NoteRestForUndo() {
     realityMs_ += kRealityStepMs;
-    const bool atRest = undoRest_.AfterTick(Changes(), realityMs_);
+    const std::uint64_t changes = Changes();
+    const bool atRest = undoRest_.AfterTick(changes, realityMs_);
     const bool busy = cleaning_ || HeldPiece() != kNoObject || pointer.dragImgInt().Visible;
     // Each rest is kept once: copying the scene on every quiet step would cost for nothing.
-    if (atRest && !busy && restKeptAt_ != Changes()) {
-        restKeptAt_ = Changes();
+    if (atRest && !busy && restKeptAt_ != changes) {
+        restKeptAt_ = changes;
         history_.NoteRest(CaptureState());
     }
 }

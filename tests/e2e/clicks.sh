@@ -38,26 +38,10 @@ expect_line() {
   [ "$differing" = 0 ] || e2e_fail "the equation line does not read \"$1\" ($differing pixels differ)"
 }
 
-# Press on the palette picture at (px, py), carry the copy in steps of 10 pixels to the scene
-# point (x, y) less the grab, release, then move once: the copy drops at that first movement.
+# The palette picture at (px, py), grabbed 20 pixels in, dropped with its corner at the scene
+# point (x, y).
 drop() {
-  local px=$1 py=$2 to_x=$((scene_x + $3 + 20)) to_y=$((scene_y + $4 + 20))
-  local x=$((px + 20)) y=$((py + 20))
-  xdotool mousemove "$x" "$y"
-  sleep 0.05
-  xdotool mousedown 1
-  while [ "$x" -ne "$to_x" ] || [ "$y" -ne "$to_y" ]; do
-    [ "$x" -gt "$to_x" ] && x=$((x - 10 < to_x ? to_x : x - 10))
-    [ "$x" -lt "$to_x" ] && x=$((x + 10 > to_x ? to_x : x + 10))
-    [ "$y" -lt "$to_y" ] && y=$((y + 10 > to_y ? to_y : y + 10))
-    xdotool mousemove "$x" "$y"
-    sleep 0.01
-  done
-  sleep 0.05
-  xdotool mouseup 1
-  sleep 0.05
-  xdotool mousemove $((to_x + 1)) "$to_y"
-  sleep 0.05
+  e2e_drag_in $(($1 + 20)) $(($2 + 20)) $((scene_x + $3 + 20)) $((scene_y + $4 + 20))
 }
 
 e2e_start_x

@@ -142,22 +142,25 @@ e2e_keys() {
   done
 }
 
-# With the real pointer: presses on the screen point ($1, $2), carries the copy in small steps to
-# ($3, $4) with the button down, releases, then moves once, as the copy drops at the first
-# movement after the release.
+# With the real pointer: presses on the screen point ($1, $2), carries the copy in steps of 10
+# pixels to ($3, $4) with the button down, releases, then moves once, as the copy drops at the
+# first movement after the release.
 e2e_drag_in() {
   local x=$1 y=$2 to_x=$3 to_y=$4
   xdotool mousemove "$x" "$y"
-  sleep 0.1
+  sleep 0.05
   xdotool mousedown 1
-  while [ "$x" -gt "$to_x" ] || [ "$y" -lt "$to_y" ]; do
-    [ "$x" -gt "$to_x" ] && x=$((x - 10)) && [ "$x" -lt "$to_x" ] && x=$to_x
-    [ "$y" -lt "$to_y" ] && y=$((y + 10)) && [ "$y" -gt "$to_y" ] && y=$to_y
+  while [ "$x" -ne "$to_x" ] || [ "$y" -ne "$to_y" ]; do
+    [ "$x" -gt "$to_x" ] && x=$((x - 10 < to_x ? to_x : x - 10))
+    [ "$x" -lt "$to_x" ] && x=$((x + 10 > to_x ? to_x : x + 10))
+    [ "$y" -gt "$to_y" ] && y=$((y - 10 < to_y ? to_y : y - 10))
+    [ "$y" -lt "$to_y" ] && y=$((y + 10 > to_y ? to_y : y + 10))
     xdotool mousemove "$x" "$y"
     sleep 0.01
   done
-  sleep 0.1
+  sleep 0.05
   xdotool mouseup 1
-  sleep 0.1
+  sleep 0.05
   xdotool mousemove $((to_x + 1)) "$to_y"
+  sleep 0.05
 }

@@ -28,11 +28,10 @@ bool IsNumberCube(std::int32_t kind) {
 // One kind and how many of it: "cube 5", "2 cubes 3", "3 X", "a smiley".
 QString GroupName(std::int32_t kind, int count) {
     if (IsNumberCube(kind)) {
-        return count == 1
-                   ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "cube %1")).arg(DigitOf(kind))
-                   : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 cubes %2"))
-                         .arg(count)
-                         .arg(DigitOf(kind));
+        return count == 1 ? KindName(kind)
+                          : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 cubes %2"))
+                                .arg(count)
+                                .arg(DigitOf(kind));
     }
     switch (kind) {
     case kind::kX:

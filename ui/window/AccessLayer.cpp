@@ -378,9 +378,9 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
         shownSign_ = sign;
         controls_.sign->setAccessibleName(SignName(sign));
     }
-    const QString equationName = QString::fromStdString(equation);
-    if (controls_.equation->accessibleName() != equationName) {
-        controls_.equation->setAccessibleName(equationName);
+    if (equation != shownEquation_) {
+        shownEquation_ = equation;
+        controls_.equation->setAccessibleName(QString::fromStdString(equation));
     }
     PlaceFocusFrame();
     // Without a screen reader listening, the scene's interface is not even made.
@@ -436,11 +436,12 @@ void AccessLayer::PlaceFocusFrame() {
         frame = QRect(focused->mapTo(window_, QPoint()), focused->size())
                     .adjusted(-kFocusLine, -kFocusLine, kFocusLine, kFocusLine);
     }
-    if (focusFrame_->geometry() != frame) {
+    // Put on top only when it moves or appears: every tick comes here.
+    if (focusFrame_->geometry() != frame || focusFrame_->isHidden()) {
         focusFrame_->setGeometry(frame);
+        focusFrame_->raise();
+        focusFrame_->show();
     }
-    focusFrame_->raise();
-    focusFrame_->show();
 }
 
 } // namespace tarvelo

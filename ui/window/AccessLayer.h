@@ -84,6 +84,7 @@ class AccessLayer : public QObject {
     SelectionFrame* focusFrame_ = nullptr;
     QHash<QWidget*, QString> standardDescriptions_;
     std::string shownSign_;
+    std::string shownEquation_;
     // The sign and equation the balance last showed, since when, and the last ones announced.
     std::string balanceSeen_;
     std::int64_t balanceSeenSinceMs_ = 0;
