@@ -65,11 +65,12 @@ e2e_app_pid=
 a=$!
 "$program" >/dev/null 2>&1 &
 b=$!
+e2e_helper_pids+=("$a" "$b")
 sleep 3
 windows=$(xdotool search --onlyvisible --name '^Tarvelo' | wc -l)
 [ "$windows" -eq 1 ] || e2e_fail "two starts at once gave $windows windows"
-kill "$a" "$b" 2>/dev/null
-wait "$a" "$b" 2>/dev/null
+e2e_end_helper "$a"
+e2e_end_helper "$b"
 
 # A start whose file is missing says so in a message; a second start while that message is open
 # is answered at once, its file is opened, and the message is not said again.
@@ -118,9 +119,11 @@ open(sys.argv[2], "w").write(str(len(held)))
 time.sleep(60)
 PY
 holder=$!
+e2e_helper_pids+=("$holder")
 e2e_wait_for '[ -s "$e2e_work/held" ]' || e2e_fail "the backlog of the stopped instance was not filled"
 "$program" "$first" >"$e2e_work/waiting.log" 2>&1 &
 waiting=$!
+e2e_helper_pids+=("$waiting")
 sleep 3
 kill -0 "$waiting" 2>/dev/null || { cat "$e2e_work/waiting.log" >&2; e2e_fail "the later start did not wait for the stopped instance"; }
 [ -S "$socket" ] && [ "$(stat -c %i "$socket")" = "$inode" ] ||
@@ -130,11 +133,11 @@ windows=$(xdotool search --onlyvisible --name '^Tarvelo' | wc -l)
 kill -CONT "$e2e_app_pid"
 wait "$waiting"
 status=$?
+e2e_forget_helper "$waiting"
 [ $status -eq 0 ] || { cat "$e2e_work/waiting.log" >&2; e2e_fail "the start that waited ended with $status"; }
 e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' 5 ||
   e2e_fail "the file of the start that waited was not opened"
-kill "$holder"
-wait "$holder" 2>/dev/null
+e2e_end_helper "$holder"
 kill "$e2e_app_pid"
 wait "$e2e_app_pid" 2>/dev/null
 e2e_app_pid=

@@ -7,7 +7,9 @@ e2e_xvfb_pid=
 e2e_app_pid=
 e2e_dbus_pid=
 e2e_atspi_pid=
-# Helpers a script started in the background, ended with the rest.
+# Helpers a script started in the background, ended with the rest. Each must be the helper's own
+# process id: a function or a ( ) group run with & is a shell of its own, and ending that shell
+# leaves what it started running.
 e2e_helper_pids=()
 
 # A home and a runtime folder of the test's own: the program registers its file type in the
@@ -18,19 +20,49 @@ export XDG_RUNTIME_DIR="$e2e_work/run"
 unset XDG_DATA_HOME XDG_CONFIG_HOME
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+# No session bus but the one a script starts itself (e2e_start_a11y_bus): an address where
+# nothing listens. Without any address, the toolkit and GLib start a bus of their own for the
+# display through dbus-launch, which nobody here ends and which outlives the test by seconds;
+# with the desktop's address, the tests would meet the real user's session.
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$e2e_work/no-session-bus"
+
+# Ends a process this shell started and waits for it. A stopped one is continued, or it would
+# never act on the signal and the wait would last for ever.
+e2e_end() {
+  kill "$1" 2>/dev/null || return 0
+  kill -CONT "$1" 2>/dev/null
+  wait "$1" 2>/dev/null
+  return 0
+}
+
+# Takes a helper off e2e_helper_pids once the script has waited for it itself: its process id
+# may be another process's by the end.
+e2e_forget_helper() {
+  local pid kept=()
+  for pid in "${e2e_helper_pids[@]}"; do
+    [ "$pid" = "$1" ] || kept+=("$pid")
+  done
+  e2e_helper_pids=("${kept[@]}")
+}
+
+# Ends one of e2e_helper_pids before the script is over, and forgets it.
+e2e_end_helper() {
+  e2e_end "$1"
+  e2e_forget_helper "$1"
+}
 
 e2e_cleanup() {
   # Everything is ended whatever fails on the way, in a script run with errexit too.
   set +e
   local pid
   for pid in "${e2e_helper_pids[@]}"; do
-    kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
+    e2e_end "$pid"
   done
-  [ -n "$e2e_app_pid" ] && kill "$e2e_app_pid" 2>/dev/null && wait "$e2e_app_pid" 2>/dev/null
+  [ -n "$e2e_app_pid" ] && e2e_end "$e2e_app_pid"
   # The accessibility bus launcher takes its bus and the registry with it.
-  [ -n "$e2e_atspi_pid" ] && kill "$e2e_atspi_pid" 2>/dev/null && wait "$e2e_atspi_pid" 2>/dev/null
-  [ -n "$e2e_dbus_pid" ] && kill "$e2e_dbus_pid" 2>/dev/null && wait "$e2e_dbus_pid" 2>/dev/null
-  [ -n "$e2e_xvfb_pid" ] && kill "$e2e_xvfb_pid" 2>/dev/null && wait "$e2e_xvfb_pid" 2>/dev/null
+  [ -n "$e2e_atspi_pid" ] && e2e_end "$e2e_atspi_pid"
+  [ -n "$e2e_dbus_pid" ] && e2e_end "$e2e_dbus_pid"
+  [ -n "$e2e_xvfb_pid" ] && e2e_end "$e2e_xvfb_pid"
   rm -rf "$e2e_work"
 }
 trap e2e_cleanup EXIT

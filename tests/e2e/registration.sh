@@ -57,8 +57,11 @@ opened=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tarvelo - .*/le
 [ -n "$opened" ] || e2e_fail "opening the file did not show it: $(grep ^Exec= "$entry")"
 # Started by gio, not by this shell: ended by its process id, and waited for by polling.
 opened_pid=$(xdotool getwindowpid "$opened")
+# Ended with the rest should this go wrong.
+e2e_helper_pids+=("$opened_pid")
 kill "$opened_pid"
 e2e_wait_for '! kill -0 "$opened_pid"' || e2e_fail "the program started by gio did not end"
+e2e_forget_helper "$opened_pid"
 
 # A home that cannot be written (even by the superuser): the window opens all the same.
 export HOME=/proc/self/fdinfo

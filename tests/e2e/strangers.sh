@@ -13,7 +13,8 @@ if [ "$(id -u)" -ne 0 ] || ! command -v setpriv >/dev/null; then
   exit 77
 fi
 nobody=65534
-as_nobody() { setpriv --reuid=$nobody --regid=$nobody --clear-groups "$@"; }
+as_nobody_options=(--reuid=$nobody --regid=$nobody --clear-groups)
+as_nobody() { setpriv "${as_nobody_options[@]}" "$@"; }
 uid=$(id -u)
 name="tarvelo-$uid"
 
@@ -57,14 +58,20 @@ while True:
 PY
 stranger=
 start_stranger() {
+  # One at a time: a second would make the first one's process id forgotten.
+  [ -z "$stranger" ] || stop_stranger
   rm -f "$pub/ready"
-  as_nobody /usr/bin/python3 "$pub/stranger.py" "$log" "$pub/ready" "$@" >/dev/null 2>&1 &
+  # setpriv itself, not as_nobody: a function run with & is a shell of its own, and $! would be
+  # that shell, whose end leaves the listener running. setpriv execs, so $! is the listener.
+  setpriv "${as_nobody_options[@]}" /usr/bin/python3 "$pub/stranger.py" "$log" "$pub/ready" "$@" \
+    >/dev/null 2>&1 &
   stranger=$!
+  # Ended with the rest if the script fails from here on.
+  e2e_helper_pids+=("$stranger")
   e2e_wait_for '[ -s "$pub/ready" ]' || e2e_fail "the other user's program did not start"
 }
 stop_stranger() {
-  kill "$stranger" 2>/dev/null
-  wait "$stranger" 2>/dev/null
+  e2e_end_helper "$stranger"
   stranger=
 }
 stop_app() {
@@ -97,27 +104,29 @@ chmod 644 "$first" "$second" "$third"
 # No runtime folder, and the other user got to the shared temporary folder first: a folder of
 # the name this user would make there, holding a socket and a lock, and a socket right in the
 # temporary folder under the name this user's socket would have there. Both are passed by.
-(
-  unset XDG_RUNTIME_DIR
-  export TMPDIR="$e2e_work/tmp"
-  mkdir -p "$TMPDIR"
-  chmod 1777 "$TMPDIR"
-  as_nobody mkdir -m 777 "$TMPDIR/$name"
-  # The toolkit's own fallback for a runtime folder, taken as well: it must not matter.
-  as_nobody mkdir -m 700 "$TMPDIR/runtime-$(id -un)"
-  start_stranger "$TMPDIR/$name/$name.lock" "$TMPDIR/$name/$name.socket" "$TMPDIR/$name.socket"
-  e2e_start_app "$program" "$first"
-  e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
-    e2e_fail "the start beside a squatted folder shows '$(e2e_title "$e2e_window")'"
-  hand_over "$second" || { cat "$e2e_work/later.log" >&2; e2e_fail "the hand-over beside a squatted folder failed"; }
-  e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ]' 5 ||
-    e2e_fail "the file handed over beside a squatted folder was not opened"
-  [ -S "$HOME/.cache/$name/$name.socket" ] || e2e_fail "the socket is not in the user's own folder"
-  [ ! -s "$log" ] || e2e_fail "the squatted folder was used: $(cat "$log")"
-  expect_one_window "beside a squatted folder"
-  stop_app
-  stop_stranger
-) || exit 1
+# Only the program's starts go without the runtime folder and with that temporary folder (env
+# execs, so the started program keeps the process id), and everything started here stays in
+# this shell, where a failure ends it.
+squatted="$e2e_work/tmp"
+beside_squatted=(env -u XDG_RUNTIME_DIR TMPDIR="$squatted")
+mkdir -p "$squatted"
+chmod 1777 "$squatted"
+as_nobody mkdir -m 777 "$squatted/$name"
+# The toolkit's own fallback for a runtime folder, taken as well: it must not matter.
+as_nobody mkdir -m 700 "$squatted/runtime-$(id -un)"
+start_stranger "$squatted/$name/$name.lock" "$squatted/$name/$name.socket" "$squatted/$name.socket"
+e2e_start_app "${beside_squatted[@]}" "$program" "$first"
+e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
+  e2e_fail "the start beside a squatted folder shows '$(e2e_title "$e2e_window")'"
+timeout 40 "${beside_squatted[@]}" "$program" "$second" >"$e2e_work/later.log" 2>&1 ||
+  { cat "$e2e_work/later.log" >&2; e2e_fail "the hand-over beside a squatted folder failed"; }
+e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ]' 5 ||
+  e2e_fail "the file handed over beside a squatted folder was not opened"
+[ -S "$HOME/.cache/$name/$name.socket" ] || e2e_fail "the socket is not in the user's own folder"
+[ ! -s "$log" ] || e2e_fail "the squatted folder was used: $(cat "$log")"
+expect_one_window "beside a squatted folder"
+stop_app
+stop_stranger
 
 # The other user's socket and lock in this user's runtime folder, as if it had once been open to
 # others: the lock file is replaced, the socket too, and the hand-over reaches this user's
