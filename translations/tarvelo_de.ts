@@ -18,10 +18,6 @@ Mit --settle kommt eine Aufgabe ohne Fenster zur Ruhe, und ihre Gleichungszeile 
         <translation>FILE laden, die Szene zur Ruhe kommen lassen und die Gleichungszeile ausgeben.</translation>
     </message>
     <message>
-        <source>Also draw the window as it then looks into the PNG file OUT.</source>
-        <translation>Außerdem das Fenster, wie es dann aussieht, in die PNG-Datei OUT zeichnen.</translation>
-    </message>
-    <message>
         <source>Draw X and Y as the cubes of their values.</source>
         <translation>X und Y als die Würfel ihrer Werte zeichnen.</translation>
     </message>
@@ -40,6 +36,10 @@ Mit --settle kommt eine Aufgabe ohne Fenster zur Ruhe, und ihre Gleichungszeile 
     <message>
         <source>tarvelo: the picture could not be written to “%1”.</source>
         <translation>tarvelo: Das Bild konnte nicht in „%1“ geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Also draw the window as it then looks into the PNG file OUT: in problem mode, with the buttons that “tarvelo FILE” shows.</source>
+        <translation>Zeichnet außerdem das Fenster, wie es dann aussieht, in die PNG-Datei OUT: im Aufgabenmodus, mit den Schaltflächen, die „tarvelo FILE“ zeigt.</translation>
     </message>
 </context>
 <context>

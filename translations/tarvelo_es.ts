@@ -18,10 +18,6 @@ Con --settle, deja que un problema se quede quieto sin ventana y escribe su lín
         <translation>Carga FILE, deja que la escena se quede quieta y escribe la línea de ecuación.</translation>
     </message>
     <message>
-        <source>Also draw the window as it then looks into the PNG file OUT.</source>
-        <translation>Dibuja también la ventana, tal como se ve entonces, en el archivo PNG OUT.</translation>
-    </message>
-    <message>
         <source>Draw X and Y as the cubes of their values.</source>
         <translation>Dibuja X e Y como los cubos de sus valores.</translation>
     </message>
@@ -40,6 +36,10 @@ Con --settle, deja que un problema se quede quieto sin ventana y escribe su lín
     <message>
         <source>tarvelo: the picture could not be written to “%1”.</source>
         <translation>tarvelo: no se pudo escribir la imagen en «%1».</translation>
+    </message>
+    <message>
+        <source>Also draw the window as it then looks into the PNG file OUT: in problem mode, with the buttons that “tarvelo FILE” shows.</source>
+        <translation>Dibuja también la ventana tal como se ve entonces en el archivo PNG OUT: en modo problema, con los botones que muestra «tarvelo FILE».</translation>
     </message>
 </context>
 <context>

@@ -18,10 +18,6 @@ Avec --settle, laisse un problème s&apos;immobiliser sans fenêtre et affiche s
         <translation>Charge FILE, laisse la scène s&apos;immobiliser et affiche la ligne d&apos;équation.</translation>
     </message>
     <message>
-        <source>Also draw the window as it then looks into the PNG file OUT.</source>
-        <translation>Dessine aussi la fenêtre, telle qu&apos;elle est alors, dans le fichier PNG OUT.</translation>
-    </message>
-    <message>
         <source>Draw X and Y as the cubes of their values.</source>
         <translation>Dessine X et Y comme les cubes de leurs valeurs.</translation>
     </message>
@@ -40,6 +36,10 @@ Avec --settle, laisse un problème s&apos;immobiliser sans fenêtre et affiche s
     <message>
         <source>tarvelo: the picture could not be written to “%1”.</source>
         <translation>tarvelo&#xa0;: l&apos;image n&apos;a pas pu être écrite dans «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Also draw the window as it then looks into the PNG file OUT: in problem mode, with the buttons that “tarvelo FILE” shows.</source>
+        <translation>Dessine aussi la fenêtre telle qu’elle apparaît alors dans le fichier PNG OUT : en mode problème, avec les boutons qu’affiche « tarvelo FILE ».</translation>
     </message>
 </context>
 <context>

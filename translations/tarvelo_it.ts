@@ -18,10 +18,6 @@ Con --settle lascia fermare un problema senza finestra e ne stampa la riga dell&
         <translation>Carica FILE, aspetta che la scena si fermi e stampa la riga dell&apos;equazione.</translation>
     </message>
     <message>
-        <source>Also draw the window as it then looks into the PNG file OUT.</source>
-        <translation>Disegna anche la finestra, come appare a quel punto, nel file PNG OUT.</translation>
-    </message>
-    <message>
         <source>Draw X and Y as the cubes of their values.</source>
         <translation>Disegna X e Y come i cubi dei loro valori.</translation>
     </message>
@@ -40,6 +36,10 @@ Con --settle lascia fermare un problema senza finestra e ne stampa la riga dell&
     <message>
         <source>tarvelo: the picture could not be written to “%1”.</source>
         <translation>tarvelo: non è stato possibile scrivere l&apos;immagine in “%1”.</translation>
+    </message>
+    <message>
+        <source>Also draw the window as it then looks into the PNG file OUT: in problem mode, with the buttons that “tarvelo FILE” shows.</source>
+        <translation>Disegna anche la finestra, come appare a quel punto, nel file PNG OUT: in modalità problema, con i pulsanti che mostra “tarvelo FILE”.</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,9 @@ pixel() { convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6 | tr 'a-f' 'A
 # (scene pixels; the scene starts at (6, 62) in the window).
 [ "$(pixel "$work/plain.png" 336 359)" = 000000 ] || fail "the left pan is not where it should be"
 [ "$(pixel "$work/plain.png" 810 349)" = 000000 ] || fail "the right pan is not where it should be"
+# The buttons are those of problem mode, as \`tarvelo FILE\` shows the same file: where Load would
+# stand there is only the scene.
+[ "$(pixel "$work/plain.png" 139 458)" = FFFFC0 ] || fail "the picture shows the buttons of free play"
 # The X piece rests on the left pan at x 160: red, or the cube bearing 7 with the solution shown.
 [ "$(pixel "$work/plain.png" 178 355)" = FF0000 ] || fail "the X piece is not drawn as X"
 out=$("$program" --settle "$problem" --show-solution --png "$work/solved.png") || fail "--show-solution"

@@ -98,7 +98,8 @@ std::optional<HeadlessRequest> ParseRequest(const QApplication& app) {
     const QCommandLineOption png(
         QStringLiteral("png"),
         Tr(QT_TRANSLATE_NOOP("HeadlessRun",
-                             "Also draw the window as it then looks into the PNG file OUT.")),
+                             "Also draw the window as it then looks into the PNG file OUT: in "
+                             "problem mode, with the buttons that \u201ctarvelo FILE\u201d shows.")),
         QStringLiteral("OUT"));
     const QCommandLineOption showSolution(
         QStringLiteral("show-solution"),
@@ -185,8 +186,9 @@ int RunHeadless(int argc, char* argv[]) {
         return kExitRefused;
     }
     Model& model = window.model();
+    // In problem mode, as the same file opened in the window is.
     model.PutProblem(&*problem, QFileInfo(request->problem).absoluteFilePath().toStdString(),
-                     ProgramMode::Free);
+                     ProgramMode::Problem);
 
     // Until the scene is at rest, or two minutes of scene time have passed.
     const SettleResult rest = SettleOnClock(clock, model, kLongestMs);

@@ -40,19 +40,13 @@ void Clear(QImage& target, const QRect& area) {
 } // namespace
 
 void PaintScene(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures) {
-    PaintSceneArea(target, drawList, pictures, target.rect());
-}
-
-void PaintSceneArea(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures,
-                    QRect area) {
     if (target.format() != QImage::Format_RGB32) {
         target = target.convertToFormat(QImage::Format_RGB32);
     }
-    area = area.intersected(target.rect());
+    const QRect area = target.rect();
     if (area.isEmpty()) {
         return;
     }
-    // AND is the same in any order, so the area alone can be painted again from its background.
     Clear(target, area);
     const qreal ratio = target.devicePixelRatio();
     for (const DrawItem& item : drawList) {

@@ -4,7 +4,6 @@
 #include "core/model/Model.h"
 
 #include <QImage>
-#include <QRect>
 #include <vector>
 
 namespace tarvelo {
@@ -20,9 +19,5 @@ inline constexpr QRgb kSceneBackground = 0xFFFFFFC0;
 // (its device pixel ratio tells how many image pixels make one).
 void PaintScene(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures);
 
-// The same within `area` (device pixels) only, the rest of `target` left as it is: what a full
-// paint would give there.
-void PaintSceneArea(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures,
-                    QRect area);
 
 } // namespace tarvelo

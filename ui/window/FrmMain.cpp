@@ -195,7 +195,15 @@ void FrmMain::BuildAccess() {
 
 void FrmMain::Handle(const std::function<void()>& handler) {
     handler();
+    handlingInput_ = true;
     SyncFromModel();
+    handlingInput_ = false;
+}
+
+bool FrmMain::UserMovesSomething() const {
+    return handlingInput_ || model_.HeldPiece() != kNoObject ||
+           model_.KeyboardCarrying() != KeyboardPlay::Carrying::Nothing ||
+           model_.pointer.dragImgInt().Visible;
 }
 
 void FrmMain::ForwardPointer(PointerSurface* surface, PointerHandler pressed, PointerHandler moved,
@@ -540,7 +548,7 @@ void FrmMain::SyncFromModel() {
     syncButton(Command4_, shown.Command4, model_.controls.Command4());
     syncButton(Command5_, shown.Command5, model_.controls.Command5());
 
-    canvas_->SyncFromModel();
+    canvas_->SyncFromModel(UserMovesSomething());
     if (access_ != nullptr) {
         access_->AfterSync(timerMs_);
     }

@@ -129,6 +129,9 @@ class FrmMain : public QWidget {
     void BuildAccess();
     // Runs a handler of the model, then brings the widgets up to date: every event goes this way.
     void Handle(const std::function<void()>& handler);
+    // Whether the user is moving something: a held or carried piece, a copy being dragged in, or
+    // the input being handled right now. The scene then keeps the screen's full frame rate.
+    bool UserMovesSomething() const;
     // A model's pointer handler: (Button, Shift, X, Y).
     using PointerHandler = void (Model::*)(int, int, float, float);
     // Hands a surface's presses, moves and releases (where a handler is given) to the model.
@@ -188,6 +191,7 @@ class FrmMain : public QWidget {
     FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;
     bool resting_ = false;
+    bool handlingInput_ = false; // inside Handle
     QPointF lastPointerOnScreen_; // global, as the last pointer event gave it
     RestWatch rest_;
     std::int64_t timerMs_ = 0; // timer time, counted in reality ticks

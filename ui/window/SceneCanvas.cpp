@@ -6,18 +6,19 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 namespace tarvelo {
 
 namespace {
 
-// Where a picture of the list covers the scene, in scene pixels.
-QRect BoxOf(const DrawItem& item) {
-    const PictureSize size = PictureSizeOfKind(item.picture).value_or(kCubeSize);
-    return {item.x, item.y, size.width, size.height};
-}
+// The rate at which pieces that only fall are shown: smooth enough for a fall, and a frame costs
+// the same whatever little it shows.
+constexpr double kFallingFramesPerSecond = 30;
+constexpr double kMillisecondsPerSecond = 1000;
 
 } // namespace
 
@@ -29,54 +30,37 @@ SceneCanvas::SceneCanvas(const Model& model, QWidget* parent)
 }
 
 int SceneCanvas::FrameIntervalMs() const {
-    constexpr double kMillisecondsPerSecond = 1000;
     constexpr double kUsualRefreshRate = 60;
     const QScreen* shownOn = screen();
-    const double rate = shownOn != nullptr && shownOn->refreshRate() > 1 ? shownOn->refreshRate()
-                                                                         : kUsualRefreshRate;
+    const double screenRate = shownOn != nullptr && shownOn->refreshRate() > 1
+                                  ? shownOn->refreshRate()
+                                  : kUsualRefreshRate;
+    const double rate = lively_ ? screenRate : std::min(screenRate, kFallingFramesPerSecond);
     return static_cast<int>(kMillisecondsPerSecond / rate);
-}
-
-QRect SceneCanvas::ChangedArea() const {
-    // Item by item in table order: where the painted list and the model's differ, both places.
-    const std::vector<DrawItem>& now = model_.drawing.drawList();
-    QRect changed;
-    for (std::size_t i = 0; i < std::max(painted_.size(), now.size()); ++i) {
-        const bool before = i < painted_.size();
-        const bool after = i < now.size();
-        if (before && after && painted_[i] == now[i]) {
-            continue;
-        }
-        if (before) {
-            changed |= BoxOf(painted_[i]);
-        }
-        if (after) {
-            changed |= BoxOf(now[i]);
-        }
-    }
-    return changed.intersected(rect());
 }
 
 void SceneCanvas::Render() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(static_cast<int>(std::ceil(layout::kSceneWidth * ratio)),
                        static_cast<int>(std::ceil(layout::kSceneHeight * ratio)));
-    if (image_.size() != pixels || image_.devicePixelRatio() != ratio || !everPainted_) {
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
         image_ = QImage(pixels, QImage::Format_RGB32);
         image_.setDevicePixelRatio(ratio);
-        PaintScene(image_, model_.drawing.drawList(), pictures_);
-    } else {
-        // Only where something changed: the rest of the picture is already right.
-        const QRectF area = QRectF(ChangedArea());
-        PaintSceneArea(image_, model_.drawing.drawList(), pictures_,
-                       QRectF(area.topLeft() * ratio, area.size() * ratio).toAlignedRect());
     }
+    PaintScene(image_, model_.drawing.drawList(), pictures_);
     painted_ = model_.drawing.drawList();
     paintedRevision_ = model_.drawing.sceneRevision();
     everPainted_ = true;
 }
 
-void SceneCanvas::SyncFromModel() {
+void SceneCanvas::SyncFromModel(bool lively) {
+    if (lively != lively_) {
+        lively_ = lively;
+        // The user's own move is shown at the next frame of the screen, not of the calmer pace.
+        if (lively && nextFrame_.isActive()) {
+            nextFrame_.stop();
+        }
+    }
     if (!NeedsRender() || nextFrame_.isActive()) {
         return;
     }
@@ -94,13 +78,9 @@ void SceneCanvas::AskForRepaint() {
         return;
     }
     sinceRepaintAsked_.start();
-    // Painted when the screen asks for it, and only where something changed: ticks in between
-    // cost nothing, and a run without a window paints only the picture it is asked for.
-    if (everPainted_ && image_.devicePixelRatio() == devicePixelRatioF()) {
-        update(ChangedArea());
-    } else {
-        update();
-    }
+    // Painted when the screen asks for it: ticks in between cost nothing, and a run without a
+    // window paints only the picture it is asked for.
+    update();
 }
 
 bool SceneCanvas::NeedsRender() const {
@@ -109,8 +89,15 @@ bool SceneCanvas::NeedsRender() const {
 }
 
 void SceneCanvas::paintEvent(QPaintEvent* event) {
+    // A new drawing goes onto the screen whole. Qt also asks for parts (where a control on the
+    // scene moved or was hidden): those are painted from the picture the rest of the screen
+    // shows, and the new drawing follows in a whole frame.
     if (NeedsRender()) {
-        Render();
+        if ((QRegion(rect()) - event->region()).isEmpty() || image_.isNull()) {
+            Render();
+        } else {
+            update();
+        }
     }
     QPainter painter(this);
     painter.setClipRegion(event->region());

@@ -8,7 +8,6 @@
 
 #include <QElapsedTimer>
 #include <QImage>
-#include <QRect>
 #include <QTimer>
 #include <cstdint>
 #include <vector>
@@ -25,10 +24,15 @@ class SceneCanvas : public PointerSurface {
     const Model& model() const { return model_; }
 
     // Asks for a repaint when the model drew something new since the last paint, or when the
-    // screen's resolution changed; a still scene costs nothing. No more repaints are asked for
-    // than the screen shows frames: one asked for sooner waits for the next frame, and then
-    // paints the newest drawing.
-    void SyncFromModel();
+    // screen's resolution changed; a still scene costs nothing. A frame repaints the whole
+    // scene: a frame costs about the same whatever its area, and a part repainted can miss a
+    // pixel that a picture painted before. `lively` says the user is moving something: then the
+    // scene keeps the screen's own rate; pieces that only fall are shown at a calmer rate. A
+    // repaint asked for sooner waits for its frame, and then paints the newest drawing.
+    void SyncFromModel(bool lively);
+
+    // The list of pictures the scene on the screen shows: the model's list at the last paint.
+    const std::vector<DrawItem>& shownDrawList() const { return painted_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,14 +43,13 @@ class SceneCanvas : public PointerSurface {
     void AskForRepaint();
     // The time between two frames of the screen the canvas is on.
     int FrameIntervalMs() const;
-    // Where the model's list of pictures differs from the one last painted, in scene pixels.
-    QRect ChangedArea() const;
     const Model& model_;
     PiecePictures pictures_;
     QImage image_;
     std::vector<DrawItem> painted_; // the list the image shows
     std::uint64_t paintedRevision_ = 0;
     bool everPainted_ = false;
+    bool lively_ = false; // the pace asked for at the last sync
     QElapsedTimer sinceRepaintAsked_;
     QTimer nextFrame_; // a repaint waiting for the next frame
 };
