@@ -97,9 +97,9 @@ std::optional<HeadlessRequest> ParseRequest(const QApplication& app) {
         QStringLiteral("FILE"));
     const QCommandLineOption png(
         QStringLiteral("png"),
-        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
-                             "Also draw the window as it then looks into the PNG file OUT: in "
-                             "problem mode, with the buttons that \u201ctarvelo FILE\u201d shows.")),
+        Tr(QT_TRANSLATE_NOOP(
+            "HeadlessRun", "Also draw the window as it then looks into the PNG file OUT: in "
+                           "problem mode, with the buttons that \u201ctarvelo FILE\u201d shows.")),
         QStringLiteral("OUT"));
     const QCommandLineOption showSolution(
         QStringLiteral("show-solution"),

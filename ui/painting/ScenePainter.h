@@ -19,5 +19,4 @@ inline constexpr QRgb kSceneBackground = 0xFFFFFFC0;
 // (its device pixel ratio tells how many image pixels make one).
 void PaintScene(QImage& target, const std::vector<DrawItem>& drawList, PiecePictures& pictures);
 
-
 } // namespace tarvelo
