@@ -1,7 +1,6 @@
 // What the window really put on the screen, frame by frame, against a whole repaint of the same
 // scene: pieces entering from above, falling fast, dragged across, deleted, undone and lifted.
 #include "WindowFixture.h"
-
 #include "core/files/ProblemFile.h"
 #include "ui/painting/PiecePictures.h"
 #include "ui/painting/ScenePainter.h"
@@ -24,8 +23,7 @@ using tarvelo::PiecePictures;
 // not a fresh paint of the widget (which grab() would make).
 QImage OnScreen(tarvelo::FrmMain& window) {
     const QPixmap shot = window.screen()->grabWindow(window.winId());
-    const QRect scene(window.sceneCanvas()->mapTo(&window, QPoint()),
-                      window.sceneCanvas()->size());
+    const QRect scene(window.sceneCanvas()->mapTo(&window, QPoint()), window.sceneCanvas()->size());
     return shot.toImage().copy(scene).convertToFormat(QImage::Format_RGB32);
 }
 
@@ -79,9 +77,9 @@ class FrameWatch {
     // Lets every paint asked for reach the screen, and compares.
     void Deliver() {
         QCoreApplication::processEvents();
-        const auto at = FirstDifference(OnScreen(w_.window),
-                                        w_.window.sceneCanvas()->shownDrawList(),
-                                        CoveredByWidgets(w_.window));
+        const auto at =
+            FirstDifference(OnScreen(w_.window), w_.window.sceneCanvas()->shownDrawList(),
+                            CoveredByWidgets(w_.window));
         if (at.has_value() && !failure_.has_value()) {
             failure_ = *at;
         }
@@ -131,8 +129,9 @@ tarvelo::Problem Crowded(unsigned seed) {
     p.yValue = 5;
     for (int i = 0; i < 80; ++i) {
         const int k = kind(random);
-        const float mass = k == tarvelo::kind::kX ? 3.0F : k == tarvelo::kind::kY ? 5.0F
-                                                                                  : float(k % 10);
+        const float mass = k == tarvelo::kind::kX   ? 3.0F
+                           : k == tarvelo::kind::kY ? 5.0F
+                                                    : float(k % 10);
         p.pieces.push_back({x(random), y(random), mass, k});
     }
     return p;

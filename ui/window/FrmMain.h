@@ -191,7 +191,7 @@ class FrmMain : public QWidget {
     FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;
     bool resting_ = false;
-    bool handlingInput_ = false; // inside Handle
+    bool handlingInput_ = false;  // inside Handle
     QPointF lastPointerOnScreen_; // global, as the last pointer event gave it
     RestWatch rest_;
     std::int64_t timerMs_ = 0; // timer time, counted in reality ticks
