@@ -11,8 +11,9 @@ namespace tarvelo {
 
 namespace {
 
-constexpr double kValueRange = 10.0;           // X and Y take the values 0 to 9
-constexpr double kMicrosecondsPerSecond = 1e6; // seed resolution
+constexpr double kValueRange = 10.0;                 // X and Y take the values 0 to 9
+constexpr std::int32_t kHighestLoadedStart = 100000; // pixels above the scene's top edge
+constexpr double kMicrosecondsPerSecond = 1e6;       // seed resolution
 constexpr double kPanStartX = 100;
 constexpr double kPanStartY = 30;
 
@@ -93,13 +94,17 @@ void Scene::LoadPieces(const Problem& problem) {
     yValue_ = problem.yValue;
 
     // Keep the two pans; every loaded piece starts the loading lift above its saved place and
-    // the next ticks let it fall back. The mass comes from the file, not from the kind.
+    // the next ticks let it fall back. A piece saved absurdly high starts no higher than
+    // kHighestLoadedStart above the scene: from millions of pixels up it would fall for many
+    // minutes, and the scene would never come to rest in any time a child waits. The mass comes
+    // from the file, not from the kind.
     objects_.resize(kPanCount + 1);
     objCount_ = kPanCount;
     for (const ProblemPiece& piece : problem.pieces) {
         SceneObject o;
         o.objX = piece.objX;
-        o.objY = RoundToInt32(static_cast<double>(piece.objY) - kLoadLift);
+        o.objY = std::max(RoundToInt32(static_cast<double>(piece.objY) - kLoadLift),
+                          pictDraw_.ScaleTop - kHighestLoadedStart);
         o.objMass = piece.objMass;
         o.objKind = piece.objKind;
         o.objFixed = false;

@@ -5,6 +5,7 @@
 // it runs exactly as the plain falling rules say, for there a falling piece can only ever run
 // into objects whose top edge lies lower than its own, and only into one it reaches.
 #include "core/scene/Numeric.h"
+#include "core/scene/PlacementRules.h"
 #include "core/scene/Scene.h"
 
 #include <algorithm>
@@ -13,44 +14,6 @@
 #include <tuple>
 
 namespace tarvelo {
-
-namespace {
-
-// A piece touches what lies under it when its bottom edge is on the other's top edge or up to
-// one pixel above it: these two rows above a box.
-constexpr double kTouchRows = 2;
-
-} // namespace
-
-// Builds the overlap grid for the length of one operation, unless it is kept already, and when
-// the scene uses it at all.
-class OverlapIndexScope {
-  public:
-    explicit OverlapIndexScope(Scene& scene) : scene_(scene) {
-        owner_ = scene_.useOverlapIndex_ && !scene_.overlapIndex_.Active();
-        if (owner_) {
-            scene_.overlapIndex_.Build(scene_.objects_, scene_.objCount_);
-        }
-    }
-    // Builds the grid again over where the objects now are, when many moves have gone beyond the
-    // area it was built over.
-    void RebuildIfOutgrown() {
-        if (scene_.overlapIndex_.Active() && scene_.overlapIndex_.Outgrown()) {
-            scene_.overlapIndex_.Build(scene_.objects_, scene_.objCount_);
-        }
-    }
-    ~OverlapIndexScope() {
-        if (owner_) {
-            scene_.overlapIndex_.Clear();
-        }
-    }
-    OverlapIndexScope(const OverlapIndexScope&) = delete;
-    OverlapIndexScope& operator=(const OverlapIndexScope&) = delete;
-
-  private:
-    Scene& scene_;
-    bool owner_ = false;
-};
 
 bool Scene::FallBlocked(std::int32_t nObj, double newY) const {
     const SceneObject& o = obj(nObj);
@@ -154,21 +117,29 @@ bool Scene::BalanceMoveCollides(double leftShiftY, std::int32_t held) {
 }
 
 bool Scene::PanMoveCollides(std::int32_t nPan, double shiftY, std::int32_t held) {
+    std::vector<std::int32_t> moving;
+    return PanMoveObstacles(nPan, shiftY, held, moving, nullptr);
+}
+
+bool Scene::PanMoveObstacles(std::int32_t nPan, double shiftY, std::int32_t held,
+                             std::vector<std::int32_t>& moving,
+                             std::vector<std::int32_t>* obstacles) {
+    moving.clear();
     if (nPan < 1 || nPan > objCount_) {
         return false;
     }
     OverlapIndexScope index(*this);
     // What the move takes along: the pan, and on a level or upward move everything the contacts
     // say it carries, as far as MoveObjects will follow them.
-    auto& moving = marks_;
-    moving.assign(static_cast<std::size_t>(objCount_) + 1, 0);
-    order_.assign(1, nPan);
-    moving[static_cast<std::size_t>(nPan)] = 1;
-    for (std::size_t k = 0; k < order_.size() && shiftY <= 0; ++k) {
-        for (std::int32_t c : topContact_.Carried(order_[k])) {
-            if (c <= objCount_ && !obj(c).objFixed && !moving[static_cast<std::size_t>(c)]) {
-                moving[static_cast<std::size_t>(c)] = 1;
-                order_.push_back(c);
+    auto& isMoving = marks_;
+    isMoving.assign(static_cast<std::size_t>(objCount_) + 1, 0);
+    moving.push_back(nPan);
+    isMoving[static_cast<std::size_t>(nPan)] = 1;
+    for (std::size_t k = 0; k < moving.size() && shiftY <= 0; ++k) {
+        for (std::int32_t c : topContact_.Carried(moving[k])) {
+            if (c <= objCount_ && !obj(c).objFixed && !isMoving[static_cast<std::size_t>(c)]) {
+                isMoving[static_cast<std::size_t>(c)] = 1;
+                moving.push_back(c);
             }
         }
     }
@@ -178,25 +149,39 @@ bool Scene::PanMoveCollides(std::int32_t nPan, double shiftY, std::int32_t held)
     // both pans at once, and whichever it then went with, the pans would swing back and hand it
     // over again. The held piece goes where the pointer takes it and stops nothing.
     const double touchBand = shiftY <= 0 ? kTouchRows : 0;
-    for (std::int32_t m : order_) {
+    bool stopped = false;
+    for (std::int32_t m : moving) {
         const SceneObject& o = obj(m);
         const double top = RoundToInt32(o.objY + shiftY);
         const double left = o.objX;
         const double right = left + o.objW;
         const double bottom = top + o.objH;
         const auto inTheWay = [&](std::int32_t j) {
-            if (moving[static_cast<std::size_t>(j)] || j == held) {
+            if (isMoving[static_cast<std::size_t>(j)] || j == held) {
                 return false;
             }
             const SceneObject& other = obj(j);
-            return OverlapsBox(other, left, top, right, bottom) ||
-                   (other.objPan != 0 && other.objPan != nPan && other.objY < top);
+            if (!OverlapsBox(other, left, top, right, bottom) &&
+                !(other.objPan != 0 && other.objPan != nPan && other.objY < top)) {
+                return false;
+            }
+            stopped = true;
+            if (obstacles == nullptr) {
+                return true; // one is enough
+            }
+            obstacles->push_back(j);
+            return false;
         };
         if (AnyObjectOverlapping(left, top - touchBand, right, bottom, inTheWay)) {
             return true;
         }
     }
-    return false;
+    if (obstacles != nullptr) {
+        // The grid may meet one object in several cells.
+        std::sort(obstacles->begin(), obstacles->end());
+        obstacles->erase(std::unique(obstacles->begin(), obstacles->end()), obstacles->end());
+    }
+    return stopped;
 }
 
 } // namespace tarvelo

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tarvelo {
@@ -125,6 +126,16 @@ class Scene : public ChangeCounter {
     // Whether the balance's move, the left pan by `leftShiftY` and the right pan the opposite
     // way, would make either pan push into something it does not carry.
     bool BalanceMoveCollides(double leftShiftY, std::int32_t held = kNoObject);
+    // Lists in `moving` what moving pan `nPan` by `shiftY` takes along, and in `obstacles` (when
+    // given; else the search stops at the first) every object that stops the move. True when
+    // anything does.
+    bool PanMoveObstacles(std::int32_t nPan, double shiftY, std::int32_t held,
+                          std::vector<std::int32_t>& moving, std::vector<std::int32_t>* obstacles);
+    // Clears the way for the balance's move (the left pan by `leftShiftY`, the right pan the
+    // opposite way): a piece in the way that counts for the other pan slides towards the middle
+    // of that pan until it is clear of the rising stack, taking along what stands on it, and then
+    // falls onto its own pan's pieces. True when anything moved; the pans move at a later tick.
+    bool MakeWayForBalance(double leftShiftY, std::int32_t held = kNoObject);
     // The pan whose load object `nObj` counts in (1 or 2), or -1 when it rests on neither.
     std::int32_t PanCarrying(std::int32_t nObj) const;
 
@@ -146,7 +157,7 @@ class Scene : public ChangeCounter {
     // Centres each pan in its half of the scene; pieces on them are not moved by this.
     void CentrePans();
     // One pixel per pan towards `target`, unless that would push a pan into something it does
-    // not carry.
+    // not carry; then a piece of the other pan in the way makes way instead.
     void TiltPansTowards(std::int32_t target, std::int32_t held);
 
     // The reality step looks up overlaps in a grid; off, it scans the whole table as the plain
@@ -159,6 +170,16 @@ class Scene : public ChangeCounter {
 
   private:
     SceneObject& object(std::int32_t nObj) { return objects_[static_cast<std::size_t>(nObj)]; }
+    // Where piece `j`, in the way of `moving` (a pan's move by `shiftY`), can slide to over its
+    // own pan: the nearest left edge towards that pan's middle at which it meets nothing; none
+    // when there is no such place over the pan.
+    std::optional<std::int64_t> SlideTarget(std::int32_t j, double shiftY,
+                                            const std::vector<std::int32_t>& moving,
+                                            std::int32_t held);
+    // Slides piece `j` out of the way of pan `nPan`'s move when it counts for the other pan;
+    // true when it moved.
+    bool SlideOutOfTheWay(std::int32_t j, std::int32_t nPan, double shiftY,
+                          const std::vector<std::int32_t>& moving, std::int32_t held);
     // Orders byTop_ by top edge, then by number.
     void SortByTop();
     // Puts object `nObj`'s top-left corner at (x, y), keeping the overlap grid up to date.

@@ -82,9 +82,10 @@ void Scene::CentrePans() {
 void Scene::TiltPansTowards(std::int32_t target, std::int32_t held) {
     // One pixel per pan towards the target; an odd remainder of one is left alone, so the pans
     // never swing around an odd target. Neither pan moves when one of them would push into
-    // something it does not carry: a piece standing on stacks of both pans (it counts for one
-    // of them only) holds the balance where it is, rather than being shoved through or passed
-    // from pan to pan for ever.
+    // something it does not carry. A piece of the other pan in the way (one standing on stacks
+    // of both pans, or hanging over the rising stack) yields: it slides back over its own pan
+    // rather than being shoved through or passed from pan to pan for ever, and the pans move
+    // on at the next tick. A falling piece in the way has passed by then.
     const std::int64_t current = std::int64_t{obj(kLeftPan).objY} - obj(kRightPan).objY;
     const std::int64_t delta = target - current;
     if (delta == 0) {
@@ -92,9 +93,14 @@ void Scene::TiltPansTowards(std::int32_t target, std::int32_t held) {
     }
     const std::int64_t step = std::clamp(delta - Mod(delta, 2), -kPanStep, kPanStep);
     const auto left = static_cast<double>(step);
-    if (step != 0 && !BalanceMoveCollides(left, held)) {
+    if (step == 0) {
+        return;
+    }
+    if (!BalanceMoveCollides(left, held)) {
         MoveObjects(kLeftPan, 0, left);
         MoveObjects(kRightPan, 0, -left);
+    } else {
+        MakeWayForBalance(left, held);
     }
 }
 
