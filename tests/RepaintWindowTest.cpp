@@ -6,8 +6,11 @@
 #include "ui/painting/ScenePainter.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QRegion>
 #include <QScreen>
+#include <QTemporaryDir>
+#include <algorithm>
 #include <random>
 
 using tarvelo::test::ClockedWindow;
@@ -145,6 +148,7 @@ class RepaintWindowTest : public QObject {
     void everyFrameIsAWholeRepaint_data();
     void everyFrameIsAWholeRepaint();
     void piecesMovedByThePointerAndTheKeyboard();
+    void aHandOverFromFreePlayToAProblem();
 };
 
 void RepaintWindowTest::everyFrameIsAWholeRepaint_data() {
@@ -219,6 +223,51 @@ void RepaintWindowTest::piecesMovedByThePointerAndTheKeyboard() {
                             .arg(watch.failure().value_or(QPoint()).x())
                             .arg(watch.failure().value_or(QPoint()).y())));
     QVERIFY(watch.frames() > 100);
+}
+
+// Another start hands a problem file over while pieces of free play lie on the pans: the old
+// pieces leave no trace, and the pans are drawn under the new problem.
+void RepaintWindowTest::aHandOverFromFreePlayToAProblem() {
+    ClockedWindow w;
+    Model& m = w.window.model();
+    FrameWatch watch(w, 11);
+    for (int k = 0; k < 5; ++k) {
+        m.AddObject(k + 1, 100 + 120 * k, 100);
+    }
+    watch.Run(2000);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("handed over.trv"));
+    const tarvelo::Problem problem = FromAbove();
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QByteArray text = "# Tarvelo file - 10:00:00 - 01/02/2026\r\n7\r\n3\r\n";
+        text += QByteArray::number(static_cast<int>(problem.pieces.size())) + "\r\n";
+        for (const tarvelo::ProblemPiece& piece : problem.pieces) {
+            for (double v : {double(piece.objX), double(piece.objY), double(piece.objMass),
+                             double(piece.objKind)}) {
+                text += QByteArray::number(v) + "\r\n";
+            }
+        }
+        QCOMPARE(file.write(text), text.size());
+    }
+    bool done = false;
+    w.window.Form_LinkExecute(QStringLiteral("\"%1\"").arg(path), [&done] { done = true; });
+    QVERIFY(done);
+    watch.Run(3000);
+    watch.Settle();
+    QVERIFY2(!watch.failure().has_value(),
+             qPrintable(QStringLiteral("stale pixel at %1,%2")
+                            .arg(watch.failure().value_or(QPoint()).x())
+                            .arg(watch.failure().value_or(QPoint()).y())));
+    QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Problem);
+    const auto& shown = w.window.sceneCanvas()->shownDrawList();
+    QCOMPARE(
+        std::count_if(shown.begin(), shown.end(),
+                      [](const DrawItem& item) { return item.picture == tarvelo::kind::kPan; }),
+        2);
+    QCOMPARE(static_cast<int>(shown.size()), 2 + static_cast<int>(problem.pieces.size()));
 }
 
 QTEST_MAIN(RepaintWindowTest)
