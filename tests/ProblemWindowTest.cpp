@@ -17,6 +17,7 @@
 #include <functional>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -132,6 +133,9 @@ class ProblemWindowTest : public QObject {
     void aFailedSaveKeepsTheFileThatWasThere();
     void aSaveOnAFullOrReadOnlyDiskChangesNothing_data();
     void aSaveOnAFullOrReadOnlyDiskChangesNothing();
+    void placesASaveMustNotWriteAreRefused_data();
+    void placesASaveMustNotWriteAreRefused();
+    void aReplacedFileKeepsItsOwnerModeAndOtherNames();
     void restartReadsTheFileAgain();
     void aLoadAskedForDuringNewComesAfterIt();
 };
@@ -341,6 +345,82 @@ void ProblemWindowTest::aSaveOnAFullOrReadOnlyDiskChangesNothing() {
     QCOMPARE(ReadAll(path), existing ? kProblem : QByteArray());
     QCOMPARE(disk.Files(), files); // no half-written copy left, no empty new file
     QCOMPARE(m.controls.stProblemFile(), std::string("/somewhere/current.trv"));
+}
+
+void ProblemWindowTest::placesASaveMustNotWriteAreRefused_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("mentions");
+    QTest::newRow("a link in a shared folder") << "shared link"
+                                               << "other users can change";
+    QTest::newRow("another user's link") << "planted link"
+                                         << "belongs to another user";
+    QTest::newRow("a pipe") << "pipe"
+                            << "not an ordinary file";
+}
+
+// A link in a folder others may write to (as another user could plant in /tmp), a link another
+// user owns, and a pipe: nothing is written, the file a link names keeps its text, and the
+// message says why.
+void ProblemWindowTest::placesASaveMustNotWriteAreRefused() {
+    QFETCH(QString, how);
+    QFETCH(QString, mentions);
+    QTemporaryDir folder;
+    const QString notes = folder.filePath(QStringLiteral("notes.txt"));
+    Write(notes, "the user's own notes");
+    QString path = folder.filePath(QStringLiteral("demo.trv"));
+    if (how == QLatin1String("shared link")) {
+        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("shared")));
+        QVERIFY(chmod(QFile::encodeName(folder.filePath(QStringLiteral("shared"))), 01777) == 0);
+        path = folder.filePath(QStringLiteral("shared/demo.trv"));
+        QVERIFY(QFile::link(notes, path));
+    } else if (how == QLatin1String("planted link")) {
+        if (geteuid() != 0) {
+            QSKIP("giving a link to another user needs the superuser");
+        }
+        QVERIFY(QFile::link(notes, path));
+        QVERIFY(lchown(QFile::encodeName(path), 65534, 65534) == 0);
+    } else {
+        QVERIFY(mkfifo(QFile::encodeName(path), 0600) == 0);
+    }
+
+    ClockedWindow w;
+    w.window.model().AddObject(3, 100, 150);
+    QString message;
+    CatchMessage(&message);
+    QVERIFY(!w.window.SaveProblemAs(path));
+    QVERIFY2(message.contains(QStringLiteral("could not be saved")), qPrintable(message));
+    QVERIFY2(message.contains(mentions), qPrintable(message));
+    QCOMPARE(ReadAll(notes), QByteArray("the user's own notes"));
+    const QFileInfo after(path);
+    QVERIFY(how == QLatin1String("pipe") ? !after.isFile() : after.isSymLink());
+}
+
+// A file replaced keeps its mode (and, for the superuser, its owner); a file with a second name
+// is replaced under the name saved to, and the user is told the other name keeps the old text.
+void ProblemWindowTest::aReplacedFileKeepsItsOwnerModeAndOtherNames() {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("kept.trv"));
+    const QString twin = folder.filePath(QStringLiteral("twin.trv"));
+    Write(path, kProblem);
+    QVERIFY(chmod(QFile::encodeName(path), 0444) == 0);
+    const bool root = geteuid() == 0;
+    if (root) {
+        QVERIFY(chown(QFile::encodeName(path), 65534, 65534) == 0);
+    }
+    QVERIFY(link(QFile::encodeName(path), QFile::encodeName(twin)) == 0);
+
+    ClockedWindow w;
+    w.window.model().AddObject(3, 100, 150);
+    QString message;
+    CatchMessage(&message);
+    QVERIFY(w.window.SaveProblemAs(path));
+    QVERIFY2(message.contains(QStringLiteral("other names")), qPrintable(message));
+    struct stat st {};
+    QVERIFY(stat(QFile::encodeName(path), &st) == 0);
+    QCOMPARE(st.st_mode & 07777, 0444U);
+    QCOMPARE(st.st_uid, root ? 65534U : geteuid());
+    QVERIFY(ReadAll(path) != kProblem);
+    QCOMPARE(ReadAll(twin), kProblem);
 }
 
 void ProblemWindowTest::restartReadsTheFileAgain() {

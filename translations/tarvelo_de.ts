@@ -211,6 +211,26 @@ Es wurde nichts verändert.</translation>
         <source>“%1” is not a value of %2. %2 takes a whole number from 0 to 9; it keeps its value.</source>
         <translation>„%1“ ist kein Wert für %2. %2 kann nur eine ganze Zahl von 0 bis 9 sein; sein Wert bleibt, wie er ist.</translation>
     </message>
+    <message>
+        <source>it is a link that belongs to another user, and Tarvelo does not write through it</source>
+        <translation>es ist eine Verknüpfung, die einem anderen Benutzer gehört, und Tarvelo schreibt nicht durch sie hindurch</translation>
+    </message>
+    <message>
+        <source>it is a link in a folder that other users can change, and Tarvelo does not write through it</source>
+        <translation>es ist eine Verknüpfung in einem Ordner, den andere Benutzer ändern können, und Tarvelo schreibt nicht durch sie hindurch</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file (a device, a pipe or a socket)</source>
+        <translation>es ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
+    </message>
+    <message>
+        <source>the file belongs to another user, who would lose it</source>
+        <translation>die Datei gehört einem anderen Benutzer, der sie verlieren würde</translation>
+    </message>
+    <message>
+        <source>The problem was saved as “%1”. That file also had other names (hard links); they still hold the old problem.</source>
+        <translation>Die Aufgabe wurde als „%1“ gespeichert. Diese Datei hatte noch andere Namen (harte Verknüpfungen); sie enthalten weiterhin die alte Aufgabe.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>

@@ -211,6 +211,26 @@ No se ha cambiado nada.</translation>
         <source>“%1” is not a value of %2. %2 takes a whole number from 0 to 9; it keeps its value.</source>
         <translation>«%1» no es un valor posible de %2. %2 solo puede ser un número entero de 0 a 9; su valor no cambia.</translation>
     </message>
+    <message>
+        <source>it is a link that belongs to another user, and Tarvelo does not write through it</source>
+        <translation>es un enlace que pertenece a otro usuario, y Tarvelo no escribe a través de él</translation>
+    </message>
+    <message>
+        <source>it is a link in a folder that other users can change, and Tarvelo does not write through it</source>
+        <translation>es un enlace en una carpeta que otros usuarios pueden cambiar, y Tarvelo no escribe a través de él</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file (a device, a pipe or a socket)</source>
+        <translation>no es un archivo corriente (un dispositivo, una tubería o un socket)</translation>
+    </message>
+    <message>
+        <source>the file belongs to another user, who would lose it</source>
+        <translation>el archivo pertenece a otro usuario, que lo perdería</translation>
+    </message>
+    <message>
+        <source>The problem was saved as “%1”. That file also had other names (hard links); they still hold the old problem.</source>
+        <translation>El problema se guardó como «%1». Ese archivo tenía además otros nombres (enlaces duros); siguen conteniendo el problema anterior.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>

@@ -211,6 +211,26 @@ Rien n&apos;a été modifié.</translation>
         <source>“%1” is not a value of %2. %2 takes a whole number from 0 to 9; it keeps its value.</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas une valeur possible pour %2. %2 ne peut être qu&apos;un nombre entier de 0 à 9&#xa0;; sa valeur ne change pas.</translation>
     </message>
+    <message>
+        <source>it is a link that belongs to another user, and Tarvelo does not write through it</source>
+        <translation>c’est un lien qui appartient à un autre utilisateur, et Tarvelo n’écrit pas à travers lui</translation>
+    </message>
+    <message>
+        <source>it is a link in a folder that other users can change, and Tarvelo does not write through it</source>
+        <translation>c’est un lien dans un dossier que d’autres utilisateurs peuvent modifier, et Tarvelo n’écrit pas à travers lui</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file (a device, a pipe or a socket)</source>
+        <translation>ce n’est pas un fichier ordinaire (un périphérique, un tube ou une socket)</translation>
+    </message>
+    <message>
+        <source>the file belongs to another user, who would lose it</source>
+        <translation>le fichier appartient à un autre utilisateur, qui le perdrait</translation>
+    </message>
+    <message>
+        <source>The problem was saved as “%1”. That file also had other names (hard links); they still hold the old problem.</source>
+        <translation>Le problème a été enregistré sous « %1 ». Ce fichier avait aussi d’autres noms (liens physiques) ; ils contiennent toujours l’ancien problème.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>

@@ -211,6 +211,26 @@ Non è cambiato nulla.</translation>
         <source>“%1” is not a value of %2. %2 takes a whole number from 0 to 9; it keeps its value.</source>
         <translation>“%1” non è un valore possibile per %2. %2 può essere solo un numero intero da 0 a 9; il suo valore non cambia.</translation>
     </message>
+    <message>
+        <source>it is a link that belongs to another user, and Tarvelo does not write through it</source>
+        <translation>è un collegamento che appartiene a un altro utente, e Tarvelo non scrive attraverso di esso</translation>
+    </message>
+    <message>
+        <source>it is a link in a folder that other users can change, and Tarvelo does not write through it</source>
+        <translation>è un collegamento in una cartella che altri utenti possono modificare, e Tarvelo non scrive attraverso di esso</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file (a device, a pipe or a socket)</source>
+        <translation>non è un file ordinario (un dispositivo, una pipe o un socket)</translation>
+    </message>
+    <message>
+        <source>the file belongs to another user, who would lose it</source>
+        <translation>il file appartiene a un altro utente, che lo perderebbe</translation>
+    </message>
+    <message>
+        <source>The problem was saved as “%1”. That file also had other names (hard links); they still hold the old problem.</source>
+        <translation>Il problema è stato salvato come “%1”. Quel file aveva anche altri nomi (collegamenti fisici); questi contengono ancora il vecchio problema.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>

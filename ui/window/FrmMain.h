@@ -5,6 +5,7 @@
 
 #include "core/clock/Rest.h"
 #include "core/clock/WindowTimers.h"
+#include "core/files/SaveTarget.h"
 #include "core/model/Model.h"
 #include "ui/painting/PiecePictures.h"
 
@@ -98,8 +99,9 @@ class FrmMain : public QWidget {
     // Writes the scene to `path` and makes it the current problem file; else says why not and
     // changes nothing. False when the save failed.
     bool SaveProblemAs(const QString& path);
-    // Writes the scene to `path`; false, with the reason, when that failed.
-    bool SaveProblem(const QString& path, QString* reason);
+    // Writes the scene to `path`; false, with the reason, when that failed. `replaced` (when
+    // given) tells what file was replaced.
+    bool SaveProblem(const QString& path, QString* reason, SaveTarget* replaced = nullptr);
 
     // Copies the model's control properties onto the widgets and repaints the scene if the
     // model drew something new.

@@ -1,5 +1,6 @@
 // The main window's problem files: Save, Load and Restart.
 #include "core/files/ProblemFile.h"
+#include "core/files/SaveTarget.h"
 #include "core/files/WholeWrite.h"
 #include "ui/instance/SingleInstance.h"
 #include "ui/window/FileDialogs.h"
@@ -53,9 +54,17 @@ std::string ProblemText(const Model& model) {
 }
 
 // Puts `text` at `path`, written aside and put in place only when complete: a failed save
-// leaves any file that was there as it was, and leaves no new file behind. Why not, on failure.
-std::optional<QString> ReplaceFile(const QString& path, const std::string& text) {
-    QSaveFile file(path);
+// leaves any file that was there as it was, and leaves no new file behind. A file replaced keeps
+// its owner and mode; a link another user could have planted and a special file are refused.
+// Why not, on failure; `replaced` tells what was replaced.
+std::optional<QString> ReplaceFile(const QString& path, const std::string& text,
+                                   SaveTarget& replaced) {
+    const SaveTargetCheck check = CheckSaveTarget(BytesOfText(path));
+    if (check.refusal != SaveTargetCheck::Refusal::None) {
+        return SaveRefusalReason(check.refusal);
+    }
+    replaced = check.target;
+    QSaveFile file(TextOfBytes(check.target.path));
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
         const int error = errno;
@@ -64,6 +73,9 @@ std::optional<QString> ReplaceFile(const QString& path, const std::string& text)
     // Written past Qt's buffer, whose failed last flush a commit does not notice: a full disk
     // would otherwise put an empty file in place of the old one.
     int error = WriteWhole(file.handle(), text);
+    if (error == 0) {
+        error = KeepOwnerAndMode(file.handle(), check.target);
+    }
     if (error == 0) {
         error = SyncToDisk(file.handle());
     }
@@ -104,11 +116,15 @@ void FrmMain::Command4_Click() {
 
 bool FrmMain::SaveProblemAs(const QString& path) {
     QString reason;
-    if (!SaveProblem(path, &reason)) {
+    SaveTarget replaced;
+    if (!SaveProblem(path, &reason, &replaced)) {
         QMessageBox::warning(this, tr("Tarvelo"), SaveFailedMessage(path, reason));
         return false;
     }
     model_.controls.SetProblemFile(BytesOfText(path));
+    if (replaced.links > 1) {
+        QMessageBox::information(this, tr("Tarvelo"), SavedOverLinkedFileMessage(path));
+    }
     return true;
 }
 
@@ -145,8 +161,12 @@ bool FrmMain::OpenProblem(const QString& path) {
     return true;
 }
 
-bool FrmMain::SaveProblem(const QString& path, QString* reason) {
-    const std::optional<QString> failure = ReplaceFile(path, ProblemText(model_));
+bool FrmMain::SaveProblem(const QString& path, QString* reason, SaveTarget* replaced) {
+    SaveTarget target;
+    const std::optional<QString> failure = ReplaceFile(path, ProblemText(model_), target);
+    if (replaced != nullptr) {
+        *replaced = target;
+    }
     if (failure) {
         *reason = *failure;
         return false;

@@ -112,6 +112,36 @@ QString SaveFailedMessage(const QString& path, const QString& reason) {
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
+QString SaveRefusalReason(SaveTargetCheck::Refusal refusal) {
+    using Refusal = SaveTargetCheck::Refusal;
+    switch (refusal) {
+    case Refusal::OthersLink:
+        return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                    "it is a link that belongs to another user, and Tarvelo does "
+                                    "not write through it"));
+    case Refusal::LinkInSharedFolder:
+        return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                    "it is a link in a folder that other users can change, and "
+                                    "Tarvelo does not write through it"));
+    case Refusal::NotRegularFile:
+        return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                    "it is not an ordinary file (a device, a pipe or a socket)"));
+    case Refusal::OthersFile:
+        return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                    "the file belongs to another user, who would lose it"));
+    case Refusal::None:
+        break;
+    }
+    return Tr(QT_TRANSLATE_NOOP("ProblemMessages", "the system gave no reason"));
+}
+
+QString SavedOverLinkedFileMessage(const QString& path) {
+    return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                "The problem was saved as \u201c%1\u201d. That file also had "
+                                "other names (hard links); they still hold the old problem."))
+        .arg(QDir::toNativeSeparators(path));
+}
+
 QString SaveFailureReason(int systemError, const QString& otherwise) {
     for (const SystemErrorWords& failure : kSaveFailures) {
         if (failure.systemError == systemError) {

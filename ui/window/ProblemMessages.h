@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/files/ProblemFile.h"
+#include "core/files/SaveTarget.h"
 
 #include <QString>
 #include <functional>
@@ -21,6 +22,12 @@ std::optional<Problem> ReadProblemOrWarn(const std::string& path, const QString&
 
 // `reason` is a sentence fragment such as SaveFailureReason gives.
 QString SaveFailedMessage(const QString& path, const QString& reason);
+
+// Why a save must not write where it was asked to, as a fragment such as SaveFailureReason gives.
+QString SaveRefusalReason(SaveTargetCheck::Refusal refusal);
+
+// A save that replaced a file with other names (hard links): those names keep the old problem.
+QString SavedOverLinkedFileMessage(const QString& path);
 
 // Why a file could not be written, in words for the user, from the system's error number
 // (errno); `otherwise` (the file layer's own words) for a number without words of ours.
