@@ -119,7 +119,7 @@ TEST(ProblemFileTest, RefusedTexts) {
         {"count -1", "h\r\n7\r\n3\r\n-1\r\n", Kind::BadCount, 4},
         {"count 2.5", "h\r\n7\r\n3\r\n2.5\r\n", Kind::BadCount, 4},
         {"count 1e12", "h\r\n7\r\n3\r\n1e12\r\n", Kind::BadCount, 4},
-        {"count 1e400", "h\r\n7\r\n3\r\n1e400\r\n", Kind::BadCount, 4},
+        {"count 1e400", "h\r\n7\r\n3\r\n1e400\r\n", Kind::NumberTooLarge, 4},
         {"count beyond the file", "h\r\n7\r\n3\r\n9999\r\n1\r\n2\r\n3\r\n4\r\n",
          Kind::CountBeyondFile, 4},
         {"kind 15", "h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n15\r\n", Kind::UnknownKind, 8},
@@ -128,6 +128,14 @@ TEST(ProblemFileTest, RefusedTexts) {
          Kind::NumberTooLarge, 5},
         {"mass too large", "h\r\n7\r\n3\r\n1\r\n1\r\n2\r\n1e39\r\n5\r\n", Kind::NumberTooLarge, 7},
         {"X too large", "h\r\n1e400\r\n3\r\n0\r\n", Kind::NumberTooLarge, 2},
+        // Saved in UTF-16: every other byte is zero, which no line of a problem file holds.
+        {"UTF-16",
+         std::string("\xff\xfeh\0\r\0\n\0"
+                     "7\0\r\0\n\0"
+                     "3\0\r\0\n\0"
+                     "0\0\r\0\n\0",
+                     26),
+         Kind::NotText, 0},
     };
     for (const auto& c : cases) {
         const ProblemReading r = ParseProblem(c.text);

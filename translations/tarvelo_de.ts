@@ -231,6 +231,10 @@ Es wurde nichts verändert.</translation>
         <source>The problem was saved as “%1”. That file also had other names (hard links); they still hold the old problem.</source>
         <translation>Die Aufgabe wurde als „%1“ gespeichert. Diese Datei hatte noch andere Namen (harte Verknüpfungen); sie enthalten weiterhin die alte Aufgabe.</translation>
     </message>
+    <message>
+        <source>The file “%1” is not a problem file: it is not plain text (it may have been saved as UTF-16).</source>
+        <translation>Die Datei „%1“ ist keine Aufgabendatei: Sie ist kein reiner Text (vielleicht wurde sie als UTF-16 gespeichert).</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>

@@ -231,6 +231,10 @@ No se ha cambiado nada.</translation>
         <source>The problem was saved as “%1”. That file also had other names (hard links); they still hold the old problem.</source>
         <translation>El problema se guardó como «%1». Ese archivo tenía además otros nombres (enlaces duros); siguen conteniendo el problema anterior.</translation>
     </message>
+    <message>
+        <source>The file “%1” is not a problem file: it is not plain text (it may have been saved as UTF-16).</source>
+        <translation>El archivo «%1» no es un archivo de problema: no es texto plano (quizá se guardó como UTF-16).</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>

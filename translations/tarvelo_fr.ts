@@ -231,6 +231,10 @@ Rien n&apos;a été modifié.</translation>
         <source>The problem was saved as “%1”. That file also had other names (hard links); they still hold the old problem.</source>
         <translation>Le problème a été enregistré sous « %1 ». Ce fichier avait aussi d’autres noms (liens physiques) ; ils contiennent toujours l’ancien problème.</translation>
     </message>
+    <message>
+        <source>The file “%1” is not a problem file: it is not plain text (it may have been saved as UTF-16).</source>
+        <translation>Le fichier « %1 » n’est pas un fichier de problème : ce n’est pas du texte brut (il a peut-être été enregistré en UTF-16).</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>

@@ -231,6 +231,10 @@ Non è cambiato nulla.</translation>
         <source>The problem was saved as “%1”. That file also had other names (hard links); they still hold the old problem.</source>
         <translation>Il problema è stato salvato come “%1”. Quel file aveva anche altri nomi (collegamenti fisici); questi contengono ancora il vecchio problema.</translation>
     </message>
+    <message>
+        <source>The file “%1” is not a problem file: it is not plain text (it may have been saved as UTF-16).</source>
+        <translation>Il file “%1” non è un file di problema: non è testo semplice (forse è stato salvato come UTF-16).</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>

@@ -60,6 +60,11 @@ std::int32_t UnmaskValue(double line) {
 }
 
 ProblemReading ParseProblem(std::string_view text) {
+    // A zero byte is in no line of text: a file that holds one (UTF-16, say, or a picture) would
+    // read as numbers of 0 and open as an empty problem, with nothing said.
+    if (text.find('\0') != std::string_view::npos) {
+        return Refuse(ProblemError::Kind::NotText, 0);
+    }
     // The header, the two values and the count come first; no more lines are split off than
     // the count, once checked, calls for.
     const std::vector<std::string_view> head = SplitProblemLines(text, kHeaderLines);
@@ -85,7 +90,10 @@ ProblemReading ParseProblem(std::string_view text) {
     }
     problem.xValue = UnmaskValue(x);
     problem.yValue = UnmaskValue(y);
-    if (!number(head[3], n) || n < 0 || n != std::floor(n) || n > kMaxProblemPieces) {
+    if (!number(head[3], n)) {
+        return Refuse(ProblemError::Kind::NumberTooLarge, 4, n);
+    }
+    if (n < 0 || n != std::floor(n) || n > kMaxProblemPieces) {
         return Refuse(ProblemError::Kind::BadCount, 4, n);
     }
 

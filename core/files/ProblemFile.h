@@ -42,6 +42,7 @@ struct ProblemError {
         CountBeyondFile, // more pieces announced than the lines that follow hold
         NumberTooLarge,  // a number that does not fit its field
         UnknownKind,     // a kind of piece that has no picture
+        NotText,         // bytes no text file of lines holds, such as a text saved in UTF-16
     };
     Kind kind = Kind::CannotOpen;
     int line = 0;

@@ -91,6 +91,11 @@ QString RefusedFileMessage(const QString& path, const ProblemError& error) {
                       "for its place."))
             .arg(file)
             .arg(error.line);
+    case ProblemError::Kind::NotText:
+        return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                    "The file \u201c%1\u201d is not a problem file: it is not "
+                                    "plain text (it may have been saved as UTF-16)."))
+            .arg(file);
     case ProblemError::Kind::UnknownKind:
         return Tr(QT_TRANSLATE_NOOP(
                       "ProblemMessages",
