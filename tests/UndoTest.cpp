@@ -148,6 +148,24 @@ TEST_F(UndoTest, EachActionIsUndoneToTheRestBeforeItAndRedone) {
     }
 }
 
+// The solution shown and hidden moves nothing: each press is a step of its own, however quickly
+// the next follows it.
+TEST_F(UndoTest, EachPressOfShowOrHideSolutionIsAStep) {
+    Drop(5, kLeftPan);
+    Settle();
+    const Seen before = SeenIn(m);
+    const bool first = m.controls.showSolution();
+    m.Command1_Click();
+    m.Command1_Click();
+    m.Command1_Click();
+    // Undone press by press: after two presses, after one, before any.
+    for (const bool shown : {first, !first, first}) {
+        ASSERT_TRUE(m.Undo());
+        EXPECT_EQ(m.controls.showSolution(), shown);
+    }
+    EXPECT_EQ(SeenIn(m), before);
+}
+
 TEST_F(UndoTest, AChainIsUndoneToTheStartAndANewActionForgetsTheRedoSteps) {
     std::vector<Seen> states{SeenIn(m)};
     for (std::int32_t kind : {1, 2, 3, 4}) {

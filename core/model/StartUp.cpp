@@ -90,9 +90,16 @@ bool Model::CleanProblem() {
 }
 
 void Model::Command1_Click() {
+    // Showing or hiding the solution moves nothing: a scene at rest before the press is at rest
+    // after it at once, and is kept so, or quick presses would all undo as one.
+    const bool atRest = restKeptAt_ == Changes();
     BeginAction();
     controls.ToggleSolution();
     RefreshObjects();
+    if (atRest) {
+        restKeptAt_ = Changes();
+        history_.NoteRest(CaptureState());
+    }
 }
 
 } // namespace tarvelo
