@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -96,6 +98,11 @@ std::unique_ptr<QLocalSocket> HandOverAsALaterStart(const tarvelo::HandOver& han
 QByteArray Answer(QLocalSocket& socket) {
     socket.waitForReadyRead(0);
     return socket.peek(1);
+}
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString Quoted(const QString& path) {
@@ -215,6 +222,9 @@ class DesktopWindowTest : public QObject {
     void aSecondStartGivesUpWhenNoAnswerComes();
     void aSecondStartSaysWhenTheConnectionClosesUnanswered();
     void infoWindowOpensClosesAndReopens();
+    void aHandOverWaitsWhileADialogIsOpen_data();
+    void aHandOverWaitsWhileADialogIsOpen();
+    void ofManyHandOversOnlyTheLastIsOpened();
 };
 
 void DesktopWindowTest::commandLines_data() {
@@ -828,4 +838,73 @@ void DesktopWindowTest::infoWindowOpensClosesAndReopens() {
 }
 
 QTEST_MAIN(DesktopWindowTest)
+void DesktopWindowTest::aHandOverWaitsWhileADialogIsOpen_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::newRow("the Save dialog") << "save";
+    QTest::newRow("the prompt for X") << "prompt";
+}
+
+// A later start hands a problem over while the user answers a dialog about the scene on show:
+// the answer goes to that scene (the file saved holds its pieces, the value typed is its X), and
+// the problem handed over opens once the dialog has closed.
+void DesktopWindowTest::aHandOverWaitsWhileADialogIsOpen() {
+    QFETCH(QString, dialog);
+    QTemporaryDir folder;
+    const QString handed = WriteProblem(folder.filePath(QStringLiteral("handed.trv")), 9);
+    const QString saved = folder.filePath(QStringLiteral("mine.trv"));
+    ClockedWindow w;
+    auto& m = w.window.model();
+    m.AddObject(5, 100, 150);
+    w.RunMs(2000);
+
+    bool servedUnderTheDialog = true;
+    AnswerNextDialog([&](QWidget* d) {
+        if (auto* files = qobject_cast<QFileDialog*>(d)) {
+            files->selectFile(saved);
+        } else if (auto* prompt = qobject_cast<QInputDialog*>(d)) {
+            prompt->setTextValue(QStringLiteral("4"));
+        }
+        w.window.ReceiveHandOver(Quoted(handed), folder.path());
+        QTest::qWait(300);
+        servedUnderTheDialog = m.controls.stProblemFile() == handed.toStdString();
+        static_cast<QDialog*>(d)->accept();
+    });
+    if (dialog == QLatin1String("save")) {
+        QTest::mouseClick(w.child<QPushButton>("Command4"), Qt::LeftButton);
+    } else {
+        QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton, {}, QPoint(10, 10));
+    }
+    QVERIFY(!servedUnderTheDialog);
+    if (dialog == QLatin1String("save")) {
+        QVERIFY2(ReadAll(saved).contains("\r\n5\r\n5\r\n"),
+                 qPrintable(QDir(folder.path()).entryList().join(QLatin1Char(' '))));
+    } else {
+        QCOMPARE(m.scene.xValue(), 4);
+    }
+    QTRY_COMPARE(m.controls.stProblemFile(), handed.toStdString());
+    QCOMPARE(m.scene.obj(3).objKind, 9);
+    QCOMPARE(m.scene.xValue(), 7 % 13);
+}
+
+// Two hundred starts hand problems over at once: the last one opens, and one notice says how many
+// were passed over, rather than each being opened in turn.
+void DesktopWindowTest::ofManyHandOversOnlyTheLastIsOpened() {
+    QTemporaryDir folder;
+    constexpr int kStarts = 200;
+    ClockedWindow w;
+    auto& m = w.window.model();
+    QStringList files;
+    for (int i = 0; i < kStarts; ++i) {
+        files << WriteProblem(folder.filePath(QStringLiteral("p%1.trv").arg(i)), 1 + i % 9);
+    }
+    MessageBoxes boxes;
+    for (const QString& file : files) {
+        w.window.ReceiveHandOver(Quoted(file), folder.path());
+    }
+    QTRY_COMPARE(m.controls.stProblemFile(), files.last().toStdString());
+    QTRY_COMPARE(boxes.texts.size(), 1);
+    QVERIFY2(boxes.texts[0].contains(QString::number(kStarts - 1)), qPrintable(boxes.texts[0]));
+    QCOMPARE(m.scene.obj(3).objKind, 1 + (kStarts - 1) % 9);
+}
+
 #include "DesktopWindowTest.moc"

@@ -118,6 +118,10 @@ Mit --settle kommt eine Aufgabe ohne Fenster zur Ruhe, und ihre Gleichungszeile 
             <numerusform>%n weitere Hinweise kamen, während schon viele warteten; sie werden nicht gezeigt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Other starts of Tarvelo handed over %1 more problem files while one waited to be opened. Only the last one handed over is open; the others were passed over.</source>
+        <translation>Weitere Starts von Tarvelo haben %1 weitere Aufgabendateien übergeben, während eine darauf wartete, geöffnet zu werden. Nur die zuletzt übergebene ist geöffnet; die anderen wurden übergangen.</translation>
+    </message>
 </context>
 <context>
     <name>ProblemMessages</name>

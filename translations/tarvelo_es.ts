@@ -118,6 +118,10 @@ Con --settle, deja que un problema se quede quieto sin ventana y escribe su lín
             <numerusform>Llegaron %n avisos más mientras muchos esperaban; no se muestran.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Other starts of Tarvelo handed over %1 more problem files while one waited to be opened. Only the last one handed over is open; the others were passed over.</source>
+        <translation>Otros inicios de Tarvelo entregaron %1 archivos de problema más mientras uno esperaba a abrirse. Solo está abierto el último entregado; los demás se pasaron por alto.</translation>
+    </message>
 </context>
 <context>
     <name>ProblemMessages</name>

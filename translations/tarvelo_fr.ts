@@ -118,6 +118,10 @@ Avec --settle, laisse un problème s&apos;immobiliser sans fenêtre et affiche s
             <numerusform>%n autres messages sont arrivés alors que beaucoup attendaient déjà&#xa0;; ils ne sont pas affichés.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Other starts of Tarvelo handed over %1 more problem files while one waited to be opened. Only the last one handed over is open; the others were passed over.</source>
+        <translation>D’autres lancements de Tarvelo ont transmis %1 autres fichiers de problème pendant qu’un fichier attendait d’être ouvert. Seul le dernier transmis est ouvert ; les autres ont été ignorés.</translation>
+    </message>
 </context>
 <context>
     <name>ProblemMessages</name>

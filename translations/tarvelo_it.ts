@@ -118,6 +118,10 @@ Con --settle lascia fermare un problema senza finestra e ne stampa la riga dell&
             <numerusform>Sono arrivati altri %n avvisi mentre molti erano in attesa; non vengono mostrati.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Other starts of Tarvelo handed over %1 more problem files while one waited to be opened. Only the last one handed over is open; the others were passed over.</source>
+        <translation>Altri avvii di Tarvelo hanno passato altri %1 file di problema mentre uno attendeva di essere aperto. È aperto solo l’ultimo passato; gli altri sono stati tralasciati.</translation>
+    </message>
 </context>
 <context>
     <name>ProblemMessages</name>

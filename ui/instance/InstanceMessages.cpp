@@ -109,6 +109,14 @@ QString HandOverFailureMessage(HandOverResult result, const QString& socketName,
     return {};
 }
 
+QString HandOversPassedOverMessage(int count) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                "Other starts of Tarvelo handed over %1 more problem files while "
+                                "one waited to be opened. Only the last one handed over is "
+                                "open; the others were passed over."))
+        .arg(count);
+}
+
 QString HandedOverNoFileMessage(const QString& commandLine) {
     return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
                                 "Another start of Tarvelo handed over the command line "

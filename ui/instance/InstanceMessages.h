@@ -34,6 +34,9 @@ QString HandOverFailureMessage(HandOverResult result, const QString& socketName,
 // A hand-over whose command line names no file (a lone double quote, or quotes around nothing).
 QString HandedOverNoFileMessage(const QString& commandLine);
 
+// Hand-overs that came while another waited to be served, and were passed over for the last.
+QString HandOversPassedOverMessage(int count);
+
 // A notice that came `count` times, said once.
 QString RepeatedNotice(const QString& text, int count);
 // The notices that came while too many were waiting already.

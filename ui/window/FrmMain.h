@@ -62,6 +62,12 @@ class FrmMain : public QWidget {
     void Form_LinkExecute(const QString& command, std::function<void()> done,
                           const QString& workingDirectory = {});
 
+    // A command line handed over by another start, from `workingDirectory`. It is served once no
+    // dialog or message of the window is open and no scene is being emptied, so that it never
+    // changes the scene under a Save dialog or a prompt. Of several that wait, only the last is
+    // opened, and the user is told how many were passed over.
+    void ReceiveHandOver(const QString& commandLine, const QString& workingDirectory);
+
     // The "i" label: the information window, modal.
     void lblInfo_Click();
 
@@ -115,6 +121,8 @@ class FrmMain : public QWidget {
 
   private:
     void AfterTick();
+    // Serves the hand-over waiting, if the window is free for it; else tries again shortly.
+    void ServeHandOver();
     void OnTimer(WindowTimer timer);
     // True while the scene empties itself before a new one is built.
     bool SceneEmptying() const;
@@ -189,6 +197,10 @@ class FrmMain : public QWidget {
     std::array<QTimer*, kWindowTimers.size()> timers_{}; // in the table's order
 
     std::deque<std::function<void()>> pendingResets_;
+    // The last hand-over not served yet (command line, folder), and how many it replaced.
+    std::optional<std::pair<QString, QString>> pendingHandOver_;
+    int handOversPassedOver_ = 0;
+    QTimer* handOverRetry_ = nullptr;
     std::future<bool> registration_;
     FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;

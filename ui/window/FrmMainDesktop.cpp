@@ -9,8 +9,11 @@
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
+#include <algorithm>
 
 namespace tarvelo {
 
@@ -39,7 +42,49 @@ std::string FromFolder(const std::string& folder, const std::string& path) {
     return folder.ends_with('/') ? folder + path : folder + '/' + path;
 }
 
+// How often a waiting hand-over looks again whether the window is free for it.
+constexpr int kHandOverRetryMs = 100;
+
 } // namespace
+
+void FrmMain::ReceiveHandOver(const QString& commandLine, const QString& workingDirectory) {
+    if (pendingHandOver_) {
+        ++handOversPassedOver_;
+    }
+    pendingHandOver_.emplace(commandLine, workingDirectory);
+    if (handOverRetry_ == nullptr) {
+        handOverRetry_ = new QTimer(this);
+        handOverRetry_->setSingleShot(true);
+        connect(handOverRetry_, &QTimer::timeout, this, &FrmMain::ServeHandOver);
+    }
+    // From the event loop, never inside whatever received it.
+    handOverRetry_->start(0);
+}
+
+void FrmMain::ServeHandOver() {
+    if (!pendingHandOver_) {
+        return;
+    }
+    // Not under a dialog, a prompt or a message (their answer belongs to the scene the user
+    // sees), and not while a scene empties itself for another. The window's notices (about
+    // hand-overs and the start) only tell something, and hold nothing up.
+    const QMessageBox* notice = NoticesOf(this).shownBox();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool dialogOpen = std::any_of(windows.begin(), windows.end(), [notice](QWidget* w) {
+        return w->isVisible() && w->isModal() && w != notice;
+    });
+    if (dialogOpen || model_.IsCleaning()) {
+        handOverRetry_->start(kHandOverRetryMs);
+        return;
+    }
+    const auto [commandLine, folder] = *std::exchange(pendingHandOver_, std::nullopt);
+    const int passedOver = std::exchange(handOversPassedOver_, 0);
+    Form_LinkExecute(
+        commandLine, [] {}, folder);
+    if (passedOver > 0) {
+        NoticesOf(this).Post(HandOversPassedOverMessage(passedOver));
+    }
+}
 
 void FrmMain::lblInfo_Click() {
     if (!frmInfo_) {

@@ -50,8 +50,7 @@ int main(int argc, char* argv[]) {
     // Hand-overs are served once the window has started and shows; any that came sooner waited.
     // The later start has its answer already: nothing waits for the work done here.
     instance.Serve([&window](const tarvelo::HandOver& handOver) {
-        window.Form_LinkExecute(
-            handOver.commandLine, [] {}, handOver.workingDirectory);
+        window.ReceiveHandOver(handOver.commandLine, handOver.workingDirectory);
     });
     return QApplication::exec();
 }
