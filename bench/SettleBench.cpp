@@ -101,6 +101,25 @@ void BM_Settle10000EmptyPieces(benchmark::State& state) {
 }
 BENCHMARK(BM_Settle10000EmptyPieces)->Iterations(1)->Unit(benchmark::kSecond);
 
+// Cubes saved far above the scene (two billion pixels up), as many as the argument: they start
+// within reach above the scene, so the time to rest grows about with the count, not its square.
+void BM_SettleFarAbove(benchmark::State& state) {
+    constexpr const char* kFarAbove = "-2000000000";
+    std::string text = "# Tarvelo file - 08:00:00 - 01/09/2025\r\n7\r\n3\r\n" +
+                       std::to_string(state.range(0)) + "\r\n";
+    for (std::int64_t n = 0; n < state.range(0); ++n) {
+        text += std::string("100\r\n") + kFarAbove + "\r\n5\r\n5\r\n";
+    }
+    Settle(state, text);
+}
+BENCHMARK(BM_SettleFarAbove)
+    ->Arg(500)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(10000)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
+
 // Argument 1: with the overlap grid; 0: the plain scans; 2: the plain scans and literal loops.
 // The ratios of their times are what the grid and the contact search save.
 void BM_SettleCrowdOf1000(benchmark::State& state) {
