@@ -285,6 +285,54 @@ TEST_F(RegistrationTest, AMimeappsListKeepsItsOwner) {
     EXPECT_NE(Read(list).find("application/x-tarvelo-problem=tarvelo.desktop"), std::string::npos);
 }
 
+// Started as the superuser with another user's home: nothing is registered, for that user's links
+// (into /etc, say) would have the superuser write where the user may not.
+TEST_F(RegistrationTest, TheSuperuserWithAnotherUsersHomeRegistersNothing) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "only the superuser can start with another user's home";
+    }
+    constexpr uid_t kUser = 4321;
+    const fs::path home = root / "home";
+    fs::create_directories(home);
+    ASSERT_EQ(chown(home.c_str(), kUser, kUser), 0);
+    const std::string savedHome = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    const char* savedData = std::getenv("XDG_DATA_HOME");
+    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string data = savedData != nullptr ? savedData : "";
+    const std::string config = savedConfig != nullptr ? savedConfig : "";
+    setenv("HOME", home.c_str(), 1);
+    unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_CONFIG_HOME");
+    const RegistrationPlaces found = UserRegistrationPlaces();
+    setenv("HOME", savedHome.c_str(), 1);
+    if (savedData != nullptr) {
+        setenv("XDG_DATA_HOME", data.c_str(), 1);
+    }
+    if (savedConfig != nullptr) {
+        setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+    }
+    EXPECT_TRUE(found.dataHome.empty());
+    EXPECT_TRUE(found.configHome.empty());
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", found).ok);
+}
+
+// A link another user made where a file is registered is not written through.
+TEST_F(RegistrationTest, ALinkOfAnotherUserIsNotFollowed) {
+    if (geteuid() != 0) {
+        GTEST_SKIP() << "giving a link to another user needs the superuser";
+    }
+    const fs::path system = root / "etc";
+    fs::create_directories(system);
+    std::ofstream(system / "hosts") << "127.0.0.1 localhost\n";
+    fs::create_directories(places.configHome);
+    const fs::path list = places.configHome / "mimeapps.list";
+    fs::create_symlink(system / "hosts", list);
+    ASSERT_EQ(lchown(list.c_str(), 4321, 4321), 0);
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    EXPECT_EQ(Read(system / "hosts"), "127.0.0.1 localhost\n");
+    EXPECT_TRUE(fs::is_symlink(list));
+}
+
 TEST_F(RegistrationTest, AMimeappsListTooLargeToBeRealIsNeitherReadNorRewritten) {
     const std::string entry = "application/x-tarvelo-problem=tarvelo.desktop\n";
     const std::string comment = "# " + std::string(77, 'x') + "\n"; // 80 bytes

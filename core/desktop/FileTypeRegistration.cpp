@@ -111,6 +111,12 @@ bool LinkTarget(const fs::path& file, fs::path& target) {
         if (hop == kMaxLinkHops) {
             return false;
         }
+        // Only the user's own links are followed: one another user made could lead anywhere
+        // this user may write.
+        struct stat link {};
+        if (::lstat(target.c_str(), &link) != 0 || link.st_uid != ::geteuid()) {
+            return false;
+        }
         const fs::path next = fs::read_symlink(target, ec);
         if (ec) {
             return false;
@@ -224,6 +230,16 @@ RegistrationPlaces UserRegistrationPlaces() {
         "XDG_DATA_HOME", homePath.empty() ? fs::path() : homePath / ".local" / "share");
     places.configHome =
         FromEnvironment("XDG_CONFIG_HOME", homePath.empty() ? fs::path() : homePath / ".config");
+    // The superuser started with another user's home (sudo without -H, say) registers nothing:
+    // that user's files are not root's to change, and their links could lead into the system.
+    if (::geteuid() == 0) {
+        for (const fs::path& folder : {homePath, places.dataHome, places.configHome}) {
+            struct stat st {};
+            if (!folder.empty() && ::stat(folder.c_str(), &st) == 0 && st.st_uid != 0) {
+                return {};
+            }
+        }
+    }
     return places;
 }
 
