@@ -75,6 +75,13 @@ QString PieceName(const Scene& scene, std::int32_t nObj, bool showSolution) {
     if (nObj < 1 || nObj > scene.objCount()) {
         return {};
     }
+    return PieceName(scene, nObj, PlaceInStack(scene, nObj), showSolution);
+}
+
+QString PieceName(const Scene& scene, std::int32_t nObj, StackPlace place, bool showSolution) {
+    if (nObj < 1 || nObj > scene.objCount()) {
+        return {};
+    }
     const std::int32_t kind = scene.obj(nObj).objKind;
     QString kindName = KindName(kind);
     if (showSolution && (kind == kind::kX || kind == kind::kY)) {
@@ -82,7 +89,6 @@ QString PieceName(const Scene& scene, std::int32_t nObj, bool showSolution) {
                        .arg(kindName)
                        .arg(kind == kind::kX ? scene.xValue() : scene.yValue());
     }
-    const StackPlace place = PlaceInStack(scene, nObj);
     const bool left = place.pan == kLeftPan;
     if (place.pan == 0) {
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on no pan")).arg(kindName);

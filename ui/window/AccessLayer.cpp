@@ -383,18 +383,13 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
         controls_.equation->setAccessibleName(QString::fromStdString(equation));
     }
     PlaceFocusFrame();
-    // Without a screen reader listening, the scene's interface is not even made.
-    if (QAccessible::isActive()) {
-        if (auto* scene = dynamic_cast<SceneAccessible*>(
-                QAccessible::queryAccessibleInterface(controls_.scene))) {
-            scene->Refresh();
-        }
-    }
     // The balance has settled when its sign and equation have stayed the same a while, or when
     // the whole scene has come to rest sooner: the window's timers then sleep and their time
     // stands still, so the while would not end before the next key. This watch sees every state
-    // the window's own does, at the same time or earlier, so it finds the rest no later.
+    // the window's own does, at the same time or earlier, so it finds the rest no later, and the
+    // scene's last change is told to a reader before the timers sleep.
     const bool atRest = sceneRest_.AfterTick(model_.Changes(), timerMs);
+    TellReader(timerMs, atRest);
     const std::string balance = sign + equation;
     if (equation.empty()) {
         return; // no scene yet
@@ -410,6 +405,20 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
                (atRest || timerMs - balanceSeenSinceMs_ >= kSettledMs)) {
         balanceAnnounced_ = balance;
         Announce(BalanceSentence(sign, equation));
+    }
+}
+
+void AccessLayer::TellReader(std::int64_t timerMs, bool atRest) {
+    // Without a screen reader listening, the scene's interface is not even made.
+    if (!tellInstead_ && !QAccessible::isActive()) {
+        return;
+    }
+    if (!readerPace_.TellNow(ReaderViewOf(model_), timerMs, atRest)) {
+        return;
+    }
+    if (auto* scene = dynamic_cast<SceneAccessible*>(
+            QAccessible::queryAccessibleInterface(controls_.scene))) {
+        scene->Refresh(tellInstead_ ? tellInstead_ : &QAccessible::updateAccessibility);
     }
 }
 

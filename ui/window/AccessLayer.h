@@ -5,6 +5,7 @@
 
 #include "core/clock/Rest.h"
 #include "core/keyboard/KeyboardPlay.h"
+#include "ui/accessibility/SceneAccessible.h"
 
 #include <QHash>
 #include <QKeySequence>
@@ -48,10 +49,17 @@ class AccessLayer : public QObject {
                 std::function<void()> openInfo);
 
     // After the widgets were brought up to date: the focus frame follows what it frames, the
-    // labels' names follow their texts, and the scene's names are told to a screen reader.
-    // `timerMs` is the timers' time: a balance whose sign and equation stayed the same for a
-    // while, or that a scene come to rest shows, has settled, and what it shows is announced once.
+    // labels' names follow their texts, and what changed in the scene is told to a screen reader
+    // at the pace ReaderPace sets. `timerMs` is the timers' time: a balance whose sign and
+    // equation stayed the same for a while, or that a scene come to rest shows, has settled, and
+    // what it shows is announced once.
     void AfterSync(std::int64_t timerMs);
+
+    // Hands what a screen reader would be told of the scene to `tell` instead of Qt's bridge, at
+    // the same pace, and even while Qt says no reader listens, as it always does on the offscreen
+    // platform (where Qt 6.4 passes no update on, not even to an installed update handler): for
+    // tests that read what a reader is told.
+    void TellReaderThrough(SceneAccessible::Telling tell) { tellInstead_ = std::move(tell); }
 
     // Tells a screen reader `text`, as a new description of whatever has the keyboard focus.
     void Announce(const QString& text);
@@ -72,6 +80,8 @@ class AccessLayer : public QObject {
     // Moves the palette's one focus stop `step` pictures on (or to the first or last).
     void MovePaletteFocus(std::size_t from, std::optional<std::size_t> to);
     void PlaceFocusFrame();
+    // Tells a screen reader what changed in the scene, if it is time to.
+    void TellReader(std::int64_t timerMs, bool atRest);
     // Where the carried copy or piece is, in words.
     QString CarriedPlace() const;
     void SetStandardDescription(QWidget* widget, const QString& text);
@@ -91,6 +101,8 @@ class AccessLayer : public QObject {
     std::string balanceAnnounced_;
     // Whether the whole scene has come to rest, by the rule that lets the window's timers sleep.
     RestWatch sceneRest_;
+    ReaderPace readerPace_;
+    SceneAccessible::Telling tellInstead_;
 };
 
 } // namespace tarvelo
