@@ -669,6 +669,9 @@ void DesktopWindowTest::thePrivateFolder_data() {
     QTest::newRow("made folder of another user") << "unset"
                                                  << "other"
                                                  << "cache" << true;
+    QTest::newRow("made folder a link, and no cache folder can be made") << "unset"
+                                                                         << "link"
+                                                                         << "none" << true;
 }
 
 void DesktopWindowTest::thePrivateFolder() {
@@ -715,8 +718,21 @@ void DesktopWindowTest::thePrivateFolder() {
     if (!temp.isEmpty()) {
         make(QDir(tempFolder).filePath(madeName), temp);
     }
+    if (used == QStringLiteral("none")) {
+        // A file where the cache folder should be: no folder can be made inside it.
+        QFile blocker(cacheFolder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
 
     const tarvelo::InstancePlace place = tarvelo::FindInstancePlace();
+    if (used == QStringLiteral("none")) {
+        // No place at all, and the message says why for each one passed by.
+        QVERIFY(place.folder.isEmpty());
+        QVERIFY2(place.refused.contains(tarvelo::CannotMakeFolderReason(cacheFolder)),
+                 qPrintable(place.refused.join(QLatin1Char('\n'))));
+        QCOMPARE(place.refused.size(), 2);
+        return;
+    }
     const QString expected = used == QStringLiteral("runtime") ? runtimeFolder
                              : used == QStringLiteral("temp")
                                  ? QDir(tempFolder).filePath(madeName)

@@ -122,6 +122,14 @@ Mit --settle kommt eine Aufgabe ohne Fenster zur Ruhe, und ihre Gleichungszeile 
         <source>Other starts of Tarvelo handed over %1 more problem files while one waited to be opened. Only the last one handed over is open; the others were passed over.</source>
         <translation>Weitere Starts von Tarvelo haben %1 weitere Aufgabendateien übergeben, während eine darauf wartete, geöffnet zu werden. Nur die zuletzt übergebene ist geöffnet; die anderen wurden übergangen.</translation>
     </message>
+    <message>
+        <source>%1 could not be made</source>
+        <translation>%1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>this user has no cache folder (neither HOME nor XDG_CACHE_HOME names one)</source>
+        <translation>dieser Benutzer hat keinen Cache-Ordner (weder HOME noch XDG_CACHE_HOME nennt einen)</translation>
+    </message>
 </context>
 <context>
     <name>ProblemMessages</name>

@@ -122,6 +122,14 @@ Con --settle, deja que un problema se quede quieto sin ventana y escribe su lín
         <source>Other starts of Tarvelo handed over %1 more problem files while one waited to be opened. Only the last one handed over is open; the others were passed over.</source>
         <translation>Otros inicios de Tarvelo entregaron %1 archivos de problema más mientras uno esperaba a abrirse. Solo está abierto el último entregado; los demás se pasaron por alto.</translation>
     </message>
+    <message>
+        <source>%1 could not be made</source>
+        <translation>no se pudo crear %1</translation>
+    </message>
+    <message>
+        <source>this user has no cache folder (neither HOME nor XDG_CACHE_HOME names one)</source>
+        <translation>este usuario no tiene carpeta de caché (ni HOME ni XDG_CACHE_HOME indican una)</translation>
+    </message>
 </context>
 <context>
     <name>ProblemMessages</name>

@@ -122,6 +122,14 @@ Avec --settle, laisse un problème s&apos;immobiliser sans fenêtre et affiche s
         <source>Other starts of Tarvelo handed over %1 more problem files while one waited to be opened. Only the last one handed over is open; the others were passed over.</source>
         <translation>D’autres lancements de Tarvelo ont transmis %1 autres fichiers de problème pendant qu’un fichier attendait d’être ouvert. Seul le dernier transmis est ouvert ; les autres ont été ignorés.</translation>
     </message>
+    <message>
+        <source>%1 could not be made</source>
+        <translation>%1 n’a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>this user has no cache folder (neither HOME nor XDG_CACHE_HOME names one)</source>
+        <translation>cet utilisateur n’a pas de dossier de cache (ni HOME ni XDG_CACHE_HOME n’en indique un)</translation>
+    </message>
 </context>
 <context>
     <name>ProblemMessages</name>

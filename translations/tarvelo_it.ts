@@ -122,6 +122,14 @@ Con --settle lascia fermare un problema senza finestra e ne stampa la riga dell&
         <source>Other starts of Tarvelo handed over %1 more problem files while one waited to be opened. Only the last one handed over is open; the others were passed over.</source>
         <translation>Altri avvii di Tarvelo hanno passato altri %1 file di problema mentre uno attendeva di essere aperto. È aperto solo l’ultimo passato; gli altri sono stati tralasciati.</translation>
     </message>
+    <message>
+        <source>%1 could not be made</source>
+        <translation>non è stato possibile creare %1</translation>
+    </message>
+    <message>
+        <source>this user has no cache folder (neither HOME nor XDG_CACHE_HOME names one)</source>
+        <translation>questo utente non ha una cartella cache (né HOME né XDG_CACHE_HOME ne indicano una)</translation>
+    </message>
 </context>
 <context>
     <name>ProblemMessages</name>

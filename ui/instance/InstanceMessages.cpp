@@ -27,6 +27,16 @@ QString NotAPrivateFolderReason(const QString& folder) {
         .arg(folder);
 }
 
+QString CannotMakeFolderReason(const QString& folder) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "%1 could not be made")).arg(folder);
+}
+
+QString NoCacheFolderReason() {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
+                                "this user has no cache folder (neither HOME nor XDG_CACHE_HOME "
+                                "names one)"));
+}
+
 QString OwnedByAnotherUserReason(const QString& folder) {
     return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "%1 belongs to another user")).arg(folder);
 }

@@ -20,6 +20,8 @@ QString NotAPrivateFolderReason(const QString& folder);
 QString OwnedByAnotherUserReason(const QString& folder);
 QString OpenToOthersReason(const QString& folder);
 QString PathTooLongReason(const QString& folder);
+QString CannotMakeFolderReason(const QString& folder);
+QString NoCacheFolderReason();
 
 // Said on standard error by a start that runs but cannot take hand-overs.
 QString NoPrivateFolderMessage(const QStringList& reasons);

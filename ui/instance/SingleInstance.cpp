@@ -253,7 +253,13 @@ InstancePlace FindInstancePlace() {
     }
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
     for (const QString& parent : {QDir::tempPath(), cache}) {
-        if (parent.isEmpty() || !QDir().mkpath(parent)) {
+        // Every place passed by is named in the message, with why.
+        if (parent.isEmpty()) {
+            place.refused << NoCacheFolderReason();
+            continue;
+        }
+        if (!QDir().mkpath(parent)) {
+            place.refused << CannotMakeFolderReason(parent);
             continue;
         }
         const QString folder = MadeFolderName(parent);
