@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <functional>
 
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::ClockedWindow;
@@ -274,6 +275,25 @@ void KeyboardWindowTest::undoAndRedoFromTheKeyboard() {
         w.RunMs(3000);
         QCOMPARE(w.Equation(), QString::fromLatin1(step.equation));
     }
+    QCOMPARE(m.scene.objCount(), 2);
+
+    // Undo while New lets the scene fall out waits, and says so rather than that there is
+    // nothing to undo.
+    QTest::keySequence(&w.window, QKeySequence(Qt::CTRL | Qt::Key_Y));
+    w.RunMs(3000);
+    QCOMPARE(w.Equation(), QStringLiteral("5 > 0"));
+    QString toldWhileEmptying;
+    const std::function<void()> wait = m.processPendingEvents;
+    m.processPendingEvents = [&] {
+        if (toldWhileEmptying.isEmpty() && m.IsCleaning()) {
+            QTest::keySequence(&w.window, QKeySequence(Qt::CTRL | Qt::Key_Z));
+            toldWhileEmptying = Focused()->accessibleDescription();
+        }
+        wait();
+    };
+    QTest::keySequence(&w.window, QKeySequence(Qt::CTRL | Qt::Key_N));
+    m.processPendingEvents = wait;
+    QCOMPARE(toldWhileEmptying, QStringLiteral("Wait a moment: the new scene is being made."));
     QCOMPARE(m.scene.objCount(), 2);
 }
 

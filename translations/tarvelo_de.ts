@@ -318,6 +318,10 @@ Es wurde nichts verändert.</translation>
         <source>Nothing to undo.</source>
         <translation>Nichts rückgängig zu machen.</translation>
     </message>
+    <message>
+        <source>Wait a moment: the new scene is being made.</source>
+        <translation>Einen Moment: Die neue Szene wird vorbereitet.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmInfo</name>

@@ -318,6 +318,10 @@ No se ha cambiado nada.</translation>
         <source>Nothing to undo.</source>
         <translation>Nada que deshacer.</translation>
     </message>
+    <message>
+        <source>Wait a moment: the new scene is being made.</source>
+        <translation>Un momento: se está preparando la nueva escena.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmInfo</name>

@@ -318,6 +318,10 @@ Rien n&apos;a été modifié.</translation>
         <source>Nothing to undo.</source>
         <translation>Rien à annuler.</translation>
     </message>
+    <message>
+        <source>Wait a moment: the new scene is being made.</source>
+        <translation>Un instant : la nouvelle scène se prépare.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmInfo</name>

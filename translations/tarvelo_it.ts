@@ -318,6 +318,10 @@ Non è cambiato nulla.</translation>
         <source>Nothing to undo.</source>
         <translation>Niente da annullare.</translation>
     </message>
+    <message>
+        <source>Wait a moment: the new scene is being made.</source>
+        <translation>Un momento: si sta preparando la nuova scena.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmInfo</name>

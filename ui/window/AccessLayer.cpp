@@ -174,6 +174,12 @@ void AccessLayer::SetUpFocusOrder() {
 
 void AccessLayer::SetUpUndo() {
     const auto step = [this](bool forward) {
+        // While the scene empties itself for a new one, undo waits: there may well be steps.
+        if (model_.IsCleaning()) {
+            Announce(Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                          "Wait a moment: the new scene is being made.")));
+            return;
+        }
         bool done = false;
         handle_([&] { done = forward ? model_.Redo() : model_.Undo(); });
         if (forward) {
