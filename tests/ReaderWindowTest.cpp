@@ -218,7 +218,8 @@ struct ReadWindow : ClockedWindow {
 // each lands at a tick of its own.
 void DropOver(Model& m, std::int32_t pan, const std::vector<std::int32_t>& kinds, int count,
               int lowest, int step = kAirStep) {
-    const tarvelo::SceneObject& p = m.scene.obj(pan);
+    // A copy: adding pieces may move the table, and a reference into it with it.
+    const tarvelo::SceneObject p = m.scene.obj(pan);
     const int columns = std::max(1, p.objW / kCubeSize.width);
     for (int n = 0; n < count; ++n) {
         const int column = n % columns;
