@@ -24,13 +24,15 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Whether users other than the folder's owner may create, rename or remove entries in it.
+// Whether users other than this one may create, rename or remove entries in the folder: anyone,
+// another owner, or a group that is not this user's own.
 bool OthersMayWriteIn(const std::string& folder) {
     struct stat st {};
     if (stat(folder.c_str(), &st) != 0) {
         return false;
     }
-    return (st.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    return (st.st_mode & S_IWOTH) != 0 || st.st_uid != geteuid() ||
+           ((st.st_mode & S_IWGRP) != 0 && st.st_gid != getegid());
 }
 
 std::string Resolved(const std::string& path) {
