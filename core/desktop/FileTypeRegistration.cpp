@@ -33,7 +33,6 @@ constexpr int kTemporaryNameAttempts = 16;
 constexpr const char* kTemporaryEnding = ".tmp";
 constexpr mode_t kNewFileMode = 0666; // before the umask, as editors create files
 constexpr mode_t kAnyoneMayWrite = S_IWUSR | S_IWGRP | S_IWOTH;
-constexpr mode_t kPermissionBits = 07777;
 
 std::string Escaped(const std::string& text) {
     std::string out;
@@ -151,20 +150,6 @@ int CreateTemporary(const fs::path& target, std::string& name) {
     return -1;
 }
 
-// Gives the new file the owner, the group and the mode of the one it replaces. False when
-// they cannot be kept: the old file then stays.
-bool KeepOwnerAndMode(int fd, const struct stat& old) {
-    struct stat now {};
-    if (::fstat(fd, &now) != 0) {
-        return false;
-    }
-    if ((now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
-        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        return false;
-    }
-    return ::fchmod(fd, old.st_mode & kPermissionBits) == 0;
-}
-
 // Puts `text` in place of `target` (a plain file or nothing, never a link): written to a file
 // of its own and renamed over the target, so that a reader never sees half a file. `old` is
 // what the target is now, or null for a new file.
@@ -174,8 +159,10 @@ bool ReplaceFile(const fs::path& target, const std::string& text, const struct s
     if (fd < 0) {
         return false;
     }
-    bool ok = WriteWhole(fd, text) == 0 && (old == nullptr || KeepOwnerAndMode(fd, *old)) &&
-              SyncToDisk(fd) == 0;
+    bool ok =
+        WriteWhole(fd, text) == 0 &&
+        (old == nullptr || GiveOwnerAndMode(fd, old->st_uid, old->st_gid, old->st_mode) == 0) &&
+        SyncToDisk(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!ok) {

@@ -1,6 +1,8 @@
 // Where a save may write: links, special files, owner and mode of a file replaced.
 #include "core/files/SaveTarget.h"
 
+#include "core/files/WholeWrite.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -88,22 +90,7 @@ SaveTargetCheck CheckSaveTarget(const std::string& path) {
 }
 
 int KeepOwnerAndMode(int fd, const SaveTarget& target) {
-    if (!target.exists) {
-        return 0;
-    }
-    struct stat st {};
-    if (fstat(fd, &st) != 0) {
-        return errno;
-    }
-    if ((st.st_uid != target.owner || st.st_gid != target.group) &&
-        fchown(fd, target.owner, target.group) != 0) {
-        return errno;
-    }
-    // After the owner: changing the owner clears the set-user and set-group bits.
-    if (fchmod(fd, target.mode) != 0) {
-        return errno;
-    }
-    return 0;
+    return target.exists ? GiveOwnerAndMode(fd, target.owner, target.group, target.mode) : 0;
 }
 
 } // namespace tarvelo

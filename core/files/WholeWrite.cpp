@@ -1,6 +1,7 @@
 #include "core/files/WholeWrite.h"
 
 #include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tarvelo {
@@ -28,6 +29,18 @@ int SyncToDisk(int fd) {
         return errno;
     }
     return 0;
+}
+
+int GiveOwnerAndMode(int fd, uid_t owner, gid_t group, mode_t mode) {
+    constexpr mode_t kPermissionBits = 07777;
+    struct stat now {};
+    if (::fstat(fd, &now) != 0) {
+        return errno;
+    }
+    if ((now.st_uid != owner || now.st_gid != group) && ::fchown(fd, owner, group) != 0) {
+        return errno;
+    }
+    return ::fchmod(fd, mode & kPermissionBits) == 0 ? 0 : errno;
 }
 
 } // namespace tarvelo

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string_view>
+#include <sys/types.h>
 
 namespace tarvelo {
 
@@ -14,5 +15,10 @@ int WriteWhole(int fd, std::string_view text);
 // network disks) find out only now that the space is not there. 0, or the system's error
 // number; a file that cannot be synced at all (EINVAL) counts as synced.
 int SyncToDisk(int fd);
+
+// Gives the open file `fd`, written aside to replace another, that file's owner, group and
+// permission bits (`mode`; the file type bits are ignored). The owner goes first: changing it
+// clears the set-user and set-group bits. 0, or the system's error number.
+int GiveOwnerAndMode(int fd, uid_t owner, gid_t group, mode_t mode);
 
 } // namespace tarvelo

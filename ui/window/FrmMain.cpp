@@ -195,13 +195,11 @@ void FrmMain::BuildAccess() {
 
 void FrmMain::Handle(const std::function<void()>& handler) {
     handler();
-    handlingInput_ = true;
-    SyncFromModel();
-    handlingInput_ = false;
+    SyncFromModel(true);
 }
 
 bool FrmMain::UserMovesSomething() const {
-    return handlingInput_ || model_.HeldPiece() != kNoObject ||
+    return model_.HeldPiece() != kNoObject ||
            model_.KeyboardCarrying() != KeyboardPlay::Carrying::Nothing ||
            model_.pointer.dragImgInt().Visible;
 }
@@ -486,7 +484,7 @@ QString FrmMain::WindowTitle(const std::string& caption) const {
     return caption == programName ? name : QString::fromStdString(caption);
 }
 
-void FrmMain::SyncFromModel() {
+void FrmMain::SyncFromModel(bool afterInput) {
     const bool all = !shown_.has_value();
     if (all) {
         shown_.emplace();
@@ -548,7 +546,7 @@ void FrmMain::SyncFromModel() {
     syncButton(Command4_, shown.Command4, model_.controls.Command4());
     syncButton(Command5_, shown.Command5, model_.controls.Command5());
 
-    canvas_->SyncFromModel(UserMovesSomething());
+    canvas_->SyncFromModel(afterInput || UserMovesSomething());
     if (access_ != nullptr) {
         access_->AfterSync(timerMs_);
     }

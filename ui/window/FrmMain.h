@@ -110,8 +110,9 @@ class FrmMain : public QWidget {
     bool SaveProblem(const QString& path, QString* reason, SaveTarget* replaced = nullptr);
 
     // Copies the model's control properties onto the widgets and repaints the scene if the
-    // model drew something new.
-    void SyncFromModel();
+    // model drew something new. `afterInput`: right after the user's own input, which the
+    // scene shows at the screen's full frame rate.
+    void SyncFromModel(bool afterInput = false);
 
     // The scene as it is shown.
     SceneCanvas* sceneCanvas() const { return canvas_; }
@@ -139,8 +140,8 @@ class FrmMain : public QWidget {
     void BuildAccess();
     // Runs a handler of the model, then brings the widgets up to date: every event goes this way.
     void Handle(const std::function<void()>& handler);
-    // Whether the user is moving something: a held or carried piece, a copy being dragged in, or
-    // the input being handled right now. The scene then keeps the screen's full frame rate.
+    // Whether the user is moving something: a held or carried piece, or a copy being dragged
+    // in. The scene then keeps the screen's full frame rate.
     bool UserMovesSomething() const;
     // A model's pointer handler: (Button, Shift, X, Y).
     using PointerHandler = void (Model::*)(int, int, float, float);
@@ -205,7 +206,6 @@ class FrmMain : public QWidget {
     FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;
     bool resting_ = false;
-    bool handlingInput_ = false;  // inside Handle
     QPointF lastPointerOnScreen_; // global, as the last pointer event gave it
     RestWatch rest_;
     std::int64_t timerMs_ = 0; // timer time, counted in reality ticks
