@@ -76,6 +76,7 @@ void Scene::ResetToPans() {
     overlapIndex_.Clear();
     objCount_ = 0;
     objects_.resize(1);
+    landingStepsLeft_ = 0;
     AddObject(kind::kPan, kPanStartX, kPanStartY);
     AddObject(kind::kPan, kPanStartX, kPanStartY);
     topContact_.Resize(objCount_);
@@ -93,18 +94,14 @@ void Scene::LoadPieces(const Problem& problem) {
     xValue_ = problem.xValue;
     yValue_ = problem.yValue;
 
-    // Keep the two pans; every loaded piece starts the loading lift above its saved place and
-    // the next ticks let it fall back. A piece saved absurdly high starts no higher than
-    // kHighestLoadedStart above the scene: from millions of pixels up it would fall for many
-    // minutes, and the scene would never come to rest in any time a child waits. The mass comes
-    // from the file, not from the kind.
+    // Keep the two pans and put every piece where the file saved it. The mass comes from the
+    // file, not from the kind.
     objects_.resize(kPanCount + 1);
     objCount_ = kPanCount;
     for (const ProblemPiece& piece : problem.pieces) {
         SceneObject o;
         o.objX = piece.objX;
-        o.objY = std::max(RoundToInt32(static_cast<double>(piece.objY) - kLoadLift),
-                          pictDraw_.ScaleTop - kHighestLoadedStart);
+        o.objY = piece.objY;
         o.objMass = piece.objMass;
         o.objKind = piece.objKind;
         o.objFixed = false;
@@ -113,6 +110,21 @@ void Scene::LoadPieces(const Problem& problem) {
         o.objH = size ? size->height : 0;
         objects_.push_back(o);
         ++objCount_;
+    }
+    // Pieces saved at rest lay on pans that stood tilted by their loads. The pans stand so again
+    // until the pieces land, or the pieces would land on level pans, and one lying over the
+    // other pan's stack could land on that stack instead and change the equation.
+    if (const std::optional<std::int32_t> drop = SavedPanDrop()) {
+        HoldPansForLanding(*drop);
+    }
+    // Every piece starts the loading lift above its saved place and the next ticks let it fall
+    // back. A piece saved absurdly high starts no higher than kHighestLoadedStart above the
+    // scene: from millions of pixels up it would fall for many minutes, and the scene would
+    // never come to rest in any time a child waits.
+    for (std::int32_t i = kFirstPiece; i <= objCount_; ++i) {
+        SceneObject& o = object(i);
+        o.objY = std::max(RoundToInt32(static_cast<double>(o.objY) - kLoadLift),
+                          pictDraw_.ScaleTop - kHighestLoadedStart);
     }
     // A file may put pieces into one another or into a pan; each such piece starts on top.
     LiftClearOfOverlaps();

@@ -12,6 +12,7 @@ constexpr double kGravity = 0.5; // pixels per step per step
 
 void Scene::FallStep(std::int32_t held) {
     const std::int32_t n = objCount_;
+    const std::uint64_t changesBefore = Changes();
     // The grid kept from the last step, unless there is none yet or too many moves went beyond
     // the area it covers.
     if (useOverlapIndex_ && (!overlapIndex_.Active() || overlapIndex_.Outgrown())) {
@@ -49,6 +50,7 @@ void Scene::FallStep(std::int32_t held) {
 
         MoveObjects(i, newX - o.objX, newY - o.objY);
     }
+    CountLandingStep(Changes() != changesBefore);
 }
 
 bool Scene::FellOutOfScene(std::int32_t nObj) const {

@@ -40,6 +40,17 @@ struct SurfaceScale {
     std::int32_t ScaleHeight = 0;
 };
 
+// The longest the pans wait for a loaded file's pieces, in falling steps (ten seconds of scene
+// time). A scene saved at rest lands within a second or two: the loading lift takes 35 steps to
+// fall, and a stack whose higher pieces come first in the table falls a little slower. The wait
+// ends when everything lies still; this bound only keeps a file that is far from at rest from
+// holding the pans long after pieces landed on them.
+constexpr std::int32_t kLandingHoldSteps = 1000;
+// Once every piece lies still, the pans wait this many falling steps more: the balance tilts by
+// the loads it weighed at its tick before, and its ticks come every five steps, so two of them
+// pass and the pans never start by the loads of pieces still in the air.
+constexpr std::int32_t kLandingWeighingSteps = 10;
+
 // "No object", for the piece held by the pointer and for a piece just placed.
 constexpr std::int32_t kNoObject = -1;
 
@@ -68,6 +79,11 @@ class Scene : public ChangeCounter {
     std::int32_t LevelLine() const;
     // Where the pans stand apart when at rest for a load difference d (left minus right).
     std::int32_t BalanceTarget(float d) const;
+    // The tilt of the pans (the left pan's height less the right one's) for the largest load
+    // difference; no load tilts them further.
+    std::int32_t FullTilt() const;
+    // Whether the pans wait where a loaded file's pieces were saved until those pieces landed.
+    bool PansWaitForLanding() const { return landingStepsLeft_ > 0; }
 
     // ---- Changing one object by hand (tests and hand-made scenes) ----
     SceneObject& Edit(std::int32_t nObj) {
@@ -180,6 +196,16 @@ class Scene : public ChangeCounter {
     // true when it moved.
     bool SlideOutOfTheWay(std::int32_t j, std::int32_t nPan, double shiftY,
                           const std::vector<std::int32_t>& moving, std::int32_t held);
+    // How far below the level line the left pan stood (and the right one above it) when the
+    // pieces of the table, at the places a file gives them, were saved at rest; none when they
+    // lie on neither pan.
+    std::optional<std::int32_t> SavedPanDrop() const;
+    // Puts the pans back where they stood when the file was saved, `drop` apart from the level
+    // line, and keeps them there until the pieces landed.
+    void HoldPansForLanding(std::int32_t drop);
+    // Counts a falling step towards the end of the pans' wait, which ends soon after a step in
+    // which nothing moved: every piece lies where it landed.
+    void CountLandingStep(bool anythingMoved);
     // Orders byTop_ by top edge, then by number.
     void SortByTop();
     // Puts object `nObj`'s top-left corner at (x, y), keeping the overlap grid up to date.
@@ -211,6 +237,9 @@ class Scene : public ChangeCounter {
     Terms rightTerms_{};
     SurfaceScale pictDraw_;
     bool useOverlapIndex_ = true;
+    // Falling steps the pans still wait for a loaded file's pieces to land; 0 when they follow
+    // their loads.
+    std::int32_t landingStepsLeft_ = 0;
 
     struct ObjectTop {
         std::int32_t top;

@@ -71,6 +71,10 @@ std::int32_t Scene::BalanceTarget(float d) const {
     return RoundToInt32(Int(static_cast<double>(r) * (pictDraw_.ScaleHeight * kFullTiltShare)));
 }
 
+std::int32_t Scene::FullTilt() const {
+    return BalanceTarget(kFullTiltLoad);
+}
+
 void Scene::CentrePans() {
     const double half = pictDraw_.ScaleWidth / 2.0;
     PlaceAt(kLeftPan, RoundToInt32((half - obj(kLeftPan).objW) / 2 + pictDraw_.ScaleLeft),
@@ -86,6 +90,11 @@ void Scene::TiltPansTowards(std::int32_t target, std::int32_t held) {
     // of both pans, or hanging over the rising stack) yields: it slides back over its own pan
     // rather than being shoved through or passed from pan to pan for ever, and the pans move
     // on at the next tick. A falling piece in the way has passed by then.
+    // While a loaded file's pieces land, the pans stand where they stood when it was saved, so
+    // that every piece lands where it lay and on the pan that carried it.
+    if (PansWaitForLanding()) {
+        return;
+    }
     const std::int64_t current = std::int64_t{obj(kLeftPan).objY} - obj(kRightPan).objY;
     const std::int64_t delta = target - current;
     if (delta == 0) {
