@@ -347,7 +347,7 @@ run_once() {
   local config=$1 mode=${2:-} t0 a0 a1 x0 x1 b0 b1 l0 l1 e0 e1 d0 d1 s0 s1 seconds win i
   run=$(mktemp -d "$work/run.XXXXXX")
   mkdir -m 700 "$run/runtime"
-  export XDG_RUNTIME_DIR="$run/runtime" TMPDIR="$run"
+  export XDG_RUNTIME_DIR="$run/runtime" TARVELO_INSTANCE_FOLDER="$run/runtime" TMPDIR="$run"
   case $config in
   a)
     export DBUS_SESSION_BUS_ADDRESS="$no_bus" QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
@@ -458,7 +458,8 @@ say "warming up"
 run_once_warm() {
   run=$(mktemp -d "$work/run.XXXXXX")
   mkdir -m 700 "$run/runtime"
-  XDG_RUNTIME_DIR="$run/runtime" TMPDIR="$run" DBUS_SESSION_BUS_ADDRESS="$no_bus" \
+  XDG_RUNTIME_DIR="$run/runtime" TARVELO_INSTANCE_FOLDER="$run/runtime" TMPDIR="$run" \
+    DBUS_SESSION_BUS_ADDRESS="$no_bus" \
     QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 "$program" "$problem" >"$run/app.log" 2>&1 &
   app_pid=$!
   for i in $(seq 1200); do

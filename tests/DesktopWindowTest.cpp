@@ -24,6 +24,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <pwd.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -73,12 +74,12 @@ class MessageBoxes : public QObject {
     }
 };
 
-// A runtime folder of the test's own, where the instance socket lies.
+// A folder of the test's own, where the instance socket lies.
 struct OwnRuntimeFolder {
     OwnRuntimeFolder() {
         QFile::setPermissions(folder.path(),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", folder.path().toLocal8Bit());
+        qputenv(tarvelo::kInstanceFolderVariable, QFile::encodeName(folder.path()));
     }
     QTemporaryDir folder;
 };
@@ -219,6 +220,7 @@ class DesktopWindowTest : public QObject {
     void theLockDecidesWhatRuns();
     void thePrivateFolder_data();
     void thePrivateFolder();
+    void theFoldersLookedAtDoNotDependOnTheEnvironment();
     void aSecondStartGivesUpWhenNoAnswerComes();
     void aSecondStartSaysWhenTheConnectionClosesUnanswered();
     void infoWindowOpensClosesAndReopens();
@@ -641,111 +643,174 @@ void DesktopWindowTest::theLockDecidesWhatRuns() {
 }
 
 void DesktopWindowTest::thePrivateFolder_data() {
-    QTest::addColumn<QString>("runtime"); // XDG_RUNTIME_DIR: unset, private, open, link, other
-    QTest::addColumn<QString>("temp");    // what lies where the folder in the temporary one goes
-    QTest::addColumn<QString>("used");    // the folder used: runtime, temp or cache
-    QTest::addColumn<bool>("refused");    // whether some folder was found unfit
+    // What lies at the runtime folder's place, the home, and the folder made in the home's cache
+    // folder: "private" (a folder of this user's alone), "open" (one others may enter), "link"
+    // (a link to a private folder), "other" (a private folder of the user nobody), "missing",
+    // "loose" (a private folder inside one every user may change).
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QString>("used"); // the folder used: runtime, home or none
+    QTest::addColumn<bool>("refused"); // whether some folder was found unfit
     QTest::newRow("own runtime folder") << "private"
-                                        << ""
+                                        << "private"
+                                        << "missing"
                                         << "runtime" << false;
-    QTest::newRow("no runtime folder") << "unset"
-                                       << ""
-                                       << "temp" << false;
+    QTest::newRow("no runtime folder") << "missing"
+                                       << "private"
+                                       << "missing"
+                                       << "home" << false;
     QTest::newRow("runtime folder open to others") << "open"
-                                                   << ""
-                                                   << "temp" << true;
+                                                   << "private"
+                                                   << "missing"
+                                                   << "home" << true;
     QTest::newRow("runtime folder behind a link") << "link"
-                                                  << ""
-                                                  << "temp" << true;
+                                                  << "private"
+                                                  << "missing"
+                                                  << "home" << true;
     QTest::newRow("runtime folder of another user") << "other"
-                                                    << ""
-                                                    << "temp" << true;
-    QTest::newRow("made folder ours but open: closed") << "unset"
+                                                    << "private"
+                                                    << "missing"
+                                                    << "home" << true;
+    QTest::newRow("runtime folder that others may move") << "loose"
+                                                         << "private"
+                                                         << "missing"
+                                                         << "home" << true;
+    QTest::newRow("made folder ours but open: closed") << "missing"
+                                                       << "private"
                                                        << "open"
-                                                       << "temp" << false;
-    QTest::newRow("made folder is a link") << "unset"
-                                           << "link"
-                                           << "cache" << true;
-    QTest::newRow("made folder of another user") << "unset"
+                                                       << "home" << false;
+    QTest::newRow("home's cache folder a link to our own") << "missing"
+                                                           << "link"
+                                                           << "missing"
+                                                           << "home" << false;
+    QTest::newRow("made folder a link") << "missing"
+                                        << "private"
+                                        << "link"
+                                        << "none" << true;
+    QTest::newRow("made folder of another user") << "missing"
+                                                 << "private"
                                                  << "other"
-                                                 << "cache" << true;
-    QTest::newRow("made folder a link, and no cache folder can be made") << "unset"
-                                                                         << "link"
-                                                                         << "none" << true;
+                                                 << "none" << true;
+    QTest::newRow("home others may change") << "missing"
+                                            << "open"
+                                            << "missing"
+                                            << "none" << true;
+    QTest::newRow("home of another user") << "missing"
+                                          << "other"
+                                          << "missing"
+                                          << "none" << true;
+    QTest::newRow("no home") << "missing"
+                             << "missing"
+                             << "missing"
+                             << "none" << true;
 }
 
 void DesktopWindowTest::thePrivateFolder() {
     QFETCH(QString, runtime);
-    QFETCH(QString, temp);
+    QFETCH(QString, home);
+    QFETCH(QString, made);
     QFETCH(QString, used);
     QFETCH(bool, refused);
     const QString other = QStringLiteral("other");
-    if ((runtime == other || temp == other) && geteuid() != 0) {
+    if ((runtime == other || home == other || made == other) && geteuid() != 0) {
         QSKIP("giving a folder to another user needs the superuser");
     }
     QTemporaryDir root;
-    const QString tempFolder = root.filePath(QStringLiteral("tmp"));
-    const QString cacheFolder = root.filePath(QStringLiteral("cache"));
-    const QString runtimeFolder = root.filePath(QStringLiteral("run"));
+    const QString runParent = root.filePath(QStringLiteral("run"));
     const QString elsewhere = root.filePath(QStringLiteral("elsewhere"));
-    QVERIFY(QDir().mkpath(tempFolder) && QDir().mkpath(elsewhere));
+    tarvelo::InstanceFolders folders;
+    folders.runtime = QDir(runParent).filePath(QStringLiteral("user"));
+    folders.home = home == QStringLiteral("missing") ? QString() : root.filePath("home");
+    folders.machine = QStringLiteral("school-pc-7");
+    QVERIFY(QDir().mkpath(runParent) && QDir().mkpath(elsewhere));
     QCOMPARE(chmod(QFile::encodeName(elsewhere).constData(), 0700), 0);
-    // Makes `path` what `what` says: a private folder, one others may enter, a link to a
-    // private folder, or a private folder of the user nobody.
+    // Makes `path` what `what` says.
     const auto make = [&](const QString& path, const QString& what) {
         const QByteArray bytes = QFile::encodeName(path);
+        if (what == QStringLiteral("missing")) {
+            return;
+        }
         if (what == QStringLiteral("link")) {
             QVERIFY(QFile::link(elsewhere, path));
             return;
         }
         QVERIFY(QDir().mkpath(path));
         QCOMPARE(chmod(bytes.constData(), what == QStringLiteral("open") ? 0777 : 0700), 0);
-        if (what == QStringLiteral("other")) {
+        if (what == other) {
             constexpr uid_t kNobody = 65534;
             QCOMPARE(chown(bytes.constData(), kNobody, kNobody), 0);
         }
     };
+    const QString cache = QDir(folders.home).filePath(QStringLiteral(".cache"));
     const QString madeName = QStringLiteral("tarvelo-%1").arg(geteuid());
-    ScopedEnvironment environment;
-    environment.Set("TMPDIR", QFile::encodeName(tempFolder));
-    environment.Set("XDG_CACHE_HOME", QFile::encodeName(cacheFolder));
-    if (runtime == QStringLiteral("unset")) {
-        environment.Set("XDG_RUNTIME_DIR", std::nullopt);
+    if (runtime == QStringLiteral("loose")) {
+        QCOMPARE(chmod(QFile::encodeName(runParent).constData(), 0777), 0);
+        make(folders.runtime, QStringLiteral("private"));
     } else {
-        make(runtimeFolder, runtime);
-        environment.Set("XDG_RUNTIME_DIR", QFile::encodeName(runtimeFolder));
+        make(folders.runtime, runtime);
     }
-    if (!temp.isEmpty()) {
-        make(QDir(tempFolder).filePath(madeName), temp);
+    if (home == QStringLiteral("link")) {
+        // The home is ours; its cache folder leads to a private folder elsewhere.
+        make(folders.home, QStringLiteral("private"));
+        make(cache, QStringLiteral("link"));
+    } else {
+        make(folders.home, home);
     }
-    if (used == QStringLiteral("none")) {
-        // A file where the cache folder should be: no folder can be made inside it.
-        QFile blocker(cacheFolder);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    if (made != QStringLiteral("missing")) {
+        QVERIFY(QDir().mkpath(cache));
+        make(QDir(cache).filePath(madeName), made);
     }
 
-    const tarvelo::InstancePlace place = tarvelo::FindInstancePlace();
+    const tarvelo::InstancePlace place = tarvelo::FindInstancePlaceAmong(folders);
     if (used == QStringLiteral("none")) {
-        // No place at all, and the message says why for each one passed by.
+        // No place at all, and the message says why.
         QVERIFY(place.folder.isEmpty());
-        QVERIFY2(place.refused.contains(tarvelo::CannotMakeFolderReason(cacheFolder)),
-                 qPrintable(place.refused.join(QLatin1Char('\n'))));
-        QCOMPARE(place.refused.size(), 2);
+        QVERIFY(place.socketName.isEmpty() && place.lockName.isEmpty());
+        QVERIFY(!place.refused.isEmpty());
+        if (home == QStringLiteral("missing")) {
+            QCOMPARE(place.refused.last(), tarvelo::NoHomeFolderReason());
+        }
         return;
     }
-    const QString expected = used == QStringLiteral("runtime") ? runtimeFolder
-                             : used == QStringLiteral("temp")
-                                 ? QDir(tempFolder).filePath(madeName)
-                                 : QDir(cacheFolder).filePath(madeName);
+    const QString expected =
+        used == QStringLiteral("runtime") ? folders.runtime : QDir(cache).filePath(madeName);
     QCOMPARE(place.folder, expected);
-    QVERIFY(place.socketName.startsWith(expected + QLatin1Char('/')));
-    QVERIFY(place.lockName.startsWith(expected + QLatin1Char('/')));
+    // In the home, the machine's name is part of the names: a home may be shared.
+    const QString base =
+        used == QStringLiteral("runtime") ? madeName : madeName + QStringLiteral("-school-pc-7");
+    QCOMPARE(place.socketName, QDir(expected).filePath(base + QStringLiteral(".socket")));
+    QCOMPARE(place.lockName, QDir(expected).filePath(base + QStringLiteral(".lock")));
     struct stat st {};
-    QVERIFY(lstat(QFile::encodeName(place.folder).constData(), &st) == 0);
+    QVERIFY(stat(QFile::encodeName(place.folder).constData(), &st) == 0);
     QVERIFY(S_ISDIR(st.st_mode));
     QCOMPARE(st.st_uid, geteuid());
     QCOMPARE(st.st_mode & 0777, 0700u);
     QVERIFY2(place.refused.isEmpty() != refused, qPrintable(place.refused.join(QLatin1Char('\n'))));
+}
+
+void DesktopWindowTest::theFoldersLookedAtDoNotDependOnTheEnvironment() {
+    // Starts of one user with different environments (a session's, a terminal's, one started by
+    // sudo or a scheduler) all look at the same folders, and another user's folder in the shared
+    // temporary folder is not among them.
+    const tarvelo::InstanceFolders plain = tarvelo::SystemInstanceFolders();
+    QCOMPARE(plain.runtime, QStringLiteral("/run/user/%1").arg(geteuid()));
+    const passwd* entry = getpwuid(geteuid());
+    QVERIFY(entry != nullptr);
+    QCOMPARE(plain.home, QFile::decodeName(entry->pw_dir));
+    QVERIFY(!plain.machine.isEmpty() && !plain.machine.contains(QLatin1Char('/')));
+    QTemporaryDir elsewhere;
+    const QByteArray there = QFile::encodeName(elsewhere.path());
+    for (const auto& value : {std::optional<QByteArray>(there), std::optional<QByteArray>()}) {
+        ScopedEnvironment environment;
+        for (const char* name : {"XDG_RUNTIME_DIR", "TMPDIR", "HOME", "XDG_CACHE_HOME"}) {
+            environment.Set(name, value);
+        }
+        const tarvelo::InstanceFolders folders = tarvelo::SystemInstanceFolders();
+        QCOMPARE(folders.runtime, plain.runtime);
+        QCOMPARE(folders.home, plain.home);
+        QCOMPARE(folders.machine, plain.machine);
+    }
 }
 
 void DesktopWindowTest::aSecondStartGivesUpWhenNoAnswerComes() {

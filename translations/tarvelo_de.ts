@@ -127,8 +127,12 @@ Mit --settle kommt eine Aufgabe ohne Fenster zur Ruhe, und ihre Gleichungszeile 
         <translation>%1 konnte nicht angelegt werden</translation>
     </message>
     <message>
-        <source>this user has no cache folder (neither HOME nor XDG_CACHE_HOME names one)</source>
-        <translation>dieser Benutzer hat keinen Cache-Ordner (weder HOME noch XDG_CACHE_HOME nennt einen)</translation>
+        <source>the user database gives this user no home</source>
+        <translation>die Benutzerdatenbank nennt für diesen Benutzer kein Home-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>andere Benutzer dürfen %1 ändern</translation>
     </message>
 </context>
 <context>

@@ -127,8 +127,12 @@ Con --settle, deja que un problema se quede quieto sin ventana y escribe su lín
         <translation>no se pudo crear %1</translation>
     </message>
     <message>
-        <source>this user has no cache folder (neither HOME nor XDG_CACHE_HOME names one)</source>
-        <translation>este usuario no tiene carpeta de caché (ni HOME ni XDG_CACHE_HOME indican una)</translation>
+        <source>the user database gives this user no home</source>
+        <translation>la base de datos de usuarios no da a este usuario una carpeta personal</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>otros usuarios pueden modificar %1</translation>
     </message>
 </context>
 <context>

@@ -127,8 +127,12 @@ Avec --settle, laisse un problème s&apos;immobiliser sans fenêtre et affiche s
         <translation>%1 n’a pas pu être créé</translation>
     </message>
     <message>
-        <source>this user has no cache folder (neither HOME nor XDG_CACHE_HOME names one)</source>
-        <translation>cet utilisateur n’a pas de dossier de cache (ni HOME ni XDG_CACHE_HOME n’en indique un)</translation>
+        <source>the user database gives this user no home</source>
+        <translation>la base des utilisateurs ne donne aucun dossier personnel à cet utilisateur</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>d&apos;autres utilisateurs peuvent modifier %1</translation>
     </message>
 </context>
 <context>

@@ -127,8 +127,12 @@ Con --settle lascia fermare un problema senza finestra e ne stampa la riga dell&
         <translation>non è stato possibile creare %1</translation>
     </message>
     <message>
-        <source>this user has no cache folder (neither HOME nor XDG_CACHE_HOME names one)</source>
-        <translation>questo utente non ha una cartella cache (né HOME né XDG_CACHE_HOME ne indicano una)</translation>
+        <source>the user database gives this user no home</source>
+        <translation>il database degli utenti non dà a questo utente una cartella home</translation>
+    </message>
+    <message>
+        <source>other users may change %1</source>
+        <translation>altri utenti possono modificare %1</translation>
     </message>
 </context>
 <context>

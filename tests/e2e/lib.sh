@@ -13,10 +13,11 @@ e2e_atspi_pid=
 e2e_helper_pids=()
 
 # A home and a runtime folder of the test's own: the program registers its file type in the
-# home and keeps its one-instance socket in the runtime folder, so tests never meet each other
-# or the real user's.
+# home and keeps its one-instance socket in the folder the test names for it, so tests never
+# meet each other or the real user's.
 export HOME="$e2e_work/home"
 export XDG_RUNTIME_DIR="$e2e_work/run"
+export TARVELO_INSTANCE_FOLDER="$XDG_RUNTIME_DIR"
 unset XDG_DATA_HOME XDG_CONFIG_HOME
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

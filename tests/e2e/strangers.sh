@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Another user's socket and lock never get this user's hand-over, with the real program under a
-# virtual X server: a squatted folder in the shared temporary folder is passed by, a socket and
-# a lock left by another user in the private folder are replaced, a connection from another user
-# is dropped unread, and another user's socket at the path of a running instance is sent nothing.
+# virtual X server: neither the environment nor a squatted shared temporary folder moves the place
+# of the one instance, a socket and a lock left by another user in the private folder are
+# replaced, a connection from another user is dropped unread, and another user's socket at the
+# path of a running instance is sent nothing.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
@@ -101,32 +102,72 @@ e2e_problem "$second" 9
 e2e_problem "$third" 3
 chmod 644 "$first" "$second" "$third"
 
-# No runtime folder, and the other user got to the shared temporary folder first: a folder of
-# the name this user would make there, holding a socket and a lock, and a socket right in the
-# temporary folder under the name this user's socket would have there. Both are passed by.
-# Only the program's starts go without the runtime folder and with that temporary folder (env
-# execs, so the started program keeps the process id), and everything started here stays in
-# this shell, where a failure ends it.
-squatted="$e2e_work/tmp"
-beside_squatted=(env -u XDG_RUNTIME_DIR TMPDIR="$squatted")
-mkdir -p "$squatted"
-chmod 1777 "$squatted"
-as_nobody mkdir -m 777 "$squatted/$name"
-# The toolkit's own fallback for a runtime folder, taken as well: it must not matter.
-as_nobody mkdir -m 700 "$squatted/runtime-$(id -un)"
-start_stranger "$squatted/$name/$name.lock" "$squatted/$name/$name.socket" "$squatted/$name.socket"
-e2e_start_app "${beside_squatted[@]}" "$program" "$first"
-e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
-  e2e_fail "the start beside a squatted folder shows '$(e2e_title "$e2e_window")'"
-timeout 40 "${beside_squatted[@]}" "$program" "$second" >"$e2e_work/later.log" 2>&1 ||
-  { cat "$e2e_work/later.log" >&2; e2e_fail "the hand-over beside a squatted folder failed"; }
-e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ]' 5 ||
-  e2e_fail "the file handed over beside a squatted folder was not opened"
-[ -S "$HOME/.cache/$name/$name.socket" ] || e2e_fail "the socket is not in the user's own folder"
-[ ! -s "$log" ] || e2e_fail "the squatted folder was used: $(cat "$log")"
-expect_one_window "beside a squatted folder"
-stop_app
-stop_stranger
+# The one instance's place is chosen by the user's number and the user database alone. The other
+# user got to the shared temporary folder first (a folder of the name this user once made there,
+# holding a socket and a lock, a socket right in it, and the toolkit's own fallback for a runtime
+# folder), and this user's starts come with different environments: without a runtime folder and
+# with that temporary folder, with a runtime folder of their own, through a link to it, with
+# other homes. All reach the one window, also once the other user has removed the squatted
+# folder. This part runs in the system's place for this user (TARVELO_INSTANCE_FOLDER unset),
+# and is skipped if anything of a Tarvelo already lies there; what it made there goes at the end.
+system_home=$(getent passwd "$uid" | cut -d: -f6)
+runtime_socket="/run/user/$uid/$name.socket"
+cache_folder="$system_home/.cache/$name"
+cache_socket="$cache_folder/$name-$(uname -n).socket"
+made_paths=()
+for path in "$system_home/.cache" "$cache_folder" "${runtime_socket%.socket}.lock" \
+  "${cache_socket%.socket}.lock"; do
+  [ -e "$path" ] || made_paths=("$path" "${made_paths[@]}")
+done
+if [ -e "$runtime_socket" ] || [ -e "$cache_socket" ]; then
+  echo "the system's place for this user is in use: the part with different environments is skipped"
+else
+  squatted="$e2e_work/tmp"
+  mkdir -p "$squatted"
+  chmod 1777 "$squatted"
+  as_nobody mkdir -m 777 "$squatted/$name"
+  as_nobody mkdir -m 700 "$squatted/runtime-$(id -un)"
+  start_stranger "$squatted/$name/$name.lock" "$squatted/$name/$name.socket" "$squatted/$name.socket"
+  own_run="$e2e_work/own-run"
+  mkdir -m 700 "$own_run"
+  ln -s "$own_run" "$e2e_work/own-run-link"
+  mkdir -p "$e2e_work/home-a" "$e2e_work/home-b" "$e2e_work/home-c"
+  # env execs, so the started program keeps the process id.
+  without_runtime=(env -u TARVELO_INSTANCE_FOLDER -u XDG_RUNTIME_DIR TMPDIR="$squatted"
+    HOME="$e2e_work/home-a")
+  with_own_runtime=(env -u TARVELO_INSTANCE_FOLDER XDG_RUNTIME_DIR="$own_run" TMPDIR=/tmp
+    HOME="$e2e_work/home-b")
+  through_a_link=(env -u TARVELO_INSTANCE_FOLDER XDG_RUNTIME_DIR="$e2e_work/own-run-link"
+    HOME="$e2e_work/home-c" XDG_CACHE_HOME="$squatted")
+  e2e_start_app "${without_runtime[@]}" "$program" "$first"
+  e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
+    e2e_fail "the start without a runtime folder shows '$(e2e_title "$e2e_window")'"
+  [ -S "$runtime_socket" ] || [ -S "$cache_socket" ] ||
+    e2e_fail "the socket is neither in /run/user/$uid nor in $cache_folder"
+  expected=$second
+  for start in with_own_runtime through_a_link without_runtime; do
+    declare -n start_env=$start
+    if [ "$start" = without_runtime ]; then
+      # The other user takes its folder away.
+      stop_stranger
+      as_nobody rm -rf "$squatted/$name"
+    fi
+    timeout 40 "${start_env[@]}" "$program" "$expected" >"$e2e_work/later.log" 2>&1 ||
+      { cat "$e2e_work/later.log" >&2; e2e_fail "the start $start did not hand over"; }
+    e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $expected" ]' 5 ||
+      e2e_fail "the file the start $start handed over was not opened"
+    expect_one_window "after the start $start"
+    unset -n start_env
+    expected=$([ "$expected" = "$second" ] && echo "$third" || echo "$second")
+  done
+  [ ! -s "$log" ] || e2e_fail "the squatted folder was used: $(cat "$log")"
+  [ ! -e "$own_run/$name.socket" ] || e2e_fail "a start used the runtime folder its environment named"
+  stop_app
+  rm -f "$runtime_socket" "$cache_socket"
+fi
+for path in "${made_paths[@]}"; do
+  rm -f "$path" 2>/dev/null || rmdir "$path" 2>/dev/null || true
+done
 
 # The other user's socket and lock in this user's runtime folder, as if it had once been open to
 # others: the lock file is replaced, the socket too, and the hand-over reaches this user's
@@ -189,5 +230,6 @@ expect_one_window "a planted socket"
 [ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ] || e2e_fail "the running window changed"
 stop_stranger
 
-echo "end-to-end other users: a squatted temporary folder, another user's lock and socket," \
+echo "end-to-end other users: one place whatever the environment and a squatted temporary" \
+  "folder, another user's lock and socket," \
   "a connection from another user, another user's socket in the running instance's place"

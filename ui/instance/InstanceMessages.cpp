@@ -31,10 +31,12 @@ QString CannotMakeFolderReason(const QString& folder) {
     return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "%1 could not be made")).arg(folder);
 }
 
-QString NoCacheFolderReason() {
-    return Tr(QT_TRANSLATE_NOOP("InstanceMessages",
-                                "this user has no cache folder (neither HOME nor XDG_CACHE_HOME "
-                                "names one)"));
+QString NoHomeFolderReason() {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "the user database gives this user no home"));
+}
+
+QString OthersMayChangeReason(const QString& folder) {
+    return Tr(QT_TRANSLATE_NOOP("InstanceMessages", "other users may change %1")).arg(folder);
 }
 
 QString OwnedByAnotherUserReason(const QString& folder) {

@@ -21,7 +21,8 @@ QString OwnedByAnotherUserReason(const QString& folder);
 QString OpenToOthersReason(const QString& folder);
 QString PathTooLongReason(const QString& folder);
 QString CannotMakeFolderReason(const QString& folder);
-QString NoCacheFolderReason();
+QString NoHomeFolderReason();
+QString OthersMayChangeReason(const QString& folder);
 
 // Said on standard error by a start that runs but cannot take hand-overs.
 QString NoPrivateFolderMessage(const QStringList& reasons);
