@@ -1,3 +1,7 @@
+// The object table: adding and removing pieces, the random values of X and Y, and the reset that
+// lets everything fall out of the scene.
+#include "core/clock/Rest.h"
+#include "core/files/ProblemFile.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <cmath>
@@ -129,6 +133,32 @@ TEST(ObjectTableTest, CleanProblemLetsEverythingFallOutOfTheScene) {
     EXPECT_EQ(h.model.scene.objCount(), 2);
     EXPECT_GT(h.model.scene.obj(1).objY, h.model.scene.LevelLine()); // the pans fell too
     EXPECT_FALSE(h.model.IsCleaning());
+}
+
+// A tower of a thousand cubes stands on a pan and reaches far above the scene. The reset takes
+// what is out of sight away at once, so it waits only for what the scene shows to fall out: the
+// tower would start to fall one cube per step and keep the reset waiting half a minute.
+TEST(ObjectTableTest, TheResetIsShortHoweverHighATowerReaches) {
+    constexpr int kCubes = 1000;
+    constexpr std::int64_t kSettleBudgetMs = 120000;
+    constexpr std::int64_t kLongestResetMs = 2000;
+    std::string text =
+        "# Tarvelo file - 08:00:00 - 01/09/2025\r\n7\r\n3\r\n" + std::to_string(kCubes) + "\r\n";
+    for (int n = 0; n < kCubes; ++n) {
+        text += "100\r\n-2000000000\r\n5\r\n5\r\n"; // all in one place: lifted into a tower
+    }
+    const ProblemReading reading = ParseProblem(text);
+    ASSERT_TRUE(reading.problem);
+    SceneHarness h;
+    h.model.PutProblem(&*reading.problem, "tower.trv", ProgramMode::Free);
+    ASSERT_TRUE(SettleOnClock(h.clock, h.model, kSettleBudgetMs).rested);
+    ASSERT_EQ(h.model.scene.objCount(), kPanCount + kCubes);
+    ASSERT_TRUE(h.model.scene.AboveScene(h.model.scene.objCount()));
+
+    const std::int64_t before = h.clock.NowMs();
+    ASSERT_TRUE(h.model.CleanProblem());
+    EXPECT_LE(h.clock.NowMs() - before, kLongestResetMs);
+    EXPECT_EQ(h.model.scene.objCount(), kPanCount);
 }
 
 // A second reset arriving while the first one waits must not break the table or the wait: it is

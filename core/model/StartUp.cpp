@@ -83,6 +83,14 @@ bool Model::CleanProblem() {
     // Nothing holds any more, not even the pans. The reality step deletes every piece that
     // falls out of the scene; the pans are never deleted, so the wait ends with the two of them.
     scene.LetEverythingFall();
+    // What lies wholly above the scene goes at once: it would only fall through the scene and
+    // out, and a tower reaching far up, which starts to fall one piece per step, would keep the
+    // reset waiting for minutes. What remains fits in the scene and is gone within a second.
+    for (std::int32_t i = scene.objCount(); i >= kFirstPiece; --i) {
+        if (scene.AboveScene(i)) {
+            RemoveBlock(i);
+        }
+    }
     while (scene.objCount() > kPanCount && processPendingEvents) {
         processPendingEvents();
     }

@@ -58,6 +58,11 @@ bool Scene::FellOutOfScene(std::int32_t nObj) const {
     return nObj >= kFirstPiece && nObj <= objCount_ && bottom < obj(nObj).objY;
 }
 
+bool Scene::AboveScene(std::int32_t nObj) const {
+    return nObj >= kFirstPiece && nObj <= objCount_ &&
+           std::int64_t{obj(nObj).objY} + obj(nObj).objH <= pictDraw_.ScaleTop;
+}
+
 void Scene::CopyPanLoads() {
     if (objCount_ >= kRightPan) {
         Set(leftPanLoad_, obj(kLeftPan).objLoad);

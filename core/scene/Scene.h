@@ -161,6 +161,8 @@ class Scene : public ChangeCounter {
     void FallStep(std::int32_t held);
     // Whether object `nObj` has its top edge below the scene and is to be deleted.
     bool FellOutOfScene(std::int32_t nObj) const;
+    // Whether object `nObj` is a piece lying wholly above the scene, out of sight.
+    bool AboveScene(std::int32_t nObj) const;
     // The balance acts on these copies of the pans' loads at its next tick.
     void CopyPanLoads();
 
