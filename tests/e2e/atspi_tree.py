@@ -124,16 +124,21 @@ def listen(pid, seconds):
     import pyatspi
     from gi.repository import GLib
 
-    def changed(event):
+    # What the program says out of turn: a notification that starts showing, as a screen
+    # reader hears it.
+    def shown(event):
         source = event.source
         try:
-            if source.get_process_id() != pid:
+            if source.get_process_id() != pid or not event.detail1:
                 return
-            print(f"{source.getRoleName()}\t{source.name}\t{source.description}", flush=True)
+            if source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                # The bus's client keeps names it has read; the notification's is new each time.
+                source.clear_cache()
+                print(f"{source.getRoleName()}\t{source.name}", flush=True)
         except Exception:  # the object went away meanwhile
             pass
 
-    pyatspi.Registry.registerEventListener(changed, "object:property-change:accessible-description")
+    pyatspi.Registry.registerEventListener(shown, "object:state-changed:showing")
     GLib.timeout_add(int(seconds * 1000), lambda: pyatspi.Registry.stop())
     # Registered: the caller may now do what should be told.
     print("listening", flush=True)

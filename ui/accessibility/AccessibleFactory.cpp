@@ -12,27 +12,28 @@ namespace tarvelo {
 
 namespace {
 
-constexpr const char* kReadAsButton = "tarveloReadAsButton";
+constexpr const char* kReadAs = "tarveloReadAs";
 
 QAccessibleInterface* MakeInterface(const QString& /*className*/, QObject* object) {
     if (auto* canvas = qobject_cast<SceneCanvas*>(object)) {
         return new SceneAccessible(canvas);
     }
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget != nullptr && widget->property(kReadAsButton).toBool()) {
-        return new QAccessibleWidget(widget, QAccessible::Button);
+    if (widget != nullptr && widget->property(kReadAs).isValid()) {
+        return new QAccessibleWidget(
+            widget, static_cast<QAccessible::Role>(widget->property(kReadAs).toInt()));
     }
     return nullptr;
 }
 
 } // namespace
 
-void ReadAsButton(QWidget* widget) {
-    widget->setProperty(kReadAsButton, true);
+void ReadAs(QWidget* widget, QAccessible::Role role) {
+    widget->setProperty(kReadAs, static_cast<int>(role));
     // With a screen reader listening from the start, the widget may have been given its class's
-    // interface (a label's) before it was marked: forget that one, so the next is a button.
+    // interface before it was marked: forget that one, so the next is made in the role given.
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
-    if (made != nullptr && made->role() != QAccessible::Button) {
+    if (made != nullptr && made->role() != role) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     }
 }

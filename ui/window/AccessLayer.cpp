@@ -3,6 +3,7 @@
 
 #include "core/model/Model.h"
 #include "ui/accessibility/AccessibleFactory.h"
+#include "ui/accessibility/Announcer.h"
 #include "ui/accessibility/PieceNames.h"
 #include "ui/accessibility/SceneAccessible.h"
 #include "ui/window/PictureBox.h"
@@ -87,6 +88,10 @@ AccessLayer::AccessLayer(QWidget* window, Model& model, Controls controls, Handl
     : QObject(window), window_(window), model_(model), controls_(std::move(controls)),
       handle_(std::move(handle)), openInfo_(std::move(openInfo)) {
     InstallAccessibleFactory();
+    // The window is the one frame a screen reader takes as the window: focus inside any other
+    // would be ignored as not in the active window.
+    ReadAs(window_, QAccessible::Window);
+    announcer_ = new Announcer(window_);
     focusFrame_ = new SelectionFrame(window_, kFocusColour, kFocusLine);
     focusFrame_->setObjectName(QStringLiteral("focusFrame"));
     focusFrame_->hide();
@@ -209,10 +214,6 @@ bool AccessLayer::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr) {
         return false;
-    }
-    if (event->type() == QEvent::FocusIn && standardDescriptions_.contains(widget)) {
-        // What a key announced belonged to the last focus.
-        widget->setAccessibleDescription(standardDescriptions_.value(widget));
     }
     if (event->type() == QEvent::FocusOut) {
         // Leaving the palette or the scene with something carried ends the carrying; the window
@@ -367,14 +368,11 @@ QString AccessLayer::CarriedPlace() const {
 }
 
 void AccessLayer::Announce(const QString& text) {
-    QWidget* focused = QApplication::focusWidget();
-    QWidget* target =
-        focused != nullptr && standardDescriptions_.contains(focused) ? focused : controls_.scene;
-    if (target->accessibleDescription() == text) {
-        // Told again: a reader only reads a description that changed.
-        target->setAccessibleDescription(QString());
-    }
-    target->setAccessibleDescription(text);
+    announcer_->Say(text);
+}
+
+QString AccessLayer::LastAnnouncement() const {
+    return announcer_->LastSaid();
 }
 
 void AccessLayer::AfterSync(std::int64_t timerMs) {

@@ -24,6 +24,7 @@ class QWidget;
 
 namespace tarvelo {
 
+class Announcer;
 class Model;
 class PictureBox;
 class SceneCanvas;
@@ -61,8 +62,10 @@ class AccessLayer : public QObject {
     // tests that read what a reader is told.
     void TellReaderThrough(SceneAccessible::Telling tell) { tellInstead_ = std::move(tell); }
 
-    // Tells a screen reader `text`, as a new description of whatever has the keyboard focus.
+    // Tells a screen reader `text` (see Announcer).
     void Announce(const QString& text);
+    // The last sentence told; for tests.
+    QString LastAnnouncement() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -92,6 +95,7 @@ class AccessLayer : public QObject {
     Handler handle_;
     std::function<void()> openInfo_;
     SelectionFrame* focusFrame_ = nullptr;
+    Announcer* announcer_ = nullptr;
     QHash<QWidget*, QString> standardDescriptions_;
     std::string shownSign_;
     std::string shownEquation_;

@@ -4,6 +4,7 @@
 #include "core/clock/WindowTimers.h"
 #include "core/scene/Layout.h"
 #include "core/scene/Numeric.h"
+#include "ui/accessibility/AccessibleFactory.h"
 #include "ui/window/AccessLayer.h"
 #include "ui/window/PictureBox.h"
 #include "ui/window/ProblemMessages.h"
@@ -237,6 +238,8 @@ void FrmMain::BuildSceneSurface() {
 
     // A sunken border of two pixels around the client area that is drawn on.
     pictDraw_ = new QFrame(this);
+    // Only a border around the scene: no second window for a screen reader.
+    ReadAs(pictDraw_, QAccessible::Grouping);
     pictDraw_->setObjectName(QStringLiteral("pictDraw"));
     pictDraw_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     pictDraw_->setLineWidth(layout::kPictDrawBorder);
