@@ -83,6 +83,9 @@ void KeyboardWindowTest::tabGoesPaletteSceneButtonsInfo() {
     // Free mode: Restart is hidden and skipped; then round to the palette's current picture.
     QCOMPARE(order, (QStringList{"pictDrawClient", "Command2", "Command3", "Command4", "Command1",
                                  "lblInfo", "img12"}));
+    // Back in the palette, a screen reader hears what its keys do.
+    QVERIFY2(Said(w.window).startsWith(QStringLiteral("Pieces to add.")),
+             qPrintable(Said(w.window)));
     // The focus is framed wherever it is.
     auto* frame = w.child<QWidget>("focusFrame");
     QVERIFY(frame->isVisible());
@@ -317,6 +320,10 @@ void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {
     Press(Qt::Key_Return);
     QCOMPARE(Said(w.window), QStringLiteral("smiley dropped."));
     w.RunMs(3000);
+    // The settled balance was told; the focused picture still describes what is its own, so
+    // that "where am I" reads the present, not the last sentence told.
+    QCOMPARE(Said(w.window), QStringLiteral("left side heavier: 3X + 1 > 0"));
+    QVERIFY(!Focused()->accessibleDescription().contains(QStringLiteral("heavier")));
 
     QAccessibleInterface* scene = QAccessible::queryAccessibleInterface(w.window.sceneCanvas());
     QVERIFY(scene);
@@ -329,18 +336,29 @@ void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {
     QCOMPARE(list->child(1)->text(QAccessible::Name), QStringLiteral("right pan: empty; total 0"));
     QCOMPARE(left->childCount(), 4);
     QCOMPARE(left->child(0)->text(QAccessible::Name).section(',', 1).trimmed(),
-             QStringLiteral("right on the left pan"));
+             QStringLiteral("on the left pan"));
     QCOMPARE(left->child(0)->parent(), left);
     QCOMPARE(list->indexOfChild(left), 0);
     // With the solution shown, an X says its value; hidden again, it does not.
     const QString hidden = left->child(0)->text(QAccessible::Name);
-    QVERIFY(hidden.startsWith(QStringLiteral("unknown X, right on")));
+    QVERIFY(hidden.startsWith(QStringLiteral("unknown X, on")));
+    // A piece higher up says what it stands on: the smiley, dropped onto the three X.
+    QStringList pieces;
+    for (int i = 0; i < left->childCount(); ++i) {
+        pieces << left->child(i)->text(QAccessible::Name);
+    }
+    QVERIFY2(pieces.contains(QStringLiteral("smiley, on unknown X on the left pan")),
+             qPrintable(pieces.join(QLatin1Char('|'))));
+    const auto& model = w.window.model().scene;
     w.window.Command1_Click();
     QCOMPARE(left->child(0)->text(QAccessible::Name),
-             QStringLiteral("unknown X, which is %1, right on the left pan")
-                 .arg(w.window.model().scene.xValue()));
+             QStringLiteral("unknown X, which is %1, on the left pan").arg(model.xValue()));
+    QCOMPARE(Said(w.window), QStringLiteral("Solution shown: X is %1, Y is %2.")
+                                 .arg(model.xValue())
+                                 .arg(model.yValue()));
     w.window.Command1_Click();
     QCOMPARE(left->child(0)->text(QAccessible::Name), hidden);
+    QCOMPARE(Said(w.window), QStringLiteral("Solution hidden."));
     // The buttons stand beside the list on the scene.
     bool buttonFound = false;
     for (int i = 1; i < scene->childCount(); ++i) {
@@ -352,14 +370,20 @@ void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {
     QAccessibleInterface* five = QAccessible::queryAccessibleInterface(w.child<QWidget>("img5"));
     QCOMPARE(five->role(), QAccessible::Button);
     QCOMPARE(five->text(QAccessible::Name), QStringLiteral("cube 5"));
-    QVERIFY(five->text(QAccessible::Description).contains("Enter"));
+    // What the palette's keys do is said once, as it gets the focus, not on every picture; X
+    // and Y add their own key.
+    QCOMPARE(five->text(QAccessible::Description), QString());
+    QCOMPARE(w.child<QWidget>("img11")->accessibleDescription(),
+             QStringLiteral("F2 sets its value."));
     QCOMPARE(w.child<QLabel>("lblComparison")->accessibleName(),
              QStringLiteral("left side heavier"));
     QCOMPARE(w.child<QLabel>("lblEquazione")->accessibleName(), QStringLiteral("3X + 1 > 0"));
-    // The settled balance was told; the focused picture still describes what its keys do, so
-    // that "where am I" reads the present, not the last sentence told.
+    // Ctrl+B says the balance again, Ctrl+Shift+B what each pan holds.
+    QTest::keySequence(&w.window, QKeySequence(Qt::CTRL | Qt::Key_B));
     QCOMPARE(Said(w.window), QStringLiteral("left side heavier: 3X + 1 > 0"));
-    QVERIFY(Focused()->accessibleDescription().startsWith(QStringLiteral("Enter picks up")));
+    QTest::keySequence(&w.window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
+    QCOMPARE(Said(w.window),
+             QStringLiteral("left pan: 3 X, a smiley; total 3X + 1. right pan: empty; total 0."));
 }
 
 void KeyboardWindowTest::theFirstFocusIsThePalettesFirstPicture() {

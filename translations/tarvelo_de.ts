@@ -255,14 +255,6 @@ Es wurde nichts verändert.</translation>
 <context>
     <name>tarvelo::AccessLayer</name>
     <message>
-        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back. F2 sets its value.</source>
-        <translation>Enter nimmt eine Kopie; Links und Rechts bewegen sie, Bild auf und Bild ab gehen zu einer Schale, Enter lässt sie fallen, Esc holt sie zurück. F2 stellt ihren Wert ein.</translation>
-    </message>
-    <message>
-        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back.</source>
-        <translation>Enter nimmt eine Kopie; Links und Rechts bewegen sie, Bild auf und Bild ab gehen zu einer Schale, Enter lässt sie fallen, Esc holt sie zurück.</translation>
-    </message>
-    <message>
         <source>Arrows go from piece to piece; Enter picks a piece up and puts it down, Escape puts it back, Delete removes it.</source>
         <translation>Die Pfeiltasten gehen von Teil zu Teil; Enter hebt ein Teil auf und setzt es ab, Esc legt es zurück, Entf nimmt es weg.</translation>
     </message>
@@ -281,10 +273,6 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>No pieces yet: add some from the palette.</source>
         <translation>Noch keine Teile: Hol dir welche aus der Leiste oben.</translation>
-    </message>
-    <message>
-        <source>%1 removed.</source>
-        <translation>%1 entfernt.</translation>
     </message>
     <message>
         <source>%1 put back.</source>
@@ -325,6 +313,30 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>Wait a moment: the new scene is being made.</source>
         <translation>Einen Moment: Die neue Szene wird vorbereitet.</translation>
+    </message>
+    <message>
+        <source>Pieces to add. Left and Right choose one; Enter picks up a copy, Page Up and Page Down take it over a pan, Enter drops it, Escape takes it back.</source>
+        <translation>Teile zum Hinzufügen. Links und Rechts wählen eines; Eingabe nimmt eine Kopie auf, Bild auf und Bild ab bringen sie über eine Schale, Eingabe lässt sie fallen, Escape legt sie zurück.</translation>
+    </message>
+    <message>
+        <source>F2 sets its value.</source>
+        <translation>F2 legt seinen Wert fest.</translation>
+    </message>
+    <message>
+        <source>In a lesson, X stays hidden: find it with the balance.</source>
+        <translation>In einer Aufgabe bleibt X verborgen: finde es mit der Waage.</translation>
+    </message>
+    <message>
+        <source>In a lesson, Y stays hidden: find it with the balance.</source>
+        <translation>In einer Aufgabe bleibt Y verborgen: finde es mit der Waage.</translation>
+    </message>
+    <message>
+        <source>%1 removed. Now on %2.</source>
+        <translation>%1 entfernt. Jetzt auf %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed. No pieces left.</source>
+        <translation>%1 entfernt. Keine Teile mehr da.</translation>
     </message>
 </context>
 <context>
@@ -460,6 +472,34 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>redo it</source>
         <translation>wiederholen</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Strg+B</translation>
+    </message>
+    <message>
+        <source>say the balance and the equation again</source>
+        <translation>Waage und Gleichung noch einmal sagen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+B</source>
+        <translation>Strg+Umschalt+B</translation>
+    </message>
+    <message>
+        <source>say what each pan holds</source>
+        <translation>sagen, was auf jeder Schale liegt</translation>
+    </message>
+    <message>
+        <source>Educational tools</source>
+        <translation>Lernwerkzeuge</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</translation>
     </message>
 </context>
 <context>
@@ -599,22 +639,6 @@ Es wurde nichts verändert.</translation>
         <translation>%1, auf keiner Schale</translation>
     </message>
     <message>
-        <source>%1, right on the left pan</source>
-        <translation>%1, direkt auf der linken Schale</translation>
-    </message>
-    <message>
-        <source>%1, right on the right pan</source>
-        <translation>%1, direkt auf der rechten Schale</translation>
-    </message>
-    <message>
-        <source>%1, level %2 on the left pan</source>
-        <translation>%1, Stufe %2 auf der linken Schale</translation>
-    </message>
-    <message>
-        <source>%1, level %2 on the right pan</source>
-        <translation>%1, Stufe %2 auf der rechten Schale</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leer</translation>
     </message>
@@ -645,6 +669,46 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>%1, which is %2</source>
         <translation>%1, das ist %2</translation>
+    </message>
+    <message>
+        <source>%1, on the left pan</source>
+        <translation>%1, auf der linken Schale</translation>
+    </message>
+    <message>
+        <source>%1, on the right pan</source>
+        <translation>%1, auf der rechten Schale</translation>
+    </message>
+    <message>
+        <source>%1, on %2 on the left pan</source>
+        <translation>%1, auf %2 auf der linken Schale</translation>
+    </message>
+    <message>
+        <source>%1, on %2 on the right pan</source>
+        <translation>%1, auf %2 auf der rechten Schale</translation>
+    </message>
+    <message>
+        <source>Solution shown: X is %1, Y is %2.</source>
+        <translation>Lösung gezeigt: X ist %1, Y ist %2.</translation>
+    </message>
+    <message>
+        <source>Solution hidden.</source>
+        <translation>Lösung verborgen.</translation>
+    </message>
+    <message>
+        <source>New scene: the pans are empty. Ctrl+Z brings back the last one.</source>
+        <translation>Neue Szene: die Schalen sind leer. Strg+Z holt die letzte zurück.</translation>
+    </message>
+    <message>
+        <source>Started again: %1. Ctrl+Z brings back the last scene.</source>
+        <translation>Von vorn: %1. Strg+Z holt die letzte Szene zurück.</translation>
+    </message>
+    <message>
+        <source>Opened %1. Ctrl+Z brings back the last scene.</source>
+        <translation>%1 geöffnet. Strg+Z holt die letzte Szene zurück.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
     </message>
 </context>
 <context>

@@ -255,14 +255,6 @@ No se ha cambiado nada.</translation>
 <context>
     <name>tarvelo::AccessLayer</name>
     <message>
-        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back. F2 sets its value.</source>
-        <translation>Intro toma una copia; Izquierda y Derecha la mueven, Re Pág y Av Pág van a un platillo, Intro la suelta, Esc la devuelve. F2 cambia su valor.</translation>
-    </message>
-    <message>
-        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back.</source>
-        <translation>Intro toma una copia; Izquierda y Derecha la mueven, Re Pág y Av Pág van a un platillo, Intro la suelta, Esc la devuelve.</translation>
-    </message>
-    <message>
         <source>Arrows go from piece to piece; Enter picks a piece up and puts it down, Escape puts it back, Delete removes it.</source>
         <translation>Las flechas van de pieza en pieza; Intro toma una pieza y la deja, Esc la devuelve a su sitio, Supr la quita.</translation>
     </message>
@@ -281,10 +273,6 @@ No se ha cambiado nada.</translation>
     <message>
         <source>No pieces yet: add some from the palette.</source>
         <translation>Todavía no hay piezas: toma alguna de la paleta.</translation>
-    </message>
-    <message>
-        <source>%1 removed.</source>
-        <translation>%1 se va.</translation>
     </message>
     <message>
         <source>%1 put back.</source>
@@ -325,6 +313,30 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Wait a moment: the new scene is being made.</source>
         <translation>Un momento: se está preparando la nueva escena.</translation>
+    </message>
+    <message>
+        <source>Pieces to add. Left and Right choose one; Enter picks up a copy, Page Up and Page Down take it over a pan, Enter drops it, Escape takes it back.</source>
+        <translation>Piezas para añadir. Izquierda y Derecha eligen una; Intro toma una copia, Re Pág y Av Pág la llevan sobre un platillo, Intro la suelta, Escape la devuelve.</translation>
+    </message>
+    <message>
+        <source>F2 sets its value.</source>
+        <translation>F2 fija su valor.</translation>
+    </message>
+    <message>
+        <source>In a lesson, X stays hidden: find it with the balance.</source>
+        <translation>En una lección, X sigue oculto: encuéntralo con la balanza.</translation>
+    </message>
+    <message>
+        <source>In a lesson, Y stays hidden: find it with the balance.</source>
+        <translation>En una lección, Y sigue oculto: encuéntralo con la balanza.</translation>
+    </message>
+    <message>
+        <source>%1 removed. Now on %2.</source>
+        <translation>%1 quitado. Ahora en %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed. No pieces left.</source>
+        <translation>%1 quitado. No quedan piezas.</translation>
     </message>
 </context>
 <context>
@@ -460,6 +472,34 @@ No se ha cambiado nada.</translation>
     <message>
         <source>redo it</source>
         <translation>rehacerlo</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>say the balance and the equation again</source>
+        <translation>repetir la balanza y la ecuación</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+B</source>
+        <translation>Ctrl+Mayús+B</translation>
+    </message>
+    <message>
+        <source>say what each pan holds</source>
+        <translation>decir qué hay en cada platillo</translation>
+    </message>
+    <message>
+        <source>Educational tools</source>
+        <translation>Recursos educativos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</translation>
     </message>
 </context>
 <context>
@@ -599,22 +639,6 @@ No se ha cambiado nada.</translation>
         <translation>%1, fuera de los platillos</translation>
     </message>
     <message>
-        <source>%1, right on the left pan</source>
-        <translation>%1, justo sobre el platillo izquierdo</translation>
-    </message>
-    <message>
-        <source>%1, right on the right pan</source>
-        <translation>%1, justo sobre el platillo derecho</translation>
-    </message>
-    <message>
-        <source>%1, level %2 on the left pan</source>
-        <translation>%1, nivel %2 sobre el platillo izquierdo</translation>
-    </message>
-    <message>
-        <source>%1, level %2 on the right pan</source>
-        <translation>%1, nivel %2 sobre el platillo derecho</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vacío</translation>
     </message>
@@ -645,6 +669,46 @@ No se ha cambiado nada.</translation>
     <message>
         <source>%1, which is %2</source>
         <translation>%1, que vale %2</translation>
+    </message>
+    <message>
+        <source>%1, on the left pan</source>
+        <translation>%1, en el platillo izquierdo</translation>
+    </message>
+    <message>
+        <source>%1, on the right pan</source>
+        <translation>%1, en el platillo derecho</translation>
+    </message>
+    <message>
+        <source>%1, on %2 on the left pan</source>
+        <translation>%1, sobre %2 en el platillo izquierdo</translation>
+    </message>
+    <message>
+        <source>%1, on %2 on the right pan</source>
+        <translation>%1, sobre %2 en el platillo derecho</translation>
+    </message>
+    <message>
+        <source>Solution shown: X is %1, Y is %2.</source>
+        <translation>Solución mostrada: X vale %1, Y vale %2.</translation>
+    </message>
+    <message>
+        <source>Solution hidden.</source>
+        <translation>Solución oculta.</translation>
+    </message>
+    <message>
+        <source>New scene: the pans are empty. Ctrl+Z brings back the last one.</source>
+        <translation>Escena nueva: los platillos están vacíos. Ctrl+Z trae de vuelta la anterior.</translation>
+    </message>
+    <message>
+        <source>Started again: %1. Ctrl+Z brings back the last scene.</source>
+        <translation>Reiniciado: %1. Ctrl+Z trae de vuelta la escena anterior.</translation>
+    </message>
+    <message>
+        <source>Opened %1. Ctrl+Z brings back the last scene.</source>
+        <translation>%1 abierto. Ctrl+Z trae de vuelta la escena anterior.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
     </message>
 </context>
 <context>

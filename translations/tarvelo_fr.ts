@@ -255,14 +255,6 @@ Rien n&apos;a été modifié.</translation>
 <context>
     <name>tarvelo::AccessLayer</name>
     <message>
-        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back. F2 sets its value.</source>
-        <translation>Entrée prend une copie&#xa0;; Gauche et Droite la déplacent, Page précédente et Page suivante vont à un plateau, Entrée la lâche, Échap la reprend. F2 règle sa valeur.</translation>
-    </message>
-    <message>
-        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back.</source>
-        <translation>Entrée prend une copie&#xa0;; Gauche et Droite la déplacent, Page précédente et Page suivante vont à un plateau, Entrée la lâche, Échap la reprend.</translation>
-    </message>
-    <message>
         <source>Arrows go from piece to piece; Enter picks a piece up and puts it down, Escape puts it back, Delete removes it.</source>
         <translation>Les flèches vont de pièce en pièce&#xa0;; Entrée prend une pièce et la pose, Échap la remet à sa place, Suppr l&apos;enlève.</translation>
     </message>
@@ -281,10 +273,6 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>No pieces yet: add some from the palette.</source>
         <translation>Pas encore de pièces&#xa0;: prends-en dans la palette.</translation>
-    </message>
-    <message>
-        <source>%1 removed.</source>
-        <translation>%1 s&apos;en va.</translation>
     </message>
     <message>
         <source>%1 put back.</source>
@@ -325,6 +313,30 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Wait a moment: the new scene is being made.</source>
         <translation>Un instant : la nouvelle scène se prépare.</translation>
+    </message>
+    <message>
+        <source>Pieces to add. Left and Right choose one; Enter picks up a copy, Page Up and Page Down take it over a pan, Enter drops it, Escape takes it back.</source>
+        <translation>Pièces à ajouter. Gauche et Droite en choisissent une&#xa0;; Entrée prend une copie, Page précédente et Page suivante la portent au-dessus d&apos;un plateau, Entrée la lâche, Échap la repose.</translation>
+    </message>
+    <message>
+        <source>F2 sets its value.</source>
+        <translation>F2 fixe sa valeur.</translation>
+    </message>
+    <message>
+        <source>In a lesson, X stays hidden: find it with the balance.</source>
+        <translation>Dans une leçon, X reste caché&#xa0;: trouve-le avec la balance.</translation>
+    </message>
+    <message>
+        <source>In a lesson, Y stays hidden: find it with the balance.</source>
+        <translation>Dans une leçon, Y reste caché&#xa0;: trouve-le avec la balance.</translation>
+    </message>
+    <message>
+        <source>%1 removed. Now on %2.</source>
+        <translation>%1 enlevé. Maintenant sur %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed. No pieces left.</source>
+        <translation>%1 enlevé. Il ne reste aucune pièce.</translation>
     </message>
 </context>
 <context>
@@ -460,6 +472,34 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>redo it</source>
         <translation>le refaire</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>say the balance and the equation again</source>
+        <translation>redire la balance et l&apos;équation</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+B</source>
+        <translation>Ctrl+Maj+B</translation>
+    </message>
+    <message>
+        <source>say what each pan holds</source>
+        <translation>dire ce que porte chaque plateau</translation>
+    </message>
+    <message>
+        <source>Educational tools</source>
+        <translation>Outils éducatifs</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</translation>
     </message>
 </context>
 <context>
@@ -599,22 +639,6 @@ Rien n&apos;a été modifié.</translation>
         <translation>%1, hors des plateaux</translation>
     </message>
     <message>
-        <source>%1, right on the left pan</source>
-        <translation>%1, directement sur le plateau de gauche</translation>
-    </message>
-    <message>
-        <source>%1, right on the right pan</source>
-        <translation>%1, directement sur le plateau de droite</translation>
-    </message>
-    <message>
-        <source>%1, level %2 on the left pan</source>
-        <translation>%1, étage %2 sur le plateau de gauche</translation>
-    </message>
-    <message>
-        <source>%1, level %2 on the right pan</source>
-        <translation>%1, étage %2 sur le plateau de droite</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vide</translation>
     </message>
@@ -645,6 +669,46 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>%1, which is %2</source>
         <translation>%1, qui vaut %2</translation>
+    </message>
+    <message>
+        <source>%1, on the left pan</source>
+        <translation>%1, sur le plateau de gauche</translation>
+    </message>
+    <message>
+        <source>%1, on the right pan</source>
+        <translation>%1, sur le plateau de droite</translation>
+    </message>
+    <message>
+        <source>%1, on %2 on the left pan</source>
+        <translation>%1, sur %2 sur le plateau de gauche</translation>
+    </message>
+    <message>
+        <source>%1, on %2 on the right pan</source>
+        <translation>%1, sur %2 sur le plateau de droite</translation>
+    </message>
+    <message>
+        <source>Solution shown: X is %1, Y is %2.</source>
+        <translation>Solution affichée&#xa0;: X vaut %1, Y vaut %2.</translation>
+    </message>
+    <message>
+        <source>Solution hidden.</source>
+        <translation>Solution cachée.</translation>
+    </message>
+    <message>
+        <source>New scene: the pans are empty. Ctrl+Z brings back the last one.</source>
+        <translation>Nouvelle scène&#xa0;: les plateaux sont vides. Ctrl+Z ramène la précédente.</translation>
+    </message>
+    <message>
+        <source>Started again: %1. Ctrl+Z brings back the last scene.</source>
+        <translation>Recommencé&#xa0;: %1. Ctrl+Z ramène la scène précédente.</translation>
+    </message>
+    <message>
+        <source>Opened %1. Ctrl+Z brings back the last scene.</source>
+        <translation>%1 ouvert. Ctrl+Z ramène la scène précédente.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
     </message>
 </context>
 <context>

@@ -255,14 +255,6 @@ Non è cambiato nulla.</translation>
 <context>
     <name>tarvelo::AccessLayer</name>
     <message>
-        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back. F2 sets its value.</source>
-        <translation>Invio prende una copia; Sinistra e Destra la spostano, Pagina su e Pagina giù vanno a un piatto, Invio la lascia cadere, Esc la riporta indietro. F2 ne cambia il valore.</translation>
-    </message>
-    <message>
-        <source>Enter picks up a copy; Left and Right move it, Page Up and Page Down go to a pan, Enter drops it, Escape takes it back.</source>
-        <translation>Invio prende una copia; Sinistra e Destra la spostano, Pagina su e Pagina giù vanno a un piatto, Invio la lascia cadere, Esc la riporta indietro.</translation>
-    </message>
-    <message>
         <source>Arrows go from piece to piece; Enter picks a piece up and puts it down, Escape puts it back, Delete removes it.</source>
         <translation>Le frecce vanno da un pezzo all&apos;altro; Invio prende un pezzo e lo posa, Esc lo rimette al suo posto, Canc lo toglie.</translation>
     </message>
@@ -281,10 +273,6 @@ Non è cambiato nulla.</translation>
     <message>
         <source>No pieces yet: add some from the palette.</source>
         <translation>Ancora nessun pezzo: prendine qualcuno dalla tavolozza.</translation>
-    </message>
-    <message>
-        <source>%1 removed.</source>
-        <translation>%1 va via.</translation>
     </message>
     <message>
         <source>%1 put back.</source>
@@ -325,6 +313,30 @@ Non è cambiato nulla.</translation>
     <message>
         <source>Wait a moment: the new scene is being made.</source>
         <translation>Un momento: si sta preparando la nuova scena.</translation>
+    </message>
+    <message>
+        <source>Pieces to add. Left and Right choose one; Enter picks up a copy, Page Up and Page Down take it over a pan, Enter drops it, Escape takes it back.</source>
+        <translation>Pezzi da aggiungere. Sinistra e Destra ne scelgono uno; Invio prende una copia, Pagina su e Pagina giù la portano sopra un piatto, Invio la lascia cadere, Esc la rimette a posto.</translation>
+    </message>
+    <message>
+        <source>F2 sets its value.</source>
+        <translation>F2 ne imposta il valore.</translation>
+    </message>
+    <message>
+        <source>In a lesson, X stays hidden: find it with the balance.</source>
+        <translation>In una lezione X resta nascosto: trovalo con la bilancia.</translation>
+    </message>
+    <message>
+        <source>In a lesson, Y stays hidden: find it with the balance.</source>
+        <translation>In una lezione Y resta nascosto: trovalo con la bilancia.</translation>
+    </message>
+    <message>
+        <source>%1 removed. Now on %2.</source>
+        <translation>%1 tolto. Ora su %2.</translation>
+    </message>
+    <message>
+        <source>%1 removed. No pieces left.</source>
+        <translation>%1 tolto. Non restano pezzi.</translation>
     </message>
 </context>
 <context>
@@ -460,6 +472,34 @@ Non è cambiato nulla.</translation>
     <message>
         <source>redo it</source>
         <translation>rifallo</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>say the balance and the equation again</source>
+        <translation>ridire la bilancia e l&apos;equazione</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+B</source>
+        <translation>Ctrl+Maiusc+B</translation>
+    </message>
+    <message>
+        <source>say what each pan holds</source>
+        <translation>dire cosa c&apos;è su ogni piatto</translation>
+    </message>
+    <message>
+        <source>Educational tools</source>
+        <translation>Strumenti didattici</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</source>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</translation>
     </message>
 </context>
 <context>
@@ -599,22 +639,6 @@ Non è cambiato nulla.</translation>
         <translation>%1, fuori dai piatti</translation>
     </message>
     <message>
-        <source>%1, right on the left pan</source>
-        <translation>%1, proprio sul piatto sinistro</translation>
-    </message>
-    <message>
-        <source>%1, right on the right pan</source>
-        <translation>%1, proprio sul piatto destro</translation>
-    </message>
-    <message>
-        <source>%1, level %2 on the left pan</source>
-        <translation>%1, piano %2 sul piatto sinistro</translation>
-    </message>
-    <message>
-        <source>%1, level %2 on the right pan</source>
-        <translation>%1, piano %2 sul piatto destro</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vuoto</translation>
     </message>
@@ -645,6 +669,46 @@ Non è cambiato nulla.</translation>
     <message>
         <source>%1, which is %2</source>
         <translation>%1, che vale %2</translation>
+    </message>
+    <message>
+        <source>%1, on the left pan</source>
+        <translation>%1, sul piatto sinistro</translation>
+    </message>
+    <message>
+        <source>%1, on the right pan</source>
+        <translation>%1, sul piatto destro</translation>
+    </message>
+    <message>
+        <source>%1, on %2 on the left pan</source>
+        <translation>%1, su %2 sul piatto sinistro</translation>
+    </message>
+    <message>
+        <source>%1, on %2 on the right pan</source>
+        <translation>%1, su %2 sul piatto destro</translation>
+    </message>
+    <message>
+        <source>Solution shown: X is %1, Y is %2.</source>
+        <translation>Soluzione mostrata: X vale %1, Y vale %2.</translation>
+    </message>
+    <message>
+        <source>Solution hidden.</source>
+        <translation>Soluzione nascosta.</translation>
+    </message>
+    <message>
+        <source>New scene: the pans are empty. Ctrl+Z brings back the last one.</source>
+        <translation>Nuova scena: i piatti sono vuoti. Ctrl+Z riporta la precedente.</translation>
+    </message>
+    <message>
+        <source>Started again: %1. Ctrl+Z brings back the last scene.</source>
+        <translation>Ricominciato: %1. Ctrl+Z riporta la scena precedente.</translation>
+    </message>
+    <message>
+        <source>Opened %1. Ctrl+Z brings back the last scene.</source>
+        <translation>%1 aperto. Ctrl+Z riporta la scena precedente.</translation>
+    </message>
+    <message>
+        <source>%1. %2.</source>
+        <translation>%1. %2.</translation>
     </message>
 </context>
 <context>

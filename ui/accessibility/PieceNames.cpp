@@ -94,14 +94,18 @@ QString PieceName(const Scene& scene, std::int32_t nObj, StackPlace place, bool 
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on no pan")).arg(kindName);
     }
     if (place.level == 1) {
-        return (left ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, right on the left pan"))
-                     : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, right on the right pan")))
+        return (left ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on the left pan"))
+                     : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on the right pan")))
             .arg(kindName);
     }
-    return (left ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, level %2 on the left pan"))
-                 : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, level %2 on the right pan")))
-        .arg(kindName)
-        .arg(place.level);
+    // Higher up, what it stands on tells a child where to find it.
+    const std::int32_t support = scene.topContact().SupportOf(nObj);
+    const QString below = support >= kFirstPiece && support <= scene.objCount()
+                              ? KindName(scene.obj(support).objKind)
+                              : KindName(kind::kPan);
+    return (left ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on %2 on the left pan"))
+                 : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on %2 on the right pan")))
+        .arg(kindName, below);
 }
 
 QString PanName(const Scene& scene, std::int32_t pan) {
@@ -137,6 +141,36 @@ QString SignName(const std::string& sign) {
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "right side heavier"));
     }
     return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "both sides equal"));
+}
+
+QString SolutionSentence(bool shown, std::int32_t x, std::int32_t y) {
+    return shown ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Solution shown: X is %1, Y is %2."))
+                       .arg(x)
+                       .arg(y)
+                 : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Solution hidden."));
+}
+
+QString SceneReplacedSentence(SceneChange change, const QString& problemName) {
+    switch (change) {
+    case SceneChange::New:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                    "New scene: the pans are empty. Ctrl+Z brings back the last "
+                                    "one."));
+    case SceneChange::Restarted:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                    "Started again: %1. Ctrl+Z brings back the last scene."))
+            .arg(problemName);
+    case SceneChange::Opened:
+        break;
+    }
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                "Opened %1. Ctrl+Z brings back the last scene."))
+        .arg(problemName);
+}
+
+QString PansSentence(const Scene& scene) {
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1. %2."))
+        .arg(PanName(scene, kLeftPan), PanName(scene, kRightPan));
 }
 
 QString BalanceSentence(const std::string& sign, const std::string& equation) {

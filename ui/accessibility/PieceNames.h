@@ -13,8 +13,8 @@ namespace tarvelo {
 // "cube 5", "unknown X", "smiley": what a piece of `kind` is, its value of X or Y kept hidden.
 QString KindName(std::int32_t kind);
 
-// A piece and where it stands: "cube 5, level 2 on the left pan". With the solution shown, X
-// and Y say their values: "unknown X, which is 7, right on the right pan".
+// A piece and where it stands: "cube 5, on the left pan", "cube 3, on cube 5 on the left pan".
+// With the solution shown, X and Y say their values: "unknown X, which is 7, on the right pan".
 QString PieceName(const Scene& scene, std::int32_t nObj, bool showSolution);
 // The same for a piece whose place in its stack is known already: a screen reader walking a
 // crowded pan asks for every piece, and finding each place again would climb every stack anew.
@@ -26,6 +26,18 @@ QString PanName(const Scene& scene, std::int32_t pan);
 
 // The comparison sign in words: "left side heavier" for ">".
 QString SignName(const std::string& sign);
+
+// What Show solution did: "Solution shown: X is 4, Y is 7." or "Solution hidden."
+QString SolutionSentence(bool shown, std::int32_t x, std::int32_t y);
+
+// How the scene was replaced, and what to say of it.
+enum class SceneChange { New, Restarted, Opened };
+// "Opened lesson 11." and the like; `problemName` is the file's name without its folder and
+// ending. Every such change can be undone, and the sentence says so.
+QString SceneReplacedSentence(SceneChange change, const QString& problemName);
+
+// What each pan holds: "left pan: cube 5, 3 X; total 3X + 5. right pan: empty; total 0."
+QString PansSentence(const Scene& scene);
 
 // What the balance shows: "left side heavier: 3X + 1 > 9".
 QString BalanceSentence(const std::string& sign, const std::string& equation);

@@ -100,7 +100,45 @@ AccessLayer::AccessLayer(QWidget* window, Model& model, Controls controls, Handl
     SetUpButtons();
     SetUpFocusOrder();
     SetUpUndo();
-    connect(qApp, &QApplication::focusChanged, this, [this] { PlaceFocusFrame(); });
+    SetUpListening();
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (InPalette(now) && !InPalette(old)) {
+            SayPaletteHelp();
+        }
+        PlaceFocusFrame();
+    });
+}
+
+bool AccessLayer::InPalette(const QWidget* widget) const {
+    for (const auto& entry : controls_.palette) {
+        if (entry.first == widget) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void AccessLayer::SayPaletteHelp() {
+    Announce(Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                  "Pieces to add. Left and Right choose one; Enter picks up a "
+                                  "copy, Page Up and Page Down take it over a pan, Enter drops it, "
+                                  "Escape takes it back.")));
+}
+
+void AccessLayer::SetUpListening() {
+    // From anywhere in the window: the balance again, and what each pan holds.
+    AddShortcut(kSayBalanceKey, [this] {
+        Announce(BalanceSentence(model_.equation.lblComparison().Caption,
+                                 model_.equation.lblEquazione().Caption));
+    });
+    AddShortcut(kSayPansKey, [this] { Announce(PansSentence(model_.scene)); });
+}
+
+void AccessLayer::SceneReplaced(const QString& sentence) {
+    Announce(sentence);
+    // The pans empty and fill again on the way: only the balance the new scene comes to rest
+    // with is news.
+    balanceAwaitsRest_ = true;
 }
 
 void AccessLayer::SetUpPalette() {
@@ -110,16 +148,12 @@ void AccessLayer::SetUpPalette() {
         box->setFocusPolicy(k == 0 ? Qt::TabFocus : Qt::NoFocus);
         ReadAsButton(box);
         box->setAccessibleName(KindName(kind));
+        // What every picture's keys do is said once, as the palette gets the focus (see
+        // SayPaletteHelp); each picture adds only what is its own.
         SetStandardDescription(
             box, kind == kind::kX || kind == kind::kY
-                     ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
-                                            "Enter picks up a copy; Left and Right move it, Page "
-                                            "Up and Page Down go to a pan, Enter drops it, Escape "
-                                            "takes it back. F2 sets its value."))
-                     : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
-                                            "Enter picks up a copy; Left and Right move it, Page "
-                                            "Up and Page Down go to a pan, Enter drops it, Escape "
-                                            "takes it back.")));
+                     ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "F2 sets its value."))
+                     : QString());
         box->installEventFilter(this);
     }
 }
@@ -281,6 +315,16 @@ bool AccessLayer::PaletteKey(PictureBox* box, std::int32_t kind, const QKeyEvent
     bool used = false;
     handle_([&] { used = model_.PaletteKey(kind, *key, Fine(event)); });
     if (!used) {
+        if (*key == Key::AskValue && (kind == kind::kX || kind == kind::kY) &&
+            model_.controls.programMode() == ProgramMode::Problem) {
+            Announce(kind == kind::kX ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                                             "In a lesson, X stays hidden: find "
+                                                             "it with the balance."))
+                                      : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                                             "In a lesson, Y stays hidden: find "
+                                                             "it with the balance.")));
+            return true;
+        }
         return *key == Key::Activate; // Enter and Space mean nothing else here
     }
     const bool nowCarrying = model_.KeyboardCarrying() == KeyboardPlay::Carrying::Copy;
@@ -321,7 +365,13 @@ bool AccessLayer::SceneKey(const QKeyEvent& event) {
         return *key == Key::Activate;
     }
     if (*key == Key::Delete) {
-        Announce(Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 removed.")).arg(nameBefore));
+        // Where the cursor went, or the next Delete removes a piece the child did not expect.
+        Announce(
+            cursor >= 1 && cursor <= scene.objCount()
+                ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 removed. Now on %2."))
+                      .arg(nameBefore, PieceName(scene, cursor, model_.controls.showSolution()))
+                : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 removed. No pieces left."))
+                      .arg(nameBefore));
     } else if (!carrying && nowCarrying) {
         Announce(Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "%1 picked up, %2."))
                      .arg(nameBefore, CarriedPlace()));
@@ -405,8 +455,10 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
     if (balance != balanceSeen_) {
         balanceSeen_ = balance;
         balanceSeenSinceMs_ = timerMs;
-    } else if (balance != balanceAnnounced_ &&
-               (atRest || timerMs - balanceSeenSinceMs_ >= kSettledMs)) {
+    } else if (balanceAwaitsRest_ ? atRest && !model_.IsCleaning()
+                                  : balance != balanceAnnounced_ &&
+                                        (atRest || timerMs - balanceSeenSinceMs_ >= kSettledMs)) {
+        balanceAwaitsRest_ = false;
         balanceAnnounced_ = balance;
         Announce(BalanceSentence(sign, equation));
     }

@@ -64,6 +64,13 @@ class AccessLayer : public QObject {
 
     // Tells a screen reader `text` (see Announcer).
     void Announce(const QString& text);
+    // The scene was replaced (New, Restart, Load, a hand-over): says `sentence`, and of the
+    // balance only the one the new scene comes to rest with.
+    void SceneReplaced(const QString& sentence);
+
+    // The keys that say the balance again, and what each pan holds.
+    static inline const QKeySequence kSayBalanceKey{Qt::CTRL | Qt::Key_B};
+    static inline const QKeySequence kSayPansKey{Qt::CTRL | Qt::SHIFT | Qt::Key_B};
     // The last sentence told; for tests.
     QString LastAnnouncement() const;
 
@@ -77,6 +84,9 @@ class AccessLayer : public QObject {
     void SetUpFocusOrder();
     // Undo and redo from the keyboard, each told to a screen reader.
     void SetUpUndo();
+    void SetUpListening();
+    bool InPalette(const QWidget* widget) const;
+    void SayPaletteHelp();
     void AddShortcut(const QKeySequence& sequence, const std::function<void()>& action);
     bool PaletteKey(PictureBox* box, std::int32_t kind, const QKeyEvent& event);
     bool SceneKey(const QKeyEvent& event);
@@ -103,6 +113,8 @@ class AccessLayer : public QObject {
     std::string balanceSeen_;
     std::int64_t balanceSeenSinceMs_ = 0;
     std::string balanceAnnounced_;
+    // After the scene was replaced, the balance is told once the new scene has come to rest.
+    bool balanceAwaitsRest_ = false;
     // Whether the whole scene has come to rest, by the rule that lets the window's timers sleep.
     RestWatch sceneRest_;
     ReaderPace readerPace_;

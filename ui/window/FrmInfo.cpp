@@ -78,6 +78,10 @@ const KeyLine kKeyLines[] = {
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "undo what you did last")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+Z, Ctrl+Y"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "redo it")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+B"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say the balance and the equation again")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+B"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say what each pan holds")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F1"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "this information")},
 };
@@ -115,8 +119,10 @@ FrmInfo::FrmInfo(QWidget* owner) : QDialog(owner) {
                          .pixmap(QSize(kIconPixels, kIconPixels), devicePixelRatioF()));
 
     AddLabel(this, "Label1", tr("Tarvelo"), FromTwips(930, 240, 3465, 645), InfoFont(kTitlePixels));
-    AddLabel(this, "Label6", tr("E d u c a t i o n a l   t o o l s"), FromTwips(690, 0, 3945, 375),
-             InfoFont(kTaglinePixels));
+    QLabel* tagline = AddLabel(this, "Label6", tr("E d u c a t i o n a l   t o o l s"),
+                               FromTwips(690, 0, 3945, 375), InfoFont(kTaglinePixels));
+    // Spaced out to be seen, said as words.
+    tagline->setAccessibleName(tr("Educational tools"));
     AddLabel(this, "Label2", tr("Programming:"), FromTwips(150, 1170, 1965, 375),
              InfoFont(kTextPixels));
     AddLabel(this, "Label3", tr("The Tarvelo team"), FromTwips(2550, 1200, 1965, 375),
@@ -139,8 +145,8 @@ FrmInfo::FrmInfo(QWidget* owner) : QDialog(owner) {
 }
 
 void FrmInfo::AddKeyList() {
-    // Below the credits, each key beside what it does, as tall as the lines need in the
-    // user's language.
+    // Below the credits, each key with what it does, as tall as the lines need in the user's
+    // language.
     auto* list = new QWidget(this);
     list->setObjectName(QStringLiteral("keyList"));
     auto* grid = new QGridLayout(list);
@@ -148,18 +154,20 @@ void FrmInfo::AddKeyList() {
     grid->setHorizontalSpacing(kKeysMargin);
     grid->setVerticalSpacing(0);
     for (int row = 0; row < static_cast<int>(std::size(kKeyLines)); ++row) {
-        const KeyLine& line = kKeyLines[row];
-        auto* keys = new QLabel(tr(line.keys), list);
-        keys->setFont(InfoFont(kTextPixels, true));
-        keys->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        auto* does = new QLabel(tr(line.does), list);
-        does->setFont(InfoFont(kTextPixels));
-        does->setWordWrap(true);
-        does->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        grid->addWidget(keys, row, 0);
-        grid->addWidget(does, row, 1);
+        // One label per line, keys and what they do together: a screen reader reads a dialog's
+        // labels one by one, and keys apart from their meaning were passed over.
+        const QString keys = tr(kKeyLines[row].keys);
+        const QString does = tr(kKeyLines[row].does);
+        auto* line = new QLabel(
+            tr("<b>%1</b>&nbsp;&nbsp; %2").arg(keys.toHtmlEscaped(), does.toHtmlEscaped()), list);
+        line->setTextFormat(Qt::RichText);
+        line->setFont(InfoFont(kTextPixels));
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        line->setAccessibleName(tr("%1: %2").arg(keys, does));
+        grid->addWidget(line, row, 0);
     }
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(0, 1);
     const int width = kClientWidth - 2 * kKeysMargin;
     const int height = grid->totalHeightForWidth(width);
     list->setGeometry(kKeysMargin, kClientHeight, width, height);

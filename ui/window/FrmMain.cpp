@@ -590,6 +590,8 @@ void FrmMain::realityTimer_Timer() {
 void FrmMain::Command1_Click() {
     model_.Command1_Click();
     SyncFromModel();
+    access_->Announce(SolutionSentence(model_.controls.showSolution(), model_.scene.xValue(),
+                                       model_.scene.yValue()));
     if (timersWanted_) {
         StartTimers();
     }
@@ -625,7 +627,7 @@ void FrmMain::Command2_Click() {
     if (SceneEmptying()) {
         return;
     }
-    ResetScene({});
+    ResetScene([this] { access_->SceneReplaced(SceneReplacedSentence(SceneChange::New, {})); });
 }
 
 bool FrmMain::SceneEmptying() const {

@@ -7,6 +7,7 @@
 #include "core/clock/WindowTimers.h"
 #include "core/files/SaveTarget.h"
 #include "core/model/Model.h"
+#include "ui/accessibility/PieceNames.h"
 #include "ui/painting/PiecePictures.h"
 
 #include <QPointF>
@@ -101,7 +102,7 @@ class FrmMain : public QWidget {
 
     // Reads the problem file at `path` and, if it is sound, rebuilds the scene with it; else
     // says why it was refused and changes nothing. False when refused.
-    bool OpenProblem(const QString& path);
+    bool OpenProblem(const QString& path, SceneChange change = SceneChange::Opened);
     // Writes the scene to `path` and makes it the current problem file; else says why not and
     // changes nothing. False when the save failed.
     bool SaveProblemAs(const QString& path);

@@ -5,6 +5,7 @@
 #include "ui/instance/InstanceMessages.h"
 #include "ui/instance/Registration.h"
 #include "ui/instance/SingleInstance.h"
+#include "ui/window/AccessLayer.h"
 #include "ui/window/FrmInfo.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 #include <algorithm>
 
@@ -152,6 +154,10 @@ void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> don
     ResetScene([this, problem, path, done = std::move(done)] {
         model_.PutProblem(problem ? &*problem : nullptr, path,
                           problem ? ProgramMode::Problem : ProgramMode::Free);
+        access_->SceneReplaced(
+            problem ? SceneReplacedSentence(SceneChange::Opened,
+                                            QFileInfo(ShownPath(path)).completeBaseName())
+                    : SceneReplacedSentence(SceneChange::New, {}));
         done();
     });
 }

@@ -3,6 +3,7 @@
 #include "core/files/SaveTarget.h"
 #include "core/files/WholeWrite.h"
 #include "ui/instance/SingleInstance.h"
+#include "ui/window/AccessLayer.h"
 #include "ui/window/FileDialogs.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
@@ -132,7 +133,7 @@ void FrmMain::Command5_Click() {
     if (SceneEmptying()) {
         return;
     }
-    OpenProblem(CurrentProblemFile());
+    OpenProblem(CurrentProblemFile(), SceneChange::Restarted);
 }
 
 QString FrmMain::CurrentProblemFile() const {
@@ -144,7 +145,7 @@ QString FrmMain::ProblemFilter() {
     return tr("Tarvelo problem") + QStringLiteral(" (*.trv)");
 }
 
-bool FrmMain::OpenProblem(const QString& path) {
+bool FrmMain::OpenProblem(const QString& path, SceneChange change) {
     // The whole file is read and checked before the scene is touched: a refused file leaves the
     // scene, the caption, the current file and the mode as they were.
     std::optional<Problem> read =
@@ -154,9 +155,10 @@ bool FrmMain::OpenProblem(const QString& path) {
     if (!read) {
         return false;
     }
-    ResetScene([this, problem = std::move(*read), path] {
+    ResetScene([this, problem = std::move(*read), path, change] {
         // Load and Restart keep the mode they were asked in.
         model_.PutProblem(&problem, BytesOfText(path), model_.controls.programMode());
+        access_->SceneReplaced(SceneReplacedSentence(change, QFileInfo(path).completeBaseName()));
     });
     return true;
 }
