@@ -17,6 +17,8 @@ TARVELO_TEST_PACKAGES=(
   clang-format
   # A session bus, the accessibility bus and a reader of it, for the screen-reader tests.
   at-spi2-core python3-pyatspi dbus dbus-x11
+  # The screen reader itself, heard through its debug log.
+  orca speech-dispatcher
 )
 
 tarvelo_missing_packages() {

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# What a blind pupil hears: the screen reader Debian ships (Orca) on the test's own session and
+# accessibility bus, a lesson played with keys only, and the sentences Orca hands to speech (the
+# "SPEECH OUTPUT" lines of its debug log; no sound card is needed): the pieces of the scene,
+# picked up, put down and dropped, the settled balance, the balance said again, Show solution,
+# and F2 named in the information window.
+set -u
+here=$(dirname "$(readlink -f "$0")")
+source "$here/lib.sh"
+program=$1
+lesson="$here/../../lessons/11 Find X - X plus 2 balances 5.trv"
+
+command -v orca >/dev/null || { echo "SKIP: Orca is not installed"; exit 77; }
+
+e2e_start_x
+e2e_start_a11y_bus
+e2e_start_app env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$lesson"
+# With no window manager, nothing gives the new window the keyboard: do what one would.
+xdotool windowfocus --sync "$e2e_window"
+
+# Orca writes its debug file line by line only to a terminal: `script` gives it one. Its own
+# preferences folder keeps the user's settings out, and Orca's speech server, if it starts one,
+# is ended with the rest.
+prefs="$e2e_work/orca-prefs"
+mkdir -p "$prefs"
+log="$e2e_work/orca.log"
+script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$log" >/dev/null 2>&1 &
+orca=$!
+e2e_helper_pids+=("$orca")
+end_orca() {
+  pkill -P "$orca" 2>/dev/null
+  e2e_end_helper "$orca"
+  # Orca's speech server, had it started, lives on by itself: it is found by the test's folder
+  # in its environment.
+  local pid
+  for pid in $(pgrep -f 'speech-dispatcher|sd_' 2>/dev/null); do
+    grep -qF "$e2e_work" "/proc/$pid/environ" 2>/dev/null && kill "$pid" 2>/dev/null
+  done
+}
+trap 'end_orca; e2e_cleanup' EXIT
+
+spoken() { grep -a "SPEECH OUTPUT" "$log" 2>/dev/null | sed "s/^.*SPEECH OUTPUT: '//; s/'{.*$//; s/' *$//"; }
+heard() { spoken | grep -qF -- "$1"; }
+expect_heard() {
+  e2e_wait_for "heard \"$1\"" 10 || { spoken >&2; e2e_fail "Orca did not say \"$1\" ($2)"; }
+}
+press() {
+  xdotool key "$1"
+  sleep 1
+}
+
+e2e_wait_for 'heard "Screen reader on."' 30 || e2e_fail "Orca did not start"
+sleep 2
+# The lesson holds X and a 2 on the left pan, a 5 on the right.
+press Tab
+expect_heard "scene" "Tab to the scene"
+press Right
+expect_heard "on the left pan" "a piece of the scene"
+press Return
+expect_heard "picked up" "Enter on a piece"
+press Next
+expect_heard "over the right pan" "Page Down"
+press Return
+expect_heard "put down" "Enter again"
+expect_heard "right side heavier: 2 < X + 5" "the settled balance"
+press ctrl+b
+[ "$(spoken | grep -cF 'right side heavier: 2 < X + 5')" -ge 2 ] ||
+  { sleep 2; [ "$(spoken | grep -cF 'right side heavier: 2 < X + 5')" -ge 2 ]; } ||
+  { spoken >&2; e2e_fail "Ctrl+B did not say the balance again"; }
+press ctrl+l
+expect_heard "Solution shown: X is 3" "Show solution"
+press shift+Tab
+press Return
+expect_heard "smiley picked up, over the left pan" "Enter in the palette"
+press Return
+expect_heard "smiley dropped" "Enter again in the palette"
+press F1
+expect_heard "F2: the value of X or Y" "the information window"
+press Escape
+
+echo "end-to-end Orca: the pieces, picked up, put down, dropped, the settled balance, Ctrl+B," \
+  "Show solution and the keys of the information window were spoken"
