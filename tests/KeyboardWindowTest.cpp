@@ -65,6 +65,7 @@ class KeyboardWindowTest : public QObject {
     void theScreenReaderReadsPansAndAnnouncements();
     void theFirstFocusIsThePalettesFirstPicture();
     void aBalanceShownAsTheSceneComesToRestIsAnnounced();
+    void theCarriedCopyLandsWhereItIsSaidToBe();
 };
 
 void KeyboardWindowTest::tabGoesPaletteSceneButtonsInfo() {
@@ -405,6 +406,42 @@ void KeyboardWindowTest::aBalanceShownAsTheSceneComesToRestIsAnnounced() {
     }
     QCOMPARE(w.Equation(), QStringLiteral("19 > 0"));
     QCOMPARE(Said(w.window), QStringLiteral("left side heavier: 19 > 0"));
+}
+
+void KeyboardWindowTest::theCarriedCopyLandsWhereItIsSaidToBe() {
+    // A cube carried across the whole scene in small steps, dropped at each place: it lands on
+    // the pan it was said to be over, or on none, also where it reaches past a pan's end.
+    KeyboardWindow w;
+    const auto& scene = w.window.model().scene;
+    w.ToPicture(1);
+    const QString words[] = {QStringLiteral("over no pan"), QStringLiteral("over the left pan"),
+                             QStringLiteral("over the right pan")};
+    constexpr int kFineSteps = 4; // 20 pixels at a time
+    constexpr int kFineStepPixels = 5;
+    const int places = w.window.sceneCanvas()->width() / (kFineSteps * kFineStepPixels);
+    for (int place = 0; place <= places; ++place) {
+        Press(Qt::Key_Return);
+        constexpr int kToTheLeftEdge = 25; // more piece widths than the scene is wide
+        for (int step = 0; step < kToTheLeftEdge; ++step) {
+            Press(Qt::Key_Left);
+        }
+        for (int step = 0; step < place * kFineSteps; ++step) {
+            Press(Qt::Key_Right, Qt::ShiftModifier);
+        }
+        const QString said = Said(w.window);
+        Press(Qt::Key_Return);
+        QVERIFY(tarvelo::SettleOnClock(w.clock, w.window.model(), 10000).rested);
+        // The new piece, or none when it fell out of the scene.
+        const std::int32_t dropped = scene.objCount();
+        const std::int32_t pan =
+            dropped >= tarvelo::kFirstPiece ? std::max(scene.PanCarrying(dropped), 0) : 0;
+        QVERIFY2(said.contains(words[pan]),
+                 qPrintable(QStringLiteral("said \"%1\", landed on %2").arg(said).arg(pan)));
+        if (dropped >= tarvelo::kFirstPiece) {
+            QTest::keySequence(&w.window, QKeySequence(Qt::CTRL | Qt::Key_Z));
+            QVERIFY(tarvelo::SettleOnClock(w.clock, w.window.model(), 10000).rested);
+        }
+    }
 }
 
 QTEST_MAIN(KeyboardWindowTest)

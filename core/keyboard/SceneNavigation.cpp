@@ -113,17 +113,32 @@ StackPlace PlaceInStack(const Scene& scene, std::int32_t nObj) {
     return {};
 }
 
-std::int32_t LandingTop(const Scene& scene, double left, std::int32_t width, std::int32_t ignored) {
-    std::optional<std::int32_t> highest;
+std::int32_t LandingObject(const Scene& scene, double left, std::int32_t width,
+                           std::int32_t ignored) {
+    std::int32_t found = -1;
     for (std::int32_t i = 1; i <= scene.objCount(); ++i) {
         const SceneObject& o = scene.obj(i);
         const bool below = std::max<double>(o.objX, left) <
                            std::min<double>(std::int64_t{o.objX} + o.objW, left + width);
-        if (i != ignored && below && (!highest || o.objY < *highest)) {
-            highest = o.objY;
+        // The highest top; of equal ones the lowest-numbered, as the contacts choose.
+        if (i != ignored && below && (found == -1 || o.objY < scene.obj(found).objY)) {
+            found = i;
         }
     }
-    return highest.value_or(scene.LevelLine());
+    return found;
+}
+
+std::int32_t LandingTop(const Scene& scene, double left, std::int32_t width, std::int32_t ignored) {
+    const std::int32_t found = LandingObject(scene, left, width, ignored);
+    return found == -1 ? scene.LevelLine() : scene.obj(found).objY;
+}
+
+std::int32_t LandingPan(const Scene& scene, double left, std::int32_t width, std::int32_t ignored) {
+    const std::int32_t found = LandingObject(scene, left, width, ignored);
+    if (found == kLeftPan || found == kRightPan) {
+        return found;
+    }
+    return found == -1 ? 0 : PlaceInStack(scene, found).pan;
 }
 
 } // namespace tarvelo

@@ -30,4 +30,10 @@ StackPlace PlaceInStack(const Scene& scene, std::int32_t nObj);
 // lies below.
 std::int32_t LandingTop(const Scene& scene, double left, std::int32_t width, std::int32_t ignored);
 
+// The object such a piece would land on (the highest below it; of equal ones the lowest-numbered,
+// as the contacts choose), -1 for none; and the pan it would then weigh on, 0 for none.
+std::int32_t LandingObject(const Scene& scene, double left, std::int32_t width,
+                           std::int32_t ignored);
+std::int32_t LandingPan(const Scene& scene, double left, std::int32_t width, std::int32_t ignored);
+
 } // namespace tarvelo

@@ -405,16 +405,17 @@ QString AccessLayer::CarriedPlace() const {
     const bool piece = held != kNoObject;
     const double left =
         piece ? static_cast<double>(model_.scene.obj(held).objX) : static_cast<double>(copy.Left);
-    const double centre = left + (piece ? model_.scene.obj(held).objW : copy.Width) / 2.0;
-    for (std::int32_t pan : {kLeftPan, kRightPan}) {
-        const SceneObject& p = model_.scene.obj(pan);
-        if (centre >= p.objX && centre < p.objX + p.objW) {
-            return pan == kLeftPan
-                       ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over the left pan"))
-                       : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over the right pan"));
-        }
+    const std::int32_t width = piece ? model_.scene.obj(held).objW : copy.Width;
+    // Where it would land, by the same rule the fall follows: a piece reaching past a pan's end
+    // by most of its width still lands on that pan.
+    switch (LandingPan(model_.scene, left, width, held)) {
+    case kLeftPan:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over the left pan"));
+    case kRightPan:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over the right pan"));
+    default:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over no pan"));
     }
-    return Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "over no pan"));
 }
 
 void AccessLayer::Announce(const QString& text) {
