@@ -157,10 +157,19 @@ TEST_F(SceneCursorTest, ArrowsGoAcrossTheColumnsFromTheirLowestPieceAndUpAndDown
         Key key;
         std::int32_t kind; // of the piece under the cursor after the key
     } path[] = {
-        {Key::Right, 1},               // from nowhere: the lowest piece of the leftmost column
-        {Key::Up, 2},    {Key::Up, 2}, // nothing higher: it stays
-        {Key::Right, 3}, {Key::Right, 4}, {Key::Right, 4},
-        {Key::Left, 3},  {Key::Left, 1},  {Key::Down, 1},
+        {Key::Right, 1}, // from nowhere: the lowest piece of the leftmost column
+        {Key::Up, 2},
+        {Key::Up, 2}, // nothing higher: it stays
+        {Key::Right, 3},
+        {Key::Right, 4},
+        {Key::Right, 4},
+        {Key::Left, 3},
+        {Key::Left, 1},
+        {Key::Down, 1},
+        // Home and End: the lowest piece of the leftmost and of the rightmost column.
+        {Key::Up, 2},
+        {Key::End, 4},
+        {Key::Home, 1},
     };
     for (const auto& p : path) {
         EXPECT_TRUE(m.SceneKey(p.key, false));

@@ -149,6 +149,20 @@ bool Model::CursorKey(Key key) {
         keyboard.PutCursorOn(NextPiece(scene, at, *direction));
         return keyboard.cursor() != kNoObject;
     }
+    if (key == Key::Home || key == Key::End) {
+        // The lowest piece of the leftmost column, or of the rightmost: from no piece the walk
+        // starts at the leftmost, and End walks right until it can go no further.
+        std::int32_t to = NextPiece(scene, kNoObject, Direction::Right);
+        for (std::int32_t steps = 0; key == Key::End && steps < scene.objCount(); ++steps) {
+            const std::int32_t next = NextPiece(scene, to, Direction::Right);
+            if (next == to) {
+                break;
+            }
+            to = next;
+        }
+        keyboard.PutCursorOn(to);
+        return keyboard.cursor() != kNoObject;
+    }
     if (!onPiece) {
         return false;
     }
