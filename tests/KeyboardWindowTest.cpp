@@ -77,13 +77,18 @@ void KeyboardWindowTest::tabGoesPaletteSceneButtonsInfo() {
     Press(Qt::Key_End);
     QCOMPARE(Focused(), w.child<QWidget>("img12"));
     QStringList order;
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < 8; ++i) {
         Press(Qt::Key_Tab);
         order << Focused()->objectName();
+        if (Focused()->objectName() == QStringLiteral("lblEquazione")) {
+            // The equation line, with its sign in words.
+            QCOMPARE(Focused()->accessibleName(), QStringLiteral("0 = 0"));
+            QCOMPARE(Focused()->accessibleDescription(), QStringLiteral("both sides equal"));
+        }
     }
     // Free mode: Restart is hidden and skipped; then round to the palette's current picture.
-    QCOMPARE(order, (QStringList{"pictDrawClient", "Command2", "Command3", "Command4", "Command1",
-                                 "lblInfo", "img12"}));
+    QCOMPARE(order, (QStringList{"pictDrawClient", "lblEquazione", "Command2", "Command3",
+                                 "Command4", "Command1", "lblInfo", "img12"}));
     // Back in the palette, a screen reader hears what its keys do.
     QVERIFY2(Said(w.window).startsWith(QStringLiteral("Pieces to add.")),
              qPrintable(Said(w.window)));

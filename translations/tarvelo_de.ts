@@ -374,10 +374,6 @@ Es wurde nichts verändert.</translation>
         <translation>Tab</translation>
     </message>
     <message>
-        <source>palette, scene, buttons, this information</source>
-        <translation>Leiste, Szene, Knöpfe, diese Informationen</translation>
-    </message>
-    <message>
         <source>Left, Right, Home, End</source>
         <translation>Links, Rechts, Pos1, Ende</translation>
     </message>
@@ -500,6 +496,10 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</source>
         <translation>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</translation>
+    </message>
+    <message>
+        <source>palette, scene, equation, buttons, this information</source>
+        <translation>Leiste, Szene, Gleichung, Knöpfe, diese Informationen</translation>
     </message>
 </context>
 <context>

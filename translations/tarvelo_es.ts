@@ -374,10 +374,6 @@ No se ha cambiado nada.</translation>
         <translation>Tab</translation>
     </message>
     <message>
-        <source>palette, scene, buttons, this information</source>
-        <translation>paleta, escena, botones, esta información</translation>
-    </message>
-    <message>
         <source>Left, Right, Home, End</source>
         <translation>Izquierda, Derecha, Inicio, Fin</translation>
     </message>
@@ -500,6 +496,10 @@ No se ha cambiado nada.</translation>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</source>
         <translation>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</translation>
+    </message>
+    <message>
+        <source>palette, scene, equation, buttons, this information</source>
+        <translation>paleta, escena, ecuación, botones, esta información</translation>
     </message>
 </context>
 <context>

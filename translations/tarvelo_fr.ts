@@ -374,10 +374,6 @@ Rien n&apos;a été modifié.</translation>
         <translation>Tab</translation>
     </message>
     <message>
-        <source>palette, scene, buttons, this information</source>
-        <translation>palette, scène, boutons, ces informations</translation>
-    </message>
-    <message>
         <source>Left, Right, Home, End</source>
         <translation>Gauche, Droite, Origine, Fin</translation>
     </message>
@@ -500,6 +496,10 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</source>
         <translation>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</translation>
+    </message>
+    <message>
+        <source>palette, scene, equation, buttons, this information</source>
+        <translation>palette, scène, équation, boutons, ces informations</translation>
     </message>
 </context>
 <context>

@@ -374,10 +374,6 @@ Non è cambiato nulla.</translation>
         <translation>Tab</translation>
     </message>
     <message>
-        <source>palette, scene, buttons, this information</source>
-        <translation>tavolozza, scena, pulsanti, queste informazioni</translation>
-    </message>
-    <message>
         <source>Left, Right, Home, End</source>
         <translation>Sinistra, Destra, Inizio, Fine</translation>
     </message>
@@ -500,6 +496,10 @@ Non è cambiato nulla.</translation>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</source>
         <translation>&lt;b&gt;%1&lt;/b&gt;&amp;nbsp;&amp;nbsp; %2</translation>
+    </message>
+    <message>
+        <source>palette, scene, equation, buttons, this information</source>
+        <translation>tavolozza, scena, equazione, pulsanti, queste informazioni</translation>
     </message>
 </context>
 <context>

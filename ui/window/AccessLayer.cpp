@@ -194,6 +194,10 @@ void AccessLayer::SetUpFocusOrder() {
         order.push_back(entry.first);
     }
     order.push_back(controls_.scene);
+    // The equation line can be reached and read again, with its sign in words.
+    controls_.equation->setFocusPolicy(Qt::TabFocus);
+    SetStandardDescription(controls_.equation, QString());
+    order.push_back(controls_.equation);
     for (const auto& entry : controls_.buttons) {
         order.push_back(entry.first);
     }
@@ -432,6 +436,7 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
     if (sign != shownSign_) {
         shownSign_ = sign;
         controls_.sign->setAccessibleName(SignName(sign));
+        SetStandardDescription(controls_.equation, SignName(sign));
     }
     if (equation != shownEquation_) {
         shownEquation_ = equation;

@@ -53,7 +53,7 @@ struct KeyLine {
 };
 const KeyLine kKeyLines[] = {
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Tab"),
-     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "palette, scene, buttons, this information")},
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "palette, scene, equation, buttons, this information")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Left, Right, Home, End"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "choose a piece in the palette")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Enter, Space"),
