@@ -3,6 +3,7 @@
 #include "WindowFixture.h"
 #include "ui/instance/InstanceMessages.h"
 #include "ui/instance/SingleInstance.h"
+#include "ui/window/ProblemMessages.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -109,6 +110,29 @@ QByteArray ReadAll(const QString& path) {
 QString Quoted(const QString& path) {
     return QLatin1Char('"') + path + QLatin1Char('"');
 }
+
+// Answers the question to discard a built scene with `answer` whenever it is asked, and a save
+// dialog it leads to with `saveAs`, for as long as it lives.
+struct DiscardQuestionAnswerer {
+    explicit DiscardQuestionAnswerer(QMessageBox::StandardButton answer, QString saveAs = {}) {
+        QObject::connect(&timer, &QTimer::timeout, [this, answer, saveAs] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal);
+                box != nullptr && box->text() == tarvelo::DiscardBuiltSceneQuestion()) {
+                ++asked;
+                box->button(answer)->click();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal);
+                       files && !saveAs.isEmpty()) {
+                files->selectFile(saveAs);
+                static_cast<QDialog*>(files)->accept();
+            }
+        });
+        timer.start(kPollMs);
+    }
+    static constexpr int kPollMs = 10;
+    QTimer timer;
+    int asked = 0;
+};
 
 // The message boxes on show.
 QList<QMessageBox*> OpenBoxes() {
@@ -226,6 +250,8 @@ class DesktopWindowTest : public QObject {
     void infoWindowOpensClosesAndReopens();
     void aHandOverWaitsWhileADialogIsOpen_data();
     void aHandOverWaitsWhileADialogIsOpen();
+    void aLessonHandedOverAsksBeforeReplacingABuiltScene_data();
+    void aLessonHandedOverAsksBeforeReplacingABuiltScene();
     void ofManyHandOversOnlyTheLastIsOpened();
 };
 
@@ -955,6 +981,8 @@ void DesktopWindowTest::aHandOverWaitsWhileADialogIsOpen() {
     } else {
         QTest::mouseClick(w.child<QWidget>("img11"), Qt::RightButton, {}, QPoint(10, 10));
     }
+    // The scene holds the 5 the child put there: the lesson handed over asks first.
+    DiscardQuestionAnswerer discard(QMessageBox::Discard);
     QVERIFY(!servedUnderTheDialog);
     if (dialog == QLatin1String("save")) {
         QVERIFY2(ReadAll(saved).contains("\r\n5\r\n5\r\n"),
@@ -986,6 +1014,52 @@ void DesktopWindowTest::ofManyHandOversOnlyTheLastIsOpened() {
     QTRY_COMPARE(boxes.texts.size(), 1);
     QVERIFY2(boxes.texts[0].contains(QString::number(kStarts - 1)), qPrintable(boxes.texts[0]));
     QCOMPARE(m.scene.obj(3).objKind, 1 + (kStarts - 1) % 9);
+}
+
+void DesktopWindowTest::aLessonHandedOverAsksBeforeReplacingABuiltScene_data() {
+    QTest::addColumn<bool>("built");    // whether the child built a scene in free play
+    QTest::addColumn<int>("answer");    // the button pressed, if asked
+    QTest::addColumn<bool>("opened");   // whether the lesson then opens
+    QTest::addColumn<bool>("savedToo"); // whether the built scene was saved first
+    QTest::newRow("untouched scene: no question")
+        << false << int(QMessageBox::Cancel) << true << false;
+    QTest::newRow("built, discarded") << true << int(QMessageBox::Discard) << true << false;
+    QTest::newRow("built, kept") << true << int(QMessageBox::Cancel) << false << false;
+    QTest::newRow("built, saved first") << true << int(QMessageBox::Save) << true << true;
+}
+
+// A lesson handed over from the desktop opens in problem mode, which no undo leaves: a scene the
+// child built in free play is saved or discarded only when they say so.
+void DesktopWindowTest::aLessonHandedOverAsksBeforeReplacingABuiltScene() {
+    QFETCH(bool, built);
+    QFETCH(int, answer);
+    QFETCH(bool, opened);
+    QFETCH(bool, savedToo);
+    QTemporaryDir folder;
+    const QString handed = WriteProblem(folder.filePath(QStringLiteral("lesson.trv")), 9);
+    const QString saved = folder.filePath(QStringLiteral("mine.trv"));
+    ClockedWindow w;
+    auto& m = w.window.model();
+    if (built) {
+        m.AddObject(5, 100, 150);
+    }
+    w.RunMs(2000);
+    const std::int32_t piecesBefore = m.scene.objCount();
+
+    DiscardQuestionAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer), saved);
+    w.window.ReceiveHandOver(Quoted(handed), folder.path());
+    QTRY_VERIFY(m.controls.stProblemFile() == handed.toStdString() || answerer.asked > 0);
+    QTest::qWait(100);
+    QCOMPARE(answerer.asked, built ? 1 : 0);
+    QCOMPARE(m.controls.stProblemFile() == handed.toStdString(), opened);
+    if (opened) {
+        QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Problem);
+        QCOMPARE(m.scene.obj(3).objKind, 9);
+    } else {
+        QCOMPARE(m.scene.objCount(), piecesBefore);
+        QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Free);
+    }
+    QCOMPARE(ReadAll(saved).contains("\r\n5\r\n5\r\n"), savedToo);
 }
 
 #include "DesktopWindowTest.moc"

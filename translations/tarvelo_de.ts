@@ -251,6 +251,14 @@ Es wurde nichts verändert.</translation>
         <source>The file “%1” is not a problem file: it is not plain text (it may have been saved as UTF-16).</source>
         <translation>Die Datei „%1“ ist keine Aufgabendatei: Sie ist kein reiner Text (vielleicht wurde sie als UTF-16 gespeichert).</translation>
     </message>
+    <message>
+        <source>Discard the scene you built?</source>
+        <translation>Die gebaute Szene verwerfen?</translation>
+    </message>
+    <message>
+        <source>A lesson is being opened, and Ctrl+Z cannot bring free play back from a lesson. Save the scene first, or discard it?</source>
+        <translation>Eine Aufgabe wird geöffnet, und Strg+Z bringt das freie Spiel aus einer Aufgabe nicht zurück. Die Szene zuerst speichern oder verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>
@@ -709,6 +717,10 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>%1. %2.</source>
         <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>%1 geöffnet.</translation>
     </message>
 </context>
 <context>

@@ -251,6 +251,14 @@ No se ha cambiado nada.</translation>
         <source>The file “%1” is not a problem file: it is not plain text (it may have been saved as UTF-16).</source>
         <translation>El archivo «%1» no es un archivo de problema: no es texto plano (quizá se guardó como UTF-16).</translation>
     </message>
+    <message>
+        <source>Discard the scene you built?</source>
+        <translation>¿Descartar la escena que construiste?</translation>
+    </message>
+    <message>
+        <source>A lesson is being opened, and Ctrl+Z cannot bring free play back from a lesson. Save the scene first, or discard it?</source>
+        <translation>Se está abriendo una lección, y Ctrl+Z no devuelve el juego libre desde una lección. ¿Guardar primero la escena o descartarla?</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>
@@ -709,6 +717,10 @@ No se ha cambiado nada.</translation>
     <message>
         <source>%1. %2.</source>
         <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>%1 abierto.</translation>
     </message>
 </context>
 <context>

@@ -251,6 +251,14 @@ Rien n&apos;a été modifié.</translation>
         <source>The file “%1” is not a problem file: it is not plain text (it may have been saved as UTF-16).</source>
         <translation>Le fichier « %1 » n’est pas un fichier de problème : ce n’est pas du texte brut (il a peut-être été enregistré en UTF-16).</translation>
     </message>
+    <message>
+        <source>Discard the scene you built?</source>
+        <translation>Abandonner la scène que tu as construite&#xa0;?</translation>
+    </message>
+    <message>
+        <source>A lesson is being opened, and Ctrl+Z cannot bring free play back from a lesson. Save the scene first, or discard it?</source>
+        <translation>Une leçon s&apos;ouvre, et Ctrl+Z ne ramène pas le jeu libre depuis une leçon. Enregistrer d&apos;abord la scène, ou l&apos;abandonner&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>
@@ -709,6 +717,10 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>%1. %2.</source>
         <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>%1 ouvert.</translation>
     </message>
 </context>
 <context>

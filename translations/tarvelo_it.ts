@@ -251,6 +251,14 @@ Non è cambiato nulla.</translation>
         <source>The file “%1” is not a problem file: it is not plain text (it may have been saved as UTF-16).</source>
         <translation>Il file “%1” non è un file di problema: non è testo semplice (forse è stato salvato come UTF-16).</translation>
     </message>
+    <message>
+        <source>Discard the scene you built?</source>
+        <translation>Scartare la scena che hai costruito?</translation>
+    </message>
+    <message>
+        <source>A lesson is being opened, and Ctrl+Z cannot bring free play back from a lesson. Save the scene first, or discard it?</source>
+        <translation>Si sta aprendo una lezione, e Ctrl+Z non riporta il gioco libero da una lezione. Salvare prima la scena o scartarla?</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>
@@ -709,6 +717,10 @@ Non è cambiato nulla.</translation>
     <message>
         <source>%1. %2.</source>
         <translation>%1. %2.</translation>
+    </message>
+    <message>
+        <source>Opened %1.</source>
+        <translation>%1 aperto.</translation>
     </message>
 </context>
 <context>

@@ -160,6 +160,8 @@ QString SceneReplacedSentence(SceneChange change, const QString& problemName) {
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
                                     "Started again: %1. Ctrl+Z brings back the last scene."))
             .arg(problemName);
+    case SceneChange::OpenedLesson:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Opened %1.")).arg(problemName);
     case SceneChange::Opened:
         break;
     }

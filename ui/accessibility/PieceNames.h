@@ -31,9 +31,10 @@ QString SignName(const std::string& sign);
 QString SolutionSentence(bool shown, std::int32_t x, std::int32_t y);
 
 // How the scene was replaced, and what to say of it.
-enum class SceneChange { New, Restarted, Opened };
+enum class SceneChange { New, Restarted, Opened, OpenedLesson };
 // "Opened lesson 11." and the like; `problemName` is the file's name without its folder and
-// ending. Every such change can be undone, and the sentence says so.
+// ending. The sentence says that Ctrl+Z brings the last scene back, except for a lesson opened
+// from free play, which no undo leaves.
 QString SceneReplacedSentence(SceneChange change, const QString& problemName);
 
 // What each pan holds: "left pan: cube 5, 3 X; total 3X + 5. right pan: empty; total 0."

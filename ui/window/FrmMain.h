@@ -106,6 +106,11 @@ class FrmMain : public QWidget {
     // Writes the scene to `path` and makes it the current problem file; else says why not and
     // changes nothing. False when the save failed.
     bool SaveProblemAs(const QString& path);
+    // Asks where to save the scene and saves it there; false when cancelled or not saved.
+    bool SaveWithDialog();
+    // Before a lesson handed over replaces a scene built in free play, which no undo brings
+    // back from a lesson: asks to save or discard it. False when the user keeps it.
+    bool MayLeaveBuiltScene();
     // Writes the scene to `path`; false, with the reason, when that failed. `replaced` (when
     // given) tells what file was replaced.
     bool SaveProblem(const QString& path, QString* reason, SaveTarget* replaced = nullptr);

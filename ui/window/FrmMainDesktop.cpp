@@ -151,13 +151,19 @@ void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> don
             return;
         }
     }
-    ResetScene([this, problem, path, done = std::move(done)] {
+    if (problem && !MayLeaveBuiltScene()) {
+        done();
+        return;
+    }
+    // From free play into a lesson no undo goes back.
+    const bool intoLesson = problem && model_.controls.programMode() == ProgramMode::Free;
+    ResetScene([this, problem, path, intoLesson, done = std::move(done)] {
         model_.PutProblem(problem ? &*problem : nullptr, path,
                           problem ? ProgramMode::Problem : ProgramMode::Free);
-        access_->SceneReplaced(
-            problem ? SceneReplacedSentence(SceneChange::Opened,
-                                            QFileInfo(ShownPath(path)).completeBaseName())
-                    : SceneReplacedSentence(SceneChange::New, {}));
+        const QString name = QFileInfo(ShownPath(path)).completeBaseName();
+        access_->SceneReplaced(!problem     ? SceneReplacedSentence(SceneChange::New, {})
+                               : intoLesson ? SceneReplacedSentence(SceneChange::OpenedLesson, name)
+                                            : SceneReplacedSentence(SceneChange::Opened, name));
         done();
     });
 }

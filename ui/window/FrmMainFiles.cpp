@@ -107,11 +107,32 @@ void FrmMain::Command4_Click() {
     if (SceneEmptying()) {
         return;
     }
+    SaveWithDialog();
+}
+
+bool FrmMain::SaveWithDialog() {
     const QString path =
         ShowFileDialog(this, 0, tr("Save"), tr("problem") + QStringLiteral(".trv"), ProblemFilter(),
                        ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
-    if (!path.isEmpty()) {
-        SaveProblemAs(path);
+    return !path.isEmpty() && SaveProblemAs(path);
+}
+
+bool FrmMain::MayLeaveBuiltScene() {
+    if (model_.controls.programMode() != ProgramMode::Free ||
+        model_.scene.objCount() <= kPanCount) {
+        return true;
+    }
+    QMessageBox box(QMessageBox::Question, tr("Tarvelo"), DiscardBuiltSceneQuestion(),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setInformativeText(DiscardBuiltSceneDetail());
+    box.setDefaultButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Discard:
+        return true;
+    case QMessageBox::Save:
+        return SaveWithDialog();
+    default:
+        return false;
     }
 }
 

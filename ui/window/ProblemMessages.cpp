@@ -174,4 +174,14 @@ QString UnknownValueRefusedMessage(const QString& letter, const QString& answer)
         .arg(answer.trimmed(), letter);
 }
 
+QString DiscardBuiltSceneQuestion() {
+    return Tr(QT_TRANSLATE_NOOP("ProblemMessages", "Discard the scene you built?"));
+}
+
+QString DiscardBuiltSceneDetail() {
+    return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                "A lesson is being opened, and Ctrl+Z cannot bring free play "
+                                "back from a lesson. Save the scene first, or discard it?"));
+}
+
 } // namespace tarvelo

@@ -36,6 +36,10 @@ QString SaveFailureReason(int systemError, const QString& otherwise);
 // A command line that names no file: a lone double quote, or quotes around nothing.
 QString UnusableCommandLineMessage(const QString& commandLine);
 
+// Asked before a lesson handed over replaces a scene built in free play.
+QString DiscardBuiltSceneQuestion();
+QString DiscardBuiltSceneDetail();
+
 // An answer to the prompt for X or Y (`letter`) that is no value they can take.
 QString UnknownValueRefusedMessage(const QString& letter, const QString& answer);
 
