@@ -78,8 +78,38 @@ QString Overflow(QWidget* widget) {
         .arg(label->height());
 }
 
+// Where a label's text is drawn, in its window's coordinates.
+QRect TextArea(const QLabel* label) {
+    const int flags =
+        static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect drawn =
+        label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+    return QRect(label->mapTo(label->window(), drawn.topLeft()), drawn.size());
+}
+
+// The labels whose text runs under, or up to, the "i" that stands over the window's corner: a
+// letter touching it reads as part of it.
+QStringList UnderTheInfoButton(QWidget* window) {
+    constexpr int kClearance = 3; // pixels between the text and the "i"
+    QStringList touching;
+    const auto* info = window->findChild<QWidget*>(QStringLiteral("lblInfo"));
+    if (info == nullptr) {
+        return touching;
+    }
+    const QRect infoArea = QRect(info->mapTo(window, QPoint()), info->size())
+                               .adjusted(-kClearance, -kClearance, kClearance, kClearance);
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label != info && label->isVisibleTo(window) && !label->text().isEmpty() &&
+            TextArea(label).intersects(infoArea)) {
+            touching << QStringLiteral("%1 \"%2\" runs up to the \"i\"")
+                            .arg(label->objectName(), label->text());
+        }
+    }
+    return touching;
+}
+
 QStringList OverflowsIn(QWidget* window) {
-    QStringList overflows;
+    QStringList overflows = UnderTheInfoButton(window);
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (widget->isVisibleTo(window) || qobject_cast<QAbstractButton*>(widget)) {
             const QString overflow = Overflow(widget);

@@ -558,7 +558,7 @@ Es wurde nichts verändert.</translation>
     </message>
     <message>
         <source>Drag inside...</source>
-        <translation>Hier hineinziehen...</translation>
+        <translation>Hierher ziehen...</translation>
     </message>
     <message>
         <source>Left-click and drag : move the objects</source>
