@@ -207,6 +207,17 @@ void LanguagesTest::everyCaptionFitsItsPlace() {
     tarvelo::FrmInfo info(&w.window);
     info.show();
     overflows += OverflowsIn(&info);
+    // The information window leaves the equation line in sight: it is no taller than the room
+    // above the line, and stands there.
+    const auto* equation = w.child<QWidget>("lblEquazione");
+    const int equationTop = equation->mapToGlobal(QPoint()).y();
+    if (info.height() >= equation->mapTo(&w.window, QPoint()).y() ||
+        info.frameGeometry().bottom() >= equationTop) {
+        overflows << QStringLiteral("the information window reaches down to %1, over the equation "
+                                    "line at %2")
+                         .arg(info.frameGeometry().bottom())
+                         .arg(equationTop);
+    }
     overflows.removeDuplicates();
     QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
 }

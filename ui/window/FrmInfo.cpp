@@ -7,6 +7,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStyle>
+#include <algorithm>
 #include <iterator>
 
 namespace tarvelo {
@@ -86,6 +89,8 @@ const KeyLine kKeyLines[] = {
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "this information")},
 };
 constexpr int kKeysMargin = 10; // pixels around the list of keys
+// The lowest the window reaches in its owner: just above the equation line.
+constexpr int kHighestBottom = layout::kLblEquazione.top - kKeysMargin;
 
 QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, layout::Rect r,
                  const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
@@ -170,8 +175,28 @@ void FrmInfo::AddKeyList() {
     grid->setColumnStretch(0, 1);
     const int width = kClientWidth - 2 * kKeysMargin;
     const int height = grid->totalHeightForWidth(width);
-    list->setGeometry(kKeysMargin, kClientHeight, width, height);
-    setFixedSize(kClientWidth, kClientHeight + height + kKeysMargin);
+    list->setFixedSize(width, height);
+    // The window ends above the owner's equation line, which stays in sight: a list longer
+    // than the room left scrolls.
+    auto* room = new QScrollArea(this);
+    room->setObjectName(QStringLiteral("keyRoom"));
+    room->setFrameShape(QFrame::NoFrame);
+    room->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    room->setBackgroundRole(QPalette::Window);
+    room->setWidget(list);
+    const int roomHeight = std::min(height, kHighestBottom - kClientHeight - kKeysMargin);
+    const int scrollBar =
+        roomHeight < height ? room->style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    room->setGeometry(kKeysMargin, kClientHeight, width + scrollBar, roomHeight);
+    setFixedSize(kClientWidth + scrollBar, kClientHeight + roomHeight + kKeysMargin);
+}
+
+void FrmInfo::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // At the top of the owner, centred across it, rather than over its middle.
+    if (QWidget* owner = parentWidget()) {
+        move(owner->mapToGlobal(QPoint((owner->width() - width()) / 2, 0)));
+    }
 }
 
 void FrmInfo::paintEvent(QPaintEvent* event) {

@@ -13,6 +13,7 @@ class FrmInfo : public QDialog {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void AddKeyList();
