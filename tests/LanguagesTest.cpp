@@ -2,17 +2,23 @@
 // no translator for English or a language the program does not speak, and in every language
 // each caption fits the place the window gives it.
 #include "WindowFixture.h"
+#include "ui/window/FileDialogs.h"
 #include "ui/window/FrmInfo.h"
 #include "ui/window/Translations.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QTreeView>
 
 using tarvelo::test::CatchMessage;
 using tarvelo::test::StartedWindow;
@@ -132,6 +138,8 @@ class LanguagesTest : public QObject {
     void noTranslatorForEnglishOrALanguageNotSpoken();
     void everyCaptionFitsItsPlace_data();
     void everyCaptionFitsItsPlace();
+    void theFileDialogSpeaksTheLanguageAndShowsItsColumnTitles_data();
+    void theFileDialogSpeaksTheLanguageAndShowsItsColumnTitles();
 
   private:
     QList<QTranslator*> installed_;
@@ -220,6 +228,48 @@ void LanguagesTest::everyCaptionFitsItsPlace() {
     }
     overflows.removeDuplicates();
     QVERIFY2(overflows.isEmpty(), qPrintable(overflows.join(QLatin1Char('\n'))));
+}
+
+void LanguagesTest::theFileDialogSpeaksTheLanguageAndShowsItsColumnTitles_data() {
+    everyCaptionFitsItsPlace_data();
+}
+
+// Qt's own file dialog, in the language and with its column titles whole.
+void LanguagesTest::theFileDialogSpeaksTheLanguageAndShowsItsColumnTitles() {
+    QFETCH(QLocale, locale);
+    installed_ = tarvelo::InstallTranslations(locale);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Aufgaben")));
+    StartedWindow w;
+    QString folderType;
+    QStringList cut;
+    tarvelo::test::AnswerNextDialog([&](QWidget* d) {
+        auto* dialog = qobject_cast<QFileDialog*>(d);
+        QVERIFY(dialog);
+        dialog->setViewMode(QFileDialog::Detail);
+        auto* model = dialog->findChild<QFileSystemModel*>();
+        QVERIFY(model);
+        QTRY_VERIFY(model->index(folder.filePath(QStringLiteral("Aufgaben"))).isValid());
+        folderType = model->type(model->index(folder.filePath(QStringLiteral("Aufgaben"))));
+        auto* tree = dialog->findChild<QTreeView*>();
+        QVERIFY(tree);
+        QHeaderView* header = tree->header();
+        for (int section = 0; section < header->count(); ++section) {
+            const QString title = model->headerData(section, Qt::Horizontal).toString();
+            if (!header->isSectionHidden(section) &&
+                header->sectionSize(section) < header->fontMetrics().horizontalAdvance(title)) {
+                cut << title;
+            }
+        }
+        dialog->reject();
+    });
+    tarvelo::ShowFileDialog(&w.window, tarvelo::kOpenDialog, QStringLiteral("Laden"),
+                            QStringLiteral("x.trv"), QStringLiteral("Tarvelo (*.trv)"),
+                            folder.path(), QStringLiteral("trv"));
+    if (locale.language() != QLocale::English) {
+        QVERIFY2(folderType != QStringLiteral("Folder"), qPrintable(folderType));
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1String(", "))));
 }
 
 QTEST_MAIN(LanguagesTest)

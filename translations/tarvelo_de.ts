@@ -348,6 +348,25 @@ Es wurde nichts verändert.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::FileDialogs</name>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Tarvelo problem</source>
+        <translation>Tarvelo-Aufgabe</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>%1 file</source>
+        <translation>%1-Datei</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FrmInfo</name>
     <message>
         <source>Tarvelo</source>

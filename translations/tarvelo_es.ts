@@ -348,6 +348,25 @@ No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::FileDialogs</name>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Tarvelo problem</source>
+        <translation>Problema de Tarvelo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>%1 file</source>
+        <translation>Archivo %1</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FrmInfo</name>
     <message>
         <source>Tarvelo</source>

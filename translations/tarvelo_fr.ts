@@ -348,6 +348,25 @@ Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::FileDialogs</name>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Tarvelo problem</source>
+        <translation>Problème Tarvelo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>%1 file</source>
+        <translation>Fichier %1</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FrmInfo</name>
     <message>
         <source>Tarvelo</source>

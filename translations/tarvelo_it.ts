@@ -348,6 +348,25 @@ Non è cambiato nulla.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::FileDialogs</name>
+    <message>
+        <source>Folder</source>
+        <translation>Cartella</translation>
+    </message>
+    <message>
+        <source>Tarvelo problem</source>
+        <translation>Problema di Tarvelo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>%1 file</source>
+        <translation>File %1</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FrmInfo</name>
     <message>
         <source>Tarvelo</source>

@@ -1,11 +1,15 @@
+// The open and save dialogs, and where they start: the lessons offered beside the user's places.
 #include "ui/window/FileDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QList>
 #include <QStandardPaths>
+#include <QTreeView>
 #include <QUrl>
 
 namespace tarvelo {
@@ -27,13 +31,48 @@ QList<QUrl> OfferLessons(QFileDialog& dialog) {
     return places;
 }
 
+// The kinds of file the dialog lists, in the program's own words: Qt's translations of some of
+// the languages Tarvelo speaks leave them in English.
+class FileKindNames : public QFileIconProvider {
+  public:
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) {
+            return Tr(QT_TRANSLATE_NOOP("tarvelo::FileDialogs", "Folder"));
+        }
+        if (info.suffix().compare(QStringLiteral("trv"), Qt::CaseInsensitive) == 0) {
+            return Tr(QT_TRANSLATE_NOOP("tarvelo::FileDialogs", "Tarvelo problem"));
+        }
+        return info.suffix().isEmpty()
+                   ? Tr(QT_TRANSLATE_NOOP("tarvelo::FileDialogs", "File"))
+                   : Tr(QT_TRANSLATE_NOOP("tarvelo::FileDialogs", "%1 file")).arg(info.suffix());
+    }
+
+  private:
+    static QString Tr(const char* text) {
+        return QCoreApplication::translate("tarvelo::FileDialogs", text);
+    }
+};
+
+// Every column of the detailed view as wide as its title and contents, in any language.
+void FitColumns(QFileDialog& dialog) {
+    for (auto* tree : dialog.findChildren<QTreeView*>()) {
+        QHeaderView* header = tree->header();
+        for (int section = 1; section < header->count(); ++section) {
+            header->setSectionResizeMode(section, QHeaderView::ResizeToContents);
+        }
+    }
+}
+
 } // namespace
 
 QString ShowFileDialog(QWidget* ownerWindow, int dialogMode, const QString& title,
                        const QString& defaultName, const QString& filter,
                        const QString& initialFolder, const QString& defaultExtension) {
+    FileKindNames kindNames; // outlives the dialog that uses it
     QFileDialog dialog(ownerWindow, title, initialFolder, filter);
     dialog.setObjectName(QStringLiteral("ShowFileDialog"));
+    dialog.setIconProvider(&kindNames);
+    FitColumns(dialog);
     dialog.setDefaultSuffix(defaultExtension);
     QList<QUrl> places = dialog.sidebarUrls();
     if (dialogMode == kOpenDialog) {
