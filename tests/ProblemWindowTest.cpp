@@ -1,6 +1,7 @@
 // Save, Load and Restart on the real window, offscreen: the dialogs, the messages, and that a
 // refused file or a failed save changes nothing, down to a save on a full or read-only disk.
 #include "WindowFixture.h"
+#include "ui/accessibility/Announcer.h"
 #include "ui/instance/SingleInstance.h"
 
 #include <QApplication>
@@ -531,7 +532,15 @@ void ProblemWindowTest::everyWayOfReplacingTheSceneCanBeUndone() {
     const QString said =
         w.window.findChild<QWidget*>(QStringLiteral("announcer"))->accessibleName();
     QVERIFY2(said.contains(QStringLiteral("Ctrl+Z brings back")), qPrintable(said));
+    // Of the balance, only the one the new scene rests with is told, not the pans on the way.
+    QStringList saidSince;
+    QObject::connect(w.window.findChild<tarvelo::Announcer*>(), &tarvelo::Announcer::said,
+                     [&](const QString& text) { saidSince << text; });
     w.RunMs(3000);
+    QCOMPARE(saidSince.size(), 1);
+    QVERIFY2(
+        saidSince.constFirst().contains(QString::fromStdString(m.equation.lblEquazione().Caption)),
+        qPrintable(saidSince.join(QLatin1Char('|'))));
     // A new scene over an untouched one looks the same: two empty pans.
     QVERIFY(seen() != before || (!built && !way.startsWith(QStringLiteral("Load")) &&
                                  !way.startsWith(QStringLiteral("Restart"))));

@@ -22,6 +22,7 @@ void Announcer::Say(const QString& text) {
     hide();
     setAccessibleName(text);
     show();
+    emit said(text);
 }
 
 } // namespace tarvelo

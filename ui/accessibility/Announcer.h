@@ -18,6 +18,10 @@ class Announcer : public QWidget {
     void Say(const QString& text);
     // The last sentence said; empty before the first.
     QString LastSaid() const { return accessibleName(); }
+
+  signals:
+    // Each sentence as it is said.
+    void said(const QString& text);
 };
 
 } // namespace tarvelo
