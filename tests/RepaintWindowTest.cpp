@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegion>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -251,6 +253,12 @@ void RepaintWindowTest::aHandOverFromFreePlayToAProblem() {
         }
         QCOMPARE(file.write(text), text.size());
     }
+    // The five pieces were built in free play: the lesson asks first, and they are discarded.
+    tarvelo::test::AnswerNextDialog([](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        QVERIFY(box);
+        box->button(QMessageBox::Discard)->click();
+    });
     bool done = false;
     w.window.Form_LinkExecute(QStringLiteral("\"%1\"").arg(path), [&done] { done = true; });
     QVERIFY(done);
