@@ -5,6 +5,8 @@
 TARVELO_BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6
+  # Qt's private headers: the window's zoom sets the screen's scale at run time.
+  qt6-base-private-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2
 )
@@ -19,6 +21,8 @@ TARVELO_TEST_PACKAGES=(
   at-spi2-core python3-pyatspi dbus dbus-x11
   # The screen reader itself, heard through its debug log.
   orca speech-dispatcher
+  # The package's checks: Debian's rules, the software centres' metainfo, the manual page.
+  lintian appstream groff-base
 )
 
 tarvelo_missing_packages() {

@@ -1,6 +1,8 @@
 #include "core/desktop/CommandLine.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 namespace tarvelo {
@@ -126,7 +128,70 @@ bool IsLowSurrogate(char32_t unit) {
     return unit >= kFirstLowSurrogate && unit <= kLastSurrogate;
 }
 
+constexpr std::string_view kEndOfOptions = "--";
+
+bool IsOptionLike(std::string_view word) {
+    return word.starts_with('-');
+}
+
+// The word without its `=value`, if it has one.
+std::string_view NameOf(std::string_view word) {
+    return word.substr(0, word.find('='));
+}
+
+bool IsOwn(std::string_view word, const CommandLineOptions& options) {
+    return std::ranges::find(options.own, NameOf(word)) != options.own.end();
+}
+
+// How many words the toolkit's option at the start of `word` takes (itself and its value), or
+// nothing when it is not one of the toolkit's.
+std::optional<std::size_t> ForeignWords(std::string_view word, const CommandLineOptions& options) {
+    std::string_view name = NameOf(word);
+    name.remove_prefix(name.starts_with(kEndOfOptions) ? kEndOfOptions.size() : 1);
+    const bool valueAttached = word.find('=') != std::string_view::npos;
+    for (const ForeignOption& foreign : options.foreign) {
+        if (foreign.name == name) {
+            return foreign.takesValue && !valueAttached ? 2 : 1;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+CommandLineStart ReadCommandLineStart(const std::vector<std::string>& words,
+                                      const CommandLineOptions& options) {
+    std::size_t at = 0;
+    while (at < words.size()) {
+        const std::string& word = words[at];
+        if (word == kEndOfOptions) {
+            return {CommandLineStart::Kind::Window, at + 1, {}};
+        }
+        if (!IsOptionLike(word)) {
+            return {CommandLineStart::Kind::Window, at, {}};
+        }
+        if (IsOwn(word, options)) {
+            return {CommandLineStart::Kind::Own, 0, word};
+        }
+        const std::optional<std::size_t> taken = ForeignWords(word, options);
+        if (!taken) {
+            return {CommandLineStart::Kind::UnknownOption, 0, word};
+        }
+        at += *taken;
+    }
+    return {CommandLineStart::Kind::Window, words.size(), {}};
+}
+
+std::string JoinedWords(const std::vector<std::string>& words, std::size_t from) {
+    std::string line;
+    for (std::size_t at = from; at < words.size(); ++at) {
+        if (at > from) {
+            line += ' ';
+        }
+        line += words[at];
+    }
+    return line;
+}
 
 CommandLineFile FileFromCommandLine(const std::string& stCommand) {
     if (stCommand.empty()) {

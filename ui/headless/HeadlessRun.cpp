@@ -15,24 +15,54 @@
 #include <QPixmap>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvelo {
 
 namespace {
 
-constexpr const char* kHeadlessOptions[] = {"--settle",  "--png",  "--show-solution",
-                                            "--json",    "--help", "-h",
-                                            "--version", "-v",     "--help-all"};
+// The program's own options, each as it is written: any of them first means a run without a
+// window.
+constexpr std::string_view kOwnOptions[] = {"--settle",   "--png",     "--show-solution",
+                                            "--json",     "--help",    "-h",
+                                            "--help-all", "--version", "-v"};
+
+// The options Qt takes out of the command line itself (QGuiApplication, QApplication and the X11
+// platform), so that a desktop's `-session` or a user's `-style` still opens the window.
+constexpr ForeignOption kToolkitOptions[] = {
+    {"platform", true},
+    {"platformpluginpath", true},
+    {"platformtheme", true},
+    {"plugin", true},
+    {"qwindowgeometry", true},
+    {"qwindowicon", true},
+    {"qwindowtitle", true},
+    {"session", true},
+    {"style", true},
+    {"stylesheet", true},
+    {"display", true},
+    {"geometry", true},
+    {"title", true},
+    {"icon", true},
+    {"name", true},
+    {"visual", true},
+    {"reverse", false},
+    {"widgetcount", false},
+    {"nograb", false},
+    {"dograb", false},
+    {"sync", false},
+    {"testability", false},
+    {"qmljsdebugger", false},
+};
+
+// The licence of the program, as the copyright file of the package names it (SPDX).
+constexpr const char* kLicence = "GPL-3.0-or-later";
 
 constexpr std::int64_t kLongestMs = 120000; // give up waiting after this much scene time
 constexpr int kMillisecondsPerSecond = 1000;
-
-constexpr int kExitRefused = 2;
-constexpr int kExitUsage = 1;
-constexpr int kExitRestless = 3;
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("HeadlessRun", text);
@@ -53,24 +83,6 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
-} // namespace
-
-bool IsHeadlessCommandLine(int argc, char* argv[]) {
-    if (argc < 2) {
-        return false;
-    }
-    for (const char* option : kHeadlessOptions) {
-        const std::size_t length = std::strlen(option);
-        if (std::strncmp(argv[1], option, length) == 0 &&
-            (argv[1][length] == '\0' || argv[1][length] == '=')) {
-            return true;
-        }
-    }
-    return false;
-}
-
-namespace {
-
 // What a run without a window is asked to do.
 struct HeadlessRequest {
     QString problem; // the file to settle
@@ -79,49 +91,97 @@ struct HeadlessRequest {
     bool json = false;
 };
 
-// The request on the command line, or nothing when it is wrong (said on standard error).
-// --help, --version and unknown options end the program here.
-std::optional<HeadlessRequest> ParseRequest(const QApplication& app) {
-    QCommandLineParser parser;
+// Every option of the program, as --help and the usage describe them.
+struct ProgramOptions {
+    QCommandLineOption settle{
+        QStringLiteral("settle"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Load FILE, let the scene come to rest and "
+                                            "print the equation line.")),
+        QStringLiteral("FILE")};
+    QCommandLineOption png{
+        QStringLiteral("png"),
+        Tr(QT_TRANSLATE_NOOP(
+            "HeadlessRun", "Also draw the window as it then looks into the PNG file OUT: in "
+                           "problem mode, with the buttons that \u201ctarvelo FILE\u201d shows.")),
+        QStringLiteral("OUT")};
+    QCommandLineOption showSolution{
+        QStringLiteral("show-solution"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Draw X and Y as the cubes of their values."))};
+    QCommandLineOption json{
+        QStringLiteral("json"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                             "Print the settled scene as one JSON object: the equation line, "
+                             "whether it came to rest and when, the pans and every piece with "
+                             "the pan it counts for."))};
+    QCommandLineOption version{
+        {QStringLiteral("v"), QStringLiteral("version")},
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Print the version and the licence."))};
+};
+
+// A parser that knows every option; `options` must outlive it.
+void DescribeOptions(QCommandLineParser& parser, const ProgramOptions& options) {
     parser.setApplicationDescription(Tr(QT_TRANSLATE_NOOP(
         "HeadlessRun", "Tarvelo: numbers and equations on a two-pan balance.\n\n"
                        "Without options, opens the window (and the problem file named, if any).\n"
                        "With --settle, lets a problem come to rest without a window and prints its "
                        "equation line.")));
     parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption settle(
-        QStringLiteral("settle"),
-        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
-                             "Load FILE, let the scene come to rest and print the equation line.")),
-        QStringLiteral("FILE"));
-    const QCommandLineOption png(
-        QStringLiteral("png"),
+    parser.addOptions(
+        {options.settle, options.png, options.showSolution, options.json, options.version});
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
         Tr(QT_TRANSLATE_NOOP(
-            "HeadlessRun", "Also draw the window as it then looks into the PNG file OUT: in "
-                           "problem mode, with the buttons that \u201ctarvelo FILE\u201d shows.")),
-        QStringLiteral("OUT"));
-    const QCommandLineOption showSolution(
-        QStringLiteral("show-solution"),
-        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Draw X and Y as the cubes of their values.")));
-    const QCommandLineOption json(
-        QStringLiteral("json"),
-        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
-                             "Print the settled scene as one JSON object: the equation line, "
-                             "whether it came to rest and when, the pans and every piece with "
-                             "the pan it counts for.")));
-    parser.addOptions({settle, png, showSolution, json});
-    parser.process(app);
+            "HeadlessRun", "The problem file to open in the window. A name that starts with "
+                           "\u201c-\u201d follows \u201c--\u201d or starts with \u201c./\u201d.")),
+        QStringLiteral("[--] [FILE]"));
+}
 
-    if (!parser.isSet(settle) || !parser.positionalArguments().isEmpty()) {
+// The command line is wrong: says why, with the usage, on standard error.
+int RefuseWithUsage(const QString& why) {
+    ProgramOptions options;
+    QCommandLineParser parser;
+    DescribeOptions(parser, options);
+    PrintLine(stderr, QStringLiteral("tarvelo: ") + why);
+    std::fputs(qPrintable(parser.helpText()), stderr);
+    return kExitRefused;
+}
+
+// What a request that is complete in itself made of the command line: a request, or the status
+// to end with at once (help, version, or a wrong command line, said on standard output or error).
+struct ParsedRequest {
+    std::optional<HeadlessRequest> request;
+    int status = kExitDone;
+};
+
+ParsedRequest ParseRequest(const QApplication& app) {
+    const ProgramOptions options;
+    QCommandLineParser parser;
+    DescribeOptions(parser, options);
+    if (!parser.parse(QApplication::arguments())) {
+        return {std::nullopt, RefuseWithUsage(parser.errorText())};
+    }
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        parser.process(app); // prints the toolkit's options too, and ends the program
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return {std::nullopt, kExitDone};
+    }
+    if (parser.isSet(options.version)) {
+        PrintLine(stdout, VersionText());
+        return {std::nullopt, kExitDone};
+    }
+    if (!parser.isSet(options.settle) || !parser.positionalArguments().isEmpty()) {
         PrintLine(stderr,
                   Tr(QT_TRANSLATE_NOOP(
                       "HeadlessRun", "tarvelo: --settle FILE is needed; --png, --show-solution and "
                                      "--json go with it. See tarvelo --help.")));
-        return std::nullopt;
+        return {std::nullopt, kExitFailed};
     }
-    return HeadlessRequest{parser.value(settle), parser.isSet(png) ? parser.value(png) : QString(),
-                           parser.isSet(showSolution), parser.isSet(json)};
+    return {HeadlessRequest{parser.value(options.settle),
+                            parser.isSet(options.png) ? parser.value(options.png) : QString(),
+                            parser.isSet(options.showSolution), parser.isSet(options.json)},
+            kExitDone};
 }
 
 // Says what the scene came to: the line for a scene at rest (a scene still moving has no
@@ -157,6 +217,23 @@ bool DrawPicture(FrmMain& window, const QString& out) {
 
 } // namespace
 
+CommandLineStart CommandLineStartOf(int argc, char* argv[]) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    return ReadCommandLineStart(words, {kOwnOptions, kToolkitOptions});
+}
+
+int RefuseOption(const QString& option) {
+    return RefuseWithUsage(
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "unknown option \u201c%1\u201d.")).arg(option));
+}
+
+QString VersionText() {
+    return Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                "Tarvelo %1\nLicence: %2 (the GNU General Public License, "
+                                "version 3 or any later version).\nThere is no warranty."))
+        .arg(QStringLiteral(TARVELO_VERSION), QLatin1String(kLicence));
+}
+
 int RunHeadless(int argc, char* argv[]) {
     // Nothing is ever shown, whatever display there is.
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -165,10 +242,11 @@ int RunHeadless(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("tarvelo"));
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
 
-    const std::optional<HeadlessRequest> request = ParseRequest(app);
-    if (!request) {
-        return kExitUsage;
+    const ParsedRequest parsed = ParseRequest(app);
+    if (!parsed.request) {
+        return parsed.status;
     }
+    const std::optional<HeadlessRequest>& request = parsed.request;
 
     // The window as the program starts it, its timers on a virtual clock and the pointer far
     // away from the scene.
@@ -197,9 +275,9 @@ int RunHeadless(int argc, char* argv[]) {
     }
     Report(model, *request, rest, rest.rested ? rest.lastChangeMs : clock.NowMs());
     if (!request->picture.isEmpty() && !DrawPicture(window, request->picture)) {
-        return kExitUsage;
+        return kExitFailed;
     }
-    return rest.rested ? 0 : kExitRestless;
+    return rest.rested ? kExitDone : kExitRestless;
 }
 
 } // namespace tarvelo

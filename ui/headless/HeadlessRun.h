@@ -1,15 +1,34 @@
 // The program without a window: settle a problem on a virtual clock and print its equation line,
-// or draw the window as it would look, for worksheets and answer keys.
+// or draw the window as it would look, for worksheets and answer keys; and the command line's
+// options, which such runs and the window read alike.
 #pragma once
+
+#include "core/desktop/CommandLine.h"
+
+#include <QString>
 
 namespace tarvelo {
 
-// True when the command line asks for a run without a window (--settle, --help, --version);
-// such a command line is never taken for a problem file to open.
-bool IsHeadlessCommandLine(int argc, char* argv[]);
+// The exit statuses the man page lists.
+constexpr int kExitDone = 0;
+constexpr int kExitFailed = 1;  // a wrong combination of options, a picture not written
+constexpr int kExitRefused = 2; // an unknown option, a refused problem file
+constexpr int kExitRestless = 3;
 
-// Runs it; returns the exit status: 0 done, 1 a wrong command line or a picture that could not
-// be written, 2 a refused problem file, 3 a scene that did not come to rest in time.
+// What the words after the program's name ask for (see ReadCommandLineStart): the program's own
+// options lead to a run without a window, the toolkit's are left for the toolkit to take out.
+CommandLineStart CommandLineStartOf(int argc, char* argv[]);
+
+// Runs without a window; returns the exit status: 0 done, 1 a wrong combination of options or a
+// picture that could not be written, 2 an unknown option or a refused problem file, 3 a scene
+// that did not come to rest in time.
 int RunHeadless(int argc, char* argv[]);
+
+// Says on standard error that `option` is no option of the program, with the usage; returns the
+// status to end with (2). Needs an application object, for the user's language.
+int RefuseOption(const QString& option);
+
+// What --version prints: the program's name, its version and its licence.
+QString VersionText();
 
 } // namespace tarvelo

@@ -1,3 +1,6 @@
+// The program's start: a run without a window, a refused command line, or the window (or a
+// hand-over to the window that already runs).
+#include "core/desktop/CommandLine.h"
 #include "ui/headless/HeadlessRun.h"
 #include "ui/instance/SingleInstance.h"
 #include "ui/window/FrmMain.h"
@@ -15,9 +18,18 @@ int main(int argc, char* argv[]) {
     qAddPreRoutine([] { tarvelo::InstallTranslations(QLocale::system()); });
 
     // --settle, --help and --version run without a window, never look for a running instance
-    // and never register anything.
-    if (tarvelo::IsHeadlessCommandLine(argc, argv)) {
+    // and never register anything; nor does an unknown option, which is refused before anything
+    // reaches for a display.
+    switch (const tarvelo::CommandLineStart start = tarvelo::CommandLineStartOf(argc, argv);
+            start.kind) {
+    case tarvelo::CommandLineStart::Kind::Own:
         return tarvelo::RunHeadless(argc, argv);
+    case tarvelo::CommandLineStart::Kind::UnknownOption: {
+        const QCoreApplication words(argc, argv);
+        return tarvelo::RefuseOption(tarvelo::TextOfBytes(start.option));
+    }
+    case tarvelo::CommandLineStart::Kind::Window:
+        break;
     }
 
     QApplication app(argc, argv);
@@ -25,9 +37,15 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(TARVELO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tarvelo.svg")));
 
-    // The command line: what follows the program's own path (once the toolkit has taken out
-    // its own options), joined by single blanks, every byte kept: a file name need not be UTF-8.
-    const QString commandLine = tarvelo::CommandLineOf(argc, argv);
+    // The command line: the file's name, once the toolkit has taken out its own options and
+    // without a `--` before it: its words joined by single blanks, every byte kept (a file name
+    // need not be UTF-8).
+    const tarvelo::CommandLineStart start = tarvelo::CommandLineStartOf(argc, argv);
+    if (start.kind != tarvelo::CommandLineStart::Kind::Window) {
+        return tarvelo::RefuseOption(tarvelo::TextOfBytes(start.option));
+    }
+    const QString commandLine =
+        tarvelo::TextOfBytes(tarvelo::JoinedWords({argv + 1, argv + argc}, start.fileFrom));
 
     tarvelo::FrmMain window(commandLine);
     window.Form_Initialize();
