@@ -41,6 +41,26 @@ Mit --settle kommt eine Aufgabe ohne Fenster zur Ruhe, und ihre Gleichungszeile 
         <source>Also draw the window as it then looks into the PNG file OUT: in problem mode, with the buttons that “tarvelo FILE” shows.</source>
         <translation>Zeichnet außerdem das Fenster, wie es dann aussieht, in die PNG-Datei OUT: im Aufgabenmodus, mit den Schaltflächen, die „tarvelo FILE“ zeigt.</translation>
     </message>
+    <message>
+        <source>Print the version and the licence.</source>
+        <translation>Version und Lizenz ausgeben.</translation>
+    </message>
+    <message>
+        <source>The problem file to open in the window. A name that starts with “-” follows “--” or starts with “./”.</source>
+        <translation>Die Aufgabendatei, die im Fenster geöffnet wird. Ein Name, der mit „-“ beginnt, folgt auf „--“ oder beginnt mit „./“.</translation>
+    </message>
+    <message>
+        <source>unknown option “%1”.</source>
+        <translation>unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Tarvelo %1
+Licence: %2 (the GNU General Public License, version 3 or any later version).
+There is no warranty.</source>
+        <translation>Tarvelo %1
+Lizenz: %2 (die GNU General Public License, Version 3 oder jede spätere Version).
+Es gibt keine Gewährleistung.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

@@ -41,6 +41,26 @@ Con --settle, deja que un problema se quede quieto sin ventana y escribe su lín
         <source>Also draw the window as it then looks into the PNG file OUT: in problem mode, with the buttons that “tarvelo FILE” shows.</source>
         <translation>Dibuja también la ventana tal como se ve entonces en el archivo PNG OUT: en modo problema, con los botones que muestra «tarvelo FILE».</translation>
     </message>
+    <message>
+        <source>Print the version and the licence.</source>
+        <translation>Muestra la versión y la licencia.</translation>
+    </message>
+    <message>
+        <source>The problem file to open in the window. A name that starts with “-” follows “--” or starts with “./”.</source>
+        <translation>El archivo de problema que se abre en la ventana. Un nombre que empieza por «-» va tras «--» o empieza por «./».</translation>
+    </message>
+    <message>
+        <source>unknown option “%1”.</source>
+        <translation>opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Tarvelo %1
+Licence: %2 (the GNU General Public License, version 3 or any later version).
+There is no warranty.</source>
+        <translation>Tarvelo %1
+Licencia: %2 (la Licencia Pública General de GNU, versión 3 o cualquier versión posterior).
+No hay ninguna garantía.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

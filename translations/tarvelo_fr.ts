@@ -41,6 +41,26 @@ Avec --settle, laisse un problème s&apos;immobiliser sans fenêtre et affiche s
         <source>Also draw the window as it then looks into the PNG file OUT: in problem mode, with the buttons that “tarvelo FILE” shows.</source>
         <translation>Dessine aussi la fenêtre telle qu’elle apparaît alors dans le fichier PNG OUT : en mode problème, avec les boutons qu’affiche « tarvelo FILE ».</translation>
     </message>
+    <message>
+        <source>Print the version and the licence.</source>
+        <translation>Afficher la version et la licence.</translation>
+    </message>
+    <message>
+        <source>The problem file to open in the window. A name that starts with “-” follows “--” or starts with “./”.</source>
+        <translation>Le fichier de problème à ouvrir dans la fenêtre. Un nom qui commence par «&#xa0;-&#xa0;» suit «&#xa0;--&#xa0;» ou commence par «&#xa0;./&#xa0;».</translation>
+    </message>
+    <message>
+        <source>unknown option “%1”.</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Tarvelo %1
+Licence: %2 (the GNU General Public License, version 3 or any later version).
+There is no warranty.</source>
+        <translation>Tarvelo %1
+Licence&#xa0;: %2 (la licence publique générale GNU, version 3 ou toute version ultérieure).
+Il n&apos;y a aucune garantie.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

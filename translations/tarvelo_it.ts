@@ -41,6 +41,26 @@ Con --settle lascia fermare un problema senza finestra e ne stampa la riga dell&
         <source>Also draw the window as it then looks into the PNG file OUT: in problem mode, with the buttons that “tarvelo FILE” shows.</source>
         <translation>Disegna anche la finestra, come appare a quel punto, nel file PNG OUT: in modalità problema, con i pulsanti che mostra “tarvelo FILE”.</translation>
     </message>
+    <message>
+        <source>Print the version and the licence.</source>
+        <translation>Stampa la versione e la licenza.</translation>
+    </message>
+    <message>
+        <source>The problem file to open in the window. A name that starts with “-” follows “--” or starts with “./”.</source>
+        <translation>Il file del problema da aprire nella finestra. Un nome che inizia con “-” segue “--” o inizia con “./”.</translation>
+    </message>
+    <message>
+        <source>unknown option “%1”.</source>
+        <translation>opzione sconosciuta “%1”.</translation>
+    </message>
+    <message>
+        <source>Tarvelo %1
+Licence: %2 (the GNU General Public License, version 3 or any later version).
+There is no warranty.</source>
+        <translation>Tarvelo %1
+Licenza: %2 (la GNU General Public License, versione 3 o qualsiasi versione successiva).
+Non c&apos;è alcuna garanzia.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>
