@@ -247,6 +247,8 @@ void KeyboardWindowTest::theInformationWindowListsEveryShortcut() {
         d->close();
     });
     QTest::keyClick(&w.window, Qt::Key_F1);
+    // Below the keys, the version and the licence, as --version says them.
+    QVERIFY2(keys.contains(QStringLiteral("Licence: GPL-3.0-or-later")), qPrintable(keys));
     const auto shortcuts = w.window.findChildren<QShortcut*>();
     QVERIFY(!shortcuts.isEmpty());
     for (const QShortcut* shortcut : shortcuts) {

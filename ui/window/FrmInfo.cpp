@@ -1,6 +1,7 @@
 #include "ui/window/FrmInfo.h"
 
 #include "core/scene/Layout.h"
+#include "ui/headless/HeadlessRun.h"
 
 #include <QGridLayout>
 #include <QIcon>
@@ -172,6 +173,15 @@ void FrmInfo::AddKeyList() {
         line->setAccessibleName(tr("%1: %2").arg(keys, does));
         grid->addWidget(line, row, 0);
     }
+    // Last, the version and the licence, as --version says them.
+    auto* licence = new QLabel(
+        VersionText().toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")), list);
+    licence->setObjectName(QStringLiteral("licence"));
+    licence->setTextFormat(Qt::RichText);
+    licence->setFont(InfoFont(kTextPixels));
+    licence->setWordWrap(true);
+    licence->setAccessibleName(VersionText());
+    grid->addWidget(licence, static_cast<int>(std::size(kKeyLines)), 0);
     grid->setColumnStretch(0, 1);
     const int width = kClientWidth - 2 * kKeysMargin;
     const int height = grid->totalHeightForWidth(width);
