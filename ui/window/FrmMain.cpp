@@ -10,6 +10,7 @@
 #include "ui/window/ProblemMessages.h"
 #include "ui/window/SceneCanvas.h"
 #include "ui/window/SelectionFrame.h"
+#include "ui/window/WindowZoom.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -152,6 +153,8 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
 
     BuildControls();
     BuildTimers();
+    // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11, at the zoom the user's settings keep.
+    new WindowZoom(this);
     SyncFromModel();
     // Input anywhere in the program wakes the timers when the scene is at rest.
     QCoreApplication::instance()->installEventFilter(this);
