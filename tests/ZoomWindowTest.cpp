@@ -2,6 +2,7 @@
 // a zoomed screen landing where it lands at 100 %, the zoom kept across a restart, its keys and
 // its limits, and full screen.
 #include "WindowFixture.h"
+#include "ui/accessibility/Announcer.h"
 #include "ui/painting/PiecePictures.h"
 #include "ui/painting/ScenePainter.h"
 #include "ui/window/WindowZoom.h"
@@ -34,6 +35,11 @@ WindowZoom& ZoomOf(ClockedWindow& w) {
     auto* zoom = w.window.findChild<WindowZoom*>();
     Q_ASSERT(zoom != nullptr);
     return *zoom;
+}
+
+// What the window last told a screen reader.
+QString Said(ClockedWindow& w) {
+    return w.window.findChild<tarvelo::Announcer*>()->LastSaid();
 }
 
 // Qt hands a widget its device pixel ratio in steps of 1/65536.
@@ -296,6 +302,10 @@ void ZoomWindowTest::theKeysStepTheZoom() {
     QCOMPARE(ZoomOf(w).ShownZoom(), to);
     QCOMPARE(ZoomOf(w).ChosenZoom(), to);
     QVERIFY(RatioIs(w.window.devicePixelRatio(), to / double(tarvelo::kZoomNormal)));
+    // A screen reader hears each change a key makes.
+    if (modifiers != 0) {
+        QCOMPARE(Said(w), QStringLiteral("Zoom %1 %.").arg(to));
+    }
 }
 
 void ZoomWindowTest::theZoomStaysWithinItsLimits_data() {
@@ -354,6 +364,7 @@ void ZoomWindowTest::fullScreenFitsTheScreenAndGivesBackTheZoom() {
     QVERIFY(ZoomOf(w).FullScreen());
     QCOMPARE(ZoomOf(w).ShownZoom(), fitting);
     QVERIFY(w.window.isFullScreen());
+    QCOMPARE(Said(w), QStringLiteral("Full screen, zoom %1 %.").arg(fitting));
     // What full screen shows is not the user's choice.
     QCOMPARE(ZoomOf(w).ChosenZoom(), 75);
     QTest::keyClick(&w.window, Qt::Key_Minus, Qt::ControlModifier);
@@ -366,6 +377,7 @@ void ZoomWindowTest::fullScreenFitsTheScreenAndGivesBackTheZoom() {
     QVERIFY(!ZoomOf(w).FullScreen());
     QVERIFY(!w.window.isFullScreen());
     QCOMPARE(ZoomOf(w).ShownZoom(), 75);
+    QCOMPARE(Said(w), QStringLiteral("Zoom 75 %."));
     QVERIFY(RatioIs(w.window.devicePixelRatio(), 0.75));
     QCOMPARE(w.window.size(), kNormalSize);
     QCOMPARE(ScreenPixels(w.window), QSize(720, 410));

@@ -548,6 +548,22 @@ Es wurde nichts verändert.</translation>
         <source>palette, scene, equation, buttons, this information</source>
         <translation>Leiste, Szene, Gleichung, Knöpfe, diese Informationen</translation>
     </message>
+    <message>
+        <source>Ctrl++, Ctrl+-, Ctrl+0</source>
+        <translation>Strg++, Strg+-, Strg+0</translation>
+    </message>
+    <message>
+        <source>make the window larger, smaller, its own size</source>
+        <translation>das Fenster größer, kleiner, in seiner eigenen Größe</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>full screen, as large as the screen allows; again: back</source>
+        <translation>Vollbild, so groß wie der Bildschirm erlaubt; noch einmal: zurück</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>
@@ -760,6 +776,14 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>Opened %1.</source>
         <translation>%1 geöffnet.</translation>
+    </message>
+    <message>
+        <source>Full screen, zoom %1 %.</source>
+        <translation>Vollbild, Zoom %1 %.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1 %.</translation>
     </message>
 </context>
 <context>

@@ -548,6 +548,22 @@ No se ha cambiado nada.</translation>
         <source>palette, scene, equation, buttons, this information</source>
         <translation>paleta, escena, ecuación, botones, esta información</translation>
     </message>
+    <message>
+        <source>Ctrl++, Ctrl+-, Ctrl+0</source>
+        <translation>Ctrl++, Ctrl+-, Ctrl+0</translation>
+    </message>
+    <message>
+        <source>make the window larger, smaller, its own size</source>
+        <translation>ventana más grande, más pequeña, a su tamaño</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>full screen, as large as the screen allows; again: back</source>
+        <translation>pantalla completa, tan grande como la pantalla permite; otra vez: volver</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>
@@ -760,6 +776,14 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Opened %1.</source>
         <translation>%1 abierto.</translation>
+    </message>
+    <message>
+        <source>Full screen, zoom %1 %.</source>
+        <translation>Pantalla completa, zoom %1 %.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1 %.</translation>
     </message>
 </context>
 <context>

@@ -548,6 +548,22 @@ Rien n&apos;a été modifié.</translation>
         <source>palette, scene, equation, buttons, this information</source>
         <translation>palette, scène, équation, boutons, ces informations</translation>
     </message>
+    <message>
+        <source>Ctrl++, Ctrl+-, Ctrl+0</source>
+        <translation>Ctrl++, Ctrl+-, Ctrl+0</translation>
+    </message>
+    <message>
+        <source>make the window larger, smaller, its own size</source>
+        <translation>agrandir la fenêtre, la réduire, sa taille normale</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>full screen, as large as the screen allows; again: back</source>
+        <translation>plein écran, aussi grand que l’écran le permet&#xa0;; encore&#xa0;: retour</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>
@@ -760,6 +776,14 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Opened %1.</source>
         <translation>%1 ouvert.</translation>
+    </message>
+    <message>
+        <source>Full screen, zoom %1 %.</source>
+        <translation>Plein écran, zoom %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1&#xa0;%.</translation>
     </message>
 </context>
 <context>

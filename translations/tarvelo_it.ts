@@ -548,6 +548,22 @@ Non è cambiato nulla.</translation>
         <source>palette, scene, equation, buttons, this information</source>
         <translation>tavolozza, scena, equazione, pulsanti, queste informazioni</translation>
     </message>
+    <message>
+        <source>Ctrl++, Ctrl+-, Ctrl+0</source>
+        <translation>Ctrl++, Ctrl+-, Ctrl+0</translation>
+    </message>
+    <message>
+        <source>make the window larger, smaller, its own size</source>
+        <translation>finestra più grande, più piccola, alla sua misura</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>full screen, as large as the screen allows; again: back</source>
+        <translation>schermo intero, grande quanto lo schermo permette; di nuovo: indietro</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>
@@ -760,6 +776,14 @@ Non è cambiato nulla.</translation>
     <message>
         <source>Opened %1.</source>
         <translation>%1 aperto.</translation>
+    </message>
+    <message>
+        <source>Full screen, zoom %1 %.</source>
+        <translation>Schermo intero, zoom %1 %.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %.</source>
+        <translation>Zoom %1 %.</translation>
     </message>
 </context>
 <context>

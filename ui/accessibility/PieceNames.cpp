@@ -150,6 +150,12 @@ QString SolutionSentence(bool shown, std::int32_t x, std::int32_t y) {
                  : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Solution hidden."));
 }
 
+QString ZoomSentence(int percent, bool fullScreen) {
+    return (fullScreen ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Full screen, zoom %1 %."))
+                       : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Zoom %1 %.")))
+        .arg(percent);
+}
+
 QString SceneReplacedSentence(SceneChange change, const QString& problemName) {
     switch (change) {
     case SceneChange::New:

@@ -30,6 +30,9 @@ QString SignName(const std::string& sign);
 // What Show solution did: "Solution shown: X is 4, Y is 7." or "Solution hidden."
 QString SolutionSentence(bool shown, std::int32_t x, std::int32_t y);
 
+// What a zoom key did: "Zoom 150 %." or "Full screen, zoom 200 %."
+QString ZoomSentence(int percent, bool fullScreen);
+
 // How the scene was replaced, and what to say of it.
 enum class SceneChange { New, Restarted, Opened, OpenedLesson };
 // "Opened lesson 11." and the like; `problemName` is the file's name without its folder and

@@ -86,6 +86,11 @@ const KeyLine kKeyLines[] = {
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say the balance and the equation again")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+B"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say what each pan holds")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl++, Ctrl+-, Ctrl+0"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "make the window larger, smaller, its own size")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F11"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo",
+                       "full screen, as large as the screen allows; again: back")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F1"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "this information")},
 };

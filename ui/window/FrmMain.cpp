@@ -154,7 +154,10 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     BuildControls();
     BuildTimers();
     // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11, at the zoom the user's settings keep.
-    new WindowZoom(this);
+    // Each change is said, since a screen reader's user may not see it.
+    connect(new WindowZoom(this), &WindowZoom::zoomed, this, [this](int percent, bool fullScreen) {
+        access_->Announce(ZoomSentence(percent, fullScreen));
+    });
     SyncFromModel();
     // Input anywhere in the program wakes the timers when the scene is at rest.
     QCoreApplication::instance()->installEventFilter(this);

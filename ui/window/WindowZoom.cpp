@@ -345,6 +345,7 @@ void WindowZoom::SetZoom(int percent) {
         KeepInSettings();
     }
     Show(zoom);
+    emit zoomed(shown_, fullScreen_);
 }
 
 void WindowZoom::ZoomIn() {
@@ -376,6 +377,7 @@ void WindowZoom::SetFullScreen(bool on) {
         window_->showNormal();
         FitWindowToScale();
     }
+    emit zoomed(shown_, fullScreen_);
 }
 
 void WindowZoom::ToggleFullScreen() {

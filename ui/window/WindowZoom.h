@@ -58,6 +58,10 @@ class WindowZoom : public QObject {
     void SetFullScreen(bool on);
     void ToggleFullScreen();
 
+  signals:
+    // After each change the user asked for: the zoom now shown, and whether in full screen.
+    void zoomed(int percent, bool fullScreen);
+
   private:
     void AddShortcuts();
     // Makes every screen's scale its own times `percent`, and the window follow.
