@@ -3,8 +3,9 @@
 // one spot; and a crowd of 1,000 pieces thrown into one another above the pans, settled with
 // the overlap grid, with plain scans of the whole table, and with the contact rule's literal
 // loops added to those scans.
-#include "core/clock/Rest.h"
-#include "core/files/ProblemFile.h"
+#include "core/base/Rest.h"
+#include "core/io/ProblemFile.h"
+#include "core/play/ModelClock.h"
 #include "core/testing/LiteralContacts.h"
 #include "core/testing/SceneBuilders.h"
 

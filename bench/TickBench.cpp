@@ -1,7 +1,7 @@
 // One whole tick of a busy scene: the reality step (motion, deletion, contact rebuild, the copy of
 // the pans' loads) and the repaint of the scene into an image, for scenes of 10 to 1000 pieces
 // resting in stacks on the pans.
-#include "core/scene/Layout.h"
+#include "core/base/Layout.h"
 #include "core/testing/SceneBuilders.h"
 #include "ui/painting/PiecePictures.h"
 #include "ui/painting/ScenePainter.h"

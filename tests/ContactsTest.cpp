@@ -1,4 +1,4 @@
-#include "core/model/Model.h"
+#include "core/play/Model.h"
 #include "core/testing/LiteralContacts.h"
 
 #include <algorithm>

@@ -1,8 +1,9 @@
 // Random crowded scenes, played through the same operations as the pointer and the problem
 // files, must end as a child would expect: boxes apart, nothing lost from the pans, every piece
 // standing on the pan it counts for, an equation that counts exactly those pieces, and rest.
-#include "core/clock/Rest.h"
-#include "core/files/ProblemFile.h"
+#include "core/base/Rest.h"
+#include "core/io/ProblemFile.h"
+#include "core/play/ModelClock.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>

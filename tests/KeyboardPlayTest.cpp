@@ -1,6 +1,6 @@
 // The keyboard on the model: a copy from the palette, the scene's cursor, a piece carried.
-#include "core/keyboard/SceneNavigation.h"
 #include "core/testing/SceneBuilders.h"
+#include "core/world/SceneNavigation.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,8 +1,9 @@
 // The keyboard on the real widgets, offscreen: the focus order, playing without the pointer,
 // the shortcuts, and what a screen reader is told.
 #include "WindowFixture.h"
-#include "core/clock/Rest.h"
-#include "core/keyboard/SceneNavigation.h"
+#include "core/base/Rest.h"
+#include "core/play/ModelClock.h"
+#include "core/world/SceneNavigation.h"
 
 #include <QAccessible>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The main window as the user sees it, offscreen: the layout, the start-up figures, the scene as
 // painted, and New.
 #include "ui/painting/PiecePictures.h"
+#include "ui/painting/SceneCanvas.h"
 #include "ui/painting/ScenePainter.h"
 #include "ui/window/FrmMain.h"
-#include "ui/window/SceneCanvas.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "core/scene/Numeric.h"
+#include "core/base/Numeric.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

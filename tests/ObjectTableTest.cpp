@@ -1,7 +1,8 @@
 // The object table: adding and removing pieces, the random values of X and Y, and the reset that
 // lets everything fall out of the scene.
-#include "core/clock/Rest.h"
-#include "core/files/ProblemFile.h"
+#include "core/base/Rest.h"
+#include "core/io/ProblemFile.h"
+#include "core/play/ModelClock.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <cmath>

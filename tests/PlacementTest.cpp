@@ -1,7 +1,8 @@
 // Pieces put down into one another, fast pieces and pieces standing on both pans: none passes
 // through another, none is lost, and the equation counts what lies on each pan.
-#include "core/clock/Rest.h"
-#include "core/files/ProblemFile.h"
+#include "core/base/Rest.h"
+#include "core/io/ProblemFile.h"
+#include "core/play/ModelClock.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>

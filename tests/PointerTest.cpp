@@ -1,4 +1,4 @@
-#include "core/scene/Numeric.h"
+#include "core/base/Numeric.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>

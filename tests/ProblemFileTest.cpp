@@ -1,4 +1,4 @@
-#include "core/files/ProblemFile.h"
+#include "core/io/ProblemFile.h"
 
 #include "core/testing/SceneBuilders.h"
 

@@ -3,8 +3,8 @@
 // the model names them; a falling crowd is told a few times a second and at rest, each place
 // once, never at every tick.
 #include "WindowFixture.h"
-#include "core/clock/Rest.h"
-#include "core/keyboard/SceneNavigation.h"
+#include "core/base/Rest.h"
+#include "core/world/SceneNavigation.h"
 #include "ui/accessibility/PieceNames.h"
 #include "ui/accessibility/SceneAccessible.h"
 #include "ui/window/AccessLayer.h"

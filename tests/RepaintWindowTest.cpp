@@ -1,7 +1,7 @@
 // What the window really put on the screen, frame by frame, against a whole repaint of the same
 // scene: pieces entering from above, falling fast, dragged across, deleted, undone and lifted.
 #include "WindowFixture.h"
-#include "core/files/ProblemFile.h"
+#include "core/io/ProblemFile.h"
 #include "ui/painting/PiecePictures.h"
 #include "ui/painting/ScenePainter.h"
 

@@ -1,7 +1,8 @@
 // Save then Load: a scene at rest, written to a problem file and read back, comes to rest as the
 // same pieces at the same places with the same equation, after any play that led to it.
-#include "core/clock/Rest.h"
-#include "core/files/ProblemFile.h"
+#include "core/base/Rest.h"
+#include "core/io/ProblemFile.h"
+#include "core/play/ModelClock.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Where a save may write: the user's own links are followed, links another user could have
 // planted and special files are refused, and a file replaced keeps its owner and mode.
-#include "core/files/SaveTarget.h"
+#include "core/io/SaveTarget.h"
 
 #include <cstdio>
 #include <fcntl.h>

@@ -1,5 +1,6 @@
 // How whole scenes settle: ordinary scenes come to rest exactly where they always did.
-#include "core/clock/Rest.h"
+#include "core/base/Rest.h"
+#include "core/play/ModelClock.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Undo and redo on the model: each action undone to the rest before it and redone, chains, the
 // steps kept, and the rules of problem mode.
-#include "core/files/ProblemFile.h"
+#include "core/io/ProblemFile.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <functional>

@@ -1,10 +1,10 @@
 // The main window as the program starts it, for tests on the real widgets (offscreen).
 #pragma once
 
-#include "core/clock/VirtualClock.h"
-#include "core/scene/Layout.h"
+#include "core/base/Layout.h"
+#include "core/base/VirtualClock.h"
+#include "ui/painting/SceneCanvas.h"
 #include "ui/window/FrmMain.h"
-#include "ui/window/SceneCanvas.h"
 
 #include <QApplication>
 #include <QCursor>

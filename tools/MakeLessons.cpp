@@ -1,8 +1,9 @@
 // Makes the lessons that come with the program: each is built on the pans, settled on the virtual
 // clock and written with the program's own writer, beside a manifest of the equations they show.
-#include "core/clock/Rest.h"
-#include "core/files/ProblemFile.h"
-#include "core/scene/Layout.h"
+#include "core/base/Layout.h"
+#include "core/base/Rest.h"
+#include "core/io/ProblemFile.h"
+#include "core/play/ModelClock.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "core/desktop/FileTypeRegistration.h"
 
-#include "core/files/WholeWrite.h"
+#include "core/io/WholeWrite.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // The contact rule's literal loops.
 #include "core/testing/LiteralContacts.h"
 
-#include "core/scene/Scene.h"
+#include "core/world/Scene.h"
 
 #include <algorithm>
 #include <cstdint>

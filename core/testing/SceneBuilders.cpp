@@ -1,6 +1,7 @@
 #include "core/testing/SceneBuilders.h"
 
-#include "core/clock/WindowTimers.h"
+#include "core/base/WindowTimers.h"
+#include "core/play/ModelClock.h"
 
 namespace tarvelo {
 

@@ -2,8 +2,8 @@
 // window state on a virtual clock, and stacks of pieces resting on the pans.
 #pragma once
 
-#include "core/clock/VirtualClock.h"
-#include "core/model/Model.h"
+#include "core/base/VirtualClock.h"
+#include "core/play/Model.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the problem-file reader and the number reader: whatever the input,
 // they must neither crash nor read out of bounds, and an accepted problem must be sound.
-#include "core/files/ProblemFile.h"
-#include "core/scene/Numeric.h"
-#include "core/scene/SceneObject.h"
+#include "core/base/Numeric.h"
+#include "core/io/ProblemFile.h"
+#include "core/world/SceneObject.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,7 +2,7 @@
 #include "ui/accessibility/AccessibleFactory.h"
 
 #include "ui/accessibility/SceneAccessible.h"
-#include "ui/window/SceneCanvas.h"
+#include "ui/painting/SceneCanvas.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,8 +1,8 @@
 // The scene in words.
 #include "ui/accessibility/PieceNames.h"
 
-#include "core/balance/EquationDisplay.h"
-#include "core/keyboard/SceneNavigation.h"
+#include "core/world/EquationDisplay.h"
+#include "core/world/SceneNavigation.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -2,8 +2,8 @@
 // the comparison sign.
 #pragma once
 
-#include "core/keyboard/SceneNavigation.h"
-#include "core/scene/Scene.h"
+#include "core/world/Scene.h"
+#include "core/world/SceneNavigation.h"
 
 #include <QString>
 #include <string>

@@ -1,10 +1,10 @@
 // The scene as a list of the two pans and their pieces, for a screen reader.
 #include "ui/accessibility/SceneAccessible.h"
 
-#include "core/keyboard/SceneNavigation.h"
-#include "core/model/Model.h"
+#include "core/play/Model.h"
+#include "core/world/SceneNavigation.h"
 #include "ui/accessibility/PieceNames.h"
-#include "ui/window/SceneCanvas.h"
+#include "ui/painting/SceneCanvas.h"
 
 #include <QCoreApplication>
 #include <algorithm>

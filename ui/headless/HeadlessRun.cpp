@@ -1,11 +1,13 @@
 #include "ui/headless/HeadlessRun.h"
 
-#include "core/clock/Rest.h"
-#include "core/clock/VirtualClock.h"
-#include "core/files/ProblemFile.h"
-#include "core/files/SettleReport.h"
+#include "core/base/Rest.h"
+#include "core/base/VirtualClock.h"
+#include "core/io/ProblemFile.h"
+#include "core/play/ModelClock.h"
+#include "core/play/SettleReport.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
+#include "ui/window/VersionText.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -57,9 +59,6 @@ constexpr ForeignOption kToolkitOptions[] = {
     {"testability", false},
     {"qmljsdebugger", false},
 };
-
-// The licence of the program, as the copyright file of the package names it (SPDX).
-constexpr const char* kLicence = "GPL-3.0-or-later";
 
 constexpr std::int64_t kLongestMs = 120000; // give up waiting after this much scene time
 constexpr int kMillisecondsPerSecond = 1000;
@@ -225,13 +224,6 @@ CommandLineStart CommandLineStartOf(int argc, char* argv[]) {
 int RefuseOption(const QString& option) {
     return RefuseWithUsage(
         Tr(QT_TRANSLATE_NOOP("HeadlessRun", "unknown option \u201c%1\u201d.")).arg(option));
-}
-
-QString VersionText() {
-    return Tr(QT_TRANSLATE_NOOP("HeadlessRun",
-                                "Tarvelo %1\nLicence: %2 (the GNU General Public License, "
-                                "version 3 or any later version).\nThere is no warranty."))
-        .arg(QStringLiteral(TARVELO_VERSION), QLatin1String(kLicence));
 }
 
 int RunHeadless(int argc, char* argv[]) {

@@ -28,7 +28,4 @@ int RunHeadless(int argc, char* argv[]);
 // status to end with (2). Needs an application object, for the user's language.
 int RefuseOption(const QString& option);
 
-// What --version prints: the program's name, its version and its licence.
-QString VersionText();
-
 } // namespace tarvelo

@@ -1,6 +1,6 @@
 #include "ui/painting/PiecePictures.h"
 
-#include "core/scene/SceneObject.h"
+#include "core/world/SceneObject.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 // Paints the scene from its list of pictures.
 #pragma once
 
-#include "core/model/Model.h"
+#include "core/play/Model.h"
 
 #include <QImage>
 #include <vector>

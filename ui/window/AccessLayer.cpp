@@ -1,13 +1,13 @@
 // The window without a mouse and without a screen: focus, keys, shortcuts, screen reader.
 #include "ui/window/AccessLayer.h"
 
-#include "core/model/Model.h"
+#include "core/play/Model.h"
 #include "ui/accessibility/AccessibleFactory.h"
 #include "ui/accessibility/Announcer.h"
 #include "ui/accessibility/PieceNames.h"
 #include "ui/accessibility/SceneAccessible.h"
+#include "ui/painting/SceneCanvas.h"
 #include "ui/window/PictureBox.h"
-#include "ui/window/SceneCanvas.h"
 #include "ui/window/SelectionFrame.h"
 
 #include <QAccessible>

@@ -3,8 +3,8 @@
 // is told (names, roles, and what each key did or the balance settled on).
 #pragma once
 
-#include "core/clock/Rest.h"
-#include "core/keyboard/KeyboardPlay.h"
+#include "core/base/Rest.h"
+#include "core/play/KeyboardPlay.h"
 #include "ui/accessibility/SceneAccessible.h"
 
 #include <QHash>

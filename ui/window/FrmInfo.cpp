@@ -1,7 +1,7 @@
 #include "ui/window/FrmInfo.h"
 
-#include "core/scene/Layout.h"
-#include "ui/headless/HeadlessRun.h"
+#include "core/base/Layout.h"
+#include "ui/window/VersionText.h"
 
 #include <QGridLayout>
 #include <QIcon>

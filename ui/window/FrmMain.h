@@ -3,10 +3,10 @@
 // control properties back onto them when it is done.
 #pragma once
 
-#include "core/clock/Rest.h"
-#include "core/clock/WindowTimers.h"
-#include "core/files/SaveTarget.h"
-#include "core/model/Model.h"
+#include "core/base/Rest.h"
+#include "core/base/WindowTimers.h"
+#include "core/io/SaveTarget.h"
+#include "core/play/Model.h"
 #include "ui/accessibility/PieceNames.h"
 #include "ui/painting/PiecePictures.h"
 

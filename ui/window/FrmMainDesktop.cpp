@@ -1,7 +1,7 @@
 // The main window and the desktop: the file-type registration, a problem named on the command
 // line or handed over by a later start, and the information window.
 #include "core/desktop/CommandLine.h"
-#include "core/files/ProblemFile.h"
+#include "core/io/ProblemFile.h"
 #include "ui/instance/InstanceMessages.h"
 #include "ui/instance/Registration.h"
 #include "ui/instance/SingleInstance.h"

@@ -1,7 +1,7 @@
 // The main window's problem files: Save, Load and Restart.
-#include "core/files/ProblemFile.h"
-#include "core/files/SaveTarget.h"
-#include "core/files/WholeWrite.h"
+#include "core/io/ProblemFile.h"
+#include "core/io/SaveTarget.h"
+#include "core/io/WholeWrite.h"
 #include "ui/instance/SingleInstance.h"
 #include "ui/window/AccessLayer.h"
 #include "ui/window/FileDialogs.h"

@@ -1,6 +1,6 @@
 #include "ui/window/PictureBox.h"
 
-#include "core/scene/SceneObject.h"
+#include "core/world/SceneObject.h"
 #include "ui/painting/PiecePictures.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 // A borderless box showing one picture at its own size: the palette pictures and drag boxes.
 #pragma once
 
-#include "ui/window/PointerSurface.h"
+#include "ui/painting/PointerSurface.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,8 +1,8 @@
 // What the user is told when a problem file is refused or cannot be saved.
 #pragma once
 
-#include "core/files/ProblemFile.h"
-#include "core/files/SaveTarget.h"
+#include "core/io/ProblemFile.h"
+#include "core/io/SaveTarget.h"
 
 #include <QString>
 #include <functional>

@@ -1,0 +1,68 @@
+// The three timers' handlers: the falling step, the balance and the pointer tick.
+#include "core/play/Model.h"
+
+namespace tarvelo {
+
+void Model::RefreshReality() {
+    // 1. Motion: every piece that is neither fixed nor held falls.
+    scene.FallStep(HeldPiece());
+
+    // 2. Deletion: pieces whose top edge passed below the scene. Going down keeps the pass
+    //    right although each removal moves the last object into the freed place.
+    for (std::int32_t i = scene.objCount(); i >= kFirstPiece; --i) {
+        if (scene.FellOutOfScene(i)) {
+            RemoveBlock(i);
+        }
+    }
+
+    // 3. Redraw, 4. let the hover follow pieces that moved under a still pointer,
+    // 5. record who rests on whom for the moves and the weighing until the next step.
+    RefreshObjects();
+    pictDraw_MouseMove(0, 0, pointer.pointerX(), pointer.pointerY());
+    scene.RefreshObjTopContact();
+}
+
+void Model::realityTimer_Timer() {
+    RefreshReality();
+    // The balance acts on these copies at its next tick.
+    scene.CopyPanLoads();
+    NoteRestForUndo();
+}
+
+void Model::UpdateBalance() {
+    if (scene.objCount() < kRightPan) {
+        return;
+    }
+    // Weigh both pans, keeping the terms of each side for the equation line.
+    scene.WeighPans();
+
+    // The tilt follows the loads copied after the last reality step, not the ones just weighed;
+    // the sign follows the target at once, the pans take their time.
+    const std::int32_t target = scene.BalanceTarget(scene.leftPanLoad() - scene.rightPanLoad());
+    equation.ShowSign(target);
+    scene.CentrePans();
+    scene.TiltPansTowards(target, HeldPiece());
+
+    equation.UpdateEquazione(scene.leftTerms(), scene.rightTerms());
+}
+
+void Model::MouseTimer_Timer(float cursorX, float cursorY) {
+    // What the keyboard carries goes where the keyboard put it, wherever the pointer is.
+    if (KeyboardCarrying() != KeyboardPlay::Carrying::Nothing) {
+        cursorX = keyboard.pointX();
+        cursorY = keyboard.pointY();
+    }
+    // The two drag boxes stay under the pointer, shown or not, at the same place on the screen.
+    pointer.MoveTo(cursorX, cursorY);
+
+    // A held scene piece keeps its top-left corner at the pointer less the grab offset.
+    const std::int32_t held = HeldPiece();
+    if (held != kNoObject) {
+        const SceneObject& s = scene.obj(held);
+        const float x = pointer.pointerX() - static_cast<float>(pointer.grabX());
+        const float y = pointer.pointerY() - static_cast<float>(pointer.grabY());
+        scene.MoveObjects(held, x - static_cast<double>(s.objX), y - static_cast<double>(s.objY));
+    }
+}
+
+} // namespace tarvelo
