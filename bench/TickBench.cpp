@@ -17,7 +17,7 @@ namespace {
 void Prepare(SceneHarness& h, std::int32_t pieces) {
     BuildStacksOnPans(h.model, pieces);
     for (int i = 0; i < 5; ++i) {
-        h.model.realityTimer_Timer();
+        h.model.StepReality();
     }
 }
 
@@ -27,7 +27,7 @@ void BM_Tick(benchmark::State& state) {
     PiecePictures pictures;
     QImage image(layout::kSceneWidth, layout::kSceneHeight, QImage::Format_RGB32);
     for (auto _ : state) {
-        h.model.realityTimer_Timer();
+        h.model.StepReality();
         PaintScene(image, h.model.drawing.drawList(), pictures);
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -41,7 +41,7 @@ void BM_StillTick(benchmark::State& state) {
     Prepare(h, static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) {
         const auto revision = h.model.drawing.sceneRevision();
-        h.model.realityTimer_Timer();
+        h.model.StepReality();
         benchmark::DoNotOptimize(revision);
     }
 }
@@ -60,7 +60,7 @@ void BM_FallingTick(benchmark::State& state) {
             h.model.scene.Event_Jump_Up_All();
         }
         state.ResumeTiming();
-        h.model.realityTimer_Timer();
+        h.model.StepReality();
     }
 }
 BENCHMARK(BM_FallingTick)->Arg(300)->Arg(1000)->Arg(3000)->Unit(benchmark::kMicrosecond);
@@ -83,7 +83,7 @@ void BM_RealityStep(benchmark::State& state) {
     SceneHarness h;
     Prepare(h, static_cast<std::int32_t>(state.range(0)));
     for (auto _ : state) {
-        h.model.RefreshReality();
+        h.model.StepReality();
     }
 }
 BENCHMARK(BM_RealityStep)->Arg(300)->Arg(1000)->Unit(benchmark::kMicrosecond);

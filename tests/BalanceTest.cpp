@@ -149,7 +149,7 @@ TEST(BalanceTest, APieceOnTwoSupportsCountsUnderTheOneTheContactsGiveIt) {
     ASSERT_TRUE(m.scene.topContact()(3, 5));
     ASSERT_FALSE(m.scene.topContact()(4, 5));
 
-    m.UpdateBalance();
+    m.WeighBalance();
     EXPECT_EQ(m.scene.obj(kLeftPan).objLoad, 3);
     EXPECT_EQ(m.scene.obj(kRightPan).objLoad, 9);
     EXPECT_EQ(m.equation.lblEquazione().Caption,

@@ -1,4 +1,5 @@
 // The change count of the window's state: it moves exactly when something in the state moves.
+#include "core/play/WindowEvents.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <array>
@@ -110,18 +111,21 @@ TEST(ChangeTrackingTest, TheCountMovesExactlyWhenTheStateDoes) {
         check(what);
     };
 
-    event("press on the palette", [&] { m.img_MouseDown(5, Model::kLeftButton, 0, 10, 10); });
-    event("pointer tick", [&] { m.MouseTimer_Timer(130, 60); });
-    event("drop", [&] { m.dragImgInt_MouseMove(0, 0, 1, 1); });
-    event("same drop again", [&] { m.dragImgInt_MouseMove(0, 0, 1, 1); });
+    event("press on the palette",
+          [&] { WindowEvents(m).img_MouseDown(5, PointerButton::Left, 0, 10, 10); });
+    event("pointer tick", [&] { m.FollowPointer(130, 60); });
+    event("drop", [&] { WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1); });
+    event("same drop again",
+          [&] { WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1); });
     for (int k = 0; k < 6; ++k) {
-        m.img_MouseDown(1 + k, Model::kLeftButton, 0, 10, 10);
-        m.MouseTimer_Timer(static_cast<float>(120 + 60 * k), 80);
-        event("drop in a row", [&] { m.dragImgInt_MouseMove(0, 0, 1, 1); });
+        WindowEvents(m).img_MouseDown(1 + k, PointerButton::Left, 0, 10, 10);
+        m.FollowPointer(static_cast<float>(120 + 60 * k), 80);
+        event("drop in a row",
+              [&] { WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1); });
     }
     run(1500);
-    event("hover", [&] { m.pictDraw_MouseMove(0, 0, 140, 270); });
-    event("grab", [&] { m.pictDraw_MouseDown(Model::kLeftButton, 0, 140, 270); });
+    event("hover", [&] { WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 140, 270); });
+    event("grab", [&] { WindowEvents(m).pictDraw_MouseDown(PointerButton::Left, 0, 140, 270); });
     const std::int32_t held = m.HeldPiece();
     ASSERT_NE(held, kNoObject);
     const std::int32_t other = held == m.scene.objCount() ? held - 1 : held + 1;
@@ -132,15 +136,17 @@ TEST(ChangeTrackingTest, TheCountMovesExactlyWhenTheStateDoes) {
     run(200);
     const std::int32_t heldTop = m.scene.obj(held).objY;
     event("let go inside another piece",
-          [&] { m.pictDraw_MouseUp(Model::kLeftButton, 0, atX, atY); });
+          [&] { WindowEvents(m).pictDraw_MouseUp(PointerButton::Left, 0, atX, atY); });
     EXPECT_LT(m.scene.obj(held).objY, heldTop); // lifted on top of it
     run(1500);
-    event("X prompt", [&] { m.img_MouseDown(kind::kX, Model::kRightButton, 0, 5, 5); });
-    event("solution shown", [&] { m.Command1_Click(); });
+    event("X prompt",
+          [&] { WindowEvents(m).img_MouseDown(kind::kX, PointerButton::Right, 0, 5, 5); });
+    event("solution shown", [&] { m.ToggleSolution(); });
     event("problem mode", [&] { m.controls.UpdateProgramMode(ProgramMode::Problem); });
     event("problem mode again", [&] { m.controls.UpdateProgramMode(ProgramMode::Problem); });
-    event("hover", [&] { m.pictDraw_MouseMove(0, 0, 5, 5); });
-    event("delete under the pointer", [&] { m.pictDraw_MouseDown(Model::kRightButton, 0, 5, 5); });
+    event("hover", [&] { WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 5, 5); });
+    event("delete under the pointer",
+          [&] { WindowEvents(m).pictDraw_MouseDown(PointerButton::Right, 0, 5, 5); });
     run(3000);
 
     EXPECT_GT(ticks, 400);

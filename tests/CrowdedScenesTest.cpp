@@ -4,6 +4,7 @@
 #include "core/base/Rest.h"
 #include "core/io/ProblemFile.h"
 #include "core/play/ModelClock.h"
+#include "core/play/WindowEvents.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -15,8 +16,8 @@ namespace tarvelo {
 namespace {
 
 constexpr std::int64_t kBudgetMs = 120000;
-constexpr int kLeftButton = Model::kLeftButton;
-constexpr int kRightButton = Model::kRightButton;
+constexpr PointerButton kLeftButton = PointerButton::Left;
+constexpr PointerButton kRightButton = PointerButton::Right;
 
 float MassOf(std::int32_t k, const Problem& p) {
     switch (k) {
@@ -71,8 +72,7 @@ class CrowdedScene {
                 }
                 break;
             case 12:
-                model().SetUnknownFromAnswer(Pick(0, 1) ? kind::kX : kind::kY,
-                                             std::to_string(Pick(0, 9)));
+                model().SetUnknown(Pick(0, 1) ? kind::kX : kind::kY, std::to_string(Pick(0, 9)));
                 break;
             case 13:
                 if (a == 0 || Pick(0, 3) == 0) {
@@ -139,9 +139,10 @@ class CrowdedScene {
         const int grabY = Pick(0, 30);
         Model& m = model();
         const std::int32_t before = m.scene.objCount();
-        m.img_MouseDown(k, kLeftButton, 0, static_cast<float>(grabX), static_cast<float>(grabY));
-        m.MouseTimer_Timer(static_cast<float>(x + grabX), static_cast<float>(y + grabY));
-        m.dragImgInt_MouseMove(0, 0, 1, 1);
+        WindowEvents(m).img_MouseDown(k, kLeftButton, 0, static_cast<float>(grabX),
+                                      static_cast<float>(grabY));
+        m.FollowPointer(static_cast<float>(x + grabX), static_cast<float>(y + grabY));
+        WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1);
         placed_ += m.scene.objCount() - before;
     }
 
@@ -155,12 +156,12 @@ class CrowdedScene {
         const SceneObject& piece = m.scene.obj(Pick(3, m.scene.objCount()));
         float px = static_cast<float>(piece.objX + piece.objW / 2);
         float py = static_cast<float>(piece.objY + piece.objH / 2);
-        m.MouseTimer_Timer(px, py);
-        m.pictDraw_MouseMove(0, 0, px, py);
+        m.FollowPointer(px, py);
+        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, px, py);
         if (m.pointer.selectedObj() == -1) {
             return;
         }
-        m.pictDraw_MouseDown(kLeftButton, 0, px, py);
+        WindowEvents(m).pictDraw_MouseDown(kLeftButton, 0, px, py);
         const int moves = Pick(1, 12);
         const bool deleteIt = !overPans_ && Pick(0, 9) == 0;
         for (int n = 0; n < moves; ++n) {
@@ -171,16 +172,16 @@ class CrowdedScene {
                 px = static_cast<float>(last ? SpotX() + 20 : Pick(0, 940));
             }
             py = static_cast<float>(overPans_ && last ? Pick(-40, 200) : Pick(-40, 330));
-            m.MouseTimer_Timer(px, py);
-            m.pictDraw_MouseMove(kLeftButton, 0, px, py);
+            m.FollowPointer(px, py);
+            WindowEvents(m).pictDraw_MouseMove(kLeftButton, 0, px, py);
             h_.RunMs(10 * Pick(0, 3));
         }
         if (deleteIt) {
-            m.pictDraw_MouseDown(kRightButton, 0, px, py);
+            WindowEvents(m).pictDraw_MouseDown(kRightButton, 0, px, py);
             --placed_;
         }
-        m.pictDraw_MouseUp(kLeftButton, 0, px, py);
-        m.MouseTimer_Timer(-10000, -10000);
+        WindowEvents(m).pictDraw_MouseUp(kLeftButton, 0, px, py);
+        m.FollowPointer(-10000, -10000);
     }
 
     void Delete() {
@@ -191,9 +192,9 @@ class CrowdedScene {
         const SceneObject& piece = m.scene.obj(Pick(3, m.scene.objCount()));
         const float px = static_cast<float>(piece.objX + 1);
         const float py = static_cast<float>(piece.objY + 1);
-        m.pictDraw_MouseMove(0, 0, px, py);
+        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, px, py);
         if (m.pointer.selectedObj() != -1) {
-            m.pictDraw_MouseDown(kRightButton, 0, px, py);
+            WindowEvents(m).pictDraw_MouseDown(kRightButton, 0, px, py);
             --placed_;
         }
     }
@@ -213,8 +214,8 @@ class CrowdedScene {
             problem.pieces.push_back({x, Pick(-60, 300), MassOf(k, problem), k});
         }
         Model& m = model();
-        m.Form_Load();
-        m.MouseTimer_Timer(-10000, -10000);
+        m.NewScene();
+        m.FollowPointer(-10000, -10000);
         m.LoadProblem(problem, "crowded.trv");
         placed_ = static_cast<int>(problem.pieces.size());
     }

@@ -344,7 +344,7 @@ void DesktopWindowTest::aFileNameThatIsNotUtf8() {
         QCOMPARE(w.window.model().controls.stProblemFile(), path);
         // Restart opens the same bytes again.
         w.window.model().RemoveBlock(3);
-        w.window.Command5_Click();
+        w.window.Restart();
         QCOMPARE(w.window.model().scene.objCount(), 3);
         QCOMPARE(w.window.model().controls.stProblemFile(), path);
     }
@@ -353,7 +353,7 @@ void DesktopWindowTest::aFileNameThatIsNotUtf8() {
     tarvelo::InstanceServer server;
     QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
     server.Serve([&](const tarvelo::HandOver& handOver) {
-        w.window.Form_LinkExecute(
+        w.window.ExecuteHandOver(
             handOver.commandLine, [] {}, handOver.workingDirectory);
     });
     auto later = HandOverAsALaterStart(
@@ -373,7 +373,7 @@ void DesktopWindowTest::handedOverCommandLines() {
 
     // Another file: the scene is cleared and the file loaded, in problem mode.
     int done = 0;
-    w.window.Form_LinkExecute(Quoted(second), [&] { ++done; });
+    w.window.ExecuteHandOver(Quoted(second), [&] { ++done; });
     QCOMPARE(done, 1);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + second);
     QCOMPARE(m.scene.obj(3).objKind, 9);
@@ -393,7 +393,7 @@ void DesktopWindowTest::handedOverCommandLines() {
     };
     for (const auto& r : refused) {
         MessageBoxes boxes;
-        w.window.Form_LinkExecute(
+        w.window.ExecuteHandOver(
             r.commandLine, [&] { ++done; }, folder.path());
         QTRY_COMPARE(boxes.texts.size(), 1);
         QVERIFY2(boxes.texts[0].contains(r.said), qPrintable(boxes.texts[0]));
@@ -406,13 +406,13 @@ void DesktopWindowTest::handedOverCommandLines() {
     QCOMPARE(done, 4);
 
     // A relative path is meant from the folder the other start ran in.
-    w.window.Form_LinkExecute(
+    w.window.ExecuteHandOver(
         QStringLiteral("first.trv"), [&] { ++done; }, folder.path());
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + first);
     QCOMPARE(m.scene.obj(3).objKind, 5);
 
     // An empty command: the scene is cleared and the window is back in free mode.
-    w.window.Form_LinkExecute(QString(), [&] { ++done; });
+    w.window.ExecuteHandOver(QString(), [&] { ++done; });
     QCOMPARE(done, 6);
     QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Free);
     QCOMPARE(m.scene.objCount(), 2);
@@ -529,7 +529,7 @@ void DesktopWindowTest::thousandsOfRefusedHandOversShowOneNotice() {
     tarvelo::InstanceServer server;
     QCOMPARE(server.Begin(), tarvelo::InstanceServer::Start::Running);
     server.Serve([&](const tarvelo::HandOver& handOver) {
-        w.window.Form_LinkExecute(
+        w.window.ExecuteHandOver(
             handOver.commandLine, [] {}, handOver.workingDirectory);
     });
     // Thousands of later starts hand over a file that does not exist, in waves as fast as the
@@ -592,7 +592,7 @@ void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
     const QString handed = WriteProblem(folder.filePath(QStringLiteral("handed.trv")), 9);
     tarvelo::FrmMain window(Quoted(folder.filePath(QStringLiteral("missing.trv"))));
     window.SetTimersRunning(false);
-    window.model().Form_Initialize();
+    window.model().InitializeControls();
 
     // Hand-overs are served from the very start here, so that only the window decides when
     // one can be taken.
@@ -601,7 +601,7 @@ void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
     QList<bool> shownWhenServed;
     server.Serve([&](const tarvelo::HandOver& handOver) {
         shownWhenServed << window.isVisible();
-        window.Form_LinkExecute(
+        window.ExecuteHandOver(
             handOver.commandLine, [] {}, handOver.workingDirectory);
     });
 
@@ -615,7 +615,7 @@ void DesktopWindowTest::aHandOverWhileTheStartUpMessageIsOpenIsServedOnce() {
         answer = Answer(*later);
         QTRY_COMPARE(window.windowTitle(), QStringLiteral("Tarvelo - ") + handed);
     };
-    window.Form_Load();
+    window.BuildScene();
     window.show();
     QTRY_COMPARE(answer, QByteArray("D"));
 

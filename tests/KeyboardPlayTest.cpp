@@ -45,7 +45,7 @@ TEST_F(KeyboardPlayTest, ACopyHoversOverTheLeftPanAndFallsOnItWhenDropped) {
     EXPECT_EQ(copy.Top, static_cast<float>(kLevel - kCubeSize.height) - kHoverGap);
 
     // The pointer tick leaves it where the keyboard put it, wherever the pointer is.
-    m.MouseTimer_Timer(700, 20);
+    m.FollowPointer(700, 20);
     EXPECT_EQ(copy.Left + static_cast<float>(kCubeSize.width) / 2, PanCentre(kLeftPan));
 
     ASSERT_TRUE(m.PaletteKey(5, Key::Activate, false));
@@ -116,9 +116,9 @@ TEST_F(KeyboardPlayTest, FiveOnTheLeftAndXOnTheRightWithoutThePointer) {
 
 TEST_F(KeyboardPlayTest, ThePointerTakesOverFromTheKeyboard) {
     ASSERT_TRUE(m.PaletteKey(5, Key::Activate, false));
-    m.img_MouseDown(7, Model::kLeftButton, 0, 3, 4);
+    m.PickUpCopy(7, 3, 4);
     EXPECT_EQ(m.KeyboardCarrying(), KeyboardPlay::Carrying::Nothing);
-    m.MouseTimer_Timer(300, 100);
+    m.FollowPointer(300, 100);
     EXPECT_EQ(m.pointer.dragImgInt().Left, 297); // the pointer's copy follows the pointer
 }
 

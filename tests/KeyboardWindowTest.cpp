@@ -278,13 +278,14 @@ void KeyboardWindowTest::undoAndRedoFromTheKeyboard() {
         const char* equation;
         const char* told;
     } steps[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone."},
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), "0 = 0", "Redone."},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone."},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), "0 = 0", "Redone."},
+        // Each step is named by what it undoes or redoes.
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone: removed cube 5."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), "0 = 0", "Redone: removed cube 5."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone: removed cube 5."},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), "0 = 0", "Redone: removed cube 5."},
         {QKeySequence(Qt::CTRL | Qt::Key_Y), "0 = 0", "Nothing to redo."},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone."},
-        {QKeySequence(Qt::CTRL | Qt::Key_Z), "0 = 0", "Undone."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "5 > 0", "Undone: removed cube 5."},
+        {QKeySequence(Qt::CTRL | Qt::Key_Z), "0 = 0", "Undone: dropped cube 5."},
         {QKeySequence(Qt::CTRL | Qt::Key_Z), "0 = 0", "Nothing to undo."},
     };
     for (const auto& step : steps) {
@@ -359,13 +360,13 @@ void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {
     QVERIFY2(pieces.contains(QStringLiteral("smiley, on unknown X on the left pan")),
              qPrintable(pieces.join(QLatin1Char('|'))));
     const auto& model = w.window.model().scene;
-    w.window.Command1_Click();
+    w.window.ToggleSolution();
     QCOMPARE(left->child(0)->text(QAccessible::Name),
              QStringLiteral("unknown X, which is %1, on the left pan").arg(model.xValue()));
     QCOMPARE(Said(w.window), QStringLiteral("Solution shown: X is %1, Y is %2.")
                                  .arg(model.xValue())
                                  .arg(model.yValue()));
-    w.window.Command1_Click();
+    w.window.ToggleSolution();
     QCOMPARE(left->child(0)->text(QAccessible::Name), hidden);
     QCOMPARE(Said(w.window), QStringLiteral("Solution hidden."));
     // The buttons stand beside the list on the scene.

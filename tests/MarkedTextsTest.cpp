@@ -205,7 +205,7 @@ void MarkedTextsTest::mainWindowTextsAreMarked() {
     QFETCH(bool, showSolution);
     StartedWindow w(problemMode ? problem_ : QString());
     if (showSolution) {
-        w.window.Command1_Click();
+        w.window.ToggleSolution();
     }
     const QList<Shown> unmarked = UnmarkedTexts(&w.window, {problem_});
     QVERIFY2(unmarked.isEmpty(),

@@ -176,13 +176,13 @@ TEST(ObjectTableTest, AResetDuringTheWaitIsDropped) {
             nestedTried = true;
             nestedRan = h.model.CleanProblem();
             if (nestedRan) {
-                h.model.Form_Load();
+                h.model.NewScene();
             }
         }
         h.clock.RunNextTick();
     };
     ASSERT_TRUE(h.model.CleanProblem());
-    h.model.Form_Load();
+    h.model.NewScene();
 
     EXPECT_TRUE(nestedTried);
     EXPECT_FALSE(nestedRan);

@@ -18,9 +18,9 @@ constexpr std::int64_t kBudgetMs = 60000;
 // The palette's drag-in, the copy's top-left corner at (x, y) in scene pixels.
 void Drop(Model& m, std::int32_t k, int x, int y) {
     constexpr float kGrab = 10;
-    m.img_MouseDown(k, Model::kLeftButton, 0, kGrab, kGrab);
-    m.MouseTimer_Timer(static_cast<float>(x) + kGrab, static_cast<float>(y) + kGrab);
-    m.dragImgInt_MouseMove(0, 0, 1, 1);
+    m.PickUpCopy(k, static_cast<std::int32_t>(kGrab), static_cast<std::int32_t>(kGrab));
+    m.FollowPointer(static_cast<float>(x) + kGrab, static_cast<float>(y) + kGrab);
+    m.DropCopy();
 }
 
 bool AnyOverlap(const Model& m) {

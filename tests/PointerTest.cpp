@@ -1,4 +1,5 @@
 #include "core/base/Numeric.h"
+#include "core/play/WindowEvents.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,9 @@
 namespace tarvelo {
 namespace {
 
-constexpr int kLeft = Model::kLeftButton;
-constexpr int kRight = Model::kRightButton;
-constexpr int kMiddle = Model::kMiddleButton;
+constexpr PointerButton kLeft = PointerButton::Left;
+constexpr PointerButton kRight = PointerButton::Right;
+constexpr PointerButton kMiddle = PointerButton::Middle;
 constexpr std::int32_t kLevel = 292;
 
 class PointerTest : public ::testing::Test {
@@ -18,13 +19,13 @@ class PointerTest : public ::testing::Test {
     SceneHarness h;
     Model& m = h.model;
     // The pointer stands still at (x, y) in scene pixels, where the tick finds it.
-    void PointerAt(float x, float y) { m.MouseTimer_Timer(x, y); }
+    void PointerAt(float x, float y) { m.FollowPointer(x, y); }
 };
 
 // ---- Palette ----
 
 TEST_F(PointerTest, ALeftPressOnThePalettePicksUpACopy) {
-    m.img_MouseDown(5, kLeft, 0, 10.5f, 20.5f);
+    WindowEvents(m).img_MouseDown(5, kLeft, 0, 10.5f, 20.5f);
     EXPECT_TRUE(m.pointer.dragImg().Visible);
     EXPECT_TRUE(m.pointer.dragImgInt().Visible);
     EXPECT_EQ(m.pointer.dragImg().Picture, 5);
@@ -37,7 +38,7 @@ TEST_F(PointerTest, ALeftPressOnThePalettePicksUpACopy) {
 
     // Both boxes follow the pointer and stand at the same place on the screen: the scene's
     // client area starts at (6, 62) on the window.
-    m.MouseTimer_Timer(300, 100);
+    m.FollowPointer(300, 100);
     EXPECT_EQ(m.pointer.dragImg().Left, 6 + 300 - 10);
     EXPECT_EQ(m.pointer.dragImg().Top, 62 + 100 - 20);
     EXPECT_EQ(m.pointer.dragImgInt().Left, 300 - 10);
@@ -50,9 +51,9 @@ TEST_F(PointerTest, RightAndMiddlePressesNeverStartADragIn) {
         ++prompts;
         return std::optional<std::string>("5");
     };
-    for (int button : {kRight, kMiddle}) {
+    for (PointerButton button : {kRight, kMiddle}) {
         for (int k : {1, 10, 21, 11, 12}) {
-            m.img_MouseDown(k, button, 0, 5, 5);
+            WindowEvents(m).img_MouseDown(k, button, 0, 5, 5);
             EXPECT_FALSE(m.pointer.dragImg().Visible || m.pointer.dragImgInt().Visible) << k;
         }
     }
@@ -67,11 +68,11 @@ TEST_F(PointerTest, TheCopyDropsAtTheFirstMovementWithNoButtonAndOnlyInsideTheSc
     for (const auto& c : cases) {
         SceneHarness fresh;
         Model& s = fresh.model;
-        s.img_MouseDown(kind::kSmiley, kLeft, 0, 10, 20);
-        s.MouseTimer_Timer(200, c.pointerY);    // dragImgInt.Top = pointerY - 20
-        s.dragImgInt_MouseMove(kLeft, 0, 3, 3); // a button still held: nothing
+        WindowEvents(s).img_MouseDown(kind::kSmiley, kLeft, 0, 10, 20);
+        s.FollowPointer(200, c.pointerY);                     // dragImgInt.Top = pointerY - 20
+        WindowEvents(s).dragImgInt_MouseMove(kLeft, 0, 3, 3); // a button still held: nothing
         EXPECT_EQ(s.scene.objCount(), 2);
-        s.dragImg_MouseMove(0, 0, 3, 3);
+        WindowEvents(s).dragImg_MouseMove(PointerButton::None, 0, 3, 3);
         EXPECT_FALSE(s.pointer.dragImg().Visible || s.pointer.dragImgInt().Visible);
         ASSERT_EQ(s.scene.objCount(), c.added ? 3 : 2) << c.pointerY;
         if (c.added) {
@@ -79,7 +80,8 @@ TEST_F(PointerTest, TheCopyDropsAtTheFirstMovementWithNoButtonAndOnlyInsideTheSc
             EXPECT_EQ(s.scene.obj(3).objX, 200 - 10);
             EXPECT_EQ(s.scene.obj(3).objY, RoundToInt32(c.pointerY - 20));
         }
-        s.dragImgInt_MouseMove(0, 0, 3, 3); // a second movement drops nothing more
+        WindowEvents(s).dragImgInt_MouseMove(PointerButton::None, 0, 3,
+                                             3); // a second movement drops nothing more
         EXPECT_EQ(s.scene.objCount(), c.added ? 3 : 2);
     }
 }
@@ -115,7 +117,7 @@ TEST_F(PointerTest, PromptAnswers) {
             refused = std::to_string(unknownKind) + "|" + answer;
         };
         const std::uint64_t before = s.Changes();
-        s.img_MouseDown(kind::kX, kRight, 0, 5, 5);
+        WindowEvents(s).img_MouseDown(kind::kX, kRight, 0, 5, 5);
         const std::string label = c.answer ? c.answer : "(cancelled)";
         EXPECT_EQ(asked, "X|X value\r\n(change or leave unchanged):|4") << label;
         const bool refusedAnswer = c.answer && !c.value;
@@ -138,10 +140,11 @@ TEST_F(PointerTest, ANewValueRewritesEveryPieceOfThatUnknownOnly) {
     m.AddObject(kind::kX, 200, 100);
     m.AddObject(kind::kY, 300, 100);
     m.inputBox = [](auto&&...) { return std::optional<std::string>("2"); };
-    m.img_MouseDown(kind::kY, kRight, 0, 0, 0); // the same value: the pieces jump all the same
+    WindowEvents(m).img_MouseDown(kind::kY, kRight, 0, 0,
+                                  0); // the same value: the pieces jump all the same
     EXPECT_EQ(m.scene.obj(3).objY, -200);
     m.inputBox = [](auto&&...) { return std::optional<std::string>("6"); };
-    m.img_MouseDown(kind::kY, kRight, 0, 0, 0);
+    WindowEvents(m).img_MouseDown(kind::kY, kRight, 0, 0, 0);
     EXPECT_EQ(m.scene.yValue(), 6);
     EXPECT_EQ(m.scene.obj(3).objMass, 6);
     EXPECT_EQ(m.scene.obj(5).objMass, 6);
@@ -156,9 +159,9 @@ TEST_F(PointerTest, ProblemModeIgnoresTheRightPressButNotTheDragIn) {
         asked = true;
         return std::optional<std::string>("3");
     };
-    m.img_MouseDown(kind::kX, kRight, 0, 0, 0);
+    WindowEvents(m).img_MouseDown(kind::kX, kRight, 0, 0, 0);
     EXPECT_FALSE(asked);
-    m.img_MouseDown(kind::kX, kLeft, 0, 0, 0);
+    WindowEvents(m).img_MouseDown(kind::kX, kLeft, 0, 0, 0);
     EXPECT_TRUE(m.pointer.dragImgInt().Visible);
 }
 
@@ -181,7 +184,7 @@ TEST_F(PointerTest, HoverFramesTheLastPieceUnderThePointerAndNeverAPan) {
         {600, 50, -1},         // empty scene
     };
     for (const auto& c : cases) {
-        m.pictDraw_MouseMove(0, 0, c.x, c.y);
+        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, c.x, c.y);
         EXPECT_EQ(m.pointer.selectedObj(), c.selected) << c.x << "," << c.y;
         EXPECT_EQ(m.pointer.selObj().Visible, c.selected != -1);
         if (c.selected != -1) {
@@ -193,7 +196,7 @@ TEST_F(PointerTest, HoverFramesTheLastPieceUnderThePointerAndNeverAPan) {
     }
     // On the line a piece shares with the pan it lies on, the piece (later in the table) wins.
     m.AddObject(3, 300, kLevel - 40); // object 5
-    m.pictDraw_MouseMove(0, 0, 310, kLevel);
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 310, kLevel);
     EXPECT_EQ(m.pointer.selectedObj(), 5);
     EXPECT_FALSE(m.controls.lblMassa().Visible);
 }
@@ -201,42 +204,42 @@ TEST_F(PointerTest, HoverFramesTheLastPieceUnderThePointerAndNeverAPan) {
 TEST_F(PointerTest, ARightPressDeletesTheSelectedPieceAtOnce) {
     m.AddObject(1, 100, 100);
     m.AddObject(2, 300, 100);
-    m.pictDraw_MouseMove(0, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, 110);
     ASSERT_EQ(m.pointer.selectedObj(), 3);
-    m.pictDraw_MouseDown(kRight, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseDown(kRight, 0, 110, 110);
     ASSERT_EQ(m.scene.objCount(), 3);
     EXPECT_EQ(m.scene.obj(3).objKind, 2);   // the last piece took the place
     EXPECT_EQ(m.pointer.selectedObj(), -1); // the selection went with the deleted piece
 
     // Over empty scene a right press does nothing.
-    m.pictDraw_MouseMove(0, 0, 600, 50);
-    m.pictDraw_MouseDown(kRight, 0, 600, 50);
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 600, 50);
+    WindowEvents(m).pictDraw_MouseDown(kRight, 0, 600, 50);
     EXPECT_EQ(m.scene.objCount(), 3);
 }
 
 TEST_F(PointerTest, ASelectionPastTheEndOfTheTableIsNoSelection) {
     m.AddObject(1, 100, 100);
-    m.pictDraw_MouseMove(0, 0, 110, 110);
-    m.pictDraw_MouseDown(kRight, 0, 110, 110); // deletes object 3, the last
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseDown(kRight, 0, 110, 110); // deletes object 3, the last
     ASSERT_EQ(m.scene.objCount(), 2);
     m.pointer.Select(3, m.scene.obj(2)); // as it would stand had the deletion left it
     // Nothing reads past the end: presses, drags and ticks all see no selection.
-    m.pictDraw_MouseDown(kRight, 0, 110, 110);
-    m.pictDraw_MouseDown(kLeft, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseDown(kRight, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 110, 110);
     EXPECT_FALSE(m.pointer.draggingObj());
     m.pointer.Grab(0, 0);
-    m.MouseTimer_Timer(50, 50);
-    m.pictDraw_MouseMove(kLeft, 0, 50, 50);
+    m.FollowPointer(50, 50);
+    WindowEvents(m).pictDraw_MouseMove(kLeft, 0, 50, 50);
     EXPECT_EQ(m.scene.objCount(), 2);
 }
 
 TEST_F(PointerTest, ALeftPressOnEmptySceneDragsNothing) {
     m.AddObject(1, 100, 100);
-    m.pictDraw_MouseMove(0, 0, 600, 50);
-    m.pictDraw_MouseDown(kLeft, 0, 600, 50);
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 600, 50);
+    WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 600, 50);
     EXPECT_FALSE(m.pointer.draggingObj());
     PointerAt(110, 110);
-    m.pictDraw_MouseMove(kLeft, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseMove(kLeft, 0, 110, 110);
     EXPECT_FALSE(m.pointer.draggingObj());
     EXPECT_EQ(m.pointer.selectedObj(), 3); // the frame follows whatever lies under the pointer
 }
@@ -250,16 +253,16 @@ TEST_F(PointerTest, ADraggedPieceFollowsThePointerCarriesItsStackAndFallsWhenLet
 
     // Grab the lower cube 10 and 15 pixels inside its corner.
     PointerAt(110, kLevel - 25);
-    m.pictDraw_MouseMove(0, 0, 110, kLevel - 25);
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, kLevel - 25);
     ASSERT_EQ(m.pointer.selectedObj(), 3);
-    m.pictDraw_MouseDown(kLeft, 0, 110, kLevel - 25);
+    WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 110, kLevel - 25);
     ASSERT_TRUE(m.pointer.draggingObj());
     EXPECT_EQ(m.pointer.grabX(), 10);
     EXPECT_EQ(m.pointer.grabY(), 15);
 
     // Up and to the right: the corner stays at the pointer less the grab offset, and the cube on
     // it comes along.
-    m.MouseTimer_Timer(260, 100);
+    m.FollowPointer(260, 100);
     EXPECT_EQ(m.scene.obj(3).objX, 250);
     EXPECT_EQ(m.scene.obj(3).objY, 85);
     EXPECT_EQ(m.scene.obj(4).objX, 250);
@@ -267,21 +270,21 @@ TEST_F(PointerTest, ADraggedPieceFollowsThePointerCarriesItsStackAndFallsWhenLet
 
     // Held, it does not fall, whatever time passes.
     for (int i = 0; i < 20; ++i) {
-        m.realityTimer_Timer();
-        m.MouseTimer_Timer(260, 100);
+        m.StepReality();
+        m.FollowPointer(260, 100);
     }
     EXPECT_EQ(m.scene.obj(3).objY, 85);
 
     // Downward, it leaves its load behind.
-    m.MouseTimer_Timer(260, 130);
+    m.FollowPointer(260, 130);
     EXPECT_EQ(m.scene.obj(3).objY, 115);
     EXPECT_EQ(m.scene.obj(4).objY, 45);
 
     // Let go: it falls back onto the pan, the other onto it.
-    m.pictDraw_MouseUp(kLeft, 0, 258, 128);
+    WindowEvents(m).pictDraw_MouseUp(kLeft, 0, 258, 128);
     EXPECT_FALSE(m.pointer.draggingObj());
     for (int i = 0; i < 300; ++i) {
-        m.realityTimer_Timer();
+        m.StepReality();
     }
     EXPECT_EQ(m.scene.obj(3).objY + 40, m.scene.obj(1).objY);
     EXPECT_EQ(m.scene.obj(4).objY + 40, m.scene.obj(3).objY);
@@ -289,11 +292,11 @@ TEST_F(PointerTest, ADraggedPieceFollowsThePointerCarriesItsStackAndFallsWhenLet
 
 TEST_F(PointerTest, AReleaseOfAnotherButtonDoesNotEndTheDrag) {
     m.AddObject(4, 100, 100);
-    m.pictDraw_MouseMove(0, 0, 110, 110);
-    m.pictDraw_MouseDown(kLeft, 0, 110, 110);
-    m.pictDraw_MouseUp(kRight, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseUp(kRight, 0, 110, 110);
     EXPECT_TRUE(m.pointer.draggingObj());
-    m.pictDraw_MouseUp(kLeft, 0, 110, 110);
+    WindowEvents(m).pictDraw_MouseUp(kLeft, 0, 110, 110);
     EXPECT_FALSE(m.pointer.draggingObj());
 }
 
@@ -307,10 +310,10 @@ TEST_F(PointerTest, ClicksWithoutMotionNeverMoveAPiece) {
     const float y = static_cast<float>(before.objY + 20);
     for (int click = 0; click < 6; ++click) {
         PointerAt(x, y);
-        m.pictDraw_MouseMove(0, 0, x, y);
-        m.pictDraw_MouseDown(kLeft, 0, x, y);
+        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, x, y);
+        WindowEvents(m).pictDraw_MouseDown(kLeft, 0, x, y);
         h.RunMs(30); // the pointer ticks while the button is down
-        m.pictDraw_MouseUp(kLeft, 0, x, y);
+        WindowEvents(m).pictDraw_MouseUp(kLeft, 0, x, y);
         h.RunMs(30);
     }
     h.RunMs(3000);
@@ -329,7 +332,7 @@ TEST_F(PointerTest, TheHoverUnderAStillPointerFramesExactlyThePiece) {
     } cases[] = {{99, 260, -1}, {100, 260, 3}, {145, 260, 3}, {146, 260, -1}, {120, 251, -1}};
     for (const auto& c : cases) {
         PointerAt(c.x, c.y);
-        m.realityTimer_Timer();
+        m.StepReality();
         EXPECT_EQ(m.pointer.selectedObj(), c.selected) << c.x << "," << c.y;
     }
 }
@@ -343,15 +346,16 @@ class HeldPieceTest : public PointerTest {
         h.RunMs(3000);
         other = m.scene.obj(4);
         PointerAt(110, static_cast<float>(other.objY + 10));
-        m.pictDraw_MouseMove(0, 0, 110, static_cast<float>(other.objY + 10));
-        m.pictDraw_MouseDown(kLeft, 0, 110, static_cast<float>(other.objY + 10));
+        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110,
+                                           static_cast<float>(other.objY + 10));
+        WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 110, static_cast<float>(other.objY + 10));
         ASSERT_TRUE(m.pointer.draggingObj());
         ASSERT_EQ(m.pointer.selectedObj(), 3);
     }
     // The pointer moves with the button held; the scene runs.
     void MoveHeldTo(float x, float y) {
         PointerAt(x, y);
-        m.pictDraw_MouseMove(kLeft, 0, x, y);
+        WindowEvents(m).pictDraw_MouseMove(kLeft, 0, x, y);
         h.RunMs(20);
     }
     SceneObject other;
@@ -370,7 +374,7 @@ TEST_F(HeldPieceTest, TheDragStaysWithTheGrabbedPieceAcrossAnother) {
 
     // Let go right inside the other cube: it goes on top of it, and both weigh on the pan.
     MoveHeldTo(static_cast<float>(other.objX + 15), static_cast<float>(other.objY + 15));
-    m.pictDraw_MouseUp(kLeft, 0, 0, 0);
+    WindowEvents(m).pictDraw_MouseUp(kLeft, 0, 0, 0);
     PointerAt(-1000, -1000);
     h.RunMs(3000);
     EXPECT_EQ(m.scene.obj(3).objY + 40, m.scene.obj(4).objY);
@@ -380,12 +384,12 @@ TEST_F(HeldPieceTest, TheDragStaysWithTheGrabbedPieceAcrossAnother) {
 
 TEST_F(HeldPieceTest, ARightPressDeletesTheHeldPieceAndNothingElseFollowsThePointer) {
     MoveHeldTo(200, 100);
-    m.pictDraw_MouseDown(kRight, 0, 200, 100);
+    WindowEvents(m).pictDraw_MouseDown(kRight, 0, 200, 100);
     EXPECT_FALSE(m.pointer.draggingObj());
     ASSERT_EQ(m.scene.objCount(), 3);
     EXPECT_EQ(m.scene.obj(3).objKind, 6); // the other cube, renumbered, stays where it was
     MoveHeldTo(250, 120);
-    m.pictDraw_MouseUp(kLeft, 0, 250, 120);
+    WindowEvents(m).pictDraw_MouseUp(kLeft, 0, 250, 120);
     h.RunMs(3000);
     EXPECT_EQ(m.scene.obj(3).objX, other.objX);
     EXPECT_EQ(m.equation.lblEquazione().Caption, "6 > 0");
@@ -398,14 +402,14 @@ TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
     h.RunMs(1000); // object 5 fell out of the scene
     ASSERT_EQ(m.scene.objCount(), 4);
     EXPECT_EQ(m.pointer.selectedObj(), 3);
-    m.pictDraw_MouseUp(kLeft, 0, 200, 100);
+    WindowEvents(m).pictDraw_MouseUp(kLeft, 0, 200, 100);
 
     // Held as the last of the table, a cube takes the number the fallen piece frees.
     m.AddObject(2, 452, 0);  // object 5, falling
     m.AddObject(3, 600, 50); // object 6, to be held
     PointerAt(610, 60);
-    m.pictDraw_MouseMove(0, 0, 610, 60);
-    m.pictDraw_MouseDown(kLeft, 0, 610, 60);
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 610, 60);
+    WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 610, 60);
     ASSERT_EQ(m.pointer.selectedObj(), 6);
     h.RunMs(1000); // object 5 leaves; the held cube takes its number
     ASSERT_EQ(m.scene.objCount(), 5);

@@ -233,7 +233,7 @@ TEST(ProblemFileTest, ASavedSceneLoadsBackWithTheSamePiecesFallingOntoThePans) {
     SceneHarness loaded(200.0);
     Model& b = loaded.model;
     ASSERT_TRUE(b.CleanProblem());
-    b.Form_Load();
+    b.NewScene();
     const ProblemReading r = ParseProblem(text);
     ASSERT_TRUE(r.problem);
     b.LoadProblem(*r.problem, "/home/teacher/lesson.trv");

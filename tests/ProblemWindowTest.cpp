@@ -527,7 +527,7 @@ void ProblemWindowTest::everyWayOfReplacingTheSceneCanBeUndone() {
         QVERIFY(w.window.OpenProblem(path));
     } else {
         m.controls.SetProblemFile(tarvelo::BytesOfText(path));
-        w.window.Command5_Click();
+        w.window.Restart();
     }
     const QString said =
         w.window.findChild<QWidget*>(QStringLiteral("announcer"))->accessibleName();

@@ -327,13 +327,13 @@ void ReaderWindowTest::aKeepingReaderEndsReadingTheSceneAtRest() {
          "another reader and by the one that keeps what it read",
          [](ReadWindow& w) {
              w.RunMs(tarvelo::kReaderPaceMs); // so that the next change is told at once
-             w.window.Command1_Click();
+             w.window.ToggleSolution();
              w.RunMs(kTickMs);
              ReadAfresh(w.list);
-             w.window.Command1_Click();
+             w.window.ToggleSolution();
              w.RunMs(kTickMs);
              w.reader.Read();
-             w.window.Command1_Click();
+             w.window.ToggleSolution();
          }},
     };
     for (const auto& c : cases) {

@@ -19,7 +19,7 @@ class RealityStepTest : public ::testing::Test {
     // Steps of the falling simulation alone, without the balance moving the pans.
     void Steps(int n) {
         for (int i = 0; i < n; ++i) {
-            m.realityTimer_Timer();
+            m.StepReality();
         }
     }
 };
@@ -44,7 +44,7 @@ TEST_F(RealityStepTest, APieceIsDeletedOnlyOnceItsTopEdgeIsBelowTheScene) {
         fresh.model.AddObject(5, kGapX, y);
         fresh.model.pointer.Select(3, fresh.model.scene.obj(3));
         fresh.model.pointer.Grab(0, 0);
-        fresh.model.realityTimer_Timer();
+        fresh.model.StepReality();
         EXPECT_EQ(fresh.model.scene.objCount(), deleted ? 2 : 3) << "top edge at " << y;
     }
 }
@@ -66,12 +66,12 @@ TEST_F(RealityStepTest, APieceDroppedOnAPanRestsOnItsTopEdgeWithNoSpeed) {
         Model& s = fresh.model;
         s.AddObject(k, kAboveLeftPan, 0);
         for (int i = 0; i < 200; ++i) {
-            s.realityTimer_Timer();
+            s.StepReality();
         }
         const SceneObject& piece = s.scene.obj(3);
         EXPECT_EQ(piece.objY + piece.objH, s.scene.obj(1).objY) << k;
         for (int i = 0; i < 5; ++i) {
-            s.realityTimer_Timer();
+            s.StepReality();
             EXPECT_EQ(s.scene.obj(3).objVY, 0) << k;
             EXPECT_EQ(s.scene.obj(3).objY + s.scene.obj(3).objH, s.scene.obj(1).objY) << k;
         }
@@ -128,7 +128,7 @@ TEST_F(RealityStepTest, AnyLowerObjectInTheWayBlocksAHigherOneNever) {
     o.AddObject(2, kGapX, 100); // object 4 lies higher than object 3
     o.scene.Edit(4).objFixed = true;
     for (int i = 0; i < 5; ++i) {
-        o.realityTimer_Timer();
+        o.StepReality();
     }
     EXPECT_GT(o.scene.obj(3).objY, 120);
 }

@@ -179,7 +179,7 @@ void RepaintWindowTest::everyFrameIsAWholeRepaint() {
     QVERIFY2(watch.Failure().isEmpty(), qPrintable(watch.Failure()));
 
     // New empties the scene: nothing of the old pieces stays on the screen.
-    w.window.Command2_Click();
+    w.window.StartNewScene();
     watch.Run(500);
     watch.Settle();
     QVERIFY2(watch.Failure().isEmpty(), qPrintable(watch.Failure()));
@@ -260,7 +260,7 @@ void RepaintWindowTest::aHandOverFromFreePlayToAProblem() {
         box->button(QMessageBox::Discard)->click();
     });
     bool done = false;
-    w.window.Form_LinkExecute(QStringLiteral("\"%1\"").arg(path), [&done] { done = true; });
+    w.window.ExecuteHandOver(QStringLiteral("\"%1\"").arg(path), [&done] { done = true; });
     QVERIFY(done);
     watch.Run(3000);
     watch.Settle();

@@ -56,7 +56,7 @@ std::unique_ptr<SceneHarness> SavedAndLoaded(const Model& m) {
         return loaded;
     }
     loaded->model.CleanProblem();
-    loaded->model.Form_Load();
+    loaded->model.NewScene();
     loaded->model.PutProblem(&*reading.problem, "saved.trv", ProgramMode::Free);
     EXPECT_TRUE(SettleOnClock(loaded->clock, loaded->model, kSettleBudgetMs).rested);
     return loaded;
@@ -95,7 +95,7 @@ class RandomPlay {
     }
     void HoverOver(std::int32_t i) {
         const SceneObject& o = m_.scene.obj(i);
-        m_.pictDraw_MouseMove(0, 0, static_cast<float>(o.objX + 5), static_cast<float>(o.objY + 5));
+        m_.PointAt(static_cast<float>(o.objX + 5), static_cast<float>(o.objY + 5));
     }
 
     void Act() {
@@ -104,9 +104,9 @@ class RandomPlay {
         case 0:
         case 1:
         case 2: // a copy from the palette, dropped with the pointer
-            m_.img_MouseDown(DrawKind(), Model::kLeftButton, 0, 0, 0);
-            m_.MouseTimer_Timer(DrawX(), DrawY());
-            m_.dragImgInt_MouseMove(0, 0, 0, 0);
+            m_.PickUpCopy(DrawKind(), 0, 0);
+            m_.FollowPointer(DrawX(), DrawY());
+            m_.DropCopy();
             break;
         case 3: // a copy from the palette, carried over a pan and dropped with the keyboard
             m_.PaletteKey(DrawKind(), Key::Activate, false);
@@ -123,11 +123,11 @@ class RandomPlay {
         case 5: // a piece deleted with the pointer
             if (anyPiece) {
                 HoverOver(DrawPiece());
-                m_.pictDraw_MouseDown(Model::kRightButton, 0, 0, 0);
+                m_.RemoveFramed();
             }
             break;
         case 6: // new value of X or Y: every piece jumps and falls again
-            m_.img_MouseDown(Draw(0, 1) ? kind::kX : kind::kY, Model::kRightButton, 0, 0, 0);
+            m_.AskUnknownValue(Draw(0, 1) ? kind::kX : kind::kY);
             break;
         case 7:
         case 8:
@@ -141,7 +141,7 @@ class RandomPlay {
 
     void Drag(std::int32_t i, float toX, float toY) {
         HoverOver(i);
-        m_.pictDraw_MouseDown(Model::kLeftButton, 0, 0, 0);
+        m_.Grab(0, 0);
         const SceneObject& o = m_.scene.obj(i);
         const float fromX = static_cast<float>(o.objX + 5);
         const float fromY = static_cast<float>(o.objY + 5);
@@ -149,11 +149,11 @@ class RandomPlay {
         for (int t = 1; t <= kTicks; ++t) {
             const float x = fromX + (toX - fromX) * static_cast<float>(t) / kTicks;
             const float y = fromY + (toY - fromY) * static_cast<float>(t) / kTicks;
-            m_.MouseTimer_Timer(x, y);
-            m_.pictDraw_MouseMove(0, 0, x, y);
+            m_.FollowPointer(x, y);
+            m_.PointAt(x, y);
             h_.RunMs(10);
         }
-        m_.pictDraw_MouseUp(Model::kLeftButton, 0, 0, 0);
+        m_.LetGo();
     }
 
     SceneHarness& h_;

@@ -156,9 +156,9 @@ TEST(SettlingTest, AScriptedBusySceneEndsInTheSameStateOnEveryBuild) {
     SceneHarness h;
     Model& m = h.model;
     const auto drop = [&m](std::int32_t k, float x, float y) {
-        m.img_MouseDown(k, Model::kLeftButton, 0, 10, 10);
-        m.MouseTimer_Timer(x + 10, y + 10);
-        m.dragImgInt_MouseMove(0, 0, 1, 1);
+        m.PickUpCopy(k, 10, 10);
+        m.FollowPointer(x + 10, y + 10);
+        m.DropCopy();
     };
     for (int n = 0; n < 8; ++n) {
         drop(1 + n, 100, 150); // at one spot
@@ -172,7 +172,7 @@ TEST(SettlingTest, AScriptedBusySceneEndsInTheSameStateOnEveryBuild) {
     drop(9, 445, 100); // over both columns
     drop(kind::kSmiley, 700, 280);
     h.RunMs(2000);
-    m.SetUnknownFromAnswer(kind::kX, "6");
+    m.SetUnknown(kind::kX, "6");
     h.RunMs(200);
     drop(7, 600, 50);
     const SettleResult rest = SettleOnClock(h.clock, m, 120000);

@@ -23,7 +23,7 @@ TEST(SolutionDisplayTest, UnknownsShowTheCubeOfTheirValueWhileTheSolutionIsShown
     EXPECT_EQ(PictureOf(m, 3), kind::kX);
     EXPECT_EQ(PictureOf(m, 4), kind::kY);
 
-    m.Command1_Click();
+    m.ToggleSolution();
     EXPECT_TRUE(m.controls.showSolution());
     EXPECT_EQ(m.controls.Command1().Caption, "Hide solution");
     EXPECT_EQ(PictureOf(m, 3), 7);
@@ -34,7 +34,7 @@ TEST(SolutionDisplayTest, UnknownsShowTheCubeOfTheirValueWhileTheSolutionIsShown
     // The drawing follows at once, at the same places.
     EXPECT_EQ(m.drawing.drawList()[2], (DrawItem{7, 100, 100}));
 
-    m.Command1_Click();
+    m.ToggleSolution();
     EXPECT_FALSE(m.controls.showSolution());
     EXPECT_EQ(m.controls.Command1().Caption, "Show solution");
     EXPECT_EQ(PictureOf(m, 3), kind::kX);
@@ -45,7 +45,7 @@ TEST(SolutionDisplayTest, ValuesWithoutACubeGetACubeBearingTheirNumber) {
     Model m;
     m.AddObject(kind::kX, 0, 0);
     m.AddObject(kind::kY, 0, 0);
-    m.Command1_Click();
+    m.ToggleSolution();
     for (std::int32_t value : {10, 12, -1, -12}) {
         m.scene.SetXYvalues(value, value);
 
@@ -57,7 +57,7 @@ TEST(SolutionDisplayTest, ValuesWithoutACubeGetACubeBearingTheirNumber) {
 TEST(SolutionDisplayTest, ANewUnknownIsDrawnAsItsValueAtOnce) {
     Model m;
     m.scene.SetXYvalues(3, m.scene.yValue());
-    m.Command1_Click();
+    m.ToggleSolution();
     m.AddObject(kind::kX, 50, 60);
     ASSERT_EQ(m.drawing.drawList().size(), 1u);
     EXPECT_EQ(m.drawing.drawList()[0], (DrawItem{3, 50, 60}));
@@ -66,10 +66,10 @@ TEST(SolutionDisplayTest, ANewUnknownIsDrawnAsItsValueAtOnce) {
 TEST(SolutionDisplayTest, NewKeepsTheDisplayAsItWas) {
     SceneHarness h;
     Model& m = h.model;
-    m.Command1_Click();
+    m.ToggleSolution();
     m.AddObject(kind::kX, 100, 100);
     ASSERT_TRUE(m.CleanProblem());
-    m.Form_Load();
+    m.NewScene();
     EXPECT_TRUE(m.controls.showSolution());
     EXPECT_EQ(m.controls.Command1().Caption, "Hide solution");
     m.AddObject(kind::kX, 100, 100);

@@ -61,7 +61,7 @@ TEST(StartUpTest, NewLetsEverythingFallOutAndRebuildsTheScene) {
     const std::int64_t before = h.clock.NowMs();
 
     ASSERT_TRUE(m.CleanProblem());
-    m.Form_Load();
+    m.NewScene();
 
     EXPECT_GT(h.clock.NowMs(), before); // the pieces took scene time to fall out
     ASSERT_EQ(m.scene.objCount(), 2);

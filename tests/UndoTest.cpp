@@ -1,6 +1,7 @@
 // Undo and redo on the model: each action undone to the rest before it and redone, chains, the
 // steps kept, and the rules of problem mode.
 #include "core/io/ProblemFile.h"
+#include "core/play/WindowEvents.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <functional>
@@ -59,14 +60,15 @@ class UndoTest : public ::testing::Test {
     // A copy from the palette dropped over `pan` with the pointer.
     void Drop(std::int32_t kind, std::int32_t pan) {
         const SceneObject& p = m.scene.obj(pan);
-        m.img_MouseDown(kind, Model::kLeftButton, 0, 0, 0);
-        m.MouseTimer_Timer(static_cast<float>(p.objX + 100), 100);
-        m.dragImgInt_MouseMove(0, 0, 0, 0);
+        WindowEvents(m).img_MouseDown(kind, PointerButton::Left, 0, 0, 0);
+        m.FollowPointer(static_cast<float>(p.objX + 100), 100);
+        WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 0, 0);
     }
     // The pointer over piece `i`.
     void Hover(std::int32_t i) {
         const SceneObject& o = m.scene.obj(i);
-        m.pictDraw_MouseMove(0, 0, static_cast<float>(o.objX + 5), static_cast<float>(o.objY + 5));
+        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, static_cast<float>(o.objX + 5),
+                                           static_cast<float>(o.objY + 5));
     }
     SceneHarness h;
     Model& m = h.model;
@@ -80,51 +82,63 @@ TEST_F(UndoTest, EachActionIsUndoneToTheRestBeforeItAndRedone) {
     const struct {
         const char* action;
         std::function<void(UndoTest&)> act;
+        ActionVerb named; // what the step is named by
     } actions[] = {
-        {"a drop from the palette", [](UndoTest& t) { t.Drop(9, kRightPan); }},
+        {"a drop from the palette", [](UndoTest& t) { t.Drop(9, kRightPan); }, ActionVerb::Dropped},
         {"a drop from the keyboard",
          [](UndoTest& t) {
              t.m.PaletteKey(3, Key::Activate, false);
              t.m.PaletteKey(3, Key::Activate, false);
-         }},
+         },
+         ActionVerb::Dropped},
         {"a drag in the scene",
          [](UndoTest& t) {
              t.Hover(kFirstPiece);
-             t.m.pictDraw_MouseDown(Model::kLeftButton, 0, 0, 0);
-             t.m.MouseTimer_Timer(650, 150);
-             t.m.pictDraw_MouseUp(Model::kLeftButton, 0, 0, 0);
-         }},
+             WindowEvents(t.m).pictDraw_MouseDown(PointerButton::Left, 0, 0, 0);
+             t.m.FollowPointer(650, 150);
+             WindowEvents(t.m).pictDraw_MouseUp(PointerButton::Left, 0, 0, 0);
+         },
+         ActionVerb::Moved},
         {"a deletion with the pointer",
          [](UndoTest& t) {
              t.Hover(kFirstPiece + 2);
-             t.m.pictDraw_MouseDown(Model::kRightButton, 0, 0, 0);
-         }},
+             WindowEvents(t.m).pictDraw_MouseDown(PointerButton::Right, 0, 0, 0);
+         },
+         ActionVerb::Removed},
         {"a deletion from the keyboard",
          [](UndoTest& t) {
              t.m.SceneKey(Key::Right, false);
              t.m.SceneKey(Key::Delete, false);
-         }},
+         },
+         ActionVerb::Removed},
         {"a piece carried with the keyboard",
          [](UndoTest& t) {
              t.m.SceneKey(Key::Right, false);
              t.m.SceneKey(Key::Activate, false);
              t.m.SceneKey(Key::PageDown, false);
              t.m.SceneKey(Key::Activate, false);
-         }},
+         },
+         ActionVerb::Moved},
         {"a new value of X",
-         [](UndoTest& t) { t.m.img_MouseDown(kind::kX, Model::kRightButton, 0, 0, 0); }},
-        {"the solution shown", [](UndoTest& t) { t.m.Command1_Click(); }},
+         [](UndoTest& t) {
+             WindowEvents(t.m).img_MouseDown(kind::kX, PointerButton::Right, 0, 0, 0);
+         },
+         ActionVerb::ValueSet},
+        {"the solution shown", [](UndoTest& t) { t.m.ToggleSolution(); },
+         ActionVerb::SolutionShown},
         {"a new scene",
          [](UndoTest& t) {
              t.m.CleanProblem();
-             t.m.Form_Load();
-         }},
+             t.m.NewScene();
+         },
+         ActionVerb::SceneReplaced},
         {"a problem loaded",
          [&problem](UndoTest& t) {
              t.m.CleanProblem();
-             t.m.Form_Load();
+             t.m.NewScene();
              t.m.PutProblem(&problem, "lesson.trv", ProgramMode::Free);
-         }},
+         },
+         ActionVerb::SceneReplaced},
     };
     for (const auto& a : actions) {
         SCOPED_TRACE(a.action);
@@ -135,10 +149,14 @@ TEST_F(UndoTest, EachActionIsUndoneToTheRestBeforeItAndRedone) {
         const Seen after = SeenIn(m);
         ASSERT_NE(after, before);
 
-        ASSERT_TRUE(m.Undo());
+        const std::optional<UndoAction> undone = m.Undo();
+        ASSERT_TRUE(undone);
+        EXPECT_EQ(undone->verb, a.named);
         Settle();
         EXPECT_EQ(SeenIn(m), before);
-        ASSERT_TRUE(m.Redo());
+        const std::optional<UndoAction> redone = m.Redo();
+        ASSERT_TRUE(redone);
+        EXPECT_EQ(*redone, *undone); // redoing names the same action
         Settle();
         EXPECT_EQ(SeenIn(m), after);
         // Back to the start for the next action; nothing left to redo after a new action.
@@ -155,9 +173,9 @@ TEST_F(UndoTest, EachPressOfShowOrHideSolutionIsAStep) {
     Settle();
     const Seen before = SeenIn(m);
     const bool first = m.controls.showSolution();
-    m.Command1_Click();
-    m.Command1_Click();
-    m.Command1_Click();
+    m.ToggleSolution();
+    m.ToggleSolution();
+    m.ToggleSolution();
     // Undone press by press: after two presses, after one, before any.
     for (const bool shown : {first, !first, first}) {
         ASSERT_TRUE(m.Undo());
@@ -214,11 +232,11 @@ TEST_F(UndoTest, AnActionThatChangedNothingIsNoStep) {
     const SceneObject& nine = m.scene.obj(m.scene.objCount());
     const auto x = static_cast<float>(nine.objX + 10);
     const auto y = static_cast<float>(nine.objY + 10);
-    m.MouseTimer_Timer(x, y);
-    m.pictDraw_MouseMove(0, 0, x, y);
-    m.pictDraw_MouseDown(Model::kLeftButton, 0, x, y);
-    m.MouseTimer_Timer(x, y);
-    m.pictDraw_MouseUp(Model::kLeftButton, 0, x, y);
+    m.FollowPointer(x, y);
+    WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, x, y);
+    WindowEvents(m).pictDraw_MouseDown(PointerButton::Left, 0, x, y);
+    m.FollowPointer(x, y);
+    WindowEvents(m).pictDraw_MouseUp(PointerButton::Left, 0, x, y);
     Settle();
     ASSERT_EQ(SeenIn(m), after);
     ASSERT_TRUE(m.Undo());
@@ -228,7 +246,7 @@ TEST_F(UndoTest, AnActionThatChangedNothingIsNoStep) {
 
 TEST_F(UndoTest, AHundredStepsAreKept) {
     for (std::size_t step = 0; step < History::kSteps + 5; ++step) {
-        m.Command1_Click();
+        m.ToggleSolution();
         h.RunMs(200);
     }
     std::size_t undone = 0;
@@ -245,7 +263,7 @@ TEST_F(UndoTest, NoUndoLeavesProblemMode) {
              .problem;
     // Opened from the desktop: a problem, in problem mode.
     m.CleanProblem();
-    m.Form_Load();
+    m.NewScene();
     m.PutProblem(&problem, "lesson.trv", ProgramMode::Problem);
     Settle();
     const Seen problemStart = SeenIn(m);

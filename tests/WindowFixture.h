@@ -20,11 +20,11 @@ namespace tarvelo::test {
 struct StartedWindow {
     explicit StartedWindow(const QString& commandLine = {}) : window(commandLine) {
         window.SetTimersRunning(false);
-        window.model().Form_Initialize(); // the desktop registration has tests of its own
-        window.Form_Load();
+        window.model().InitializeControls(); // the desktop registration has tests of its own
+        window.BuildScene();
         window.show();
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
-        window.realityTimer_Timer(); // the first step, as the timer would run it
+        window.Tick(WindowTimer::Reality); // the first step, as the timer would run it
     }
     template <typename T> T* child(const char* name) {
         return window.findChild<T*>(QString::fromLatin1(name));

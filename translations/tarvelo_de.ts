@@ -323,16 +323,8 @@ Es wurde nichts verändert.</translation>
         <translation>über keiner Schale</translation>
     </message>
     <message>
-        <source>Redone.</source>
-        <translation>Wiederholt.</translation>
-    </message>
-    <message>
         <source>Nothing to redo.</source>
         <translation>Nichts zu wiederholen.</translation>
-    </message>
-    <message>
-        <source>Undone.</source>
-        <translation>Rückgängig gemacht.</translation>
     </message>
     <message>
         <source>Nothing to undo.</source>
@@ -784,6 +776,42 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>Zoom %1 %.</source>
         <translation>Zoom %1 %.</translation>
+    </message>
+    <message>
+        <source>dropped %1</source>
+        <translation>%1 abgelegt</translation>
+    </message>
+    <message>
+        <source>moved %1</source>
+        <translation>%1 verschoben</translation>
+    </message>
+    <message>
+        <source>removed %1</source>
+        <translation>%1 entfernt</translation>
+    </message>
+    <message>
+        <source>the value of %1 set</source>
+        <translation>Wert von %1 gesetzt</translation>
+    </message>
+    <message>
+        <source>solution shown</source>
+        <translation>Lösung gezeigt</translation>
+    </message>
+    <message>
+        <source>solution hidden</source>
+        <translation>Lösung verborgen</translation>
+    </message>
+    <message>
+        <source>scene replaced</source>
+        <translation>Szene ersetzt</translation>
+    </message>
+    <message>
+        <source>Redone: %1.</source>
+        <translation>Wiederholt: %1.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Rückgängig gemacht: %1.</translation>
     </message>
 </context>
 <context>

@@ -323,16 +323,8 @@ No se ha cambiado nada.</translation>
         <translation>fuera de los platillos</translation>
     </message>
     <message>
-        <source>Redone.</source>
-        <translation>Rehecho.</translation>
-    </message>
-    <message>
         <source>Nothing to redo.</source>
         <translation>Nada que rehacer.</translation>
-    </message>
-    <message>
-        <source>Undone.</source>
-        <translation>Deshecho.</translation>
     </message>
     <message>
         <source>Nothing to undo.</source>
@@ -784,6 +776,42 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Zoom %1 %.</source>
         <translation>Zoom %1 %.</translation>
+    </message>
+    <message>
+        <source>dropped %1</source>
+        <translation>colocación de %1</translation>
+    </message>
+    <message>
+        <source>moved %1</source>
+        <translation>movimiento de %1</translation>
+    </message>
+    <message>
+        <source>removed %1</source>
+        <translation>retirada de %1</translation>
+    </message>
+    <message>
+        <source>the value of %1 set</source>
+        <translation>valor de %1 cambiado</translation>
+    </message>
+    <message>
+        <source>solution shown</source>
+        <translation>solución mostrada</translation>
+    </message>
+    <message>
+        <source>solution hidden</source>
+        <translation>solución ocultada</translation>
+    </message>
+    <message>
+        <source>scene replaced</source>
+        <translation>escena reemplazada</translation>
+    </message>
+    <message>
+        <source>Redone: %1.</source>
+        <translation>Rehecho: %1.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Deshecho: %1.</translation>
     </message>
 </context>
 <context>

@@ -323,16 +323,8 @@ Rien n&apos;a été modifié.</translation>
         <translation>hors des plateaux</translation>
     </message>
     <message>
-        <source>Redone.</source>
-        <translation>Refait.</translation>
-    </message>
-    <message>
         <source>Nothing to redo.</source>
         <translation>Rien à refaire.</translation>
-    </message>
-    <message>
-        <source>Undone.</source>
-        <translation>Annulé.</translation>
     </message>
     <message>
         <source>Nothing to undo.</source>
@@ -784,6 +776,42 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Zoom %1 %.</source>
         <translation>Zoom %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>dropped %1</source>
+        <translation>pose de %1</translation>
+    </message>
+    <message>
+        <source>moved %1</source>
+        <translation>déplacement de %1</translation>
+    </message>
+    <message>
+        <source>removed %1</source>
+        <translation>retrait de %1</translation>
+    </message>
+    <message>
+        <source>the value of %1 set</source>
+        <translation>valeur de %1 changée</translation>
+    </message>
+    <message>
+        <source>solution shown</source>
+        <translation>affichage de la solution</translation>
+    </message>
+    <message>
+        <source>solution hidden</source>
+        <translation>masquage de la solution</translation>
+    </message>
+    <message>
+        <source>scene replaced</source>
+        <translation>remplacement de la scène</translation>
+    </message>
+    <message>
+        <source>Redone: %1.</source>
+        <translation>Refait&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Annulé&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

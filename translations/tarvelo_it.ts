@@ -323,16 +323,8 @@ Non è cambiato nulla.</translation>
         <translation>fuori dai piatti</translation>
     </message>
     <message>
-        <source>Redone.</source>
-        <translation>Rifatto.</translation>
-    </message>
-    <message>
         <source>Nothing to redo.</source>
         <translation>Niente da rifare.</translation>
-    </message>
-    <message>
-        <source>Undone.</source>
-        <translation>Annullato.</translation>
     </message>
     <message>
         <source>Nothing to undo.</source>
@@ -784,6 +776,42 @@ Non è cambiato nulla.</translation>
     <message>
         <source>Zoom %1 %.</source>
         <translation>Zoom %1 %.</translation>
+    </message>
+    <message>
+        <source>dropped %1</source>
+        <translation>posa di %1</translation>
+    </message>
+    <message>
+        <source>moved %1</source>
+        <translation>spostamento di %1</translation>
+    </message>
+    <message>
+        <source>removed %1</source>
+        <translation>rimozione di %1</translation>
+    </message>
+    <message>
+        <source>the value of %1 set</source>
+        <translation>valore di %1 cambiato</translation>
+    </message>
+    <message>
+        <source>solution shown</source>
+        <translation>soluzione mostrata</translation>
+    </message>
+    <message>
+        <source>solution hidden</source>
+        <translation>soluzione nascosta</translation>
+    </message>
+    <message>
+        <source>scene replaced</source>
+        <translation>scena sostituita</translation>
+    </message>
+    <message>
+        <source>Redone: %1.</source>
+        <translation>Rifatto: %1.</translation>
+    </message>
+    <message>
+        <source>Undone: %1.</source>
+        <translation>Annullato: %1.</translation>
     </message>
 </context>
 <context>

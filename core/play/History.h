@@ -16,6 +16,22 @@
 
 namespace tarvelo {
 
+// What a user's action did, by which its undo step is named: "Undone: dropped cube 5".
+enum class ActionVerb {
+    Dropped,        // a copy from the palette became a piece
+    Moved,          // a piece was picked up and put down
+    Removed,        // a piece was deleted
+    ValueSet,       // X or Y was given a value
+    SolutionShown,  // the solution was shown
+    SolutionHidden, // the solution was hidden
+    SceneReplaced,  // a new scene, a problem loaded or restarted, a hand-over
+};
+struct UndoAction {
+    ActionVerb verb = ActionVerb::SceneReplaced;
+    std::int32_t kind = 0; // the kind of piece acted on, where there is one
+    bool operator==(const UndoAction&) const = default;
+};
+
 // What a step restores: the scene, the sign and equation line, the mode, the problem file and
 // the solution display.
 struct SceneState {
@@ -31,15 +47,21 @@ class History {
 
     // The scene has come to rest as `state`: the step a next action will keep.
     void NoteRest(SceneState state);
-    // A user action begins: the scene at its last rest becomes a step to undo (once, however
-    // many actions follow before it rests again), and the steps to redo are forgotten.
-    void BeginAction();
+    // The user's action `action` begins: the scene at its last rest becomes a step to undo,
+    // named by it (once, however many actions follow before it rests again: the step is named
+    // by the first), and the steps to redo are forgotten.
+    void BeginAction(UndoAction action);
 
+    // A step gone to: the state, and the action it undoes or redoes.
+    struct Move {
+        SceneState state;
+        UndoAction action;
+    };
     // The state to go back to, `current` becoming a step to redo; nothing when there is none,
     // or when it would take a problem out of problem mode.
-    std::optional<SceneState> Undo(SceneState current);
+    std::optional<Move> Undo(SceneState current);
     // The other way.
-    std::optional<SceneState> Redo(SceneState current);
+    std::optional<Move> Redo(SceneState current);
 
     bool CanUndo() const { return !undo_.empty(); }
 
@@ -49,13 +71,16 @@ class History {
     using Look = std::tuple<const std::vector<SceneObject>&, std::int32_t, std::int32_t,
                             const std::string&, ProgramMode, bool>;
     static Look Looks(const SceneState& state);
-    static void Push(std::deque<SceneState>& steps, SceneState state);
+    struct Step {
+        SceneState state;
+        UndoAction action; // what going to this state undoes, or redoes
+    };
+    static void Push(std::deque<Step>& steps, Step step);
     // Takes the last step of `from` into the other list, unless the mode forbids it.
-    std::optional<SceneState> Move(std::deque<SceneState>& from, std::deque<SceneState>& to,
-                                   SceneState current);
+    std::optional<Move> Take(std::deque<Step>& from, std::deque<Step>& to, SceneState current);
 
-    std::deque<SceneState> undo_;
-    std::deque<SceneState> redo_;
+    std::deque<Step> undo_;
+    std::deque<Step> redo_;
     std::optional<SceneState> rest_; // the last rest, until an action keeps it
 };
 

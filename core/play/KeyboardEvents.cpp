@@ -91,11 +91,11 @@ bool Model::PaletteKey(std::int32_t kind, Key key, bool fine) {
         return true;
     }
     case Key::AskValue:
-        // As a right press on the picture: X and Y only, in free mode only.
+        // X and Y only, in free mode only.
         if ((kind != kind::kX && kind != kind::kY) || controls.programMode() != ProgramMode::Free) {
             return false;
         }
-        img_MouseDown(kind, kRightButton, 0, 0, 0);
+        AskUnknownValue(kind);
         return true;
     default:
         return false;
@@ -113,10 +113,10 @@ bool Model::CopyKey(Key key, bool fine) {
     } else if (key == Key::PageUp || key == Key::PageDown) {
         x = OverPan(key == Key::PageUp ? kLeftPan : kRightPan, copy.Width);
     } else if (key == Key::Activate) {
-        // Dropped as the pointer drops it: the first move without a button.
+        // Dropped as the pointer drops it.
         keyboard.StopCarrying();
         const std::int32_t before = scene.objCount();
-        dragImgInt_MouseMove(0, 0, keyboard.pointX(), keyboard.pointY());
+        DropCopy();
         if (scene.objCount() > before) {
             keyboard.PutCursorOn(scene.objCount());
         }
@@ -170,7 +170,7 @@ bool Model::CursorKey(Key key) {
     case Key::Activate: {
         // Held by its top-left corner, as the pointer holds a piece by where it grabbed it.
         const SceneObject& o = scene.obj(at);
-        BeginAction();
+        BeginAction(ActionOn(ActionVerb::Moved, at));
         pointer.Select(at, o);
         pointer.Grab(0, 0);
         keyboard.StartCarrying(KeyboardPlay::Carrying::Piece, static_cast<float>(o.objX),
@@ -185,7 +185,7 @@ bool Model::CursorKey(Key key) {
             next = NextPiece(scene, at, Direction::Left);
         }
         const std::int32_t last = scene.objCount();
-        BeginAction();
+        BeginAction(ActionOn(ActionVerb::Removed, at));
         RemoveBlock(at);
         RefreshObjects();
         keyboard.PutCursorOn(next == at ? kNoObject : (next == last ? at : next));
@@ -230,7 +230,7 @@ bool Model::CarriedPieceKey(Key key, bool fine) {
 
 void Model::PutDownCarriedPiece() {
     keyboard.StopCarrying();
-    pictDraw_MouseUp(kLeftButton, 0, keyboard.pointX(), keyboard.pointY());
+    LetGo();
 }
 
 void Model::KeyboardFocusLost() {
@@ -248,7 +248,7 @@ void Model::KeyboardFocusLost() {
 
 void Model::CarryTo(float x, float y) {
     keyboard.MoveTo(x, y);
-    MouseTimer_Timer(x, y);
+    FollowPointer(x, y);
     const std::int32_t held = HeldPiece();
     if (held != kNoObject) {
         pointer.FrameHeld(scene.obj(held));

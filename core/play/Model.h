@@ -1,14 +1,16 @@
 // The state of the main window without any window: its parts, each owning its data, and the
-// window's events, which are the operations that touch more than one part.
+// program's verbs, which are the operations that touch more than one part.
 //
 // The parts are the scene (core/scene), the pointer (core/pointer), the keyboard's cursor and
 // what it carries (core/keyboard), the comparison sign and equation line (core/balance), the
 // window's own controls (core/controls) and what the scene drawing paints (core/drawing). The
-// window reads them and copies them onto its widgets after each event. Every variable and operation
-// keeps the name the window uses for it.
+// window reads them and copies them onto its widgets after each verb. The pointer, the keyboard
+// and the command line all end in the same verbs; core/play/WindowEvents keeps the window's own
+// event names and button rules as one adapter over them.
 #pragma once
 
 #include "core/base/Rest.h"
+#include "core/base/WindowTimers.h"
 #include "core/play/History.h"
 #include "core/play/KeyboardPlay.h"
 #include "core/play/PointerState.h"
@@ -57,9 +59,10 @@ class Model {
     std::function<void(std::int32_t unknownKind, const std::string& answer)> unknownValueRefused;
 
     // ---- Start-up ----
-    void Form_Initialize() { controls.Form_Initialize(); }
+    // The window's controls as the program starts: captions, buttons, free play.
+    void InitializeControls() { controls.Initialize(); }
     // Rebuilds the scene: two empty pans on the level line, new X and Y, "=" between the pans.
-    void Form_Load();
+    void NewScene();
     // Puts a problem read from the file `sFileName` into a freshly built scene: the file's X, Y
     // and pieces. Draws nothing; the next ticks bring the scene up to date.
     void LoadProblem(const Problem& problem, const std::string& sFileName);
@@ -83,40 +86,65 @@ class Model {
     // The piece the pointer holds, or none.
     std::int32_t HeldPiece() const { return pointer.HeldPiece(scene.objCount()); }
 
-    // ---- The three timers ----
-    void RefreshReality();
-    void realityTimer_Timer();
-    void UpdateBalance();
-    void balanceTimer_Timer() { UpdateBalance(); }
-    // The pointer tick, given where the pointer is in the scene's client pixels.
-    void MouseTimer_Timer(float cursorX, float cursorY);
+    // ---- Time ----
+    // One tick of `timer` at `nowMs` of the driver's timer time, the pointer at (pointerX,
+    // pointerY) in the scene's client pixels; then the rest watch sees the state, and a scene
+    // come to rest is kept for undo. The window's timers and the virtual clock both tick here.
+    void Tick(WindowTimer timer, std::int64_t nowMs, float pointerX, float pointerY);
+    // The falling step: every free piece falls, what left the scene goes, the hover follows.
+    void StepReality();
+    // Weighs the pans, sets the sign, moves the pans a pixel and writes the equation line.
+    void WeighBalance();
+    // The pointer tick: the drag boxes and a held piece follow the pointer (or the keyboard).
+    void FollowPointer(float cursorX, float cursorY);
 
-    // ---- Buttons ----
-    void Command1_Click();
+    // ---- Rest ----
+    // Whether the scene is at rest, as the last tick left it (see core/base/Rest.h), and when
+    // its state last changed. The window's sleeping timers, the screen reader's announcements,
+    // undo and settling all read this one watch.
+    // Anything changed since the watch last saw the state (a verb, a file) is no rest.
+    bool AtRest() const { return atRest_ && Changes() == changesAtTick_; }
+    std::int64_t LastChangeMs() const { return rest_.LastChangeMs(); }
+    // Watches for rest afresh from `nowMs`: from the state as it is now, or (`fromNextTick`)
+    // from the state the next tick leaves, as after the window's sleeping timers wake.
+    void WatchRestFrom(std::int64_t nowMs, bool fromNextTick = false);
+    // Shows the rest watch the state as it is at `nowMs`, between ticks: after input, so that a
+    // change is timed when it was made rather than at the next tick.
+    void WatchState(std::int64_t nowMs);
 
-    // ---- Pointer ----
-    // Buttons as pointer events give them: in a move, the sum of those held down; in a press or
-    // release, the one that changed.
-    static constexpr int kLeftButton = 1;
-    static constexpr int kRightButton = 2;
-    static constexpr int kMiddleButton = 4;
-
-    // A press on the palette picture of kind `Index`, at (X, Y) in the picture's own pixels.
-    void img_MouseDown(int Index, int Button, int Shift, float X, float Y);
+    // ---- Verbs: the palette ----
+    // Picks up a copy of the piece of `kind`, held at (grabX, grabY) of its picture; it follows
+    // the pointer from the next tick. Nothing for a kind without a picture.
+    void PickUpCopy(std::int32_t kind, std::int32_t grabX, std::int32_t grabY);
+    // Drops the copy being carried in: it becomes a piece where it is, if that is inside the
+    // scene, and goes on top of what it overlaps before it falls.
+    void DropCopy();
+    // Asks for the value of X or Y (`kind`) through the prompt, in free play only.
+    void AskUnknownValue(std::int32_t kind);
     // Takes an answer to the prompt for X (kind 11) or Y (kind 12): a whole number from 0 to 9.
     // False, and nothing changed, when it was refused.
-    bool SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& answer);
-    void dragImg_MouseMove(int Button, int Shift, float X, float Y);
-    void dragImgInt_MouseMove(int Button, int Shift, float X, float Y);
-    void pictDraw_MouseMove(int Button, int Shift, float X, float Y);
-    void pictDraw_MouseDown(int Button, int Shift, float X, float Y);
-    void pictDraw_MouseUp(int Button, int Shift, float X, float Y);
+    bool SetUnknown(std::int32_t unknownKind, const std::string& answer);
+
+    // ---- Verbs: scene pieces ----
+    // The pointer is at (x, y): frames the piece under it, or follows the held one.
+    void PointAt(float x, float y);
+    // Holds the framed piece where the pointer at (x, y) grabbed it; the pointer tick carries it.
+    void Grab(float x, float y);
+    // Removes the framed piece, held or not.
+    void RemoveFramed();
+    // Lets go of the held piece; let go inside other pieces, it goes on top of them first.
+    void LetGo();
+
+    // ---- Verbs: the window's buttons ----
+    // Shows the solution, or hides it again.
+    void ToggleSolution();
 
     // ---- Undo ----
-    // Back to the scene as it was at rest before the last action, or forward again; false when
-    // there is no such step (or it would leave problem mode) or the scene is being emptied.
-    bool Undo();
-    bool Redo();
+    // Back to the scene as it was at rest before the last action, or forward again: the action
+    // undone or redone; nothing when there is no such step (or it would leave problem mode) or
+    // the scene is being emptied.
+    std::optional<UndoAction> Undo();
+    std::optional<UndoAction> Redo();
     const History& history() const { return history_; }
 
     // ---- Keyboard ----
@@ -137,13 +165,17 @@ class Model {
   private:
     // One of the user's actions starts changing the scene: the scene's last rest becomes a
     // step to undo.
-    void BeginAction() { history_.BeginAction(); }
-    // After each reality step: a scene at rest, nothing held or carried, is kept as the state
-    // the next action can be undone to.
+    void BeginAction(UndoAction action) { history_.BeginAction(action); }
+    // The kind of piece `nObj`, which an action names.
+    UndoAction ActionOn(ActionVerb verb, std::int32_t nObj) const {
+        return {verb, scene.obj(nObj).objKind};
+    }
+    // After each tick: a scene at rest, nothing held or carried, is kept as the state the next
+    // action can be undone to.
     void NoteRestForUndo();
     SceneState CaptureState() const { return {scene, equation, controls}; }
     // Undo or redo, as `move` of the history says.
-    bool Step(std::optional<SceneState> (History::*move)(SceneState));
+    std::optional<UndoAction> Step(std::optional<History::Move> (History::*move)(SceneState));
     void RestoreState(const SceneState& state);
 
     // Moves what the keyboard carries so that its top-left corner is at (x, y), as the pointer
@@ -160,9 +192,10 @@ class Model {
 
     bool cleaning_ = false;
     History history_;
-    RestWatch undoRest_;
-    std::int64_t realityMs_ = 0;   // reality steps run, in timer time
-    std::uint64_t restKeptAt_ = 0; // the change count of the rest last kept
+    RestWatch rest_;
+    bool atRest_ = false;             // as the last tick found it
+    std::uint64_t changesAtTick_ = 0; // the change count the watch last saw
+    std::uint64_t restKeptAt_ = 0;    // the change count of the rest last kept
 };
 
 } // namespace tarvelo

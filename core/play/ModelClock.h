@@ -11,8 +11,9 @@ namespace tarvelo {
 
 class Model;
 
-// One tick of `timer` on the model alone, the pointer standing still where the model last saw it.
-void RunWindowTimer(Model& model, WindowTimer timer);
+// Runs the model's three timers on `clock`, at the clock's time, the pointer standing still where
+// the model last saw it; the model's waits for the scene to empty run on the clock too.
+void RunModelOnClock(VirtualClock& clock, Model& model);
 
 // Lets the model's waits for the scene to empty run on the clock, one tick at a time.
 void WaitOnClock(VirtualClock& clock, Model& model);
@@ -23,7 +24,8 @@ struct SettleResult {
     std::int64_t lastChangeMs = 0;
 };
 
-// Runs `clock` until `model` is at rest or `budgetMs` of scene time have passed.
-SettleResult SettleOnClock(VirtualClock& clock, const Model& model, std::int64_t budgetMs);
+// Runs `clock` until `model` is at rest or `budgetMs` of scene time have passed, watching for
+// rest afresh from now. The model's timers must tick at the clock's time.
+SettleResult SettleOnClock(VirtualClock& clock, Model& model, std::int64_t budgetMs);
 
 } // namespace tarvelo

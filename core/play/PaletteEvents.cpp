@@ -1,4 +1,5 @@
-// The palette: dragging a copy of a piece into the scene, and the prompts for X and Y.
+// The palette: picking up a copy of a piece and dropping it into the scene, and the prompts for
+// X and Y.
 #include "core/base/Numeric.h"
 #include "core/play/Model.h"
 
@@ -33,59 +34,53 @@ std::optional<std::int32_t> UnknownValueFrom(const std::string& answer) {
 
 } // namespace
 
-void Model::img_MouseDown(int Index, int Button, int /*Shift*/, float X, float Y) {
-    // A left press picks up a copy of the picture; it follows the pointer from the next tick.
-    if (Button == kLeftButton) {
-        const auto size = PictureSizeOfKind(Index);
-        if (!size) {
-            return;
-        }
-        keyboard.StopCarrying(); // the pointer takes over
-        pointer.PickUp(Index, *size, RoundToInt32(X), RoundToInt32(Y));
+void Model::PickUpCopy(std::int32_t kind, std::int32_t grabX, std::int32_t grabY) {
+    const auto size = PictureSizeOfKind(kind);
+    if (!size) {
         return;
     }
+    keyboard.StopCarrying(); // the pointer takes over
+    pointer.PickUp(kind, *size, grabX, grabY);
+}
 
-    // A right press on X or Y, in free mode only, asks for its value.
-    if (Button == kRightButton && controls.programMode() == ProgramMode::Free &&
-        (Index == kind::kX || Index == kind::kY)) {
-        const std::string letter = Index == kind::kX ? "X" : "Y";
-        const std::int32_t current = Index == kind::kX ? scene.xValue() : scene.yValue();
-        const std::optional<std::string> answer =
-            inputBox ? inputBox(letter, letter + " value\r\n(change or leave unchanged):",
-                                std::to_string(current))
-                     : std::nullopt;
-        // Cancelled, nothing changes; an answer that is no value of X or Y is refused and said so.
-        if (answer && !SetUnknownFromAnswer(Index, *answer) && unknownValueRefused) {
-            unknownValueRefused(Index, *answer);
-        }
+void Model::AskUnknownValue(std::int32_t kind) {
+    // In free play only: a problem's unknowns stay hidden.
+    if (controls.programMode() != ProgramMode::Free || (kind != kind::kX && kind != kind::kY)) {
+        return;
+    }
+    const std::string letter = kind == kind::kX ? "X" : "Y";
+    const std::int32_t current = kind == kind::kX ? scene.xValue() : scene.yValue();
+    const std::optional<std::string> answer =
+        inputBox
+            ? inputBox(letter,
+                       letter + " value\r\n(change or leave unchanged):", std::to_string(current))
+            : std::nullopt;
+    // Cancelled, nothing changes; an answer that is no value of X or Y is refused and said so.
+    if (answer && !SetUnknown(kind, *answer) && unknownValueRefused) {
+        unknownValueRefused(kind, *answer);
     }
 }
 
-bool Model::SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& answer) {
+bool Model::SetUnknown(std::int32_t unknownKind, const std::string& answer) {
     const std::optional<std::int32_t> value = UnknownValueFrom(answer);
     if (!value) {
         return false;
     }
     // Everything jumps and falls again, so that the balance weighs anew.
-    BeginAction();
+    BeginAction({ActionVerb::ValueSet, unknownKind});
     scene.SetUnknownValue(unknownKind, *value, HeldPiece());
     return true;
 }
 
-void Model::dragImg_MouseMove(int Button, int Shift, float X, float Y) {
-    dragImgInt_MouseMove(Button, Shift, X, Y);
-}
-
-void Model::dragImgInt_MouseMove(int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
-    // The first movement with no button held drops the copy; it becomes a piece only inside the
-    // scene, that is below the scene's top edge.
-    if (Button != 0 || !pointer.PutDown()) {
+void Model::DropCopy() {
+    // It becomes a piece only inside the scene, that is below the scene's top edge.
+    if (!pointer.PutDown()) {
         return;
     }
     // Dropped where it overlaps other pieces, it goes on top of them before it falls.
     const ControlBox& copy = pointer.dragImgInt();
     if (copy.Top > 0 && HasPicture(pointer.dragKind())) {
-        BeginAction();
+        BeginAction({ActionVerb::Dropped, pointer.dragKind()});
     }
     if (copy.Top > 0 && AddObject(pointer.dragKind(), copy.Left, copy.Top) &&
         scene.LiftClearOfOverlaps(scene.objCount(), HeldPiece())) {

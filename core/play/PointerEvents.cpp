@@ -1,10 +1,11 @@
-// The pointer over the scene: which piece lies under it, the selection frame, the scene drag.
+// The pointer over the scene: which piece lies under it, the selection frame, grabbing a piece,
+// letting it go and removing it.
 #include "core/base/Numeric.h"
 #include "core/play/Model.h"
 
 namespace tarvelo {
 
-void Model::pictDraw_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y) {
+void Model::PointAt(float x, float y) {
     // Drag feedback: the frame shows where the held piece stood before the next pointer tick.
     // While a piece is held the hover never picks another one, whatever passes under the
     // pointer: the drag stays with the piece that was grabbed.
@@ -16,7 +17,7 @@ void Model::pictDraw_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y) 
     }
 
     // Hover: frame the piece under the pointer; fixed objects are never picked.
-    const std::int32_t i = scene.FindObjectByPosition(X, Y);
+    const std::int32_t i = scene.FindObjectByPosition(x, y);
     if (i != -1 && !scene.obj(i).objFixed) {
         pointer.Select(i, scene.obj(i));
     } else {
@@ -24,34 +25,37 @@ void Model::pictDraw_MouseMove(int /*Button*/, int /*Shift*/, float X, float Y) 
     }
 }
 
-void Model::pictDraw_MouseDown(int Button, int /*Shift*/, float X, float Y) {
+void Model::Grab(float x, float y) {
+    if (!pointer.HasValidSelection(scene.objCount()) || pointer.draggingObj()) {
+        return;
+    }
+    // Held where the pointer holds it; from now on the pointer tick carries it.
+    const SceneObject& o = scene.obj(pointer.selectedObj());
+    keyboard.StopCarrying(); // the pointer takes over
+    BeginAction(ActionOn(ActionVerb::Moved, pointer.selectedObj()));
+    pointer.Grab(RoundToInt32(x - static_cast<double>(o.objX)),
+                 RoundToInt32(y - static_cast<double>(o.objY)));
+}
+
+void Model::RemoveFramed() {
     if (!pointer.HasValidSelection(scene.objCount())) {
         return;
     }
-    const std::int32_t selected = pointer.selectedObj();
-    if (Button == kLeftButton && !pointer.draggingObj()) {
-        // Grab the piece where the pointer holds it; from now on the pointer tick carries it.
-        const SceneObject& o = scene.obj(selected);
-        keyboard.StopCarrying(); // the pointer takes over
-        BeginAction();
-        pointer.Grab(RoundToInt32(X - static_cast<double>(o.objX)),
-                     RoundToInt32(Y - static_cast<double>(o.objY)));
-    } else if (Button == kRightButton) {
-        // Deleted at once, the held piece too, which ends its drag; the frame follows at the
-        // next hover update.
-        BeginAction();
-        RemoveBlock(selected);
-        RefreshObjects();
-    }
+    // Deleted at once, the held piece too, which ends its drag; the frame follows at the next
+    // hover update.
+    BeginAction(ActionOn(ActionVerb::Removed, pointer.selectedObj()));
+    RemoveBlock(pointer.selectedObj());
+    RefreshObjects();
 }
 
-void Model::pictDraw_MouseUp(int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
-    if (Button == kLeftButton && pointer.draggingObj()) {
-        const std::int32_t released = pointer.LetGo(scene.objCount());
-        // Let go inside other pieces, it goes on top of them before it falls.
-        if (scene.LiftClearOfOverlaps(released, kNoObject)) {
-            RefreshObjects();
-        }
+void Model::LetGo() {
+    if (!pointer.draggingObj()) {
+        return;
+    }
+    const std::int32_t released = pointer.LetGo(scene.objCount());
+    // Let go inside other pieces, it goes on top of them before it falls.
+    if (scene.LiftClearOfOverlaps(released, kNoObject)) {
+        RefreshObjects();
     }
 }
 

@@ -25,7 +25,7 @@ void Model::RandomXYvalues() {
     scene.RandomXYvalues(secondsSinceMidnight ? secondsSinceMidnight() : 0.0);
 }
 
-void Model::Form_Load() {
+void Model::NewScene() {
     // An empty table, then the two pans as objects 1 and 2.
     scene.ResetToPans();
     keyboard.Reset();
@@ -38,7 +38,7 @@ void Model::Form_Load() {
     equation.PlaceSign(scene.pictDraw(), scene.LevelLine());
 
     // Centres the pans, sets the sign for the empty pans and writes the equation line.
-    UpdateBalance();
+    WeighBalance();
 }
 
 void Model::LoadProblem(const Problem& problem, const std::string& sFileName) {
@@ -77,7 +77,7 @@ bool Model::CleanProblem() {
     }
     // A new scene, a loaded or restarted problem or one handed over: the scene before it can
     // be gone back to.
-    BeginAction();
+    BeginAction({ActionVerb::SceneReplaced});
     CleaningFlag flag(cleaning_);
 
     // Nothing holds any more, not even the pans. The reality step deletes every piece that
@@ -97,11 +97,11 @@ bool Model::CleanProblem() {
     return true;
 }
 
-void Model::Command1_Click() {
+void Model::ToggleSolution() {
     // Showing or hiding the solution moves nothing: a scene at rest before the press is at rest
     // after it at once, and is kept so, or quick presses would all undo as one.
     const bool atRest = restKeptAt_ == Changes();
-    BeginAction();
+    BeginAction({controls.showSolution() ? ActionVerb::SolutionHidden : ActionVerb::SolutionShown});
     controls.ToggleSolution();
     RefreshObjects();
     if (atRest) {

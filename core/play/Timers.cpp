@@ -1,9 +1,39 @@
-// The three timers' handlers: the falling step, the balance and the pointer tick.
+// The three timers' ticks, the falling step, the balance and the pointer tick, and the one watch
+// for rest they all feed.
 #include "core/play/Model.h"
 
 namespace tarvelo {
 
-void Model::RefreshReality() {
+void Model::Tick(WindowTimer timer, std::int64_t nowMs, float pointerX, float pointerY) {
+    switch (timer) {
+    case WindowTimer::Balance:
+        WeighBalance();
+        break;
+    case WindowTimer::Pointer:
+        FollowPointer(pointerX, pointerY);
+        break;
+    case WindowTimer::Reality:
+        StepReality();
+        break;
+    }
+    WatchState(nowMs);
+    NoteRestForUndo();
+}
+
+void Model::WatchState(std::int64_t nowMs) {
+    changesAtTick_ = Changes();
+    atRest_ = rest_.AfterTick(changesAtTick_, nowMs);
+}
+
+void Model::WatchRestFrom(std::int64_t nowMs, bool fromNextTick) {
+    rest_.Restart(nowMs);
+    atRest_ = false;
+    if (!fromNextTick) {
+        rest_.AfterTick(Changes(), nowMs);
+    }
+}
+
+void Model::StepReality() {
     // 1. Motion: every piece that is neither fixed nor held falls.
     scene.FallStep(HeldPiece());
 
@@ -18,18 +48,13 @@ void Model::RefreshReality() {
     // 3. Redraw, 4. let the hover follow pieces that moved under a still pointer,
     // 5. record who rests on whom for the moves and the weighing until the next step.
     RefreshObjects();
-    pictDraw_MouseMove(0, 0, pointer.pointerX(), pointer.pointerY());
+    PointAt(pointer.pointerX(), pointer.pointerY());
     scene.RefreshObjTopContact();
-}
-
-void Model::realityTimer_Timer() {
-    RefreshReality();
     // The balance acts on these copies at its next tick.
     scene.CopyPanLoads();
-    NoteRestForUndo();
 }
 
-void Model::UpdateBalance() {
+void Model::WeighBalance() {
     if (scene.objCount() < kRightPan) {
         return;
     }
@@ -46,7 +71,7 @@ void Model::UpdateBalance() {
     equation.UpdateEquazione(scene.leftTerms(), scene.rightTerms());
 }
 
-void Model::MouseTimer_Timer(float cursorX, float cursorY) {
+void Model::FollowPointer(float cursorX, float cursorY) {
     // What the keyboard carries goes where the keyboard put it, wherever the pointer is.
     if (KeyboardCarrying() != KeyboardPlay::Carrying::Nothing) {
         cursorX = keyboard.pointX();

@@ -1,38 +1,36 @@
 // Undo and redo: keeping the scene at rest before each action, and going back and forth.
-#include "core/base/WindowTimers.h"
 #include "core/play/Model.h"
 
 namespace tarvelo {
 
 void Model::NoteRestForUndo() {
-    realityMs_ += kRealityStepMs;
     const std::uint64_t changes = Changes();
-    const bool atRest = undoRest_.AfterTick(changes, realityMs_);
     const bool busy = cleaning_ || HeldPiece() != kNoObject || pointer.dragImgInt().Visible;
     // Each rest is kept once: copying the scene on every quiet step would cost for nothing.
-    if (atRest && !busy && restKeptAt_ != changes) {
+    if (AtRest() && !busy && restKeptAt_ != changes) {
         restKeptAt_ = changes;
         history_.NoteRest(CaptureState());
     }
 }
 
-bool Model::Undo() {
+std::optional<UndoAction> Model::Undo() {
     return Step(&History::Undo);
 }
 
-bool Model::Redo() {
+std::optional<UndoAction> Model::Redo() {
     return Step(&History::Redo);
 }
 
-bool Model::Step(std::optional<SceneState> (History::*move)(SceneState)) {
+std::optional<UndoAction> Model::Step(std::optional<History::Move> (History::*move)(SceneState)) {
     if (cleaning_) {
-        return false;
+        return std::nullopt;
     }
-    const std::optional<SceneState> state = (history_.*move)(CaptureState());
-    if (state) {
-        RestoreState(*state);
+    const std::optional<History::Move> step = (history_.*move)(CaptureState());
+    if (!step) {
+        return std::nullopt;
     }
-    return state.has_value();
+    RestoreState(step->state);
+    return step->action;
 }
 
 void Model::RestoreState(const SceneState& state) {

@@ -26,7 +26,7 @@ WindowControls::WindowControls()
       Command3_{"Load", true, true}, Command4_{"Save", true, true}, Command5_{"Restart", false,
                                                                               false} {}
 
-void WindowControls::Form_Initialize() {
+void WindowControls::Initialize() {
     if (stProblemFile_.empty()) {
         Set(stProblemFile_, std::string(kDefaultProblemFile));
     }

@@ -34,7 +34,7 @@ class WindowControls : public ChangeCounter {
     const ButtonState& Command5() const { return Command5_; } // Restart
 
     // A default problem file name when none was given.
-    void Form_Initialize();
+    void Initialize();
     // The file a problem was read from: named in the caption, read again by Restart.
     void ShowProblemFile(const std::string& sFileName);
     // The file a problem was saved to, for the next Save; the caption keeps what it showed.

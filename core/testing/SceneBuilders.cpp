@@ -1,6 +1,5 @@
 #include "core/testing/SceneBuilders.h"
 
-#include "core/base/WindowTimers.h"
 #include "core/play/ModelClock.h"
 
 namespace tarvelo {
@@ -14,10 +13,9 @@ constexpr std::int32_t kPans = 2;
 
 SceneHarness::SceneHarness(double secondsSinceMidnight) {
     model.secondsSinceMidnight = [secondsSinceMidnight] { return secondsSinceMidnight; };
-    AttachWindowTimers(clock, [this](WindowTimer timer) { RunWindowTimer(model, timer); });
-    WaitOnClock(clock, model);
-    model.Form_Initialize();
-    model.Form_Load();
+    RunModelOnClock(clock, model);
+    model.InitializeControls();
+    model.NewScene();
 }
 
 void BuildStacksOnPans(Model& model, std::int32_t pieceCount) {

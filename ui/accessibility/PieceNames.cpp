@@ -150,6 +150,40 @@ QString SolutionSentence(bool shown, std::int32_t x, std::int32_t y) {
                  : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Solution hidden."));
 }
 
+namespace {
+
+// The action a step undoes, in words: "dropped cube 5".
+QString ActionPhrase(const UndoAction& action) {
+    switch (action.verb) {
+    case ActionVerb::Dropped:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "dropped %1"))
+            .arg(KindName(action.kind));
+    case ActionVerb::Moved:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "moved %1")).arg(KindName(action.kind));
+    case ActionVerb::Removed:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "removed %1"))
+            .arg(KindName(action.kind));
+    case ActionVerb::ValueSet:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "the value of %1 set"))
+            .arg(KindName(action.kind));
+    case ActionVerb::SolutionShown:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "solution shown"));
+    case ActionVerb::SolutionHidden:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "solution hidden"));
+    case ActionVerb::SceneReplaced:
+        break;
+    }
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "scene replaced"));
+}
+
+} // namespace
+
+QString UndoSentence(bool redone, const UndoAction& action) {
+    return (redone ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Redone: %1."))
+                   : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Undone: %1.")))
+        .arg(ActionPhrase(action));
+}
+
 QString ZoomSentence(int percent, bool fullScreen) {
     return (fullScreen ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Full screen, zoom %1 %."))
                        : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Zoom %1 %.")))

@@ -2,6 +2,7 @@
 // the comparison sign.
 #pragma once
 
+#include "core/play/History.h"
 #include "core/world/Scene.h"
 #include "core/world/SceneNavigation.h"
 
@@ -29,6 +30,10 @@ QString SignName(const std::string& sign);
 
 // What Show solution did: "Solution shown: X is 4, Y is 7." or "Solution hidden."
 QString SolutionSentence(bool shown, std::int32_t x, std::int32_t y);
+
+// What undo or redo did, named by the action: "Undone: dropped cube 5." or "Redone: removed
+// unknown X."
+QString UndoSentence(bool redone, const UndoAction& action);
 
 // What a zoom key did: "Zoom 150 %." or "Full screen, zoom 200 %."
 QString ZoomSentence(int percent, bool fullScreen);

@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
         tarvelo::TextOfBytes(tarvelo::JoinedWords({argv + 1, argv + argc}, start.fileFrom));
 
     tarvelo::FrmMain window(commandLine);
-    window.Form_Initialize();
+    window.Initialize();
 
     // One instance per user: a later start hands its command line to the running one and ends
     // without showing a window.
@@ -63,7 +63,7 @@ int main(int argc, char* argv[]) {
         break;
     }
 
-    window.Form_Load();
+    window.BuildScene();
     window.show();
     // Hand-overs are served once the window has started and shows; any that came sooner waited.
     // The later start has its answer already: nothing waits for the work done here.

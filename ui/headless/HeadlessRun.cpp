@@ -246,8 +246,8 @@ int RunHeadless(int argc, char* argv[]) {
     FrmMain window;
     window.RunOnClock(clock);
     window.pointerPosition = [] { return QPointF(-10000, -10000); };
-    window.model().Form_Initialize(); // without registering anything with the desktop
-    window.Form_Load();
+    window.model().InitializeControls(); // without registering anything with the desktop
+    window.BuildScene();
 
     const std::optional<Problem> problem =
         ReadProblemOrWarn(QFile::encodeName(request->problem).toStdString(), request->problem,
@@ -263,7 +263,7 @@ int RunHeadless(int argc, char* argv[]) {
     // Until the scene is at rest, or two minutes of scene time have passed.
     const SettleResult rest = SettleOnClock(clock, model, kLongestMs);
     if (request->showSolution) {
-        window.Command1_Click();
+        window.ToggleSolution();
     }
     Report(model, *request, rest, rest.rested ? rest.lastChangeMs : clock.NowMs());
     if (!request->picture.isEmpty() && !DrawPicture(window, request->picture)) {

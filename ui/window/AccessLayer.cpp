@@ -223,14 +223,13 @@ void AccessLayer::SetUpUndo() {
                                           "Wait a moment: the new scene is being made.")));
             return;
         }
-        bool done = false;
+        std::optional<UndoAction> done;
         handle_([&] { done = forward ? model_.Redo() : model_.Undo(); });
-        if (forward) {
-            Announce(done ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Redone."))
-                          : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Nothing to redo.")));
+        if (done) {
+            Announce(UndoSentence(forward, *done));
         } else {
-            Announce(done ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Undone."))
-                          : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Nothing to undo.")));
+            Announce(forward ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Nothing to redo."))
+                             : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "Nothing to undo.")));
         }
     };
     AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [step] { step(false); });
@@ -445,10 +444,10 @@ void AccessLayer::AfterSync(std::int64_t timerMs) {
     PlaceFocusFrame();
     // The balance has settled when its sign and equation have stayed the same a while, or when
     // the whole scene has come to rest sooner: the window's timers then sleep and their time
-    // stands still, so the while would not end before the next key. This watch sees every state
-    // the window's own does, at the same time or earlier, so it finds the rest no later, and the
-    // scene's last change is told to a reader before the timers sleep.
-    const bool atRest = sceneRest_.AfterTick(model_.Changes(), timerMs);
+    // stands still, so the while would not end before the next key. The model's rest watch
+    // found the rest at the tick this sync follows, before the window lets its timers sleep, so
+    // the scene's last change is told to a reader before they do.
+    const bool atRest = model_.AtRest();
     TellReader(timerMs, atRest);
     const std::string balance = sign + equation;
     if (equation.empty()) {

@@ -3,7 +3,6 @@
 // is told (names, roles, and what each key did or the balance settled on).
 #pragma once
 
-#include "core/base/Rest.h"
 #include "core/play/KeyboardPlay.h"
 #include "ui/accessibility/SceneAccessible.h"
 
@@ -115,8 +114,6 @@ class AccessLayer : public QObject {
     std::string balanceAnnounced_;
     // After the scene was replaced, the balance is told once the new scene has come to rest.
     bool balanceAwaitsRest_ = false;
-    // Whether the whole scene has come to rest, by the rule that lets the window's timers sleep.
-    RestWatch sceneRest_;
     ReaderPace readerPace_;
     SceneAccessible::Telling tellInstead_;
 };

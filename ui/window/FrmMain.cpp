@@ -57,28 +57,14 @@ const QColor kDragBackground(0xFF, 0xFF, 0x00);
     QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Y value\r\n(change or leave unchanged):"),
 };
 
-// Pointer buttons as the model counts them.
-int ButtonNumber(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return Model::kLeftButton;
-    case Qt::RightButton:
-        return Model::kRightButton;
-    case Qt::MiddleButton:
-        return Model::kMiddleButton;
-    default:
-        return 0;
-    }
+// Where a pointer event happened, as the model measures it.
+float At(double coordinate) {
+    return static_cast<float>(coordinate);
 }
 
-int ButtonsHeld(Qt::MouseButtons buttons) {
-    int sum = 0;
-    for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
-        if (buttons.testFlag(b)) {
-            sum += ButtonNumber(b);
-        }
-    }
-    return sum;
+// Whether any of the buttons the program uses is held.
+bool AnyButtonHeld(Qt::MouseButtons buttons) {
+    return (buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton)) != Qt::NoButton;
 }
 
 QFont UiFont(double points, bool bold = false) {
@@ -197,7 +183,7 @@ void FrmMain::BuildAccess() {
     access_ = new AccessLayer(
         this, model_, std::move(controls),
         [this](const std::function<void()>& handler) { Handle(handler); },
-        [this] { lblInfo_Click(); });
+        [this] { ShowInformation(); });
 }
 
 void FrmMain::Handle(const std::function<void()>& handler) {
@@ -209,31 +195,6 @@ bool FrmMain::UserMovesSomething() const {
     return model_.HeldPiece() != kNoObject ||
            model_.KeyboardCarrying() != KeyboardPlay::Carrying::Nothing ||
            model_.pointer.dragImgInt().Visible;
-}
-
-void FrmMain::ForwardPointer(PointerSurface* surface, PointerHandler pressed, PointerHandler moved,
-                             PointerHandler released) {
-    // Each event goes to the model's handler with the buttons as the model counts them.
-    const auto call = [this](PointerHandler handler, int buttons, QPointF at) {
-        Handle([&] {
-            (model_.*handler)(buttons, 0, static_cast<float>(at.x()), static_cast<float>(at.y()));
-        });
-    };
-    if (pressed != nullptr) {
-        connect(
-            surface, &PointerSurface::pressed, this,
-            [call, pressed](Qt::MouseButton b, QPointF at) { call(pressed, ButtonNumber(b), at); });
-    }
-    if (moved != nullptr) {
-        connect(surface, &PointerSurface::moved, this,
-                [call, moved](Qt::MouseButtons b, QPointF at) { call(moved, ButtonsHeld(b), at); });
-    }
-    if (released != nullptr) {
-        connect(surface, &PointerSurface::released, this,
-                [call, released](Qt::MouseButton b, QPointF at) {
-                    call(released, ButtonNumber(b), at);
-                });
-    }
 }
 
 void FrmMain::BuildSceneSurface() {
@@ -254,8 +215,27 @@ void FrmMain::BuildSceneSurface() {
     canvas_->setObjectName(QStringLiteral("pictDrawClient"));
     canvas_->setGeometry(layout::kPictDrawBorder, layout::kPictDrawBorder, layout::kSceneWidth,
                          layout::kSceneHeight);
-    ForwardPointer(canvas_, &Model::pictDraw_MouseDown, &Model::pictDraw_MouseMove,
-                   &Model::pictDraw_MouseUp);
+    // The pointer over the scene frames the piece under it; the left button grabs it and lets
+    // it go, the right one removes it.
+    connect(canvas_, &PointerSurface::moved, this, [this](Qt::MouseButtons, QPointF at) {
+        Handle([&] { model_.PointAt(At(at.x()), At(at.y())); });
+    });
+    connect(canvas_, &PointerSurface::pressed, this, [this](Qt::MouseButton button, QPointF at) {
+        Handle([&] {
+            if (button == Qt::LeftButton) {
+                model_.Grab(At(at.x()), At(at.y()));
+            } else if (button == Qt::RightButton) {
+                model_.RemoveFramed();
+            }
+        });
+    });
+    connect(canvas_, &PointerSurface::released, this, [this](Qt::MouseButton button, QPointF) {
+        Handle([&] {
+            if (button == Qt::LeftButton) {
+                model_.LetGo();
+            }
+        });
+    });
 }
 
 void FrmMain::BuildPalette() {
@@ -271,10 +251,13 @@ void FrmMain::BuildPalette() {
         }
         connect(box, &PictureBox::pressed, this,
                 [this, kind = slot.kind](Qt::MouseButton button, QPointF at) {
+                    // The left button picks up a copy; the right one asks for X's or Y's value.
                     Handle([&] {
-                        model_.img_MouseDown(kind, ButtonNumber(button), 0,
-                                             static_cast<float>(at.x()),
-                                             static_cast<float>(at.y()));
+                        if (button == Qt::LeftButton) {
+                            model_.PickUpCopy(kind, RoundToInt32(at.x()), RoundToInt32(at.y()));
+                        } else if (button == Qt::RightButton) {
+                            model_.AskUnknownValue(kind);
+                        }
                     });
                 });
     }
@@ -284,7 +267,12 @@ void FrmMain::BuildPalette() {
     dragImg_->setObjectName(QStringLiteral("dragImg"));
     Place(dragImg_, layout::kDragImg);
     dragImg_->hide();
-    ForwardPointer(dragImg_, nullptr, &Model::dragImg_MouseMove, nullptr);
+    // The first move with no button held drops the copy.
+    connect(dragImg_, &PointerSurface::moved, this, [this](Qt::MouseButtons buttons, QPointF) {
+        if (!AnyButtonHeld(buttons)) {
+            Handle([&] { model_.DropCopy(); });
+        }
+    });
 }
 
 void FrmMain::BuildLabels() {
@@ -321,7 +309,11 @@ void FrmMain::BuildSceneControls() {
     dragImgInt_->setObjectName(QStringLiteral("dragImgInt"));
     Place(dragImgInt_, layout::kDragImgInt);
     dragImgInt_->hide();
-    ForwardPointer(dragImgInt_, nullptr, &Model::dragImgInt_MouseMove, nullptr);
+    connect(dragImgInt_, &PointerSurface::moved, this, [this](Qt::MouseButtons buttons, QPointF) {
+        if (!AnyButtonHeld(buttons)) {
+            Handle([&] { model_.DropCopy(); });
+        }
+    });
 
     auto makeButton = [this](const char* name, const layout::Rect& r) {
         auto* button = new QPushButton(canvas_);
@@ -335,11 +327,11 @@ void FrmMain::BuildSceneControls() {
     Command3_ = makeButton("Command3", layout::kCommand3);
     Command4_ = makeButton("Command4", layout::kCommand4);
     Command5_ = makeButton("Command5", layout::kCommand5);
-    connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(Command2_, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(Command3_, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(Command4_, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(Command5_, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(Command1_, &QPushButton::clicked, this, [this] { ToggleSolution(); });
+    connect(Command2_, &QPushButton::clicked, this, [this] { StartNewScene(); });
+    connect(Command3_, &QPushButton::clicked, this, [this] { OpenWithDialog(); });
+    connect(Command4_, &QPushButton::clicked, this, [this] { Save(); });
+    connect(Command5_, &QPushButton::clicked, this, [this] { Restart(); });
 
     lblComparison_ =
         MakeLabel(canvas_, "lblComparison", QStringLiteral("="), layout::kLblComparison,
@@ -384,24 +376,25 @@ void FrmMain::BuildTimers() {
         timer->setObjectName(QString::fromLatin1(spec.name));
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(spec.intervalMs);
-        connect(timer, &QTimer::timeout, this, [this, which = spec.timer] { OnTimer(which); });
+        connect(timer, &QTimer::timeout, this, [this, which = spec.timer] { Tick(which); });
         timer->start();
         timers_[t] = timer;
     }
 }
 
-void FrmMain::OnTimer(WindowTimer timer) {
-    switch (timer) {
-    case WindowTimer::Balance:
-        balanceTimer_Timer();
-        break;
-    case WindowTimer::Pointer:
-        MouseTimer_Timer();
-        break;
-    case WindowTimer::Reality:
-        realityTimer_Timer();
-        break;
+void FrmMain::Tick(WindowTimer timer) {
+    if (timer == WindowTimer::Reality) {
+        timerMs_ += kRealityStepMs;
     }
+    const QPointF p = timer == WindowTimer::Pointer && pointerPosition
+                          ? pointerPosition()
+                          : QPointF(model_.pointer.pointerX(), model_.pointer.pointerY());
+    model_.Tick(timer, TimerNowMs(), At(p.x()), At(p.y()));
+    AfterTick();
+}
+
+std::int64_t FrmMain::TimerNowMs() const {
+    return clock_ != nullptr ? clock_->NowMs() : timerMs_;
 }
 
 void FrmMain::SetTimersRunning(bool running) {
@@ -418,13 +411,14 @@ void FrmMain::SetTimersRunning(bool running) {
 
 void FrmMain::RunOnClock(VirtualClock& clock) {
     SetTimersRunning(false);
-    AttachWindowTimers(clock, [this](WindowTimer timer) { OnTimer(timer); });
+    clock_ = &clock;
+    AttachWindowTimers(clock, [this](WindowTimer timer) { Tick(timer); });
     model_.processPendingEvents = [&clock] { clock.RunNextTick(); };
 }
 
 void FrmMain::StartTimers() {
     resting_ = false;
-    rest_.Restart(timerMs_);
+    model_.WatchRestFrom(TimerNowMs(), true);
     for (QTimer* timer : timers_) {
         if (!timer->isActive()) {
             timer->start();
@@ -437,7 +431,7 @@ void FrmMain::AfterTick() {
     // At rest the scene is a fixed point of all three timers: let them sleep until there is
     // input again. (With the timers stopped, on the clock of a test or of the run without a
     // window, whoever drives that clock watches for rest itself.)
-    if (timersWanted_ && rest_.AfterTick(model_.Changes(), timerMs_) && !model_.IsCleaning()) {
+    if (timersWanted_ && model_.AtRest() && !model_.IsCleaning()) {
         for (QTimer* timer : timers_) {
             timer->stop();
         }
@@ -472,7 +466,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     // The "i" label opens the information window.
     if (watched == lblInfo_ && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        lblInfo_Click();
+        ShowInformation();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -556,13 +550,14 @@ void FrmMain::SyncFromModel(bool afterInput) {
     syncButton(Command5_, shown.Command5, model_.controls.Command5());
 
     canvas_->SyncFromModel(afterInput || UserMovesSomething());
+    model_.WatchState(TimerNowMs());
     if (access_ != nullptr) {
-        access_->AfterSync(timerMs_);
+        access_->AfterSync(TimerNowMs());
     }
 }
 
-void FrmMain::Form_Load() {
-    model_.Form_Load();
+void FrmMain::BuildScene() {
+    model_.NewScene();
     // Start-up drew the pans where it created them, before putting them on the level line; show
     // them where they now stand rather than for one frame in the corner.
     model_.RefreshObjects();
@@ -572,29 +567,12 @@ void FrmMain::Form_Load() {
     }
     // The command line is looked at only while the window has not been shown yet.
     if (!commandLine_.isEmpty() && !isVisible()) {
-        procLoadProblemFromInit(commandLine_);
+        LoadCommandLine(commandLine_);
     }
 }
 
-void FrmMain::balanceTimer_Timer() {
-    model_.balanceTimer_Timer();
-    AfterTick();
-}
-
-void FrmMain::MouseTimer_Timer() {
-    const QPointF p = pointerPosition ? pointerPosition() : QPointF();
-    model_.MouseTimer_Timer(static_cast<float>(p.x()), static_cast<float>(p.y()));
-    AfterTick();
-}
-
-void FrmMain::realityTimer_Timer() {
-    timerMs_ += kRealityStepMs;
-    model_.realityTimer_Timer();
-    AfterTick();
-}
-
-void FrmMain::Command1_Click() {
-    model_.Command1_Click();
+void FrmMain::ToggleSolution() {
+    model_.ToggleSolution();
     SyncFromModel();
     access_->Announce(SolutionSentence(model_.controls.showSolution(), model_.scene.xValue(),
                                        model_.scene.yValue()));
@@ -621,7 +599,7 @@ void FrmMain::ResetScene(std::function<void()> afterRebuild) {
         if (!model_.CleanProblem()) {
             return;
         }
-        Form_Load();
+        BuildScene();
         if (next) {
             next();
         }
@@ -629,7 +607,7 @@ void FrmMain::ResetScene(std::function<void()> afterRebuild) {
     }
 }
 
-void FrmMain::Command2_Click() {
+void FrmMain::StartNewScene() {
     if (SceneEmptying()) {
         return;
     }

@@ -3,7 +3,6 @@
 // control properties back onto them when it is done.
 #pragma once
 
-#include "core/base/Rest.h"
 #include "core/base/WindowTimers.h"
 #include "core/io/SaveTarget.h"
 #include "core/play/Model.h"
@@ -51,17 +50,17 @@ class FrmMain : public QWidget {
 
     // Start-up: once when the window is made (registers the file type for the user, aside),
     // then before it is first shown (and again for every new scene).
-    void Form_Initialize();
-    void Form_Load();
+    void Initialize();
+    void BuildScene();
 
     // Loads the problem a command line names and sets the program mode: problem mode after a
     // file from outside, free mode for an empty command line.
-    void procLoadProblemFromInit(const QString& stCommand);
+    void LoadCommandLine(const QString& stCommand);
     // A command line handed over by another start: clears the scene, loads its file, and calls
     // `done` once that is over. A file that is refused changes nothing. A relative path is taken
     // from `workingDirectory`, the folder the other start ran in.
-    void Form_LinkExecute(const QString& command, std::function<void()> done,
-                          const QString& workingDirectory = {});
+    void ExecuteHandOver(const QString& command, std::function<void()> done,
+                         const QString& workingDirectory = {});
 
     // A command line handed over by another start, from `workingDirectory`. It is served once no
     // dialog or message of the window is open and no scene is being emptied, so that it never
@@ -70,12 +69,10 @@ class FrmMain : public QWidget {
     void ReceiveHandOver(const QString& commandLine, const QString& workingDirectory);
 
     // The "i" label: the information window, modal.
-    void lblInfo_Click();
+    void ShowInformation();
 
-    // Timer handlers; the window's timers call them, and so can a test on its own clock.
-    void balanceTimer_Timer();
-    void MouseTimer_Timer();
-    void realityTimer_Timer();
+    // One tick of `timer`: the window's timers call it, and so can a test on its own clock.
+    void Tick(WindowTimer timer);
 
     // Stops or restarts the three timers, for tests that drive the handlers themselves.
     void SetTimersRunning(bool running);
@@ -94,11 +91,11 @@ class FrmMain : public QWidget {
     std::function<QPointF()> pointerPosition;
 
     // Buttons.
-    void Command1_Click(); // Show / Hide solution
-    void Command2_Click(); // New
-    void Command3_Click(); // Load
-    void Command4_Click(); // Save
-    void Command5_Click(); // Restart
+    void ToggleSolution(); // Show / Hide solution
+    void StartNewScene();  // New
+    void OpenWithDialog(); // Load
+    void Save();           // Save
+    void Restart();        // Restart
 
     // Reads the problem file at `path` and, if it is sound, rebuilds the scene with it; else
     // says why it was refused and changes nothing. False when refused.
@@ -130,7 +127,8 @@ class FrmMain : public QWidget {
     void AfterTick();
     // Serves the hand-over waiting, if the window is free for it; else tries again shortly.
     void ServeHandOver();
-    void OnTimer(WindowTimer timer);
+    // The time of the timers: the clock's, on a clock, else counted in reality ticks.
+    std::int64_t TimerNowMs() const;
     // True while the scene empties itself before a new one is built.
     bool SceneEmptying() const;
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
@@ -144,16 +142,11 @@ class FrmMain : public QWidget {
     void BuildSceneControls();
     // Keys, focus and what a screen reader is told, over the controls built before.
     void BuildAccess();
-    // Runs a handler of the model, then brings the widgets up to date: every event goes this way.
+    // Runs a verb of the model, then brings the widgets up to date: all input goes this way.
     void Handle(const std::function<void()>& handler);
     // Whether the user is moving something: a held or carried piece, or a copy being dragged
     // in. The scene then keeps the screen's full frame rate.
     bool UserMovesSomething() const;
-    // A model's pointer handler: (Button, Shift, X, Y).
-    using PointerHandler = void (Model::*)(int, int, float, float);
-    // Hands a surface's presses, moves and releases (where a handler is given) to the model.
-    void ForwardPointer(PointerSurface* surface, PointerHandler pressed, PointerHandler moved,
-                        PointerHandler released);
     void BuildTimers();
     // Lets the scene fall out, rebuilds it, then runs `afterRebuild` (which may load a problem).
     void ResetScene(std::function<void()> afterRebuild);
@@ -212,9 +205,9 @@ class FrmMain : public QWidget {
     FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;
     bool resting_ = false;
-    QPointF lastPointerOnScreen_; // global, as the last pointer event gave it
-    RestWatch rest_;
-    std::int64_t timerMs_ = 0; // timer time, counted in reality ticks
+    QPointF lastPointerOnScreen_;   // global, as the last pointer event gave it
+    std::int64_t timerMs_ = 0;      // timer time, counted in reality ticks
+    VirtualClock* clock_ = nullptr; // the clock the timers run on instead, if any
 };
 
 } // namespace tarvelo

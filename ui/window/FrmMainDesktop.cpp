@@ -81,21 +81,21 @@ void FrmMain::ServeHandOver() {
     }
     const auto [commandLine, folder] = *std::exchange(pendingHandOver_, std::nullopt);
     const int passedOver = std::exchange(handOversPassedOver_, 0);
-    Form_LinkExecute(
+    ExecuteHandOver(
         commandLine, [] {}, folder);
     if (passedOver > 0) {
         NoticesOf(this).Post(HandOversPassedOverMessage(passedOver));
     }
 }
 
-void FrmMain::lblInfo_Click() {
+void FrmMain::ShowInformation() {
     if (!frmInfo_) {
         frmInfo_ = new FrmInfo(this);
     }
     frmInfo_->exec();
 }
 
-void FrmMain::Form_Initialize() {
+void FrmMain::Initialize() {
     // Registering the file type touches files and starts the desktop's database tools: it runs
     // aside, so that the window does not wait for it, and any failure is silent.
     QFile icon(QStringLiteral(":/pictures/tarvelo.svg"));
@@ -104,10 +104,10 @@ void FrmMain::Form_Initialize() {
     registration_ = std::async(std::launch::async, [iconSvg, executable] {
         return RegisterFileTypeForUser(executable, iconSvg);
     });
-    model_.Form_Initialize();
+    model_.InitializeControls();
 }
 
-void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
+void FrmMain::LoadCommandLine(const QString& stCommand) {
     QString refusal;
     std::optional<Problem> problem;
     const CommandLineFile file = FileFromCommandLine(BytesOfText(stCommand));
@@ -128,8 +128,8 @@ void FrmMain::procLoadProblemFromInit(const QString& stCommand) {
     }
 }
 
-void FrmMain::Form_LinkExecute(const QString& command, std::function<void()> done,
-                               const QString& workingDirectory) {
+void FrmMain::ExecuteHandOver(const QString& command, std::function<void()> done,
+                              const QString& workingDirectory) {
     // The file is read and checked before the scene is cleared: a refused one changes nothing.
     // A refusal is a notice in the window's queue: whatever number of later starts hand over
     // files that cannot be opened, one box says so at a time.

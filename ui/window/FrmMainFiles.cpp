@@ -91,7 +91,7 @@ std::optional<QString> ReplaceFile(const QString& path, const std::string& text,
 
 } // namespace
 
-void FrmMain::Command3_Click() {
+void FrmMain::OpenWithDialog() {
     if (SceneEmptying()) {
         return;
     }
@@ -103,7 +103,7 @@ void FrmMain::Command3_Click() {
     }
 }
 
-void FrmMain::Command4_Click() {
+void FrmMain::Save() {
     if (SceneEmptying()) {
         return;
     }
@@ -150,7 +150,7 @@ bool FrmMain::SaveProblemAs(const QString& path) {
     return true;
 }
 
-void FrmMain::Command5_Click() {
+void FrmMain::Restart() {
     if (SceneEmptying()) {
         return;
     }

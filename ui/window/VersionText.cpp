@@ -14,10 +14,8 @@ constexpr const char* kLicence = "GPL-3.0-or-later";
 QString VersionText() {
     // Translated with the command line's other texts.
     return QCoreApplication::translate("HeadlessRun",
-                                       QT_TRANSLATE_NOOP("HeadlessRun",
-                                                         "Tarvelo %1\nLicence: %2 (the GNU General "
-                                                         "Public License, version 3 or any later "
-                                                         "version).\nThere is no warranty."))
+                                       "Tarvelo %1\nLicence: %2 (the GNU General Public License, "
+                                       "version 3 or any later version).\nThere is no warranty.")
         .arg(QStringLiteral(TARVELO_VERSION), QLatin1String(kLicence));
 }
 
