@@ -22,7 +22,7 @@ struct PointerValues {
     bool draggingObj;
     float pointerX, pointerY;
     std::int32_t grabX, grabY;
-    std::int16_t dragKind;
+    PieceKind dragKind;
     ControlBox selObj, dragImg, dragImgInt;
     bool operator==(const PointerValues&) const = default;
 };
@@ -110,12 +110,13 @@ TEST(ChangeTrackingTest, TheCountMovesExactlyWhenTheStateDoes) {
         check(what);
     };
 
-    event("press on the palette", [&] { m.img_MouseDown(5, Model::kLeftButton, 0, 10, 10); });
+    event("press on the palette",
+          [&] { m.img_MouseDown(PieceKind::kFive, Model::kLeftButton, 0, 10, 10); });
     event("pointer tick", [&] { m.MouseTimer_Timer(130, 60); });
     event("drop", [&] { m.dragImgInt_MouseMove(0, 0, 1, 1); });
     event("same drop again", [&] { m.dragImgInt_MouseMove(0, 0, 1, 1); });
     for (int k = 0; k < 6; ++k) {
-        m.img_MouseDown(1 + k, Model::kLeftButton, 0, 10, 10);
+        m.img_MouseDown(CubeBearing(1 + k).value(), Model::kLeftButton, 0, 10, 10);
         m.MouseTimer_Timer(static_cast<float>(120 + 60 * k), 80);
         event("drop in a row", [&] { m.dragImgInt_MouseMove(0, 0, 1, 1); });
     }
@@ -135,7 +136,7 @@ TEST(ChangeTrackingTest, TheCountMovesExactlyWhenTheStateDoes) {
           [&] { m.pictDraw_MouseUp(Model::kLeftButton, 0, atX, atY); });
     EXPECT_LT(m.scene.obj(held).objY, heldTop); // lifted on top of it
     run(1500);
-    event("X prompt", [&] { m.img_MouseDown(kind::kX, Model::kRightButton, 0, 5, 5); });
+    event("X prompt", [&] { m.img_MouseDown(PieceKind::kX, Model::kRightButton, 0, 5, 5); });
     event("solution shown", [&] { m.Command1_Click(); });
     event("problem mode", [&] { m.controls.UpdateProgramMode(ProgramMode::Problem); });
     event("problem mode again", [&] { m.controls.UpdateProgramMode(ProgramMode::Problem); });

@@ -53,8 +53,8 @@ class Model {
     std::function<std::optional<std::string>(const std::string& title, const std::string& prompt,
                                              const std::string& defaultText)>
         inputBox;
-    // Tells the user that `answer` for X (kind 11) or Y (kind 12) was refused, and why.
-    std::function<void(std::int32_t unknownKind, const std::string& answer)> unknownValueRefused;
+    // Tells the user that `answer` for the unknown X or Y was refused, and why.
+    std::function<void(PieceKind unknownKind, const std::string& answer)> unknownValueRefused;
 
     // ---- Start-up ----
     void Form_Initialize() { controls.Form_Initialize(); }
@@ -71,7 +71,7 @@ class Model {
     // ---- The scene's table ----
     // Appends an object and draws the scene with it; false (and nothing added) for a kind that
     // has no picture.
-    bool AddObject(std::int32_t objType, double startX, double StartY);
+    bool AddObject(PieceKind objType, double startX, double StartY);
     // Removes an object; the pointer's selection follows the piece it names.
     void RemoveBlock(std::int32_t nObj);
     // Lets every object fall out of the scene and waits until only the two pans are left. Returns
@@ -102,10 +102,10 @@ class Model {
     static constexpr int kMiddleButton = 4;
 
     // A press on the palette picture of kind `Index`, at (X, Y) in the picture's own pixels.
-    void img_MouseDown(int Index, int Button, int Shift, float X, float Y);
-    // Takes an answer to the prompt for X (kind 11) or Y (kind 12): a whole number from 0 to 9.
+    void img_MouseDown(PieceKind Index, int Button, int Shift, float X, float Y);
+    // Takes an answer to the prompt for the unknown X or Y: a whole number from 0 to 9.
     // False, and nothing changed, when it was refused.
-    bool SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& answer);
+    bool SetUnknownFromAnswer(PieceKind unknownKind, const std::string& answer);
     void dragImg_MouseMove(int Button, int Shift, float X, float Y);
     void dragImgInt_MouseMove(int Button, int Shift, float X, float Y);
     void pictDraw_MouseMove(int Button, int Shift, float X, float Y);
@@ -126,7 +126,7 @@ class Model {
     //
     // `key` on the palette picture of kind `kind`; `fine` (Shift) moves by 5 pixels instead of
     // a piece's size. True when the key did something here.
-    bool PaletteKey(std::int32_t kind, Key key, bool fine);
+    bool PaletteKey(PieceKind kind, Key key, bool fine);
     // `key` on the scene, where the keyboard's cursor picks out a piece.
     bool SceneKey(Key key, bool fine);
     // What the keyboard carries: nothing once the pointer took it over or it is gone.

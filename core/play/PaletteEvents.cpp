@@ -33,7 +33,7 @@ std::optional<std::int32_t> UnknownValueFrom(const std::string& answer) {
 
 } // namespace
 
-void Model::img_MouseDown(int Index, int Button, int /*Shift*/, float X, float Y) {
+void Model::img_MouseDown(PieceKind Index, int Button, int /*Shift*/, float X, float Y) {
     // A left press picks up a copy of the picture; it follows the pointer from the next tick.
     if (Button == kLeftButton) {
         const auto size = PictureSizeOfKind(Index);
@@ -46,10 +46,9 @@ void Model::img_MouseDown(int Index, int Button, int /*Shift*/, float X, float Y
     }
 
     // A right press on X or Y, in free mode only, asks for its value.
-    if (Button == kRightButton && controls.programMode() == ProgramMode::Free &&
-        (Index == kind::kX || Index == kind::kY)) {
-        const std::string letter = Index == kind::kX ? "X" : "Y";
-        const std::int32_t current = Index == kind::kX ? scene.xValue() : scene.yValue();
+    if (Button == kRightButton && controls.programMode() == ProgramMode::Free && IsUnknown(Index)) {
+        const std::string letter = Index == PieceKind::kX ? "X" : "Y";
+        const std::int32_t current = Index == PieceKind::kX ? scene.xValue() : scene.yValue();
         const std::optional<std::string> answer =
             inputBox ? inputBox(letter, letter + " value\r\n(change or leave unchanged):",
                                 std::to_string(current))
@@ -61,7 +60,7 @@ void Model::img_MouseDown(int Index, int Button, int /*Shift*/, float X, float Y
     }
 }
 
-bool Model::SetUnknownFromAnswer(std::int32_t unknownKind, const std::string& answer) {
+bool Model::SetUnknownFromAnswer(PieceKind unknownKind, const std::string& answer) {
     const std::optional<std::int32_t> value = UnknownValueFrom(answer);
     if (!value) {
         return false;
