@@ -114,7 +114,7 @@ void BM_PlaceOnTop(benchmark::State& state) {
     SceneHarness h;
     Prepare(h, static_cast<std::int32_t>(state.range(0)));
     const SceneObject& pan = h.model.scene.obj(1);
-    h.model.AddObject(5, pan.objX + 10, pan.objY - 60);
+    h.model.AddObject(PieceKind::kFive, pan.objX + 10, pan.objY - 60);
     const std::int32_t placed = h.model.scene.objCount();
     for (auto _ : state) {
         h.model.scene.Edit(placed).objY = pan.objY - 60;

@@ -1,3 +1,4 @@
+// The balance: how far the pans tilt for a load, when the sign changes, what a stack weighs.
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(BalanceTest, TheTiltFollowsTheLoadDifferenceUpToFifteen) {
 
 TEST(BalanceTest, AFiveOnTheLeftPanTiltsItEighteenPixelsDown) {
     SceneHarness h;
-    h.model.AddObject(5, 100, 100);
+    h.model.AddObject(PieceKind::kFive, 100, 100);
     h.RunMs(3000);
     EXPECT_EQ(Tilt(h.model), 18);
     EXPECT_EQ(h.model.equation.lblComparison().Caption, ">");
@@ -40,7 +41,7 @@ TEST(BalanceTest, AFiveOnTheLeftPanTiltsItEighteenPixelsDown) {
 // The pans come to rest within one pixel of where the loads send them, and never swing.
 TEST(BalanceTest, ThePansSettleWhereTheLoadsSendThem) {
     const struct {
-        std::vector<std::int32_t> left;
+        std::vector<std::int32_t> left; // the numbers on the cubes
         std::vector<std::int32_t> right;
         std::int32_t tilt;
         const char* sign;
@@ -59,12 +60,12 @@ TEST(BalanceTest, ThePansSettleWhereTheLoadsSendThem) {
         std::int32_t y = kLevel;
         for (std::int32_t k : c.left) {
             y -= kCubeH;
-            m.AddObject(k, 100, y);
+            m.AddObject(CubeBearing(k).value(), 100, y);
         }
         y = kLevel;
         for (std::int32_t k : c.right) {
             y -= kCubeH;
-            m.AddObject(k, 600, y);
+            m.AddObject(CubeBearing(k).value(), 600, y);
         }
         std::vector<std::int32_t> tilts;
         for (int t = 0; t < 60; ++t) {
@@ -83,7 +84,7 @@ TEST(BalanceTest, ThePansSettleWhereTheLoadsSendThem) {
 TEST(BalanceTest, TheSignChangesAtTheSecondBalanceTickAfterThePieceIsWeighed) {
     SceneHarness h;
     Model& m = h.model;
-    m.AddObject(5, 100, kLevel - kCubeH); // already resting on the left pan
+    m.AddObject(PieceKind::kFive, 100, kLevel - kCubeH); // already resting on the left pan
     std::int64_t weighedAt = -1;
     std::vector<std::pair<std::int64_t, std::string>> signs;
     while (h.clock.NowMs() < 300) {
@@ -102,9 +103,10 @@ TEST(BalanceTest, TheSignChangesAtTheSecondBalanceTickAfterThePieceIsWeighed) {
 TEST(BalanceTest, AStackIsWeighedAndCountedOnceEach) {
     SceneHarness h;
     Model& m = h.model;
-    const std::int32_t kinds[] = {kind::kX, 3, kind::kSmiley, kind::kZero};
+    const PieceKind kinds[] = {PieceKind::kX, PieceKind::kThree, PieceKind::kSmiley,
+                               PieceKind::kZero};
     std::int32_t y = kLevel;
-    for (std::int32_t k : kinds) {
+    for (PieceKind k : kinds) {
         const auto size = PictureSizeOfKind(k);
         y -= size->height;
         m.AddObject(k, 120, y);
@@ -114,9 +116,9 @@ TEST(BalanceTest, AStackIsWeighedAndCountedOnceEach) {
     Terms sideTerms{};
     const float total = m.scene.GetTotalMass(kLeftPan, sideTerms);
     EXPECT_EQ(total, m.scene.obj(3).objMass + 3 + 1 + 0);
-    EXPECT_EQ(sideTerms[kConstantTerm], 4);
-    EXPECT_EQ(sideTerms[kXTerm], 1);
-    EXPECT_EQ(sideTerms[kYTerm], 0);
+    EXPECT_EQ(sideTerms.constant, 4);
+    EXPECT_EQ(sideTerms.x, 1);
+    EXPECT_EQ(sideTerms.y, 0);
     // Each object of the stack weighs what lies on it as well.
     sideTerms = {};
     EXPECT_EQ(m.scene.GetTotalMass(5, sideTerms), 1);
@@ -126,8 +128,8 @@ TEST(BalanceTest, AnXOfValueZeroWeighsNothingButStillReadsAsX) {
     SceneHarness h;
     Model& m = h.model;
     m.scene.SetXYvalues(0, m.scene.yValue());
-    m.AddObject(kind::kX, 100, kLevel - kCubeH);
-    m.AddObject(kind::kZero, 600, kLevel - kCubeH);
+    m.AddObject(PieceKind::kX, 100, kLevel - kCubeH);
+    m.AddObject(PieceKind::kZero, 600, kLevel - kCubeH);
     h.RunMs(2000);
     EXPECT_EQ(m.scene.obj(kLeftPan).objLoad, 0);
     EXPECT_EQ(Tilt(m), 0);
@@ -140,9 +142,9 @@ TEST(BalanceTest, APieceOnTwoSupportsCountsUnderTheOneTheContactsGiveIt) {
     SceneHarness h;
     Model& m = h.model;
     const std::int32_t y = kLevel - kCubeH;
-    m.AddObject(2, 490, y); // on the right pan, overhanging its left end
-    m.AddObject(3, 420, y); // on the left pan, overhanging its right end
-    m.AddObject(7, 446, y - kCubeH);
+    m.AddObject(PieceKind::kTwo, 490, y);   // on the right pan, overhanging its left end
+    m.AddObject(PieceKind::kThree, 420, y); // on the left pan, overhanging its right end
+    m.AddObject(PieceKind::kSeven, 446, y - kCubeH);
     m.scene.RefreshObjTopContact();
     ASSERT_TRUE(m.scene.topContact()(kRightPan, 3));
     ASSERT_TRUE(m.scene.topContact()(kLeftPan, 4));
@@ -159,9 +161,9 @@ TEST(BalanceTest, APieceOnTwoSupportsCountsUnderTheOneTheContactsGiveIt) {
 TEST(BalanceTest, ObjectsBeyondTheContactsAreSkipped) {
     SceneHarness h;
     Model& m = h.model;
-    m.AddObject(5, 100, kLevel - kCubeH);
+    m.AddObject(PieceKind::kFive, 100, kLevel - kCubeH);
     m.scene.RefreshObjTopContact();
-    m.AddObject(6, 100, kLevel - 2 * kCubeH); // not yet known to the contacts
+    m.AddObject(PieceKind::kSix, 100, kLevel - 2 * kCubeH); // not yet known to the contacts
     Terms sideTerms{};
     EXPECT_EQ(m.scene.GetTotalMass(kLeftPan, sideTerms), 5);
     sideTerms = {};

@@ -1,3 +1,4 @@
+// Who rests on whom: the contacts between pieces and pans, and overlaps.
 #include "core/play/Model.h"
 #include "core/testing/LiteralContacts.h"
 
@@ -12,8 +13,8 @@ namespace {
 // A bare table: a pan at (100, 200) as object 1, then whatever a test adds.
 class ContactsTest : public ::testing::Test {
   protected:
-    void SetUp() override { m.AddObject(kind::kPan, kPanX, kPanY); }
-    std::int32_t Add(std::int32_t k, std::int32_t x, std::int32_t y) {
+    void SetUp() override { m.AddObject(PieceKind::kPan, kPanX, kPanY); }
+    std::int32_t Add(PieceKind k, std::int32_t x, std::int32_t y) {
         m.AddObject(k, x, y);
         return m.scene.objCount();
     }
@@ -29,8 +30,8 @@ TEST_F(ContactsTest, ABlockRestsOnAPanUpToOnePixelAboveIt) {
     } cases[] = {{0, true}, {1, true}, {2, false}, {-11, true}, {-12, false}};
     for (const auto& c : cases) {
         Model fresh;
-        fresh.AddObject(kind::kPan, kPanX, kPanY);
-        fresh.AddObject(5, kPanX + 100, kPanY - kCubeSize.height - c.gap);
+        fresh.AddObject(PieceKind::kPan, kPanX, kPanY);
+        fresh.AddObject(PieceKind::kFive, kPanX + 100, kPanY - kCubeSize.height - c.gap);
         fresh.scene.RefreshObjTopContact();
         EXPECT_EQ(fresh.scene.topContact()(1, 2), c.rests) << "gap " << c.gap;
         EXPECT_FALSE(fresh.scene.topContact()(2, 1));
@@ -39,9 +40,12 @@ TEST_F(ContactsTest, ABlockRestsOnAPanUpToOnePixelAboveIt) {
 
 TEST_F(ContactsTest, OneSharedPixelColumnIsEnough) {
     const std::int32_t y = kPanY - kCubeSize.height;
-    const std::int32_t touching = Add(5, kPanX - kCubeSize.width + 1, y); // shares column 100
-    const std::int32_t beside = Add(5, kPanX - kCubeSize.width - 1, y);   // no common column
-    const std::int32_t rightEdge = Add(5, kPanX + kPanSize.width - 1, y); // shares column 514
+    const std::int32_t touching =
+        Add(PieceKind::kFive, kPanX - kCubeSize.width + 1, y); // shares column 100
+    const std::int32_t beside =
+        Add(PieceKind::kFive, kPanX - kCubeSize.width - 1, y); // no common column
+    const std::int32_t rightEdge =
+        Add(PieceKind::kFive, kPanX + kPanSize.width - 1, y); // shares column 514
     m.scene.RefreshObjTopContact();
     EXPECT_TRUE(m.scene.topContact()(1, touching));
     EXPECT_FALSE(m.scene.topContact()(1, beside));
@@ -49,8 +53,8 @@ TEST_F(ContactsTest, OneSharedPixelColumnIsEnough) {
 }
 
 TEST_F(ContactsTest, BlocksWithTheSameTopEdgeNeverRestOnEachOther) {
-    const std::int32_t a = Add(5, 300, 100);
-    const std::int32_t b = Add(6, 320, 100);
+    const std::int32_t a = Add(PieceKind::kFive, 300, 100);
+    const std::int32_t b = Add(PieceKind::kSix, 320, 100);
     m.scene.RefreshObjTopContact();
     EXPECT_FALSE(m.scene.topContact()(a, b));
     EXPECT_FALSE(m.scene.topContact()(b, a));
@@ -58,9 +62,9 @@ TEST_F(ContactsTest, BlocksWithTheSameTopEdgeNeverRestOnEachOther) {
 
 TEST_F(ContactsTest, ABlockOnTwoSupportsRestsOnTheLowerNumberedOneOnly) {
     const std::int32_t y = kPanY - kCubeSize.height;
-    const std::int32_t left = Add(1, 200, y);
-    const std::int32_t right = Add(2, 250, y);
-    const std::int32_t top = Add(3, 225, y - kCubeSize.height);
+    const std::int32_t left = Add(PieceKind::kOne, 200, y);
+    const std::int32_t right = Add(PieceKind::kTwo, 250, y);
+    const std::int32_t top = Add(PieceKind::kThree, 225, y - kCubeSize.height);
     m.scene.RefreshObjTopContact();
     EXPECT_TRUE(m.scene.topContact()(left, top));
     EXPECT_FALSE(m.scene.topContact()(right, top));
@@ -74,9 +78,9 @@ TEST_F(ContactsTest, ABlockOnTwoSupportsRestsOnTheLowerNumberedOneOnly) {
 }
 
 TEST_F(ContactsTest, CheckOverlapFindsTheHighestNumberedOverlapWithPositiveArea) {
-    const std::int32_t a = Add(1, 300, 50); // object 2
-    const std::int32_t b = Add(2, 400, 50); // object 3
-    const std::int32_t c = Add(3, 310, 60); // object 4, overlaps object 2
+    const std::int32_t a = Add(PieceKind::kOne, 300, 50);   // object 2
+    const std::int32_t b = Add(PieceKind::kTwo, 400, 50);   // object 3
+    const std::int32_t c = Add(PieceKind::kThree, 310, 60); // object 4, overlaps object 2
     (void)b;
     // Touching along an edge or a corner is no overlap.
     EXPECT_EQ(m.scene.CheckOverlap(-1, 255, 50, 45, 40), -1);
@@ -96,9 +100,9 @@ TEST_F(ContactsTest, MovingAPanUpCarriesTheStackAndMovingItDownLeavesIt) {
     std::int32_t stack[3];
     for (std::int32_t& piece : stack) {
         y -= kCubeSize.height;
-        piece = Add(4, 150, y);
+        piece = Add(PieceKind::kFour, 150, y);
     }
-    const std::int32_t free = Add(4, 400, 0);
+    const std::int32_t free = Add(PieceKind::kFour, 400, 0);
     m.scene.RefreshObjTopContact();
 
     m.scene.MoveObjects(1, 0, -1);
@@ -120,9 +124,9 @@ TEST_F(ContactsTest, MovingAPanUpCarriesTheStackAndMovingItDownLeavesIt) {
 }
 
 TEST_F(ContactsTest, ANewObjectBeyondTheMatrixCarriesNothingAndIsCarriedByNothing) {
-    const std::int32_t below = Add(5, 150, kPanY - kCubeSize.height);
+    const std::int32_t below = Add(PieceKind::kFive, 150, kPanY - kCubeSize.height);
     m.scene.RefreshObjTopContact();
-    const std::int32_t added = Add(6, 150, kPanY - 2 * kCubeSize.height);
+    const std::int32_t added = Add(PieceKind::kSix, 150, kPanY - 2 * kCubeSize.height);
     ASSERT_GT(added, m.scene.topContact().UpperBound());
 
     m.scene.MoveObjects(added, 0, -5);
@@ -133,7 +137,7 @@ TEST_F(ContactsTest, ANewObjectBeyondTheMatrixCarriesNothingAndIsCarriedByNothin
 }
 
 TEST_F(ContactsTest, JumpUpLiftsEveryFreePieceButNotThePans) {
-    const std::int32_t piece = Add(7, 150, 100);
+    const std::int32_t piece = Add(PieceKind::kSeven, 150, 100);
     m.scene.Edit(piece).objVY = 2.5;
     m.scene.Event_Jump_Up_All();
     EXPECT_EQ(m.scene.obj(1).objY, kPanY);
@@ -145,15 +149,16 @@ TEST(ContactsRuleTest, TheMatrixIsExactlyThatOfThePlainRuleOnCrowdedScenes) {
     std::mt19937 random(7);
     for (int scene = 0; scene < 40; ++scene) {
         Model m;
-        m.AddObject(kind::kPan, 30, 292);
-        m.AddObject(kind::kPan, 504, 292);
+        m.AddObject(PieceKind::kPan, 30, 292);
+        m.AddObject(PieceKind::kPan, 504, 292);
         const int pieces = 5 + scene * 5;
         std::uniform_int_distribution<int> kindOf(1, 13);
         std::uniform_int_distribution<int> x(0, 900);
         std::uniform_int_distribution<int> y(150, 300); // crowded: many touch and overlap
         for (int p = 0; p < pieces; ++p) {
             const int k = kindOf(random);
-            m.AddObject(k == 13 ? kind::kSmiley : k, x(random), y(random));
+            m.AddObject(k == 13 ? PieceKind::kSmiley : PieceKindFromNumber(k).value(), x(random),
+                        y(random));
         }
         m.scene.RefreshObjTopContact();
         const auto plain = LiteralContacts(m.scene);
@@ -175,7 +180,7 @@ TEST(ContactsRuleTest, TheMatrixIsExactlyThatOfThePlainRuleOnCrowdedScenes) {
 TEST_F(ContactsTest, TheMatrixNeverHoldsACycleOrTwoSupportsForOnePiece) {
     // A heap of overlapping pieces in every which way.
     for (int i = 0; i < 60; ++i) {
-        Add(1 + i % 12, 100 + (i * 37) % 300, 40 + (i * 53) % 150);
+        Add(PieceKindFromNumber(1 + i % 12).value(), 100 + (i * 37) % 300, 40 + (i * 53) % 150);
     }
     m.scene.RefreshObjTopContact();
     for (std::int32_t b = 1; b <= m.scene.objCount(); ++b) {

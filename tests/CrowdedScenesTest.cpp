@@ -1,10 +1,10 @@
 // Random crowded scenes, played through the same operations as the pointer and the problem
 // files, must end as a child would expect: boxes apart, nothing lost from the pans, every piece
 // standing on the pan it counts for, an equation that counts exactly those pieces, and rest.
+#include "core/play/WindowEvents.h"
 #include "core/base/Rest.h"
 #include "core/io/ProblemFile.h"
 #include "core/play/ModelClock.h"
-#include "core/play/WindowEvents.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -19,18 +19,18 @@ constexpr std::int64_t kBudgetMs = 120000;
 constexpr PointerButton kLeftButton = PointerButton::Left;
 constexpr PointerButton kRightButton = PointerButton::Right;
 
-float MassOf(std::int32_t k, const Problem& p) {
+float MassOf(PieceKind k, const Problem& p) {
     switch (k) {
-    case kind::kX:
+    case PieceKind::kX:
         return static_cast<float>(p.xValue);
-    case kind::kY:
+    case PieceKind::kY:
         return static_cast<float>(p.yValue);
-    case kind::kSmiley:
+    case PieceKind::kSmiley:
         return 1;
-    case kind::kZero:
+    case PieceKind::kZero:
         return 0;
     default:
-        return static_cast<float>(k);
+        return static_cast<float>(KindNumber(k)); // a cube 1 to 9 weighs its number
     }
 }
 
@@ -72,7 +72,8 @@ class CrowdedScene {
                 }
                 break;
             case 12:
-                model().SetUnknown(Pick(0, 1) ? kind::kX : kind::kY, std::to_string(Pick(0, 9)));
+                model().SetUnknown(Pick(0, 1) ? PieceKind::kX : PieceKind::kY,
+                                             std::to_string(Pick(0, 9)));
                 break;
             case 13:
                 if (a == 0 || Pick(0, 3) == 0) {
@@ -95,9 +96,9 @@ class CrowdedScene {
   private:
     int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
 
-    std::int32_t RandomKind() {
+    PieceKind RandomKind() {
         const int k = Pick(1, 13);
-        return k == 13 ? kind::kSmiley : k;
+        return k == 13 ? PieceKind::kSmiley : PieceKindFromNumber(k).value();
     }
 
     // Over either pan, near the gap between them, or (unless only the pans are wanted) anywhere.
@@ -130,7 +131,7 @@ class CrowdedScene {
 
     // The palette's drag-in: press on the picture, the pointer at (x, y) less the grab offset,
     // then the first movement with no button drops the copy.
-    void Drop(std::int32_t k, int x, int y) {
+    void Drop(PieceKind k, int x, int y) {
         const int w = PictureSizeOfKind(k)->width;
         if (overPans_ && !OverAPan(x, w)) {
             return;
@@ -139,8 +140,7 @@ class CrowdedScene {
         const int grabY = Pick(0, 30);
         Model& m = model();
         const std::int32_t before = m.scene.objCount();
-        WindowEvents(m).img_MouseDown(k, kLeftButton, 0, static_cast<float>(grabX),
-                                      static_cast<float>(grabY));
+        WindowEvents(m).img_MouseDown(k, kLeftButton, 0, static_cast<float>(grabX), static_cast<float>(grabY));
         m.FollowPointer(static_cast<float>(x + grabX), static_cast<float>(y + grabY));
         WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1);
         placed_ += m.scene.objCount() - before;
@@ -206,7 +206,7 @@ class CrowdedScene {
         problem.yValue = Pick(0, 9);
         const int count = Pick(1, 30);
         for (int n = 0; n < count; ++n) {
-            const std::int32_t k = RandomKind();
+            const PieceKind k = RandomKind();
             const int x = SpotX();
             if (overPans_ && !OverAPan(x, PictureSizeOfKind(k)->width)) {
                 continue;
@@ -231,15 +231,15 @@ bool Overlap(const SceneObject& a, const SceneObject& b) {
                        static_cast<double>(b.objY) + b.objH);
 }
 
-void CountTerms(std::int32_t k, Terms& t) {
-    if (k >= kind::kFirstDigit && k <= kind::kLastDigit) {
-        t[kConstantTerm] += k;
-    } else if (k == kind::kSmiley) {
-        t[kConstantTerm] += 1;
-    } else if (k == kind::kX) {
-        t[kXTerm] += 1;
-    } else if (k == kind::kY) {
-        t[kYTerm] += 1;
+void CountTerms(PieceKind k, Terms& t) {
+    if (k >= PieceKind::kOne && k <= PieceKind::kNine) {
+        t.constant += KindNumber(k);
+    } else if (k == PieceKind::kSmiley) {
+        t.constant += 1;
+    } else if (k == PieceKind::kX) {
+        t.x += 1;
+    } else if (k == PieceKind::kY) {
+        t.y += 1;
     }
 }
 

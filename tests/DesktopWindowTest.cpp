@@ -33,6 +33,8 @@
 #include <unistd.h>
 #include <vector>
 
+using tarvelo::PieceKind;
+using tarvelo::PieceKindFromNumber;
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::CatchMessage;
 using tarvelo::test::ClockedWindow;
@@ -340,7 +342,7 @@ void DesktopWindowTest::aFileNameThatIsNotUtf8() {
         char* argv[] = {program, quoted.data()};
         ClockedWindow w(tarvelo::CommandLineOf(2, argv));
         QCOMPARE(w.window.model().controls.programMode(), tarvelo::ProgramMode::Problem);
-        QCOMPARE(w.window.model().scene.obj(3).objKind, 9);
+        QCOMPARE(w.window.model().scene.obj(3).objKind, PieceKind::kNine);
         QCOMPARE(w.window.model().controls.stProblemFile(), path);
         // Restart opens the same bytes again.
         w.window.model().RemoveBlock(3);
@@ -376,7 +378,7 @@ void DesktopWindowTest::handedOverCommandLines() {
     w.window.ExecuteHandOver(Quoted(second), [&] { ++done; });
     QCOMPARE(done, 1);
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + second);
-    QCOMPARE(m.scene.obj(3).objKind, 9);
+    QCOMPARE(m.scene.obj(3).objKind, PieceKind::kNine);
     QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Problem);
 
     // A refused file, or a command line that names none, changes nothing; the other start is
@@ -409,7 +411,7 @@ void DesktopWindowTest::handedOverCommandLines() {
     w.window.ExecuteHandOver(
         QStringLiteral("first.trv"), [&] { ++done; }, folder.path());
     QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + first);
-    QCOMPARE(m.scene.obj(3).objKind, 5);
+    QCOMPARE(m.scene.obj(3).objKind, PieceKind::kFive);
 
     // An empty command: the scene is cleared and the window is back in free mode.
     w.window.ExecuteHandOver(QString(), [&] { ++done; });
@@ -904,7 +906,7 @@ void DesktopWindowTest::aSecondStartSaysWhenTheConnectionClosesUnanswered() {
 void DesktopWindowTest::infoWindowOpensClosesAndReopens() {
     ClockedWindow w;
     auto& m = w.window.model();
-    m.AddObject(5, 452, 0); // falls through the gap between the pans
+    m.AddObject(PieceKind::kFive, 452, 0); // falls through the gap between the pans
     w.window.SetTimersRunning(true);
     auto* info = w.child<QLabel>("lblInfo");
     QCOMPARE(info->toolTip(), QStringLiteral("Program info"));
@@ -961,7 +963,7 @@ void DesktopWindowTest::aHandOverWaitsWhileADialogIsOpen() {
     const QString saved = folder.filePath(QStringLiteral("mine.trv"));
     ClockedWindow w;
     auto& m = w.window.model();
-    m.AddObject(5, 100, 150);
+    m.AddObject(PieceKind::kFive, 100, 150);
     w.RunMs(2000);
 
     bool servedUnderTheDialog = true;
@@ -991,7 +993,7 @@ void DesktopWindowTest::aHandOverWaitsWhileADialogIsOpen() {
         QCOMPARE(m.scene.xValue(), 4);
     }
     QTRY_COMPARE(m.controls.stProblemFile(), handed.toStdString());
-    QCOMPARE(m.scene.obj(3).objKind, 9);
+    QCOMPARE(m.scene.obj(3).objKind, PieceKind::kNine);
     QCOMPARE(m.scene.xValue(), 7 % 13);
 }
 
@@ -1013,7 +1015,7 @@ void DesktopWindowTest::ofManyHandOversOnlyTheLastIsOpened() {
     QTRY_COMPARE(m.controls.stProblemFile(), files.last().toStdString());
     QTRY_COMPARE(boxes.texts.size(), 1);
     QVERIFY2(boxes.texts[0].contains(QString::number(kStarts - 1)), qPrintable(boxes.texts[0]));
-    QCOMPARE(m.scene.obj(3).objKind, 1 + (kStarts - 1) % 9);
+    QCOMPARE(m.scene.obj(3).objKind, PieceKindFromNumber(1 + (kStarts - 1) % 9).value());
 }
 
 void DesktopWindowTest::aLessonHandedOverAsksBeforeReplacingABuiltScene_data() {
@@ -1041,7 +1043,7 @@ void DesktopWindowTest::aLessonHandedOverAsksBeforeReplacingABuiltScene() {
     ClockedWindow w;
     auto& m = w.window.model();
     if (built) {
-        m.AddObject(5, 100, 150);
+        m.AddObject(PieceKind::kFive, 100, 150);
     }
     w.RunMs(2000);
     const std::int32_t piecesBefore = m.scene.objCount();
@@ -1054,7 +1056,7 @@ void DesktopWindowTest::aLessonHandedOverAsksBeforeReplacingABuiltScene() {
     QCOMPARE(m.controls.stProblemFile() == handed.toStdString(), opened);
     if (opened) {
         QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Problem);
-        QCOMPARE(m.scene.obj(3).objKind, 9);
+        QCOMPARE(m.scene.obj(3).objKind, PieceKind::kNine);
     } else {
         QCOMPARE(m.scene.objCount(), piecesBefore);
         QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Free);

@@ -1,3 +1,4 @@
+// The equation line: each side's terms in words, from the pieces on the pans.
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -12,13 +13,14 @@ TEST(EquationTest, EachSideReadsXThenYThenTheConstant) {
         Terms right;
         const char* line;
     } cases[] = {
-        {{0, 0, 0, 0}, "=", {0, 0, 0, 0}, "0 = 0"},
-        {{0, 0, 0, 0}, "<", {0, 4, 0, 0}, "0 < 4"},
-        {{0, 0, 1, 0}, "=", {0, 0, 1, 0}, "X = X"},
-        {{0, 12, 1, 3}, ">", {0, 0, 0, 0}, "X + 3Y + 12 > 0"},
-        {{0, 5, 2, 0}, "=", {0, 9, 0, 1}, "2X + 5 = Y + 9"},
-        {{0, 0, 0, 2}, "<", {0, 10, 0, 0}, "2Y < 10"},
-        {{0, 0, 10, 1}, ">", {0, 1, 0, 0}, "10X + Y > 1"},
+        // {constant, x, y}
+        {{0, 0, 0}, "=", {0, 0, 0}, "0 = 0"},
+        {{0, 0, 0}, "<", {4, 0, 0}, "0 < 4"},
+        {{0, 1, 0}, "=", {0, 1, 0}, "X = X"},
+        {{12, 1, 3}, ">", {0, 0, 0}, "X + 3Y + 12 > 0"},
+        {{5, 2, 0}, "=", {9, 0, 1}, "2X + 5 = Y + 9"},
+        {{0, 0, 2}, "<", {10, 0, 0}, "2Y < 10"},
+        {{0, 10, 1}, ">", {1, 0, 0}, "10X + Y > 1"},
     };
     for (const auto& c : cases) {
         Model m;
@@ -31,15 +33,19 @@ TEST(EquationTest, EachSideReadsXThenYThenTheConstant) {
 // Pieces on the pans read as the terms of the line, whatever they are and however stacked.
 TEST(EquationTest, ThePiecesOnThePansMakeTheLine) {
     const struct {
-        std::vector<std::int32_t> left;
-        std::vector<std::int32_t> right;
+        std::vector<PieceKind> left;
+        std::vector<PieceKind> right;
         const char* line;
     } cases[] = {
-        {{kind::kSmiley, 2}, {}, "3 > 0"},
-        {{kind::kZero, kind::kZero}, {kind::kZero}, "0 = 0"},
+        {{PieceKind::kSmiley, PieceKind::kTwo}, {}, "3 > 0"},
+        {{PieceKind::kZero, PieceKind::kZero}, {PieceKind::kZero}, "0 = 0"},
         // The sample scene: X = 6 and Y = 8, both pans weigh 17.
-        {{kind::kX, kind::kX, 3, 2}, {kind::kY, 9}, "2X + 5 = Y + 9"},
-        {{kind::kX, kind::kX, kind::kX, 3, 2}, {kind::kY, 9}, "3X + 5 > Y + 9"},
+        {{PieceKind::kX, PieceKind::kX, PieceKind::kThree, PieceKind::kTwo},
+         {PieceKind::kY, PieceKind::kNine},
+         "2X + 5 = Y + 9"},
+        {{PieceKind::kX, PieceKind::kX, PieceKind::kX, PieceKind::kThree, PieceKind::kTwo},
+         {PieceKind::kY, PieceKind::kNine},
+         "3X + 5 > Y + 9"},
     };
     for (const auto& c : cases) {
         SceneHarness h;
@@ -48,7 +54,7 @@ TEST(EquationTest, ThePiecesOnThePansMakeTheLine) {
 
         for (const auto& [pieces, x] : {std::pair{&c.left, 100}, std::pair{&c.right, 600}}) {
             std::int32_t y = 0;
-            for (std::int32_t k : *pieces) {
+            for (PieceKind k : *pieces) {
                 m.AddObject(k, x, y);
                 y -= 60; // each falls onto the one before
             }

@@ -18,7 +18,7 @@ class KeyboardPlayTest : public ::testing::Test {
     Model& m = h.model;
 
     // Picks up a copy of `kind` from the palette, presses `keys` and drops it.
-    void Drop(std::int32_t kind, std::initializer_list<Key> keys) {
+    void Drop(PieceKind kind, std::initializer_list<Key> keys) {
         ASSERT_TRUE(m.PaletteKey(kind, Key::Activate, false));
         for (Key key : keys) {
             ASSERT_TRUE(m.PaletteKey(kind, key, false));
@@ -35,11 +35,11 @@ class KeyboardPlayTest : public ::testing::Test {
 // ---- A copy from the palette ----
 
 TEST_F(KeyboardPlayTest, ACopyHoversOverTheLeftPanAndFallsOnItWhenDropped) {
-    ASSERT_TRUE(m.PaletteKey(5, Key::Activate, false));
+    ASSERT_TRUE(m.PaletteKey(PieceKind::kFive, Key::Activate, false));
     EXPECT_EQ(m.KeyboardCarrying(), KeyboardPlay::Carrying::Copy);
     const ControlBox& copy = m.pointer.dragImgInt();
     EXPECT_TRUE(copy.Visible);
-    EXPECT_EQ(copy.Picture, 5);
+    EXPECT_EQ(copy.Picture, PictureOf(PieceKind::kFive));
     EXPECT_EQ(copy.Left + static_cast<float>(kCubeSize.width) / 2, PanCentre(kLeftPan));
     // Just above the place it would land: the empty pan.
     EXPECT_EQ(copy.Top, static_cast<float>(kLevel - kCubeSize.height) - kHoverGap);
@@ -48,7 +48,7 @@ TEST_F(KeyboardPlayTest, ACopyHoversOverTheLeftPanAndFallsOnItWhenDropped) {
     m.FollowPointer(700, 20);
     EXPECT_EQ(copy.Left + static_cast<float>(kCubeSize.width) / 2, PanCentre(kLeftPan));
 
-    ASSERT_TRUE(m.PaletteKey(5, Key::Activate, false));
+    ASSERT_TRUE(m.PaletteKey(PieceKind::kFive, Key::Activate, false));
     EXPECT_FALSE(copy.Visible);
     ASSERT_EQ(m.scene.objCount(), kFirstPiece);
     EXPECT_EQ(m.keyboard.cursor(), kFirstPiece); // the cursor is on the new piece
@@ -58,7 +58,7 @@ TEST_F(KeyboardPlayTest, ACopyHoversOverTheLeftPanAndFallsOnItWhenDropped) {
 }
 
 TEST_F(KeyboardPlayTest, ArrowsMoveACopyByItsWidthOrFivePixelsWithinTheScene) {
-    ASSERT_TRUE(m.PaletteKey(kind::kX, Key::Activate, false));
+    ASSERT_TRUE(m.PaletteKey(PieceKind::kX, Key::Activate, false));
     const float start = m.pointer.dragImgInt().Left;
     const struct {
         Key key;
@@ -70,44 +70,44 @@ TEST_F(KeyboardPlayTest, ArrowsMoveACopyByItsWidthOrFivePixelsWithinTheScene) {
         {Key::Up, false, start}, // up and down mean nothing to a copy
     };
     for (const auto& s : steps) {
-        m.PaletteKey(kind::kX, s.key, s.fine);
+        m.PaletteKey(PieceKind::kX, s.key, s.fine);
         EXPECT_EQ(m.pointer.dragImgInt().Left, s.expected);
     }
     // Never beyond the scene's edges.
     for (int i = 0; i < 40; ++i) {
-        m.PaletteKey(kind::kX, Key::Left, false);
+        m.PaletteKey(PieceKind::kX, Key::Left, false);
     }
     EXPECT_EQ(m.pointer.dragImgInt().Left, 0);
     for (int i = 0; i < 40; ++i) {
-        m.PaletteKey(kind::kX, Key::Right, false);
+        m.PaletteKey(PieceKind::kX, Key::Right, false);
     }
     EXPECT_EQ(m.pointer.dragImgInt().Left, static_cast<float>(949 - kCubeSize.width));
     // Page Down and Page Up: over the right pan, over the left pan.
-    m.PaletteKey(kind::kX, Key::PageDown, false);
+    m.PaletteKey(PieceKind::kX, Key::PageDown, false);
     EXPECT_EQ(m.pointer.dragImgInt().Left + 22.5f, PanCentre(kRightPan));
-    m.PaletteKey(kind::kX, Key::PageUp, false);
+    m.PaletteKey(PieceKind::kX, Key::PageUp, false);
     EXPECT_EQ(m.pointer.dragImgInt().Left + 22.5f, PanCentre(kLeftPan));
 }
 
 TEST_F(KeyboardPlayTest, ACopyHoversAboveAStackAndEscapeCancelsIt) {
-    Drop(5, {});
-    Drop(5, {});
+    Drop(PieceKind::kFive, {});
+    Drop(PieceKind::kFive, {});
     h.RunMs(3000);
-    ASSERT_TRUE(m.PaletteKey(7, Key::Activate, false));
+    ASSERT_TRUE(m.PaletteKey(PieceKind::kSeven, Key::Activate, false));
     const SceneObject& top = m.scene.obj(kFirstPiece + 1);
     EXPECT_EQ(m.pointer.dragImgInt().Top,
               static_cast<float>(top.objY - kCubeSize.height) - kHoverGap);
 
     const Scene before = m.scene;
-    ASSERT_TRUE(m.PaletteKey(7, Key::Cancel, false));
+    ASSERT_TRUE(m.PaletteKey(PieceKind::kSeven, Key::Cancel, false));
     EXPECT_FALSE(m.pointer.dragImgInt().Visible);
     EXPECT_EQ(m.KeyboardCarrying(), KeyboardPlay::Carrying::Nothing);
     EXPECT_EQ(m.scene.objCount(), before.objCount());
 }
 
 TEST_F(KeyboardPlayTest, FiveOnTheLeftAndXOnTheRightWithoutThePointer) {
-    Drop(5, {});
-    Drop(kind::kX, {Key::PageDown});
+    Drop(PieceKind::kFive, {});
+    Drop(PieceKind::kX, {Key::PageDown});
     h.RunMs(4000);
     const std::string sign = m.equation.lblComparison().Caption;
     EXPECT_EQ(m.equation.lblEquazione().Caption, "5 " + sign + " X");
@@ -115,8 +115,8 @@ TEST_F(KeyboardPlayTest, FiveOnTheLeftAndXOnTheRightWithoutThePointer) {
 }
 
 TEST_F(KeyboardPlayTest, ThePointerTakesOverFromTheKeyboard) {
-    ASSERT_TRUE(m.PaletteKey(5, Key::Activate, false));
-    m.PickUpCopy(7, 3, 4);
+    ASSERT_TRUE(m.PaletteKey(PieceKind::kFive, Key::Activate, false));
+    m.PickUpCopy(PieceKind::kSeven, 3, 4);
     EXPECT_EQ(m.KeyboardCarrying(), KeyboardPlay::Carrying::Nothing);
     m.FollowPointer(300, 100);
     EXPECT_EQ(m.pointer.dragImgInt().Left, 297); // the pointer's copy follows the pointer
@@ -128,11 +128,11 @@ TEST_F(KeyboardPlayTest, F2AsksForTheValueOfXOrYInFreeModeOnly) {
         prompts.push_back(title);
         return std::optional<std::string>("7");
     };
-    EXPECT_FALSE(m.PaletteKey(5, Key::AskValue, false));
-    EXPECT_TRUE(m.PaletteKey(kind::kY, Key::AskValue, false));
+    EXPECT_FALSE(m.PaletteKey(PieceKind::kFive, Key::AskValue, false));
+    EXPECT_TRUE(m.PaletteKey(PieceKind::kY, Key::AskValue, false));
     EXPECT_EQ(m.scene.yValue(), 7);
     m.controls.UpdateProgramMode(ProgramMode::Problem);
-    EXPECT_FALSE(m.PaletteKey(kind::kX, Key::AskValue, false));
+    EXPECT_FALSE(m.PaletteKey(PieceKind::kX, Key::AskValue, false));
     EXPECT_EQ(prompts, std::vector<std::string>{"Y"});
 }
 
@@ -142,34 +142,34 @@ TEST_F(KeyboardPlayTest, F2AsksForTheValueOfXOrYInFreeModeOnly) {
 class SceneCursorTest : public KeyboardPlayTest {
   protected:
     void SetUp() override {
-        Drop(1, {});
-        Drop(2, {});
-        Drop(3, {Key::Right, Key::Right});
-        Drop(4, {Key::PageDown});
+        Drop(PieceKind::kOne, {});
+        Drop(PieceKind::kTwo, {});
+        Drop(PieceKind::kThree, {Key::Right, Key::Right});
+        Drop(PieceKind::kFour, {Key::PageDown});
         h.RunMs(4000);
     }
-    std::int32_t Kind() const { return Cursor().objKind; }
+    PieceKind Kind() const { return Cursor().objKind; }
 };
 
 TEST_F(SceneCursorTest, ArrowsGoAcrossTheColumnsFromTheirLowestPieceAndUpAndDownAStack) {
     m.keyboard.PutCursorOn(kNoObject);
     const struct {
         Key key;
-        std::int32_t kind; // of the piece under the cursor after the key
+        PieceKind kind; // of the piece under the cursor after the key
     } path[] = {
-        {Key::Right, 1}, // from nowhere: the lowest piece of the leftmost column
-        {Key::Up, 2},
-        {Key::Up, 2}, // nothing higher: it stays
-        {Key::Right, 3},
-        {Key::Right, 4},
-        {Key::Right, 4},
-        {Key::Left, 3},
-        {Key::Left, 1},
-        {Key::Down, 1},
+        {Key::Right, PieceKind::kOne}, // from nowhere: the lowest piece of the leftmost column
+        {Key::Up, PieceKind::kTwo},
+        {Key::Up, PieceKind::kTwo}, // nothing higher: it stays
+        {Key::Right, PieceKind::kThree},
+        {Key::Right, PieceKind::kFour},
+        {Key::Right, PieceKind::kFour},
+        {Key::Left, PieceKind::kThree},
+        {Key::Left, PieceKind::kOne},
+        {Key::Down, PieceKind::kOne},
         // Home and End: the lowest piece of the leftmost and of the rightmost column.
-        {Key::Up, 2},
-        {Key::End, 4},
-        {Key::Home, 1},
+        {Key::Up, PieceKind::kTwo},
+        {Key::End, PieceKind::kFour},
+        {Key::Home, PieceKind::kOne},
     };
     for (const auto& p : path) {
         EXPECT_TRUE(m.SceneKey(p.key, false));
@@ -192,7 +192,7 @@ TEST_F(SceneCursorTest, ArrowsGoAcrossTheColumnsFromTheirLowestPieceAndUpAndDown
 TEST_F(SceneCursorTest, APieceCarriedToTheOtherPanStaysThere) {
     m.keyboard.PutCursorOn(NextPiece(m.scene, kNoObject, Direction::Right)); // the 1
     m.SceneKey(Key::Right, false);                                           // the 3
-    ASSERT_EQ(Kind(), 3);
+    ASSERT_EQ(Kind(), PieceKind::kThree);
     ASSERT_TRUE(m.SceneKey(Key::Activate, false));
     EXPECT_EQ(m.KeyboardCarrying(), KeyboardPlay::Carrying::Piece);
     const std::int32_t held = m.HeldPiece();
@@ -229,10 +229,10 @@ TEST_F(SceneCursorTest, DeleteRemovesThePieceUnderTheCursorAndMovesOnToANeighbou
     m.keyboard.PutCursorOn(NextPiece(m.scene, kNoObject, Direction::Right)); // the 1
     ASSERT_TRUE(m.SceneKey(Key::Delete, false));
     EXPECT_EQ(m.scene.objCount(), kFirstPiece + 2);
-    EXPECT_EQ(Kind(), 3); // the next column on the right, renumbered by the removal
+    EXPECT_EQ(Kind(), PieceKind::kThree); // the next column on the right, renumbered by the removal
     ASSERT_TRUE(m.SceneKey(Key::Right, false));
     ASSERT_TRUE(m.SceneKey(Key::Delete, false));
-    EXPECT_EQ(Kind(), 3); // nothing further right: back to the left
+    EXPECT_EQ(Kind(), PieceKind::kThree); // nothing further right: back to the left
     h.RunMs(4000);
     EXPECT_EQ(m.equation.lblEquazione().Caption, "5 > 0"); // the 2 and the 3
     // A carried piece is deleted too, which ends the carrying.
@@ -248,7 +248,7 @@ TEST_F(SceneCursorTest, FocusLeavingPutsACarriedPieceDownAndTakesACopyBack) {
     ASSERT_TRUE(m.SceneKey(Key::Activate, false));
     m.KeyboardFocusLost();
     EXPECT_EQ(m.HeldPiece(), kNoObject);
-    ASSERT_TRUE(m.PaletteKey(9, Key::Activate, false));
+    ASSERT_TRUE(m.PaletteKey(PieceKind::kNine, Key::Activate, false));
     m.KeyboardFocusLost();
     EXPECT_FALSE(m.pointer.dragImgInt().Visible);
     EXPECT_EQ(m.scene.objCount(), kFirstPiece + 3);

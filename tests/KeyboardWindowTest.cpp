@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <functional>
 
+using tarvelo::PieceKind;
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::ClockedWindow;
 
@@ -40,9 +41,10 @@ struct KeyboardWindow : ClockedWindow {
         child<QWidget>("img21")->setFocus(Qt::TabFocusReason);
     }
     // From the palette's focused picture to the one of `kind`, with Home and Right.
-    void ToPicture(int kind) {
+    void ToPicture(PieceKind kind) {
         Press(Qt::Key_Home);
-        while (Focused() != child<QWidget>(qPrintable(QStringLiteral("img%1").arg(kind)))) {
+        while (Focused() !=
+               child<QWidget>(qPrintable(QStringLiteral("img%1").arg(tarvelo::KindNumber(kind))))) {
             const QWidget* before = Focused();
             Press(Qt::Key_Right);
             QVERIFY2(Focused() != before, "the palette ended before the picture");
@@ -104,11 +106,11 @@ void KeyboardWindowTest::tabGoesPaletteSceneButtonsInfo() {
 void KeyboardWindowTest::fiveLeftAndXRightWithoutThePointer() {
     KeyboardWindow w;
     auto& m = w.window.model();
-    w.ToPicture(5);
+    w.ToPicture(PieceKind::kFive);
     Press(Qt::Key_Return); // picked up over the left pan
     QVERIFY(w.child<QWidget>("dragImgInt")->isVisible());
     Press(Qt::Key_Space); // dropped
-    w.ToPicture(tarvelo::kind::kX);
+    w.ToPicture(PieceKind::kX);
     Press(Qt::Key_Enter);
     Press(Qt::Key_PageDown);
     Press(Qt::Key_Return);
@@ -129,7 +131,7 @@ void KeyboardWindowTest::fiveLeftAndXRightWithoutThePointer() {
 void KeyboardWindowTest::aPieceCarriedToTheOtherPanAndDeleted() {
     KeyboardWindow w;
     auto& m = w.window.model();
-    w.ToPicture(3);
+    w.ToPicture(PieceKind::kThree);
     Press(Qt::Key_Return);
     Press(Qt::Key_Return);
     w.RunMs(3000);
@@ -167,12 +169,12 @@ void KeyboardWindowTest::f2AsksForTheValueOfX() {
             ++asked;
             return std::optional<std::string>(title == "X" ? "4" : "");
         };
-        w.ToPicture(tarvelo::kind::kX);
+        w.ToPicture(PieceKind::kX);
         Press(k.key, k.modifiers);
         QCOMPARE(asked, 1);
         QCOMPARE(w.window.model().scene.xValue(), 4);
         // On a number cube the key means nothing.
-        w.ToPicture(5);
+        w.ToPicture(PieceKind::kFive);
         Press(k.key, k.modifiers);
         QCOMPARE(asked, 1);
     }
@@ -262,7 +264,7 @@ void KeyboardWindowTest::undoAndRedoFromTheKeyboard() {
     KeyboardWindow w;
     auto& m = w.window.model();
     w.RunMs(500); // the empty scene at rest
-    w.ToPicture(5);
+    w.ToPicture(PieceKind::kFive);
     Press(Qt::Key_Return);
     Press(Qt::Key_Return);
     w.RunMs(3000);
@@ -318,13 +320,13 @@ void KeyboardWindowTest::undoAndRedoFromTheKeyboard() {
 
 void KeyboardWindowTest::theScreenReaderReadsPansAndAnnouncements() {
     KeyboardWindow w;
-    w.ToPicture(tarvelo::kind::kX);
+    w.ToPicture(PieceKind::kX);
     for (int i = 0; i < 3; ++i) {
         Press(Qt::Key_Return);
         Press(Qt::Key_Return);
         w.RunMs(1500);
     }
-    w.ToPicture(tarvelo::kind::kSmiley);
+    w.ToPicture(PieceKind::kSmiley);
     Press(Qt::Key_Return);
     QVERIFY(Said(w.window).startsWith("smiley picked up, over the left pan"));
     Press(Qt::Key_Return);
@@ -407,8 +409,8 @@ void KeyboardWindowTest::aBalanceShownAsTheSceneComesToRestIsAnnounced() {
     KeyboardWindow w;
     // Two 9 tilt the pans fully; a 1 more changes the line but moves no pan, so the scene rests
     // soon after the 1 lands. The clock stops there, as the window's timers then go to sleep.
-    for (int digit : {9, 9, 1}) {
-        w.ToPicture(digit);
+    for (PieceKind cube : {PieceKind::kNine, PieceKind::kNine, PieceKind::kOne}) {
+        w.ToPicture(cube);
         Press(Qt::Key_Return);
         Press(Qt::Key_Return);
         QVERIFY(tarvelo::SettleOnClock(w.clock, w.window.model(), 10000).rested);
@@ -422,7 +424,7 @@ void KeyboardWindowTest::theCarriedCopyLandsWhereItIsSaidToBe() {
     // the pan it was said to be over, or on none, also where it reaches past a pan's end.
     KeyboardWindow w;
     const auto& scene = w.window.model().scene;
-    w.ToPicture(1);
+    w.ToPicture(PieceKind::kOne);
     const QString words[] = {QStringLiteral("over no pan"), QStringLiteral("over the left pan"),
                              QStringLiteral("over the right pan")};
     constexpr int kFineSteps = 4; // 20 pixels at a time

@@ -15,6 +15,8 @@
 #include <random>
 
 using tarvelo::FrmMain;
+using tarvelo::PictureOf;
+using tarvelo::PieceKind;
 
 #include "WindowFixture.h"
 
@@ -142,14 +144,14 @@ void MainWindowTest::overlappingPiecesCombineByAnd() {
     // The X cube over the right half of the cube bearing 5.
     const QPoint five(100, 100);
     const QPoint x(122, 104);
-    m.AddObject(5, five.x(), five.y());
-    m.AddObject(tarvelo::kind::kX, x.x(), x.y());
+    m.AddObject(PieceKind::kFive, five.x(), five.y());
+    m.AddObject(PieceKind::kX, x.x(), x.y());
     w.window.SyncFromModel();
     const QImage scene = w.Scene();
 
     tarvelo::PiecePictures pictures;
-    const QImage& fivePicture = pictures.Picture(5, 1.0);
-    const QImage& xPicture = pictures.Picture(tarvelo::kind::kX, 1.0);
+    const QImage& fivePicture = pictures.Picture(PictureOf(PieceKind::kFive), 1.0);
+    const QImage& xPicture = pictures.Picture(PictureOf(PieceKind::kX), 1.0);
     const QRgb background = Rgb(tarvelo::kSceneBackground);
     int mixed = 0;
     for (int sy = x.y(); sy < five.y() + 40; ++sy) {
@@ -170,7 +172,7 @@ void MainWindowTest::overlappingPiecesCombineByAnd() {
 // wait for.
 void DropSixPiecesAndRun(StartedWindow& w) {
     for (int i = 0; i < 6; ++i) {
-        w.window.model().AddObject(1 + i, 60 + 70 * i, 200);
+        w.window.model().AddObject(tarvelo::CubeBearing(1 + i).value(), 60 + 70 * i, 200);
     }
     w.window.SetTimersRunning(true);
 }
@@ -186,12 +188,13 @@ void MainWindowTest::picturesOutOfSightAreLeftOut() {
     } pieces[] = {{100, 100, true},  {-44, 100, true},   {-45, 100, false}, {948, 50, true},
                   {949, 50, false},  {300, -39, true},   {300, -40, false}, {300, 416, true},
                   {300, 417, false}, {-900, -900, false}};
-    std::vector<tarvelo::DrawItem> everything = {{0, m.scene.obj(1).objX, m.scene.obj(1).objY},
-                                                 {0, m.scene.obj(2).objX, m.scene.obj(2).objY}};
+    const std::int32_t pan = PictureOf(PieceKind::kPan);
+    std::vector<tarvelo::DrawItem> everything = {{pan, m.scene.obj(1).objX, m.scene.obj(1).objY},
+                                                 {pan, m.scene.obj(2).objX, m.scene.obj(2).objY}};
     std::size_t shown = 2;
     for (const auto& p : pieces) {
-        m.AddObject(3, p.x, p.y);
-        everything.push_back({3, p.x, p.y});
+        m.AddObject(PieceKind::kThree, p.x, p.y);
+        everything.push_back({PictureOf(PieceKind::kThree), p.x, p.y});
         shown += p.inSight ? 1 : 0;
     }
     QCOMPARE(m.drawing.drawList().size(), shown);
@@ -221,8 +224,9 @@ void MainWindowTest::repaintingWhatChangedShowsTheWholeScene() {
     tarvelo::PiecePictures pictures;
     for (int round = 0; round < 12; ++round) {
         for (int n = pick(0, 6); n > 0; --n) {
-            m.AddObject(pick(0, 12) == 0 ? tarvelo::kind::kSmiley : pick(1, 12), pick(-40, 940),
-                        pick(-40, 410));
+            m.AddObject(pick(0, 12) == 0 ? PieceKind::kSmiley
+                                         : tarvelo::PieceKindFromNumber(pick(1, 12)).value(),
+                        pick(-40, 940), pick(-40, 410));
         }
         for (int n = pick(0, 4); n > 0 && m.scene.objCount() > 2; --n) {
             m.scene.Edit(pick(3, m.scene.objCount())).objY += pick(-30, 30);
@@ -268,7 +272,7 @@ void MainWindowTest::aSecondNewDuringTheWaitIsDropped() {
     QVERIFY(m.scene.obj(1).objFixed && m.scene.obj(2).objFixed);
     QCOMPARE(m.scene.obj(1).objY, 292);
     // The scene goes on working: a piece dropped now lands on a pan.
-    m.AddObject(5, 100, 150);
+    m.AddObject(PieceKind::kFive, 100, 150);
     QTRY_COMPARE_WITH_TIMEOUT(m.scene.obj(3).objY + 40, m.scene.obj(1).objY, 5000);
 }
 
@@ -301,7 +305,7 @@ void MainWindowTest::saveLoadAndRestartWaitForNothingDuringNew() {
 void MainWindowTest::timersSleepAtRestAndWakeOnInput() {
     StartedWindow w;
     auto& m = w.window.model();
-    m.AddObject(5, 100, 150);
+    m.AddObject(PieceKind::kFive, 100, 150);
     w.window.SetTimersRunning(true);
     QVERIFY(!w.window.TimersResting());
     // The piece lands, the pans tilt and settle; then the ticks change nothing and stop.
@@ -323,7 +327,7 @@ void MainWindowTest::showSolutionButtonSwitchesThePictures() {
     StartedWindow w;
     auto& m = w.window.model();
     m.scene.SetXYvalues(7, m.scene.yValue());
-    m.AddObject(tarvelo::kind::kX, 100, 100);
+    m.AddObject(PieceKind::kX, 100, 100);
     w.window.SyncFromModel();
     tarvelo::PiecePictures pictures;
     const auto shows = [&](std::int32_t picture) {
@@ -340,13 +344,13 @@ void MainWindowTest::showSolutionButtonSwitchesThePictures() {
         return true;
     };
     auto* button = w.child<QPushButton>("Command1");
-    QVERIFY(shows(tarvelo::kind::kX));
+    QVERIFY(shows(PictureOf(PieceKind::kX)));
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(button->text(), QStringLiteral("Hide solution"));
-    QVERIFY(shows(7));
+    QVERIFY(shows(PictureOf(PieceKind::kSeven)));
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(button->text(), QStringLiteral("Show solution"));
-    QVERIFY(shows(tarvelo::kind::kX));
+    QVERIFY(shows(PictureOf(PieceKind::kX)));
 }
 
 void MainWindowTest::aValueWithoutACubeIsPaintedOnACubeOfItsOwn() {

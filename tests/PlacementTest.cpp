@@ -16,7 +16,7 @@ constexpr std::int32_t kLevel = 292;
 constexpr std::int64_t kBudgetMs = 60000;
 
 // The palette's drag-in, the copy's top-left corner at (x, y) in scene pixels.
-void Drop(Model& m, std::int32_t k, int x, int y) {
+void Drop(Model& m, PieceKind k, int x, int y) {
     constexpr float kGrab = 10;
     m.PickUpCopy(k, static_cast<std::int32_t>(kGrab), static_cast<std::int32_t>(kGrab));
     m.FollowPointer(static_cast<float>(x) + kGrab, static_cast<float>(y) + kGrab);
@@ -51,7 +51,7 @@ TEST(PlacementTest, PiecesDroppedIntoOneAnotherAllEndOnThePan) {
     for (const auto& c : cases) {
         SceneHarness h;
         for (int n = 0; n < c.count; ++n) {
-            Drop(h.model, 1, 100 + n * c.apart, c.y);
+            Drop(h.model, PieceKind::kOne, 100 + n * c.apart, c.y);
             EXPECT_FALSE(AnyOverlap(h.model)) << c.what << ", drop " << n;
         }
         ASSERT_TRUE(SettleOnClock(h.clock, h.model, kBudgetMs).rested) << c.what;
@@ -66,13 +66,13 @@ TEST(PlacementTest, ACubeDroppedOntoATowerReachingAboveTheSceneEndsOnTop) {
     Model& m = h.model;
     // Seven on the left pan, raised by a heavier right pan.
     for (int n = 0; n < 7; ++n) {
-        m.AddObject(1, 100, kLevel - 40 * (n + 1));
+        m.AddObject(PieceKind::kOne, 100, kLevel - 40 * (n + 1));
     }
-    m.AddObject(9, 600, 200);
-    m.AddObject(9, 700, 200);
+    m.AddObject(PieceKind::kNine, 600, 200);
+    m.AddObject(PieceKind::kNine, 700, 200);
     h.RunMs(3000);
     ASSERT_LT(m.scene.obj(9).objY, 0); // the top cube stands above the scene's top edge
-    Drop(m, 2, 110, 5);                // inside the top cube
+    Drop(m, PieceKind::kTwo, 110, 5);  // inside the top cube
     EXPECT_EQ(m.scene.obj(12).objY + 40, m.scene.obj(9).objY);
     ASSERT_TRUE(SettleOnClock(h.clock, m, kBudgetMs).rested);
     EXPECT_EQ(m.scene.objCount(), 12);
@@ -82,7 +82,7 @@ TEST(PlacementTest, ACubeDroppedOntoATowerReachingAboveTheSceneEndsOnTop) {
 TEST(PlacementTest, AFastPieceNeverJumpsOverAPan) {
     // From this high a cube falls more than its own height and the pan's in one step.
     SceneHarness h;
-    h.model.AddObject(3, 100, -20000);
+    h.model.AddObject(PieceKind::kThree, 100, -20000);
     ASSERT_TRUE(SettleOnClock(h.clock, h.model, kBudgetMs).rested);
     ASSERT_EQ(h.model.scene.objCount(), 3);
     EXPECT_EQ(h.model.scene.obj(3).objY + 40, h.model.scene.obj(1).objY);
@@ -95,11 +95,12 @@ TEST(PlacementTest, AFileOfPiecesInOneAnotherAndInThePanLoadsApart) {
     Problem p;
     // Saved places (loading starts them 300 higher): a cube sunk into the left pan, two cubes in
     // one another above it, a smiley inside a cube on the right pan.
-    for (const ProblemPiece& piece : std::vector<ProblemPiece>{{100, kLevel - 20, 4, 4},
-                                                               {110, 200, 2, 2},
-                                                               {120, 210, 3, 3},
-                                                               {600, 250, 5, 5},
-                                                               {605, 255, 1, 21}}) {
+    for (const ProblemPiece& piece :
+         std::vector<ProblemPiece>{{100, kLevel - 20, 4, PieceKind::kFour},
+                                   {110, 200, 2, PieceKind::kTwo},
+                                   {120, 210, 3, PieceKind::kThree},
+                                   {600, 250, 5, PieceKind::kFive},
+                                   {605, 255, 1, PieceKind::kSmiley}}) {
         p.pieces.push_back(piece);
     }
     const std::vector<SceneObject> before = m.scene.objects();
@@ -117,14 +118,18 @@ TEST(PlacementTest, AFileOfPiecesInOneAnotherAndInThePanLoadsApart) {
 TEST(PlacementTest, APieceOnStacksOfBothPansKeepsItsPanAndMakesWay) {
     struct Case {
         const char* name;
-        std::vector<std::pair<std::int32_t, int>> more; // kind and left edge, dropped last
+        std::vector<std::pair<PieceKind, int>> more; // kind and left edge, dropped last
         const char* line;
     };
     const Case cases[] = {
-        {"a little more on the left", {{3, 100}}, "14 > 2"},
-        {"a little more on the right", {{1, 700}}, "11 > 3"},
-        {"far more on the left", {{9, 100}, {9, 150}, {9, 200}}, "38 > 2"},
-        {"far more on the right", {{9, 650}, {9, 700}, {9, 750}}, "11 < 29"},
+        {"a little more on the left", {{PieceKind::kThree, 100}}, "14 > 2"},
+        {"a little more on the right", {{PieceKind::kOne, 700}}, "11 > 3"},
+        {"far more on the left",
+         {{PieceKind::kNine, 100}, {PieceKind::kNine, 150}, {PieceKind::kNine, 200}},
+         "38 > 2"},
+        {"far more on the right",
+         {{PieceKind::kNine, 650}, {PieceKind::kNine, 700}, {PieceKind::kNine, 750}},
+         "11 < 29"},
     };
     for (const Case& c : cases) {
         SceneHarness h;
@@ -132,11 +137,11 @@ TEST(PlacementTest, APieceOnStacksOfBothPansKeepsItsPanAndMakesWay) {
         // Columns of two jutting out over the gap between the pans, 15 pixels apart, and a
         // bridge over them; it rests on the left column first in the table.
         for (int n = 0; n < 2; ++n) {
-            m.AddObject(1, 420, kLevel - 40 * (n + 1));
-            m.AddObject(1, 480, kLevel - 40 * (n + 1));
+            m.AddObject(PieceKind::kOne, 420, kLevel - 40 * (n + 1));
+            m.AddObject(PieceKind::kOne, 480, kLevel - 40 * (n + 1));
         }
         h.RunMs(200);
-        m.AddObject(9, 445, kLevel - 120 - 10);
+        m.AddObject(PieceKind::kNine, 445, kLevel - 120 - 10);
         h.RunMs(200);
         ASSERT_EQ(m.scene.PanCarrying(7), 1) << c.name;
         for (const auto& [k, x] : c.more) {
@@ -171,7 +176,7 @@ TEST(PlacementTest, TheQuickLiftEndsExactlyWhereThePlainClimbDoes) {
         const int spots = pick(1, 4);
         std::vector<ProblemPiece> spot;
         for (int s = 0; s < spots; ++s) {
-            const std::int32_t k = pick(0, 1) ? 1 : kind::kPan;
+            const PieceKind k = pick(0, 1) ? PieceKind::kOne : PieceKind::kPan;
             spot.push_back({pick(0, 600), pick(-200, 300), 1, k});
         }
         for (int n = pick(20, 400); n > 0; --n) {

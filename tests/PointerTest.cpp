@@ -1,5 +1,6 @@
-#include "core/base/Numeric.h"
+// The pointer: copies from the palette, dragging and deleting pieces, the prompts for X and Y.
 #include "core/play/WindowEvents.h"
+#include "core/base/Numeric.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -25,15 +26,15 @@ class PointerTest : public ::testing::Test {
 // ---- Palette ----
 
 TEST_F(PointerTest, ALeftPressOnThePalettePicksUpACopy) {
-    WindowEvents(m).img_MouseDown(5, kLeft, 0, 10.5f, 20.5f);
+    WindowEvents(m).img_MouseDown(PieceKind::kFive, kLeft, 0, 10.5f, 20.5f);
     EXPECT_TRUE(m.pointer.dragImg().Visible);
     EXPECT_TRUE(m.pointer.dragImgInt().Visible);
-    EXPECT_EQ(m.pointer.dragImg().Picture, 5);
-    EXPECT_EQ(m.pointer.dragImgInt().Picture, 5);
+    EXPECT_EQ(m.pointer.dragImg().Picture, PictureOf(PieceKind::kFive));
+    EXPECT_EQ(m.pointer.dragImgInt().Picture, PictureOf(PieceKind::kFive));
     EXPECT_EQ(m.pointer.dragImgInt().Width, 45);
     EXPECT_EQ(m.pointer.grabX(), 10); // halves to even
     EXPECT_EQ(m.pointer.grabY(), 20);
-    EXPECT_EQ(m.pointer.dragKind(), 5);
+    EXPECT_EQ(m.pointer.dragKind(), PieceKind::kFive);
     EXPECT_EQ(m.scene.objCount(), 2);
 
     // Both boxes follow the pointer and stand at the same place on the screen: the scene's
@@ -52,9 +53,11 @@ TEST_F(PointerTest, RightAndMiddlePressesNeverStartADragIn) {
         return std::optional<std::string>("5");
     };
     for (PointerButton button : {kRight, kMiddle}) {
-        for (int k : {1, 10, 21, 11, 12}) {
+        for (PieceKind k : {PieceKind::kOne, PieceKind::kZero, PieceKind::kSmiley, PieceKind::kX,
+                            PieceKind::kY}) {
             WindowEvents(m).img_MouseDown(k, button, 0, 5, 5);
-            EXPECT_FALSE(m.pointer.dragImg().Visible || m.pointer.dragImgInt().Visible) << k;
+            EXPECT_FALSE(m.pointer.dragImg().Visible || m.pointer.dragImgInt().Visible)
+                << KindNumber(k);
         }
     }
     EXPECT_EQ(prompts, 2); // the right press on X and on Y
@@ -68,20 +71,19 @@ TEST_F(PointerTest, TheCopyDropsAtTheFirstMovementWithNoButtonAndOnlyInsideTheSc
     for (const auto& c : cases) {
         SceneHarness fresh;
         Model& s = fresh.model;
-        WindowEvents(s).img_MouseDown(kind::kSmiley, kLeft, 0, 10, 20);
-        s.FollowPointer(200, c.pointerY);                     // dragImgInt.Top = pointerY - 20
+        WindowEvents(s).img_MouseDown(PieceKind::kSmiley, kLeft, 0, 10, 20);
+        s.FollowPointer(200, c.pointerY);    // dragImgInt.Top = pointerY - 20
         WindowEvents(s).dragImgInt_MouseMove(kLeft, 0, 3, 3); // a button still held: nothing
         EXPECT_EQ(s.scene.objCount(), 2);
         WindowEvents(s).dragImg_MouseMove(PointerButton::None, 0, 3, 3);
         EXPECT_FALSE(s.pointer.dragImg().Visible || s.pointer.dragImgInt().Visible);
         ASSERT_EQ(s.scene.objCount(), c.added ? 3 : 2) << c.pointerY;
         if (c.added) {
-            EXPECT_EQ(s.scene.obj(3).objKind, kind::kSmiley);
+            EXPECT_EQ(s.scene.obj(3).objKind, PieceKind::kSmiley);
             EXPECT_EQ(s.scene.obj(3).objX, 200 - 10);
             EXPECT_EQ(s.scene.obj(3).objY, RoundToInt32(c.pointerY - 20));
         }
-        WindowEvents(s).dragImgInt_MouseMove(PointerButton::None, 0, 3,
-                                             3); // a second movement drops nothing more
+        WindowEvents(s).dragImgInt_MouseMove(PointerButton::None, 0, 3, 3); // a second movement drops nothing more
         EXPECT_EQ(s.scene.objCount(), c.added ? 3 : 2);
     }
 }
@@ -104,8 +106,8 @@ TEST_F(PointerTest, PromptAnswers) {
         SceneHarness fresh;
         Model& s = fresh.model;
         s.scene.SetXYvalues(4, s.scene.yValue());
-        s.AddObject(kind::kX, 100, 100);
-        s.AddObject(kind::kY, 200, 100);
+        s.AddObject(PieceKind::kX, 100, 100);
+        s.AddObject(PieceKind::kY, 200, 100);
         std::string asked;
         s.inputBox = [&](const std::string& title, const std::string& prompt,
                          const std::string& defaultText) -> std::optional<std::string> {
@@ -113,11 +115,11 @@ TEST_F(PointerTest, PromptAnswers) {
             return c.answer ? std::optional<std::string>(c.answer) : std::nullopt;
         };
         std::string refused = "(not refused)";
-        s.unknownValueRefused = [&](std::int32_t unknownKind, const std::string& answer) {
-            refused = std::to_string(unknownKind) + "|" + answer;
+        s.unknownValueRefused = [&](PieceKind unknownKind, const std::string& answer) {
+            refused = std::to_string(KindNumber(unknownKind)) + "|" + answer;
         };
         const std::uint64_t before = s.Changes();
-        WindowEvents(s).img_MouseDown(kind::kX, kRight, 0, 5, 5);
+        WindowEvents(s).img_MouseDown(PieceKind::kX, kRight, 0, 5, 5);
         const std::string label = c.answer ? c.answer : "(cancelled)";
         EXPECT_EQ(asked, "X|X value\r\n(change or leave unchanged):|4") << label;
         const bool refusedAnswer = c.answer && !c.value;
@@ -136,15 +138,14 @@ TEST_F(PointerTest, PromptAnswers) {
 
 TEST_F(PointerTest, ANewValueRewritesEveryPieceOfThatUnknownOnly) {
     m.scene.SetXYvalues(m.scene.xValue(), 2);
-    m.AddObject(kind::kY, 100, 100);
-    m.AddObject(kind::kX, 200, 100);
-    m.AddObject(kind::kY, 300, 100);
+    m.AddObject(PieceKind::kY, 100, 100);
+    m.AddObject(PieceKind::kX, 200, 100);
+    m.AddObject(PieceKind::kY, 300, 100);
     m.inputBox = [](auto&&...) { return std::optional<std::string>("2"); };
-    WindowEvents(m).img_MouseDown(kind::kY, kRight, 0, 0,
-                                  0); // the same value: the pieces jump all the same
+    WindowEvents(m).img_MouseDown(PieceKind::kY, kRight, 0, 0, 0); // the same value: the pieces jump all the same
     EXPECT_EQ(m.scene.obj(3).objY, -200);
     m.inputBox = [](auto&&...) { return std::optional<std::string>("6"); };
-    WindowEvents(m).img_MouseDown(kind::kY, kRight, 0, 0, 0);
+    WindowEvents(m).img_MouseDown(PieceKind::kY, kRight, 0, 0, 0);
     EXPECT_EQ(m.scene.yValue(), 6);
     EXPECT_EQ(m.scene.obj(3).objMass, 6);
     EXPECT_EQ(m.scene.obj(5).objMass, 6);
@@ -159,17 +160,17 @@ TEST_F(PointerTest, ProblemModeIgnoresTheRightPressButNotTheDragIn) {
         asked = true;
         return std::optional<std::string>("3");
     };
-    WindowEvents(m).img_MouseDown(kind::kX, kRight, 0, 0, 0);
+    WindowEvents(m).img_MouseDown(PieceKind::kX, kRight, 0, 0, 0);
     EXPECT_FALSE(asked);
-    WindowEvents(m).img_MouseDown(kind::kX, kLeft, 0, 0, 0);
+    WindowEvents(m).img_MouseDown(PieceKind::kX, kLeft, 0, 0, 0);
     EXPECT_TRUE(m.pointer.dragImgInt().Visible);
 }
 
 // ---- The scene ----
 
 TEST_F(PointerTest, HoverFramesTheLastPieceUnderThePointerAndNeverAPan) {
-    m.AddObject(1, 100, 100); // object 3
-    m.AddObject(2, 120, 110); // object 4, overlapping object 3
+    m.AddObject(PieceKind::kOne, 100, 100); // object 3
+    m.AddObject(PieceKind::kTwo, 120, 110); // object 4, overlapping object 3
     const struct {
         float x, y;
         std::int32_t selected;
@@ -195,21 +196,21 @@ TEST_F(PointerTest, HoverFramesTheLastPieceUnderThePointerAndNeverAPan) {
         }
     }
     // On the line a piece shares with the pan it lies on, the piece (later in the table) wins.
-    m.AddObject(3, 300, kLevel - 40); // object 5
+    m.AddObject(PieceKind::kThree, 300, kLevel - 40); // object 5
     WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 310, kLevel);
     EXPECT_EQ(m.pointer.selectedObj(), 5);
     EXPECT_FALSE(m.controls.lblMassa().Visible);
 }
 
 TEST_F(PointerTest, ARightPressDeletesTheSelectedPieceAtOnce) {
-    m.AddObject(1, 100, 100);
-    m.AddObject(2, 300, 100);
+    m.AddObject(PieceKind::kOne, 100, 100);
+    m.AddObject(PieceKind::kTwo, 300, 100);
     WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, 110);
     ASSERT_EQ(m.pointer.selectedObj(), 3);
     WindowEvents(m).pictDraw_MouseDown(kRight, 0, 110, 110);
     ASSERT_EQ(m.scene.objCount(), 3);
-    EXPECT_EQ(m.scene.obj(3).objKind, 2);   // the last piece took the place
-    EXPECT_EQ(m.pointer.selectedObj(), -1); // the selection went with the deleted piece
+    EXPECT_EQ(m.scene.obj(3).objKind, PieceKind::kTwo); // the last piece took the place
+    EXPECT_EQ(m.pointer.selectedObj(), -1);             // the selection went with the deleted piece
 
     // Over empty scene a right press does nothing.
     WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 600, 50);
@@ -218,7 +219,7 @@ TEST_F(PointerTest, ARightPressDeletesTheSelectedPieceAtOnce) {
 }
 
 TEST_F(PointerTest, ASelectionPastTheEndOfTheTableIsNoSelection) {
-    m.AddObject(1, 100, 100);
+    m.AddObject(PieceKind::kOne, 100, 100);
     WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, 110);
     WindowEvents(m).pictDraw_MouseDown(kRight, 0, 110, 110); // deletes object 3, the last
     ASSERT_EQ(m.scene.objCount(), 2);
@@ -234,7 +235,7 @@ TEST_F(PointerTest, ASelectionPastTheEndOfTheTableIsNoSelection) {
 }
 
 TEST_F(PointerTest, ALeftPressOnEmptySceneDragsNothing) {
-    m.AddObject(1, 100, 100);
+    m.AddObject(PieceKind::kOne, 100, 100);
     WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 600, 50);
     WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 600, 50);
     EXPECT_FALSE(m.pointer.draggingObj());
@@ -246,8 +247,8 @@ TEST_F(PointerTest, ALeftPressOnEmptySceneDragsNothing) {
 
 TEST_F(PointerTest, ADraggedPieceFollowsThePointerCarriesItsStackAndFallsWhenLetGo) {
     // A stack of two on the left pan, settled.
-    m.AddObject(4, 100, kLevel - 40);
-    m.AddObject(5, 100, kLevel - 80);
+    m.AddObject(PieceKind::kFour, 100, kLevel - 40);
+    m.AddObject(PieceKind::kFive, 100, kLevel - 80);
     h.RunMs(100);
     ASSERT_TRUE(m.scene.topContact()(3, 4));
 
@@ -291,7 +292,7 @@ TEST_F(PointerTest, ADraggedPieceFollowsThePointerCarriesItsStackAndFallsWhenLet
 }
 
 TEST_F(PointerTest, AReleaseOfAnotherButtonDoesNotEndTheDrag) {
-    m.AddObject(4, 100, 100);
+    m.AddObject(PieceKind::kFour, 100, 100);
     WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, 110);
     WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 110, 110);
     WindowEvents(m).pictDraw_MouseUp(kRight, 0, 110, 110);
@@ -302,7 +303,7 @@ TEST_F(PointerTest, AReleaseOfAnotherButtonDoesNotEndTheDrag) {
 
 // A click is a press and a release without motion: it never moves a piece, however often.
 TEST_F(PointerTest, ClicksWithoutMotionNeverMoveAPiece) {
-    m.AddObject(5, 100, 100);
+    m.AddObject(PieceKind::kFive, 100, 100);
     h.RunMs(3000);
     const SceneObject before = m.scene.obj(3);
     ASSERT_EQ(m.equation.lblEquazione().Caption, "5 > 0");
@@ -325,7 +326,7 @@ TEST_F(PointerTest, ClicksWithoutMotionNeverMoveAPiece) {
 // The hover the falling step re-runs under a still pointer sees the same pixels as the pointer's
 // own events: the piece's box with its right and bottom edge lines, not a pixel beside it.
 TEST_F(PointerTest, TheHoverUnderAStillPointerFramesExactlyThePiece) {
-    m.AddObject(5, 100, kLevel - 40);
+    m.AddObject(PieceKind::kFive, 100, kLevel - 40);
     const struct {
         float x, y;
         std::int32_t selected;
@@ -341,13 +342,12 @@ TEST_F(PointerTest, TheHoverUnderAStillPointerFramesExactlyThePiece) {
 class HeldPieceTest : public PointerTest {
   protected:
     void SetUp() override {
-        m.AddObject(4, 100, kLevel - 40);
-        m.AddObject(6, 300, kLevel - 40);
+        m.AddObject(PieceKind::kFour, 100, kLevel - 40);
+        m.AddObject(PieceKind::kSix, 300, kLevel - 40);
         h.RunMs(3000);
         other = m.scene.obj(4);
         PointerAt(110, static_cast<float>(other.objY + 10));
-        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110,
-                                           static_cast<float>(other.objY + 10));
+        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, static_cast<float>(other.objY + 10));
         WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 110, static_cast<float>(other.objY + 10));
         ASSERT_TRUE(m.pointer.draggingObj());
         ASSERT_EQ(m.pointer.selectedObj(), 3);
@@ -366,7 +366,7 @@ TEST_F(HeldPieceTest, TheDragStaysWithTheGrabbedPieceAcrossAnother) {
     for (float x = 110; x <= 420; x += 10) {
         MoveHeldTo(x, static_cast<float>(other.objY + 10));
         ASSERT_EQ(m.pointer.selectedObj(), 3) << x;
-        EXPECT_EQ(m.scene.obj(3).objKind, 4);
+        EXPECT_EQ(m.scene.obj(3).objKind, PieceKind::kFour);
         EXPECT_EQ(m.scene.obj(3).objX, static_cast<std::int32_t>(x) - 10);
     }
     EXPECT_EQ(m.scene.obj(4).objX, other.objX);
@@ -387,7 +387,8 @@ TEST_F(HeldPieceTest, ARightPressDeletesTheHeldPieceAndNothingElseFollowsThePoin
     WindowEvents(m).pictDraw_MouseDown(kRight, 0, 200, 100);
     EXPECT_FALSE(m.pointer.draggingObj());
     ASSERT_EQ(m.scene.objCount(), 3);
-    EXPECT_EQ(m.scene.obj(3).objKind, 6); // the other cube, renumbered, stays where it was
+    EXPECT_EQ(m.scene.obj(3).objKind,
+              PieceKind::kSix); // the other cube, renumbered, stays where it was
     MoveHeldTo(250, 120);
     WindowEvents(m).pictDraw_MouseUp(kLeft, 0, 250, 120);
     h.RunMs(3000);
@@ -397,7 +398,7 @@ TEST_F(HeldPieceTest, ARightPressDeletesTheHeldPieceAndNothingElseFollowsThePoin
 
 TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
     // A piece that falls out of the scene while a cube is held leaves the hold where it was.
-    m.AddObject(1, 452, 0); // object 5, falling into the gap
+    m.AddObject(PieceKind::kOne, 452, 0); // object 5, falling into the gap
     MoveHeldTo(200, 100);
     h.RunMs(1000); // object 5 fell out of the scene
     ASSERT_EQ(m.scene.objCount(), 4);
@@ -405,8 +406,8 @@ TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
     WindowEvents(m).pictDraw_MouseUp(kLeft, 0, 200, 100);
 
     // Held as the last of the table, a cube takes the number the fallen piece frees.
-    m.AddObject(2, 452, 0);  // object 5, falling
-    m.AddObject(3, 600, 50); // object 6, to be held
+    m.AddObject(PieceKind::kTwo, 452, 0);    // object 5, falling
+    m.AddObject(PieceKind::kThree, 600, 50); // object 6, to be held
     PointerAt(610, 60);
     WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 610, 60);
     WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 610, 60);
@@ -414,7 +415,7 @@ TEST_F(HeldPieceTest, TheHoldFollowsThePieceWhenAnotherLeavesTheTable) {
     h.RunMs(1000); // object 5 leaves; the held cube takes its number
     ASSERT_EQ(m.scene.objCount(), 5);
     EXPECT_EQ(m.pointer.selectedObj(), 5);
-    EXPECT_EQ(m.scene.obj(5).objKind, 3);
+    EXPECT_EQ(m.scene.obj(5).objKind, PieceKind::kThree);
     MoveHeldTo(700, 80);
     EXPECT_EQ(m.scene.obj(5).objX, 690);
     EXPECT_EQ(m.scene.obj(5).objY, 70);

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+using tarvelo::PieceKind;
 using tarvelo::test::ClockedWindow;
 using tarvelo::test::MoveHeld;
 
@@ -65,7 +66,7 @@ void PointerWindowTest::dragACubeFromThePaletteOntoThePan() {
     QTest::mouseMove(&w.window, target + QPoint(1, 0));
     QVERIFY(!w.child<QWidget>("dragImg")->isVisible());
     QCOMPARE(m.scene.objCount(), 3);
-    QCOMPARE(m.scene.obj(3).objKind, 5);
+    QCOMPARE(m.scene.obj(3).objKind, PieceKind::kFive);
     QCOMPARE(m.scene.obj(3).objX, 200 - 20);
     QCOMPARE(m.scene.obj(3).objY, 150 - 20);
 
@@ -112,14 +113,14 @@ void PointerWindowTest::thePaletteIndexIsTheKind() {
     CarryFromPalette(w, qPrintable(picture), QPoint(15, 15), target);
     QTest::mouseMove(&w.window, target + QPoint(0, 1));
     QCOMPARE(w.window.model().scene.objCount(), 3);
-    QCOMPARE(w.window.model().scene.obj(3).objKind, kind);
+    QCOMPARE(tarvelo::KindNumber(w.window.model().scene.obj(3).objKind), kind);
 }
 
 void PointerWindowTest::dragAndDeleteInTheScene() {
     ClockedWindow w;
     auto& m = w.window.model();
     auto* scene = w.window.sceneCanvas();
-    m.AddObject(7, 100, 100);
+    m.AddObject(PieceKind::kSeven, 100, 100);
     w.RunMs(2000);
     const QPoint on(m.scene.obj(3).objX + 10, m.scene.obj(3).objY + 10);
 
@@ -160,7 +161,7 @@ void PointerWindowTest::aRightPressOnXAsksForItsValue() {
     ClockedWindow w;
     auto& m = w.window.model();
     m.scene.SetXYvalues(4, m.scene.yValue());
-    m.AddObject(tarvelo::kind::kX, 100, 100);
+    m.AddObject(PieceKind::kX, 100, 100);
     QString title;
     QString label;
     QString offered;
@@ -189,7 +190,7 @@ void PointerWindowTest::aRefusedAnswerSaysWhyAndChangesNothing() {
     ClockedWindow w;
     auto& m = w.window.model();
     m.scene.SetXYvalues(4, m.scene.yValue());
-    m.AddObject(tarvelo::kind::kX, 100, 100);
+    m.AddObject(PieceKind::kX, 100, 100);
     QString message;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());

@@ -1,3 +1,4 @@
+// Problem files: reading, refusing, writing, and loading a saved scene back.
 #include "core/io/ProblemFile.h"
 
 #include "core/testing/SceneBuilders.h"
@@ -6,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
 
 namespace tarvelo {
 namespace {
@@ -24,24 +27,24 @@ TEST(ProblemFileTest, TheExampleLoadsAsSaved) {
     EXPECT_EQ(r.problem->xValue, 7);
     EXPECT_EQ(r.problem->yValue, 3);
     ASSERT_EQ(r.problem->pieces.size(), 2u);
-    EXPECT_EQ(r.problem->pieces[0], (ProblemPiece{150, 252, 5, 5}));
-    EXPECT_EQ(r.problem->pieces[1], (ProblemPiece{600, 252, 7, 11}));
+    EXPECT_EQ(r.problem->pieces[0], (ProblemPiece{150, 252, 5, PieceKind::kFive}));
+    EXPECT_EQ(r.problem->pieces[1], (ProblemPiece{600, 252, 7, PieceKind::kX}));
 }
 
 TEST(ProblemFileTest, WritingGivesTheExampleLineForLine) {
     Model m;
-    m.AddObject(kind::kPan, 30, 292);
-    m.AddObject(kind::kPan, 504, 292);
+    m.AddObject(PieceKind::kPan, 30, 292);
+    m.AddObject(PieceKind::kPan, 504, 292);
     m.scene.SetXYvalues(7, 3);
 
-    m.AddObject(5, 150, 252);
-    m.AddObject(kind::kX, 600, 252);
+    m.AddObject(PieceKind::kFive, 150, 252);
+    m.AddObject(PieceKind::kX, 600, 252);
     EXPECT_EQ(WriteProblem(m.scene, "14:05:09", "03/04/2009", 42, 5), kExample);
 
     // The pans are never written: a scene with only the pans is four lines.
     Model empty;
-    empty.AddObject(kind::kPan, 30, 292);
-    empty.AddObject(kind::kPan, 504, 292);
+    empty.AddObject(PieceKind::kPan, 30, 292);
+    empty.AddObject(PieceKind::kPan, 504, 292);
     EXPECT_EQ(WriteProblem(empty.scene, "t", "d", 0, 99),
               "# Tarvelo file - t - d\r\n169\r\n1456\r\n0\r\n");
 }
@@ -69,29 +72,37 @@ TEST(ProblemFileTest, ReaderCases) {
          "h\r\n\r\nabc\r\n1\r\nx\r\n\r\n\r\n1\r\n",
          0,
          0,
-         {{0, 0, 0, 1}}},
+         {{0, 0, 0, PieceKind::kOne}}},
         {"blanks inside numbers",
          "h\r\n 7\r\n3 \r\n1\r\n1 50\r\n2 52\r\n 5\r\n 5\r\n",
          7,
          3,
-         {{150, 252, 5, 5}}},
+         {{150, 252, 5, PieceKind::kFive}}},
         {"halves round to even",
          "h\r\n7.5\r\n3\r\n1\r\n150.5\r\n252.5\r\n4.5\r\n5.5\r\n",
          8,
          3,
-         {{150, 252, 4.5f, 6}}},
-        {"LF-only line ends", "h\n7\n3\n1\n150\n252\n5\n5\n", 7, 3, {{150, 252, 5, 5}}},
-        {"CR-only line ends", "h\r7\r3\r1\r150\r252\r5\r5\r", 7, 3, {{150, 252, 5, 5}}},
+         {{150, 252, 4.5f, PieceKind::kSix}}},
+        {"LF-only line ends",
+         "h\n7\n3\n1\n150\n252\n5\n5\n",
+         7,
+         3,
+         {{150, 252, 5, PieceKind::kFive}}},
+        {"CR-only line ends",
+         "h\r7\r3\r1\r150\r252\r5\r5\r",
+         7,
+         3,
+         {{150, 252, 5, PieceKind::kFive}}},
         {"no final line break",
          "h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n5",
          7,
          3,
-         {{150, 252, 5, 5}}},
+         {{150, 252, 5, PieceKind::kFive}}},
         {"the mass from its own line",
          "h\r\n7\r\n3\r\n1\r\n0\r\n0\r\n2\r\n11\r\n",
          7,
          3,
-         {{0, 0, 2, 11}}},
+         {{0, 0, 2, PieceKind::kX}}},
         {"lines after the pieces are ignored", "h\r\n7\r\n3\r\n0\r\n99\r\n", 7, 3, {}},
     };
     for (const auto& c : cases) {
@@ -145,6 +156,60 @@ TEST(ProblemFileTest, RefusedTexts) {
     }
 }
 
+// The kind line is read as a number, rounded like every other line; only a kind's number passes.
+TEST(ProblemFileTest, TheKindLineGivesTheKindOfItsNearestWholeNumber) {
+    const struct {
+        const char* line;
+        std::optional<PieceKind> kind;
+    } cases[] = {
+        {"1", PieceKind::kOne},       {"9", PieceKind::kNine},
+        {"10", PieceKind::kZero},     {"11", PieceKind::kX},
+        {"12", PieceKind::kY},        {"21", PieceKind::kSmiley},
+        {"0", PieceKind::kPan},       {"11.4", PieceKind::kX},
+        {"12.5", PieceKind::kY}, // halves to the even one
+        {"20.6", PieceKind::kSmiley}, {"20.5", std::nullopt},
+        {"13", std::nullopt},         {"-1", std::nullopt},
+        {"4294967307", std::nullopt}, // 11 beyond 32 bits: no wrapping round to X
+    };
+    for (const auto& c : cases) {
+        const ProblemReading r =
+            ParseProblem(std::string("h\r\n7\r\n3\r\n1\r\n150\r\n252\r\n5\r\n") + c.line + "\r\n");
+        if (c.kind) {
+            ASSERT_TRUE(r.problem) << c.line;
+            ASSERT_EQ(r.problem->pieces.size(), 1u) << c.line;
+            EXPECT_EQ(r.problem->pieces[0].objKind, *c.kind) << c.line;
+        } else {
+            EXPECT_FALSE(r.problem) << c.line;
+            EXPECT_EQ(r.error.kind, Kind::UnknownKind) << c.line;
+            EXPECT_EQ(r.error.line, 8) << c.line;
+        }
+    }
+}
+
+TEST(ProblemFileTest, EachKindIsWrittenAsTheNumberFilesHaveAlwaysHeld) {
+    const struct {
+        PieceKind kind;
+        const char* line;
+    } cases[] = {
+        {PieceKind::kOne, "1"},     {PieceKind::kTwo, "2"},   {PieceKind::kThree, "3"},
+        {PieceKind::kFour, "4"},    {PieceKind::kFive, "5"},  {PieceKind::kSix, "6"},
+        {PieceKind::kSeven, "7"},   {PieceKind::kEight, "8"}, {PieceKind::kNine, "9"},
+        {PieceKind::kZero, "10"},   {PieceKind::kX, "11"},    {PieceKind::kY, "12"},
+        {PieceKind::kSmiley, "21"},
+    };
+    for (const auto& c : cases) {
+        Model m;
+        m.AddObject(c.kind, 150, 252);
+        const std::string text = WriteProblem(m.scene, "t", "d", 0, 0);
+        const std::string lastLine = "\r\n" + std::string(c.line) + "\r\n";
+        ASSERT_GE(text.size(), lastLine.size()) << c.line;
+        EXPECT_EQ(text.substr(text.size() - lastLine.size()), lastLine) << c.line;
+        const ProblemReading r = ParseProblem(text);
+        ASSERT_TRUE(r.problem) << c.line;
+        EXPECT_EQ(r.problem->pieces.at(0).objKind, c.kind) << c.line;
+    }
+}
+
 TEST(ProblemFileTest, FilesThatCannotBeReadAreRefused) {
     const auto folder = std::filesystem::temp_directory_path() / "tarvelo-problem-file-test";
     std::filesystem::create_directories(folder);
@@ -174,7 +239,7 @@ TEST(ProblemFileTest, FilesThatCannotBeReadAreRefused) {
 TEST(ProblemFileTest, AProblemIsPutIntoTheSceneInAMode) {
     Problem p;
     p.xValue = 3;
-    p.pieces.push_back({100, 252, 5, 5});
+    p.pieces.push_back({100, 252, 5, PieceKind::kFive});
     const struct {
         const Problem* problem;
         ProgramMode mode;
@@ -201,7 +266,8 @@ TEST(ProblemFileTest, WritingThenReadingGivesThePiecesBack) {
     Model& m = h.model;
     m.scene.SetXYvalues(6, 2);
 
-    const std::int32_t kinds[] = {kind::kSmiley, 7, kind::kX, kind::kZero, kind::kY};
+    const PieceKind kinds[] = {PieceKind::kSmiley, PieceKind::kSeven, PieceKind::kX,
+                               PieceKind::kZero, PieceKind::kY};
     for (int i = 0; i < 5; ++i) {
         m.AddObject(kinds[i], 40 + 150 * i, -70 + 90 * i);
     }
@@ -223,7 +289,8 @@ TEST(ProblemFileTest, ASavedSceneLoadsBackWithTheSamePiecesFallingOntoThePans) {
     Model& a = saved.model;
     a.scene.SetXYvalues(4, 8);
 
-    const std::int32_t kinds[] = {3, kind::kX, kind::kSmiley, kind::kY, kind::kZero, 9};
+    const PieceKind kinds[] = {PieceKind::kThree, PieceKind::kX,    PieceKind::kSmiley,
+                               PieceKind::kY,     PieceKind::kZero, PieceKind::kNine};
     for (int i = 0; i < 6; ++i) {
         a.AddObject(kinds[i], 60 + 140 * i, 150);
     }

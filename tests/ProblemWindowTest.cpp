@@ -23,6 +23,7 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 
+using tarvelo::PieceKind;
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::CatchMessage;
 using tarvelo::test::ClockedWindow;
@@ -150,8 +151,8 @@ void ProblemWindowTest::saveThenLoadThroughTheDialogs() {
     auto& m = w.window.model();
     m.scene.SetXYvalues(6, 2);
 
-    m.AddObject(4, 100, 150);
-    m.AddObject(tarvelo::kind::kY, 600, 150);
+    m.AddObject(PieceKind::kFour, 100, 150);
+    m.AddObject(PieceKind::kY, 600, 150);
     w.RunMs(3000);
     const std::string line = m.equation.lblEquazione().Caption;
 
@@ -233,7 +234,7 @@ void ProblemWindowTest::refusedFilesChangeNothing() {
     }
     ClockedWindow w;
     auto& m = w.window.model();
-    m.AddObject(3, 100, 150);
+    m.AddObject(PieceKind::kThree, 100, 150);
     w.RunMs(2000);
     m.controls.SetProblemFile("/somewhere/current.trv");
     const std::uint64_t before = m.Changes();
@@ -286,7 +287,7 @@ void ProblemWindowTest::aFailedSaveKeepsTheFileThatWasThere() {
 
     ClockedWindow w;
     auto& m = w.window.model();
-    m.AddObject(3, 100, 150);
+    m.AddObject(PieceKind::kThree, 100, 150);
     m.controls.SetProblemFile("/somewhere/current.trv");
     QString message;
     CatchMessage(&message);
@@ -338,7 +339,7 @@ void ProblemWindowTest::aSaveOnAFullOrReadOnlyDiskChangesNothing() {
     ClockedWindow w;
     auto& m = w.window.model();
     for (int i = 0; i < pieces; ++i) {
-        m.AddObject(3, 100, 150);
+        m.AddObject(PieceKind::kThree, 100, 150);
     }
     m.controls.SetProblemFile("/somewhere/current.trv");
     QString message;
@@ -388,7 +389,7 @@ void ProblemWindowTest::placesASaveMustNotWriteAreRefused() {
     }
 
     ClockedWindow w;
-    w.window.model().AddObject(3, 100, 150);
+    w.window.model().AddObject(PieceKind::kThree, 100, 150);
     QString message;
     CatchMessage(&message);
     QVERIFY(!w.window.SaveProblemAs(path));
@@ -414,7 +415,7 @@ void ProblemWindowTest::aReplacedFileKeepsItsOwnerModeAndOtherNames() {
     QVERIFY(link(QFile::encodeName(path), QFile::encodeName(twin)) == 0);
 
     ClockedWindow w;
-    w.window.model().AddObject(3, 100, 150);
+    w.window.model().AddObject(PieceKind::kThree, 100, 150);
     QString message;
     CatchMessage(&message);
     QVERIFY(w.window.SaveProblemAs(path));
@@ -464,7 +465,7 @@ void ProblemWindowTest::aLoadAskedForDuringNewComesAfterIt() {
     ClockedWindow w;
     auto& m = w.window.model();
     for (int i = 0; i < 5; ++i) {
-        m.AddObject(1 + i, 60 + 80 * i, 100);
+        m.AddObject(tarvelo::CubeBearing(1 + i).value(), 60 + 80 * i, 100);
     }
     w.RunMs(2000);
     // While New waits for the pieces to fall out, the file is opened.
@@ -506,7 +507,7 @@ void ProblemWindowTest::everyWayOfReplacingTheSceneCanBeUndone() {
     auto& m = w.window.model();
     if (built) {
         for (int i = 0; i < 4; ++i) {
-            m.AddObject(2 + i, 60 + 220 * i, 100);
+            m.AddObject(tarvelo::CubeBearing(2 + i).value(), 60 + 220 * i, 100);
         }
     }
     w.RunMs(3000);
@@ -514,7 +515,10 @@ void ProblemWindowTest::everyWayOfReplacingTheSceneCanBeUndone() {
         QStringList pieces;
         for (std::int32_t i = 1; i <= m.scene.objCount(); ++i) {
             const auto& o = m.scene.obj(i);
-            pieces << QStringLiteral("%1@%2,%3").arg(o.objKind).arg(o.objX).arg(o.objY);
+            pieces << QStringLiteral("%1@%2,%3")
+                          .arg(tarvelo::KindNumber(o.objKind))
+                          .arg(o.objX)
+                          .arg(o.objY);
         }
         return QString::fromStdString(m.equation.lblEquazione().Caption) + QLatin1Char('|') +
                pieces.join(QLatin1Char(' '));

@@ -22,6 +22,7 @@ using tarvelo::kCubeSize;
 using tarvelo::kLeftPan;
 using tarvelo::kRightPan;
 using tarvelo::Model;
+using tarvelo::PieceKind;
 using tarvelo::test::ClockedWindow;
 
 namespace {
@@ -216,7 +217,7 @@ struct ReadWindow : ClockedWindow {
 // Drops `count` pieces of `kinds` in turn over pan `pan`, in columns across it, each piece
 // `step` pixels higher in the air than the one before, the first `lowest` pixels above the pan:
 // each lands at a tick of its own.
-void DropOver(Model& m, std::int32_t pan, const std::vector<std::int32_t>& kinds, int count,
+void DropOver(Model& m, std::int32_t pan, const std::vector<PieceKind>& kinds, int count,
               int lowest, int step = kAirStep) {
     // A copy: adding pieces may move the table, and a reference into it with it.
     const tarvelo::SceneObject p = m.scene.obj(pan);
@@ -263,8 +264,8 @@ void ExpectTreeNamesTheModel(const PanReadings& read, const Model& m) {
     }
 }
 
-const std::vector<std::int32_t> kMixedKinds = {tarvelo::kind::kX,      5, 3,
-                                               tarvelo::kind::kSmiley, 9, tarvelo::kind::kY};
+const std::vector<PieceKind> kMixedKinds = {PieceKind::kX,      PieceKind::kFive, PieceKind::kThree,
+                                            PieceKind::kSmiley, PieceKind::kNine, PieceKind::kY};
 
 } // namespace
 
@@ -285,7 +286,7 @@ void ReaderWindowTest::aKeepingReaderEndsReadingTheSceneAtRest() {
         {"more pieces fall onto both pans",
          [](ReadWindow& w) {
              DropOver(w.model(), kLeftPan, kMixedKinds, 5, 0);
-             DropOver(w.model(), kRightPan, {7, tarvelo::kind::kX}, 3, kAirStep);
+             DropOver(w.model(), kRightPan, {PieceKind::kSeven, PieceKind::kX}, 3, kAirStep);
              w.RunReading(1500, 30);
          }},
         {"the lowest pieces deleted, those above falling after them",
@@ -303,12 +304,12 @@ void ReaderWindowTest::aKeepingReaderEndsReadingTheSceneAtRest() {
              w.RunReading(20, 10);
              m.RemoveBlock(PiecesOn(m, kLeftPan).back());
              w.RunReading(20, 10);
-             DropOver(m, kLeftPan, {tarvelo::kind::kY}, 1, 0);
+             DropOver(m, kLeftPan, {PieceKind::kY}, 1, 0);
              w.RunReading(30, 10);
              m.RemoveBlock(PiecesOn(m, kLeftPan).back());
              m.RemoveBlock(PiecesOn(m, kRightPan).back());
              w.RunReading(30, 10);
-             DropOver(m, kLeftPan, {2, 4}, 2, 0);
+             DropOver(m, kLeftPan, {PieceKind::kTwo, PieceKind::kFour}, 2, 0);
              w.RunReading(400, 20);
          }},
         {"every piece removed, then new ones in the same places",
@@ -319,8 +320,8 @@ void ReaderWindowTest::aKeepingReaderEndsReadingTheSceneAtRest() {
                  w.RunReading(10, 10);
              }
              w.RunReading(300, 50);
-             DropOver(m, kLeftPan, {8, tarvelo::kind::kSmiley, 1}, 3, 0);
-             DropOver(m, kRightPan, {6}, 2, 0);
+             DropOver(m, kLeftPan, {PieceKind::kEight, PieceKind::kSmiley, PieceKind::kOne}, 3, 0);
+             DropOver(m, kRightPan, {PieceKind::kSix}, 2, 0);
              w.RunReading(800, 30);
          }},
         {"the solution shown, hidden and shown again between two tellings, read meanwhile by "
@@ -339,7 +340,7 @@ void ReaderWindowTest::aKeepingReaderEndsReadingTheSceneAtRest() {
     for (const auto& c : cases) {
         ReadWindow w;
         DropOver(w.model(), kLeftPan, kMixedKinds, 6, 0);
-        DropOver(w.model(), kRightPan, {1, 2, tarvelo::kind::kX}, 6, 0);
+        DropOver(w.model(), kRightPan, {PieceKind::kOne, PieceKind::kTwo, PieceKind::kX}, 6, 0);
         QVERIFY(w.Settle());
         const PanReadings before = w.reader.Read();
         QVERIFY2(before[0].size() > 1 && before[1].size() > 1, c.name);
@@ -373,7 +374,8 @@ void ReaderWindowTest::aFallingCrowdIsToldAFewTimesASecondAndAtRest() {
     constexpr int kPiecesAPan = 40;
     constexpr int kCrowdStep = 70;
     DropOver(m, kLeftPan, kMixedKinds, kPiecesAPan, 0, kCrowdStep);
-    DropOver(m, kRightPan, {4, tarvelo::kind::kY, 8}, kPiecesAPan, kCrowdStep / 2, kCrowdStep);
+    DropOver(m, kRightPan, {PieceKind::kFour, PieceKind::kY, PieceKind::kEight}, kPiecesAPan,
+             kCrowdStep / 2, kCrowdStep);
 
     constexpr std::int64_t kSecondMs = 1000;
     constexpr std::int64_t kReadEveryMs = 100;

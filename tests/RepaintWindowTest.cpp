@@ -22,6 +22,7 @@ namespace {
 
 using tarvelo::DrawItem;
 using tarvelo::Model;
+using tarvelo::PieceKind;
 using tarvelo::PiecePictures;
 
 // The scene's pixels as the window system holds them: what the last paints left on the screen,
@@ -120,10 +121,11 @@ tarvelo::Problem FromAbove() {
     p.xValue = 4;
     p.yValue = 2;
     for (int y : {50, 150, 250}) {
-        p.pieces.push_back({215, y, 4, tarvelo::kind::kX});
+        p.pieces.push_back({215, y, 4, PieceKind::kX});
     }
     for (int k = 0; k < 4; ++k) {
-        p.pieces.push_back({640 + 10 * k, 100 * k, static_cast<float>(k + 1), k + 1});
+        p.pieces.push_back({640 + 10 * k, 100 * k, static_cast<float>(k + 1),
+                            tarvelo::CubeBearing(k + 1).value()});
     }
     return p;
 }
@@ -138,10 +140,10 @@ tarvelo::Problem Crowded(unsigned seed) {
     p.xValue = 3;
     p.yValue = 5;
     for (int i = 0; i < 80; ++i) {
-        const int k = kind(random);
-        const float mass = k == tarvelo::kind::kX   ? 3.0F
-                           : k == tarvelo::kind::kY ? 5.0F
-                                                    : float(k % 10);
+        const PieceKind k = tarvelo::PieceKindFromNumber(kind(random)).value();
+        const float mass = k == PieceKind::kX   ? 3.0F
+                           : k == PieceKind::kY ? 5.0F
+                                                : float(tarvelo::NumberOnCube(k));
         p.pieces.push_back({x(random), y(random), mass, k});
     }
     return p;
@@ -192,7 +194,8 @@ void RepaintWindowTest::piecesMovedByThePointerAndTheKeyboard() {
     auto* canvas = w.window.sceneCanvas();
     FrameWatch watch(w, 7);
     for (int k = 0; k < 4; ++k) {
-        m.AddObject(k + 5, 150 + 5 * k, -40.0 * k); // a tower over the left pan
+        m.AddObject(tarvelo::CubeBearing(k + 5).value(), 150 + 5 * k,
+                    -40.0 * k); // a tower over the left pan
     }
     watch.Run(2500);
 
@@ -209,7 +212,7 @@ void RepaintWindowTest::piecesMovedByThePointerAndTheKeyboard() {
     watch.Run(2500);
 
     // A cube dropped into the tower is lifted on top of it.
-    m.AddObject(9, m.scene.obj(3).objX, m.scene.obj(3).objY + 5);
+    m.AddObject(PieceKind::kNine, m.scene.obj(3).objX, m.scene.obj(3).objY + 5);
     watch.Run(1500);
 
     // Deleted from the keyboard, then undone and redone.
@@ -233,7 +236,7 @@ void RepaintWindowTest::aHandOverFromFreePlayToAProblem() {
     Model& m = w.window.model();
     FrameWatch watch(w, 11);
     for (int k = 0; k < 5; ++k) {
-        m.AddObject(k + 1, 100 + 120 * k, 100);
+        m.AddObject(tarvelo::CubeBearing(k + 1).value(), 100 + 120 * k, 100);
     }
     watch.Run(2000);
     QTemporaryDir folder;
@@ -247,7 +250,7 @@ void RepaintWindowTest::aHandOverFromFreePlayToAProblem() {
         text += QByteArray::number(static_cast<int>(problem.pieces.size())) + "\r\n";
         for (const tarvelo::ProblemPiece& piece : problem.pieces) {
             for (double v : {double(piece.objX), double(piece.objY), double(piece.objMass),
-                             double(piece.objKind)}) {
+                             double(tarvelo::KindNumber(piece.objKind))}) {
                 text += QByteArray::number(v) + "\r\n";
             }
         }
@@ -267,10 +270,11 @@ void RepaintWindowTest::aHandOverFromFreePlayToAProblem() {
     QVERIFY2(watch.Failure().isEmpty(), qPrintable(watch.Failure()));
     QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Problem);
     const auto& shown = w.window.sceneCanvas()->shownDrawList();
-    QCOMPARE(
-        std::count_if(shown.begin(), shown.end(),
-                      [](const DrawItem& item) { return item.picture == tarvelo::kind::kPan; }),
-        2);
+    QCOMPARE(std::count_if(shown.begin(), shown.end(),
+                           [](const DrawItem& item) {
+                               return item.picture == tarvelo::PictureOf(PieceKind::kPan);
+                           }),
+             2);
     QCOMPARE(static_cast<int>(shown.size()), 2 + static_cast<int>(problem.pieces.size()));
 }
 

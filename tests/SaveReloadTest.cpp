@@ -22,7 +22,7 @@ constexpr std::int64_t kSettleBudgetMs = 120000;
 // What a child sees of a scene at rest: the pans and every piece where they lie, with their
 // masses, and the sign and the line.
 struct Seen {
-    std::vector<std::tuple<std::int32_t, float, std::int32_t, std::int32_t>> objects;
+    std::vector<std::tuple<PieceKind, float, std::int32_t, std::int32_t>> objects;
     std::string sign, equation;
     bool operator==(const Seen&) const = default;
 };
@@ -88,9 +88,12 @@ class RandomPlay {
     float DrawX() { return static_cast<float>(Draw(0, m_.scene.pictDraw().ScaleWidth)); }
     float DrawY() { return static_cast<float>(Draw(40, 300)); }
     std::int32_t DrawPiece() { return Draw(kFirstPiece, m_.scene.objCount()); }
-    std::int32_t DrawKind() {
-        constexpr std::int32_t kinds[] = {
-            1, 2, 3, 4, 5, 6, 7, 8, 9, kind::kZero, kind::kX, kind::kY, kind::kSmiley};
+    PieceKind DrawKind() {
+        constexpr PieceKind kinds[] = {PieceKind::kOne,   PieceKind::kTwo,   PieceKind::kThree,
+                                       PieceKind::kFour,  PieceKind::kFive,  PieceKind::kSix,
+                                       PieceKind::kSeven, PieceKind::kEight, PieceKind::kNine,
+                                       PieceKind::kZero,  PieceKind::kX,     PieceKind::kY,
+                                       PieceKind::kSmiley};
         return kinds[Draw(0, std::size(kinds) - 1)];
     }
     void HoverOver(std::int32_t i) {
@@ -111,9 +114,9 @@ class RandomPlay {
         case 3: // a copy from the palette, carried over a pan and dropped with the keyboard
             m_.PaletteKey(DrawKind(), Key::Activate, false);
             for (int k = Draw(0, 12); k > 0; --k) {
-                m_.PaletteKey(kind::kFirstDigit, Draw(0, 1) ? Key::Left : Key::Right, false);
+                m_.PaletteKey(PieceKind::kOne, Draw(0, 1) ? Key::Left : Key::Right, false);
             }
-            m_.PaletteKey(kind::kFirstDigit, Key::Activate, false);
+            m_.PaletteKey(PieceKind::kOne, Key::Activate, false);
             break;
         case 4: // a piece dragged somewhere else in a few pointer ticks
             if (anyPiece) {
@@ -127,7 +130,7 @@ class RandomPlay {
             }
             break;
         case 6: // new value of X or Y: every piece jumps and falls again
-            m_.AskUnknownValue(Draw(0, 1) ? kind::kX : kind::kY);
+            m_.AskUnknownValue(Draw(0, 1) ? PieceKind::kX : PieceKind::kY);
             break;
         case 7:
         case 8:
@@ -187,11 +190,11 @@ TEST(SaveReloadTest, APieceReachingOverTheOtherPansStackStaysOnItsOwnPan) {
     constexpr std::int32_t kOnPan = 3;
     const std::int32_t reachingCube = left.objX + left.objW - kOnPan;
     for (const std::int32_t x : {reachingCube, left.objX, left.objX + 100}) {
-        m.AddObject(9, x, 0);
+        m.AddObject(PieceKind::kNine, x, 0);
     }
     ASSERT_TRUE(SettleOnClock(h.clock, m, kSettleBudgetMs).rested);
     // A smiley over the right pan's end and over that cube, which lies lower.
-    m.AddObject(kind::kSmiley, right.objX - kSmileySize.width + 2 * kOnPan, 0);
+    m.AddObject(PieceKind::kSmiley, right.objX - kSmileySize.width + 2 * kOnPan, 0);
     ASSERT_TRUE(SettleOnClock(h.clock, m, kSettleBudgetMs).rested);
     const std::int32_t smiley = m.scene.objCount();
     ASSERT_EQ(m.scene.PanCarrying(smiley), kRightPan);

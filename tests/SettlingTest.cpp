@@ -39,7 +39,7 @@ std::uint64_t FinalState(const Model& m) {
         const SceneObject& o = m.scene.obj(i);
         d.Add(o.objX);
         d.Add(o.objY);
-        d.Add(o.objKind);
+        d.Add(KindNumber(o.objKind));
         d.Add(static_cast<std::int64_t>(o.objVY * 2));
         d.Add(m.scene.topContact().SupportOf(i));
     }
@@ -61,7 +61,8 @@ void PlayOrdinaryScene(SceneHarness& h, std::uint32_t seed) {
     const SceneObject right = m.scene.obj(2);
     const int drops = pick(3, 24);
     for (int n = 0; n < drops; ++n) {
-        const int k = pick(1, 13) == 13 ? kind::kSmiley : pick(1, 12);
+        const PieceKind k =
+            pick(1, 13) == 13 ? PieceKind::kSmiley : PieceKindFromNumber(pick(1, 12)).value();
         const std::int32_t w = PictureSizeOfKind(k)->width;
         const std::int32_t h2 = PictureSizeOfKind(k)->height;
         int x = 0;
@@ -155,26 +156,26 @@ TEST(SettlingTest, OrdinaryScenesSettleExactlyAsTheyAlwaysDid) {
 TEST(SettlingTest, AScriptedBusySceneEndsInTheSameStateOnEveryBuild) {
     SceneHarness h;
     Model& m = h.model;
-    const auto drop = [&m](std::int32_t k, float x, float y) {
+    const auto drop = [&m](PieceKind k, float x, float y) {
         m.PickUpCopy(k, 10, 10);
         m.FollowPointer(x + 10, y + 10);
         m.DropCopy();
     };
     for (int n = 0; n < 8; ++n) {
-        drop(1 + n, 100, 150); // at one spot
+        drop(CubeBearing(1 + n).value(), 100, 150); // at one spot
     }
     h.RunMs(500);
     for (int n = 0; n < 4; ++n) {
-        drop(kind::kX, 420, 200);
-        drop(kind::kY, 480, 200);
+        drop(PieceKind::kX, 420, 200);
+        drop(PieceKind::kY, 480, 200);
     }
     h.RunMs(300);
-    drop(9, 445, 100); // over both columns
-    drop(kind::kSmiley, 700, 280);
+    drop(PieceKind::kNine, 445, 100); // over both columns
+    drop(PieceKind::kSmiley, 700, 280);
     h.RunMs(2000);
-    m.SetUnknown(kind::kX, "6");
+    m.SetUnknown(PieceKind::kX, "6");
     h.RunMs(200);
-    drop(7, 600, 50);
+    drop(PieceKind::kSeven, 600, 50);
     const SettleResult rest = SettleOnClock(h.clock, m, 120000);
     ASSERT_TRUE(rest.rested);
     EXPECT_EQ(rest.lastChangeMs, 3940);

@@ -1,3 +1,4 @@
+// Show solution: unknowns drawn as the cubes of their values, and the buttons of each mode.
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +6,7 @@
 namespace tarvelo {
 namespace {
 
-std::int32_t PictureOf(const Model& m, std::int32_t nObj) {
+std::int32_t PictureShown(const Model& m, std::int32_t nObj) {
     return SceneDrawing::PictureIndexFor(m.scene.obj(nObj), m.scene, m.controls.showSolution());
 }
 
@@ -14,43 +15,43 @@ TEST(SolutionDisplayTest, UnknownsShowTheCubeOfTheirValueWhileTheSolutionIsShown
     Model& m = h.model;
     m.scene.SetXYvalues(7, 0);
 
-    m.AddObject(kind::kX, 100, 100);
-    m.AddObject(kind::kY, 200, 100);
-    m.AddObject(4, 300, 100);
-    m.AddObject(kind::kSmiley, 400, 100);
+    m.AddObject(PieceKind::kX, 100, 100);
+    m.AddObject(PieceKind::kY, 200, 100);
+    m.AddObject(PieceKind::kFour, 300, 100);
+    m.AddObject(PieceKind::kSmiley, 400, 100);
     m.scene.Edit(3).objMass = 2; // the value comes from xValue, not from the piece's mass
 
-    EXPECT_EQ(PictureOf(m, 3), kind::kX);
-    EXPECT_EQ(PictureOf(m, 4), kind::kY);
+    EXPECT_EQ(PictureShown(m, 3), PictureOf(PieceKind::kX));
+    EXPECT_EQ(PictureShown(m, 4), PictureOf(PieceKind::kY));
 
     m.ToggleSolution();
     EXPECT_TRUE(m.controls.showSolution());
     EXPECT_EQ(m.controls.Command1().Caption, "Hide solution");
-    EXPECT_EQ(PictureOf(m, 3), 7);
-    EXPECT_EQ(PictureOf(m, 4), kind::kZero);
-    EXPECT_EQ(PictureOf(m, 5), 4);
-    EXPECT_EQ(PictureOf(m, 6), kind::kSmiley);
-    EXPECT_EQ(PictureOf(m, 1), kind::kPan);
+    EXPECT_EQ(PictureShown(m, 3), PictureOf(PieceKind::kSeven));
+    EXPECT_EQ(PictureShown(m, 4), PictureOf(PieceKind::kZero));
+    EXPECT_EQ(PictureShown(m, 5), PictureOf(PieceKind::kFour));
+    EXPECT_EQ(PictureShown(m, 6), PictureOf(PieceKind::kSmiley));
+    EXPECT_EQ(PictureShown(m, 1), PictureOf(PieceKind::kPan));
     // The drawing follows at once, at the same places.
-    EXPECT_EQ(m.drawing.drawList()[2], (DrawItem{7, 100, 100}));
+    EXPECT_EQ(m.drawing.drawList()[2], (DrawItem{PictureOf(PieceKind::kSeven), 100, 100}));
 
     m.ToggleSolution();
     EXPECT_FALSE(m.controls.showSolution());
     EXPECT_EQ(m.controls.Command1().Caption, "Show solution");
-    EXPECT_EQ(PictureOf(m, 3), kind::kX);
-    EXPECT_EQ(m.drawing.drawList()[2], (DrawItem{kind::kX, 100, 100}));
+    EXPECT_EQ(PictureShown(m, 3), PictureOf(PieceKind::kX));
+    EXPECT_EQ(m.drawing.drawList()[2], (DrawItem{PictureOf(PieceKind::kX), 100, 100}));
 }
 
 TEST(SolutionDisplayTest, ValuesWithoutACubeGetACubeBearingTheirNumber) {
     Model m;
-    m.AddObject(kind::kX, 0, 0);
-    m.AddObject(kind::kY, 0, 0);
+    m.AddObject(PieceKind::kX, 0, 0);
+    m.AddObject(PieceKind::kY, 0, 0);
     m.ToggleSolution();
     for (std::int32_t value : {10, 12, -1, -12}) {
         m.scene.SetXYvalues(value, value);
 
-        EXPECT_EQ(PictureOf(m, 1), kNumberCubePicture + value);
-        EXPECT_EQ(PictureOf(m, 2), kNumberCubePicture + value);
+        EXPECT_EQ(PictureShown(m, 1), kNumberCubePicture + value);
+        EXPECT_EQ(PictureShown(m, 2), kNumberCubePicture + value);
     }
 }
 
@@ -58,22 +59,22 @@ TEST(SolutionDisplayTest, ANewUnknownIsDrawnAsItsValueAtOnce) {
     Model m;
     m.scene.SetXYvalues(3, m.scene.yValue());
     m.ToggleSolution();
-    m.AddObject(kind::kX, 50, 60);
+    m.AddObject(PieceKind::kX, 50, 60);
     ASSERT_EQ(m.drawing.drawList().size(), 1u);
-    EXPECT_EQ(m.drawing.drawList()[0], (DrawItem{3, 50, 60}));
+    EXPECT_EQ(m.drawing.drawList()[0], (DrawItem{PictureOf(PieceKind::kThree), 50, 60}));
 }
 
 TEST(SolutionDisplayTest, NewKeepsTheDisplayAsItWas) {
     SceneHarness h;
     Model& m = h.model;
     m.ToggleSolution();
-    m.AddObject(kind::kX, 100, 100);
+    m.AddObject(PieceKind::kX, 100, 100);
     ASSERT_TRUE(m.CleanProblem());
     m.NewScene();
     EXPECT_TRUE(m.controls.showSolution());
     EXPECT_EQ(m.controls.Command1().Caption, "Hide solution");
-    m.AddObject(kind::kX, 100, 100);
-    EXPECT_EQ(PictureOf(m, 3), m.scene.xValue() == 0 ? kind::kZero : m.scene.xValue());
+    m.AddObject(PieceKind::kX, 100, 100);
+    EXPECT_EQ(PictureShown(m, 3), PictureOf(CubeBearing(m.scene.xValue()).value()));
 }
 
 TEST(ProgramModeTest, EachModeShowsItsButtons) {

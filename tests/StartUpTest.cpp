@@ -1,3 +1,4 @@
+// Start-up and New: two empty pans on the level line and the sign between them.
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ TEST(StartUpTest, TheFirstSceneHasTwoEmptyPansOnTheLevelLineAndTheSignBetweenThe
     } pans[] = {{1, 30}, {2, 504}};
     for (const auto& p : pans) {
         const SceneObject& o = m.scene.obj(p.pan);
-        EXPECT_EQ(o.objKind, kind::kPan);
+        EXPECT_EQ(o.objKind, PieceKind::kPan);
         EXPECT_TRUE(o.objFixed);
         EXPECT_EQ(o.objW, 415);
         EXPECT_EQ(o.objH, 11);

@@ -19,7 +19,7 @@ constexpr std::int64_t kSettleMs = 4000;
 // What a child sees of a scene: every piece where it lies, X and Y, the sign and the line, the
 // mode, the problem file and whether the solution shows.
 struct Seen {
-    std::vector<std::tuple<std::int32_t, std::int32_t, std::int32_t>> pieces; // kind, x, y
+    std::vector<std::tuple<PieceKind, std::int32_t, std::int32_t>> pieces; // kind, x, y
     std::int32_t x = 0, y = 0;
     std::string sign, equation, file;
     ProgramMode mode = ProgramMode::Free;
@@ -51,14 +51,14 @@ class UndoTest : public ::testing::Test {
             return std::optional<std::string>("7");
         };
         Settle(); // the empty scene at rest: the first step
-        Drop(5, kLeftPan);
-        Drop(2, kLeftPan);
-        Drop(kind::kX, kRightPan);
+        Drop(PieceKind::kFive, kLeftPan);
+        Drop(PieceKind::kTwo, kLeftPan);
+        Drop(PieceKind::kX, kRightPan);
         Settle();
     }
     void Settle() { h.RunMs(kSettleMs); }
     // A copy from the palette dropped over `pan` with the pointer.
-    void Drop(std::int32_t kind, std::int32_t pan) {
+    void Drop(PieceKind kind, std::int32_t pan) {
         const SceneObject& p = m.scene.obj(pan);
         WindowEvents(m).img_MouseDown(kind, PointerButton::Left, 0, 0, 0);
         m.FollowPointer(static_cast<float>(p.objX + 100), 100);
@@ -84,11 +84,11 @@ TEST_F(UndoTest, EachActionIsUndoneToTheRestBeforeItAndRedone) {
         std::function<void(UndoTest&)> act;
         ActionVerb named; // what the step is named by
     } actions[] = {
-        {"a drop from the palette", [](UndoTest& t) { t.Drop(9, kRightPan); }, ActionVerb::Dropped},
+        {"a drop from the palette", [](UndoTest& t) { t.Drop(PieceKind::kNine, kRightPan); }, ActionVerb::Dropped},
         {"a drop from the keyboard",
          [](UndoTest& t) {
-             t.m.PaletteKey(3, Key::Activate, false);
-             t.m.PaletteKey(3, Key::Activate, false);
+             t.m.PaletteKey(PieceKind::kThree, Key::Activate, false);
+             t.m.PaletteKey(PieceKind::kThree, Key::Activate, false);
          },
          ActionVerb::Dropped},
         {"a drag in the scene",
@@ -121,7 +121,7 @@ TEST_F(UndoTest, EachActionIsUndoneToTheRestBeforeItAndRedone) {
          ActionVerb::Moved},
         {"a new value of X",
          [](UndoTest& t) {
-             WindowEvents(t.m).img_MouseDown(kind::kX, PointerButton::Right, 0, 0, 0);
+             WindowEvents(t.m).img_MouseDown(PieceKind::kX, PointerButton::Right, 0, 0, 0);
          },
          ActionVerb::ValueSet},
         {"the solution shown", [](UndoTest& t) { t.m.ToggleSolution(); },
@@ -169,7 +169,7 @@ TEST_F(UndoTest, EachActionIsUndoneToTheRestBeforeItAndRedone) {
 // The solution shown and hidden moves nothing: each press is a step of its own, however quickly
 // the next follows it.
 TEST_F(UndoTest, EachPressOfShowOrHideSolutionIsAStep) {
-    Drop(5, kLeftPan);
+    Drop(PieceKind::kFive, kLeftPan);
     Settle();
     const Seen before = SeenIn(m);
     const bool first = m.controls.showSolution();
@@ -186,8 +186,8 @@ TEST_F(UndoTest, EachPressOfShowOrHideSolutionIsAStep) {
 
 TEST_F(UndoTest, AChainIsUndoneToTheStartAndANewActionForgetsTheRedoSteps) {
     std::vector<Seen> states{SeenIn(m)};
-    for (std::int32_t kind : {1, 2, 3, 4}) {
-        Drop(kind, kind % 2 == 0 ? kLeftPan : kRightPan);
+    for (std::int32_t n : {1, 2, 3, 4}) {
+        Drop(CubeBearing(n).value(), n % 2 == 0 ? kLeftPan : kRightPan);
         Settle();
         states.push_back(SeenIn(m));
     }
@@ -206,7 +206,7 @@ TEST_F(UndoTest, AChainIsUndoneToTheStartAndANewActionForgetsTheRedoSteps) {
 
     ASSERT_TRUE(m.Redo());
     Settle();
-    Drop(9, kLeftPan);
+    Drop(PieceKind::kNine, kLeftPan);
     Settle();
     EXPECT_FALSE(m.Redo());
     EXPECT_TRUE(m.history().CanUndo());
@@ -214,9 +214,9 @@ TEST_F(UndoTest, AChainIsUndoneToTheStartAndANewActionForgetsTheRedoSteps) {
 
 TEST_F(UndoTest, QuickActionsBeforeTheSceneRestsAreOneStep) {
     const Seen before = SeenIn(m);
-    Drop(7, kLeftPan);
+    Drop(PieceKind::kSeven, kLeftPan);
     h.RunMs(30); // still falling
-    Drop(8, kRightPan);
+    Drop(PieceKind::kEight, kRightPan);
     Settle();
     ASSERT_TRUE(m.Undo());
     Settle();
@@ -225,7 +225,7 @@ TEST_F(UndoTest, QuickActionsBeforeTheSceneRestsAreOneStep) {
 
 TEST_F(UndoTest, AnActionThatChangedNothingIsNoStep) {
     const Seen before = SeenIn(m);
-    Drop(9, kRightPan);
+    Drop(PieceKind::kNine, kRightPan);
     Settle();
     const Seen after = SeenIn(m);
     // The 9 picked up and let go where it lay.
@@ -267,7 +267,7 @@ TEST_F(UndoTest, NoUndoLeavesProblemMode) {
     m.PutProblem(&problem, "lesson.trv", ProgramMode::Problem);
     Settle();
     const Seen problemStart = SeenIn(m);
-    Drop(7, kRightPan);
+    Drop(PieceKind::kSeven, kRightPan);
     Settle();
     ASSERT_TRUE(m.Undo());
     Settle();
@@ -279,9 +279,9 @@ TEST_F(UndoTest, NoUndoLeavesProblemMode) {
 }
 
 TEST_F(UndoTest, NothingHeldOrCarriedSurvivesAnUndo) {
-    Drop(9, kLeftPan);
+    Drop(PieceKind::kNine, kLeftPan);
     Settle();
-    m.PaletteKey(4, Key::Activate, false); // a copy carried
+    m.PaletteKey(PieceKind::kFour, Key::Activate, false); // a copy carried
     Hover(kFirstPiece);
     ASSERT_TRUE(m.Undo());
     EXPECT_EQ(m.KeyboardCarrying(), KeyboardPlay::Carrying::Nothing);

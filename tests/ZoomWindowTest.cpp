@@ -15,6 +15,7 @@
 #include <qpa/qplatformwindow.h>
 #include <qpa/qwindowsysteminterface.h>
 
+using tarvelo::PieceKind;
 using tarvelo::WindowZoom;
 using tarvelo::test::ClockedWindow;
 
@@ -191,7 +192,8 @@ void ZoomWindowTest::piecesAreDrawnSharpAtTheZoom() {
     QImage sharp(cube->size() * kZoom / tarvelo::kZoomNormal, QImage::Format_RGB32);
     sharp.setDevicePixelRatio(kRatio);
     sharp.fill(Qt::white);
-    QPainter(&sharp).drawImage(0, 0, pictures.Picture(5, kRatio));
+    QPainter(&sharp).drawImage(0, 0,
+                               pictures.Picture(tarvelo::PictureOf(PieceKind::kFive), kRatio));
     QCOMPARE(palette.size(), sharp.size());
     QVERIFY(palette == sharp);
 
@@ -232,7 +234,7 @@ void ZoomWindowTest::aDragLandsWhereItLandsAtNormalSize() {
     QCOMPARE(m.scene.objCount(), 3);
     // Where PointerWindowTest sees it at 100 %: grabbed 20 pixels in, resting on the left pan,
     // which went down.
-    QCOMPARE(m.scene.obj(3).objKind, 5);
+    QCOMPARE(m.scene.obj(3).objKind, PieceKind::kFive);
     QCOMPARE(m.scene.obj(3).objX, kDropInScene.x() - kGrab.x());
     QCOMPARE(m.scene.obj(3).objY + 40, m.scene.obj(1).objY);
     QCOMPARE(m.scene.obj(1).objY - m.scene.obj(2).objY, 18);

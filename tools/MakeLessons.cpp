@@ -19,19 +19,28 @@ namespace tarvelo {
 
 namespace {
 
-// The pieces of the lessons; a number cube's kind is the digit it bears (1 to 9).
-constexpr std::int32_t k0 = kind::kZero;
-constexpr std::int32_t kX = kind::kX;
-constexpr std::int32_t kY = kind::kY;
-constexpr std::int32_t kSmile = kind::kSmiley;
+// The pieces of the lessons, short enough for the table below: kN is the cube bearing N.
+constexpr PieceKind k0 = PieceKind::kZero;
+constexpr PieceKind k1 = PieceKind::kOne;
+constexpr PieceKind k2 = PieceKind::kTwo;
+constexpr PieceKind k3 = PieceKind::kThree;
+constexpr PieceKind k4 = PieceKind::kFour;
+constexpr PieceKind k5 = PieceKind::kFive;
+constexpr PieceKind k6 = PieceKind::kSix;
+constexpr PieceKind k7 = PieceKind::kSeven;
+constexpr PieceKind k8 = PieceKind::kEight;
+constexpr PieceKind k9 = PieceKind::kNine;
+constexpr PieceKind kX = PieceKind::kX;
+constexpr PieceKind kY = PieceKind::kY;
+constexpr PieceKind kSmile = PieceKind::kSmiley;
 
 // The value X and Y keep in a lesson that has no unknown on its pans, so that an X or a Y a child
 // adds there still weighs something.
 constexpr std::int32_t kSpareX = 6;
 constexpr std::int32_t kSpareY = 2;
 
-using Column = std::vector<std::int32_t>; // kinds, from the bottom up
-using PanLoad = std::vector<Column>;      // columns, from left to right
+using Column = std::vector<PieceKind>; // kinds, from the bottom up
+using PanLoad = std::vector<Column>;   // columns, from left to right
 
 struct Lesson {
     const char* name; // the file's name without its extension; the number keeps the order
@@ -44,67 +53,82 @@ struct Lesson {
 
 // From one cube against one cube, through finding X and X on both sides, to two unknowns.
 const std::vector<Lesson> kLessons{
-    {"01 One cube balances one cube", kSpareX, kSpareY, {{4}}, {{4}}, "4 = 4"},
-    {"02 The heavier side goes down", kSpareX, kSpareY, {{7}}, {{3}}, "7 > 3"},
-    {"03 The lighter side goes up", kSpareX, kSpareY, {{2}}, {{6}}, "2 < 6"},
-    {"04 Two cubes balance one cube", kSpareX, kSpareY, {{2}, {3}}, {{5}}, "5 = 5"},
-    {"05 Three cubes balance two cubes", kSpareX, kSpareY, {{1}, {2}, {6}}, {{4}, {5}}, "9 = 9"},
-    {"06 A stack weighs what its cubes weigh", kSpareX, kSpareY, {{3, 5}}, {{8}}, "8 = 8"},
-    {"07 Each smiley weighs one", kSpareX, kSpareY, {{kSmile}, {kSmile}, {kSmile}}, {{3}}, "3 = 3"},
-    {"08 Zero weighs nothing", kSpareX, kSpareY, {{k0}, {6}}, {{6}}, "6 = 6"},
-    {"09 Add one cube to balance 4 plus 5 against 6", kSpareX, kSpareY, {{4}, {5}}, {{6}}, "9 > 6"},
-    {"10 Find X - X balances 4", 4, kSpareY, {{kX}}, {{4}}, "X = 4"},
-    {"11 Find X - X plus 2 balances 5", 3, kSpareY, {{kX}, {2}}, {{5}}, "X + 2 = 5"},
-    {"12 Find X - X plus 4 balances 9", 5, kSpareY, {{kX}, {4}}, {{9}}, "X + 4 = 9"},
-    {"13 Find X - 8 balances X plus 1", 7, kSpareY, {{8}}, {{kX}, {1}}, "8 = X + 1"},
+    {"01 One cube balances one cube", kSpareX, kSpareY, {{k4}}, {{k4}}, "4 = 4"},
+    {"02 The heavier side goes down", kSpareX, kSpareY, {{k7}}, {{k3}}, "7 > 3"},
+    {"03 The lighter side goes up", kSpareX, kSpareY, {{k2}}, {{k6}}, "2 < 6"},
+    {"04 Two cubes balance one cube", kSpareX, kSpareY, {{k2}, {k3}}, {{k5}}, "5 = 5"},
+    {"05 Three cubes balance two cubes",
+     kSpareX,
+     kSpareY,
+     {{k1}, {k2}, {k6}},
+     {{k4}, {k5}},
+     "9 = 9"},
+    {"06 A stack weighs what its cubes weigh", kSpareX, kSpareY, {{k3, k5}}, {{k8}}, "8 = 8"},
+    {"07 Each smiley weighs one",
+     kSpareX,
+     kSpareY,
+     {{kSmile}, {kSmile}, {kSmile}},
+     {{k3}},
+     "3 = 3"},
+    {"08 Zero weighs nothing", kSpareX, kSpareY, {{k0}, {k6}}, {{k6}}, "6 = 6"},
+    {"09 Add one cube to balance 4 plus 5 against 6",
+     kSpareX,
+     kSpareY,
+     {{k4}, {k5}},
+     {{k6}},
+     "9 > 6"},
+    {"10 Find X - X balances 4", 4, kSpareY, {{kX}}, {{k4}}, "X = 4"},
+    {"11 Find X - X plus 2 balances 5", 3, kSpareY, {{kX}, {k2}}, {{k5}}, "X + 2 = 5"},
+    {"12 Find X - X plus 4 balances 9", 5, kSpareY, {{kX}, {k4}}, {{k9}}, "X + 4 = 9"},
+    {"13 Find X - 8 balances X plus 1", 7, kSpareY, {{k8}}, {{kX}, {k1}}, "8 = X + 1"},
     {"14 Find X - X plus two smileys balances 6",
      4,
      kSpareY,
      {{kX}, {kSmile}, {kSmile}},
-     {{6}},
+     {{k6}},
      "X + 2 = 6"},
-    {"15 Find X - X plus 3 balances 2 plus 6", 5, kSpareY, {{kX}, {3}}, {{2}, {6}}, "X + 3 = 8"},
-    {"16 Find X - 2X balances 8", 4, kSpareY, {{kX}, {kX}}, {{8}}, "2X = 8"},
-    {"17 Find X - 2X plus 1 balances 7", 3, kSpareY, {{kX}, {kX}, {1}}, {{7}}, "2X + 1 = 7"},
-    {"18 Find X - 3X balances 9 plus 3", 4, kSpareY, {{kX}, {kX}, {kX}}, {{9}, {3}}, "3X = 12"},
+    {"15 Find X - X plus 3 balances 2 plus 6", 5, kSpareY, {{kX}, {k3}}, {{k2}, {k6}}, "X + 3 = 8"},
+    {"16 Find X - 2X balances 8", 4, kSpareY, {{kX}, {kX}}, {{k8}}, "2X = 8"},
+    {"17 Find X - 2X plus 1 balances 7", 3, kSpareY, {{kX}, {kX}, {k1}}, {{k7}}, "2X + 1 = 7"},
+    {"18 Find X - 3X balances 9 plus 3", 4, kSpareY, {{kX}, {kX}, {kX}}, {{k9}, {k3}}, "3X = 12"},
     {"19 X on both sides - 2X plus 1 balances X plus 4",
      3,
      kSpareY,
-     {{kX}, {kX}, {1}},
-     {{kX}, {4}},
+     {{kX}, {kX}, {k1}},
+     {{kX}, {k4}},
      "2X + 1 = X + 4"},
     {"20 X on both sides - 2X plus 3 balances X plus 8",
      5,
      kSpareY,
-     {{kX}, {kX}, {3}},
-     {{kX}, {8}},
+     {{kX}, {kX}, {k3}},
+     {{kX}, {k8}},
      "2X + 3 = X + 8"},
     {"21 X on both sides - 3X balances X plus 6",
      3,
      kSpareY,
      {{kX}, {kX}, {kX}},
-     {{kX}, {6}},
+     {{kX}, {k6}},
      "3X = X + 6"},
     {"22 X on both sides - 3X plus 2 balances 2X plus 7",
      5,
      kSpareY,
-     {{kX}, {kX}, {kX}, {2}},
-     {{kX}, {kX}, {7}},
+     {{kX}, {kX}, {kX}, {k2}},
+     {{kX}, {kX}, {k7}},
      "3X + 2 = 2X + 7"},
-    {"23 Two unknowns - X plus Y balances 7", 3, 4, {{kX}, {kY}}, {{7}}, "X + Y = 7"},
-    {"24 Two unknowns - Y balances X plus 2", 4, 6, {{kY}}, {{kX}, {2}}, "Y = X + 2"},
+    {"23 Two unknowns - X plus Y balances 7", 3, 4, {{kX}, {kY}}, {{k7}}, "X + Y = 7"},
+    {"24 Two unknowns - Y balances X plus 2", 4, 6, {{kY}}, {{kX}, {k2}}, "Y = X + 2"},
     {"25 Two unknowns - Y balances 2X", 3, 6, {{kY}}, {{kX}, {kX}}, "Y = 2X"},
     {"26 Two unknowns - X plus 2Y balances 9 plus 2",
      3,
      4,
      {{kX}, {kY}, {kY}},
-     {{9}, {2}},
+     {{k9}, {k2}},
      "X + 2Y = 11"},
     {"27 Two unknowns - 2X plus Y balances X plus 9",
      5,
      4,
      {{kX}, {kX}, {kY}},
-     {{kX}, {9}},
+     {{kX}, {k9}},
      "2X + Y = X + 9"},
 };
 
@@ -122,13 +146,13 @@ constexpr std::uint32_t kMaskRange = 100; // masks are 0 to 99
 constexpr const char* kExtension = ".trv";
 constexpr const char* kManifest = "lessons.tsv";
 
-PictureSize SizeOf(std::int32_t pieceKind) {
+PictureSize SizeOf(PieceKind pieceKind) {
     return PictureSizeOfKind(pieceKind).value_or(PictureSize{});
 }
 
 std::int32_t ColumnWidth(const Column& column) {
     std::int32_t width = 0;
-    for (std::int32_t pieceKind : column) {
+    for (PieceKind pieceKind : column) {
         width = std::max(width, SizeOf(pieceKind).width);
     }
     return width;
@@ -155,7 +179,7 @@ void PutOnPan(Model& model, std::int32_t pan, const PanLoad& load) {
     for (const Column& column : load) {
         const std::int32_t width = ColumnWidth(column);
         std::int32_t bottom = panBox.objY - kDropHeight;
-        for (std::int32_t pieceKind : column) {
+        for (PieceKind pieceKind : column) {
             const PictureSize size = SizeOf(pieceKind);
             bottom -= size.height;
             model.AddObject(pieceKind, left + (width - size.width) / 2, bottom);

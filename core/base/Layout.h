@@ -3,6 +3,8 @@
 // area. Both the model (which centres the sign and measures the scene) and the widgets read this.
 #pragma once
 
+#include "core/base/PieceKind.h"
+
 #include <array>
 #include <cstdint>
 
@@ -60,26 +62,26 @@ constexpr Rect kSelObj = FromTwips(8790, 780, 645, 705);
 constexpr int kPaletteTop = Px(150);
 
 struct PaletteSlot {
-    std::int32_t kind;
+    PieceKind kind;
     int left;
 };
 
-// Element 0 (the pan) lies almost wholly beyond the right edge and is hidden.
+// The pan's picture lies almost wholly beyond the right edge and is hidden.
 constexpr std::array<PaletteSlot, 14> kPalette{{
-    {21, Px(120)},
-    {10, Px(1410)},
-    {1, Px(2220)},
-    {2, Px(3030)},
-    {3, Px(3930)},
-    {4, Px(4800)},
-    {5, Px(5760)},
-    {6, Px(6660)},
-    {7, Px(7560)},
-    {8, Px(8400)},
-    {9, Px(9330)},
-    {11, Px(10770)},
-    {12, Px(11640)},
-    {0, Px(14100)},
+    {PieceKind::kSmiley, Px(120)},
+    {PieceKind::kZero, Px(1410)},
+    {PieceKind::kOne, Px(2220)},
+    {PieceKind::kTwo, Px(3030)},
+    {PieceKind::kThree, Px(3930)},
+    {PieceKind::kFour, Px(4800)},
+    {PieceKind::kFive, Px(5760)},
+    {PieceKind::kSix, Px(6660)},
+    {PieceKind::kSeven, Px(7560)},
+    {PieceKind::kEight, Px(8400)},
+    {PieceKind::kNine, Px(9330)},
+    {PieceKind::kX, Px(10770)},
+    {PieceKind::kY, Px(11640)},
+    {PieceKind::kPan, Px(14100)},
 }};
 
 } // namespace tarvelo::layout

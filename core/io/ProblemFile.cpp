@@ -1,3 +1,4 @@
+// Reading and writing problem files, checking the whole text before anything uses it.
 #include "core/io/ProblemFile.h"
 
 #include "core/base/Numeric.h"
@@ -134,13 +135,15 @@ ProblemReading ParseProblem(std::string_view text) {
         if (std::fabs(v[2]) > FLT_MAX) {
             return Refuse(ProblemError::Kind::NumberTooLarge, lineNumber + 2, v[2]);
         }
-        if (!FitsInt32(v[3]) || !HasPicture(RoundToInt32(v[3]))) {
+        const std::optional<PieceKind> kind =
+            FitsInt32(v[3]) ? PieceKindFromNumber(RoundToInt32(v[3])) : std::nullopt;
+        if (!kind) {
             return Refuse(ProblemError::Kind::UnknownKind, lineNumber + 3, v[3]);
         }
         piece.objX = RoundToInt32(v[0]);
         piece.objY = RoundToInt32(v[1]);
         piece.objMass = ToSingle(v[2]);
-        piece.objKind = RoundToInt32(v[3]);
+        piece.objKind = *kind;
         problem.pieces.push_back(piece);
     }
 
@@ -202,7 +205,7 @@ std::string WriteProblem(const Scene& scene, const std::string& time, const std:
             out.precision(9);
             out << o.objMass;
         }
-        out << kLineEnd << o.objKind << kLineEnd;
+        out << kLineEnd << KindNumber(o.objKind) << kLineEnd;
     }
     return out.str();
 }

@@ -3,6 +3,7 @@
 // goes back to it, redoing forward to the state undone.
 #pragma once
 
+#include "core/base/PieceKind.h"
 #include "core/play/WindowControls.h"
 #include "core/world/EquationDisplay.h"
 #include "core/world/Scene.h"
@@ -28,7 +29,7 @@ enum class ActionVerb {
 };
 struct UndoAction {
     ActionVerb verb = ActionVerb::SceneReplaced;
-    std::int32_t kind = 0; // the kind of piece acted on, where there is one
+    PieceKind kind = PieceKind::kPan; // the kind of piece acted on, where there is one
     bool operator==(const UndoAction&) const = default;
 };
 

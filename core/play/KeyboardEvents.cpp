@@ -72,7 +72,7 @@ KeyboardPlay::Carrying Model::KeyboardCarrying() const {
     return KeyboardPlay::Carrying::Nothing;
 }
 
-bool Model::PaletteKey(std::int32_t kind, Key key, bool fine) {
+bool Model::PaletteKey(PieceKind kind, Key key, bool fine) {
     if (KeyboardCarrying() == KeyboardPlay::Carrying::Copy) {
         return CopyKey(key, fine);
     }
@@ -92,7 +92,7 @@ bool Model::PaletteKey(std::int32_t kind, Key key, bool fine) {
     }
     case Key::AskValue:
         // X and Y only, in free mode only.
-        if ((kind != kind::kX && kind != kind::kY) || controls.programMode() != ProgramMode::Free) {
+        if (!IsUnknown(kind) || controls.programMode() != ProgramMode::Free) {
             return false;
         }
         AskUnknownValue(kind);

@@ -55,8 +55,8 @@ class Model {
     std::function<std::optional<std::string>(const std::string& title, const std::string& prompt,
                                              const std::string& defaultText)>
         inputBox;
-    // Tells the user that `answer` for X (kind 11) or Y (kind 12) was refused, and why.
-    std::function<void(std::int32_t unknownKind, const std::string& answer)> unknownValueRefused;
+    // Tells the user that `answer` for the unknown X or Y was refused, and why.
+    std::function<void(PieceKind unknownKind, const std::string& answer)> unknownValueRefused;
 
     // ---- Start-up ----
     // The window's controls as the program starts: captions, buttons, free play.
@@ -74,7 +74,7 @@ class Model {
     // ---- The scene's table ----
     // Appends an object and draws the scene with it; false (and nothing added) for a kind that
     // has no picture.
-    bool AddObject(std::int32_t objType, double startX, double StartY);
+    bool AddObject(PieceKind objType, double startX, double StartY);
     // Removes an object; the pointer's selection follows the piece it names.
     void RemoveBlock(std::int32_t nObj);
     // Lets every object fall out of the scene and waits until only the two pans are left. Returns
@@ -115,15 +115,15 @@ class Model {
     // ---- Verbs: the palette ----
     // Picks up a copy of the piece of `kind`, held at (grabX, grabY) of its picture; it follows
     // the pointer from the next tick. Nothing for a kind without a picture.
-    void PickUpCopy(std::int32_t kind, std::int32_t grabX, std::int32_t grabY);
+    void PickUpCopy(PieceKind kind, std::int32_t grabX, std::int32_t grabY);
     // Drops the copy being carried in: it becomes a piece where it is, if that is inside the
     // scene, and goes on top of what it overlaps before it falls.
     void DropCopy();
     // Asks for the value of X or Y (`kind`) through the prompt, in free play only.
-    void AskUnknownValue(std::int32_t kind);
-    // Takes an answer to the prompt for X (kind 11) or Y (kind 12): a whole number from 0 to 9.
+    void AskUnknownValue(PieceKind kind);
+    // Takes an answer to the prompt for the unknown X or Y: a whole number from 0 to 9.
     // False, and nothing changed, when it was refused.
-    bool SetUnknown(std::int32_t unknownKind, const std::string& answer);
+    bool SetUnknown(PieceKind unknownKind, const std::string& answer);
 
     // ---- Verbs: scene pieces ----
     // The pointer is at (x, y): frames the piece under it, or follows the held one.
@@ -154,7 +154,7 @@ class Model {
     //
     // `key` on the palette picture of kind `kind`; `fine` (Shift) moves by 5 pixels instead of
     // a piece's size. True when the key did something here.
-    bool PaletteKey(std::int32_t kind, Key key, bool fine);
+    bool PaletteKey(PieceKind kind, Key key, bool fine);
     // `key` on the scene, where the keyboard's cursor picks out a piece.
     bool SceneKey(Key key, bool fine);
     // What the keyboard carries: nothing once the pointer took it over or it is gone.

@@ -34,7 +34,7 @@ std::optional<std::int32_t> UnknownValueFrom(const std::string& answer) {
 
 } // namespace
 
-void Model::PickUpCopy(std::int32_t kind, std::int32_t grabX, std::int32_t grabY) {
+void Model::PickUpCopy(PieceKind kind, std::int32_t grabX, std::int32_t grabY) {
     const auto size = PictureSizeOfKind(kind);
     if (!size) {
         return;
@@ -43,13 +43,13 @@ void Model::PickUpCopy(std::int32_t kind, std::int32_t grabX, std::int32_t grabY
     pointer.PickUp(kind, *size, grabX, grabY);
 }
 
-void Model::AskUnknownValue(std::int32_t kind) {
+void Model::AskUnknownValue(PieceKind kind) {
     // In free play only: a problem's unknowns stay hidden.
-    if (controls.programMode() != ProgramMode::Free || (kind != kind::kX && kind != kind::kY)) {
+    if (controls.programMode() != ProgramMode::Free || !IsUnknown(kind)) {
         return;
     }
-    const std::string letter = kind == kind::kX ? "X" : "Y";
-    const std::int32_t current = kind == kind::kX ? scene.xValue() : scene.yValue();
+    const std::string letter = kind == PieceKind::kX ? "X" : "Y";
+    const std::int32_t current = kind == PieceKind::kX ? scene.xValue() : scene.yValue();
     const std::optional<std::string> answer =
         inputBox
             ? inputBox(letter,
@@ -61,7 +61,7 @@ void Model::AskUnknownValue(std::int32_t kind) {
     }
 }
 
-bool Model::SetUnknown(std::int32_t unknownKind, const std::string& answer) {
+bool Model::SetUnknown(PieceKind unknownKind, const std::string& answer) {
     const std::optional<std::int32_t> value = UnknownValueFrom(answer);
     if (!value) {
         return false;

@@ -73,17 +73,17 @@ void PointerState::MoveTo(float x, float y) {
     Set(dragImgInt_.Top, y - gy);
 }
 
-void PointerState::PickUp(std::int32_t objKind, PictureSize size, std::int32_t grabX,
+void PointerState::PickUp(PieceKind objKind, PictureSize size, std::int32_t grabX,
                           std::int32_t grabY) {
     for (ControlBox* box : {&dragImg_, &dragImgInt_}) {
-        Set(box->Picture, objKind);
+        Set(box->Picture, PictureOf(objKind));
         Set(box->Width, size.width);
         Set(box->Height, size.height);
         Set(box->Visible, true);
     }
     Set(grabX_, grabX);
     Set(grabY_, grabY);
-    Set(dragKind_, static_cast<std::int16_t>(objKind));
+    Set(dragKind_, objKind);
 }
 
 bool PointerState::PutDown() {

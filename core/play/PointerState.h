@@ -23,7 +23,7 @@ class PointerState : public ChangeCounter {
     std::int32_t grabX() const { return grabX_; }
     std::int32_t grabY() const { return grabY_; }
     // The kind of the palette copy being dragged in.
-    std::int16_t dragKind() const { return dragKind_; }
+    PieceKind dragKind() const { return dragKind_; }
     const ControlBox& selObj() const { return selObj_; }         // the selection frame
     const ControlBox& dragImg() const { return dragImg_; }       // on the window
     const ControlBox& dragImgInt() const { return dragImgInt_; } // on the scene surface
@@ -51,7 +51,7 @@ class PointerState : public ChangeCounter {
     // The pointer is at (x, y); both drag boxes stay under it at the same place on the screen.
     void MoveTo(float x, float y);
     // A copy of kind `objKind`, of `size`, picked up at (grabX, grabY) of its picture.
-    void PickUp(std::int32_t objKind, PictureSize size, std::int32_t grabX, std::int32_t grabY);
+    void PickUp(PieceKind objKind, PictureSize size, std::int32_t grabX, std::int32_t grabY);
     // Puts down the copy being dragged in; false when none was.
     bool PutDown();
 
@@ -64,7 +64,7 @@ class PointerState : public ChangeCounter {
     float pointerY_ = 0;
     std::int32_t grabX_ = 0;
     std::int32_t grabY_ = 0;
-    std::int16_t dragKind_ = 0;
+    PieceKind dragKind_ = PieceKind::kPan;
     ControlBox selObj_;
     ControlBox dragImg_;
     ControlBox dragImgInt_;

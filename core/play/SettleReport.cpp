@@ -1,3 +1,4 @@
+// The settled scene as one JSON object, for the run without a window.
 #include "core/play/SettleReport.h"
 
 #include "core/play/Model.h"
@@ -55,7 +56,7 @@ std::string SettleReportJson(const Model& model, bool rested, std::int64_t scene
     for (std::int32_t i = kRightPan + 1; i <= model.scene.objCount(); ++i) {
         const SceneObject& o = model.scene.obj(i);
         json += (i == kRightPan + 1 ? "{" : ", {") + std::string("\"kind\": ") +
-                std::to_string(o.objKind) + ", " + Box(o) +
+                std::to_string(KindNumber(o.objKind)) + ", " + Box(o) +
                 ", \"pan\": " + PanName(model.scene.PanCarrying(i)) + "}";
     }
     return json + "]}";

@@ -53,7 +53,7 @@ void Model::PutProblem(const Problem* problem, const std::string& sFileName, Pro
     controls.UpdateProgramMode(mode);
 }
 
-bool Model::AddObject(std::int32_t objType, double startX, double StartY) {
+bool Model::AddObject(PieceKind objType, double startX, double StartY) {
     if (!scene.AddObject(objType, startX, StartY)) {
         return false;
     }

@@ -4,7 +4,7 @@
 
 namespace tarvelo {
 
-void WindowEvents::img_MouseDown(std::int32_t Index, PointerButton Button, int /*Shift*/, float X,
+void WindowEvents::img_MouseDown(PieceKind Index, PointerButton Button, int /*Shift*/, float X,
                                  float Y) {
     if (Button == PointerButton::Left) {
         model_.PickUpCopy(Index, RoundToInt32(X), RoundToInt32(Y));

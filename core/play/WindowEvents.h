@@ -33,7 +33,7 @@ class WindowEvents {
     // (None: none) in a move; `Shift` is never read ----
     // A press on the palette picture of kind `Index`, at (X, Y) in the picture's own pixels: the
     // left button picks up a copy, the right one asks for the value of X or Y.
-    void img_MouseDown(std::int32_t Index, PointerButton Button, int Shift, float X, float Y);
+    void img_MouseDown(PieceKind Index, PointerButton Button, int Shift, float X, float Y);
     // The first move of a carried copy with no button held drops it.
     void dragImg_MouseMove(PointerButton Button, int Shift, float X, float Y);
     void dragImgInt_MouseMove(PointerButton Button, int Shift, float X, float Y);

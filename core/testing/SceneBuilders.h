@@ -24,8 +24,8 @@ class SceneHarness {
 };
 
 // Puts `pieceCount` number cubes in columns on the two pans, each cube resting on the one below
-// (kinds cycling through 1 to 12), and records the contacts. The stacks grow as high as needed,
-// beyond the top of the scene if there are many pieces.
+// (the cubes 1 to 9, then 0, X and Y, over and over), and records the contacts. The stacks grow as
+// high as needed, beyond the top of the scene if there are many pieces.
 void BuildStacksOnPans(Model& model, std::int32_t pieceCount);
 
 } // namespace tarvelo

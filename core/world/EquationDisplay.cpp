@@ -40,17 +40,17 @@ void EquationDisplay::ShowSign(std::int32_t target) {
 
 std::string EquationDisplay::SideText(const Terms& t) {
     std::string s;
-    if (t[kXTerm] > 0) {
-        AppendTerm(s, t[kXTerm], "X");
+    if (t.x > 0) {
+        AppendTerm(s, t.x, "X");
     }
-    if (t[kYTerm] > 0) {
-        AppendTerm(s, t[kYTerm], "Y");
+    if (t.y > 0) {
+        AppendTerm(s, t.y, "Y");
     }
-    if (t[kConstantTerm] > 0) {
+    if (t.constant > 0) {
         if (!s.empty()) {
             s += " + ";
         }
-        s += std::to_string(t[kConstantTerm]);
+        s += std::to_string(t.constant);
     }
     if (s.empty()) {
         s = "0";

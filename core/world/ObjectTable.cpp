@@ -19,7 +19,7 @@ constexpr double kPanStartY = 30;
 
 } // namespace
 
-bool Scene::AddObject(std::int32_t objType, double startX, double StartY) {
+bool Scene::AddObject(PieceKind objType, double startX, double StartY) {
     const auto size = PictureSizeOfKind(objType);
     if (!size) {
         return false;
@@ -39,18 +39,16 @@ bool Scene::AddObject(std::int32_t objType, double startX, double StartY) {
     o.objH = size->height;
 
     // Mass by kind; only the pans are fixed.
-    if (objType == kind::kPan) {
+    if (objType == PieceKind::kPan) {
         o.objMass = 0;
         o.objFixed = true;
-    } else if (objType >= kind::kFirstDigit && objType <= kind::kLastDigit) {
-        o.objMass = static_cast<float>(objType);
-    } else if (objType == kind::kZero) {
-        o.objMass = 0;
-    } else if (objType == kind::kX) {
+    } else if (IsNumberCube(objType)) {
+        o.objMass = static_cast<float>(NumberOnCube(objType));
+    } else if (objType == PieceKind::kX) {
         o.objMass = static_cast<float>(xValue_);
-    } else if (objType == kind::kY) {
+    } else if (objType == PieceKind::kY) {
         o.objMass = static_cast<float>(yValue_);
-    } else if (objType == kind::kSmiley) {
+    } else if (objType == PieceKind::kSmiley) {
         o.objMass = 1;
     }
     overlapIndex_.NoteAdded(objects_, objCount_);
@@ -77,8 +75,8 @@ void Scene::ResetToPans() {
     objCount_ = 0;
     objects_.resize(1);
     landingStepsLeft_ = 0;
-    AddObject(kind::kPan, kPanStartX, kPanStartY);
-    AddObject(kind::kPan, kPanStartX, kPanStartY);
+    AddObject(PieceKind::kPan, kPanStartX, kPanStartY);
+    AddObject(PieceKind::kPan, kPanStartX, kPanStartY);
     topContact_.Resize(objCount_);
 }
 
@@ -152,8 +150,8 @@ void Scene::RandomXYvalues(double secondsSinceMidnight) {
     Set(yValue_, ValueFromDraw(r2));
 }
 
-void Scene::SetUnknownValue(std::int32_t unknownKind, std::int32_t v, std::int32_t held) {
-    Set(unknownKind == kind::kX ? xValue_ : yValue_, v);
+void Scene::SetUnknownValue(PieceKind unknownKind, std::int32_t v, std::int32_t held) {
+    Set(unknownKind == PieceKind::kX ? xValue_ : yValue_, v);
     for (std::int32_t i = 1; i <= objCount_; ++i) {
         if (obj(i).objKind == unknownKind) {
             Set(object(i).objMass, static_cast<float>(v));

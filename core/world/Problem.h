@@ -2,6 +2,8 @@
 // scene loads and the problem file reads and writes.
 #pragma once
 
+#include "core/base/PieceKind.h"
+
 #include <cstdint>
 #include <vector>
 
@@ -15,7 +17,7 @@ struct ProblemPiece {
     std::int32_t objX = 0;
     std::int32_t objY = 0;
     float objMass = 0;
-    std::int32_t objKind = 0;
+    PieceKind objKind = PieceKind::kPan;
     bool operator==(const ProblemPiece&) const = default;
 };
 

@@ -10,7 +10,6 @@
 #include "core/world/OverlapIndex.h"
 #include "core/world/SceneObject.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -25,12 +24,13 @@ constexpr std::int32_t kRightPan = 2;
 constexpr std::int32_t kPanCount = 2;
 constexpr std::int32_t kFirstPiece = 3;
 
-// Terms of one side of the equation, entries 1 to 3 (0 unused): the sum of the number pieces,
-// the count of X pieces, the count of Y pieces.
-using Terms = std::array<std::int32_t, 4>;
-constexpr std::size_t kConstantTerm = 1;
-constexpr std::size_t kXTerm = 2;
-constexpr std::size_t kYTerm = 3;
+// The terms of one side of the equation.
+struct Terms {
+    std::int32_t constant = 0; // what the number cubes bear and the smileys count, summed
+    std::int32_t x = 0;        // how many X
+    std::int32_t y = 0;        // how many Y
+    bool operator==(const Terms&) const = default;
+};
 
 // The coordinate system of the scene surface's client area, in pixels.
 struct SurfaceScale {
@@ -98,7 +98,7 @@ class Scene : public ChangeCounter {
     // Both pans on the level line.
     void PutPansOnLevelLine();
     // Appends an object; false (and nothing added) for a kind that has no picture.
-    bool AddObject(std::int32_t objType, double startX, double StartY);
+    bool AddObject(PieceKind objType, double startX, double StartY);
     void RemoveBlock(std::int32_t nObj);
     // The pans and the problem's X, Y and pieces, each piece lifted by the loading lift above
     // its saved place and then clear of whatever it overlaps.
@@ -114,9 +114,9 @@ class Scene : public ChangeCounter {
     void RandomXYvalues(double secondsSinceMidnight);
     // floor(r x 10) for a draw r in [0, 1).
     static std::int32_t ValueFromDraw(double r);
-    // Gives X (kind 11) or Y (kind 12) the value v, and its pieces that mass; everything but
-    // the held piece then jumps and falls again, so that the balance weighs anew.
-    void SetUnknownValue(std::int32_t unknownKind, std::int32_t v, std::int32_t held);
+    // Gives the unknown X or Y the value v, and its pieces that mass; everything but the held
+    // piece then jumps and falls again, so that the balance weighs anew.
+    void SetUnknownValue(PieceKind unknownKind, std::int32_t v, std::int32_t held);
 
     // ---- Contacts, overlap and moves ----
     void RefreshObjTopContact();

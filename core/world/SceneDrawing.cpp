@@ -5,35 +5,19 @@
 
 namespace tarvelo {
 
-namespace {
-
-constexpr std::int32_t kFirstUnknownKind = 11;
-constexpr std::int32_t kLastUnknownKind = 19;
-
-} // namespace
-
 std::int32_t SceneDrawing::PictureIndexFor(const SceneObject& o, const Scene& scene,
                                            bool showSolution) {
-    const std::int32_t k = o.objKind;
+    const PieceKind k = o.objKind;
     if (!HasPicture(k)) {
         return -1;
     }
-    if (k < kFirstUnknownKind || k > kLastUnknownKind || !showSolution) {
-        return k;
+    if (!IsUnknown(k) || !showSolution) {
+        return PictureOf(k);
     }
     // The solution shows an unknown as the number cube of its value.
-    double v = o.objMass;
-    if (k == kind::kX) {
-        v = scene.xValue();
-    } else if (k == kind::kY) {
-        v = scene.yValue();
-    }
-    if (v == 0) {
-        return kind::kZero;
-    }
-    const std::int32_t p = RoundToInt16(v);
-    if (p >= kind::kFirstDigit && p <= kind::kLastDigit) {
-        return p;
+    const std::int32_t p = RoundToInt16(k == PieceKind::kX ? scene.xValue() : scene.yValue());
+    if (const std::optional<PieceKind> cube = CubeBearing(p)) {
+        return PictureOf(*cube);
     }
     // A value with no cube of its own (a hand-written problem can give one) is shown on a cube
     // made for it.

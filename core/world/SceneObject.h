@@ -1,5 +1,7 @@
-// One object of the scene and the kinds of pieces.
+// One object of the scene, and the pictures of the kinds of pieces with their sizes.
 #pragma once
+
+#include "core/base/PieceKind.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,9 +10,9 @@ namespace tarvelo {
 
 // An object of the scene: its box in scene pixels, its kind and mass, and its motion state.
 struct SceneObject {
-    std::int32_t objX = 0;    // left edge
-    std::int32_t objY = 0;    // top edge; y grows downward
-    std::int32_t objKind = 0; // kind number, also the index of its picture
+    std::int32_t objX = 0; // left edge
+    std::int32_t objY = 0; // top edge; y grows downward
+    PieceKind objKind = PieceKind::kPan;
     std::int32_t objW = 0;
     std::int32_t objH = 0;
     float objMass = 0;
@@ -38,19 +40,10 @@ inline bool OverlapsBox(const SceneObject& o, double x0, double y0, double x1, d
            (y0 > by0 ? y0 : by0) < (y1 < by1 ? y1 : by1);
 }
 
-// Kind numbers. 1 to 9 are the number cubes bearing that digit.
-namespace kind {
-constexpr std::int32_t kPan = 0;
-constexpr std::int32_t kFirstDigit = 1;
-constexpr std::int32_t kLastDigit = 9;
-constexpr std::int32_t kZero = 10; // the cube bearing 0
-constexpr std::int32_t kX = 11;
-constexpr std::int32_t kY = 12;
-constexpr std::int32_t kSmiley = 21;
-} // namespace kind
-
-// Pictures from this number on are cubes bearing the number (picture - kNumberCubePicture):
-// the solution shows an unknown whose value has no cube of its own (10, say, or -3) this way.
+// Pictures are numbers of their own. Those below kNumberCubePicture are the pictures of the
+// kinds, each numbered as its kind; from kNumberCubePicture on they are cubes bearing the number
+// (picture - kNumberCubePicture): the solution shows an unknown whose value has no cube of its
+// own (10, say, or -3) this way.
 constexpr std::int32_t kNumberCubePicture = 1000000;
 constexpr std::int32_t kLowestNumberOnCube = -32768;
 constexpr std::int32_t kHighestNumberOnCube = 32767;
@@ -64,10 +57,21 @@ constexpr PictureSize kPanSize{415, 11};
 constexpr PictureSize kCubeSize{45, 40};
 constexpr PictureSize kSmileySize{36, 35};
 
-// The size of the picture of a kind, or nothing for a number that is no kind of piece.
-std::optional<PictureSize> PictureSizeOfKind(std::int32_t objKind);
+// The picture a kind of piece is drawn with.
+constexpr std::int32_t PictureOf(PieceKind kind) {
+    return KindNumber(kind);
+}
 
-inline bool HasPicture(std::int32_t objKind) {
+// The kind whose picture `picture` is, or nothing for a cube made for a number and for a number
+// that is no picture.
+constexpr std::optional<PieceKind> KindPictured(std::int32_t picture) {
+    return PieceKindFromNumber(picture);
+}
+
+// The size of the picture of a kind, or nothing for a value that names no kind of piece.
+std::optional<PictureSize> PictureSizeOfKind(PieceKind objKind);
+
+inline bool HasPicture(PieceKind objKind) {
     return PictureSizeOfKind(objKind).has_value();
 }
 

@@ -13,15 +13,15 @@ constexpr double kFullTiltShare = 0.13; // the full tilt as a share of the scene
 constexpr std::int64_t kPanStep = 1;    // pixels each pan moves per tick
 
 // What a piece adds to the terms of the equation when it is weighed.
-void CountTerms(std::int32_t objKind, Terms& terms) {
-    if (objKind >= kind::kFirstDigit && objKind <= kind::kLastDigit) {
-        terms[kConstantTerm] += objKind;
-    } else if (objKind == kind::kSmiley) {
-        terms[kConstantTerm] += 1;
-    } else if (objKind == kind::kX) {
-        terms[kXTerm] += 1;
-    } else if (objKind == kind::kY) {
-        terms[kYTerm] += 1;
+void CountTerms(PieceKind objKind, Terms& terms) {
+    if (IsNumberCube(objKind)) {
+        terms.constant += NumberOnCube(objKind);
+    } else if (objKind == PieceKind::kSmiley) {
+        terms.constant += 1;
+    } else if (objKind == PieceKind::kX) {
+        terms.x += 1;
+    } else if (objKind == PieceKind::kY) {
+        terms.y += 1;
     }
 }
 

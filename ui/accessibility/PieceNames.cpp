@@ -16,29 +16,20 @@ QString Tr(const char* text) {
     return QCoreApplication::translate("tarvelo::PieceNames", text);
 }
 
-// The digit a number cube bears.
-int DigitOf(std::int32_t kind) {
-    return kind == kind::kZero ? 0 : kind;
-}
-
-bool IsNumberCube(std::int32_t kind) {
-    return (kind >= kind::kFirstDigit && kind <= kind::kLastDigit) || kind == kind::kZero;
-}
-
 // One kind and how many of it: "cube 5", "2 cubes 3", "3 X", "a smiley".
-QString GroupName(std::int32_t kind, int count) {
+QString GroupName(PieceKind kind, int count) {
     if (IsNumberCube(kind)) {
         return count == 1 ? KindName(kind)
                           : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 cubes %2"))
                                 .arg(count)
-                                .arg(DigitOf(kind));
+                                .arg(NumberOnCube(kind));
     }
     switch (kind) {
-    case kind::kX:
+    case PieceKind::kX:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 X")).arg(count);
-    case kind::kY:
+    case PieceKind::kY:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 Y")).arg(count);
-    case kind::kSmiley:
+    case PieceKind::kSmiley:
         return count == 1 ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "a smiley"))
                           : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 smileys")).arg(count);
     default:
@@ -47,24 +38,24 @@ QString GroupName(std::int32_t kind, int count) {
 }
 
 // Number cubes from 0 up, then X, Y and the smileys.
-int ReadingOrder(std::int32_t kind) {
-    return IsNumberCube(kind) ? DigitOf(kind) : kind;
+int ReadingOrder(PieceKind kind) {
+    return IsNumberCube(kind) ? NumberOnCube(kind) : KindNumber(kind);
 }
 
 } // namespace
 
-QString KindName(std::int32_t kind) {
+QString KindName(PieceKind kind) {
     if (IsNumberCube(kind)) {
-        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "cube %1")).arg(DigitOf(kind));
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "cube %1")).arg(NumberOnCube(kind));
     }
     switch (kind) {
-    case kind::kX:
+    case PieceKind::kX:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "unknown X"));
-    case kind::kY:
+    case PieceKind::kY:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "unknown Y"));
-    case kind::kSmiley:
+    case PieceKind::kSmiley:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "smiley"));
-    case kind::kPan:
+    case PieceKind::kPan:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "pan"));
     default:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "piece"));
@@ -82,12 +73,12 @@ QString PieceName(const Scene& scene, std::int32_t nObj, StackPlace place, bool 
     if (nObj < 1 || nObj > scene.objCount()) {
         return {};
     }
-    const std::int32_t kind = scene.obj(nObj).objKind;
+    const PieceKind kind = scene.obj(nObj).objKind;
     QString kindName = KindName(kind);
-    if (showSolution && (kind == kind::kX || kind == kind::kY)) {
+    if (showSolution && IsUnknown(kind)) {
         kindName = Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, which is %2"))
                        .arg(kindName)
-                       .arg(kind == kind::kX ? scene.xValue() : scene.yValue());
+                       .arg(kind == PieceKind::kX ? scene.xValue() : scene.yValue());
     }
     const bool left = place.pan == kLeftPan;
     if (place.pan == 0) {
@@ -102,16 +93,16 @@ QString PieceName(const Scene& scene, std::int32_t nObj, StackPlace place, bool 
     const std::int32_t support = scene.topContact().SupportOf(nObj);
     const QString below = support >= kFirstPiece && support <= scene.objCount()
                               ? KindName(scene.obj(support).objKind)
-                              : KindName(kind::kPan);
+                              : KindName(PieceKind::kPan);
     return (left ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on %2 on the left pan"))
                  : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1, on %2 on the right pan")))
         .arg(kindName, below);
 }
 
 QString PanName(const Scene& scene, std::int32_t pan) {
-    std::map<int, std::pair<std::int32_t, int>> groups; // reading order -> kind, count
+    std::map<int, std::pair<PieceKind, int>> groups; // reading order -> kind, count
     for (std::int32_t i = kFirstPiece; i <= scene.objCount(); ++i) {
-        const std::int32_t kind = scene.obj(i).objKind;
+        const PieceKind kind = scene.obj(i).objKind;
         if (PlaceInStack(scene, i).pan == pan) {
             auto& group = groups[ReadingOrder(kind)];
             group.first = kind;

@@ -12,7 +12,7 @@
 namespace tarvelo {
 
 // "cube 5", "unknown X", "smiley": what a piece of `kind` is, its value of X or Y kept hidden.
-QString KindName(std::int32_t kind);
+QString KindName(PieceKind kind);
 
 // A piece and where it stands: "cube 5, on the left pan", "cube 3, on cube 5 on the left pan".
 // With the solution shown, X and Y say their values: "unknown X, which is 7, on the right pan".

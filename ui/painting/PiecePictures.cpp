@@ -1,3 +1,4 @@
+// The pieces' pictures, rendered from their vector sources and kept per screen resolution.
 #include "ui/painting/PiecePictures.h"
 
 #include "core/world/SceneObject.h"
@@ -23,23 +24,20 @@ constexpr int kCubeDigitPixels = 30;
 
 } // namespace
 
-QString PiecePictures::SourceOf(std::int32_t objKind) {
-    if (objKind == kind::kPan) {
+QString PiecePictures::SourceOf(PieceKind objKind) {
+    if (objKind == PieceKind::kPan) {
         return QStringLiteral(":/pictures/pan.svg");
     }
-    if (objKind >= kind::kFirstDigit && objKind <= kind::kLastDigit) {
-        return QStringLiteral(":/pictures/cube%1.svg").arg(objKind);
+    if (IsNumberCube(objKind)) {
+        return QStringLiteral(":/pictures/cube%1.svg").arg(NumberOnCube(objKind));
     }
-    if (objKind == kind::kZero) {
-        return QStringLiteral(":/pictures/cube0.svg");
-    }
-    if (objKind == kind::kX) {
+    if (objKind == PieceKind::kX) {
         return QStringLiteral(":/pictures/cubeX.svg");
     }
-    if (objKind == kind::kY) {
+    if (objKind == PieceKind::kY) {
         return QStringLiteral(":/pictures/cubeY.svg");
     }
-    if (objKind == kind::kSmiley) {
+    if (objKind == PieceKind::kSmiley) {
         return QStringLiteral(":/pictures/smiley.svg");
     }
     return {};
@@ -62,8 +60,9 @@ const QImage& PiecePictures::Picture(std::int32_t picture, qreal devicePixelRati
 QImage PiecePictures::Render(std::int32_t picture, qreal ratio) const {
     const bool numberCube = picture >= kNumberCubePicture + kLowestNumberOnCube &&
                             picture <= kNumberCubePicture + kHighestNumberOnCube;
-    const auto size =
-        numberCube ? std::optional<PictureSize>(kCubeSize) : PictureSizeOfKind(picture);
+    const std::optional<PieceKind> kind = KindPictured(picture);
+    const auto size = numberCube ? std::optional<PictureSize>(kCubeSize)
+                                 : (kind ? PictureSizeOfKind(*kind) : std::nullopt);
     if (!size) {
         return {};
     }
@@ -74,7 +73,7 @@ QImage PiecePictures::Render(std::int32_t picture, qreal ratio) const {
     QImage image(pixels, QImage::Format_RGB32);
     image.fill(Qt::white);
     QSvgRenderer renderer(numberCube ? QStringLiteral(":/pictures/cubeBlank.svg")
-                                     : SourceOf(picture));
+                                     : SourceOf(*kind));
     QPainter painter(&image);
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
 

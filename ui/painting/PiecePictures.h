@@ -2,6 +2,8 @@
 // the screen they are shown on, pure white around every shape.
 #pragma once
 
+#include "core/base/PieceKind.h"
+
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -18,7 +20,7 @@ class PiecePictures {
     const QImage& Picture(std::int32_t picture, qreal devicePixelRatio);
 
     // The resource holding the vector source of a kind, or an empty string.
-    static QString SourceOf(std::int32_t objKind);
+    static QString SourceOf(PieceKind objKind);
 
   private:
     QImage Render(std::int32_t picture, qreal ratio) const;

@@ -150,10 +150,9 @@ void AccessLayer::SetUpPalette() {
         box->setAccessibleName(KindName(kind));
         // What every picture's keys do is said once, as the palette gets the focus (see
         // SayPaletteHelp); each picture adds only what is its own.
-        SetStandardDescription(
-            box, kind == kind::kX || kind == kind::kY
-                     ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer", "F2 sets its value."))
-                     : QString());
+        SetStandardDescription(box, IsUnknown(kind) ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                                                           "F2 sets its value."))
+                                                    : QString());
         box->installEventFilter(this);
     }
 }
@@ -285,7 +284,7 @@ bool AccessLayer::eventFilter(QObject* watched, QEvent* event) {
     return false;
 }
 
-bool AccessLayer::PaletteKey(PictureBox* box, std::int32_t kind, const QKeyEvent& event) {
+bool AccessLayer::PaletteKey(PictureBox* box, PieceKind kind, const QKeyEvent& event) {
     const std::optional<Key> key = KeyOf(event);
     if (!key) {
         return false;
@@ -318,14 +317,15 @@ bool AccessLayer::PaletteKey(PictureBox* box, std::int32_t kind, const QKeyEvent
     bool used = false;
     handle_([&] { used = model_.PaletteKey(kind, *key, Fine(event)); });
     if (!used) {
-        if (*key == Key::AskValue && (kind == kind::kX || kind == kind::kY) &&
+        if (*key == Key::AskValue && IsUnknown(kind) &&
             model_.controls.programMode() == ProgramMode::Problem) {
-            Announce(kind == kind::kX ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
-                                                             "In a lesson, X stays hidden: find "
-                                                             "it with the balance."))
-                                      : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
-                                                             "In a lesson, Y stays hidden: find "
-                                                             "it with the balance.")));
+            Announce(kind == PieceKind::kX
+                         ? Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                                "In a lesson, X stays hidden: find "
+                                                "it with the balance."))
+                         : Tr(QT_TRANSLATE_NOOP("tarvelo::AccessLayer",
+                                                "In a lesson, Y stays hidden: find "
+                                                "it with the balance.")));
             return true;
         }
         return *key == Key::Activate; // Enter and Space mean nothing else here

@@ -3,6 +3,7 @@
 // is told (names, roles, and what each key did or the balance settled on).
 #pragma once
 
+#include "core/base/PieceKind.h"
 #include "core/play/KeyboardPlay.h"
 #include "ui/accessibility/SceneAccessible.h"
 
@@ -33,7 +34,7 @@ class AccessLayer : public QObject {
     Q_OBJECT
   public:
     struct Controls {
-        std::vector<std::pair<PictureBox*, std::int32_t>> palette; // box and kind, left to right
+        std::vector<std::pair<PictureBox*, PieceKind>> palette; // box and kind, left to right
         SceneCanvas* scene = nullptr;
         // The buttons from left to right, each with its shortcut.
         std::vector<std::pair<QPushButton*, QKeySequence>> buttons;
@@ -87,7 +88,7 @@ class AccessLayer : public QObject {
     bool InPalette(const QWidget* widget) const;
     void SayPaletteHelp();
     void AddShortcut(const QKeySequence& sequence, const std::function<void()>& action);
-    bool PaletteKey(PictureBox* box, std::int32_t kind, const QKeyEvent& event);
+    bool PaletteKey(PictureBox* box, PieceKind kind, const QKeyEvent& event);
     bool SceneKey(const QKeyEvent& event);
     // Moves the palette's one focus stop `step` pictures on (or to the first or last).
     void MovePaletteFocus(std::size_t from, std::optional<std::size_t> to);

@@ -1,3 +1,4 @@
+// The main window: building its controls, its handlers and copying the model onto the widgets.
 #include "ui/window/FrmMain.h"
 
 #include "core/base/Layout.h"
@@ -131,8 +132,9 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
                              const std::string& defaultText) {
         return InputBox(title, prompt, defaultText);
     };
-    model_.unknownValueRefused = [this](std::int32_t unknownKind, const std::string& answer) {
-        const QString letter = unknownKind == kind::kX ? QStringLiteral("X") : QStringLiteral("Y");
+    model_.unknownValueRefused = [this](PieceKind unknownKind, const std::string& answer) {
+        const QString letter =
+            unknownKind == PieceKind::kX ? QStringLiteral("X") : QStringLiteral("Y");
         QMessageBox::warning(this, tr("Tarvelo"),
                              UnknownValueRefusedMessage(letter, QString::fromStdString(answer)));
     };
@@ -239,14 +241,14 @@ void FrmMain::BuildSceneSurface() {
 }
 
 void FrmMain::BuildPalette() {
-    // Smiley to Y from left to right; element 0 (the pan) stays hidden.
+    // Smiley to Y from left to right; the pan's picture stays hidden.
     for (const layout::PaletteSlot& slot : layout::kPalette) {
         auto* box = new PictureBox(pictures_, kWindowBackground, this);
-        box->setObjectName(QStringLiteral("img%1").arg(slot.kind));
-        box->SetPictureKind(slot.kind);
+        box->setObjectName(QStringLiteral("img%1").arg(KindNumber(slot.kind)));
+        box->SetPicture(PictureOf(slot.kind));
         box->move(slot.left, layout::kPaletteTop);
-        box->setVisible(slot.kind != kind::kPan);
-        if (slot.kind != kind::kPan) {
+        box->setVisible(slot.kind != PieceKind::kPan);
+        if (slot.kind != PieceKind::kPan) {
             palette_.emplace_back(box, slot.kind);
         }
         connect(box, &PictureBox::pressed, this,
@@ -524,7 +526,7 @@ void FrmMain::SyncFromModel(bool afterInput) {
         lblMassa_->setVisible(model_.controls.lblMassa().Visible);
     }
     const auto placeDragBox = [](PictureBox* widget, const ControlBox& box) {
-        widget->SetPictureKind(box.Picture);
+        widget->SetPicture(box.Picture);
         widget->move(ToPixel(box.Left), ToPixel(box.Top));
         widget->setVisible(box.Visible);
     };

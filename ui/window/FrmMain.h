@@ -187,7 +187,7 @@ class FrmMain : public QWidget {
     QLabel* lblComparison_ = nullptr;
     QLabel* lblMassa_ = nullptr;
     SelectionFrame* selObj_ = nullptr;
-    std::vector<std::pair<PictureBox*, std::int32_t>> palette_; // shown pictures, left to right
+    std::vector<std::pair<PictureBox*, PieceKind>> palette_; // shown pictures, left to right
     AccessLayer* access_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QPushButton* Command2_ = nullptr;

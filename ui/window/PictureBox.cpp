@@ -1,3 +1,4 @@
+// A borderless box showing one picture at its own size.
 #include "ui/window/PictureBox.h"
 
 #include "core/world/SceneObject.h"
@@ -12,13 +13,15 @@ PictureBox::PictureBox(PiecePictures& pictures, QColor background, QWidget* pare
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureBox::SetPictureKind(int objKind) {
-    if (objKind == kind_) {
+void PictureBox::SetPicture(std::int32_t picture) {
+    if (picture == picture_) {
         return;
     }
-    kind_ = objKind;
-    if (const auto size = PictureSizeOfKind(objKind)) {
-        resize(size->width, size->height);
+    picture_ = picture;
+    if (const std::optional<PieceKind> kind = KindPictured(picture)) {
+        if (const auto size = PictureSizeOfKind(*kind)) {
+            resize(size->width, size->height);
+        }
     }
     update();
 }
@@ -26,7 +29,7 @@ void PictureBox::SetPictureKind(int objKind) {
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), background_);
-    const QImage& picture = pictures_.Picture(kind_, devicePixelRatioF());
+    const QImage& picture = pictures_.Picture(picture_, devicePixelRatioF());
     if (!picture.isNull()) {
         painter.drawImage(QPoint(0, 0), picture);
     }

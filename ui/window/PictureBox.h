@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <cstdint>
 
 namespace tarvelo {
 
@@ -15,8 +16,8 @@ class PictureBox : public PointerSurface {
   public:
     PictureBox(PiecePictures& pictures, QColor background, QWidget* parent);
 
-    // Shows the picture of a kind; the box takes the picture's size.
-    void SetPictureKind(int objKind);
+    // Shows picture `picture` (-1: none); the box takes the size of a kind's picture.
+    void SetPicture(std::int32_t picture);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,7 +25,7 @@ class PictureBox : public PointerSurface {
   private:
     PiecePictures& pictures_;
     QColor background_;
-    int kind_ = -1;
+    std::int32_t picture_ = -1;
 };
 
 } // namespace tarvelo
