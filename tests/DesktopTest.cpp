@@ -1,6 +1,8 @@
 // The command line's file and the desktop registration of the problem file type.
 #include "core/desktop/CommandLine.h"
+#include "core/desktop/DesktopTexts.h"
 #include "core/desktop/FileTypeRegistration.h"
+#include "core/desktop/MimeappsList.h"
 
 #include <filesystem>
 #include <fstream>

@@ -2,6 +2,7 @@
 // over by later starts, the socket that carries them, and the information window.
 #include "WindowFixture.h"
 #include "ui/instance/InstanceMessages.h"
+#include "ui/instance/NoticeQueue.h"
 #include "ui/instance/SingleInstance.h"
 #include "ui/window/ProblemMessages.h"
 

@@ -263,7 +263,7 @@ void LanguagesTest::theFileDialogSpeaksTheLanguageAndShowsItsColumnTitles() {
         }
         dialog->reject();
     });
-    tarvelo::ShowFileDialog(&w.window, tarvelo::kOpenDialog, QStringLiteral("Laden"),
+    tarvelo::ShowFileDialog(&w.window, tarvelo::FileDialogMode::Open, QStringLiteral("Laden"),
                             QStringLiteral("x.trv"), QStringLiteral("Tarvelo (*.trv)"),
                             folder.path(), QStringLiteral("trv"));
     if (locale.language() != QLocale::English) {

@@ -122,5 +122,30 @@ TEST(SaveTargetTest, AFileReplacedKeepsItsOwnerAndMode) {
     EXPECT_EQ(st.st_uid, AsRoot() ? kNobody : geteuid());
 }
 
+// A save through a link that leads nowhere creates the file at the end of the chain, so that
+// the link comes to lead to it; a chain that loops is replaced itself.
+TEST(SaveTargetTest, ASaveThroughALinkThatLeadsNowhereCreatesWhatItNames) {
+    Folder folder;
+    fs::create_directory(folder / "sub");
+    symlink("sub/../later.trv", (folder / "dangling.trv").c_str());
+    symlink((folder / "dangling.trv").c_str(), (folder / "chain.trv").c_str());
+    symlink("loop-b.trv", (folder / "loop-a.trv").c_str());
+    symlink("loop-a.trv", (folder / "loop-b.trv").c_str());
+    WriteText(folder / "plain.trv", "old");
+    const struct {
+        std::string path;
+        std::string end;
+    } cases[] = {
+        {folder / "plain.trv", folder / "plain.trv"},
+        {folder / "new.trv", folder / "new.trv"},
+        {folder / "dangling.trv", folder / "later.trv"},
+        {folder / "chain.trv", folder / "later.trv"},
+        {folder / "loop-a.trv", folder / "loop-a.trv"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(LinkChainEnd(c.path), c.end) << c.path;
+    }
+}
+
 } // namespace
 } // namespace tarvelo

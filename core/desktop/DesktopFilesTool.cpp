@@ -1,6 +1,6 @@
 // Writes the desktop entry and the MIME type of a system-wide installation into a folder, from
 // the same texts the program registers for its user.
-#include "core/desktop/FileTypeRegistration.h"
+#include "core/desktop/DesktopTexts.h"
 
 #include <cstdio>
 #include <filesystem>

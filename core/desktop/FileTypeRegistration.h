@@ -19,10 +19,6 @@ struct RegistrationResult {
     bool desktopChanged = false; // the desktop entries' database must be refreshed
 };
 
-constexpr const char* kProblemMimeType = "application/x-tarvelo-problem";
-constexpr const char* kDesktopId = "tarvelo.desktop";
-constexpr const char* kIconName = "tarvelo";
-
 // The places of the current user, from the environment; empty paths when there is no home.
 RegistrationPlaces UserRegistrationPlaces();
 
@@ -32,15 +28,5 @@ RegistrationPlaces UserRegistrationPlaces();
 RegistrationResult RegisterFileType(const std::string& extension, const std::string& description,
                                     const std::string& executablePath, const std::string& iconSvg,
                                     const RegistrationPlaces& places);
-
-// The texts of the files, for the user's registration and for installing system-wide.
-std::string MimeTypeXml(const std::string& extension, const std::string& description);
-std::string DesktopEntry(const std::string& executable);
-// `mimeapps` with this program as the default application of the problem type, read as a
-// freedesktop.org key file (blanks around `=`, comments, CR LF); everything else kept as it is.
-std::string WithDefaultApplication(const std::string& mimeapps);
-
-// A path as the Exec key of a desktop entry takes it: quoted and escaped where needed.
-std::string DesktopExecArgument(const std::string& path);
 
 } // namespace tarvelo

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,6 +18,8 @@ namespace {
 using Refusal = SaveTargetCheck::Refusal;
 
 constexpr mode_t kPermissionBits = 07777;
+// The links a save follows one by one from a link that leads nowhere; a longer chain is a loop.
+constexpr int kMaxLinksFollowed = 126;
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -41,6 +44,28 @@ std::string Resolved(const std::string& path) {
     const std::unique_ptr<char, decltype(&std::free)> real(realpath(path.c_str(), nullptr),
                                                            &std::free);
     return real ? std::string(real.get()) : path;
+}
+
+bool IsLink(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// The name the link at `path` holds, as a whole path; empty when it cannot be read.
+std::string LinkedName(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path linked = fs::read_symlink(path, ec);
+    if (ec) {
+        return {};
+    }
+    const fs::path whole =
+        linked.is_absolute() ? linked : fs::absolute(path, ec).parent_path() / linked;
+    std::string name = whole.lexically_normal().string();
+    if (name.size() > 1 && name.ends_with('/')) {
+        name.pop_back();
+    }
+    return name;
 }
 
 } // namespace
@@ -89,8 +114,27 @@ SaveTargetCheck CheckSaveTarget(const std::string& path) {
     return check;
 }
 
+std::string LinkChainEnd(const std::string& path) {
+    std::string at = path;
+    for (int followed = 0; IsLink(at); ++followed) {
+        if (followed == kMaxLinksFollowed) {
+            return path;
+        }
+        at = LinkedName(at);
+    }
+    return at;
+}
+
+std::optional<OwnerAndMode> KeptOwnerAndMode(const SaveTarget& target) {
+    if (!target.exists) {
+        return std::nullopt;
+    }
+    return OwnerAndMode{target.owner, target.group, target.mode};
+}
+
 int KeepOwnerAndMode(int fd, const SaveTarget& target) {
-    return target.exists ? GiveOwnerAndMode(fd, target.owner, target.group, target.mode) : 0;
+    const std::optional<OwnerAndMode> kept = KeptOwnerAndMode(target);
+    return kept ? GiveOwnerAndMode(fd, kept->owner, kept->group, kept->mode) : 0;
 }
 
 } // namespace tarvelo

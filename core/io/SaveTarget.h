@@ -3,6 +3,9 @@
 // its owner and mode.
 #pragma once
 
+#include "core/io/FileReplace.h"
+
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
@@ -33,6 +36,15 @@ struct SaveTargetCheck {
 // What a save to `path` would replace, or why it must not write there. Any other trouble (a
 // missing folder, no permission) is left to the save itself, which says why it failed.
 SaveTargetCheck CheckSaveTarget(const std::string& path);
+
+// Where a save to `path` puts its file: at the end of the chain of links that starts there, so
+// that a link that leads nowhere comes to lead to the file saved. `path` itself when it is no
+// link, and when the chain is too long to be anything but a loop. A relative link is taken from
+// the folder of the link that holds it, written without `.` and `..`.
+std::string LinkChainEnd(const std::string& path);
+
+// What the file saved takes from the file it replaces; nothing for a new file.
+std::optional<OwnerAndMode> KeptOwnerAndMode(const SaveTarget& target);
 
 // Gives the file open as `fd`, written aside to replace `target`, the owner and mode of the file
 // it replaces. 0, or the system's error number.

@@ -1,18 +1,13 @@
+// The words of the one running instance, of the hand-overs, and of the notices they bring.
 #include "ui/instance/InstanceMessages.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
-#include <QTimer>
-#include <algorithm>
 
 namespace tarvelo {
 
 namespace {
 
 constexpr int kMsPerSecond = 1000;
-// More distinct notices than this waiting are not queued one by one: nobody reads hundreds of
-// boxes. They are counted and said in one last notice.
-constexpr std::size_t kMaxWaitingNotices = 10;
 
 // `count` fills %n in the plural form the user's language wants: such texts are marked with
 // QT_TRANSLATE_N_NOOP, so that their translations give every form.
@@ -150,69 +145,6 @@ QString LeftOutNoticesMessage(int count) {
                                   "%n further notices came while many were waiting; they are not "
                                   "shown."),
               count);
-}
-
-NoticeQueue::NoticeQueue(QWidget* window) : QObject(window), window_(window) {}
-
-NoticeQueue::~NoticeQueue() = default;
-
-void NoticeQueue::Post(const QString& text) {
-    if (MergeRepeat(text)) {
-        return;
-    }
-    if (waiting_.size() < kMaxWaitingNotices) {
-        waiting_.push_back({text});
-    } else {
-        ++leftOut_;
-    }
-    ScheduleNext();
-}
-
-bool NoticeQueue::MergeRepeat(const QString& text) {
-    if (box_ && shown_.text == text) {
-        box_->setText(RepeatedNotice(text, ++shown_.count));
-        return true;
-    }
-    const auto same = std::ranges::find(waiting_, text, &Notice::text);
-    if (same == waiting_.end()) {
-        return false;
-    }
-    ++same->count;
-    return true;
-}
-
-void NoticeQueue::ScheduleNext() {
-    // Always from the event loop: never inside whatever posted the notice.
-    if (box_ || scheduled_) {
-        return;
-    }
-    scheduled_ = true;
-    QTimer::singleShot(0, this, &NoticeQueue::ShowNext);
-}
-
-void NoticeQueue::ShowNext() {
-    scheduled_ = false;
-    if (box_) {
-        return;
-    }
-    if (waiting_.empty() && leftOut_ > 0) {
-        waiting_.push_back({LeftOutNoticesMessage(std::exchange(leftOut_, 0))});
-    }
-    if (waiting_.empty()) {
-        return;
-    }
-    shown_ = waiting_.front();
-    waiting_.pop_front();
-    box_ = new QMessageBox(QMessageBox::Warning, tr("Tarvelo"),
-                           RepeatedNotice(shown_.text, shown_.count), QMessageBox::Ok, window_);
-    box_->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box_, &QDialog::finished, this, &NoticeQueue::Closed);
-    box_->open(); // modal to the window, without a loop of its own
-}
-
-void NoticeQueue::Closed() {
-    box_ = nullptr;
-    ScheduleNext();
 }
 
 } // namespace tarvelo

@@ -1,17 +1,10 @@
-// What the user is told about the one running instance and the hand-overs of later starts, and
-// the queue that shows the window's notices one at a time.
+// What the user is told about the one running instance and the hand-overs of later starts.
 #pragma once
 
-#include "ui/instance/SingleInstance.h"
+#include "ui/instance/InstanceClient.h"
 
-#include <QMessageBox>
-#include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <deque>
-
-class QWidget;
 
 namespace tarvelo {
 
@@ -44,40 +37,5 @@ QString HandOversPassedOverMessage(int count);
 QString RepeatedNotice(const QString& text, int count);
 // The notices that came while too many were waiting already.
 QString LeftOutNoticesMessage(int count);
-
-// Notices that come from outside the user's own doing (a file handed over by a later start that
-// cannot be opened, a file named on the command line): shown one at a time, each in a box that
-// runs no event loop of its own, so that whoever posts a notice goes on at once and no box ever
-// opens inside another. A notice that is already waiting or on show is not shown again: its
-// count grows.
-class NoticeQueue : public QObject {
-    Q_OBJECT
-  public:
-    // Boxes open over `window`, which owns the queue.
-    explicit NoticeQueue(QWidget* window);
-    ~NoticeQueue() override;
-
-    void Post(const QString& text);
-
-    // The box on show, if any.
-    QMessageBox* shownBox() const { return box_; }
-
-  private:
-    struct Notice {
-        QString text;
-        int count = 1;
-    };
-    bool MergeRepeat(const QString& text);
-    void ScheduleNext();
-    void ShowNext();
-    void Closed();
-
-    QWidget* window_;
-    QPointer<QMessageBox> box_;
-    Notice shown_;
-    std::deque<Notice> waiting_;
-    int leftOut_ = 0;
-    bool scheduled_ = false;
-};
 
 } // namespace tarvelo

@@ -65,7 +65,7 @@ void FitColumns(QFileDialog& dialog) {
 
 } // namespace
 
-QString ShowFileDialog(QWidget* ownerWindow, int dialogMode, const QString& title,
+QString ShowFileDialog(QWidget* ownerWindow, FileDialogMode dialogMode, const QString& title,
                        const QString& defaultName, const QString& filter,
                        const QString& initialFolder, const QString& defaultExtension) {
     FileKindNames kindNames; // outlives the dialog that uses it
@@ -75,7 +75,7 @@ QString ShowFileDialog(QWidget* ownerWindow, int dialogMode, const QString& titl
     FitColumns(dialog);
     dialog.setDefaultSuffix(defaultExtension);
     QList<QUrl> places = dialog.sidebarUrls();
-    if (dialogMode == kOpenDialog) {
+    if (dialogMode == FileDialogMode::Open) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         places = OfferLessons(dialog);

@@ -7,13 +7,16 @@ class QWidget;
 
 namespace tarvelo {
 
-constexpr int kOpenDialog = 1; // any other mode is a save dialog
+enum class FileDialogMode {
+    Open, // accepts only a file that exists, and offers the lessons
+    Save, // asks before it replaces a file
+};
 
 // Shows the dialog and returns the chosen path, or an empty string when it was cancelled.
 // `filter` names one file type, as "Tarvelo problem (*.trv)". An open dialog accepts only a file
 // that exists; a save dialog asks before it replaces one, and adds `defaultExtension` to a name
 // typed without one.
-QString ShowFileDialog(QWidget* ownerWindow, int dialogMode, const QString& title,
+QString ShowFileDialog(QWidget* ownerWindow, FileDialogMode dialogMode, const QString& title,
                        const QString& defaultName, const QString& filter,
                        const QString& initialFolder, const QString& defaultExtension);
 

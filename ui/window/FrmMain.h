@@ -7,6 +7,7 @@
 #include "core/io/SaveTarget.h"
 #include "core/play/Model.h"
 #include "ui/accessibility/PieceNames.h"
+#include "ui/instance/NoticeQueue.h"
 #include "ui/painting/PiecePictures.h"
 
 #include <QPointF>
@@ -201,6 +202,8 @@ class FrmMain : public QWidget {
     std::optional<std::pair<QString, QString>> pendingHandOver_;
     int handOversPassedOver_ = 0;
     QTimer* handOverRetry_ = nullptr;
+    // Notices about hand-overs and the start, one box at a time; the window owns it.
+    NoticeQueue* const notices_ = new NoticeQueue(this);
     std::future<bool> registration_;
     FrmInfo* frmInfo_ = nullptr;
     bool timersWanted_ = true;

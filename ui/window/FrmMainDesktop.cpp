@@ -21,12 +21,6 @@ namespace tarvelo {
 
 namespace {
 
-// The window's queue of notices, made with the first one; the window owns it.
-NoticeQueue& NoticesOf(QWidget* window) {
-    auto* queue = window->findChild<NoticeQueue*>(QString(), Qt::FindDirectChildrenOnly);
-    return queue != nullptr ? *queue : *new NoticeQueue(window);
-}
-
 // Command-line text as the user reads it: bytes that are not UTF-8 show as replacement marks.
 QString Shown(const QString& text) {
     return QString::fromStdString(BytesOfText(text));
@@ -70,7 +64,7 @@ void FrmMain::ServeHandOver() {
     // Not under a dialog, a prompt or a message (their answer belongs to the scene the user
     // sees), and not while a scene empties itself for another. The window's notices (about
     // hand-overs and the start) only tell something, and hold nothing up.
-    const QMessageBox* notice = NoticesOf(this).shownBox();
+    const QMessageBox* notice = notices_->shownBox();
     const QWidgetList windows = QApplication::topLevelWidgets();
     const bool dialogOpen = std::any_of(windows.begin(), windows.end(), [notice](QWidget* w) {
         return w->isVisible() && w->isModal() && w != notice;
@@ -84,7 +78,7 @@ void FrmMain::ServeHandOver() {
     ExecuteHandOver(
         commandLine, [] {}, folder);
     if (passedOver > 0) {
-        NoticesOf(this).Post(HandOversPassedOverMessage(passedOver));
+        notices_->Post(HandOversPassedOverMessage(passedOver));
     }
 }
 
@@ -124,7 +118,7 @@ void FrmMain::LoadCommandLine(const QString& stCommand) {
     // Shown from the event loop once start-up is over: start-up and the hand-overs of later
     // starts never wait for the user to read it.
     if (!refusal.isEmpty()) {
-        NoticesOf(this).Post(refusal);
+        notices_->Post(refusal);
     }
 }
 
@@ -136,16 +130,15 @@ void FrmMain::ExecuteHandOver(const QString& command, std::function<void()> done
     const CommandLineFile file = FileFromCommandLine(BytesOfText(command));
     if (NamesNoFile(file)) {
         done();
-        NoticesOf(this).Post(HandedOverNoFileMessage(Shown(command)));
+        notices_->Post(HandedOverNoFileMessage(Shown(command)));
         return;
     }
     std::optional<Problem> problem;
     std::string path = file.path;
     if (file.kind == CommandLineFile::Kind::Path) {
         path = FromFolder(BytesOfText(workingDirectory), path);
-        problem = ReadProblemOrWarn(path, ShownPath(path), [this](const QString& message) {
-            NoticesOf(this).Post(message);
-        });
+        problem = ReadProblemOrWarn(path, ShownPath(path),
+                                    [this](const QString& message) { notices_->Post(message); });
         if (!problem) {
             done();
             return;

@@ -1,7 +1,7 @@
 // The main window's problem files: Save, Load and Restart.
+#include "core/io/FileReplace.h"
 #include "core/io/ProblemFile.h"
 #include "core/io/SaveTarget.h"
-#include "core/io/WholeWrite.h"
 #include "ui/instance/SingleInstance.h"
 #include "ui/window/AccessLayer.h"
 #include "ui/window/FileDialogs.h"
@@ -15,7 +15,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <cerrno>
 #include <optional>
 #include <string>
@@ -54,6 +53,22 @@ std::string ProblemText(const Model& model) {
     return WriteProblem(model.scene, time.toStdString(), date.toStdString(), kX, kY);
 }
 
+// Why a save failed, in words for the user, by the step that failed. For a failure to put the
+// written file in place the file layer's own words are kept.
+QString ReplaceFailureReason(const QString& path, const FileReplacing& result) {
+    const QString said = qt_error_string(result.error);
+    switch (result.failed) {
+    case FileReplacing::Step::Open:
+        return OpenFailureReason(path, result.error, said);
+    case FileReplacing::Step::Write:
+        return SaveFailureReason(result.error, said);
+    case FileReplacing::Step::Rename:
+    case FileReplacing::Step::Done:
+        break;
+    }
+    return SaveFailureReason(0, said);
+}
+
 // Puts `text` at `path`, written aside and put in place only when complete: a failed save
 // leaves any file that was there as it was, and leaves no new file behind. A file replaced keeps
 // its owner and mode; a link another user could have planted and a special file are refused.
@@ -65,26 +80,10 @@ std::optional<QString> ReplaceFile(const QString& path, const std::string& text,
         return SaveRefusalReason(check.refusal);
     }
     replaced = check.target;
-    QSaveFile file(TextOfBytes(check.target.path));
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly)) {
-        const int error = errno;
-        return OpenFailureReason(path, error, file.errorString());
-    }
-    // Written past Qt's buffer, whose failed last flush a commit does not notice: a full disk
-    // would otherwise put an empty file in place of the old one.
-    int error = WriteWhole(file.handle(), text);
-    if (error == 0) {
-        error = KeepOwnerAndMode(file.handle(), check.target);
-    }
-    if (error == 0) {
-        error = SyncToDisk(file.handle());
-    }
-    if (error != 0) {
-        return SaveFailureReason(error, qt_error_string(error)); // the copy goes with `file`
-    }
-    if (!file.commit()) {
-        return SaveFailureReason(0, file.errorString());
+    const FileReplacing result =
+        ReplaceFileWhole(LinkChainEnd(check.target.path), text, KeptOwnerAndMode(check.target));
+    if (!result.done()) {
+        return ReplaceFailureReason(path, result);
     }
     return std::nullopt;
 }
@@ -95,9 +94,9 @@ void FrmMain::OpenWithDialog() {
     if (SceneEmptying()) {
         return;
     }
-    const QString path =
-        ShowFileDialog(this, kOpenDialog, tr("Open"), tr("MyFileName") + QStringLiteral(".trv"),
-                       ProblemFilter(), ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
+    const QString path = ShowFileDialog(this, FileDialogMode::Open, tr("Open"),
+                                        tr("MyFileName") + QStringLiteral(".trv"), ProblemFilter(),
+                                        ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
     if (!path.isEmpty()) {
         OpenProblem(path);
     }
@@ -111,9 +110,9 @@ void FrmMain::Save() {
 }
 
 bool FrmMain::SaveWithDialog() {
-    const QString path =
-        ShowFileDialog(this, 0, tr("Save"), tr("problem") + QStringLiteral(".trv"), ProblemFilter(),
-                       ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
+    const QString path = ShowFileDialog(this, FileDialogMode::Save, tr("Save"),
+                                        tr("problem") + QStringLiteral(".trv"), ProblemFilter(),
+                                        ProblemFolder(CurrentProblemFile()), QStringLiteral("trv"));
     return !path.isEmpty() && SaveProblemAs(path);
 }
 
