@@ -115,11 +115,13 @@ TEST(ChangeTrackingTest, TheCountMovesExactlyWhenTheStateDoes) {
           [&] { WindowEvents(m).img_MouseDown(PieceKind::kFive, PointerButton::Left, 0, 10, 10); });
     event("pointer tick", [&] { m.FollowPointer(130, 60); });
     event("drop", [&] { WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1); });
-    event("same drop again", [&] { WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1); });
+    event("same drop again",
+          [&] { WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1); });
     for (int k = 0; k < 6; ++k) {
         WindowEvents(m).img_MouseDown(CubeBearing(1 + k).value(), PointerButton::Left, 0, 10, 10);
         m.FollowPointer(static_cast<float>(120 + 60 * k), 80);
-        event("drop in a row", [&] { WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1); });
+        event("drop in a row",
+              [&] { WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1); });
     }
     run(1500);
     event("hover", [&] { WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 140, 270); });
@@ -137,12 +139,14 @@ TEST(ChangeTrackingTest, TheCountMovesExactlyWhenTheStateDoes) {
           [&] { WindowEvents(m).pictDraw_MouseUp(PointerButton::Left, 0, atX, atY); });
     EXPECT_LT(m.scene.obj(held).objY, heldTop); // lifted on top of it
     run(1500);
-    event("X prompt", [&] { WindowEvents(m).img_MouseDown(PieceKind::kX, PointerButton::Right, 0, 5, 5); });
+    event("X prompt",
+          [&] { WindowEvents(m).img_MouseDown(PieceKind::kX, PointerButton::Right, 0, 5, 5); });
     event("solution shown", [&] { m.ToggleSolution(); });
     event("problem mode", [&] { m.controls.UpdateProgramMode(ProgramMode::Problem); });
     event("problem mode again", [&] { m.controls.UpdateProgramMode(ProgramMode::Problem); });
     event("hover", [&] { WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 5, 5); });
-    event("delete under the pointer", [&] { WindowEvents(m).pictDraw_MouseDown(PointerButton::Right, 0, 5, 5); });
+    event("delete under the pointer",
+          [&] { WindowEvents(m).pictDraw_MouseDown(PointerButton::Right, 0, 5, 5); });
     run(3000);
 
     EXPECT_GT(ticks, 400);

@@ -1,10 +1,10 @@
 // Random crowded scenes, played through the same operations as the pointer and the problem
 // files, must end as a child would expect: boxes apart, nothing lost from the pans, every piece
 // standing on the pan it counts for, an equation that counts exactly those pieces, and rest.
-#include "core/play/WindowEvents.h"
 #include "core/base/Rest.h"
 #include "core/io/ProblemFile.h"
 #include "core/play/ModelClock.h"
+#include "core/play/WindowEvents.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -73,7 +73,7 @@ class CrowdedScene {
                 break;
             case 12:
                 model().SetUnknown(Pick(0, 1) ? PieceKind::kX : PieceKind::kY,
-                                             std::to_string(Pick(0, 9)));
+                                   std::to_string(Pick(0, 9)));
                 break;
             case 13:
                 if (a == 0 || Pick(0, 3) == 0) {
@@ -140,7 +140,8 @@ class CrowdedScene {
         const int grabY = Pick(0, 30);
         Model& m = model();
         const std::int32_t before = m.scene.objCount();
-        WindowEvents(m).img_MouseDown(k, kLeftButton, 0, static_cast<float>(grabX), static_cast<float>(grabY));
+        WindowEvents(m).img_MouseDown(k, kLeftButton, 0, static_cast<float>(grabX),
+                                      static_cast<float>(grabY));
         m.FollowPointer(static_cast<float>(x + grabX), static_cast<float>(y + grabY));
         WindowEvents(m).dragImgInt_MouseMove(PointerButton::None, 0, 1, 1);
         placed_ += m.scene.objCount() - before;

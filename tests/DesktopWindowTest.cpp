@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMessageBox>
@@ -38,6 +39,7 @@ using tarvelo::PieceKind;
 using tarvelo::PieceKindFromNumber;
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::CatchMessage;
+using tarvelo::test::ChooseFile;
 using tarvelo::test::ClockedWindow;
 
 namespace {
@@ -126,7 +128,7 @@ struct DiscardQuestionAnswerer {
                 box->button(answer)->click();
             } else if (auto* files = qobject_cast<QFileDialog*>(modal);
                        files && !saveAs.isEmpty()) {
-                files->selectFile(saveAs);
+                ChooseFile(files, saveAs);
                 static_cast<QDialog*>(files)->accept();
             }
         });
@@ -970,7 +972,7 @@ void DesktopWindowTest::aHandOverWaitsWhileADialogIsOpen() {
     bool servedUnderTheDialog = true;
     AnswerNextDialog([&](QWidget* d) {
         if (auto* files = qobject_cast<QFileDialog*>(d)) {
-            files->selectFile(saved);
+            ChooseFile(files, saved);
         } else if (auto* prompt = qobject_cast<QInputDialog*>(d)) {
             prompt->setTextValue(QStringLiteral("4"));
         }

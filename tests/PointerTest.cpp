@@ -1,6 +1,6 @@
 // The pointer: copies from the palette, dragging and deleting pieces, the prompts for X and Y.
-#include "core/play/WindowEvents.h"
 #include "core/base/Numeric.h"
+#include "core/play/WindowEvents.h"
 #include "core/testing/SceneBuilders.h"
 
 #include <gtest/gtest.h>
@@ -72,7 +72,7 @@ TEST_F(PointerTest, TheCopyDropsAtTheFirstMovementWithNoButtonAndOnlyInsideTheSc
         SceneHarness fresh;
         Model& s = fresh.model;
         WindowEvents(s).img_MouseDown(PieceKind::kSmiley, kLeft, 0, 10, 20);
-        s.FollowPointer(200, c.pointerY);    // dragImgInt.Top = pointerY - 20
+        s.FollowPointer(200, c.pointerY);                     // dragImgInt.Top = pointerY - 20
         WindowEvents(s).dragImgInt_MouseMove(kLeft, 0, 3, 3); // a button still held: nothing
         EXPECT_EQ(s.scene.objCount(), 2);
         WindowEvents(s).dragImg_MouseMove(PointerButton::None, 0, 3, 3);
@@ -83,7 +83,8 @@ TEST_F(PointerTest, TheCopyDropsAtTheFirstMovementWithNoButtonAndOnlyInsideTheSc
             EXPECT_EQ(s.scene.obj(3).objX, 200 - 10);
             EXPECT_EQ(s.scene.obj(3).objY, RoundToInt32(c.pointerY - 20));
         }
-        WindowEvents(s).dragImgInt_MouseMove(PointerButton::None, 0, 3, 3); // a second movement drops nothing more
+        WindowEvents(s).dragImgInt_MouseMove(PointerButton::None, 0, 3,
+                                             3); // a second movement drops nothing more
         EXPECT_EQ(s.scene.objCount(), c.added ? 3 : 2);
     }
 }
@@ -142,7 +143,8 @@ TEST_F(PointerTest, ANewValueRewritesEveryPieceOfThatUnknownOnly) {
     m.AddObject(PieceKind::kX, 200, 100);
     m.AddObject(PieceKind::kY, 300, 100);
     m.inputBox = [](auto&&...) { return std::optional<std::string>("2"); };
-    WindowEvents(m).img_MouseDown(PieceKind::kY, kRight, 0, 0, 0); // the same value: the pieces jump all the same
+    WindowEvents(m).img_MouseDown(PieceKind::kY, kRight, 0, 0,
+                                  0); // the same value: the pieces jump all the same
     EXPECT_EQ(m.scene.obj(3).objY, -200);
     m.inputBox = [](auto&&...) { return std::optional<std::string>("6"); };
     WindowEvents(m).img_MouseDown(PieceKind::kY, kRight, 0, 0, 0);
@@ -347,7 +349,8 @@ class HeldPieceTest : public PointerTest {
         h.RunMs(3000);
         other = m.scene.obj(4);
         PointerAt(110, static_cast<float>(other.objY + 10));
-        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110, static_cast<float>(other.objY + 10));
+        WindowEvents(m).pictDraw_MouseMove(PointerButton::None, 0, 110,
+                                           static_cast<float>(other.objY + 10));
         WindowEvents(m).pictDraw_MouseDown(kLeft, 0, 110, static_cast<float>(other.objY + 10));
         ASSERT_TRUE(m.pointer.draggingObj());
         ASSERT_EQ(m.pointer.selectedObj(), 3);

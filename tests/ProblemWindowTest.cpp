@@ -26,6 +26,7 @@
 using tarvelo::PieceKind;
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::CatchMessage;
+using tarvelo::test::ChooseFile;
 using tarvelo::test::ClockedWindow;
 
 namespace {
@@ -167,7 +168,7 @@ void ProblemWindowTest::saveThenLoadThroughTheDialogs() {
         startFolder = dialog->directory().absolutePath();
         filters = dialog->nameFilters();
         suffix = dialog->defaultSuffix();
-        dialog->selectFile(folder.filePath(QStringLiteral("lesson")));
+        ChooseFile(dialog, folder.filePath(QStringLiteral("lesson")));
         static_cast<QDialog*>(dialog)->accept();
     });
     QTest::mouseClick(w.child<QPushButton>("Command4"), Qt::LeftButton);
@@ -195,7 +196,7 @@ void ProblemWindowTest::saveThenLoadThroughTheDialogs() {
         title = dialog->windowTitle();
         offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
         startFolder = dialog->directory().absolutePath();
-        dialog->selectFile(saved);
+        ChooseFile(dialog, saved);
         static_cast<QDialog*>(dialog)->accept();
     });
     QTest::mouseClick(w.child<QPushButton>("Command3"), Qt::LeftButton);

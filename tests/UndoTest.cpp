@@ -84,7 +84,8 @@ TEST_F(UndoTest, EachActionIsUndoneToTheRestBeforeItAndRedone) {
         std::function<void(UndoTest&)> act;
         ActionVerb named; // what the step is named by
     } actions[] = {
-        {"a drop from the palette", [](UndoTest& t) { t.Drop(PieceKind::kNine, kRightPan); }, ActionVerb::Dropped},
+        {"a drop from the palette", [](UndoTest& t) { t.Drop(PieceKind::kNine, kRightPan); },
+         ActionVerb::Dropped},
         {"a drop from the keyboard",
          [](UndoTest& t) {
              t.m.PaletteKey(PieceKind::kThree, Key::Activate, false);

@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -54,6 +56,15 @@ inline QRgb Rgb(QRgb pixel) {
 inline void MoveHeld(QWidget* pressed, QPoint to) {
     QCursor::setPos(pressed->mapToGlobal(to));
     QTest::mouseMove(pressed, to);
+}
+
+// Chooses `path` in a file dialog as a user typing it would. (selectFile alone leaves the name
+// box as it is while that box has the focus, which it takes as the dialog opens.)
+inline void ChooseFile(QFileDialog* files, const QString& path) {
+    files->selectFile(path);
+    if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+        name->setText(path);
+    }
 }
 
 // Runs `answer` on the next modal dialog that opens, from inside its own event loop.
