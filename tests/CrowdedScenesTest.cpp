@@ -7,10 +7,12 @@
 #include "core/play/WindowEvents.h"
 #include "core/testing/SceneBuilders.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace tarvelo {
 namespace {
@@ -232,16 +234,94 @@ bool Overlap(const SceneObject& a, const SceneObject& b) {
                        static_cast<double>(b.objY) + b.objH);
 }
 
-void CountTerms(PieceKind k, Terms& t) {
-    if (k >= PieceKind::kOne && k <= PieceKind::kNine) {
-        t.constant += KindNumber(k);
-    } else if (k == PieceKind::kSmiley) {
-        t.constant += 1;
-    } else if (k == PieceKind::kX) {
-        t.x += 1;
-    } else if (k == PieceKind::kY) {
-        t.y += 1;
+// ---- What the pans carry, worked out from the boxes of the pieces alone ----
+//
+// The scene's own weighing walks the contact matrix it keeps; this works from nothing but where
+// the boxes lie, so that a fault in the scene's rule for contacts, pans or terms shows up as a
+// difference here instead of being repeated.
+
+// A piece at rest may float this many pixels above what carries it: the balance moves its pans
+// in whole pixels and can leave one between a pan and its load.
+constexpr std::int32_t kRestingGap = 1;
+
+// Whether `upper` rests on `lower`: the bottom edge of `upper` is on the top edge of `lower` or
+// at most kRestingGap above it, and the two share at least one column of pixels.
+bool RestsOn(const SceneObject& upper, const SceneObject& lower) {
+    const std::int32_t gap = lower.objY - (upper.objY + upper.objH);
+    const bool besideEachOther =
+        upper.objX + upper.objW <= lower.objX || lower.objX + lower.objW <= upper.objX;
+    return gap >= 0 && gap <= kRestingGap && !besideEachOther;
+}
+
+// What one piece puts on its side of the line, as a child counts it: a number cube the number
+// it bears, the smiley one, an X or a Y one of that unknown.
+struct Worth {
+    std::int32_t number = 0;
+    std::int32_t xs = 0;
+    std::int32_t ys = 0;
+};
+
+Worth WorthOf(PieceKind k) {
+    struct Face {
+        PieceKind kind;
+        Worth worth;
+    };
+    static constexpr Face kFaces[] = {
+        {PieceKind::kOne, {1, 0, 0}},    {PieceKind::kTwo, {2, 0, 0}},
+        {PieceKind::kThree, {3, 0, 0}},  {PieceKind::kFour, {4, 0, 0}},
+        {PieceKind::kFive, {5, 0, 0}},   {PieceKind::kSix, {6, 0, 0}},
+        {PieceKind::kSeven, {7, 0, 0}},  {PieceKind::kEight, {8, 0, 0}},
+        {PieceKind::kNine, {9, 0, 0}},   {PieceKind::kZero, {0, 0, 0}},
+        {PieceKind::kSmiley, {1, 0, 0}}, {PieceKind::kX, {0, 1, 0}},
+        {PieceKind::kY, {0, 0, 1}},
+    };
+    for (const Face& face : kFaces) {
+        if (face.kind == k) {
+            return face.worth;
+        }
     }
+    ADD_FAILURE() << "a piece of kind " << KindNumber(k) << " has no worth in the table";
+    return {};
+}
+
+// The pan (kLeftPan or kRightPan) each object counts for, by following who rests on whom down to
+// a pan, or 0 for one that reaches no pan; indexed by object number.
+//
+// A piece that reaches both pans (one lying across stacks of both) could count for either; the
+// scene keeps it with the pan it counted for before, which only its history tells, so the pan
+// the table gives it is taken when that is one of the pans it reaches through what it rests on.
+std::vector<std::int32_t> PansByGeometry(const Scene& scene) {
+    const std::int32_t count = scene.objCount();
+    std::vector<std::int32_t> pan(static_cast<std::size_t>(count) + 1, 0);
+    pan[kLeftPan] = kLeftPan;
+    pan[kRightPan] = kRightPan;
+    // What carries a piece lies lower: going up from the lowest top edge, every support has its
+    // pan before the pieces on it are looked at.
+    std::vector<std::int32_t> upwards;
+    for (std::int32_t i = kFirstPiece; i <= count; ++i) {
+        upwards.push_back(i);
+    }
+    std::stable_sort(upwards.begin(), upwards.end(), [&scene](std::int32_t a, std::int32_t b) {
+        return scene.obj(a).objY > scene.obj(b).objY;
+    });
+    for (std::int32_t i : upwards) {
+        bool onLeft = false;
+        bool onRight = false;
+        for (std::int32_t j = 1; j <= count; ++j) {
+            if (j != i && RestsOn(scene.obj(i), scene.obj(j))) {
+                onLeft = onLeft || pan[static_cast<std::size_t>(j)] == kLeftPan;
+                onRight = onRight || pan[static_cast<std::size_t>(j)] == kRightPan;
+            }
+        }
+        std::int32_t& mine = pan[static_cast<std::size_t>(i)];
+        if (onLeft && onRight) {
+            const std::int32_t kept = scene.obj(i).objPan;
+            mine = kept == kLeftPan || kept == kRightPan ? kept : 0;
+        } else {
+            mine = onLeft ? kLeftPan : (onRight ? kRightPan : 0);
+        }
+    }
+    return pan;
 }
 
 // Everything a child could see contradict the balance, as a list of faults (empty: none).
@@ -254,23 +334,28 @@ std::string FaultsAtRest(Model& m) {
             }
         }
     }
+    const std::vector<std::int32_t> pans = PansByGeometry(m.scene);
     Terms terms[3]{};
     float load[3]{};
-    for (std::int32_t i = 3; i <= m.scene.objCount(); ++i) {
+    for (std::int32_t i = kFirstPiece; i <= m.scene.objCount(); ++i) {
         const SceneObject& o = m.scene.obj(i);
-        const std::int32_t s = m.scene.topContact().SupportOf(i);
-        const std::int32_t pan = m.scene.PanCarrying(i);
-        if (s == 0 || pan == -1) {
+        const std::int32_t pan = pans[static_cast<std::size_t>(i)];
+        if (pan == 0) {
             faults << "object " << i << " stands on no pan; ";
             continue;
         }
-        const SceneObject& support = m.scene.obj(s);
-        const std::int32_t gap = support.objY - (o.objY + o.objH);
-        if (gap < 0 || gap > 1 || o.objX >= support.objX + support.objW ||
-            support.objX >= o.objX + o.objW) {
+        const std::int32_t s = m.scene.topContact().SupportOf(i);
+        if (s == 0 || !RestsOn(o, m.scene.obj(s))) {
             faults << "object " << i << " does not stand on its support " << s << "; ";
         }
-        CountTerms(o.objKind, terms[pan]);
+        if (m.scene.PanCarrying(i) != pan) {
+            faults << "object " << i << " counts for pan " << m.scene.PanCarrying(i)
+                   << " but stands on pan " << pan << "; ";
+        }
+        const Worth worth = WorthOf(o.objKind);
+        terms[pan].constant += worth.number;
+        terms[pan].x += worth.xs;
+        terms[pan].y += worth.ys;
         load[pan] += o.objMass;
     }
     if (terms[1] != m.scene.leftTerms() || terms[2] != m.scene.rightTerms()) {

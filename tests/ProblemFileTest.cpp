@@ -39,13 +39,13 @@ TEST(ProblemFileTest, WritingGivesTheExampleLineForLine) {
 
     m.AddObject(PieceKind::kFive, 150, 252);
     m.AddObject(PieceKind::kX, 600, 252);
-    EXPECT_EQ(WriteProblem(m.scene, "14:05:09", "03/04/2009", 42, 5), kExample);
+    EXPECT_EQ(WriteProblem(m.scene.SavedProblem(), "14:05:09", "03/04/2009", 42, 5), kExample);
 
     // The pans are never written: a scene with only the pans is four lines.
     Model empty;
     empty.AddObject(PieceKind::kPan, 30, 292);
     empty.AddObject(PieceKind::kPan, 504, 292);
-    EXPECT_EQ(WriteProblem(empty.scene, "t", "d", 0, 99),
+    EXPECT_EQ(WriteProblem(empty.scene.SavedProblem(), "t", "d", 0, 99),
               "# Tarvelo file - t - d\r\n169\r\n1456\r\n0\r\n");
 }
 
@@ -200,7 +200,7 @@ TEST(ProblemFileTest, EachKindIsWrittenAsTheNumberFilesHaveAlwaysHeld) {
     for (const auto& c : cases) {
         Model m;
         m.AddObject(c.kind, 150, 252);
-        const std::string text = WriteProblem(m.scene, "t", "d", 0, 0);
+        const std::string text = WriteProblem(m.scene.SavedProblem(), "t", "d", 0, 0);
         const std::string lastLine = "\r\n" + std::string(c.line) + "\r\n";
         ASSERT_GE(text.size(), lastLine.size()) << c.line;
         EXPECT_EQ(text.substr(text.size() - lastLine.size()), lastLine) << c.line;
@@ -272,7 +272,7 @@ TEST(ProblemFileTest, WritingThenReadingGivesThePiecesBack) {
         m.AddObject(kinds[i], 40 + 150 * i, -70 + 90 * i);
     }
     m.scene.Edit(5).objMass = 2.5f; // a hand-written mass keeps its fraction
-    const ProblemReading r = ParseProblem(WriteProblem(m.scene, "t", "d", 31, 77));
+    const ProblemReading r = ParseProblem(WriteProblem(m.scene.SavedProblem(), "t", "d", 31, 77));
     ASSERT_TRUE(r.problem);
     EXPECT_EQ(r.problem->xValue, 6);
     EXPECT_EQ(r.problem->yValue, 2);
@@ -295,7 +295,7 @@ TEST(ProblemFileTest, ASavedSceneLoadsBackWithTheSamePiecesFallingOntoThePans) {
         a.AddObject(kinds[i], 60 + 140 * i, 150);
     }
     saved.RunMs(3000);
-    const std::string text = WriteProblem(a.scene, "t", "d", 17, 60);
+    const std::string text = WriteProblem(a.scene.SavedProblem(), "t", "d", 17, 60);
 
     SceneHarness loaded(200.0);
     Model& b = loaded.model;

@@ -48,8 +48,9 @@ void PrintTo(const Seen& seen, std::ostream* out) {
 
 // The scene in `m` saved, then loaded into a new window state and let come to rest.
 std::unique_ptr<SceneHarness> SavedAndLoaded(const Model& m) {
-    const ProblemReading reading = ParseProblem(WriteProblem(m.scene, "10:00:00", "01/02/2026",
-                                                             /*kX=*/42, /*kY=*/5));
+    const ProblemReading reading =
+        ParseProblem(WriteProblem(m.scene.SavedProblem(), "10:00:00", "01/02/2026",
+                                  /*kX=*/42, /*kY=*/5));
     auto loaded = std::make_unique<SceneHarness>();
     if (!reading.problem) {
         ADD_FAILURE() << "the written file was refused at line " << reading.error.line;
@@ -217,7 +218,7 @@ TEST(SaveReloadTest, ThePansWaitWhereTheyWereSavedOnlyWhileThePiecesLand) {
     ASSERT_NE(savedTilt, 0);
 
     const ProblemReading reading =
-        ParseProblem(WriteProblem(h.model.scene, "10:00:00", "01/02/2026", 1, 2));
+        ParseProblem(WriteProblem(h.model.scene.SavedProblem(), "10:00:00", "01/02/2026", 1, 2));
     ASSERT_TRUE(reading.problem);
     SceneHarness loaded;
     loaded.model.PutProblem(&*reading.problem, "saved.trv", ProgramMode::Free);

@@ -1,10 +1,29 @@
 // How whole scenes settle: ordinary scenes come to rest exactly where they always did.
+//
+// Beside each digest lies the settled scene's report, what `tarvelo --settle --json` prints laid
+// out a piece a line, in tests/golden/settling/: the digest says that something changed, the
+// report which pieces moved.
+// After a change to the falling rules that is meant to move pieces, record the reports afresh with
+//     TARVELO_UPDATE_GOLDENS=1 ctest --test-dir BUILD -R SettlingTest
+// and read what moved in the files' differences before committing them (the digests are then
+// updated by hand, from the failure messages). Without the variable the reports are only read.
 #include "core/base/Rest.h"
 #include "core/play/ModelClock.h"
+#include "core/play/SettleReport.h"
 #include "core/testing/SceneBuilders.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <optional>
 #include <random>
+#include <sstream>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace tarvelo {
@@ -97,6 +116,276 @@ void PlayOrdinaryScene(SceneHarness& h, std::uint32_t seed) {
     h.RunMs(30000);
 }
 
+// ---- The settled scene's report, kept as a readable golden ----
+
+constexpr std::int64_t kSettleBudgetMs = 120000;
+constexpr const char* kUpdateGoldens = "TARVELO_UPDATE_GOLDENS";
+
+// A JSON value as far as the report needs: a scalar is kept as the text it is written as (a
+// string with its quotes), so that comparing two values compares what a reader sees.
+struct Json {
+    enum class Type { kScalar, kArray, kObject };
+    Type type = Type::kScalar;
+    std::string scalar;
+    std::vector<Json> items;
+    std::vector<std::pair<std::string, Json>> members;
+    bool operator==(const Json&) const = default;
+
+    const Json* Member(const std::string& name) const {
+        for (const auto& [key, value] : members) {
+            if (key == name) {
+                return &value;
+            }
+        }
+        return nullptr;
+    }
+};
+
+class JsonReader {
+  public:
+    explicit JsonReader(const std::string& text) : text_(text) {}
+
+    // The whole text as one value; nothing when it is not JSON.
+    std::optional<Json> Document() {
+        std::optional<Json> value = Value();
+        SkipBlanks();
+        if (!value || at_ != text_.size()) {
+            return std::nullopt;
+        }
+        return value;
+    }
+
+  private:
+    void SkipBlanks() {
+        while (at_ < text_.size() && std::isspace(static_cast<unsigned char>(text_[at_]))) {
+            ++at_;
+        }
+    }
+    bool Take(char c) {
+        SkipBlanks();
+        if (at_ < text_.size() && text_[at_] == c) {
+            ++at_;
+            return true;
+        }
+        return false;
+    }
+    std::optional<std::string> String() {
+        SkipBlanks();
+        if (at_ >= text_.size() || text_[at_] != '"') {
+            return std::nullopt;
+        }
+        const std::size_t start = at_++;
+        while (at_ < text_.size() && text_[at_] != '"') {
+            at_ += text_[at_] == '\\' ? 2 : 1;
+        }
+        if (at_ >= text_.size()) {
+            return std::nullopt;
+        }
+        ++at_;
+        return text_.substr(start, at_ - start);
+    }
+    std::optional<Json> Value() {
+        SkipBlanks();
+        Json value;
+        if (Take('[')) {
+            value.type = Json::Type::kArray;
+            if (Take(']')) {
+                return value;
+            }
+            do {
+                std::optional<Json> item = Value();
+                if (!item) {
+                    return std::nullopt;
+                }
+                value.items.push_back(std::move(*item));
+            } while (Take(','));
+            return Take(']') ? std::optional<Json>(value) : std::nullopt;
+        }
+        if (Take('{')) {
+            value.type = Json::Type::kObject;
+            if (Take('}')) {
+                return value;
+            }
+            do {
+                std::optional<std::string> key = String();
+                std::optional<Json> member = key && Take(':') ? Value() : std::nullopt;
+                if (!member) {
+                    return std::nullopt;
+                }
+                // The key without its quotes: the report's keys hold no escapes.
+                value.members.emplace_back(key->substr(1, key->size() - 2), std::move(*member));
+            } while (Take(','));
+            return Take('}') ? std::optional<Json>(value) : std::nullopt;
+        }
+        if (std::optional<std::string> quoted = String()) {
+            value.scalar = *quoted;
+            return value;
+        }
+        const std::size_t start = at_;
+        while (at_ < text_.size() && text_[at_] != ',' && text_[at_] != ']' && text_[at_] != '}' &&
+               !std::isspace(static_cast<unsigned char>(text_[at_]))) {
+            ++at_;
+        }
+        if (at_ == start) {
+            return std::nullopt;
+        }
+        value.scalar = text_.substr(start, at_ - start);
+        return value;
+    }
+
+    const std::string& text_;
+    std::size_t at_ = 0;
+};
+
+// The report laid out for reading and for the differences between two versions of it: a value
+// that holds only scalars on one line, anything larger one member or item per line.
+std::string Layout(const Json& value, int depth = 0) {
+    constexpr int kIndent = 2;
+    if (value.type == Json::Type::kScalar) {
+        return value.scalar;
+    }
+    const bool object = value.type == Json::Type::kObject;
+    std::vector<std::string> parts;
+    bool flat = true;
+    for (const auto& [key, member] : value.members) {
+        parts.push_back("\"" + key + "\": " + Layout(member, depth + 1));
+        flat = flat && member.type == Json::Type::kScalar;
+    }
+    for (const Json& item : value.items) {
+        parts.push_back(Layout(item, depth + 1));
+        flat = flat && item.type == Json::Type::kScalar;
+    }
+    const std::string open = object ? "{" : "[";
+    const std::string close = object ? "}" : "]";
+    const std::string inner(static_cast<std::size_t>((depth + 1) * kIndent), ' ');
+    const std::string outer(static_cast<std::size_t>(depth * kIndent), ' ');
+    std::string text = open;
+    for (std::size_t n = 0; n < parts.size(); ++n) {
+        text += (n == 0 ? "" : ",") + (flat ? std::string(n == 0 ? "" : " ") : "\n" + inner);
+        text += parts[n];
+    }
+    return text + (flat || parts.empty() ? "" : "\n" + outer) + close;
+}
+
+std::string Scalar(const Json* value) {
+    return value == nullptr ? "(none)" : Layout(*value);
+}
+
+// How one entry of the report's lists is named in a message: the pans by their side, a piece by
+// its place in the list, its object number and its kind.
+std::string EntryName(const std::string& list, std::size_t n, const Json& entry) {
+    if (list == "pans") {
+        return n == 0 ? "left pan" : (n == 1 ? "right pan" : "pan " + std::to_string(n + 1));
+    }
+    if (list == "pieces") {
+        return "piece " + std::to_string(n + 1) + " (object " + std::to_string(n + kFirstPiece) +
+               ", kind " + Scalar(entry.Member("kind")) + ")";
+    }
+    return list + "[" + std::to_string(n) + "]";
+}
+
+// What differs between two entries, as "x 120 now 160, y 200 now 230".
+std::string EntryChanges(const Json& was, const Json& now) {
+    if (was.type != Json::Type::kObject || now.type != Json::Type::kObject) {
+        return Layout(was) + " now " + Layout(now);
+    }
+    std::string changes;
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : was.members) {
+        keys.push_back(key);
+    }
+    for (const auto& [key, value] : now.members) {
+        if (was.Member(key) == nullptr) {
+            keys.push_back(key);
+        }
+    }
+    for (const std::string& key : keys) {
+        const std::string a = Scalar(was.Member(key));
+        const std::string b = Scalar(now.Member(key));
+        if (a != b) {
+            changes += (changes.empty() ? "" : ", ") + key + " " + a + " now " + b;
+        }
+    }
+    return changes;
+}
+
+// A line per difference between the recorded report and today's, naming what moved.
+std::string Differences(const Json& was, const Json& now) {
+    std::ostringstream out;
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : was.members) {
+        keys.push_back(key);
+    }
+    for (const auto& [key, value] : now.members) {
+        if (was.Member(key) == nullptr) {
+            keys.push_back(key);
+        }
+    }
+    for (const std::string& key : keys) {
+        const Json* a = was.Member(key);
+        const Json* b = now.Member(key);
+        if (a != nullptr && b != nullptr && a->type == Json::Type::kArray &&
+            b->type == Json::Type::kArray) {
+            const std::size_t longer = std::max(a->items.size(), b->items.size());
+            for (std::size_t n = 0; n < longer; ++n) {
+                if (n >= b->items.size()) {
+                    out << "  " << EntryName(key, n, a->items[n])
+                        << " is gone: " << Layout(a->items[n]) << "\n";
+                } else if (n >= a->items.size()) {
+                    out << "  " << EntryName(key, n, b->items[n])
+                        << " is new: " << Layout(b->items[n]) << "\n";
+                } else if (!(a->items[n] == b->items[n])) {
+                    out << "  " << EntryName(key, n, a->items[n]) << ": "
+                        << EntryChanges(a->items[n], b->items[n]) << "\n";
+                }
+            }
+        } else if (Scalar(a) != Scalar(b)) {
+            out << "  " << key << ": " << Scalar(a) << " now " << Scalar(b) << "\n";
+        }
+    }
+    return out.str();
+}
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Compares `report` with the golden `name` in tests/golden/settling/; with TARVELO_UPDATE_GOLDENS
+// set, first writes the golden when it differs.
+void ExpectReportAsRecorded(const std::string& report, const std::string& name) {
+    const std::string path = std::string(TARVELO_GOLDEN_DIR) + "/settling/" + name + ".json";
+    const std::optional<Json> now = JsonReader(report).Document();
+    ASSERT_TRUE(now) << "the report is no JSON: " << report;
+    const std::string laidOut = Layout(*now) + "\n";
+    if (std::getenv(kUpdateGoldens) != nullptr && ReadWhole(path) != laidOut) {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << laidOut;
+        ASSERT_TRUE(out.flush()) << "could not write " << path;
+        std::printf("recorded %s\n", path.c_str());
+    }
+    const std::optional<std::string> text = ReadWhole(path);
+    ASSERT_TRUE(text) << "no recorded report " << path << "; record it with " << kUpdateGoldens
+                      << "=1 set";
+    const std::optional<Json> was = JsonReader(*text).Document();
+    ASSERT_TRUE(was) << path << " is no JSON";
+    if (!(*was == *now)) {
+        ADD_FAILURE() << "the settled scene differs from " << path << ":\n"
+                      << Differences(*was, *now) << "(with " << kUpdateGoldens
+                      << "=1 set the test records today's report)";
+    }
+}
+
+// The report of the scene once it has settled, as the run without a window makes it.
+std::string SettledReport(SceneHarness& h) {
+    const SettleResult rest = SettleOnClock(h.clock, h.model, kSettleBudgetMs);
+    return SettleReportJson(h.model, rest.rested,
+                            rest.rested ? rest.lastChangeMs : h.clock.NowMs());
+}
+
 // Recorded from the falling rules as they stood before any piece could be lifted clear of
 // another or a pan held by a piece standing on both pans.
 constexpr std::uint64_t kOrdinaryScenes[] = {
@@ -147,6 +436,10 @@ TEST(SettlingTest, OrdinaryScenesSettleExactlyAsTheyAlwaysDid) {
         SceneHarness h;
         PlayOrdinaryScene(h, seed);
         EXPECT_EQ(FinalState(h.model), kOrdinaryScenes[seed]) << "seed " << seed;
+        // Played long enough to rest already: the report shows the state the digest was taken of.
+        char name[sizeof "ordinary-scene-00"];
+        std::snprintf(name, sizeof name, "ordinary-scene-%02u", static_cast<unsigned>(seed));
+        ExpectReportAsRecorded(SettledReport(h), name);
     }
 }
 
@@ -181,6 +474,9 @@ TEST(SettlingTest, AScriptedBusySceneEndsInTheSameStateOnEveryBuild) {
     EXPECT_EQ(rest.lastChangeMs, 3940);
     EXPECT_EQ(m.equation.lblEquazione().Caption, "4X + 36 > 4Y + 17");
     EXPECT_EQ(FinalState(m), 15817712982949160784u);
+    ExpectReportAsRecorded(
+        SettleReportJson(m, rest.rested, rest.rested ? rest.lastChangeMs : h.clock.NowMs()),
+        "scripted-busy-scene");
     // At rest is for good: nothing changes however long the scene runs on.
     const std::uint64_t atRest = m.Changes();
     h.RunMs(10000);

@@ -230,7 +230,7 @@ std::string MakeLesson(const Lesson& lesson, std::mt19937& masks) {
     }
     const int maskX = static_cast<int>(masks() % kMaskRange);
     const int maskY = static_cast<int>(masks() % kMaskRange);
-    return WriteProblem(model.scene, kLessonTime, kLessonDate, maskX, maskY);
+    return WriteProblem(model.scene.SavedProblem(), kLessonTime, kLessonDate, maskX, maskY);
 }
 
 bool WriteFile(const std::filesystem::path& path, const std::string& text) {

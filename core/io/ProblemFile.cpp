@@ -179,33 +179,23 @@ ProblemReading ReadProblemFile(const std::string& path) {
     return ParseProblem(text);
 }
 
-std::string WriteProblem(const Scene& scene, const std::string& time, const std::string& date,
+std::string WriteProblem(const Problem& problem, const std::string& time, const std::string& date,
                          int kX, int kY) {
     std::ostringstream out;
     out << kHeader << time << " - " << date << kLineEnd;
-    out << MaskValue(scene.xValue(), kX) << kLineEnd;
-    out << MaskValue(scene.yValue(), kY) << kLineEnd;
-
-    // A first pass counts the free pieces, a second writes them in table order.
-    std::int32_t n = 0;
-    for (std::int32_t i = 1; i <= scene.objCount(); ++i) {
-        n += scene.obj(i).objFixed ? 0 : 1;
-    }
-    out << n << kLineEnd;
-    for (std::int32_t i = 1; i <= scene.objCount(); ++i) {
-        const SceneObject& o = scene.obj(i);
-        if (o.objFixed) {
-            continue;
-        }
-        out << o.objX << kLineEnd << o.objY << kLineEnd;
+    out << MaskValue(problem.xValue, kX) << kLineEnd;
+    out << MaskValue(problem.yValue, kY) << kLineEnd;
+    out << problem.pieces.size() << kLineEnd;
+    for (const ProblemPiece& piece : problem.pieces) {
+        out << piece.objX << kLineEnd << piece.objY << kLineEnd;
         // Masses are whole numbers; one that is not is written in full.
-        if (o.objMass == std::floor(o.objMass) && std::fabs(o.objMass) < 1e9f) {
-            out << static_cast<std::int64_t>(o.objMass);
+        if (piece.objMass == std::floor(piece.objMass) && std::fabs(piece.objMass) < 1e9f) {
+            out << static_cast<std::int64_t>(piece.objMass);
         } else {
             out.precision(9);
-            out << o.objMass;
+            out << piece.objMass;
         }
-        out << kLineEnd << KindNumber(o.objKind) << kLineEnd;
+        out << kLineEnd << KindNumber(piece.objKind) << kLineEnd;
     }
     return out.str();
 }

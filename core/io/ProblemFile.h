@@ -13,8 +13,6 @@
 
 namespace tarvelo {
 
-class Scene;
-
 // Why a file was refused. The window words the message; `line` names the line at fault (0 for
 // the file as a whole) and `value` the number found there, where that helps.
 struct ProblemError {
@@ -54,7 +52,7 @@ ProblemReading ReadProblemFile(const std::string& path);
 
 // The text of a problem file for the free pieces of the scene's table, in table order. `time` and
 // `date` go into the header as given; kX and kY (0 to 99) mask the values of X and Y.
-std::string WriteProblem(const Scene& scene, const std::string& time, const std::string& date,
+std::string WriteProblem(const Problem& problem, const std::string& time, const std::string& date,
                          int kX, int kY);
 
 // The masked line for a value of X or Y, and the value it reads back as.

@@ -86,6 +86,17 @@ void Scene::PutPansOnLevelLine() {
     PlaceAt(kRightPan, obj(kRightPan).objX, level);
 }
 
+Problem Scene::SavedProblem() const {
+    Problem problem{xValue(), yValue(), {}};
+    for (std::int32_t i = 1; i <= objCount(); ++i) {
+        const SceneObject& o = obj(i);
+        if (!o.objFixed) {
+            problem.pieces.push_back({o.objX, o.objY, o.objMass, o.objKind});
+        }
+    }
+    return problem;
+}
+
 void Scene::LoadPieces(const Problem& problem) {
     NoteChange();
     overlapIndex_.Clear();

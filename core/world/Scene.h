@@ -103,6 +103,8 @@ class Scene : public ChangeCounter {
     // The pans and the problem's X, Y and pieces, each piece lifted by the loading lift above
     // its saved place and then clear of whatever it overlaps.
     void LoadPieces(const Problem& problem);
+    // The scene as a problem to save: X, Y and every piece but the pans, in table order.
+    Problem SavedProblem() const;
     // Nothing holds any more, not even the pans: everything falls out of the scene.
     void LetEverythingFall();
     // The hidden values of X and Y as given, with nothing else changed.

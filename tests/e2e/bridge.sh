@@ -27,13 +27,14 @@ pan_top() {
 # Picture at palette x $1, grabbed 20 pixels in, dropped with its corner at scene (x $2, y $3).
 drop() {
   e2e_drag_in $(($1 + 20)) 30 $((scene_x + $2 + 20)) $((scene_y + $3 + 20))
+  # A child's pace between drops, not a wait: the next piece may come while this one falls.
   sleep 0.3
 }
 
 e2e_start_x
 e2e_start_a11y_bus
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 e2e_start_app "$program"
-sleep 1
+e2e_await_window_drawn
 
 # Two 9s at the left pan's inner end, two 1s at the right pan's: the left goes down, and a 5
 # laid across both columns rests on the higher one, the right's, and counts for it.
@@ -41,9 +42,9 @@ drop $palette_9 420 120
 drop $palette_9 420 60
 drop $palette_1 480 120
 drop $palette_1 480 60
-sleep 3
+e2e_await_still "the two columns landing"
 drop $palette_5 445 30
-sleep 3
+e2e_await_still "the 5 landing across both columns"
 e2e_wait_for 'e2e_a11y --names label | grep -Fx "18 > 7"' 20 ||
   e2e_fail "the bridge was not built as planned: $(e2e_a11y --names label | grep '[<=>]')"
 

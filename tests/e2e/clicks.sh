@@ -46,12 +46,12 @@ drop() {
 
 e2e_start_x
 e2e_start_app "$program"
-sleep 1
+e2e_await_window_drawn
 
 # A 5 (palette picture at 384, 10) onto the left pan: it rests at x 200 with its bottom on the
 # pan, which hangs 9 pixels below the level line 292, the right pan 9 above it.
 drop 384 10 200 150
-sleep 3
+e2e_await_still "the 5 landing on the left pan"
 left_top=$((scene_y + 292 + 9))
 cube_x=$((scene_x + 200))
 cube_y=$((left_top - 40))
@@ -64,13 +64,14 @@ expected_line "5 200 $((292 + 9 - 40))"
 expect_line "5 > 0"
 
 # Six plain clicks on it, the pointer still between press and release.
-xdotool mousemove $((cube_x + 20)) $((cube_y + 20))
-sleep 0.2
+e2e_point $((cube_x + 20)) $((cube_y + 20))
 for _ in 1 2 3 4 5 6; do
   xdotool click 1
+  # A person's pace between clicks, not a wait: a click that rightly moves nothing leaves nothing
+  # to see. What six clicks did is looked at once the screen is still.
   sleep 0.3
 done
-sleep 2
+e2e_await_still "the 5 after six clicks"
 e2e_screenshot
 e2e_expect_pixel $((cube_x + 12)) $((cube_y + 36)) 00FFC0 "the 5 after six clicks"
 e2e_expect_pixel $((cube_x + 12)) $((cube_y - 1)) FFFFC0 "above the 5 after six clicks"
@@ -81,13 +82,15 @@ expect_line "5 > 0"
 # Gone with a right click; then eight cubes bearing 1 (palette picture at 148, 10) dropped at
 # one spot above the left pan, each while the one before may still be falling.
 xdotool click 3
-sleep 2
+e2e_await_still "the 5 gone and the pans level"
 for _ in 1 2 3 4 5 6 7 8; do
   drop 148 10 100 150
+  # Not a wait for the cube to land: the next one is meant to come while this one may still be
+  # falling, at the pace of a child dropping them one after the other.
   sleep 0.3
 done
 xdotool mousemove 1000 700
-sleep 5
+e2e_await_still "eight cubes landing and the pans tilting"
 e2e_screenshot
 # A difference of 8 tilts the pans 28 pixels apart: 14 down and 14 up from the level line.
 left_top=$((scene_y + 292 + 14))

@@ -9,7 +9,7 @@ program=$1
 
 e2e_start_x
 e2e_start_app "$program"
-sleep 1
+e2e_await_window_drawn
 
 # Window pixels (no window manager: the window sits at the screen's corner). The scene's client
 # area starts at (6, 62); the palette's cube bearing 5 at (384, 10).
@@ -21,7 +21,7 @@ drop_x=$((scene_x + 200))
 drop_y=$((scene_y + 150))
 
 e2e_drag_in $((384 + grab_x)) $((10 + grab_y)) "$drop_x" "$drop_y"
-sleep 3
+e2e_await_still "the cube landing and the pans tilting"
 e2e_screenshot
 
 # The left pan hangs 18 pixels below the right one: 9 down and 9 up from the level line 292.
@@ -37,10 +37,9 @@ e2e_expect_pixel $((cube_x + 12)) $((cube_y + 36)) 00FFC0 "the cube's face on th
 e2e_expect_pixel $((cube_x + 12)) $((cube_y - 2)) FFFFC0 "above the cube"
 
 # A right click on the cube deletes it; the pans come back level.
-xdotool mousemove $((cube_x + 25)) $((cube_y + 20))
-sleep 0.2
+e2e_point $((cube_x + 25)) $((cube_y + 20))
 xdotool click 3
-sleep 3
+e2e_await_still "the pans coming back level"
 e2e_screenshot
 level=$((scene_y + 292))
 e2e_expect_pixel $((scene_x + 30 + 300)) $((level + 1)) 000000 "left pan level again"

@@ -1,21 +1,22 @@
 #!/usr/bin/env bash
 # Save and Load through the real dialogs with the real keyboard and pointer: a scene saved under a
-# typed name (the extension added), cleared with New, and loaded back.
+# typed name (the extension added), cleared with New, and loaded back. The accessibility bus tells
+# when a dialog has taken the typed name.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 program=$1
 
 e2e_start_x
+e2e_start_a11y_bus
 problem="$e2e_work/start.trv"
 e2e_problem "$problem" 9
 # Opened as a plain start would open it: through Load, so the window stays in free mode.
-e2e_start_app "$program"
+e2e_start_app env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program"
 scene_x=6
 scene_y=62
 click() {
-  xdotool mousemove "$1" "$2"
-  sleep 0.2
+  e2e_point "$1" "$2"
   xdotool click 1
 }
 dialog_open() {
@@ -24,14 +25,15 @@ dialog_open() {
 type_path() {
   # Real key presses (not events sent to a window) go to the window under the pointer, or to
   # the name completer's list while it is open, as a person's would.
-  local dialog
+  local dialog typed=$2
   dialog=$(xdotool search --onlyvisible --name "^$1\$" | head -n1)
   eval "$(xdotool getwindowgeometry --shell "$dialog")"
-  xdotool mousemove $((X + WIDTH / 2)) $((Y + 10))
-  sleep 0.2
+  e2e_point $((X + WIDTH / 2)) $((Y + 10))
   xdotool key ctrl+a
-  xdotool type --delay 20 "$2"
-  sleep 0.5
+  xdotool type --delay 20 "$typed"
+  # Every key has reached the dialog once its name field reads the whole name.
+  e2e_await "the $1 dialog's name field to read $typed" \
+    'e2e_a11y --texts text | grep -Fx -- "$typed"' 20
   xdotool key Return
 }
 
@@ -41,7 +43,7 @@ dialog_open Open || e2e_fail "the Open dialog did not appear"
 type_path Open "$problem"
 e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $problem" ]' 10 ||
   e2e_fail "the problem was not loaded: '$(e2e_title "$e2e_window")'"
-sleep 2
+e2e_await_still "the loaded piece landing"
 
 # Save it under a name typed without the extension.
 click $((scene_x + 210)) $((scene_y + 396))
@@ -53,13 +55,13 @@ head -c 17 "$e2e_work/copy.trv" | grep -q "# Tarvelo file - " || e2e_fail "the s
 
 # New empties the scene; Load brings the piece back.
 click $((scene_x + 40)) $((scene_y + 396))
-sleep 2
+e2e_await_still "the scene emptied by New"
 click $((scene_x + 130)) $((scene_y + 396))
 dialog_open Open || e2e_fail "the Open dialog did not appear again"
 type_path Open "$e2e_work/copy.trv"
 e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $e2e_work/copy.trv" ]' 10 ||
   e2e_fail "the copy was not loaded: '$(e2e_title "$e2e_window")'"
-sleep 3
+e2e_await_still "the piece of the copy landing"
 e2e_screenshot
 # The cube bearing 9 lies on the left pan again, which hangs 32 pixels below the right one:
 # 16 down from the level line 292.

@@ -21,7 +21,7 @@ e2e_problem "$second" 9
 e2e_start_app "$program" "$first"
 e2e_wait_for '[ "$(e2e_title "$e2e_window")" = "Tarvelo - $first" ]' ||
   e2e_fail "the caption is '$(e2e_title "$e2e_window")'"
-sleep 1
+e2e_await_still "the problem's piece landing"
 e2e_screenshot
 # Problem mode: Restart stands where New was, Load and Save are gone, Show solution stays.
 scene_x=6
@@ -66,7 +66,10 @@ a=$!
 "$program" >/dev/null 2>&1 &
 b=$!
 e2e_helper_pids+=("$a" "$b")
-sleep 3
+# One of them ends at once, having found the other running; then only the other can show a window.
+e2e_await "one of two starts at the same moment to end" 'e2e_ended "$a" || e2e_ended "$b"' 20
+e2e_await "the window of two starts at the same moment" \
+  '[ -n "$(xdotool search --onlyvisible --name "^Tarvelo")" ]' 20
 windows=$(xdotool search --onlyvisible --name '^Tarvelo' | wc -l)
 [ "$windows" -eq 1 ] || e2e_fail "two starts at once gave $windows windows"
 e2e_end_helper "$a"
@@ -124,6 +127,8 @@ e2e_wait_for '[ -s "$e2e_work/held" ]' || e2e_fail "the backlog of the stopped i
 "$program" "$first" >"$e2e_work/waiting.log" 2>&1 &
 waiting=$!
 e2e_helper_pids+=("$waiting")
+# What is checked is that nothing happens for a while: the later start neither gives up, nor takes
+# the socket, nor opens a window. Nothing shows that it waits, so only time can tell.
 sleep 3
 kill -0 "$waiting" 2>/dev/null || { cat "$e2e_work/waiting.log" >&2; e2e_fail "the later start did not wait for the stopped instance"; }
 [ -S "$socket" ] && [ "$(stat -c %i "$socket")" = "$inode" ] ||

@@ -36,6 +36,11 @@ e2e_end() {
   return 0
 }
 
+# True once a process this shell started has ended, reaped or not.
+e2e_ended() {
+  ! kill -0 "$1" 2>/dev/null || grep -q '^State:.*zombie' "/proc/$1/status" 2>/dev/null
+}
+
 # Takes a helper off e2e_helper_pids once the script has waited for it itself: its process id
 # may be another process's by the end.
 e2e_forget_helper() {
@@ -85,12 +90,7 @@ e2e_start_x() {
   Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$e2e_work/xvfb.log" 2>&1 &
   e2e_xvfb_pid=$!
   exec 3>&-
-  local i
-  for i in $(seq 100); do
-    [ -s "$e2e_work/display" ] && break
-    sleep 0.1
-  done
-  [ -s "$e2e_work/display" ] || e2e_fail "the virtual X server did not start"
+  e2e_await "the virtual X server to give its display number" '[ -s "$e2e_work/display" ]' 10
   export DISPLAY=":$(head -n1 "$e2e_work/display")"
 }
 
@@ -123,9 +123,63 @@ e2e_wait_for() {
   local limit=${2:-10} i
   for i in $(seq $((limit * 10))); do
     eval "$1" >/dev/null 2>&1 && return 0
-    sleep 0.1
+    sleep 0.1 # between two looks at the condition
   done
   return 1
+}
+
+# Waits until the command $2 succeeds, looking again every tenth of a second; when it still fails
+# after $3 seconds (default 10), fails the test saying what was awaited ($1).
+# (Its own names start with e2e_await_, so that they hide none of the caller's in the condition.)
+e2e_await() {
+  local e2e_await_limit=${3:-10}
+  local e2e_await_deadline=$((SECONDS + e2e_await_limit))
+  until eval "$2" >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$e2e_await_deadline" ] ||
+      e2e_fail "timed out after $e2e_await_limit s waiting for $1"
+    sleep 0.1 # between two looks at the condition
+  done
+}
+
+# How long the screen must stay the same for the program to count as at rest, in milliseconds:
+# far beyond the pauses within a motion (the program's slowest timer ticks every 50 ms, and it
+# calls a scene at rest after 100 ms without a change), so that a busy machine's hiccup is not
+# taken for rest either.
+e2e_still_ms=1000
+
+# Waits until the screen stops changing: whatever the program was doing (pieces falling, pans
+# tilting, a window drawing itself) has come to rest. Fails, saying what was awaited ($1), when
+# the screen still changes after $2 seconds (default 30).
+e2e_await_still() {
+  local what=$1 limit=${2:-30}
+  local deadline=$((SECONDS + limit)) shot now previous='' since=0
+  while :; do
+    shot=$(import -window root -depth 8 rgb:- | md5sum) || e2e_fail "no screenshot could be taken"
+    now=$(date +%s%N)
+    if [ "$shot" != "$previous" ]; then
+      previous=$shot
+      since=$now
+    elif [ $(((now - since) / 1000000)) -ge "$e2e_still_ms" ]; then
+      return 0
+    fi
+    [ "$SECONDS" -lt "$deadline" ] ||
+      { e2e_screenshot; e2e_fail "the screen was still changing after $limit s: $what"; }
+  done
+}
+
+# Waits until the window, just started on an empty scene at 100 %, has drawn its scene (the scene's
+# pale yellow at the top of the gap between the pans, which nothing covers) and is at rest.
+e2e_await_window_drawn() {
+  e2e_await "the window to draw its scene" \
+    'e2e_screenshot && [ "$(e2e_pixel 480 82)" = FFFFC0 ]' 20
+  e2e_await_still "the window drawn at start"
+}
+
+# Puts the real pointer at the screen point ($1, $2) and returns once the X server has it there,
+# so that a click that follows lands on what lies there.
+e2e_point() {
+  timeout 10 xdotool mousemove --sync "$1" "$2" ||
+    e2e_fail "the pointer did not get to ($1, $2)"
 }
 
 # A problem file: X = 7, Y = 3 and one piece of the given kind.
@@ -178,9 +232,14 @@ e2e_keys() {
 # With the real pointer: presses on the screen point ($1, $2), carries the copy in steps of 10
 # pixels to ($3, $4) with the button down, releases, then moves once, as the copy drops at the
 # first movement after the release.
+#
+# The pauses below give a person's pace, not a wait for anything: the program follows the pointer
+# on its own 10 ms timer, which leaves no trace of having seen a place, so each place is held for
+# a few of its ticks; and back-to-back moves would merge into one event. Where the copy lands is
+# what the scripts check afterwards.
 e2e_drag_in() {
   local x=$1 y=$2 to_x=$3 to_y=$4
-  xdotool mousemove "$x" "$y"
+  e2e_point "$x" "$y"
   sleep 0.05
   xdotool mousedown 1
   while [ "$x" -ne "$to_x" ] || [ "$y" -ne "$to_y" ]; do

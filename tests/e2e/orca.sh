@@ -45,13 +45,19 @@ heard() { spoken | grep -qF -- "$1"; }
 expect_heard() {
   e2e_wait_for "heard \"$1\"" 10 || { spoken >&2; e2e_fail "Orca did not say \"$1\" ($2)"; }
 }
+# Each key is followed by what Orca is to say about it, waited for before the next key.
+said_before_key=0
 press() {
+  said_before_key=$(spoken | wc -l)
   xdotool key "$1"
-  sleep 1
 }
+# Said since the last key, for a sentence Orca said before as well.
+heard_since_key() { spoken | tail -n +$((said_before_key + 1)) | grep -qF -- "$1"; }
+times_heard() { spoken | grep -cF -- "$1"; }
 
 e2e_wait_for 'heard "Screen reader on."' 30 || e2e_fail "Orca did not start"
-sleep 2
+# Orca reads the window and its first focus, the palette's smiley, before it takes keys for it.
+expect_heard "smiley" "the window's first focus"
 # The lesson holds X and a 2 on the left pan, a 5 on the right.
 press Tab
 expect_heard "scene" "Tab to the scene"
@@ -65,12 +71,13 @@ press Return
 expect_heard "put down" "Enter again"
 expect_heard "right side heavier: 2 < X + 5" "the settled balance"
 press ctrl+b
-[ "$(spoken | grep -cF 'right side heavier: 2 < X + 5')" -ge 2 ] ||
-  { sleep 2; [ "$(spoken | grep -cF 'right side heavier: 2 < X + 5')" -ge 2 ]; } ||
+e2e_wait_for '[ "$(times_heard "right side heavier: 2 < X + 5")" -ge 2 ]' 10 ||
   { spoken >&2; e2e_fail "Ctrl+B did not say the balance again"; }
 press ctrl+l
 expect_heard "Solution shown: X is 3" "Show solution"
 press shift+Tab
+e2e_wait_for 'heard_since_key smiley' 10 ||
+  { spoken >&2; e2e_fail "Orca did not say the smiley after Shift+Tab back to the palette"; }
 press Return
 expect_heard "smiley picked up, over the left pan" "Enter in the palette"
 press Return

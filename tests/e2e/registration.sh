@@ -8,6 +8,15 @@ here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 program=$(readlink -f "$1")
 
+# The program registers in a thread of its own, started before its window shows; the thread ends
+# when the registration is done, and leaves the program's other threads, which the toolkit names
+# after their work, and the main one, named after the program.
+registered() {
+  local comm
+  comm=$(cat "/proc/$e2e_app_pid/comm") || return 1
+  [ "$(cat "/proc/$e2e_app_pid"/task/*/comm | grep -cxF -- "$comm")" -eq 1 ]
+}
+
 e2e_start_x
 e2e_start_app "$program"
 
@@ -28,13 +37,20 @@ grep -q "Learning numbers and equations with simplicity" "$data/mime/packages/ta
 [ -f "$data/icons/hicolor/scalable/apps/tarvelo.svg" ] || e2e_fail "no icon"
 
 # A second start rewrites nothing.
+e2e_await "the first start's registration to end" registered 20
 kill "$e2e_app_pid"
 wait "$e2e_app_pid" 2>/dev/null
 e2e_app_pid=
+# The desktop's database tools, which the first start left running by themselves, write there too.
+e2e_await "the desktop's database tools to finish" \
+  '! pgrep -f "update-(mime|desktop)-database $HOME/" >/dev/null' 20
 before=$(find "$HOME" -type f -printf '%p %T@\n' | sort)
-sleep 1
+# A rewrite must show as a later time: the coarse clock that stamps files passes the newest first.
+newest=$(find "$HOME" -type f -printf '%T@ %p\n' | sort -n | tail -n1 | cut -d' ' -f2-)
+e2e_await "the file system's clock to pass the registered files' times" \
+  'touch "$e2e_work/clock" && [ "$e2e_work/clock" -nt "$newest" ]' 5
 e2e_start_app "$program"
-sleep 2
+e2e_await "the second start's registration to end" registered 20
 after=$(find "$HOME" -type f -printf '%p %T@\n' | sort)
 [ "$before" = "$after" ] || e2e_fail "a second start rewrote files: $(diff <(echo "$before") <(echo "$after"))"
 kill "$e2e_app_pid"

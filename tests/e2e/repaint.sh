@@ -57,17 +57,9 @@ for file in "$from_above" "$crowded" "$lesson"; do
 
   xdotool mousemove 1270 790 # away from every piece: no selection frame
   e2e_start_app "$program" "$file"
-  # At rest when two screenshots a second apart show the same scene.
-  previous=
-  for attempt in $(seq 60); do
-    sleep 1
-    e2e_screenshot
-    scene_of "$e2e_work/shot.png" "$e2e_work/now.png" "$e2e_work/still.json"
-    sum=$(md5sum <"$e2e_work/now.png")
-    [ "$sum" = "$previous" ] && break
-    previous=$sum
-  done
-  [ "$sum" = "$previous" ] || e2e_fail "$name: the window did not come to rest within a minute"
+  e2e_await_still "$name: the window coming to rest" 60
+  e2e_screenshot
+  scene_of "$e2e_work/shot.png" "$e2e_work/now.png" "$e2e_work/still.json"
   differing=$(compare -metric AE "$e2e_work/now.png" "$e2e_work/expected.png" \
     "$e2e_work/diff.png" 2>&1 >/dev/null)
   if [ "$differing" != 0 ]; then

@@ -26,29 +26,26 @@ check_scene() {
   e2e_expect_pixel $((384 + 12)) $((10 + 36)) 00FFFF "palette cube, $1"
 }
 
-sleep 1
+e2e_await_window_drawn
 e2e_screenshot
 check_scene "at start"
 
 # New, with the real pointer: the scene empties and is rebuilt.
-xdotool mousemove $((scene_x + 40)) $((scene_y + 396))
-sleep 0.1
+e2e_point $((scene_x + 40)) $((scene_y + 396))
 xdotool click 1
-sleep 2
+e2e_await_still "the scene rebuilt after New"
 e2e_screenshot
 check_scene "after New"
 
 # The "i" label opens the information window; "Close me" closes it. (The hint text beside the
 # label must not take the click.)
-xdotool mousemove 945 50
-sleep 0.2
+e2e_point 945 50
 xdotool click 1
 e2e_wait_for '[ "$(xdotool search --onlyvisible --name "^Tarvelo\$" | wc -l)" -eq 2 ]' 5 ||
   e2e_fail "the information window did not open"
 info=$(xdotool search --onlyvisible --name '^Tarvelo$' | grep -v "^$e2e_window\$" | head -n1)
 eval "$(xdotool getwindowgeometry --shell "$info")"
-xdotool mousemove $((X + 150)) $((Y + 144))
-sleep 0.2
+e2e_point $((X + 150)) $((Y + 144))
 xdotool click 1
 e2e_wait_for '[ "$(xdotool search --onlyvisible --name "^Tarvelo\$" | wc -l)" -eq 1 ]' 5 ||
   e2e_fail "Close me did not close the information window"

@@ -212,6 +212,8 @@ answer:D) e2e_fail "the other user's hand-over was answered" ;;
 answer:*) ;;
 *) e2e_fail "the other user could not send a hand-over: $(cat "$e2e_work/answer")" ;;
 esac
+# What is checked is that nothing happens: a hand-over rightly dropped leaves nothing to see, so
+# only time lets one wrongly served show in the caption.
 sleep 1
 [ "$(e2e_title "$e2e_window")" = "Tarvelo - $second" ] ||
   e2e_fail "the other user's hand-over was served: the caption is '$(e2e_title "$e2e_window")'"

@@ -15,7 +15,7 @@ xdotool windowfocus --sync "$e2e_window"
 
 line_reads() { e2e_a11y --names label | grep -Fx -- "$1" >/dev/null; }
 e2e_wait_for 'line_reads "0 = 0"' 20 || e2e_fail "the empty scene's line is not 0 = 0"
-sleep 1 # the empty scene comes to rest: the first step to go back to
+e2e_await_still "the empty scene at rest, the first step to go back to"
 
 # Window pixels: the scene's client area starts at (6, 62), the palette's 5 at (384, 10).
 scene_x=6
@@ -38,25 +38,24 @@ expect_no_cube() {
 
 e2e_drag_in $((384 + grab)) $((10 + grab)) "$drop_x" "$drop_y"
 e2e_wait_for 'line_reads "5 > 0"' 20 || e2e_fail "the dropped 5 does not weigh on the left pan"
-sleep 2
+e2e_await_still "the dropped 5 at rest"
 expect_cube "dropped"
 
-xdotool mousemove $((cube_x + 25)) $((cube_y + 20))
-sleep 0.2
+e2e_point $((cube_x + 25)) $((cube_y + 20))
 xdotool click 3
 e2e_wait_for 'line_reads "0 = 0"' 20 || e2e_fail "the deleted 5 still weighs"
-sleep 2
+e2e_await_still "the pans level again after the delete"
 expect_no_cube "deleted"
 
 xdotool windowfocus --sync "$e2e_window"
 xdotool key --window "$e2e_window" ctrl+z
 e2e_wait_for 'line_reads "5 > 0"' 20 || e2e_fail "Ctrl+Z did not bring the line 5 > 0 back"
-sleep 2
+e2e_await_still "the scene brought back by Ctrl+Z"
 expect_cube "undone"
 
 xdotool key --window "$e2e_window" ctrl+y
 e2e_wait_for 'line_reads "0 = 0"' 20 || e2e_fail "Ctrl+Y did not take the 5 away again"
-sleep 2
+e2e_await_still "the scene after Ctrl+Y"
 expect_no_cube "redone"
 
 kill -0 "$e2e_app_pid" 2>/dev/null || e2e_fail "the program ended"

@@ -32,7 +32,7 @@ to_200() { e2e_keys ctrl+plus ctrl+plus ctrl+plus ctrl+plus ctrl+plus; }
 e2e_start_app "$program"
 # No window manager: the window takes the keyboard once it is given the focus.
 xdotool windowfocus --sync "$e2e_window"
-sleep 1
+e2e_await_window_drawn
 expect_size 960x546 "100 % at the first start"
 e2e_keys Tab
 e2e_wait_for 'focused_box' 20 || e2e_fail "nothing focused on the accessibility bus"
@@ -48,7 +48,7 @@ e2e_wait_for '[ "$(focused_box)" = "$want" ]' 10 ||
 scene_x=6
 scene_y=62
 e2e_drag_in $(((384 + 20) * 2)) $(((10 + 20) * 2)) $(((scene_x + 200) * 2)) $(((scene_y + 150) * 2))
-sleep 3
+e2e_await_still "the cube landing and the pans tilting, at 200 %"
 e2e_screenshot
 left_top=$((scene_y + 292 + 9))
 cube_x=$((scene_x + 180))

@@ -50,7 +50,7 @@ std::string ProblemText(const Model& model) {
     constexpr int kMaskRange = 100;
     const int kX = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
     const int kY = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
-    return WriteProblem(model.scene, time.toStdString(), date.toStdString(), kX, kY);
+    return WriteProblem(model.scene.SavedProblem(), time.toStdString(), date.toStdString(), kX, kY);
 }
 
 // Why a save failed, in words for the user, by the step that failed. For a failure to put the
