@@ -47,7 +47,29 @@ expect_heard() {
 }
 # Each key is followed by what Orca is to say about it, waited for before the next key.
 said_before_key=0
+# Orca's log has stopped growing for a while: Orca has spoken what the last key brought, and the
+# program has taken the key. On a busy machine a key sent while Orca still works through the
+# last one's events can be passed over, so each key waits for this first.
+orca_quiet_ms=500
+orca_quiet_limit=20 # seconds
+await_orca_quiet() {
+  local size previous=-1 since deadline=$((SECONDS + orca_quiet_limit))
+  since=$(date +%s%N)
+  while :; do
+    size=$(stat -c %s "$log" 2>/dev/null || echo 0)
+    if [ "$size" != "$previous" ]; then
+      previous=$size
+      since=$(date +%s%N)
+    elif [ $((($(date +%s%N) - since) / 1000000)) -ge "$orca_quiet_ms" ]; then
+      return 0
+    fi
+    [ "$SECONDS" -lt "$deadline" ] ||
+      e2e_fail "timed out after $orca_quiet_limit s waiting for Orca to finish speaking"
+    sleep 0.05 # between two looks at the log
+  done
+}
 press() {
+  await_orca_quiet
   said_before_key=$(spoken | wc -l)
   xdotool key "$1"
 }

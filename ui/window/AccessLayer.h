@@ -1,53 +1,36 @@
-// The window without a mouse and without a screen: the focus order and the frame that shows the
-// focus, the keys of the palette and the scene, the buttons' shortcuts, and what a screen reader
-// is told (names, roles, and what each key did or the balance settled on).
+// The window without a mouse and without a screen: wires the keyboard's input, the focus order
+// and the frame that shows the focus, the buttons' shortcuts, and what a screen reader is told
+// (names, roles, and what each key did or the balance settled on).
 #pragma once
 
-#include "core/base/PieceKind.h"
-#include "core/play/KeyboardPlay.h"
 #include "ui/accessibility/SceneAccessible.h"
+#include "ui/window/AccessControls.h"
 
-#include <QHash>
-#include <QKeySequence>
 #include <QObject>
 #include <QString>
 #include <cstdint>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
-#include <vector>
 
-class QKeyEvent;
-class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace tarvelo {
 
-class Announcer;
+class Announcements;
+class FocusRing;
+class KeyboardInput;
 class Model;
-class PictureBox;
-class SceneCanvas;
-class SelectionFrame;
 
 class AccessLayer : public QObject {
     Q_OBJECT
   public:
-    struct Controls {
-        std::vector<std::pair<PictureBox*, PieceKind>> palette; // box and kind, left to right
-        SceneCanvas* scene = nullptr;
-        // The buttons from left to right, each with its shortcut.
-        std::vector<std::pair<QPushButton*, QKeySequence>> buttons;
-        QLabel* info = nullptr;
-        QKeySequence infoShortcut;
-        QLabel* sign = nullptr;
-        QLabel* equation = nullptr;
-    };
-    // Runs a model handler and brings the widgets up to date.
-    using Handler = std::function<void(const std::function<void()>&)>;
+    using Controls = AccessControls;
+    using Handler = InputHandler;
 
     AccessLayer(QWidget* window, Model& model, Controls controls, Handler handle,
                 std::function<void()> openInfo);
+    ~AccessLayer() override;
 
     // After the widgets were brought up to date: the focus frame follows what it frames, the
     // labels' names follow their texts, and what changed in the scene is told to a screen reader
@@ -60,7 +43,7 @@ class AccessLayer : public QObject {
     // the same pace, and even while Qt says no reader listens, as it always does on the offscreen
     // platform (where Qt 6.4 passes no update on, not even to an installed update handler): for
     // tests that read what a reader is told.
-    void TellReaderThrough(SceneAccessible::Telling tell) { tellInstead_ = std::move(tell); }
+    void TellReaderThrough(SceneAccessible::Telling tell);
 
     // Tells a screen reader `text` (see Announcer).
     void Announce(const QString& text);
@@ -68,14 +51,8 @@ class AccessLayer : public QObject {
     // balance only the one the new scene comes to rest with.
     void SceneReplaced(const QString& sentence);
 
-    // The keys that say the balance again, and what each pan holds.
-    static inline const QKeySequence kSayBalanceKey{Qt::CTRL | Qt::Key_B};
-    static inline const QKeySequence kSayPansKey{Qt::CTRL | Qt::SHIFT | Qt::Key_B};
     // The last sentence told; for tests.
     QString LastAnnouncement() const;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void SetUpPalette();
@@ -85,38 +62,22 @@ class AccessLayer : public QObject {
     // Undo and redo from the keyboard, each told to a screen reader.
     void SetUpUndo();
     void SetUpListening();
-    bool InPalette(const QWidget* widget) const;
-    void SayPaletteHelp();
     void AddShortcut(const QKeySequence& sequence, const std::function<void()>& action);
-    bool PaletteKey(PictureBox* box, PieceKind kind, const QKeyEvent& event);
-    bool SceneKey(const QKeyEvent& event);
-    // Moves the palette's one focus stop `step` pictures on (or to the first or last).
-    void MovePaletteFocus(std::size_t from, std::optional<std::size_t> to);
-    void PlaceFocusFrame();
-    // Tells a screen reader what changed in the scene, if it is time to.
-    void TellReader(std::int64_t timerMs, bool atRest);
-    // Where the carried copy or piece is, in words.
-    QString CarriedPlace() const;
-    void SetStandardDescription(QWidget* widget, const QString& text);
+    // Gives `widget` its description for a screen reader, and the focus frame while it has the
+    // focus.
+    void Describe(QWidget* widget, const QString& text);
+    // The sign's and the equation's names follow their texts.
+    void NameLabels();
 
     QWidget* window_;
     Model& model_;
     Controls controls_;
-    Handler handle_;
     std::function<void()> openInfo_;
-    SelectionFrame* focusFrame_ = nullptr;
-    Announcer* announcer_ = nullptr;
-    QHash<QWidget*, QString> standardDescriptions_;
+    std::unique_ptr<Announcements> news_;
+    std::unique_ptr<FocusRing> ring_;
+    std::unique_ptr<KeyboardInput> keyboard_;
     std::string shownSign_;
     std::string shownEquation_;
-    // The sign and equation the balance last showed, since when, and the last ones announced.
-    std::string balanceSeen_;
-    std::int64_t balanceSeenSinceMs_ = 0;
-    std::string balanceAnnounced_;
-    // After the scene was replaced, the balance is told once the new scene has come to rest.
-    bool balanceAwaitsRest_ = false;
-    ReaderPace readerPace_;
-    SceneAccessible::Telling tellInstead_;
 };
 
 } // namespace tarvelo

@@ -1,6 +1,8 @@
 // The main window: the scene surface, the palette, the buttons, the labels and the three timers.
 // All state lives in the model; the widgets show it, and every handler copies the model's
-// control properties back onto them when it is done.
+// control properties back onto them when it is done. The window builds its controls and wires
+// the parts that run them: the timers (TickTimers), the sync of the widgets (WidgetSync), the
+// pointer (PointerInput) and the keyboard and screen reader (AccessLayer).
 #pragma once
 
 #include "core/base/WindowTimers.h"
@@ -9,15 +11,16 @@
 #include "ui/accessibility/PieceNames.h"
 #include "ui/instance/NoticeQueue.h"
 #include "ui/painting/PiecePictures.h"
+#include "ui/window/WindowInput.h"
 
 #include <QPointF>
 #include <QString>
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <deque>
 #include <functional>
 #include <future>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -25,7 +28,6 @@
 
 class QFrame;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTimer;
 
@@ -35,9 +37,11 @@ class AccessLayer;
 class FrmInfo;
 class VirtualClock;
 class PictureBox;
-class PointerSurface;
+class PointerInput;
 class SceneCanvas;
 class SelectionFrame;
+class TickTimers;
+class WidgetSync;
 
 class FrmMain : public QWidget {
     Q_OBJECT
@@ -84,7 +88,7 @@ class FrmMain : public QWidget {
 
     // True while the timers sleep because the scene is at rest: their ticks would change
     // nothing. Any input to the program wakes them.
-    bool TimersResting() const { return resting_; }
+    bool TimersResting() const;
 
     // Where the pointer is, in the pixels of the scene's client area (as its pointer events), as
     // the last pointer event the program received put it. The pointer tick asks this; tests may
@@ -122,20 +126,20 @@ class FrmMain : public QWidget {
     SceneCanvas* sceneCanvas() const { return canvas_; }
 
   protected:
+    // The "i" label opens the information window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void AfterTick();
     // Serves the hand-over waiting, if the window is free for it; else tries again shortly.
     void ServeHandOver();
-    // The time of the timers: the clock's, on a clock, else counted in reality ticks.
-    std::int64_t TimerNowMs() const;
     // True while the scene empties itself before a new one is built.
     bool SceneEmptying() const;
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
                                         const std::string& defaultText);
-    void StartTimers();
-    // The controls, area by area, in the order that stacks them as the window was drawn.
+    // The window's own frame, size and colour.
+    void SetUpWindow();
+    // The controls, area by area, in the order that stacks them as the window was drawn; then
+    // the parts that run them.
     void BuildControls();
     void BuildSceneSurface();
     void BuildPalette();
@@ -143,39 +147,22 @@ class FrmMain : public QWidget {
     void BuildSceneControls();
     // Keys, focus and what a screen reader is told, over the controls built before.
     void BuildAccess();
+    // The parts that bring the widgets up to the model and take the pointer, over the controls.
+    void BuildSync();
+    void BuildPointerInput();
     // Runs a verb of the model, then brings the widgets up to date: all input goes this way.
     void Handle(const std::function<void()>& handler);
-    // Whether the user is moving something: a held or carried piece, or a copy being dragged
-    // in. The scene then keeps the screen's full frame rate.
-    bool UserMovesSomething() const;
-    void BuildTimers();
+    // Handle, for the parts that take the user's input.
+    InputHandler Handler();
     // Lets the scene fall out, rebuilds it, then runs `afterRebuild` (which may load a problem).
     void ResetScene(std::function<void()> afterRebuild);
     QString CurrentProblemFile() const;
     static QString ProblemFilter();
-    QString Translated(const std::string& text) const;
-    // The window's title for the model's caption, in the user's language.
-    QString WindowTitle(const std::string& caption) const;
-
-    // The control properties as last copied onto the widgets: only what changed is copied again,
-    // so a still window does next to nothing on each tick.
-    struct ShownControls {
-        std::string Caption;
-        LabelState lblComparison;
-        LabelState lblEquazione;
-        ControlBox selObj;
-        ControlBox lblMassa;
-        ControlBox dragImg;
-        ControlBox dragImgInt;
-        ButtonState Command1, Command2, Command3, Command4, Command5;
-    };
 
     Model model_;
-    std::optional<ShownControls> shown_;
     QString commandLine_;
     PiecePictures pictures_;
 
-    QLineEdit* HiddenText_ = nullptr;
     QFrame* pictDraw_ = nullptr;
     SceneCanvas* canvas_ = nullptr;
     PictureBox* dragImg_ = nullptr;
@@ -188,14 +175,16 @@ class FrmMain : public QWidget {
     QLabel* lblComparison_ = nullptr;
     QLabel* lblMassa_ = nullptr;
     SelectionFrame* selObj_ = nullptr;
-    std::vector<std::pair<PictureBox*, PieceKind>> palette_; // shown pictures, left to right
+    PaletteBoxes palette_; // shown pictures, left to right
     AccessLayer* access_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QPushButton* Command2_ = nullptr;
     QPushButton* Command3_ = nullptr;
     QPushButton* Command4_ = nullptr;
     QPushButton* Command5_ = nullptr;
-    std::array<QTimer*, kWindowTimers.size()> timers_{}; // in the table's order
+    std::unique_ptr<WidgetSync> sync_;
+    PointerInput* pointer_ = nullptr;
+    TickTimers* timers_ = nullptr;
 
     std::deque<std::function<void()>> pendingResets_;
     // The last hand-over not served yet (command line, folder), and how many it replaced.
@@ -206,11 +195,6 @@ class FrmMain : public QWidget {
     NoticeQueue* const notices_ = new NoticeQueue(this);
     std::future<bool> registration_;
     FrmInfo* frmInfo_ = nullptr;
-    bool timersWanted_ = true;
-    bool resting_ = false;
-    QPointF lastPointerOnScreen_;   // global, as the last pointer event gave it
-    std::int64_t timerMs_ = 0;      // timer time, counted in reality ticks
-    VirtualClock* clock_ = nullptr; // the clock the timers run on instead, if any
 };
 
 } // namespace tarvelo

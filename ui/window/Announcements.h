@@ -1,0 +1,66 @@
+// What the main window tells a screen reader out of turn: each sentence said, the balance once it
+// has settled, and the scene's changes at the pace a reader can follow.
+#pragma once
+
+#include "ui/accessibility/SceneAccessible.h"
+
+#include <QString>
+#include <cstdint>
+#include <string>
+
+class QWidget;
+
+namespace tarvelo {
+
+class Announcer;
+class Model;
+class SceneCanvas;
+
+class Announcements {
+  public:
+    Announcements(QWidget* window, const Model& model, SceneCanvas* scene);
+
+    // Tells a screen reader `text` (see Announcer).
+    void Say(const QString& text);
+    // The last sentence told.
+    QString LastSaid() const;
+
+    // What the palette's keys do, as the palette gets the focus.
+    void SayPaletteHelp();
+    // The balance again, and what each pan holds.
+    void SayBalance();
+    void SayPans();
+
+    // The scene was replaced: says `sentence`, and of the balance only the one the new scene
+    // comes to rest with.
+    void SceneReplaced(const QString& sentence);
+
+    // See AccessLayer::TellReaderThrough.
+    void TellReaderThrough(SceneAccessible::Telling tell) { tellInstead_ = std::move(tell); }
+
+    // After the widgets were brought up to date, at the timers' time `timerMs`: what changed in
+    // the scene is told to a screen reader at the pace ReaderPace sets, and a balance whose sign
+    // and equation stayed the same for a while, or that a scene come to rest shows, has settled:
+    // what it shows is said once.
+    void AfterSync(std::int64_t timerMs);
+
+  private:
+    // Tells a screen reader what changed in the scene, if it is time to.
+    void TellReader(std::int64_t timerMs, bool atRest);
+    // Says the balance if it has settled on something not said yet.
+    void SayBalanceIfSettled(std::int64_t timerMs, bool atRest);
+
+    const Model& model_;
+    SceneCanvas* scene_;
+    Announcer* announcer_;
+    // The sign and equation the balance last showed, since when, and the last ones announced.
+    std::string balanceSeen_;
+    std::int64_t balanceSeenSinceMs_ = 0;
+    std::string balanceAnnounced_;
+    // After the scene was replaced, the balance is told once the new scene has come to rest.
+    bool balanceAwaitsRest_ = false;
+    ReaderPace readerPace_;
+    SceneAccessible::Telling tellInstead_;
+};
+
+} // namespace tarvelo
