@@ -22,7 +22,7 @@ MAY_INCLUDE = {
     "ui/instance": CORE + ["core/desktop"],
     "ui/accessibility": CORE + ["ui/painting"],
     "ui/window": CORE + ["core/desktop", "ui/painting", "ui/instance", "ui/accessibility"],
-    "ui/headless": CORE + ["core/desktop", "ui/painting", "ui/window"],
+    "ui/headless": CORE + ["core/desktop", "ui/painting", "ui/accessibility", "ui/window"],
     "ui/app": CORE + ["core/desktop", "ui/instance", "ui/window", "ui/headless"],
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"((?:core|ui)/[^"]+)"', re.MULTILINE)

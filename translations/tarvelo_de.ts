@@ -26,10 +26,6 @@ Mit --settle kommt eine Aufgabe ohne Fenster zur Ruhe, und ihre Gleichungszeile 
         <translation>Die ruhende Szene als ein JSON-Objekt ausgeben: die Gleichungszeile, ob und wann sie zur Ruhe kam, die Schalen und jedes Teil mit der Schale, für die es zählt.</translation>
     </message>
     <message>
-        <source>tarvelo: --settle FILE is needed; --png, --show-solution and --json go with it. See tarvelo --help.</source>
-        <translation>tarvelo: --settle FILE wird gebraucht; --png, --show-solution und --json gehören dazu. Siehe tarvelo --help.</translation>
-    </message>
-    <message>
         <source>tarvelo: the scene in “%1” did not come to rest within %2 seconds of scene time.</source>
         <translation>tarvelo: Die Szene in „%1“ ist in %2 Sekunden Szenenzeit nicht zur Ruhe gekommen.</translation>
     </message>
@@ -60,6 +56,42 @@ There is no warranty.</source>
         <translation>Tarvelo %1
 Lizenz: %2 (die GNU General Public License, Version 3 oder jede spätere Version).
 Es gibt keine Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; SIDE: left or right). A refused move ends the script.</source>
+        <translation>Sobald die Szene ruht, die Züge aus SCRIPT nacheinander ausführen, jeden, sobald die Szene wieder ruht; Züge werden durch „;“ getrennt: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 bis 9, X, Y oder smiley; SIDE: left oder right). Ein abgelehnter Zug beendet das Skript.</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
+        <translation>--moves: „%1“ ist kein Zug (take, add, drop, remove, split, join, share).</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” has too many or too few words.</source>
+        <translation>--moves: „%1“ hat zu viele oder zu wenige Wörter.</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no piece (0 to 9, X, Y or smiley).</source>
+        <translation>--moves: in „%1“ ist „%2“ kein Stein (0 bis 9, X, Y oder smiley).</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no side (left or right).</source>
+        <translation>--moves: in „%1“ ist „%2“ keine Seite (left oder right).</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no number that move takes.</source>
+        <translation>--moves: in „%1“ ist „%2“ keine Zahl, die dieser Zug nimmt.</translation>
+    </message>
+    <message>
+        <source>--moves: the script holds no move.</source>
+        <translation>--moves: das Skript enthält keinen Zug.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --settle FILE is needed; --png, --show-solution, --json and --moves go with it. See tarvelo --help.</source>
+        <translation>tarvelo: --settle FILE wird gebraucht; --png, --show-solution, --json und --moves gehören dazu. Siehe tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the move “%1” was refused: %2</source>
+        <translation>tarvelo: der Zug „%1“ wurde abgelehnt: %2</translation>
     </message>
 </context>
 <context>
@@ -812,6 +844,98 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>Undone: %1.</source>
         <translation>Rückgängig gemacht: %1.</translation>
+    </message>
+    <message>
+        <source>%1 taken from both pans</source>
+        <translation>%1 von beiden Schalen genommen</translation>
+    </message>
+    <message>
+        <source>%1 added to both pans</source>
+        <translation>%1 auf beide Schalen gelegt</translation>
+    </message>
+    <message>
+        <source>%1 dropped on a pan</source>
+        <translation>%1 auf eine Schale gelegt</translation>
+    </message>
+    <message>
+        <source>%1 taken from a pan</source>
+        <translation>%1 von einer Schale genommen</translation>
+    </message>
+    <message>
+        <source>%1 split in two</source>
+        <translation>%1 in zwei geteilt</translation>
+    </message>
+    <message>
+        <source>two cubes joined into %1</source>
+        <translation>zwei Würfel zu %1 vereint</translation>
+    </message>
+    <message>
+        <source>both pans shared into groups</source>
+        <translation>beide Schalen in Gruppen geteilt</translation>
+    </message>
+    <message>
+        <source>There is no cube %1.</source>
+        <translation>Es gibt keinen Würfel %1.</translation>
+    </message>
+    <message>
+        <source>The left pan holds no %1.</source>
+        <translation>Auf der linken Schale liegt kein %1.</translation>
+    </message>
+    <message>
+        <source>The right pan holds no %1.</source>
+        <translation>Auf der rechten Schale liegt kein %1.</translation>
+    </message>
+    <message>
+        <source>The two cubes would make %1, not %2.</source>
+        <translation>Die beiden Würfel ergäben %1, nicht %2.</translation>
+    </message>
+    <message>
+        <source>The two cubes would make %1, and no cube bears more than 9.</source>
+        <translation>Die beiden Würfel ergäben %1, und kein Würfel trägt mehr als 9.</translation>
+    </message>
+    <message>
+        <source>Sharing takes 2 groups or more, not %1.</source>
+        <translation>Zum Teilen braucht es 2 Gruppen oder mehr, nicht %1.</translation>
+    </message>
+    <message>
+        <source>On the left pan, %1 cannot be shared into %2 equal groups.</source>
+        <translation>Auf der linken Schale lassen sich %1 nicht in %2 gleiche Gruppen teilen.</translation>
+    </message>
+    <message>
+        <source>On the right pan, %1 cannot be shared into %2 equal groups.</source>
+        <translation>Auf der rechten Schale lassen sich %1 nicht in %2 gleiche Gruppen teilen.</translation>
+    </message>
+    <message>
+        <source>On the left pan, the numbers worth %1 cannot be shared into %2 equal groups.</source>
+        <translation>Auf der linken Schale lassen sich die Zahlen im Wert von %1 nicht in %2 gleiche Gruppen teilen.</translation>
+    </message>
+    <message>
+        <source>On the right pan, the numbers worth %1 cannot be shared into %2 equal groups.</source>
+        <translation>Auf der rechten Schale lassen sich die Zahlen im Wert von %1 nicht in %2 gleiche Gruppen teilen.</translation>
+    </message>
+    <message>
+        <source>On the left pan, no cubes make up %1 as they are: exchange first.</source>
+        <translation>Auf der linken Schale ergeben keine Würfel, so wie sie sind, %1: zuerst tauschen.</translation>
+    </message>
+    <message>
+        <source>On the right pan, no cubes make up %1 as they are: exchange first.</source>
+        <translation>Auf der rechten Schale ergeben keine Würfel, so wie sie sind, %1: zuerst tauschen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go on a pan.</source>
+        <translation>%1 kann nicht auf eine Schale.</translation>
+    </message>
+    <message>
+        <source>There is no room above the left pan for another %1.</source>
+        <translation>Über der linken Schale ist kein Platz für noch einen %1.</translation>
+    </message>
+    <message>
+        <source>There is no room above the right pan for another %1.</source>
+        <translation>Über der rechten Schale ist kein Platz für noch einen %1.</translation>
+    </message>
+    <message>
+        <source>There is no pan %1.</source>
+        <translation>Es gibt keine Schale %1.</translation>
     </message>
 </context>
 <context>

@@ -26,10 +26,6 @@ Con --settle, deja que un problema se quede quieto sin ventana y escribe su lín
         <translation>Escribe la escena quieta como un solo objeto JSON: la línea de ecuación, si se quedó quieta y cuándo, los platillos y cada pieza con el platillo para el que cuenta.</translation>
     </message>
     <message>
-        <source>tarvelo: --settle FILE is needed; --png, --show-solution and --json go with it. See tarvelo --help.</source>
-        <translation>tarvelo: hace falta --settle FILE; --png, --show-solution y --json van con él. Consulta tarvelo --help.</translation>
-    </message>
-    <message>
         <source>tarvelo: the scene in “%1” did not come to rest within %2 seconds of scene time.</source>
         <translation>tarvelo: la escena de «%1» no se quedó quieta en %2 segundos de tiempo de escena.</translation>
     </message>
@@ -60,6 +56,42 @@ There is no warranty.</source>
         <translation>Tarvelo %1
 Licencia: %2 (la Licencia Pública General de GNU, versión 3 o cualquier versión posterior).
 No hay ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; SIDE: left or right). A refused move ends the script.</source>
+        <translation>Cuando la escena esté en reposo, hace los movimientos de SCRIPT uno tras otro, cada uno cuando la escena vuelva a estar en reposo; los movimientos se separan con «;»: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: de 0 a 9, X, Y o smiley; SIDE: left o right). Un movimiento rechazado termina el script.</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
+        <translation>--moves: «%1» no es un movimiento (take, add, drop, remove, split, join, share).</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” has too many or too few words.</source>
+        <translation>--moves: «%1» tiene demasiadas o demasiado pocas palabras.</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no piece (0 to 9, X, Y or smiley).</source>
+        <translation>--moves: en «%1», «%2» no es una pieza (de 0 a 9, X, Y o smiley).</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no side (left or right).</source>
+        <translation>--moves: en «%1», «%2» no es un lado (left o right).</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no number that move takes.</source>
+        <translation>--moves: en «%1», «%2» no es un número que ese movimiento admita.</translation>
+    </message>
+    <message>
+        <source>--moves: the script holds no move.</source>
+        <translation>--moves: el script no contiene ningún movimiento.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --settle FILE is needed; --png, --show-solution, --json and --moves go with it. See tarvelo --help.</source>
+        <translation>tarvelo: hace falta --settle FILE; --png, --show-solution, --json y --moves van con él. Consulta tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the move “%1” was refused: %2</source>
+        <translation>tarvelo: el movimiento «%1» fue rechazado: %2</translation>
     </message>
 </context>
 <context>
@@ -812,6 +844,98 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Undone: %1.</source>
         <translation>Deshecho: %1.</translation>
+    </message>
+    <message>
+        <source>%1 taken from both pans</source>
+        <translation>%1 quitado de ambos platillos</translation>
+    </message>
+    <message>
+        <source>%1 added to both pans</source>
+        <translation>%1 añadido a ambos platillos</translation>
+    </message>
+    <message>
+        <source>%1 dropped on a pan</source>
+        <translation>%1 puesto en un platillo</translation>
+    </message>
+    <message>
+        <source>%1 taken from a pan</source>
+        <translation>%1 quitado de un platillo</translation>
+    </message>
+    <message>
+        <source>%1 split in two</source>
+        <translation>%1 partido en dos</translation>
+    </message>
+    <message>
+        <source>two cubes joined into %1</source>
+        <translation>dos cubos unidos en %1</translation>
+    </message>
+    <message>
+        <source>both pans shared into groups</source>
+        <translation>ambos platillos repartidos en grupos</translation>
+    </message>
+    <message>
+        <source>There is no cube %1.</source>
+        <translation>No hay ningún cubo %1.</translation>
+    </message>
+    <message>
+        <source>The left pan holds no %1.</source>
+        <translation>En el platillo izquierdo no hay %1.</translation>
+    </message>
+    <message>
+        <source>The right pan holds no %1.</source>
+        <translation>En el platillo derecho no hay %1.</translation>
+    </message>
+    <message>
+        <source>The two cubes would make %1, not %2.</source>
+        <translation>Los dos cubos sumarían %1, no %2.</translation>
+    </message>
+    <message>
+        <source>The two cubes would make %1, and no cube bears more than 9.</source>
+        <translation>Los dos cubos sumarían %1, y ningún cubo lleva más de 9.</translation>
+    </message>
+    <message>
+        <source>Sharing takes 2 groups or more, not %1.</source>
+        <translation>Para repartir hacen falta 2 grupos o más, no %1.</translation>
+    </message>
+    <message>
+        <source>On the left pan, %1 cannot be shared into %2 equal groups.</source>
+        <translation>En el platillo izquierdo, %1 no se pueden repartir en %2 grupos iguales.</translation>
+    </message>
+    <message>
+        <source>On the right pan, %1 cannot be shared into %2 equal groups.</source>
+        <translation>En el platillo derecho, %1 no se pueden repartir en %2 grupos iguales.</translation>
+    </message>
+    <message>
+        <source>On the left pan, the numbers worth %1 cannot be shared into %2 equal groups.</source>
+        <translation>En el platillo izquierdo, los números que valen %1 no se pueden repartir en %2 grupos iguales.</translation>
+    </message>
+    <message>
+        <source>On the right pan, the numbers worth %1 cannot be shared into %2 equal groups.</source>
+        <translation>En el platillo derecho, los números que valen %1 no se pueden repartir en %2 grupos iguales.</translation>
+    </message>
+    <message>
+        <source>On the left pan, no cubes make up %1 as they are: exchange first.</source>
+        <translation>En el platillo izquierdo ningún cubo, tal como está, suma %1: primero haz un cambio.</translation>
+    </message>
+    <message>
+        <source>On the right pan, no cubes make up %1 as they are: exchange first.</source>
+        <translation>En el platillo derecho ningún cubo, tal como está, suma %1: primero haz un cambio.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go on a pan.</source>
+        <translation>%1 no puede ir en un platillo.</translation>
+    </message>
+    <message>
+        <source>There is no room above the left pan for another %1.</source>
+        <translation>No queda sitio sobre el platillo izquierdo para otro %1.</translation>
+    </message>
+    <message>
+        <source>There is no room above the right pan for another %1.</source>
+        <translation>No queda sitio sobre el platillo derecho para otro %1.</translation>
+    </message>
+    <message>
+        <source>There is no pan %1.</source>
+        <translation>No existe el platillo %1.</translation>
     </message>
 </context>
 <context>

@@ -26,10 +26,6 @@ Avec --settle, laisse un problème s&apos;immobiliser sans fenêtre et affiche s
         <translation>Affiche la scène immobile comme un seul objet JSON&#xa0;: la ligne d&apos;équation, si elle s&apos;est immobilisée et quand, les plateaux et chaque pièce avec le plateau pour lequel elle compte.</translation>
     </message>
     <message>
-        <source>tarvelo: --settle FILE is needed; --png, --show-solution and --json go with it. See tarvelo --help.</source>
-        <translation>tarvelo&#xa0;: --settle FILE est nécessaire&#xa0;; --png, --show-solution et --json vont avec. Voir tarvelo --help.</translation>
-    </message>
-    <message>
         <source>tarvelo: the scene in “%1” did not come to rest within %2 seconds of scene time.</source>
         <translation>tarvelo&#xa0;: la scène de «&#xa0;%1&#xa0;» ne s&apos;est pas immobilisée en %2 secondes de temps de scène.</translation>
     </message>
@@ -60,6 +56,42 @@ There is no warranty.</source>
         <translation>Tarvelo %1
 Licence&#xa0;: %2 (la licence publique générale GNU, version 3 ou toute version ultérieure).
 Il n&apos;y a aucune garantie.</translation>
+    </message>
+    <message>
+        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; SIDE: left or right). A refused move ends the script.</source>
+        <translation>Une fois la scène au repos, faire les coups de SCRIPT l&apos;un après l&apos;autre, chacun une fois la scène de nouveau au repos&#xa0;; les coups sont séparés par «&#xa0;;&#xa0;»&#xa0;: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K&#xa0;: 0 à 9, X, Y ou smiley&#xa0;; SIDE&#xa0;: left ou right). Un coup refusé met fin au script.</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
+        <translation>--moves&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un coup (take, add, drop, remove, split, join, share).</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” has too many or too few words.</source>
+        <translation>--moves&#xa0;: «&#xa0;%1&#xa0;» a trop de mots ou trop peu.</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no piece (0 to 9, X, Y or smiley).</source>
+        <translation>--moves&#xa0;: dans «&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» n&apos;est pas une pièce (0 à 9, X, Y ou smiley).</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no side (left or right).</source>
+        <translation>--moves&#xa0;: dans «&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» n&apos;est pas un côté (left ou right).</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no number that move takes.</source>
+        <translation>--moves&#xa0;: dans «&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;» n&apos;est pas un nombre que ce coup accepte.</translation>
+    </message>
+    <message>
+        <source>--moves: the script holds no move.</source>
+        <translation>--moves&#xa0;: le script ne contient aucun coup.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --settle FILE is needed; --png, --show-solution, --json and --moves go with it. See tarvelo --help.</source>
+        <translation>tarvelo&#xa0;: --settle FILE est nécessaire&#xa0;; --png, --show-solution, --json et --moves vont avec. Voir tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the move “%1” was refused: %2</source>
+        <translation>tarvelo&#xa0;: le coup «&#xa0;%1&#xa0;» a été refusé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -812,6 +844,98 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Undone: %1.</source>
         <translation>Annulé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 taken from both pans</source>
+        <translation>%1 retiré des deux plateaux</translation>
+    </message>
+    <message>
+        <source>%1 added to both pans</source>
+        <translation>%1 ajouté aux deux plateaux</translation>
+    </message>
+    <message>
+        <source>%1 dropped on a pan</source>
+        <translation>%1 posé sur un plateau</translation>
+    </message>
+    <message>
+        <source>%1 taken from a pan</source>
+        <translation>%1 retiré d&apos;un plateau</translation>
+    </message>
+    <message>
+        <source>%1 split in two</source>
+        <translation>%1 coupé en deux</translation>
+    </message>
+    <message>
+        <source>two cubes joined into %1</source>
+        <translation>deux cubes réunis en %1</translation>
+    </message>
+    <message>
+        <source>both pans shared into groups</source>
+        <translation>les deux plateaux partagés en groupes</translation>
+    </message>
+    <message>
+        <source>There is no cube %1.</source>
+        <translation>Il n&apos;y a pas de cube %1.</translation>
+    </message>
+    <message>
+        <source>The left pan holds no %1.</source>
+        <translation>Le plateau de gauche ne porte aucun %1.</translation>
+    </message>
+    <message>
+        <source>The right pan holds no %1.</source>
+        <translation>Le plateau de droite ne porte aucun %1.</translation>
+    </message>
+    <message>
+        <source>The two cubes would make %1, not %2.</source>
+        <translation>Les deux cubes feraient %1, et non %2.</translation>
+    </message>
+    <message>
+        <source>The two cubes would make %1, and no cube bears more than 9.</source>
+        <translation>Les deux cubes feraient %1, et aucun cube ne porte plus de 9.</translation>
+    </message>
+    <message>
+        <source>Sharing takes 2 groups or more, not %1.</source>
+        <translation>Un partage demande 2 groupes ou plus, et non %1.</translation>
+    </message>
+    <message>
+        <source>On the left pan, %1 cannot be shared into %2 equal groups.</source>
+        <translation>Sur le plateau de gauche, %1 ne se partagent pas en %2 groupes égaux.</translation>
+    </message>
+    <message>
+        <source>On the right pan, %1 cannot be shared into %2 equal groups.</source>
+        <translation>Sur le plateau de droite, %1 ne se partagent pas en %2 groupes égaux.</translation>
+    </message>
+    <message>
+        <source>On the left pan, the numbers worth %1 cannot be shared into %2 equal groups.</source>
+        <translation>Sur le plateau de gauche, les nombres qui valent %1 ne se partagent pas en %2 groupes égaux.</translation>
+    </message>
+    <message>
+        <source>On the right pan, the numbers worth %1 cannot be shared into %2 equal groups.</source>
+        <translation>Sur le plateau de droite, les nombres qui valent %1 ne se partagent pas en %2 groupes égaux.</translation>
+    </message>
+    <message>
+        <source>On the left pan, no cubes make up %1 as they are: exchange first.</source>
+        <translation>Sur le plateau de gauche, aucun cube tel quel ne fait %1&#xa0;: échangez d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>On the right pan, no cubes make up %1 as they are: exchange first.</source>
+        <translation>Sur le plateau de droite, aucun cube tel quel ne fait %1&#xa0;: échangez d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go on a pan.</source>
+        <translation>%1 ne peut pas aller sur un plateau.</translation>
+    </message>
+    <message>
+        <source>There is no room above the left pan for another %1.</source>
+        <translation>Il n&apos;y a plus de place au-dessus du plateau de gauche pour un autre %1.</translation>
+    </message>
+    <message>
+        <source>There is no room above the right pan for another %1.</source>
+        <translation>Il n&apos;y a plus de place au-dessus du plateau de droite pour un autre %1.</translation>
+    </message>
+    <message>
+        <source>There is no pan %1.</source>
+        <translation>Il n&apos;y a pas de plateau %1.</translation>
     </message>
 </context>
 <context>

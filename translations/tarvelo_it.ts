@@ -26,10 +26,6 @@ Con --settle lascia fermare un problema senza finestra e ne stampa la riga dell&
         <translation>Stampa la scena ferma come un unico oggetto JSON: la riga dell&apos;equazione, se e quando si è fermata, i piatti e ogni pezzo con il piatto per cui conta.</translation>
     </message>
     <message>
-        <source>tarvelo: --settle FILE is needed; --png, --show-solution and --json go with it. See tarvelo --help.</source>
-        <translation>tarvelo: serve --settle FILE; --png, --show-solution e --json si usano insieme a esso. Vedi tarvelo --help.</translation>
-    </message>
-    <message>
         <source>tarvelo: the scene in “%1” did not come to rest within %2 seconds of scene time.</source>
         <translation>tarvelo: la scena in “%1” non si è fermata entro %2 secondi di tempo della scena.</translation>
     </message>
@@ -60,6 +56,42 @@ There is no warranty.</source>
         <translation>Tarvelo %1
 Licenza: %2 (la GNU General Public License, versione 3 o qualsiasi versione successiva).
 Non c&apos;è alcuna garanzia.</translation>
+    </message>
+    <message>
+        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; SIDE: left or right). A refused move ends the script.</source>
+        <translation>Quando la scena è ferma, fa le mosse di SCRIPT una dopo l&apos;altra, ciascuna quando la scena è di nuovo ferma; le mosse sono separate da “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: da 0 a 9, X, Y o smiley; SIDE: left o right). Una mossa rifiutata termina lo script.</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
+        <translation>--moves: “%1” non è una mossa (take, add, drop, remove, split, join, share).</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” has too many or too few words.</source>
+        <translation>--moves: “%1” ha troppe o troppo poche parole.</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no piece (0 to 9, X, Y or smiley).</source>
+        <translation>--moves: in “%1”, “%2” non è un pezzo (da 0 a 9, X, Y o smiley).</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no side (left or right).</source>
+        <translation>--moves: in “%1”, “%2” non è un lato (left o right).</translation>
+    </message>
+    <message>
+        <source>--moves: in “%1”, “%2” is no number that move takes.</source>
+        <translation>--moves: in “%1”, “%2” non è un numero che quella mossa accetta.</translation>
+    </message>
+    <message>
+        <source>--moves: the script holds no move.</source>
+        <translation>--moves: lo script non contiene nessuna mossa.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --settle FILE is needed; --png, --show-solution, --json and --moves go with it. See tarvelo --help.</source>
+        <translation>tarvelo: serve --settle FILE; --png, --show-solution, --json e --moves si usano insieme a esso. Vedi tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>tarvelo: the move “%1” was refused: %2</source>
+        <translation>tarvelo: la mossa “%1” è stata rifiutata: %2</translation>
     </message>
 </context>
 <context>
@@ -812,6 +844,98 @@ Non è cambiato nulla.</translation>
     <message>
         <source>Undone: %1.</source>
         <translation>Annullato: %1.</translation>
+    </message>
+    <message>
+        <source>%1 taken from both pans</source>
+        <translation>rimozione di %1 da entrambi i piatti</translation>
+    </message>
+    <message>
+        <source>%1 added to both pans</source>
+        <translation>aggiunta di %1 su entrambi i piatti</translation>
+    </message>
+    <message>
+        <source>%1 dropped on a pan</source>
+        <translation>posa di %1 su un piatto</translation>
+    </message>
+    <message>
+        <source>%1 taken from a pan</source>
+        <translation>rimozione di %1 da un piatto</translation>
+    </message>
+    <message>
+        <source>%1 split in two</source>
+        <translation>divisione di %1 in due</translation>
+    </message>
+    <message>
+        <source>two cubes joined into %1</source>
+        <translation>unione di due cubi in %1</translation>
+    </message>
+    <message>
+        <source>both pans shared into groups</source>
+        <translation>divisione di entrambi i piatti in gruppi</translation>
+    </message>
+    <message>
+        <source>There is no cube %1.</source>
+        <translation>Non esiste un cubo %1.</translation>
+    </message>
+    <message>
+        <source>The left pan holds no %1.</source>
+        <translation>Sul piatto sinistro non c&apos;è %1.</translation>
+    </message>
+    <message>
+        <source>The right pan holds no %1.</source>
+        <translation>Sul piatto destro non c&apos;è %1.</translation>
+    </message>
+    <message>
+        <source>The two cubes would make %1, not %2.</source>
+        <translation>I due cubi farebbero %1, non %2.</translation>
+    </message>
+    <message>
+        <source>The two cubes would make %1, and no cube bears more than 9.</source>
+        <translation>I due cubi farebbero %1, e nessun cubo porta più di 9.</translation>
+    </message>
+    <message>
+        <source>Sharing takes 2 groups or more, not %1.</source>
+        <translation>Per dividere servono 2 gruppi o più, non %1.</translation>
+    </message>
+    <message>
+        <source>On the left pan, %1 cannot be shared into %2 equal groups.</source>
+        <translation>Sul piatto sinistro, %1 non si possono dividere in %2 gruppi uguali.</translation>
+    </message>
+    <message>
+        <source>On the right pan, %1 cannot be shared into %2 equal groups.</source>
+        <translation>Sul piatto destro, %1 non si possono dividere in %2 gruppi uguali.</translation>
+    </message>
+    <message>
+        <source>On the left pan, the numbers worth %1 cannot be shared into %2 equal groups.</source>
+        <translation>Sul piatto sinistro, i numeri che valgono %1 non si possono dividere in %2 gruppi uguali.</translation>
+    </message>
+    <message>
+        <source>On the right pan, the numbers worth %1 cannot be shared into %2 equal groups.</source>
+        <translation>Sul piatto destro, i numeri che valgono %1 non si possono dividere in %2 gruppi uguali.</translation>
+    </message>
+    <message>
+        <source>On the left pan, no cubes make up %1 as they are: exchange first.</source>
+        <translation>Sul piatto sinistro nessun cubo, così com&apos;è, fa %1: prima fai un cambio.</translation>
+    </message>
+    <message>
+        <source>On the right pan, no cubes make up %1 as they are: exchange first.</source>
+        <translation>Sul piatto destro nessun cubo, così com&apos;è, fa %1: prima fai un cambio.</translation>
+    </message>
+    <message>
+        <source>%1 cannot go on a pan.</source>
+        <translation>%1 non può andare su un piatto.</translation>
+    </message>
+    <message>
+        <source>There is no room above the left pan for another %1.</source>
+        <translation>Sopra il piatto sinistro non c&apos;è posto per un altro %1.</translation>
+    </message>
+    <message>
+        <source>There is no room above the right pan for another %1.</source>
+        <translation>Sopra il piatto destro non c&apos;è posto per un altro %1.</translation>
+    </message>
+    <message>
+        <source>There is no pan %1.</source>
+        <translation>Non esiste il piatto %1.</translation>
     </message>
 </context>
 <context>

@@ -77,4 +77,14 @@ constexpr bool IsUnknown(PieceKind kind) {
     return kind == PieceKind::kX || kind == PieceKind::kY;
 }
 
+// The pieces that make up the number side of the equation: the cubes and the smileys.
+constexpr bool CountsAsNumber(PieceKind kind) {
+    return IsNumberCube(kind) || kind == PieceKind::kSmiley;
+}
+
+// What a piece adds to the number side of the equation: a cube its number, a smiley one.
+constexpr std::int32_t NumberValueOf(PieceKind kind) {
+    return kind == PieceKind::kSmiley ? 1 : NumberOnCube(kind);
+}
+
 } // namespace tarvelo

@@ -26,6 +26,13 @@ enum class ActionVerb {
     SolutionShown,  // the solution was shown
     SolutionHidden, // the solution was hidden
     SceneReplaced,  // a new scene, a problem loaded or restarted, a hand-over
+    TakenFromBoth,  // a piece of the kind taken from each pan
+    AddedToBoth,    // a piece of the kind dropped on each pan
+    DroppedOnPan,   // a piece of the kind dropped on one pan
+    TakenFromPan,   // a piece of the kind taken from one pan
+    Split,          // a cube (of the kind) split into two
+    Joined,         // two cubes joined into one (of the kind)
+    Shared,         // both pans shared into equal groups, one kept
 };
 struct UndoAction {
     ActionVerb verb = ActionVerb::SceneReplaced;

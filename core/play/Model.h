@@ -13,6 +13,7 @@
 #include "core/base/WindowTimers.h"
 #include "core/play/History.h"
 #include "core/play/KeyboardPlay.h"
+#include "core/play/PanMoves.h"
 #include "core/play/PointerState.h"
 #include "core/play/WindowControls.h"
 #include "core/world/EquationDisplay.h"
@@ -138,6 +139,32 @@ class Model {
     // ---- Verbs: the window's buttons ----
     // Shows the solution, or hides it again.
     void ToggleSolution();
+
+    // ---- Verbs: moves on the pans ----
+    // Each is one step to undo, and is made whole or not at all: a refused move changes nothing.
+    // Pieces taken away leave what stood on them to fall; pieces added drop from just above
+    // what the pan carries. Best made at rest, when every piece counts for the pan it lies on.
+    //
+    // The topmost piece of `kind` leaves each pan.
+    MoveOutcome TakeFromBoth(PieceKind kind);
+    // A piece of `kind` drops onto each pan.
+    MoveOutcome AddToBoth(PieceKind kind);
+    // A piece of `kind` drops onto pan `pan` (kLeftPan or kRightPan).
+    MoveOutcome DropOnPan(std::int32_t pan, PieceKind kind);
+    // The topmost piece of `kind` leaves pan `pan`.
+    MoveOutcome TakeFromPan(std::int32_t pan, PieceKind kind);
+    // On pan `pan`, the topmost cube `n` becomes the cubes `a` and `b` (a + b = n) in its
+    // place, `b` on top of `a`.
+    MoveOutcome SplitCube(std::int32_t pan, std::int32_t n, std::int32_t a, std::int32_t b);
+    // On pan `pan`, the topmost cubes `a` and `b` become one cube a + b (at most 9) where the
+    // lower of them was.
+    MoveOutcome JoinCubes(std::int32_t pan, std::int32_t a, std::int32_t b);
+    // Both pans are shared into `groups` equal groups and one is kept: each pan keeps its
+    // lowest 1/groups of the X, of the Y, and cubes and smileys worth 1/groups of its number
+    // value (the lowest that make it up). A cube bearing 0 counts for nothing and stays.
+    MoveOutcome Share(std::int32_t groups);
+    // The answer the balance shows, if it shows one (see SolvedUnknown).
+    std::optional<SolvedUnknown> Solved() const;
 
     // ---- Undo ----
     // Back to the scene as it was at rest before the last action, or forward again: the action

@@ -42,9 +42,29 @@ std::string PanName(std::int32_t pan) {
     }
 }
 
+std::string MovesJson(const std::vector<MoveReport>& moves) {
+    std::string json = "[";
+    for (const MoveReport& m : moves) {
+        json += (json.size() == 1 ? "{" : ", {") + std::string("\"move\": ") + Quoted(m.move) +
+                ", \"equation\": " + Quoted(m.equation) +
+                ", \"refused\": " + (m.refused ? Quoted(*m.refused) : "null") + "}";
+    }
+    return json + "]";
+}
+
+std::string SolvedJson(const std::optional<SolvedUnknown>& solved) {
+    if (!solved) {
+        return "null";
+    }
+    return std::string("{\"unknown\": ") + (solved->unknown == PieceKind::kX ? "\"X\"" : "\"Y\"") +
+           ", \"value\": " + std::to_string(solved->value) + ", \"side\": " + PanName(solved->pan) +
+           "}";
+}
+
 } // namespace
 
-std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds) {
+std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds,
+                             const std::vector<MoveReport>* moves) {
     std::string json = "{\"equation\": " + Quoted(model.equation.lblEquazione().Caption) +
                        ", \"rested\": " + (rested ? "true" : "false") +
                        ", \"sceneMilliseconds\": " + std::to_string(sceneMilliseconds) +
@@ -59,7 +79,11 @@ std::string SettleReportJson(const Model& model, bool rested, std::int64_t scene
                 std::to_string(KindNumber(o.objKind)) + ", " + Box(o) +
                 ", \"pan\": " + PanName(model.scene.PanCarrying(i)) + "}";
     }
-    return json + "]}";
+    json += "]";
+    if (moves) {
+        json += ", \"moves\": " + MovesJson(*moves) + ", \"solved\": " + SolvedJson(model.Solved());
+    }
+    return json + "}";
 }
 
 } // namespace tarvelo

@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvelo {
 
@@ -11,6 +13,14 @@ class Model;
 // {"equation": ..., "rested": ..., "sceneMilliseconds": ..., "pans": [left, right],
 //  "pieces": [{"kind", "x", "y", "width", "height", "pan": "left" | "right" | null}, ...]}
 // where a piece's pan is the one whose load it counts in, and pieces come in table order.
-std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds);
+// With the moves of a script (`moves` given), it also holds "moves": [{"move", "equation",
+// "refused": null | why}, ...] and "solved": null | {"unknown": "X", "value": 3, "side": "left"}.
+struct MoveReport {
+    std::string move;                   // as written
+    std::string equation;               // the line once the scene rested after it
+    std::optional<std::string> refused; // why it was refused, in words
+};
+std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds,
+                             const std::vector<MoveReport>* moves = nullptr);
 
 } // namespace tarvelo

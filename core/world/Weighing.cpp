@@ -14,10 +14,8 @@ constexpr std::int64_t kPanStep = 1;    // pixels each pan moves per tick
 
 // What a piece adds to the terms of the equation when it is weighed.
 void CountTerms(PieceKind objKind, Terms& terms) {
-    if (IsNumberCube(objKind)) {
-        terms.constant += NumberOnCube(objKind);
-    } else if (objKind == PieceKind::kSmiley) {
-        terms.constant += 1;
+    if (CountsAsNumber(objKind)) {
+        terms.constant += NumberValueOf(objKind);
     } else if (objKind == PieceKind::kX) {
         terms.x += 1;
     } else if (objKind == PieceKind::kY) {

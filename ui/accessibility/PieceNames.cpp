@@ -161,6 +161,26 @@ QString ActionPhrase(const UndoAction& action) {
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "solution shown"));
     case ActionVerb::SolutionHidden:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "solution hidden"));
+    case ActionVerb::TakenFromBoth:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 taken from both pans"))
+            .arg(KindName(action.kind));
+    case ActionVerb::AddedToBoth:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 added to both pans"))
+            .arg(KindName(action.kind));
+    case ActionVerb::DroppedOnPan:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 dropped on a pan"))
+            .arg(KindName(action.kind));
+    case ActionVerb::TakenFromPan:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 taken from a pan"))
+            .arg(KindName(action.kind));
+    case ActionVerb::Split:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 split in two"))
+            .arg(KindName(action.kind));
+    case ActionVerb::Joined:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "two cubes joined into %1"))
+            .arg(KindName(action.kind));
+    case ActionVerb::Shared:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "both pans shared into groups"));
     case ActionVerb::SceneReplaced:
         break;
     }
@@ -173,6 +193,84 @@ QString UndoSentence(bool redone, const UndoAction& action) {
     return (redone ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Redone: %1."))
                    : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Undone: %1.")))
         .arg(ActionPhrase(action));
+}
+
+namespace {
+
+// "The left pan holds no cube 5." and the like: a refusal that names one pan.
+QString OnPan(std::int32_t pan, const char* left, const char* right) {
+    return pan == kLeftPan ? Tr(left) : Tr(right);
+}
+
+} // namespace
+
+QString MoveRefusalSentence(const MoveOutcome& outcome) {
+    const std::int32_t pan = outcome.pan;
+    switch (outcome.refusal) {
+    case MoveRefusal::None:
+        break;
+    case MoveRefusal::NoSuchPan:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "There is no pan %1.")).arg(pan);
+    case MoveRefusal::NotAPiece:
+        return outcome.kind == PieceKind::kPan
+                   ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "There is no cube %1."))
+                         .arg(outcome.amount)
+                   : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 cannot go on a pan."))
+                         .arg(KindName(outcome.kind));
+    case MoveRefusal::NoSuchPiece:
+        return OnPan(pan, QT_TRANSLATE_NOOP("tarvelo::PieceNames", "The left pan holds no %1."),
+                     QT_TRANSLATE_NOOP("tarvelo::PieceNames", "The right pan holds no %1."))
+            .arg(KindName(outcome.kind));
+    case MoveRefusal::NoRoom:
+        return OnPan(pan,
+                     QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                       "There is no room above the left pan for another %1."),
+                     QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                       "There is no room above the right pan for another %1."))
+            .arg(KindName(outcome.kind));
+    case MoveRefusal::WrongSum:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "The two cubes would make %1, not %2."))
+            .arg(outcome.amount)
+            .arg(outcome.wanted);
+    case MoveRefusal::SumAboveNine:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                    "The two cubes would make %1, and no cube bears more than 9."))
+            .arg(outcome.amount);
+    case MoveRefusal::TooFewGroups:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                    "Sharing takes 2 groups or more, not %1."))
+            .arg(outcome.wanted);
+    case MoveRefusal::UnknownNotShared:
+        return OnPan(
+                   pan,
+                   QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                     "On the left pan, %1 cannot be shared into %2 equal groups."),
+                   QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                     "On the right pan, %1 cannot be shared into %2 equal "
+                                     "groups."))
+            .arg(GroupName(outcome.kind, outcome.amount))
+            .arg(outcome.wanted);
+    case MoveRefusal::NumberNotShared:
+        return OnPan(pan,
+                     QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                       "On the left pan, the numbers worth %1 cannot be shared "
+                                       "into %2 equal groups."),
+                     QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                       "On the right pan, the numbers worth %1 cannot be shared "
+                                       "into %2 equal groups."))
+            .arg(outcome.amount)
+            .arg(outcome.wanted);
+    case MoveRefusal::ExchangeFirst:
+        return OnPan(pan,
+                     QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                       "On the left pan, no cubes make up %1 as they are: "
+                                       "exchange first."),
+                     QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                       "On the right pan, no cubes make up %1 as they are: "
+                                       "exchange first."))
+            .arg(outcome.amount);
+    }
+    return {};
 }
 
 QString ZoomSentence(int percent, bool fullScreen) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/play/History.h"
+#include "core/play/PanMoves.h"
 #include "core/world/Scene.h"
 #include "core/world/SceneNavigation.h"
 
@@ -34,6 +35,10 @@ QString SolutionSentence(bool shown, std::int32_t x, std::int32_t y);
 // What undo or redo did, named by the action: "Undone: dropped cube 5." or "Redone: removed
 // unknown X."
 QString UndoSentence(bool redone, const UndoAction& action);
+
+// Why a move on the pans was refused: "The left pan holds no cube 5.", "On the left pan, 3 X
+// cannot be shared into 2 equal groups."; empty for a move that was made.
+QString MoveRefusalSentence(const MoveOutcome& outcome);
 
 // What a zoom key did: "Zoom 150 %." or "Full screen, zoom 200 %."
 QString ZoomSentence(int percent, bool fullScreen);

@@ -4,7 +4,9 @@
 #include "core/base/VirtualClock.h"
 #include "core/io/ProblemFile.h"
 #include "core/play/ModelClock.h"
+#include "core/play/MoveScript.h"
 #include "core/play/SettleReport.h"
+#include "ui/accessibility/PieceNames.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
 #include "ui/window/VersionText.h"
@@ -28,9 +30,9 @@ namespace {
 
 // The program's own options, each as it is written: any of them first means a run without a
 // window.
-constexpr std::string_view kOwnOptions[] = {"--settle",   "--png",     "--show-solution",
-                                            "--json",     "--help",    "-h",
-                                            "--help-all", "--version", "-v"};
+constexpr std::string_view kOwnOptions[] = {
+    "--settle", "--png", "--show-solution", "--json",    "--moves",
+    "--help",   "-h",    "--help-all",      "--version", "-v"};
 
 // The options Qt takes out of the command line itself (QGuiApplication, QApplication and the X11
 // platform), so that a desktop's `-session` or a user's `-style` still opens the window.
@@ -88,6 +90,8 @@ struct HeadlessRequest {
     QString picture; // where to draw the window, or empty
     bool showSolution = false;
     bool json = false;
+    std::vector<ScriptMove> moves; // to make once the scene rests, one after another
+    bool movesGiven = false;
 };
 
 // Every option of the program, as --help and the usage describe them.
@@ -112,6 +116,15 @@ struct ProgramOptions {
                              "Print the settled scene as one JSON object: the equation line, "
                              "whether it came to rest and when, the pans and every piece with "
                              "the pan it counts for."))};
+    QCommandLineOption moves{
+        QStringLiteral("moves"),
+        Tr(QT_TRANSLATE_NOOP(
+            "HeadlessRun",
+            "Once the scene rests, make the moves of SCRIPT one after another, each once the "
+            "scene rests again; moves are separated by \u201c;\u201d: take K, add K, drop SIDE K, "
+            "remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; "
+            "SIDE: left or right). A refused move ends the script.")),
+        QStringLiteral("SCRIPT")};
     QCommandLineOption version{
         {QStringLiteral("v"), QStringLiteral("version")},
         Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Print the version and the licence."))};
@@ -125,8 +138,8 @@ void DescribeOptions(QCommandLineParser& parser, const ProgramOptions& options) 
                        "With --settle, lets a problem come to rest without a window and prints its "
                        "equation line.")));
     parser.addHelpOption();
-    parser.addOptions(
-        {options.settle, options.png, options.showSolution, options.json, options.version});
+    parser.addOptions({options.settle, options.png, options.showSolution, options.json,
+                       options.moves, options.version});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         Tr(QT_TRANSLATE_NOOP(
@@ -143,6 +156,38 @@ int RefuseWithUsage(const QString& why) {
     PrintLine(stderr, QStringLiteral("tarvelo: ") + why);
     std::fputs(qPrintable(parser.helpText()), stderr);
     return kExitRefused;
+}
+
+// Why the script of --moves could not be read, in words.
+QString ScriptErrorText(const ScriptError& error) {
+    const QString move = QString::fromStdString(error.move);
+    const QString word = QString::fromStdString(error.word);
+    switch (error.fault) {
+    case ScriptFault::Empty:
+        break;
+    case ScriptFault::UnknownMove:
+        return Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                    "--moves: \u201c%1\u201d is no move (take, add, drop, remove, "
+                                    "split, join, share)."))
+            .arg(word);
+    case ScriptFault::WordCount:
+        return Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                    "--moves: \u201c%1\u201d has too many or too few words."))
+            .arg(move);
+    case ScriptFault::BadKind:
+        return Tr(QT_TRANSLATE_NOOP("HeadlessRun", "--moves: in \u201c%1\u201d, \u201c%2\u201d "
+                                                   "is no piece (0 to 9, X, Y or smiley)."))
+            .arg(move, word);
+    case ScriptFault::BadSide:
+        return Tr(QT_TRANSLATE_NOOP("HeadlessRun", "--moves: in \u201c%1\u201d, \u201c%2\u201d "
+                                                   "is no side (left or right)."))
+            .arg(move, word);
+    case ScriptFault::BadNumber:
+        return Tr(QT_TRANSLATE_NOOP("HeadlessRun", "--moves: in \u201c%1\u201d, \u201c%2\u201d "
+                                                   "is no number that move takes."))
+            .arg(move, word);
+    }
+    return Tr(QT_TRANSLATE_NOOP("HeadlessRun", "--moves: the script holds no move."));
 }
 
 // What a request that is complete in itself made of the command line: a request, or the status
@@ -172,25 +217,42 @@ ParsedRequest ParseRequest(const QApplication& app) {
     }
     if (!parser.isSet(options.settle) || !parser.positionalArguments().isEmpty()) {
         PrintLine(stderr,
-                  Tr(QT_TRANSLATE_NOOP(
-                      "HeadlessRun", "tarvelo: --settle FILE is needed; --png, --show-solution and "
-                                     "--json go with it. See tarvelo --help.")));
+                  Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                       "tarvelo: --settle FILE is needed; --png, --show-solution, "
+                                       "--json and --moves go with it. See tarvelo --help.")));
         return {std::nullopt, kExitFailed};
     }
-    return {HeadlessRequest{parser.value(options.settle),
+    HeadlessRequest request{parser.value(options.settle),
                             parser.isSet(options.png) ? parser.value(options.png) : QString(),
-                            parser.isSet(options.showSolution), parser.isSet(options.json)},
-            kExitDone};
+                            parser.isSet(options.showSolution),
+                            parser.isSet(options.json),
+                            {},
+                            parser.isSet(options.moves)};
+    if (request.movesGiven) {
+        MoveScript script = ReadMoveScript(parser.value(options.moves).toStdString());
+        if (script.error) {
+            return {std::nullopt, RefuseWithUsage(ScriptErrorText(*script.error))};
+        }
+        request.moves = std::move(script.moves);
+    }
+    return {request, kExitDone};
 }
 
 // Says what the scene came to: the line for a scene at rest (a scene still moving has no
 // equation to speak of), the JSON object always, and on standard error when it did not rest.
 void Report(const Model& model, const HeadlessRequest& request, const SettleResult& rest,
-            std::int64_t sceneMs) {
+            std::int64_t sceneMs, const std::vector<MoveReport>& moves) {
     if (request.json) {
-        PrintLine(stdout, QString::fromStdString(SettleReportJson(model, rest.rested, sceneMs)));
+        PrintLine(stdout, QString::fromStdString(SettleReportJson(
+                              model, rest.rested, sceneMs, request.movesGiven ? &moves : nullptr)));
     } else if (rest.rested) {
         PrintLine(stdout, QString::fromStdString(model.equation.lblEquazione().Caption));
+    }
+    if (!moves.empty() && moves.back().refused) {
+        PrintLine(stderr, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                               "tarvelo: the move \u201c%1\u201d was refused: %2"))
+                              .arg(QString::fromStdString(moves.back().move),
+                                   QString::fromStdString(*moves.back().refused)));
     }
     if (!rest.rested) {
         PrintLine(stderr, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
@@ -199,6 +261,31 @@ void Report(const Model& model, const HeadlessRequest& request, const SettleResu
                               .arg(request.problem)
                               .arg(kLongestMs / kMillisecondsPerSecond));
     }
+}
+
+// Makes the moves of the request one after another, each on a scene at rest, until one is
+// refused or the scene does not come to rest; what each did, and the rest after the last.
+struct MovesMade {
+    std::vector<MoveReport> reports;
+    SettleResult rest;
+    bool refused = false;
+};
+MovesMade MakeMoves(VirtualClock& clock, Model& model, const std::vector<ScriptMove>& moves,
+                    SettleResult rest) {
+    MovesMade made{{}, rest, false};
+    for (const ScriptMove& move : moves) {
+        if (!made.rest.rested || made.refused) {
+            break;
+        }
+        const MoveOutcome outcome = ApplyMove(model, move);
+        made.rest = SettleOnClock(clock, model, kLongestMs);
+        made.refused = !outcome.Done();
+        made.reports.push_back({move.text, model.equation.lblEquazione().Caption,
+                                made.refused
+                                    ? std::optional(MoveRefusalSentence(outcome).toStdString())
+                                    : std::nullopt});
+    }
+    return made;
 }
 
 // Draws the window as it now looks into the PNG file `out`; false, said, when it cannot.
@@ -261,15 +348,20 @@ int RunHeadless(int argc, char* argv[]) {
                      ProgramMode::Problem);
 
     // Until the scene is at rest, or two minutes of scene time have passed.
-    const SettleResult rest = SettleOnClock(clock, model, kLongestMs);
+    const MovesMade made =
+        MakeMoves(clock, model, request->moves, SettleOnClock(clock, model, kLongestMs));
+    const SettleResult& rest = made.rest;
     if (request->showSolution) {
         window.ToggleSolution();
     }
-    Report(model, *request, rest, rest.rested ? rest.lastChangeMs : clock.NowMs());
+    Report(model, *request, rest, rest.rested ? rest.lastChangeMs : clock.NowMs(), made.reports);
     if (!request->picture.isEmpty() && !DrawPicture(window, request->picture)) {
         return kExitFailed;
     }
-    return rest.rested ? kExitDone : kExitRestless;
+    if (!rest.rested) {
+        return kExitRestless;
+    }
+    return made.refused ? kExitMoveRefused : kExitDone;
 }
 
 } // namespace tarvelo

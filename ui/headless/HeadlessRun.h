@@ -12,8 +12,9 @@ namespace tarvelo {
 // The exit statuses the man page lists.
 constexpr int kExitDone = 0;
 constexpr int kExitFailed = 1;  // a wrong combination of options, a picture not written
-constexpr int kExitRefused = 2; // an unknown option, a refused problem file
+constexpr int kExitRefused = 2; // an unknown option, a script of moves not read, a refused file
 constexpr int kExitRestless = 3;
+constexpr int kExitMoveRefused = 4; // a move of --moves was refused
 
 // What the words after the program's name ask for (see ReadCommandLineStart): the program's own
 // options lead to a run without a window, the toolkit's are left for the toolkit to take out.
@@ -21,7 +22,7 @@ CommandLineStart CommandLineStartOf(int argc, char* argv[]);
 
 // Runs without a window; returns the exit status: 0 done, 1 a wrong combination of options or a
 // picture that could not be written, 2 an unknown option or a refused problem file, 3 a scene
-// that did not come to rest in time.
+// that did not come to rest in time, 4 a move of --moves that was refused.
 int RunHeadless(int argc, char* argv[]);
 
 // Says on standard error that `option` is no option of the program, with the usage; returns the
