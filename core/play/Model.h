@@ -1,12 +1,12 @@
 // The state of the main window without any window: its parts, each owning its data, and the
 // program's verbs, which are the operations that touch more than one part.
 //
-// The parts are the scene (core/scene), the pointer (core/pointer), the keyboard's cursor and
-// what it carries (core/keyboard), the comparison sign and equation line (core/balance), the
-// window's own controls (core/controls) and what the scene drawing paints (core/drawing). The
-// window reads them and copies them onto its widgets after each verb. The pointer, the keyboard
-// and the command line all end in the same verbs; core/play/WindowEvents keeps the window's own
-// event names and button rules as one adapter over them.
+// The parts are the scene, the comparison sign and equation line and what the scene drawing
+// paints (core/world), and the pointer, the keyboard's cursor and what it carries, and the
+// window's own controls (core/play). The window reads them and copies them onto its widgets after
+// each verb. The pointer, the keyboard and the command line all end in the same verbs;
+// core/play/WindowEvents keeps the window's own event names and button rules as one adapter over
+// them.
 #pragma once
 
 #include "core/base/Rest.h"
