@@ -879,11 +879,11 @@ Es wurde nichts verändert.</translation>
     </message>
     <message>
         <source>The left pan holds no %1.</source>
-        <translation>Auf der linken Schale liegt kein %1.</translation>
+        <translation>Auf der linken Schale fehlt: %1.</translation>
     </message>
     <message>
         <source>The right pan holds no %1.</source>
-        <translation>Auf der rechten Schale liegt kein %1.</translation>
+        <translation>Auf der rechten Schale fehlt: %1.</translation>
     </message>
     <message>
         <source>The two cubes would make %1, not %2.</source>

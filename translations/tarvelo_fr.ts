@@ -879,11 +879,11 @@ Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>The left pan holds no %1.</source>
-        <translation>Le plateau de gauche ne porte aucun %1.</translation>
+        <translation>Sur le plateau de gauche, il manque&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The right pan holds no %1.</source>
-        <translation>Le plateau de droite ne porte aucun %1.</translation>
+        <translation>Sur le plateau de droite, il manque&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The two cubes would make %1, not %2.</source>
