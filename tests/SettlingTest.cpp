@@ -284,12 +284,8 @@ std::string EntryName(const std::string& list, std::size_t n, const Json& entry)
     return list + "[" + std::to_string(n) + "]";
 }
 
-// What differs between two entries, as "x 120 now 160, y 200 now 230".
-std::string EntryChanges(const Json& was, const Json& now) {
-    if (was.type != Json::Type::kObject || now.type != Json::Type::kObject) {
-        return Layout(was) + " now " + Layout(now);
-    }
-    std::string changes;
+// The keys of two objects: those of `was` in its order, then those only `now` has.
+std::vector<std::string> KeysOfEither(const Json& was, const Json& now) {
     std::vector<std::string> keys;
     for (const auto& [key, value] : was.members) {
         keys.push_back(key);
@@ -299,6 +295,16 @@ std::string EntryChanges(const Json& was, const Json& now) {
             keys.push_back(key);
         }
     }
+    return keys;
+}
+
+// What differs between two entries, as "x 120 now 160, y 200 now 230".
+std::string EntryChanges(const Json& was, const Json& now) {
+    if (was.type != Json::Type::kObject || now.type != Json::Type::kObject) {
+        return Layout(was) + " now " + Layout(now);
+    }
+    std::string changes;
+    const std::vector<std::string> keys = KeysOfEither(was, now);
     for (const std::string& key : keys) {
         const std::string a = Scalar(was.Member(key));
         const std::string b = Scalar(now.Member(key));
@@ -312,15 +318,7 @@ std::string EntryChanges(const Json& was, const Json& now) {
 // A line per difference between the recorded report and today's, naming what moved.
 std::string Differences(const Json& was, const Json& now) {
     std::ostringstream out;
-    std::vector<std::string> keys;
-    for (const auto& [key, value] : was.members) {
-        keys.push_back(key);
-    }
-    for (const auto& [key, value] : now.members) {
-        if (was.Member(key) == nullptr) {
-            keys.push_back(key);
-        }
-    }
+    const std::vector<std::string> keys = KeysOfEither(was, now);
     for (const std::string& key : keys) {
         const Json* a = was.Member(key);
         const Json* b = now.Member(key);
