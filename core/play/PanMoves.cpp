@@ -2,6 +2,7 @@
 // splitting and joining cubes, sharing both pans into groups, and reading the answer off the
 // balance.
 #include "core/play/Model.h"
+#include "core/world/SceneNavigation.h"
 
 #include <algorithm>
 #include <array>
@@ -60,21 +61,6 @@ struct Place {
     std::int32_t y = 0;
 };
 
-// The highest top edge over the columns from `left` to `right` (excluded), among the objects no
-// lower than pan `pan`: where a piece falling there first meets something.
-std::int32_t ColumnTop(const Scene& scene, std::int32_t pan, std::int32_t left,
-                       std::int32_t right) {
-    const std::int32_t panTop = scene.obj(pan).objY;
-    std::int32_t top = panTop;
-    for (std::int32_t i = 1; i <= scene.objCount(); ++i) {
-        const SceneObject& o = scene.obj(i);
-        if (o.objY <= panTop && o.objX < right && o.objX + o.objW > left) {
-            top = std::min(top, o.objY);
-        }
-    }
-    return top;
-}
-
 // Where a piece of `kind` is put to drop onto pan `pan`: over the pan, above the column whose
 // load stands lowest (the first such from the left), one piece's height above it or as high
 // as the scene allows; none when even the lowest column reaches the scene's top.
@@ -87,7 +73,7 @@ std::optional<Place> DropPlace(const Scene& scene, std::int32_t pan, PieceKind k
     std::optional<Place> best;
     for (std::int32_t x = p.objX; x + size->width <= p.objX + p.objW;
          x += size->width + kColumnGap) {
-        const std::int32_t landing = ColumnTop(scene, pan, x, x + size->width) - size->height;
+        const std::int32_t landing = LandingTop(scene, x, size->width, kNoObject) - size->height;
         if (!best || landing > best->y) {
             best = Place{x, landing};
         }
