@@ -4,6 +4,7 @@
 #include "core/base/Rest.h"
 #include "core/play/ModelClock.h"
 #include "core/world/SceneNavigation.h"
+#include "ui/accessibility/Announcer.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -23,8 +24,8 @@ QWidget* Focused() {
 
 // The last sentence the window said to a screen reader.
 QString Said(const QWidget& window) {
-    const auto* announcer = window.findChild<QWidget*>(QStringLiteral("announcer"));
-    return announcer != nullptr ? announcer->accessibleName() : QString();
+    const auto* announcer = window.findChild<tarvelo::Announcer*>();
+    return announcer != nullptr ? announcer->LastSaid() : QString();
 }
 
 // Presses `key` on whatever has the focus.

@@ -534,8 +534,7 @@ void ProblemWindowTest::everyWayOfReplacingTheSceneCanBeUndone() {
         m.controls.SetProblemFile(tarvelo::BytesOfText(path));
         w.window.Restart();
     }
-    const QString said =
-        w.window.findChild<QWidget*>(QStringLiteral("announcer"))->accessibleName();
+    const QString said = w.window.findChild<tarvelo::Announcer*>()->LastSaid();
     QVERIFY2(said.contains(QStringLiteral("Ctrl+Z brings back")), qPrintable(said));
     // Of the balance, only the one the new scene rests with is told, not the pans on the way.
     QStringList saidSince;

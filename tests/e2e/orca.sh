@@ -104,9 +104,16 @@ press Return
 expect_heard "smiley picked up, over the left pan" "Enter in the palette"
 press Return
 expect_heard "smiley dropped" "Enter again in the palette"
+# A key's sentence and the balance's come within moments; Orca must say both.
+press ctrl+z
+expect_heard "Undone: dropped smiley" "Ctrl+Z"
+press ctrl+plus
+expect_heard "Zoom 110 %" "Ctrl+Plus"
+press ctrl+0
+expect_heard "Zoom 100 %" "Ctrl+0"
 press F1
 expect_heard "F2: the value of X or Y" "the information window"
 press Escape
 
 echo "end-to-end Orca: the pieces, picked up, put down, dropped, the settled balance, Ctrl+B," \
-  "Show solution and the keys of the information window were spoken"
+  "Show solution, undo, zoom and the keys of the information window were spoken"

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <array>
 
 namespace tarvelo {
 
@@ -13,15 +14,24 @@ class Announcer : public QWidget {
   public:
     explicit Announcer(QWidget* window);
 
-    // Says `text`: the notification takes it as its name and shows anew, so a sentence said
-    // twice is heard twice.
+    // Says `text`: the next notification of a small ring takes it as its name and shows anew,
+    // so a sentence said twice is heard twice.
     void Say(const QString& text);
     // The last sentence said; empty before the first.
-    QString LastSaid() const { return accessibleName(); }
+    QString LastSaid() const { return last_; }
 
   signals:
     // Each sentence as it is said.
     void said(const QString& text);
+
+  private:
+    // A screen reader reads a notification's name some moments after it showed. Each sentence
+    // keeps a notification of its own until this many more were said, so a sentence said right
+    // after another never renames the first before it is read.
+    static constexpr std::size_t kVoices = 4;
+    std::array<QWidget*, kVoices> voices_{};
+    std::size_t next_ = 0;
+    QString last_;
 };
 
 } // namespace tarvelo
