@@ -23,7 +23,7 @@ struct Read {
 TEST(MoveScriptTest, ReadsEveryMove) {
     const MoveScript script = ReadMoveScript(
         " take 2;add X ;split right 5 2 3;join LEFT 4 4; share 3;drop left smiley;remove "
-        "right Y; take 0 ;");
+        "right Y; take 0 ;check 3; check 3 2");
     ASSERT_FALSE(script.error);
     const std::vector<Read> expected{
         {MoveType::Take, 0, PieceKind::kTwo, {}, "take 2"},
@@ -34,6 +34,8 @@ TEST(MoveScriptTest, ReadsEveryMove) {
         {MoveType::Drop, kLeftPan, PieceKind::kSmiley, {}, "drop left smiley"},
         {MoveType::Remove, kRightPan, PieceKind::kY, {}, "remove right Y"},
         {MoveType::Take, 0, PieceKind::kZero, {}, "take 0"},
+        {MoveType::Check, 0, PieceKind::kPan, {3}, "check 3"},
+        {MoveType::Check, 0, PieceKind::kPan, {3, 2}, "check 3 2"},
     };
     ASSERT_EQ(script.moves.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -70,6 +72,10 @@ TEST(MoveScriptTest, RefusesWhatIsNoMove) {
         {"share 100", ScriptFault::BadNumber, "share 100", "100"},
         {"share -2", ScriptFault::BadNumber, "share -2", "-2"},
         {"split 5 2 3", ScriptFault::WordCount, "split 5 2 3", ""},
+        {"check", ScriptFault::WordCount, "check", ""},
+        {"check 3 2 1", ScriptFault::WordCount, "check 3 2 1", ""},
+        {"check 10", ScriptFault::BadNumber, "check 10", "10"},
+        {"check X", ScriptFault::BadNumber, "check X", "X"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.script);

@@ -58,10 +58,6 @@ Lizenz: %2 (die GNU General Public License, Version 3 oder jede spätere Version
 Es gibt keine Gewährleistung.</translation>
     </message>
     <message>
-        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; SIDE: left or right). A refused move ends the script.</source>
-        <translation>Sobald die Szene ruht, die Züge aus SCRIPT nacheinander ausführen, jeden, sobald die Szene wieder ruht; Züge werden durch „;“ getrennt: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 bis 9, X, Y oder smiley; SIDE: left oder right). Ein abgelehnter Zug beendet das Skript.</translation>
-    </message>
-    <message>
         <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
         <translation>--moves: „%1“ ist kein Zug (take, add, drop, remove, split, join, share).</translation>
     </message>
@@ -92,6 +88,10 @@ Es gibt keine Gewährleistung.</translation>
     <message>
         <source>tarvelo: the move “%1” was refused: %2</source>
         <translation>tarvelo: der Zug „%1“ wurde abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move ends the script.</source>
+        <translation>Sobald die Szene ruht, die Züge aus SCRIPT nacheinander ausführen, jeden, sobald die Szene wieder ruht; Züge werden durch „;“ getrennt: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 bis 9, X, Y oder smiley; SIDE: left oder right; V, W: zu prüfende Werte von X und Y). Ein abgelehnter Zug beendet das Skript.</translation>
     </message>
 </context>
 <context>
@@ -936,6 +936,18 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>There is no pan %1.</source>
         <translation>Es gibt keine Schale %1.</translation>
+    </message>
+    <message>
+        <source>an answer checked</source>
+        <translation>eine Antwort geprüft</translation>
+    </message>
+    <message>
+        <source>Y is a whole number from 0 to %2, not %1.</source>
+        <translation>Y ist eine ganze Zahl von 0 bis %2, nicht %1.</translation>
+    </message>
+    <message>
+        <source>X is a whole number from 0 to %2, not %1.</source>
+        <translation>X ist eine ganze Zahl von 0 bis %2, nicht %1.</translation>
     </message>
 </context>
 <context>

@@ -58,10 +58,6 @@ Licencia: %2 (la Licencia Pública General de GNU, versión 3 o cualquier versi�
 No hay ninguna garantía.</translation>
     </message>
     <message>
-        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; SIDE: left or right). A refused move ends the script.</source>
-        <translation>Cuando la escena esté en reposo, hace los movimientos de SCRIPT uno tras otro, cada uno cuando la escena vuelva a estar en reposo; los movimientos se separan con «;»: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: de 0 a 9, X, Y o smiley; SIDE: left o right). Un movimiento rechazado termina el script.</translation>
-    </message>
-    <message>
         <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
         <translation>--moves: «%1» no es un movimiento (take, add, drop, remove, split, join, share).</translation>
     </message>
@@ -92,6 +88,10 @@ No hay ninguna garantía.</translation>
     <message>
         <source>tarvelo: the move “%1” was refused: %2</source>
         <translation>tarvelo: el movimiento «%1» fue rechazado: %2</translation>
+    </message>
+    <message>
+        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move ends the script.</source>
+        <translation>Cuando la escena esté en reposo, hace los movimientos de SCRIPT uno tras otro, cada uno cuando la escena vuelva a estar en reposo; los movimientos se separan con «;»: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: de 0 a 9, X, Y o smiley; SIDE: left o right; V, W: valores de X e Y que comprobar). Un movimiento rechazado termina el script.</translation>
     </message>
 </context>
 <context>
@@ -936,6 +936,18 @@ No se ha cambiado nada.</translation>
     <message>
         <source>There is no pan %1.</source>
         <translation>No existe el platillo %1.</translation>
+    </message>
+    <message>
+        <source>an answer checked</source>
+        <translation>una respuesta comprobada</translation>
+    </message>
+    <message>
+        <source>Y is a whole number from 0 to %2, not %1.</source>
+        <translation>Y es un número entero de 0 a %2, no %1.</translation>
+    </message>
+    <message>
+        <source>X is a whole number from 0 to %2, not %1.</source>
+        <translation>X es un número entero de 0 a %2, no %1.</translation>
     </message>
 </context>
 <context>

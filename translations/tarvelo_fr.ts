@@ -58,10 +58,6 @@ Licence&#xa0;: %2 (la licence publique générale GNU, version 3 ou toute versio
 Il n&apos;y a aucune garantie.</translation>
     </message>
     <message>
-        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; SIDE: left or right). A refused move ends the script.</source>
-        <translation>Une fois la scène au repos, faire les coups de SCRIPT l&apos;un après l&apos;autre, chacun une fois la scène de nouveau au repos&#xa0;; les coups sont séparés par «&#xa0;;&#xa0;»&#xa0;: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K&#xa0;: 0 à 9, X, Y ou smiley&#xa0;; SIDE&#xa0;: left ou right). Un coup refusé met fin au script.</translation>
-    </message>
-    <message>
         <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
         <translation>--moves&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un coup (take, add, drop, remove, split, join, share).</translation>
     </message>
@@ -92,6 +88,10 @@ Il n&apos;y a aucune garantie.</translation>
     <message>
         <source>tarvelo: the move “%1” was refused: %2</source>
         <translation>tarvelo&#xa0;: le coup «&#xa0;%1&#xa0;» a été refusé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move ends the script.</source>
+        <translation>Une fois la scène au repos, faire les coups de SCRIPT l&apos;un après l&apos;autre, chacun une fois la scène de nouveau au repos&#xa0;; les coups sont séparés par «&#xa0;;&#xa0;»&#xa0;: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K&#xa0;: 0 à 9, X, Y ou smiley&#xa0;; SIDE&#xa0;: left ou right&#xa0;; V, W&#xa0;: valeurs de X et Y à vérifier). Un coup refusé met fin au script.</translation>
     </message>
 </context>
 <context>
@@ -936,6 +936,18 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>There is no pan %1.</source>
         <translation>Il n&apos;y a pas de plateau %1.</translation>
+    </message>
+    <message>
+        <source>an answer checked</source>
+        <translation>une réponse vérifiée</translation>
+    </message>
+    <message>
+        <source>Y is a whole number from 0 to %2, not %1.</source>
+        <translation>Y est un nombre entier de 0 à %2, pas %1.</translation>
+    </message>
+    <message>
+        <source>X is a whole number from 0 to %2, not %1.</source>
+        <translation>X est un nombre entier de 0 à %2, pas %1.</translation>
     </message>
 </context>
 <context>

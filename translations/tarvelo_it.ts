@@ -58,10 +58,6 @@ Licenza: %2 (la GNU General Public License, versione 3 o qualsiasi versione succ
 Non c&apos;è alcuna garanzia.</translation>
     </message>
     <message>
-        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; SIDE: left or right). A refused move ends the script.</source>
-        <translation>Quando la scena è ferma, fa le mosse di SCRIPT una dopo l&apos;altra, ciascuna quando la scena è di nuovo ferma; le mosse sono separate da “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: da 0 a 9, X, Y o smiley; SIDE: left o right). Una mossa rifiutata termina lo script.</translation>
-    </message>
-    <message>
         <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
         <translation>--moves: “%1” non è una mossa (take, add, drop, remove, split, join, share).</translation>
     </message>
@@ -92,6 +88,10 @@ Non c&apos;è alcuna garanzia.</translation>
     <message>
         <source>tarvelo: the move “%1” was refused: %2</source>
         <translation>tarvelo: la mossa “%1” è stata rifiutata: %2</translation>
+    </message>
+    <message>
+        <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move ends the script.</source>
+        <translation>Quando la scena è ferma, fa le mosse di SCRIPT una dopo l&apos;altra, ciascuna quando la scena è di nuovo ferma; le mosse sono separate da “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: da 0 a 9, X, Y o smiley; SIDE: left o right; V, W: valori di X e Y da verificare). Una mossa rifiutata termina lo script.</translation>
     </message>
 </context>
 <context>
@@ -936,6 +936,18 @@ Non è cambiato nulla.</translation>
     <message>
         <source>There is no pan %1.</source>
         <translation>Non esiste il piatto %1.</translation>
+    </message>
+    <message>
+        <source>an answer checked</source>
+        <translation>una risposta verificata</translation>
+    </message>
+    <message>
+        <source>Y is a whole number from 0 to %2, not %1.</source>
+        <translation>Y è un numero intero da 0 a %2, non %1.</translation>
+    </message>
+    <message>
+        <source>X is a whole number from 0 to %2, not %1.</source>
+        <translation>X è un numero intero da 0 a %2, non %1.</translation>
     </message>
 </context>
 <context>

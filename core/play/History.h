@@ -1,9 +1,10 @@
 // Undo and redo. A step is the scene as it stood at rest before one of the user's actions (a
-// drop, a drag, a deletion, a new X or Y, the solution shown or hidden, a new scene): undoing
-// goes back to it, redoing forward to the state undone.
+// drop, a drag, a deletion, a move on the pans, a check, a new X or Y, the solution shown or
+// hidden, a new scene): undoing goes back to it, redoing forward to the state undone.
 #pragma once
 
-#include "core/base/PieceKind.h"
+#include "core/play/Action.h"
+#include "core/play/Trail.h"
 #include "core/play/WindowControls.h"
 #include "core/world/EquationDisplay.h"
 #include "core/world/Scene.h"
@@ -17,35 +18,13 @@
 
 namespace tarvelo {
 
-// What a user's action did, by which its undo step is named: "Undone: dropped cube 5".
-enum class ActionVerb {
-    Dropped,        // a copy from the palette became a piece
-    Moved,          // a piece was picked up and put down
-    Removed,        // a piece was deleted
-    ValueSet,       // X or Y was given a value
-    SolutionShown,  // the solution was shown
-    SolutionHidden, // the solution was hidden
-    SceneReplaced,  // a new scene, a problem loaded or restarted, a hand-over
-    TakenFromBoth,  // a piece of the kind taken from each pan
-    AddedToBoth,    // a piece of the kind dropped on each pan
-    DroppedOnPan,   // a piece of the kind dropped on one pan
-    TakenFromPan,   // a piece of the kind taken from one pan
-    Split,          // a cube (of the kind) split into two
-    Joined,         // two cubes joined into one (of the kind)
-    Shared,         // both pans shared into equal groups, one kept
-};
-struct UndoAction {
-    ActionVerb verb = ActionVerb::SceneReplaced;
-    PieceKind kind = PieceKind::kPan; // the kind of piece acted on, where there is one
-    bool operator==(const UndoAction&) const = default;
-};
-
-// What a step restores: the scene, the sign and equation line, the mode, the problem file and
-// the solution display.
+// What a step restores: the scene, the sign and equation line, the mode, the problem file, the
+// solution display and the trail of equations.
 struct SceneState {
     Scene scene;
     EquationDisplay equation;
     WindowControls controls;
+    Trail trail;
 };
 
 class History {

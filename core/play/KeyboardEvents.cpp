@@ -184,11 +184,12 @@ bool Model::CursorKey(Key key) {
         if (next == at) {
             next = NextPiece(scene, at, Direction::Left);
         }
-        const std::int32_t last = scene.objCount();
-        BeginAction(ActionOn(ActionVerb::Removed, at));
-        RemoveBlock(at);
-        RefreshObjects();
-        keyboard.PutCursorOn(next == at ? kNoObject : (next == last ? at : next));
+        if (next == at) {
+            next = kNoObject;
+        }
+        if (RemovePiece(at, next)) {
+            keyboard.PutCursorOn(next);
+        }
         return true;
     }
     default:

@@ -15,6 +15,7 @@
 #include "core/play/KeyboardPlay.h"
 #include "core/play/PanMoves.h"
 #include "core/play/PointerState.h"
+#include "core/play/Trail.h"
 #include "core/play/WindowControls.h"
 #include "core/world/EquationDisplay.h"
 #include "core/world/Scene.h"
@@ -37,12 +38,13 @@ class Model {
     EquationDisplay equation;
     WindowControls controls;
     SceneDrawing drawing;
+    Trail trail;
 
     // Grows with every change to any part: equal counts before and after a tick mean the tick
     // changed nothing.
     std::uint64_t Changes() const {
         return scene.Changes() + pointer.Changes() + keyboard.Changes() + equation.Changes() +
-               controls.Changes() + drawing.Changes();
+               controls.Changes() + drawing.Changes() + trail.Changes();
     }
 
     // ---- Hooks to the platform ----
@@ -58,6 +60,8 @@ class Model {
         inputBox;
     // Tells the user that `answer` for the unknown X or Y was refused, and why.
     std::function<void(PieceKind unknownKind, const std::string& answer)> unknownValueRefused;
+    // Tells the user that an action on one pan was refused while the pans are locked, and why.
+    std::function<void(const MoveOutcome& outcome)> twinRefused;
 
     // ---- Start-up ----
     // The window's controls as the program starts: captions, buttons, free play.
@@ -104,7 +108,7 @@ class Model {
     // its state last changed. The window's sleeping timers, the screen reader's announcements,
     // undo and settling all read this one watch.
     // Anything changed since the watch last saw the state (a verb, a file) is no rest.
-    bool AtRest() const { return atRest_ && Changes() == changesAtTick_; }
+    bool AtRest() const { return atRest_ && MotionChanges() == changesAtTick_; }
     std::int64_t LastChangeMs() const { return rest_.LastChangeMs(); }
     // Watches for rest afresh from `nowMs`: from the state as it is now, or (`fromNextTick`)
     // from the state the next tick leaves, as after the window's sleeping timers wake.
@@ -131,7 +135,8 @@ class Model {
     void PointAt(float x, float y);
     // Holds the framed piece where the pointer at (x, y) grabbed it; the pointer tick carries it.
     void Grab(float x, float y);
-    // Removes the framed piece, held or not.
+    // Removes the framed piece, held or not; with the pans locked, its twin on the other pan
+    // too, or nothing when there it has none (told through `twinRefused`).
     void RemoveFramed();
     // Lets go of the held piece; let go inside other pieces, it goes on top of them first.
     void LetGo();
@@ -166,6 +171,20 @@ class Model {
     // The answer the balance shows, if it shows one (see SolvedUnknown).
     std::optional<SolvedUnknown> Solved() const;
 
+    // ---- Verbs: solving ----
+    // Puts back the problem the trail set out from (the scene as it is, before any move) with
+    // X weighing `x` and Y weighing `y`, shown as the solution display shows them; the balance
+    // then judges, and the trail ends with the line of values. Refused for a value outside
+    // 0 to 9.
+    MoveOutcome Check(std::int32_t x, std::optional<std::int32_t> y);
+    // While the pans are locked, a copy dropped over one pan drops its twin on the other, and
+    // a piece removed from one pan removes its twin from the other.
+    void LockPans(bool locked) { pansLocked_ = locked; }
+    bool PansLocked() const { return pansLocked_; }
+    // A goal is set while a problem is open and not yet solved: a change to one pan then asks
+    // for the same on the other.
+    bool SolvingGoal() const;
+
     // ---- Undo ----
     // Back to the scene as it was at rest before the last action, or forward again: the action
     // undone or redone; nothing when there is no such step (or it would leave problem mode) or
@@ -191,8 +210,24 @@ class Model {
 
   private:
     // One of the user's actions starts changing the scene: the scene's last rest becomes a
-    // step to undo.
-    void BeginAction(UndoAction action) { history_.BeginAction(action); }
+    // step to undo, and the action a step of the trail.
+    void BeginAction(UndoAction action, ActionDetail detail = {});
+    // The trail takes the action, setting out first if it is a move on the pans or a goal is
+    // set; a new scene empties it.
+    void NoteInTrail(UndoAction action, ActionDetail detail);
+    // After each tick: the balance come to rest writes its equation into the trail.
+    void NoteRestInTrail();
+    // Removes the piece `nObj` as the user's action, with its twin while the pans are locked;
+    // false, told through `twinRefused`, when the twin is missing. `follow`, a piece's number,
+    // goes on naming the same piece as the removals renumber the table (none once removed).
+    bool RemovePiece(std::int32_t nObj, std::int32_t& follow);
+    // While the pans are locked, the pan that takes the twin of a copy of `kind` dropped with
+    // its left edge at `left`: the other pan than the one it lands on; 0 for none.
+    std::int32_t TwinPan(PieceKind kind, double left) const;
+    // Drops a piece of `kind` onto pan `pan`, or tells through `twinRefused` there is no room.
+    bool DropTwin(std::int32_t pan, PieceKind kind);
+    // The change count the rest watch sees: the trail is written at rest and moves nothing.
+    std::uint64_t MotionChanges() const { return Changes() - trail.Changes(); }
     // The kind of piece `nObj`, which an action names.
     UndoAction ActionOn(ActionVerb verb, std::int32_t nObj) const {
         return {verb, scene.obj(nObj).objKind};
@@ -200,7 +235,14 @@ class Model {
     // After each tick: a scene at rest, nothing held or carried, is kept as the state the next
     // action can be undone to.
     void NoteRestForUndo();
-    SceneState CaptureState() const { return {scene, equation, controls}; }
+    // Something is held, carried in or being emptied away: no rest to keep yet.
+    bool Busy() const {
+        return cleaning_ || HeldPiece() != kNoObject || pointer.dragImgInt().Visible;
+    }
+    // Nothing stays held or carried across a scene put in place whole: the pointer and the
+    // keyboard start afresh.
+    void LetGoOfEverything();
+    SceneState CaptureState() const { return {scene, equation, controls, trail}; }
     // Undo or redo, as `move` of the history says.
     std::optional<UndoAction> Step(std::optional<History::Move> (History::*move)(SceneState));
     void RestoreState(const SceneState& state);
@@ -218,6 +260,7 @@ class Model {
     void PutDownCarriedPiece();
 
     bool cleaning_ = false;
+    bool pansLocked_ = false;
     History history_;
     RestWatch rest_;
     bool atRest_ = false;             // as the last tick found it

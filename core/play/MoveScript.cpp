@@ -22,16 +22,18 @@ struct MoveShape {
     bool kind;               // then a kind of piece
     std::size_t cubeNumbers; // then so many cube numbers
     bool groups;             // or a number of groups
+    std::size_t mayFollow;   // and at most so many more cube numbers
 };
 
 constexpr std::array kShapes{
-    MoveShape{"take", MoveType::Take, false, true, 0, false},
-    MoveShape{"add", MoveType::Add, false, true, 0, false},
-    MoveShape{"split", MoveType::Split, true, false, 3, false},
-    MoveShape{"join", MoveType::Join, true, false, 2, false},
-    MoveShape{"share", MoveType::Share, false, false, 0, true},
-    MoveShape{"drop", MoveType::Drop, true, true, 0, false},
-    MoveShape{"remove", MoveType::Remove, true, true, 0, false},
+    MoveShape{"take", MoveType::Take, false, true, 0, false, 0},
+    MoveShape{"add", MoveType::Add, false, true, 0, false, 0},
+    MoveShape{"split", MoveType::Split, true, false, 3, false, 0},
+    MoveShape{"join", MoveType::Join, true, false, 2, false, 0},
+    MoveShape{"share", MoveType::Share, false, false, 0, true, 0},
+    MoveShape{"drop", MoveType::Drop, true, true, 0, false, 0},
+    MoveShape{"remove", MoveType::Remove, true, true, 0, false, 0},
+    MoveShape{"check", MoveType::Check, false, false, 1, false, 1},
 };
 
 bool IsBlank(char c) {
@@ -110,7 +112,7 @@ std::optional<std::int32_t> SideOf(const std::string& word) {
     return std::nullopt;
 }
 
-std::size_t WordsOfShape(const MoveShape& shape) {
+std::size_t FewestWords(const MoveShape& shape) {
     return 1 + (shape.side ? 1 : 0) + (shape.kind ? 1 : 0) + shape.cubeNumbers +
            (shape.groups ? 1 : 0);
 }
@@ -118,7 +120,7 @@ std::size_t WordsOfShape(const MoveShape& shape) {
 // One move's words read by its shape; the error names the word at fault.
 std::optional<ScriptError> ReadWords(const MoveShape& shape, const std::vector<std::string>& words,
                                      ScriptMove& move) {
-    if (words.size() != WordsOfShape(shape)) {
+    if (words.size() < FewestWords(shape) || words.size() > FewestWords(shape) + shape.mayFollow) {
         return ScriptError{ScriptFault::WordCount, move.text, {}};
     }
     std::size_t at = 1;
@@ -208,6 +210,8 @@ MoveOutcome ApplyMove(Model& model, const ScriptMove& move) {
         return model.DropOnPan(move.pan, move.kind);
     case MoveType::Remove:
         return model.TakeFromPan(move.pan, move.kind);
+    case MoveType::Check:
+        return model.Check(n.at(0), n.size() > 1 ? std::optional(n[1]) : std::nullopt);
     }
     return {};
 }

@@ -24,6 +24,7 @@ enum class MoveType {
     Share,  // share N
     Drop,   // drop SIDE K: on one pan
     Remove, // remove SIDE K: from one pan
+    Check,  // check V [W]: X = V (and Y = W) against the problem
 };
 
 struct ScriptMove {
@@ -31,7 +32,7 @@ struct ScriptMove {
     std::string text;                  // as written, without the blanks around it
     std::int32_t pan = 0;              // split, join, drop, remove
     PieceKind kind = PieceKind::kPan;  // take, add, drop, remove
-    std::vector<std::int32_t> numbers; // split: N A B; join: A B; share: the groups
+    std::vector<std::int32_t> numbers; // split: N A B; join: A B; share: the groups; check: V [W]
 };
 
 // Why a script could not be read.
@@ -41,7 +42,7 @@ enum class ScriptFault {
     WordCount,   // the move takes another number of words
     BadKind,     // `word` is no kind of piece (0 to 9, X, Y, smiley)
     BadSide,     // `word` is neither left nor right
-    BadNumber,   // `word` is no cube's number (0 to 9), or no number of groups
+    BadNumber,   // `word` is no cube's number or value (0 to 9), or no number of groups
 };
 
 struct ScriptError {

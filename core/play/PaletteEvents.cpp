@@ -79,12 +79,18 @@ void Model::DropCopy() {
     }
     // Dropped where it overlaps other pieces, it goes on top of them before it falls.
     const ControlBox& copy = pointer.dragImgInt();
-    if (copy.Top > 0 && HasPicture(pointer.dragKind())) {
-        BeginAction({ActionVerb::Dropped, pointer.dragKind()});
+    const PieceKind kind = pointer.dragKind();
+    const bool becomesPiece = copy.Top > 0 && HasPicture(kind);
+    const std::int32_t twinPan = becomesPiece ? TwinPan(kind, copy.Left) : 0;
+    if (becomesPiece) {
+        BeginAction({twinPan != 0 ? ActionVerb::AddedToBoth : ActionVerb::Dropped, kind});
     }
-    if (copy.Top > 0 && AddObject(pointer.dragKind(), copy.Left, copy.Top) &&
+    if (copy.Top > 0 && AddObject(kind, copy.Left, copy.Top) &&
         scene.LiftClearOfOverlaps(scene.objCount(), HeldPiece())) {
         RefreshObjects();
+    }
+    if (twinPan != 0) {
+        DropTwin(twinPan, kind);
     }
 }
 

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <functional>
 #include <iterator>
+#include <utility>
 #include <vector>
 
 namespace tarvelo {
@@ -87,12 +88,20 @@ std::optional<Place> DropPlace(const Scene& scene, std::int32_t pan, PieceKind k
 }
 
 // Takes the pieces `doomed` out of the table; the highest numbers go first, as a removal moves
-// the last piece into the freed number.
-void RemoveAll(Model& model, std::vector<std::int32_t> doomed) {
+// the last piece into the freed number. `follow` goes on naming the same piece (none once it
+// is taken).
+void RemoveAll(Model& model, std::vector<std::int32_t> doomed, std::int32_t& follow) {
     std::sort(doomed.begin(), doomed.end(), std::greater<>());
     for (const std::int32_t i : doomed) {
+        const std::int32_t last = model.scene.objCount();
         model.RemoveBlock(i);
+        follow = follow == i ? kNoObject : (follow == last ? i : follow);
     }
+}
+
+void RemoveAll(Model& model, std::vector<std::int32_t> doomed) {
+    std::int32_t none = kNoObject;
+    RemoveAll(model, std::move(doomed), none);
 }
 
 // A piece added where others may stand goes on top of them.
@@ -270,7 +279,7 @@ MoveOutcome Model::DropOnPan(std::int32_t pan, PieceKind kind) {
     if (!place) {
         return Refused(MoveRefusal::NoRoom, pan, kind);
     }
-    BeginAction({ActionVerb::DroppedOnPan, kind});
+    BeginAction({ActionVerb::DroppedOnPan, kind}, {pan, {}});
     AddObject(kind, place->x, place->y);
     Settle(*this);
     return {};
@@ -287,7 +296,7 @@ MoveOutcome Model::TakeFromPan(std::int32_t pan, PieceKind kind) {
     if (top == kNoObject) {
         return Refused(MoveRefusal::NoSuchPiece, pan, kind);
     }
-    BeginAction({ActionVerb::TakenFromPan, kind});
+    BeginAction({ActionVerb::TakenFromPan, kind}, {pan, {}});
     RemoveBlock(top);
     RefreshObjects();
     return {};
@@ -310,7 +319,7 @@ MoveOutcome Model::SplitCube(std::int32_t pan, std::int32_t n, std::int32_t a, s
     if (whole == kNoObject) {
         return Refused(MoveRefusal::NoSuchPiece, pan, *cubeN);
     }
-    BeginAction({ActionVerb::Split, *cubeN});
+    BeginAction({ActionVerb::Split, *cubeN}, {pan, {n, a, b}});
     // What stood on the cube rises by a cube's height, and the two halves take its place.
     const SceneObject was = scene.obj(whole);
     scene.MoveObjects(whole, 0, -kCubeSize.height);
@@ -342,7 +351,7 @@ MoveOutcome Model::JoinCubes(std::int32_t pan, std::int32_t a, std::int32_t b) {
     if (second == kNoObject) {
         return Refused(MoveRefusal::NoSuchPiece, pan, *cubeB);
     }
-    BeginAction({ActionVerb::Joined, *joined});
+    BeginAction({ActionVerb::Joined, *joined}, {pan, {a, b}});
     const SceneObject lower =
         scene.obj(first).objY > scene.obj(second).objY ? scene.obj(first) : scene.obj(second);
     RemoveAll(*this, {first, second});
@@ -363,7 +372,7 @@ MoveOutcome Model::Share(std::int32_t groups) {
         }
         doomed.insert(doomed.end(), cut.doomed.begin(), cut.doomed.end());
     }
-    BeginAction({ActionVerb::Shared});
+    BeginAction({ActionVerb::Shared}, {0, {groups}});
     RemoveAll(*this, doomed);
     RefreshObjects();
     return {};
@@ -381,6 +390,50 @@ std::optional<SolvedUnknown> Model::Solved() const {
         }
     }
     return std::nullopt;
+}
+
+bool Model::RemovePiece(std::int32_t nObj, std::int32_t& follow) {
+    std::vector<std::int32_t> doomed{nObj};
+    const std::int32_t pan = scene.PanCarrying(nObj);
+    if (pansLocked_ && IsPan(pan)) {
+        const PieceKind kind = scene.obj(nObj).objKind;
+        const std::int32_t twin = TopmostOn(scene, OtherPan(pan), kind);
+        if (twin == kNoObject) {
+            if (twinRefused) {
+                twinRefused(Refused(MoveRefusal::NoSuchPiece, OtherPan(pan), kind));
+            }
+            return false;
+        }
+        doomed.push_back(twin);
+    }
+    const bool both = doomed.size() > 1;
+    BeginAction(ActionOn(both ? ActionVerb::TakenFromBoth : ActionVerb::Removed, nObj),
+                {both ? 0 : pan, {}});
+    RemoveAll(*this, doomed, follow);
+    RefreshObjects();
+    return true;
+}
+
+std::int32_t Model::TwinPan(PieceKind kind, double left) const {
+    const std::optional<PictureSize> size = PictureSizeOfKind(kind);
+    if (!pansLocked_ || !size) {
+        return 0;
+    }
+    const std::int32_t pan = LandingPan(scene, left, size->width, kNoObject);
+    return IsPan(pan) ? OtherPan(pan) : 0;
+}
+
+bool Model::DropTwin(std::int32_t pan, PieceKind kind) {
+    const std::optional<Place> place = DropPlace(scene, pan, kind);
+    if (!place) {
+        if (twinRefused) {
+            twinRefused(Refused(MoveRefusal::NoRoom, pan, kind));
+        }
+        return false;
+    }
+    AddObject(kind, place->x, place->y);
+    Settle(*this);
+    return true;
 }
 
 } // namespace tarvelo

@@ -23,6 +23,7 @@ enum class MoveRefusal {
     UnknownNotShared, // share: `amount` pieces of `kind` on pan `pan` make no `wanted` groups
     NumberNotShared,  // share: the number value `amount` on pan `pan` makes no `wanted` groups
     ExchangeFirst,    // share: pan `pan`'s cubes cannot make up `amount` as they are
+    NoSuchValue,      // check: `amount` is no value the unknown `kind` can have
 };
 
 struct MoveOutcome {

@@ -43,9 +43,8 @@ void Model::RemoveFramed() {
     }
     // Deleted at once, the held piece too, which ends its drag; the frame follows at the next
     // hover update.
-    BeginAction(ActionOn(ActionVerb::Removed, pointer.selectedObj()));
-    RemoveBlock(pointer.selectedObj());
-    RefreshObjects();
+    std::int32_t follow = kNoObject;
+    RemovePiece(pointer.selectedObj(), follow);
 }
 
 void Model::LetGo() {

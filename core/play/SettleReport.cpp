@@ -47,7 +47,10 @@ std::string MovesJson(const std::vector<MoveReport>& moves) {
     for (const MoveReport& m : moves) {
         json += (json.size() == 1 ? "{" : ", {") + std::string("\"move\": ") + Quoted(m.move) +
                 ", \"equation\": " + Quoted(m.equation) +
-                ", \"refused\": " + (m.refused ? Quoted(*m.refused) : "null") + "}";
+                ", \"refused\": " + (m.refused ? Quoted(*m.refused) : "null") +
+                (m.balances ? std::string(", \"balances\": ") + (*m.balances ? "true" : "false")
+                            : std::string()) +
+                "}";
     }
     return json + "]";
 }

@@ -19,6 +19,7 @@ struct MoveReport {
     std::string move;                   // as written
     std::string equation;               // the line once the scene rested after it
     std::optional<std::string> refused; // why it was refused, in words
+    std::optional<bool> balances;       // a check: whether the problem balanced with its values
 };
 std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds,
                              const std::vector<MoveReport>* moves = nullptr);

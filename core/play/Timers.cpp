@@ -17,11 +17,12 @@ void Model::Tick(WindowTimer timer, std::int64_t nowMs, float pointerX, float po
         break;
     }
     WatchState(nowMs);
+    NoteRestInTrail();
     NoteRestForUndo();
 }
 
 void Model::WatchState(std::int64_t nowMs) {
-    changesAtTick_ = Changes();
+    changesAtTick_ = MotionChanges();
     atRest_ = rest_.AfterTick(changesAtTick_, nowMs);
 }
 
@@ -29,7 +30,7 @@ void Model::WatchRestFrom(std::int64_t nowMs, bool fromNextTick) {
     rest_.Restart(nowMs);
     atRest_ = false;
     if (!fromNextTick) {
-        rest_.AfterTick(Changes(), nowMs);
+        rest_.AfterTick(MotionChanges(), nowMs);
     }
 }
 

@@ -5,9 +5,8 @@ namespace tarvelo {
 
 void Model::NoteRestForUndo() {
     const std::uint64_t changes = Changes();
-    const bool busy = cleaning_ || HeldPiece() != kNoObject || pointer.dragImgInt().Visible;
     // Each rest is kept once: copying the scene on every quiet step would cost for nothing.
-    if (AtRest() && !busy && restKeptAt_ != changes) {
+    if (AtRest() && !Busy() && restKeptAt_ != changes) {
         restKeptAt_ = changes;
         history_.NoteRest(CaptureState());
     }
@@ -34,15 +33,19 @@ std::optional<UndoAction> Model::Step(std::optional<History::Move> (History::*mo
 }
 
 void Model::RestoreState(const SceneState& state) {
-    // Nothing stays held or carried across: the pointer and the keyboard start afresh.
+    LetGoOfEverything();
+    scene = state.scene;
+    equation = state.equation;
+    controls = state.controls;
+    trail = state.trail;
+    RefreshObjects();
+}
+
+void Model::LetGoOfEverything() {
     pointer.LetGo(scene.objCount());
     pointer.ClearSelection();
     pointer.PutDown();
     keyboard.Reset();
-    scene = state.scene;
-    equation = state.equation;
-    controls = state.controls;
-    RefreshObjects();
 }
 
 } // namespace tarvelo

@@ -7,14 +7,49 @@ namespace tarvelo {
 
 namespace {
 
-void AppendTerm(std::string& s, std::int32_t count, const char* letter) {
+// How an unknown is written in a side: its letter after its count ("2X"), or its value after
+// its count and a times sign ("2 × 3").
+struct Written {
+    std::string word;
+    const char* times = "";
+};
+
+Written Letter(const char* letter) {
+    return {letter, ""};
+}
+
+Written Value(std::int32_t value) {
+    return {std::to_string(value), " \u00d7 "};
+}
+
+void AppendTerm(std::string& s, std::int32_t count, const Written& unknown) {
     if (!s.empty()) {
         s += " + ";
     }
     if (count > 1) {
-        s += std::to_string(count);
+        s += std::to_string(count) + unknown.times;
     }
-    s += letter;
+    s += unknown.word;
+}
+
+std::string WriteSide(const Terms& t, const Written& x, const Written& y) {
+    std::string s;
+    if (t.x > 0) {
+        AppendTerm(s, t.x, x);
+    }
+    if (t.y > 0) {
+        AppendTerm(s, t.y, y);
+    }
+    if (t.constant > 0) {
+        if (!s.empty()) {
+            s += " + ";
+        }
+        s += std::to_string(t.constant);
+    }
+    if (s.empty()) {
+        s = "0";
+    }
+    return s;
 }
 
 } // namespace
@@ -39,23 +74,12 @@ void EquationDisplay::ShowSign(std::int32_t target) {
 }
 
 std::string EquationDisplay::SideText(const Terms& t) {
-    std::string s;
-    if (t.x > 0) {
-        AppendTerm(s, t.x, "X");
-    }
-    if (t.y > 0) {
-        AppendTerm(s, t.y, "Y");
-    }
-    if (t.constant > 0) {
-        if (!s.empty()) {
-            s += " + ";
-        }
-        s += std::to_string(t.constant);
-    }
-    if (s.empty()) {
-        s = "0";
-    }
-    return s;
+    return WriteSide(t, Letter("X"), Letter("Y"));
+}
+
+std::string EquationDisplay::ValuedSideText(const Terms& t, std::int32_t x,
+                                            std::optional<std::int32_t> y) {
+    return WriteSide(t, Value(x), y ? Value(*y) : Letter("Y"));
 }
 
 void EquationDisplay::UpdateEquazione(const Terms& leftTerms, const Terms& rightTerms) {

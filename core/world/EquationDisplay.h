@@ -6,6 +6,8 @@
 #include "core/base/ControlValues.h"
 #include "core/world/Scene.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tarvelo {
@@ -24,6 +26,10 @@ class EquationDisplay : public ChangeCounter {
     // The line: each side's terms with the sign between them.
     void UpdateEquazione(const Terms& leftTerms, const Terms& rightTerms);
     static std::string SideText(const Terms& t);
+    // The side with X weighing `x` and Y weighing `y` written as numbers: "2 × 3 + 1" for
+    // 2X + 1 with X = 3. Without `y`, Y stays a letter.
+    static std::string ValuedSideText(const Terms& t, std::int32_t x,
+                                      std::optional<std::int32_t> y);
 
   private:
     LabelState lblComparison_;

@@ -45,6 +45,17 @@ expect '["2X = 8", "X = 4"]' '{"unknown": "X", "value": 4, "side": "left"}'
 play 19 "take X; split right 4 1 3; take 1" || fail "lesson 19 ended with status $?"
 expect '["X + 1 = 4", "X + 1 = 4", "X = 3"]' '{"unknown": "X", "value": 3, "side": "left"}'
 
+# Checks put lesson 11 back with X as given: 3 balances, 4 does not; each line written with values.
+play 11 "split right 5 2 3; take 2; check 3; check 4" || fail "the checks ended with status $?"
+/usr/bin/python3 - "$work/out.json" <<'PY' || fail "the checks: $(cat "$work/out.json")"
+import json, sys
+report = json.load(open(sys.argv[1]))
+checks = [(m["equation"], m["balances"]) for m in report["moves"] if m["move"].startswith("check")]
+assert checks == [("3 + 2 = 5", True), ("4 + 2 > 5", False)], checks
+assert all("balances" not in m for m in report["moves"] if not m["move"].startswith("check"))
+assert report["equation"] == "X + 2 > 5" and report["solved"] is None, report
+PY
+
 # Sharing 8 into 2 needs an exchange first: refused, said in words, the move after it not made.
 play 16 "share 2; split right 8 4 4"
 status=$?

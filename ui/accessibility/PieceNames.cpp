@@ -181,6 +181,8 @@ QString ActionPhrase(const UndoAction& action) {
             .arg(KindName(action.kind));
     case ActionVerb::Shared:
         return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "both pans shared into groups"));
+    case ActionVerb::Checked:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "an answer checked"));
     case ActionVerb::SceneReplaced:
         break;
     }
@@ -269,6 +271,14 @@ QString MoveRefusalSentence(const MoveOutcome& outcome) {
                                        "On the right pan, no cubes make up %1 as they are: "
                                        "exchange first."))
             .arg(outcome.amount);
+    case MoveRefusal::NoSuchValue:
+        return (outcome.kind == PieceKind::kY
+                    ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                           "Y is a whole number from 0 to %2, not %1."))
+                    : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                           "X is a whole number from 0 to %2, not %1.")))
+            .arg(outcome.amount)
+            .arg(outcome.wanted);
     }
     return {};
 }

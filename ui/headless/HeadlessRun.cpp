@@ -122,8 +122,9 @@ struct ProgramOptions {
             "HeadlessRun",
             "Once the scene rests, make the moves of SCRIPT one after another, each once the "
             "scene rests again; moves are separated by \u201c;\u201d: take K, add K, drop SIDE K, "
-            "remove SIDE K, split SIDE N A B, join SIDE A B, share N (K: 0 to 9, X, Y or smiley; "
-            "SIDE: left or right). A refused move ends the script.")),
+            "remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, "
+            "Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move "
+            "ends the script.")),
         QStringLiteral("SCRIPT")};
     QCommandLineOption version{
         {QStringLiteral("v"), QStringLiteral("version")},
@@ -280,10 +281,18 @@ MovesMade MakeMoves(VirtualClock& clock, Model& model, const std::vector<ScriptM
         const MoveOutcome outcome = ApplyMove(model, move);
         made.rest = SettleOnClock(clock, model, kLongestMs);
         made.refused = !outcome.Done();
-        made.reports.push_back({move.text, model.equation.lblEquazione().Caption,
-                                made.refused
-                                    ? std::optional(MoveRefusalSentence(outcome).toStdString())
-                                    : std::nullopt});
+        MoveReport report{move.text, model.equation.lblEquazione().Caption, std::nullopt,
+                          std::nullopt};
+        if (made.refused) {
+            report.refused = MoveRefusalSentence(outcome).toStdString();
+        } else if (move.type == MoveType::Check && !model.trail.Steps().empty() &&
+                   model.trail.Steps().back().rested) {
+            // A check reports its line of values, and the balance's judgement of it.
+            const TrailStep& check = model.trail.Steps().back();
+            report.equation = check.equation;
+            report.balances = check.sign == "=";
+        }
+        made.reports.push_back(std::move(report));
     }
     return made;
 }
