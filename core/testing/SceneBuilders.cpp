@@ -16,6 +16,15 @@ constexpr std::array kStackKinds{PieceKind::kOne,   PieceKind::kTwo,   PieceKind
                                  PieceKind::kFour,  PieceKind::kFive,  PieceKind::kSix,
                                  PieceKind::kSeven, PieceKind::kEight, PieceKind::kNine,
                                  PieceKind::kZero,  PieceKind::kX,     PieceKind::kY};
+constexpr std::int32_t kColumnPitch = kCubeSize.width + kColumnGap;
+constexpr std::int32_t kColumnsPerPan = kPanSize.width / kColumnPitch;
+
+// Puts a piece of `kind` at `level` (0: on the pan) of column `column` (0: leftmost) of pan `pan`.
+void PutInColumn(Model& model, std::int32_t pan, std::int32_t column, std::int32_t level,
+                 PieceKind kind) {
+    const SceneObject& p = model.scene.obj(pan);
+    model.AddObject(kind, p.objX + column * kColumnPitch, p.objY - (level + 1) * kCubeSize.height);
+}
 
 } // namespace
 
@@ -27,16 +36,24 @@ SceneHarness::SceneHarness(double secondsSinceMidnight) {
 }
 
 void BuildStacksOnPans(Model& model, std::int32_t pieceCount) {
-    const std::int32_t pitch = kCubeSize.width + kColumnGap;
-    const std::int32_t columnsPerPan = kPanSize.width / pitch;
-    const std::int32_t columns = columnsPerPan * kPans;
+    const std::int32_t columns = kColumnsPerPan * kPans;
     for (std::int32_t n = 0; n < pieceCount; ++n) {
         const std::int32_t column = n % columns;
-        const std::int32_t level = n / columns;
-        const SceneObject& pan = model.scene.obj(1 + column / columnsPerPan);
-        const std::int32_t x = pan.objX + (column % columnsPerPan) * pitch;
-        const std::int32_t y = pan.objY - (level + 1) * kCubeSize.height;
-        model.AddObject(kStackKinds[static_cast<std::size_t>(n) % kStackKinds.size()], x, y);
+        PutInColumn(model, kLeftPan + column / kColumnsPerPan, column % kColumnsPerPan, n / columns,
+                    kStackKinds[static_cast<std::size_t>(n) % kStackKinds.size()]);
+    }
+    model.scene.RefreshObjTopContact();
+}
+
+void BuildTwinStacksOnPans(Model& model, std::int32_t pieceCount) {
+    // The leftmost column of each pan stays free.
+    constexpr std::int32_t kFilledColumns = kColumnsPerPan - 1;
+    constexpr std::int32_t kRun = 2; // pieces of one kind in a row
+    for (std::int32_t n = 0; n < pieceCount / kPans; ++n) {
+        const PieceKind kind = kStackKinds[static_cast<std::size_t>(n / kRun) % kStackKinds.size()];
+        for (const std::int32_t pan : {kLeftPan, kRightPan}) {
+            PutInColumn(model, pan, 1 + n % kFilledColumns, n / kFilledColumns, kind);
+        }
     }
     model.scene.RefreshObjTopContact();
 }

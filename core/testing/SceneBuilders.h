@@ -28,4 +28,10 @@ class SceneHarness {
 // high as needed, beyond the top of the scene if there are many pieces.
 void BuildStacksOnPans(Model& model, std::int32_t pieceCount);
 
+// Puts `pieceCount` number cubes in stacks on the two pans as above, but both pans carry the same
+// stacks, every kind twice in a row, and the leftmost column of each pan stays free: the balance
+// is level, and a piece can be taken from or added to both pans. With a multiple of four pieces,
+// each pan holds every kind an even number of times, so both can be shared into two.
+void BuildTwinStacksOnPans(Model& model, std::int32_t pieceCount);
+
 } // namespace tarvelo
