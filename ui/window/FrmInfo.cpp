@@ -87,9 +87,7 @@ const KeyLine kKeyLines[] = {
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+B"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say what each pan holds")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+M"),
-     QT_TRANSLATE_NOOP("tarvelo::FrmInfo",
-                       "the moves panel beside the scene: take, add, split, join, share; again "
-                       "or Escape in it: close it")},
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "the moves panel; again: close it")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl++, Ctrl+-, Ctrl+0"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "make the window larger, smaller, its own size")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F11"),
