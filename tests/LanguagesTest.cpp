@@ -212,6 +212,9 @@ void LanguagesTest::everyCaptionFitsItsPlace() {
     QStringList overflows = OverflowsIn(&w.window);
     w.window.ToggleSolution(); // the solution shown: the button's caption changes
     overflows += OverflowsIn(&w.window);
+    w.window.SetMovesPanelOpen(true); // the moves panel beside the scene, laid out
+    QCoreApplication::processEvents();
+    overflows += OverflowsIn(&w.window);
     tarvelo::FrmInfo info(&w.window);
     info.show();
     overflows += OverflowsIn(&info);

@@ -195,18 +195,22 @@ void MarkedTextsTest::cleanupTestCase() {
 void MarkedTextsTest::mainWindowTextsAreMarked_data() {
     QTest::addColumn<bool>("problemMode");
     QTest::addColumn<bool>("showSolution");
-    QTest::newRow("free mode") << false << false;
-    QTest::newRow("problem mode") << true << false;
-    QTest::newRow("problem mode, solution shown") << true << true;
+    QTest::addColumn<bool>("movesPanel");
+    QTest::newRow("free mode") << false << false << false;
+    QTest::newRow("problem mode") << true << false << false;
+    QTest::newRow("problem mode, solution shown") << true << true << false;
+    QTest::newRow("problem mode, moves panel open") << true << false << true;
 }
 
 void MarkedTextsTest::mainWindowTextsAreMarked() {
     QFETCH(bool, problemMode);
     QFETCH(bool, showSolution);
+    QFETCH(bool, movesPanel);
     StartedWindow w(problemMode ? problem_ : QString());
     if (showSolution) {
         w.window.ToggleSolution();
     }
+    w.window.SetMovesPanelOpen(movesPanel);
     const QList<Shown> unmarked = UnmarkedTexts(&w.window, {problem_});
     QVERIFY2(unmarked.isEmpty(),
              qPrintable(QStringLiteral("shown, not marked for translation: ") + Listed(unmarked)));

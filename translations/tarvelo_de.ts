@@ -588,6 +588,14 @@ Es wurde nichts verändert.</translation>
         <source>full screen, as large as the screen allows; again: back</source>
         <translation>Vollbild, so groß wie der Bildschirm erlaubt; noch einmal: zurück</translation>
     </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Strg+M</translation>
+    </message>
+    <message>
+        <source>the moves panel; again: close it</source>
+        <translation>die Zugleiste; nochmals: schließen</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>
@@ -666,6 +674,125 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>problem</source>
         <translation>Aufgabe</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::MovesPanel</name>
+    <message>
+        <source>Same on both pans</source>
+        <translation>Gleich auf beiden Schalen</translation>
+    </message>
+    <message>
+        <source>Piece</source>
+        <translation>Stück</translation>
+    </message>
+    <message>
+        <source>Take from both pans</source>
+        <translation>Von beiden Schalen nehmen</translation>
+    </message>
+    <message>
+        <source>Add to both pans</source>
+        <translation>Auf beide Schalen legen</translation>
+    </message>
+    <message>
+        <source>Exchange cubes on one pan</source>
+        <translation>Würfel auf einer Schale tauschen</translation>
+    </message>
+    <message>
+        <source>left pan</source>
+        <translation>linke Schale</translation>
+    </message>
+    <message>
+        <source>right pan</source>
+        <translation>rechte Schale</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Schale</translation>
+    </message>
+    <message>
+        <source>N, the cube to split</source>
+        <translation>N, der zu teilende Würfel</translation>
+    </message>
+    <message>
+        <source>A, the first cube</source>
+        <translation>A, der erste Würfel</translation>
+    </message>
+    <message>
+        <source>B, the second cube</source>
+        <translation>B, der zweite Würfel</translation>
+    </message>
+    <message>
+        <source>Split N into A + B</source>
+        <translation>N in A + B teilen</translation>
+    </message>
+    <message>
+        <source>Join A + B</source>
+        <translation>A + B zusammenlegen</translation>
+    </message>
+    <message>
+        <source>Share both pans</source>
+        <translation>Beide Schalen aufteilen</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppen</translation>
+    </message>
+    <message>
+        <source>Share into equal groups</source>
+        <translation>In gleiche Gruppen aufteilen</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Letzter Zug</translation>
+    </message>
+    <message>
+        <source>No move made yet.</source>
+        <translation>Noch kein Zug.</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Check an answer</source>
+        <translation>Eine Antwort prüfen</translation>
+    </message>
+    <message>
+        <source>Lock both pans</source>
+        <translation>Beide Schalen sperren</translation>
+    </message>
+    <message>
+        <source>Value of X</source>
+        <translation>Wert von X</translation>
+    </message>
+    <message>
+        <source>Value of Y</source>
+        <translation>Wert von Y</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Trail of equations</source>
+        <translation>Verlauf der Gleichungen</translation>
+    </message>
+    <message>
+        <source>Copy trail</source>
+        <translation>Verlauf kopieren</translation>
+    </message>
+    <message>
+        <source>Print trail…</source>
+        <translation>Verlauf drucken…</translation>
+    </message>
+    <message>
+        <source>Close the panel</source>
+        <translation>Leiste schließen</translation>
+    </message>
+    <message>
+        <source>not shown yet</source>
+        <translation>noch nicht zu sehen</translation>
     </message>
 </context>
 <context>
@@ -948,6 +1075,26 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>X is a whole number from 0 to %2, not %1.</source>
         <translation>X ist eine ganze Zahl von 0 bis %2, nicht %1.</translation>
+    </message>
+    <message>
+        <source>Done: %1.</source>
+        <translation>Erledigt: %1.</translation>
+    </message>
+    <message>
+        <source>Put down what you hold first, then make the move.</source>
+        <translation>Leg erst ab, was du hältst, dann mach den Zug.</translation>
+    </message>
+    <message>
+        <source>The scene is being emptied: make the move once it is ready.</source>
+        <translation>Die Szene wird gerade geleert: mach den Zug, sobald sie bereit ist.</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>Solved: %1.</source>
+        <translation>Gelöst: %1.</translation>
     </message>
 </context>
 <context>

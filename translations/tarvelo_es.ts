@@ -588,6 +588,14 @@ No se ha cambiado nada.</translation>
         <source>full screen, as large as the screen allows; again: back</source>
         <translation>pantalla completa, tan grande como la pantalla permite; otra vez: volver</translation>
     </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>the moves panel; again: close it</source>
+        <translation>el panel de jugadas; otra vez: cerrarlo</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>
@@ -666,6 +674,125 @@ No se ha cambiado nada.</translation>
     <message>
         <source>problem</source>
         <translation>problema</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::MovesPanel</name>
+    <message>
+        <source>Same on both pans</source>
+        <translation>Igual en ambos platillos</translation>
+    </message>
+    <message>
+        <source>Piece</source>
+        <translation>Pieza</translation>
+    </message>
+    <message>
+        <source>Take from both pans</source>
+        <translation>Quitar de ambos platillos</translation>
+    </message>
+    <message>
+        <source>Add to both pans</source>
+        <translation>Añadir a ambos platillos</translation>
+    </message>
+    <message>
+        <source>Exchange cubes on one pan</source>
+        <translation>Cambiar cubos en un platillo</translation>
+    </message>
+    <message>
+        <source>left pan</source>
+        <translation>platillo izquierdo</translation>
+    </message>
+    <message>
+        <source>right pan</source>
+        <translation>platillo derecho</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Platillo</translation>
+    </message>
+    <message>
+        <source>N, the cube to split</source>
+        <translation>N, el cubo que se parte</translation>
+    </message>
+    <message>
+        <source>A, the first cube</source>
+        <translation>A, el primer cubo</translation>
+    </message>
+    <message>
+        <source>B, the second cube</source>
+        <translation>B, el segundo cubo</translation>
+    </message>
+    <message>
+        <source>Split N into A + B</source>
+        <translation>Partir N en A + B</translation>
+    </message>
+    <message>
+        <source>Join A + B</source>
+        <translation>Juntar A + B</translation>
+    </message>
+    <message>
+        <source>Share both pans</source>
+        <translation>Repartir ambos platillos</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Grupos</translation>
+    </message>
+    <message>
+        <source>Share into equal groups</source>
+        <translation>Repartir en grupos iguales</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Última jugada</translation>
+    </message>
+    <message>
+        <source>No move made yet.</source>
+        <translation>Todavía ninguna jugada.</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Check an answer</source>
+        <translation>Comprobar una respuesta</translation>
+    </message>
+    <message>
+        <source>Lock both pans</source>
+        <translation>Bloquear ambos platillos</translation>
+    </message>
+    <message>
+        <source>Value of X</source>
+        <translation>Valor de X</translation>
+    </message>
+    <message>
+        <source>Value of Y</source>
+        <translation>Valor de Y</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Trail of equations</source>
+        <translation>Recorrido de ecuaciones</translation>
+    </message>
+    <message>
+        <source>Copy trail</source>
+        <translation>Copiar el recorrido</translation>
+    </message>
+    <message>
+        <source>Print trail…</source>
+        <translation>Imprimir el recorrido…</translation>
+    </message>
+    <message>
+        <source>Close the panel</source>
+        <translation>Cerrar el panel</translation>
+    </message>
+    <message>
+        <source>not shown yet</source>
+        <translation>todavía no se ve</translation>
     </message>
 </context>
 <context>
@@ -948,6 +1075,26 @@ No se ha cambiado nada.</translation>
     <message>
         <source>X is a whole number from 0 to %2, not %1.</source>
         <translation>X es un número entero de 0 a %2, no %1.</translation>
+    </message>
+    <message>
+        <source>Done: %1.</source>
+        <translation>Hecho: %1.</translation>
+    </message>
+    <message>
+        <source>Put down what you hold first, then make the move.</source>
+        <translation>Primero suelta lo que tienes, luego haz la jugada.</translation>
+    </message>
+    <message>
+        <source>The scene is being emptied: make the move once it is ready.</source>
+        <translation>La escena se está vaciando: haz la jugada cuando esté lista.</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>Solved: %1.</source>
+        <translation>Resuelto: %1.</translation>
     </message>
 </context>
 <context>

@@ -588,6 +588,14 @@ Rien n&apos;a été modifié.</translation>
         <source>full screen, as large as the screen allows; again: back</source>
         <translation>plein écran, aussi grand que l’écran le permet&#xa0;; encore&#xa0;: retour</translation>
     </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>the moves panel; again: close it</source>
+        <translation>le panneau des coups&#xa0;; à nouveau&#xa0;: le fermer</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>
@@ -666,6 +674,125 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>problem</source>
         <translation>problème</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::MovesPanel</name>
+    <message>
+        <source>Same on both pans</source>
+        <translation>Pareil sur les deux plateaux</translation>
+    </message>
+    <message>
+        <source>Piece</source>
+        <translation>Pièce</translation>
+    </message>
+    <message>
+        <source>Take from both pans</source>
+        <translation>Retirer des deux plateaux</translation>
+    </message>
+    <message>
+        <source>Add to both pans</source>
+        <translation>Ajouter aux deux plateaux</translation>
+    </message>
+    <message>
+        <source>Exchange cubes on one pan</source>
+        <translation>Échanger des cubes sur un plateau</translation>
+    </message>
+    <message>
+        <source>left pan</source>
+        <translation>plateau de gauche</translation>
+    </message>
+    <message>
+        <source>right pan</source>
+        <translation>plateau de droite</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>N, the cube to split</source>
+        <translation>N, le cube à couper</translation>
+    </message>
+    <message>
+        <source>A, the first cube</source>
+        <translation>A, le premier cube</translation>
+    </message>
+    <message>
+        <source>B, the second cube</source>
+        <translation>B, le second cube</translation>
+    </message>
+    <message>
+        <source>Split N into A + B</source>
+        <translation>Couper N en A + B</translation>
+    </message>
+    <message>
+        <source>Join A + B</source>
+        <translation>Réunir A + B</translation>
+    </message>
+    <message>
+        <source>Share both pans</source>
+        <translation>Partager les deux plateaux</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Groupes</translation>
+    </message>
+    <message>
+        <source>Share into equal groups</source>
+        <translation>Partager en groupes égaux</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Dernier coup</translation>
+    </message>
+    <message>
+        <source>No move made yet.</source>
+        <translation>Aucun coup pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Check an answer</source>
+        <translation>Vérifier une réponse</translation>
+    </message>
+    <message>
+        <source>Lock both pans</source>
+        <translation>Bloquer les deux plateaux</translation>
+    </message>
+    <message>
+        <source>Value of X</source>
+        <translation>Valeur de X</translation>
+    </message>
+    <message>
+        <source>Value of Y</source>
+        <translation>Valeur de Y</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Trail of equations</source>
+        <translation>Suite des équations</translation>
+    </message>
+    <message>
+        <source>Copy trail</source>
+        <translation>Copier la suite</translation>
+    </message>
+    <message>
+        <source>Print trail…</source>
+        <translation>Imprimer la suite…</translation>
+    </message>
+    <message>
+        <source>Close the panel</source>
+        <translation>Fermer le panneau</translation>
+    </message>
+    <message>
+        <source>not shown yet</source>
+        <translation>pas encore visible</translation>
     </message>
 </context>
 <context>
@@ -948,6 +1075,26 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>X is a whole number from 0 to %2, not %1.</source>
         <translation>X est un nombre entier de 0 à %2, pas %1.</translation>
+    </message>
+    <message>
+        <source>Done: %1.</source>
+        <translation>Fait&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Put down what you hold first, then make the move.</source>
+        <translation>Pose d&apos;abord ce que tu tiens, puis joue le coup.</translation>
+    </message>
+    <message>
+        <source>The scene is being emptied: make the move once it is ready.</source>
+        <translation>La scène est en train de se vider&#xa0;: joue le coup quand elle sera prête.</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>Solved: %1.</source>
+        <translation>Résolu&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

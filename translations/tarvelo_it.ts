@@ -588,6 +588,14 @@ Non è cambiato nulla.</translation>
         <source>full screen, as large as the screen allows; again: back</source>
         <translation>schermo intero, grande quanto lo schermo permette; di nuovo: indietro</translation>
     </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>the moves panel; again: close it</source>
+        <translation>il pannello delle mosse; di nuovo: chiudilo</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::FrmMain</name>
@@ -666,6 +674,125 @@ Non è cambiato nulla.</translation>
     <message>
         <source>problem</source>
         <translation>problema</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::MovesPanel</name>
+    <message>
+        <source>Same on both pans</source>
+        <translation>Uguale su entrambi i piatti</translation>
+    </message>
+    <message>
+        <source>Piece</source>
+        <translation>Pezzo</translation>
+    </message>
+    <message>
+        <source>Take from both pans</source>
+        <translation>Togli da entrambi i piatti</translation>
+    </message>
+    <message>
+        <source>Add to both pans</source>
+        <translation>Aggiungi a entrambi i piatti</translation>
+    </message>
+    <message>
+        <source>Exchange cubes on one pan</source>
+        <translation>Cambia cubi su un piatto</translation>
+    </message>
+    <message>
+        <source>left pan</source>
+        <translation>piatto sinistro</translation>
+    </message>
+    <message>
+        <source>right pan</source>
+        <translation>piatto destro</translation>
+    </message>
+    <message>
+        <source>Pan</source>
+        <translation>Piatto</translation>
+    </message>
+    <message>
+        <source>N, the cube to split</source>
+        <translation>N, il cubo da dividere</translation>
+    </message>
+    <message>
+        <source>A, the first cube</source>
+        <translation>A, il primo cubo</translation>
+    </message>
+    <message>
+        <source>B, the second cube</source>
+        <translation>B, il secondo cubo</translation>
+    </message>
+    <message>
+        <source>Split N into A + B</source>
+        <translation>Dividi N in A + B</translation>
+    </message>
+    <message>
+        <source>Join A + B</source>
+        <translation>Unisci A + B</translation>
+    </message>
+    <message>
+        <source>Share both pans</source>
+        <translation>Spartisci entrambi i piatti</translation>
+    </message>
+    <message>
+        <source>Groups</source>
+        <translation>Gruppi</translation>
+    </message>
+    <message>
+        <source>Share into equal groups</source>
+        <translation>Spartisci in gruppi uguali</translation>
+    </message>
+    <message>
+        <source>Last move</source>
+        <translation>Ultima mossa</translation>
+    </message>
+    <message>
+        <source>No move made yet.</source>
+        <translation>Nessuna mossa ancora.</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Risposta</translation>
+    </message>
+    <message>
+        <source>Check an answer</source>
+        <translation>Verifica una risposta</translation>
+    </message>
+    <message>
+        <source>Lock both pans</source>
+        <translation>Blocca entrambi i piatti</translation>
+    </message>
+    <message>
+        <source>Value of X</source>
+        <translation>Valore di X</translation>
+    </message>
+    <message>
+        <source>Value of Y</source>
+        <translation>Valore di Y</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Verifica</translation>
+    </message>
+    <message>
+        <source>Trail of equations</source>
+        <translation>Percorso delle equazioni</translation>
+    </message>
+    <message>
+        <source>Copy trail</source>
+        <translation>Copia il percorso</translation>
+    </message>
+    <message>
+        <source>Print trail…</source>
+        <translation>Stampa il percorso…</translation>
+    </message>
+    <message>
+        <source>Close the panel</source>
+        <translation>Chiudi il pannello</translation>
+    </message>
+    <message>
+        <source>not shown yet</source>
+        <translation>non ancora visibile</translation>
     </message>
 </context>
 <context>
@@ -948,6 +1075,26 @@ Non è cambiato nulla.</translation>
     <message>
         <source>X is a whole number from 0 to %2, not %1.</source>
         <translation>X è un numero intero da 0 a %2, non %1.</translation>
+    </message>
+    <message>
+        <source>Done: %1.</source>
+        <translation>Fatto: %1.</translation>
+    </message>
+    <message>
+        <source>Put down what you hold first, then make the move.</source>
+        <translation>Prima posa ciò che tieni, poi fai la mossa.</translation>
+    </message>
+    <message>
+        <source>The scene is being emptied: make the move once it is ready.</source>
+        <translation>La scena si sta svuotando: fai la mossa quando è pronta.</translation>
+    </message>
+    <message>
+        <source>%1 = %2</source>
+        <translation>%1 = %2</translation>
+    </message>
+    <message>
+        <source>Solved: %1.</source>
+        <translation>Risolto: %1.</translation>
     </message>
 </context>
 <context>

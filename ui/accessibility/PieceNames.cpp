@@ -283,6 +283,30 @@ QString MoveRefusalSentence(const MoveOutcome& outcome) {
     return {};
 }
 
+QString MoveDoneSentence(const UndoAction& action) {
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Done: %1.")).arg(ActionPhrase(action));
+}
+
+QString LetGoFirstSentence() {
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                "Put down what you hold first, then make the move."));
+}
+
+QString SceneEmptyingSentence() {
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                "The scene is being emptied: make the move once it is ready."));
+}
+
+QString SolvedText(const SolvedUnknown& solved) {
+    const QString letter =
+        solved.unknown == PieceKind::kY ? QStringLiteral("Y") : QStringLiteral("X");
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "%1 = %2")).arg(letter).arg(solved.value);
+}
+
+QString SolvedSentence(const SolvedUnknown& solved) {
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Solved: %1.")).arg(SolvedText(solved));
+}
+
 QString ZoomSentence(int percent, bool fullScreen) {
     return (fullScreen ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Full screen, zoom %1 %."))
                        : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Zoom %1 %.")))

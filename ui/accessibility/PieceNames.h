@@ -40,6 +40,17 @@ QString UndoSentence(bool redone, const UndoAction& action);
 // cannot be shared into 2 equal groups."; empty for a move that was made.
 QString MoveRefusalSentence(const MoveOutcome& outcome);
 
+// What a move on the pans did, named by its action: "Done: cube 2 taken from both pans."
+QString MoveDoneSentence(const UndoAction& action);
+// Why a move on the pans waits: the pointer or the keyboard still holds a piece or a copy.
+QString LetGoFirstSentence();
+// Why a move on the pans waits: the scene is being emptied for a new one.
+QString SceneEmptyingSentence();
+
+// The answer the balance shows, "X = 3", and what is said once it shows: "Solved: X = 3."
+QString SolvedText(const SolvedUnknown& solved);
+QString SolvedSentence(const SolvedUnknown& solved);
+
 // What a zoom key did: "Zoom 150 %." or "Full screen, zoom 200 %."
 QString ZoomSentence(int percent, bool fullScreen);
 

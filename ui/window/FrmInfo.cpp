@@ -86,6 +86,8 @@ const KeyLine kKeyLines[] = {
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say the balance and the equation again")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+B"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say what each pan holds")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+M"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "the moves panel; again: close it")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl++, Ctrl+-, Ctrl+0"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "make the window larger, smaller, its own size")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F11"),

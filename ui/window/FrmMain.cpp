@@ -48,9 +48,11 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     timers_ = new TickTimers(this, model_, [this](WindowTimer timer) { Tick(timer); });
     // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11, at the zoom the user's settings keep.
     // Each change is said, since a screen reader's user may not see it.
-    connect(new WindowZoom(this), &WindowZoom::zoomed, this, [this](int percent, bool fullScreen) {
+    zoom_ = new WindowZoom(this);
+    connect(zoom_, &WindowZoom::zoomed, this, [this](int percent, bool fullScreen) {
         access_->Announce(ZoomSentence(percent, fullScreen));
     });
+    BuildMovesPanelKey();
     SyncFromModel();
 }
 
@@ -125,6 +127,7 @@ void FrmMain::SyncFromModel(bool afterInput) {
     if (access_ != nullptr) {
         access_->AfterSync(timers_->NowMs());
     }
+    SyncMovesPanel();
 }
 
 void FrmMain::BuildScene() {

@@ -14,6 +14,7 @@
 #include "ui/window/WindowInput.h"
 
 #include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -35,6 +36,8 @@ namespace tarvelo {
 
 class AccessLayer;
 class FrmInfo;
+class MovesPanel;
+struct PanMoveRequest;
 class VirtualClock;
 class PictureBox;
 class PointerInput;
@@ -42,6 +45,7 @@ class SceneCanvas;
 class SelectionFrame;
 class TickTimers;
 class WidgetSync;
+class WindowZoom;
 
 class FrmMain : public QWidget {
     Q_OBJECT
@@ -75,6 +79,11 @@ class FrmMain : public QWidget {
 
     // The "i" label: the information window, modal.
     void ShowInformation();
+
+    // The moves panel beside the scene (Ctrl+M): open, the window grows by its width and the
+    // focus goes into it; closed, the window is as without it and the focus goes back.
+    void SetMovesPanelOpen(bool open);
+    bool MovesPanelOpen() const;
 
     // One tick of `timer`: the window's timers call it, and so can a test on its own clock.
     void Tick(WindowTimer timer);
@@ -150,6 +159,18 @@ class FrmMain : public QWidget {
     // The parts that bring the widgets up to the model and take the pointer, over the controls.
     void BuildSync();
     void BuildPointerInput();
+    // The moves panel, made the first time it opens, and the key that opens it.
+    void BuildMovesPanel();
+    void BuildMovesPanelKey();
+    // A move the panel asks for, made through Handle as any input; what it did is shown in the
+    // panel and said.
+    void MakePanelMove(const PanMoveRequest& move);
+    // Why no move can be made now, if none can.
+    std::optional<QString> WhyMovesWait() const;
+    void TellMoveOutcome(const QString& sentence);
+    // The panel brought up to the model after each sync: the answer, said once each time the
+    // balance comes to show it, and the trail of equations.
+    void SyncMovesPanel();
     // Runs a verb of the model, then brings the widgets up to date: all input goes this way.
     void Handle(const std::function<void()>& handler);
     // Handle, for the parts that take the user's input.
@@ -185,6 +206,12 @@ class FrmMain : public QWidget {
     std::unique_ptr<WidgetSync> sync_;
     PointerInput* pointer_ = nullptr;
     TickTimers* timers_ = nullptr;
+    WindowZoom* zoom_ = nullptr;
+    MovesPanel* movesPanel_ = nullptr;
+    // Where the focus was before the panel opened, to go back to as it closes.
+    QPointer<QWidget> focusBeforePanel_;
+    // The answer the panel last showed, to say a new one once.
+    std::optional<SolvedUnknown> answerShown_;
 
     std::deque<std::function<void()>> pendingResets_;
     // The last hand-over not served yet (command line, folder), and how many it replaced.

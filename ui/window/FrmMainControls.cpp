@@ -6,6 +6,7 @@
 #include "ui/window/AccessLayer.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/KeyMap.h"
+#include "ui/window/MovesPanel.h"
 #include "ui/window/PictureBox.h"
 #include "ui/window/PointerInput.h"
 #include "ui/window/SelectionFrame.h"
@@ -132,6 +133,19 @@ void FrmMain::BuildPointerInput() {
     surfaces.palette = palette_;
     surfaces.dragBoxes = {dragImg_, dragImgInt_};
     pointer_ = new PointerInput(this, model_, std::move(surfaces), Handler());
+}
+
+void FrmMain::BuildMovesPanel() {
+    // Beside the window's own controls, in the room the window grows by while it is open.
+    movesPanel_ = new MovesPanel(this);
+    movesPanel_->setFont(UiFont(kButtonPoints));
+    movesPanel_->setGeometry(layout::kWindowWidth, 0, kMovesPanelWidth, layout::kWindowHeight);
+    movesPanel_->hide();
+    connect(movesPanel_, &MovesPanel::moveRequested, this,
+            [this](const PanMoveRequest& move) { MakePanelMove(move); });
+    connect(movesPanel_, &MovesPanel::closeRequested, this, [this] { SetMovesPanelOpen(false); });
+    // The lock and the check of an answer are the model's to make: their signals, lockToggled
+    // and checkRequested, are wired here once it has them (and SetLocked follows its lock).
 }
 
 void FrmMain::BuildSceneSurface() {

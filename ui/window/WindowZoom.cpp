@@ -369,9 +369,7 @@ void WindowZoom::SetFullScreen(bool on) {
     // full screen ends: full screen is entered at the chosen zoom and left at it again.
     if (on) {
         window_->showFullScreen();
-        QScreen* screen = window_->screen();
-        const QSize pixels = screen->handle()->geometry().size();
-        Show(FittingZoom(pixels, window_->minimumSize(), OwnScale(screen)));
+        Show(FullScreenZoom());
     } else {
         Show(chosen_);
         window_->showNormal();
@@ -382,6 +380,28 @@ void WindowZoom::SetFullScreen(bool on) {
 
 void WindowZoom::ToggleFullScreen() {
     SetFullScreen(!fullScreen_);
+}
+
+void WindowZoom::ResizeWindow(QSize size) {
+    window_->setFixedSize(size);
+    if (!fullScreen_) {
+        FitWindowToScale();
+        return;
+    }
+    // A window given a size leaves full screen: it goes back, at the zoom that fits it now.
+    window_->showFullScreen();
+    const int before = shown_;
+    Show(FullScreenZoom());
+    FitWindowToScale();
+    if (shown_ != before) {
+        emit zoomed(shown_, fullScreen_);
+    }
+}
+
+int WindowZoom::FullScreenZoom() {
+    QScreen* screen = window_->screen();
+    const QSize pixels = screen->handle()->geometry().size();
+    return FittingZoom(pixels, window_->minimumSize(), OwnScale(screen));
 }
 
 double WindowZoom::OwnScale(QScreen* screen) {

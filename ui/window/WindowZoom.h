@@ -57,6 +57,9 @@ class WindowZoom : public QObject {
     // chosen before.
     void SetFullScreen(bool on);
     void ToggleFullScreen();
+    // Gives the window a new fixed size `size` in window pixels (a panel opened or closed beside
+    // it): shown at the zoom it has, or in full screen at the largest zoom that fits it now.
+    void ResizeWindow(QSize size);
 
   signals:
     // After each change the user asked for: the zoom now shown, and whether in full screen.
@@ -67,6 +70,8 @@ class WindowZoom : public QObject {
     // Makes every screen's scale its own times `percent`, and the window follow.
     void Show(int percent);
     void FitWindowToScale();
+    // The largest zoom at which the window fits its screen.
+    int FullScreenZoom();
     // The scale a screen had before any zoom: its resolution's, which a zoom multiplies.
     double OwnScale(QScreen* screen);
     void RestoreScreens();

@@ -1,0 +1,103 @@
+// The main window's moves panel: opened beside the scene and closed again, its moves made
+// through the model's verbs, and what they did shown and said.
+#include "core/base/Layout.h"
+#include "ui/painting/SceneCanvas.h"
+#include "ui/window/AccessLayer.h"
+#include "ui/window/FrmMain.h"
+#include "ui/window/KeyMap.h"
+#include "ui/window/MovesPanel.h"
+#include "ui/window/TickTimers.h"
+#include "ui/window/WindowZoom.h"
+
+#include <QApplication>
+#include <QShortcut>
+
+namespace tarvelo {
+
+void FrmMain::BuildMovesPanelKey() {
+    auto* key = new QShortcut(kMovesPanelKey, this);
+    connect(key, &QShortcut::activated, this, [this] { SetMovesPanelOpen(!MovesPanelOpen()); });
+}
+
+bool FrmMain::MovesPanelOpen() const {
+    return movesPanel_ != nullptr && !movesPanel_->isHidden();
+}
+
+void FrmMain::SetMovesPanelOpen(bool open) {
+    if (open == MovesPanelOpen()) {
+        return;
+    }
+    if (open) {
+        if (movesPanel_ == nullptr) {
+            BuildMovesPanel();
+        }
+        QWidget* focused = QApplication::focusWidget();
+        focusBeforePanel_ = isAncestorOf(focused) ? focused : nullptr;
+        // The answer the balance shows already is shown, not said: nothing was solved just now.
+        answerShown_ = model_.Solved();
+        movesPanel_->ShowAnswer(answerShown_ ? SolvedText(*answerShown_) : QString());
+        zoom_->ResizeWindow({layout::kWindowWidth + kMovesPanelWidth, layout::kWindowHeight});
+        movesPanel_->show();
+        movesPanel_->FirstControl()->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        QWidget* back = focusBeforePanel_ != nullptr && focusBeforePanel_->isVisible() &&
+                                focusBeforePanel_->isEnabled()
+                            ? focusBeforePanel_.data()
+                            : canvas_;
+        back->setFocus(Qt::ShortcutFocusReason);
+        movesPanel_->hide();
+        zoom_->ResizeWindow({layout::kWindowWidth, layout::kWindowHeight});
+    }
+    SyncMovesPanel();
+}
+
+void FrmMain::MakePanelMove(const PanMoveRequest& move) {
+    if (const std::optional<QString> why = WhyMovesWait()) {
+        TellMoveOutcome(*why);
+        return;
+    }
+    MoveOutcome outcome;
+    Handle([&] { outcome = MakeMove(model_, move); });
+    timers_->Wake();
+    TellMoveOutcome(outcome.Done() ? MoveDoneSentence(ActionOf(move))
+                                   : MoveRefusalSentence(outcome));
+}
+
+std::optional<QString> FrmMain::WhyMovesWait() const {
+    // A move takes pieces from under a piece held or carried, or drops pieces where a copy is
+    // about to land: it waits until they are put down.
+    if (model_.pointer.draggingObj() || model_.pointer.dragImg().Visible ||
+        model_.KeyboardCarrying() != KeyboardPlay::Carrying::Nothing) {
+        return LetGoFirstSentence();
+    }
+    if (SceneEmptying()) {
+        return SceneEmptyingSentence();
+    }
+    return std::nullopt;
+}
+
+void FrmMain::TellMoveOutcome(const QString& sentence) {
+    movesPanel_->ShowStatus(sentence);
+    access_->Announce(sentence);
+}
+
+void FrmMain::SyncMovesPanel() {
+    if (!MovesPanelOpen()) {
+        return;
+    }
+    // Only a balance at rest shows an answer, or shows none any more.
+    if (model_.AtRest()) {
+        const std::optional<SolvedUnknown> solved = model_.Solved();
+        if (solved != answerShown_) {
+            answerShown_ = solved;
+            movesPanel_->ShowAnswer(solved ? SolvedText(*solved) : QString());
+            if (solved) {
+                access_->Announce(SolvedSentence(*solved));
+            }
+        }
+    }
+    // The model keeps no trail of equations yet: the list stays empty until it does.
+    movesPanel_->ShowTrail({});
+}
+
+} // namespace tarvelo

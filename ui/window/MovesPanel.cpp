@@ -1,0 +1,325 @@
+// The moves panel's controls, group by group, and what each asks for.
+#include "ui/window/MovesPanel.h"
+
+#include "core/world/Scene.h"
+#include "ui/accessibility/PieceNames.h"
+#include "ui/window/KeyMap.h"
+#include "ui/window/TrailPrinting.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <array>
+
+namespace tarvelo {
+
+namespace {
+
+// The pieces the kind chooser offers, in its order: the cubes from 0 up, the unknowns, the smiley.
+constexpr std::array kChoosableKinds = {
+    PieceKind::kZero, PieceKind::kOne, PieceKind::kTwo,    PieceKind::kThree, PieceKind::kFour,
+    PieceKind::kFive, PieceKind::kSix, PieceKind::kSeven,  PieceKind::kEight, PieceKind::kNine,
+    PieceKind::kX,    PieceKind::kY,   PieceKind::kSmiley,
+};
+
+// The number boxes' ranges: the numbers a cube bears, and the groups a share makes.
+constexpr int kLowestCube = 0;
+constexpr int kHighestCube = 9;
+constexpr int kFewestGroups = 2;
+constexpr int kMostGroups = 9;
+// What the split row offers first: an example that reads at once.
+constexpr int kFirstN = 5;
+constexpr int kFirstA = 2;
+constexpr int kFirstB = 3;
+
+// The trail shows a few lines before it scrolls.
+constexpr int kTrailLinesShown = 5;
+
+const QString kYNotChecked = QStringLiteral("\u2014"); // a dash: no value
+
+QPushButton* MakeButton(const QString& text, const char* name) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter presses a button of the panel, as Space does.
+    button->setAutoDefault(true);
+    return button;
+}
+
+QGroupBox* MakeGroup(const QString& title, const char* name) {
+    auto* group = new QGroupBox(title);
+    group->setObjectName(QString::fromLatin1(name));
+    return group;
+}
+
+} // namespace
+
+MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("movesPanel"));
+    auto* content = new QWidget;
+    auto* column = new QVBoxLayout(content);
+    for (QWidget* part : {BuildSameOnBoth(), BuildExchange(), BuildShare(), BuildResult(),
+                          BuildCheck(), BuildTrail(), BuildClose()}) {
+        column->addWidget(part);
+    }
+    column->addStretch();
+    // In a language of long words the panel scrolls rather than cut a control off.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("movesScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(content);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+
+    // Escape anywhere in the panel closes it: outside the palette and the scene it means nothing
+    // else, and what the keyboard carried was put down as the focus came here.
+    auto* escape = new QShortcut(kCloseMovesPanelKey, this);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &MovesPanel::closeRequested);
+}
+
+QWidget* MovesPanel::BuildSameOnBoth() {
+    QGroupBox* group = MakeGroup(tr("Same on both pans"), "sameOnBoth");
+    auto* form = new QFormLayout(group);
+    kinds_ = new QComboBox;
+    kinds_->setObjectName(QStringLiteral("moveKind"));
+    for (const PieceKind kind : kChoosableKinds) {
+        kinds_->addItem(KindName(kind));
+    }
+    AddRow(form, tr("Piece"), kinds_);
+    QPushButton* take = MakeButton(tr("Take from both pans"), "takeFromBoth");
+    QPushButton* add = MakeButton(tr("Add to both pans"), "addToBoth");
+    connect(take, &QPushButton::clicked, this,
+            [this] { RequestOnBoth(PanMoveRequest::Verb::TakeFromBoth); });
+    connect(add, &QPushButton::clicked, this,
+            [this] { RequestOnBoth(PanMoveRequest::Verb::AddToBoth); });
+    form->addRow(take);
+    form->addRow(add);
+    return group;
+}
+
+QWidget* MovesPanel::BuildExchange() {
+    QGroupBox* group = MakeGroup(tr("Exchange cubes on one pan"), "exchange");
+    auto* form = new QFormLayout(group);
+    pan_ = new QComboBox;
+    pan_->setObjectName(QStringLiteral("exchangePan"));
+    pan_->addItem(tr("left pan"), kLeftPan);
+    pan_->addItem(tr("right pan"), kRightPan);
+    AddRow(form, tr("Pan"), pan_);
+    n_ = NumberBox("splitN", kLowestCube, kHighestCube, kFirstN);
+    a_ = NumberBox("cubeA", kLowestCube, kHighestCube, kFirstA);
+    b_ = NumberBox("cubeB", kLowestCube, kHighestCube, kFirstB);
+    AddRow(form, tr("N, the cube to split"), n_);
+    AddRow(form, tr("A, the first cube"), a_);
+    AddRow(form, tr("B, the second cube"), b_);
+    QPushButton* split = MakeButton(tr("Split N into A + B"), "split");
+    QPushButton* join = MakeButton(tr("Join A + B"), "join");
+    connect(split, &QPushButton::clicked, this,
+            [this] { RequestExchange(PanMoveRequest::Verb::Split); });
+    connect(join, &QPushButton::clicked, this,
+            [this] { RequestExchange(PanMoveRequest::Verb::Join); });
+    for (QSpinBox* box : {n_, a_, b_}) {
+        PressOnEnter(box, split);
+    }
+    form->addRow(split);
+    form->addRow(join);
+    return group;
+}
+
+QWidget* MovesPanel::BuildShare() {
+    QGroupBox* group = MakeGroup(tr("Share both pans"), "sharing");
+    auto* form = new QFormLayout(group);
+    groups_ = NumberBox("shareGroups", kFewestGroups, kMostGroups, kFewestGroups);
+    AddRow(form, tr("Groups"), groups_);
+    QPushButton* share = MakeButton(tr("Share into equal groups"), "share");
+    connect(share, &QPushButton::clicked, this, [this] {
+        PanMoveRequest move;
+        move.verb = PanMoveRequest::Verb::Share;
+        move.groups = groups_->value();
+        emit moveRequested(move);
+    });
+    PressOnEnter(groups_, share);
+    form->addRow(share);
+    return group;
+}
+
+QWidget* MovesPanel::BuildResult() {
+    QGroupBox* group = MakeGroup(tr("Last move"), "result");
+    auto* form = new QFormLayout(group);
+    status_ = new QLabel(tr("No move made yet."));
+    status_->setObjectName(QStringLiteral("moveStatus"));
+    status_->setWordWrap(true);
+    form->addRow(status_);
+    answer_ = new QLabel;
+    answer_->setObjectName(QStringLiteral("answer"));
+    AddRow(form, tr("Answer"), answer_);
+    ShowAnswer({});
+    return group;
+}
+
+QWidget* MovesPanel::BuildCheck() {
+    QGroupBox* group = MakeGroup(tr("Check an answer"), "checking");
+    auto* form = new QFormLayout(group);
+    lock_ = new QCheckBox(tr("Lock both pans"));
+    lock_->setObjectName(QStringLiteral("lockPans"));
+    connect(lock_, &QCheckBox::toggled, this, &MovesPanel::lockToggled);
+    form->addRow(lock_);
+    checkX_ = NumberBox("checkX", kLowestCube, kHighestCube, kLowestCube);
+    // Below the numbers, one value more: Y not checked.
+    checkY_ = NumberBox("checkY", kUncheckedY, kHighestCube, kUncheckedY);
+    checkY_->setSpecialValueText(kYNotChecked);
+    AddRow(form, tr("Value of X"), checkX_);
+    AddRow(form, tr("Value of Y"), checkY_);
+    QPushButton* check = MakeButton(tr("Check"), "check");
+    connect(check, &QPushButton::clicked, this,
+            [this] { emit checkRequested(checkX_->value(), checkY_->value()); });
+    PressOnEnter(checkX_, check);
+    PressOnEnter(checkY_, check);
+    form->addRow(check);
+    return group;
+}
+
+QWidget* MovesPanel::BuildTrail() {
+    const QString title = tr("Trail of equations");
+    QGroupBox* group = MakeGroup(title, "trailGroup");
+    auto* rows = new QVBoxLayout(group);
+    trail_ = new QListWidget;
+    trail_->setObjectName(QStringLiteral("trail"));
+    trail_->setAccessibleName(title);
+    trail_->setMinimumHeight(trail_->fontMetrics().lineSpacing() * kTrailLinesShown);
+    rows->addWidget(trail_);
+    copyTrail_ = MakeButton(tr("Copy trail"), "copyTrail");
+    printTrail_ = MakeButton(tr("Print trail\u2026"), "printTrail");
+    connect(copyTrail_, &QPushButton::clicked, this, [this] { CopyTrail(); });
+    connect(printTrail_, &QPushButton::clicked, this, [this] { PrintTrail(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copyTrail_);
+    buttons->addWidget(printTrail_);
+    rows->addLayout(buttons);
+    ShowTrail({});
+    return group;
+}
+
+QWidget* MovesPanel::BuildClose() {
+    QPushButton* close = MakeButton(tr("Close the panel"), "closeMovesPanel");
+    close->setAccessibleDescription(kMovesPanelKey.toString(QKeySequence::NativeText));
+    connect(close, &QPushButton::clicked, this, &MovesPanel::closeRequested);
+    return close;
+}
+
+QSpinBox* MovesPanel::NumberBox(const char* name, int lowest, int highest, int value) {
+    auto* box = new QSpinBox;
+    box->setObjectName(QString::fromLatin1(name));
+    box->setRange(lowest, highest);
+    box->setValue(value);
+    return box;
+}
+
+void MovesPanel::AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
+    field->setAccessibleName(caption);
+    form->addRow(caption, field);
+}
+
+void MovesPanel::PressOnEnter(QSpinBox* box, QPushButton* button) {
+    // A number box says Enter through its line's returnPressed, whichever of the two had the key.
+    if (auto* line = box->findChild<QLineEdit*>()) {
+        connect(line, &QLineEdit::returnPressed, button, [box, button] {
+            box->interpretText();
+            button->click();
+        });
+    }
+}
+
+void MovesPanel::RequestOnBoth(PanMoveRequest::Verb verb) {
+    PanMoveRequest move;
+    move.verb = verb;
+    move.kind = kChoosableKinds.at(static_cast<std::size_t>(kinds_->currentIndex()));
+    emit moveRequested(move);
+}
+
+void MovesPanel::RequestExchange(PanMoveRequest::Verb verb) {
+    PanMoveRequest move;
+    move.verb = verb;
+    move.pan = pan_->currentData().toInt();
+    move.n = n_->value();
+    move.a = a_->value();
+    move.b = b_->value();
+    emit moveRequested(move);
+}
+
+void MovesPanel::ShowStatus(const QString& sentence) {
+    status_->setText(sentence);
+}
+
+void MovesPanel::ShowAnswer(const QString& answer) {
+    answer_->setText(answer.isEmpty() ? tr("not shown yet") : answer);
+}
+
+void MovesPanel::SetLocked(bool locked) {
+    const QSignalBlocker quiet(lock_);
+    lock_->setChecked(locked);
+}
+
+void MovesPanel::ShowTrail(const QStringList& lines) {
+    const QStringList shown = TrailLines();
+    if (lines != shown) {
+        if (lines.size() > shown.size() && lines.mid(0, shown.size()) == shown) {
+            // Only lines added: the ones there stay, and so does the current line.
+            trail_->addItems(lines.mid(shown.size()));
+        } else {
+            const int current = trail_->currentRow();
+            trail_->clear();
+            trail_->addItems(lines);
+            if (current < trail_->count()) {
+                trail_->setCurrentRow(current);
+            }
+        }
+        if (lines.size() > shown.size()) {
+            trail_->scrollToBottom();
+        }
+    }
+    copyTrail_->setEnabled(!lines.isEmpty());
+    printTrail_->setEnabled(!lines.isEmpty());
+}
+
+QStringList MovesPanel::TrailLines() const {
+    QStringList lines;
+    for (int row = 0; row < trail_->count(); ++row) {
+        lines << trail_->item(row)->text();
+    }
+    return lines;
+}
+
+void MovesPanel::CopyTrail() const {
+    QGuiApplication::clipboard()->setText(TrailLines().join(QLatin1Char('\n')));
+}
+
+void MovesPanel::PrintTrail() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintLines(TrailLines(), printer);
+    }
+}
+
+QWidget* MovesPanel::FirstControl() const {
+    return kinds_;
+}
+
+} // namespace tarvelo

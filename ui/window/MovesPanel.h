@@ -1,0 +1,91 @@
+// The moves panel beside the scene: moves on the pans as wholes (a piece taken from or added to
+// both, cubes split and joined, both pans shared into groups), what the last move did, the
+// answer once the balance shows it, the lock of the pans, the check of an answer and the trail
+// of equations. It asks for moves and checks by its signals; the window makes them.
+#pragma once
+
+#include "ui/window/PanMoveRequest.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace tarvelo {
+
+// The panel's width in window pixels: the window grows by it while the panel is open.
+constexpr int kMovesPanelWidth = 300;
+// The value of Y that checkRequested gives when Y is not checked.
+constexpr int kUncheckedY = -1;
+
+class MovesPanel : public QWidget {
+    Q_OBJECT
+  public:
+    explicit MovesPanel(QWidget* parent);
+
+    // What the last move did, or why it was refused.
+    void ShowStatus(const QString& sentence);
+    // The answer the balance shows ("X = 3"); empty while it shows none.
+    void ShowAnswer(const QString& answer);
+    // The lock switch as the pans are, without lockToggled.
+    void SetLocked(bool locked);
+    // The trail of equations, a line to an item. Lines added bring the last into view; the line
+    // the user stands on stays current while it is still there.
+    void ShowTrail(const QStringList& lines);
+    QStringList TrailLines() const;
+    // Puts the trail on the clipboard as text, a line to a line.
+    void CopyTrail() const;
+    // Asks where to print the trail, and prints it there.
+    void PrintTrail();
+
+    // The control the focus goes to as the panel opens.
+    QWidget* FirstControl() const;
+
+  signals:
+    void moveRequested(const PanMoveRequest& move);
+    void lockToggled(bool locked);
+    // An answer to check: X, and Y or kUncheckedY.
+    void checkRequested(int x, int y);
+    void closeRequested();
+
+  private:
+    // The panel's groups, top to bottom.
+    QWidget* BuildSameOnBoth();
+    QWidget* BuildExchange();
+    QWidget* BuildShare();
+    QWidget* BuildResult();
+    QWidget* BuildCheck();
+    QWidget* BuildTrail();
+    QWidget* BuildClose();
+    // A number box from `lowest` to `highest`, named for a screen reader by its row's caption.
+    QSpinBox* NumberBox(const char* name, int lowest, int highest, int value);
+    // A row of `form` with its caption, which also names the field for a screen reader.
+    static void AddRow(QFormLayout* form, const QString& caption, QWidget* field);
+    // Enter in `box` presses `button`, the move of its row.
+    static void PressOnEnter(QSpinBox* box, QPushButton* button);
+    void RequestOnBoth(PanMoveRequest::Verb verb);
+    void RequestExchange(PanMoveRequest::Verb verb);
+
+    QComboBox* kinds_ = nullptr;
+    QComboBox* pan_ = nullptr;
+    QSpinBox* n_ = nullptr;
+    QSpinBox* a_ = nullptr;
+    QSpinBox* b_ = nullptr;
+    QSpinBox* groups_ = nullptr;
+    QLabel* status_ = nullptr;
+    QLabel* answer_ = nullptr;
+    QCheckBox* lock_ = nullptr;
+    QSpinBox* checkX_ = nullptr;
+    QSpinBox* checkY_ = nullptr;
+    QListWidget* trail_ = nullptr;
+    QPushButton* copyTrail_ = nullptr;
+    QPushButton* printTrail_ = nullptr;
+};
+
+} // namespace tarvelo

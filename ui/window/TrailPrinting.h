@@ -1,0 +1,13 @@
+// The trail of equations on paper: its lines printed as a plain text document.
+#pragma once
+
+#include <QStringList>
+
+class QPrinter;
+
+namespace tarvelo {
+
+// Prints `lines`, one to a line of text, on `printer` as it is set up (a printer, or a file).
+void PrintLines(const QStringList& lines, QPrinter& printer);
+
+} // namespace tarvelo
