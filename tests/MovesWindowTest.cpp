@@ -135,7 +135,8 @@ class MovesWindowTest : public QObject {
     void aMoveWaitsWhileThePointerHoldsAPiece();
     void theAnswerIsShownAndSaidOnceEachTimeItComes();
     void theLockAndTheCheckSayWhatTheUserAsked();
-    void theTrailShowsItsLinesAndCopiesThem();
+    void theTrailListsTheSolvingAndKeepsItsPlace();
+    void aChangeToOnePanAsksForItsTwin();
     void theTrailPrintsToAFile();
     void everyControlHasAnAccessibleName_data();
     void everyControlHasAnAccessibleName();
@@ -394,54 +395,111 @@ void MovesWindowTest::theAnswerIsShownAndSaidOnceEachTimeItComes() {
 
 void MovesWindowTest::theLockAndTheCheckSayWhatTheUserAsked() {
     PanelWindow w;
+    w.OpenLesson();
     w.OpenPanel();
+    tarvelo::Model& model = w.window.model();
     QSignalSpy locks(w.Panel(), &MovesPanel::lockToggled);
-    QSignalSpy checks(w.Panel(), &MovesPanel::checkRequested);
     auto* lock = w.InPanel<QCheckBox>("lockPans");
 
     lock->setFocus(Qt::TabFocusReason);
     w.PressOnFocus(Qt::Key_Space);
     QCOMPARE(locks.size(), 1);
-    QCOMPARE(locks.at(0).at(0).toBool(), true);
+    QVERIFY(model.PansLocked());
     // Set from outside, the switch follows without a word.
     w.Panel()->SetLocked(false);
     QVERIFY(!lock->isChecked());
     QCOMPARE(locks.size(), 1);
+    w.window.SyncFromModel();
+    QVERIFY(lock->isChecked()); // the model's lock is what the switch shows
 
-    // Y not checked, then Y checked.
+    // Y not checked: X = 4 does not balance X + 2 = 5, and the window says so.
     auto* y = w.InPanel<QSpinBox>("checkY");
     QCOMPARE(y->text(), QStringLiteral("\u2014"));
-    w.InPanel<QSpinBox>("checkX")->setValue(3);
+    w.InPanel<QSpinBox>("checkX")->setValue(4);
     w.Press("check");
+    w.RunMs(kSettleMs);
+    QCOMPARE(model.scene.xValue(), 4);
+    QVERIFY(model.controls.showSolution());
+    QCOMPARE(w.Said(), QStringLiteral("Check: 4 + 2 > 5, it does not balance."));
+    // A value checked for Y too, the lesson having none: X = 3 balances.
+    w.InPanel<QSpinBox>("checkX")->setValue(3);
     y->setValue(4);
     w.Press("check");
-    QCOMPARE(checks.size(), 2);
-    QCOMPARE(checks.at(0), (QList<QVariant>{3, tarvelo::kUncheckedY}));
-    QCOMPARE(checks.at(1), (QList<QVariant>{3, 4}));
+    w.RunMs(kSettleMs);
+    QCOMPARE(w.Said(), QStringLiteral("Check: 3 + 2 = 5, it balances."));
+    QCOMPARE(model.trail.Steps().back().detail.numbers, (std::vector<std::int32_t>{3, 4}));
 }
 
-void MovesWindowTest::theTrailShowsItsLinesAndCopiesThem() {
+void MovesWindowTest::theTrailListsTheSolvingAndKeepsItsPlace() {
     PanelWindow w;
+    w.OpenLesson();
     w.OpenPanel();
     auto* trail = w.InPanel<QListWidget>("trail");
-    // The window keeps no trail yet: the list is empty and has nothing to copy or print.
-    QCOMPARE(trail->count(), 0);
-    QVERIFY(!w.InPanel<QPushButton>("copyTrail")->isEnabled());
-    QVERIFY(!w.InPanel<QPushButton>("printTrail")->isEnabled());
+    // Before any move, the one line is the balance as it is.
+    QCOMPARE(w.Panel()->TrailLines(), QStringList{QStringLiteral("X + 2 = 5")});
+    QVERIFY(w.InPanel<QPushButton>("copyTrail")->isEnabled());
 
-    const QStringList lines{QStringLiteral("X + 2 = 5"), QStringLiteral("X + 2 = 2 + 3"),
-                            QStringLiteral("X = 3")};
-    w.Panel()->ShowTrail(lines.mid(0, 2));
+    w.InPanel<QComboBox>("exchangePan")->setCurrentIndex(kRightPanRow);
+    w.Press("split"); // 5 into 2 + 3
+    w.RunMs(kSettleMs);
     trail->setCurrentRow(0);
-    w.Panel()->ShowTrail(lines);
-    QCOMPARE(w.Panel()->TrailLines(), lines);
+    w.InPanel<QComboBox>("moveKind")->setCurrentIndex(kCubeTwoRow);
+    w.Press("takeFromBoth");
+    w.RunMs(kSettleMs);
+    const QStringList solving{
+        QStringLiteral("X + 2 = 5"),
+        QStringLiteral("exchange 5 \u2192 2 + 3: X + 2 = 5"),
+        QStringLiteral("take 2 from both: X = 3"),
+        QStringLiteral("Solved: X = 3."),
+    };
+    QCOMPARE(w.Panel()->TrailLines(), solving);
     QCOMPARE(trail->currentRow(), 0); // the line the user stands on stays current
     w.Press("copyTrail");
-    QCOMPARE(QGuiApplication::clipboard()->text(), lines.join(QLatin1Char('\n')));
+    QCOMPARE(QGuiApplication::clipboard()->text(), solving.join(QLatin1Char('\n')));
 
-    // Lines taken away (a step undone) are gone from the list.
-    w.Panel()->ShowTrail(lines.mid(0, 1));
-    QCOMPARE(w.Panel()->TrailLines(), lines.mid(0, 1));
+    // Undone, the step's lines are gone; a new scene empties the trail.
+    w.PressOnFocus(Qt::Key_Z, Qt::ControlModifier);
+    w.RunMs(kSettleMs);
+    QCOMPARE(w.Panel()->TrailLines(), solving.mid(0, 2));
+    QVERIFY(w.window.OpenProblem(kLessonXPlus2));
+    w.RunMs(kSettleMs);
+    QCOMPARE(w.Panel()->TrailLines(), QStringList{QStringLiteral("X + 2 = 5")});
+}
+
+void MovesWindowTest::aChangeToOnePanAsksForItsTwin() {
+    PanelWindow w;
+    w.OpenLesson();
+    w.OpenPanel();
+    tarvelo::Model& model = w.window.model();
+    // The topmost piece of `kind` on the left pan, removed with the pointer's right button.
+    const auto removeOnLeft = [&](PieceKind kind) {
+        for (std::int32_t i = tarvelo::kFirstPiece; i <= model.scene.objCount(); ++i) {
+            const tarvelo::SceneObject& o = model.scene.obj(i);
+            if (o.objKind == kind && model.scene.PanCarrying(i) == tarvelo::kLeftPan) {
+                model.PointAt(static_cast<float>(o.objX + 2), static_cast<float>(o.objY + 2));
+                model.RemoveFramed();
+                w.window.SyncFromModel(true);
+                w.RunMs(kSettleMs);
+                return;
+            }
+        }
+        QFAIL("no such piece on the left pan");
+    };
+    w.InPanel<QComboBox>("exchangePan")->setCurrentIndex(kRightPanRow);
+    w.Press("split"); // a move: the solving sets out
+    w.RunMs(kSettleMs);
+    removeOnLeft(PieceKind::kTwo);
+    QCOMPARE(w.Said(), QStringLiteral("Do the same on the other pan to keep the balance."));
+
+    // Locked, a piece with no twin on the other pan stays, and the window says why.
+    w.PressOnFocus(Qt::Key_Z, Qt::ControlModifier);
+    w.RunMs(kSettleMs);
+    w.InPanel<QCheckBox>("lockPans")->click();
+    QVERIFY(model.PansLocked());
+    removeOnLeft(PieceKind::kX);
+    QCOMPARE(w.Said(), QStringLiteral("The pans are locked. The right pan holds no unknown X."));
+    QCOMPARE(w.Status(), w.Said());
+    QCOMPARE(w.On(tarvelo::kLeftPan), Sorted({PieceKind::kTwo, PieceKind::kX}));
 }
 
 void MovesWindowTest::theTrailPrintsToAFile() {

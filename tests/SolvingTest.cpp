@@ -242,6 +242,19 @@ TEST(SolvingTest, AGoalAsksForTheSameOnTheOtherPan) {
     EXPECT_EQ(p.m.trail.Steps().back().solved, (SolvedUnknown{X, 3, kLeftPan}));
     EXPECT_FALSE(p.m.SolvingGoal());
 
+    // In free play, building a scene asks nothing; once a move set a solving out, it does.
+    Pans free;
+    LessonXPlus2(free);
+    EXPECT_FALSE(free.m.SolvingGoal());
+    DropOver(free, C(1), kLeftPan);
+    free.Settle();
+    ASSERT_TRUE(free.m.AddToBoth(C(1)).Done());
+    free.Settle();
+    EXPECT_TRUE(free.m.SolvingGoal());
+    DropOver(free, C(1), kLeftPan);
+    free.Settle();
+    EXPECT_TRUE(free.m.trail.Steps().back().askTwin);
+
     // Locked pans never ask: the twin comes by itself.
     Pans locked;
     LessonXPlus2(locked);

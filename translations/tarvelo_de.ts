@@ -1096,6 +1096,10 @@ Es wurde nichts verändert.</translation>
         <source>Solved: %1.</source>
         <translation>Gelöst: %1.</translation>
     </message>
+    <message>
+        <source>The pans are locked. %1</source>
+        <translation>Die Schalen sind gesperrt. %1</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::SceneAccessible</name>
@@ -1106,6 +1110,89 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>scene</source>
         <translation>Szene</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::TrailText</name>
+    <message>
+        <source>smiley</source>
+        <translation>Smiley</translation>
+    </message>
+    <message>
+        <source>take %1 from both</source>
+        <translation>%1 von beiden nehmen</translation>
+    </message>
+    <message>
+        <source>add %1 to both</source>
+        <translation>%1 zu beiden legen</translation>
+    </message>
+    <message>
+        <source>add %1 to the left pan</source>
+        <translation>%1 auf die linke Schale legen</translation>
+    </message>
+    <message>
+        <source>add %1 to the right pan</source>
+        <translation>%1 auf die rechte Schale legen</translation>
+    </message>
+    <message>
+        <source>take %1 from the left pan</source>
+        <translation>%1 von der linken Schale nehmen</translation>
+    </message>
+    <message>
+        <source>take %1 from the right pan</source>
+        <translation>%1 von der rechten Schale nehmen</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>%1 entfernen</translation>
+    </message>
+    <message>
+        <source>drop %1</source>
+        <translation>%1 fallen lassen</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>%1 verschieben</translation>
+    </message>
+    <message>
+        <source>exchange %1 → %2 + %3</source>
+        <translation>%1 tauschen → %2 + %3</translation>
+    </message>
+    <message>
+        <source>exchange %1 + %2 → %3</source>
+        <translation>%1 + %2 tauschen → %3</translation>
+    </message>
+    <message>
+        <source>share both into %1 groups, keep one</source>
+        <translation>beide in %1 Gruppen teilen, eine behalten</translation>
+    </message>
+    <message>
+        <source>X = %1, Y = %2</source>
+        <translation>X = %1, Y = %2</translation>
+    </message>
+    <message>
+        <source>X = %1</source>
+        <translation>X = %1</translation>
+    </message>
+    <message>
+        <source>Check: %1 …</source>
+        <translation>Probe: %1 …</translation>
+    </message>
+    <message>
+        <source>Check: %1, it balances.</source>
+        <translation>Probe: %1, die Waage ist im Gleichgewicht.</translation>
+    </message>
+    <message>
+        <source>Check: %1, it does not balance.</source>
+        <translation>Probe: %1, die Waage ist nicht im Gleichgewicht.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Do the same on the other pan to keep the balance.</source>
+        <translation>Mach dasselbe auf der anderen Schale, damit die Waage im Gleichgewicht bleibt.</translation>
     </message>
 </context>
 </TS>

@@ -1096,6 +1096,10 @@ No se ha cambiado nada.</translation>
         <source>Solved: %1.</source>
         <translation>Resuelto: %1.</translation>
     </message>
+    <message>
+        <source>The pans are locked. %1</source>
+        <translation>Los platillos están bloqueados. %1</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::SceneAccessible</name>
@@ -1106,6 +1110,89 @@ No se ha cambiado nada.</translation>
     <message>
         <source>scene</source>
         <translation>escena</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::TrailText</name>
+    <message>
+        <source>smiley</source>
+        <translation>carita</translation>
+    </message>
+    <message>
+        <source>take %1 from both</source>
+        <translation>quitar %1 de ambos</translation>
+    </message>
+    <message>
+        <source>add %1 to both</source>
+        <translation>añadir %1 a ambos</translation>
+    </message>
+    <message>
+        <source>add %1 to the left pan</source>
+        <translation>añadir %1 al platillo izquierdo</translation>
+    </message>
+    <message>
+        <source>add %1 to the right pan</source>
+        <translation>añadir %1 al platillo derecho</translation>
+    </message>
+    <message>
+        <source>take %1 from the left pan</source>
+        <translation>quitar %1 del platillo izquierdo</translation>
+    </message>
+    <message>
+        <source>take %1 from the right pan</source>
+        <translation>quitar %1 del platillo derecho</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>retirar %1</translation>
+    </message>
+    <message>
+        <source>drop %1</source>
+        <translation>soltar %1</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>mover %1</translation>
+    </message>
+    <message>
+        <source>exchange %1 → %2 + %3</source>
+        <translation>cambiar %1 → %2 + %3</translation>
+    </message>
+    <message>
+        <source>exchange %1 + %2 → %3</source>
+        <translation>cambiar %1 + %2 → %3</translation>
+    </message>
+    <message>
+        <source>share both into %1 groups, keep one</source>
+        <translation>repartir ambos en %1 grupos y quedarse con uno</translation>
+    </message>
+    <message>
+        <source>X = %1, Y = %2</source>
+        <translation>X = %1, Y = %2</translation>
+    </message>
+    <message>
+        <source>X = %1</source>
+        <translation>X = %1</translation>
+    </message>
+    <message>
+        <source>Check: %1 …</source>
+        <translation>Comprobación: %1 …</translation>
+    </message>
+    <message>
+        <source>Check: %1, it balances.</source>
+        <translation>Comprobación: %1, está en equilibrio.</translation>
+    </message>
+    <message>
+        <source>Check: %1, it does not balance.</source>
+        <translation>Comprobación: %1, no está en equilibrio.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Do the same on the other pan to keep the balance.</source>
+        <translation>Haz lo mismo en el otro platillo para mantener el equilibrio.</translation>
     </message>
 </context>
 </TS>

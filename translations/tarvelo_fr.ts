@@ -1096,6 +1096,10 @@ Rien n&apos;a été modifié.</translation>
         <source>Solved: %1.</source>
         <translation>Résolu&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>The pans are locked. %1</source>
+        <translation>Les plateaux sont bloqués. %1</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::SceneAccessible</name>
@@ -1106,6 +1110,89 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>scene</source>
         <translation>scène</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::TrailText</name>
+    <message>
+        <source>smiley</source>
+        <translation>smiley</translation>
+    </message>
+    <message>
+        <source>take %1 from both</source>
+        <translation>retirer %1 des deux</translation>
+    </message>
+    <message>
+        <source>add %1 to both</source>
+        <translation>ajouter %1 aux deux</translation>
+    </message>
+    <message>
+        <source>add %1 to the left pan</source>
+        <translation>ajouter %1 au plateau de gauche</translation>
+    </message>
+    <message>
+        <source>add %1 to the right pan</source>
+        <translation>ajouter %1 au plateau de droite</translation>
+    </message>
+    <message>
+        <source>take %1 from the left pan</source>
+        <translation>retirer %1 du plateau de gauche</translation>
+    </message>
+    <message>
+        <source>take %1 from the right pan</source>
+        <translation>retirer %1 du plateau de droite</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>enlever %1</translation>
+    </message>
+    <message>
+        <source>drop %1</source>
+        <translation>lâcher %1</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>déplacer %1</translation>
+    </message>
+    <message>
+        <source>exchange %1 → %2 + %3</source>
+        <translation>échanger %1 → %2 + %3</translation>
+    </message>
+    <message>
+        <source>exchange %1 + %2 → %3</source>
+        <translation>échanger %1 + %2 → %3</translation>
+    </message>
+    <message>
+        <source>share both into %1 groups, keep one</source>
+        <translation>partager les deux en %1 groupes, en garder un</translation>
+    </message>
+    <message>
+        <source>X = %1, Y = %2</source>
+        <translation>X = %1, Y = %2</translation>
+    </message>
+    <message>
+        <source>X = %1</source>
+        <translation>X = %1</translation>
+    </message>
+    <message>
+        <source>Check: %1 …</source>
+        <translation>Vérification&#xa0;: %1 …</translation>
+    </message>
+    <message>
+        <source>Check: %1, it balances.</source>
+        <translation>Vérification&#xa0;: %1, la balance est équilibrée.</translation>
+    </message>
+    <message>
+        <source>Check: %1, it does not balance.</source>
+        <translation>Vérification&#xa0;: %1, la balance n&apos;est pas équilibrée.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Do the same on the other pan to keep the balance.</source>
+        <translation>Fais la même chose sur l&apos;autre plateau pour garder l&apos;équilibre.</translation>
     </message>
 </context>
 </TS>

@@ -1096,6 +1096,10 @@ Non è cambiato nulla.</translation>
         <source>Solved: %1.</source>
         <translation>Risolto: %1.</translation>
     </message>
+    <message>
+        <source>The pans are locked. %1</source>
+        <translation>I piatti sono bloccati. %1</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::SceneAccessible</name>
@@ -1106,6 +1110,89 @@ Non è cambiato nulla.</translation>
     <message>
         <source>scene</source>
         <translation>scena</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::TrailText</name>
+    <message>
+        <source>smiley</source>
+        <translation>faccina</translation>
+    </message>
+    <message>
+        <source>take %1 from both</source>
+        <translation>togli %1 da entrambi</translation>
+    </message>
+    <message>
+        <source>add %1 to both</source>
+        <translation>aggiungi %1 a entrambi</translation>
+    </message>
+    <message>
+        <source>add %1 to the left pan</source>
+        <translation>aggiungi %1 al piatto sinistro</translation>
+    </message>
+    <message>
+        <source>add %1 to the right pan</source>
+        <translation>aggiungi %1 al piatto destro</translation>
+    </message>
+    <message>
+        <source>take %1 from the left pan</source>
+        <translation>togli %1 dal piatto sinistro</translation>
+    </message>
+    <message>
+        <source>take %1 from the right pan</source>
+        <translation>togli %1 dal piatto destro</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>rimuovi %1</translation>
+    </message>
+    <message>
+        <source>drop %1</source>
+        <translation>lascia cadere %1</translation>
+    </message>
+    <message>
+        <source>move %1</source>
+        <translation>sposta %1</translation>
+    </message>
+    <message>
+        <source>exchange %1 → %2 + %3</source>
+        <translation>cambia %1 → %2 + %3</translation>
+    </message>
+    <message>
+        <source>exchange %1 + %2 → %3</source>
+        <translation>cambia %1 + %2 → %3</translation>
+    </message>
+    <message>
+        <source>share both into %1 groups, keep one</source>
+        <translation>dividi entrambi in %1 gruppi, tienine uno</translation>
+    </message>
+    <message>
+        <source>X = %1, Y = %2</source>
+        <translation>X = %1, Y = %2</translation>
+    </message>
+    <message>
+        <source>X = %1</source>
+        <translation>X = %1</translation>
+    </message>
+    <message>
+        <source>Check: %1 …</source>
+        <translation>Verifica: %1 …</translation>
+    </message>
+    <message>
+        <source>Check: %1, it balances.</source>
+        <translation>Verifica: %1, è in equilibrio.</translation>
+    </message>
+    <message>
+        <source>Check: %1, it does not balance.</source>
+        <translation>Verifica: %1, non è in equilibrio.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Do the same on the other pan to keep the balance.</source>
+        <translation>Fai lo stesso sull&apos;altro piatto per mantenere l&apos;equilibrio.</translation>
     </message>
 </context>
 </TS>

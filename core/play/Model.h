@@ -181,8 +181,8 @@ class Model {
     // a piece removed from one pan removes its twin from the other.
     void LockPans(bool locked) { pansLocked_ = locked; }
     bool PansLocked() const { return pansLocked_; }
-    // A goal is set while a problem is open and not yet solved: a change to one pan then asks
-    // for the same on the other.
+    // A goal is set while a problem is open, or a solving set out with a move, and the balance
+    // does not show the answer yet: a change to one pan then asks for the same on the other.
     bool SolvingGoal() const;
 
     // ---- Undo ----

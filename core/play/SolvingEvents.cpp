@@ -106,7 +106,7 @@ MoveOutcome Model::Check(std::int32_t x, std::optional<std::int32_t> y) {
 }
 
 bool Model::SolvingGoal() const {
-    return controls.programMode() == ProgramMode::Problem && !Solved();
+    return (controls.programMode() == ProgramMode::Problem || trail.Started()) && !Solved();
 }
 
 } // namespace tarvelo

@@ -283,6 +283,11 @@ QString MoveRefusalSentence(const MoveOutcome& outcome) {
     return {};
 }
 
+QString LockedRefusalSentence(const MoveOutcome& outcome) {
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "The pans are locked. %1"))
+        .arg(MoveRefusalSentence(outcome));
+}
+
 QString MoveDoneSentence(const UndoAction& action) {
     return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Done: %1.")).arg(ActionPhrase(action));
 }

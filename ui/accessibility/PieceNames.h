@@ -39,6 +39,9 @@ QString UndoSentence(bool redone, const UndoAction& action);
 // Why a move on the pans was refused: "The left pan holds no cube 5.", "On the left pan, 3 X
 // cannot be shared into 2 equal groups."; empty for a move that was made.
 QString MoveRefusalSentence(const MoveOutcome& outcome);
+// The same, for a change to one pan refused while the pans are locked: "The pans are locked.
+// The right pan holds no cube 5."
+QString LockedRefusalSentence(const MoveOutcome& outcome);
 
 // What a move on the pans did, named by its action: "Done: cube 2 taken from both pans."
 QString MoveDoneSentence(const UndoAction& action);

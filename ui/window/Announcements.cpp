@@ -4,6 +4,7 @@
 #include "core/play/Model.h"
 #include "ui/accessibility/Announcer.h"
 #include "ui/accessibility/PieceNames.h"
+#include "ui/accessibility/TrailText.h"
 #include "ui/painting/SceneCanvas.h"
 #include "ui/window/AccessControls.h"
 
@@ -61,6 +62,22 @@ void Announcements::AfterSync(std::int64_t timerMs) {
     const bool atRest = model_.AtRest();
     TellReader(timerMs, atRest);
     SayBalanceIfSettled(timerMs, atRest);
+    SayTrailNews();
+}
+
+void Announcements::SayTrailNews() {
+    const std::vector<TrailStep>& steps = model_.trail.Steps();
+    std::size_t rested = steps.size();
+    while (rested > 0 && !steps[rested - 1].rested) {
+        --rested;
+    }
+    // Undo takes steps away, and a new scene all of them: nothing to say of that here.
+    if (rested > trailStepsRested_) {
+        if (const std::optional<QString> news = StepNews(steps[rested - 1])) {
+            Say(*news);
+        }
+    }
+    trailStepsRested_ = rested;
 }
 
 void Announcements::SayBalanceIfSettled(std::int64_t timerMs, bool atRest) {

@@ -5,6 +5,7 @@
 #include "ui/accessibility/SceneAccessible.h"
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -49,6 +50,9 @@ class Announcements {
     void TellReader(std::int64_t timerMs, bool atRest);
     // Says the balance if it has settled on something not said yet.
     void SayBalanceIfSettled(std::int64_t timerMs, bool atRest);
+    // Says what a step of the trail come to rest found, once: an answer, a check's judgement,
+    // a twin change the other pan waits for.
+    void SayTrailNews();
 
     const Model& model_;
     SceneCanvas* scene_;
@@ -59,6 +63,8 @@ class Announcements {
     std::string balanceAnnounced_;
     // After the scene was replaced, the balance is told once the new scene has come to rest.
     bool balanceAwaitsRest_ = false;
+    // The steps of the trail come to rest when it was last looked at.
+    std::size_t trailStepsRested_ = 0;
     ReaderPace readerPace_;
     SceneAccessible::Telling tellInstead_;
 };

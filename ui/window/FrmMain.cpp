@@ -44,6 +44,10 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     };
 
     BuildControls();
+    // With the pans locked, a change to one pan that finds no twin on the other is refused.
+    model_.twinRefused = [this](const MoveOutcome& outcome) {
+        TellMoveOutcome(LockedRefusalSentence(outcome));
+    };
     pointerPosition = [this] { return pointer_->LastInScene(); };
     timers_ = new TickTimers(this, model_, [this](WindowTimer timer) { Tick(timer); });
     // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11, at the zoom the user's settings keep.

@@ -37,7 +37,7 @@ namespace tarvelo {
 class AccessLayer;
 class FrmInfo;
 class MovesPanel;
-struct PanMoveRequest;
+struct ScriptMove;
 class VirtualClock;
 class PictureBox;
 class PointerInput;
@@ -164,7 +164,10 @@ class FrmMain : public QWidget {
     void BuildMovesPanelKey();
     // A move the panel asks for, made through Handle as any input; what it did is shown in the
     // panel and said.
-    void MakePanelMove(const PanMoveRequest& move);
+    void MakePanelMove(const ScriptMove& move);
+    // The panel's check of an answer (Y kUncheckedY: not checked) and its lock of the pans.
+    void CheckAnswer(int x, int y);
+    void LockPans(bool locked);
     // Why no move can be made now, if none can.
     std::optional<QString> WhyMovesWait() const;
     void TellMoveOutcome(const QString& sentence);
@@ -210,8 +213,6 @@ class FrmMain : public QWidget {
     MovesPanel* movesPanel_ = nullptr;
     // Where the focus was before the panel opened, to go back to as it closes.
     QPointer<QWidget> focusBeforePanel_;
-    // The answer the panel last showed, to say a new one once.
-    std::optional<SolvedUnknown> answerShown_;
 
     std::deque<std::function<void()>> pendingResets_;
     // The last hand-over not served yet (command line, folder), and how many it replaced.

@@ -142,10 +142,11 @@ void FrmMain::BuildMovesPanel() {
     movesPanel_->setGeometry(layout::kWindowWidth, 0, kMovesPanelWidth, layout::kWindowHeight);
     movesPanel_->hide();
     connect(movesPanel_, &MovesPanel::moveRequested, this,
-            [this](const PanMoveRequest& move) { MakePanelMove(move); });
+            [this](const ScriptMove& move) { MakePanelMove(move); });
+    connect(movesPanel_, &MovesPanel::checkRequested, this,
+            [this](int x, int y) { CheckAnswer(x, y); });
+    connect(movesPanel_, &MovesPanel::lockToggled, this, [this](bool locked) { LockPans(locked); });
     connect(movesPanel_, &MovesPanel::closeRequested, this, [this] { SetMovesPanelOpen(false); });
-    // The lock and the check of an answer are the model's to make: their signals, lockToggled
-    // and checkRequested, are wired here once it has them (and SetLocked follows its lock).
 }
 
 void FrmMain::BuildSceneSurface() {

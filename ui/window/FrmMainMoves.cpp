@@ -1,6 +1,8 @@
 // The main window's moves panel: opened beside the scene and closed again, its moves made
 // through the model's verbs, and what they did shown and said.
 #include "core/base/Layout.h"
+#include "ui/accessibility/PieceNames.h"
+#include "ui/accessibility/TrailText.h"
 #include "ui/painting/SceneCanvas.h"
 #include "ui/window/AccessLayer.h"
 #include "ui/window/FrmMain.h"
@@ -33,9 +35,6 @@ void FrmMain::SetMovesPanelOpen(bool open) {
         }
         QWidget* focused = QApplication::focusWidget();
         focusBeforePanel_ = isAncestorOf(focused) ? focused : nullptr;
-        // The answer the balance shows already is shown, not said: nothing was solved just now.
-        answerShown_ = model_.Solved();
-        movesPanel_->ShowAnswer(answerShown_ ? SolvedText(*answerShown_) : QString());
         zoom_->ResizeWindow({layout::kWindowWidth + kMovesPanelWidth, layout::kWindowHeight});
         movesPanel_->show();
         movesPanel_->FirstControl()->setFocus(Qt::ShortcutFocusReason);
@@ -51,16 +50,31 @@ void FrmMain::SetMovesPanelOpen(bool open) {
     SyncMovesPanel();
 }
 
-void FrmMain::MakePanelMove(const PanMoveRequest& move) {
+void FrmMain::MakePanelMove(const ScriptMove& move) {
     if (const std::optional<QString> why = WhyMovesWait()) {
         TellMoveOutcome(*why);
         return;
     }
     MoveOutcome outcome;
-    Handle([&] { outcome = MakeMove(model_, move); });
+    Handle([&] { outcome = ApplyMove(model_, move); });
     timers_->Wake();
-    TellMoveOutcome(outcome.Done() ? MoveDoneSentence(ActionOf(move))
+    // A move made is the trail's last step.
+    TellMoveOutcome(outcome.Done() ? MoveDoneSentence(model_.trail.Steps().back().action)
                                    : MoveRefusalSentence(outcome));
+}
+
+void FrmMain::CheckAnswer(int x, int y) {
+    ScriptMove check;
+    check.type = MoveType::Check;
+    check.numbers = {x};
+    if (y != kUncheckedY) {
+        check.numbers.push_back(y);
+    }
+    MakePanelMove(check);
+}
+
+void FrmMain::LockPans(bool locked) {
+    Handle([&] { model_.LockPans(locked); });
 }
 
 std::optional<QString> FrmMain::WhyMovesWait() const {
@@ -77,7 +91,9 @@ std::optional<QString> FrmMain::WhyMovesWait() const {
 }
 
 void FrmMain::TellMoveOutcome(const QString& sentence) {
-    movesPanel_->ShowStatus(sentence);
+    if (movesPanel_ != nullptr) {
+        movesPanel_->ShowStatus(sentence);
+    }
     access_->Announce(sentence);
 }
 
@@ -85,19 +101,14 @@ void FrmMain::SyncMovesPanel() {
     if (!MovesPanelOpen()) {
         return;
     }
-    // Only a balance at rest shows an answer, or shows none any more.
+    // Only a balance at rest shows an answer, or shows none any more; the window says it as the
+    // trail's step comes to rest (see Announcements).
     if (model_.AtRest()) {
         const std::optional<SolvedUnknown> solved = model_.Solved();
-        if (solved != answerShown_) {
-            answerShown_ = solved;
-            movesPanel_->ShowAnswer(solved ? SolvedText(*solved) : QString());
-            if (solved) {
-                access_->Announce(SolvedSentence(*solved));
-            }
-        }
+        movesPanel_->ShowAnswer(solved ? SolvedText(*solved) : QString());
     }
-    // The model keeps no trail of equations yet: the list stays empty until it does.
-    movesPanel_->ShowTrail({});
+    movesPanel_->SetLocked(model_.PansLocked());
+    movesPanel_->ShowTrail(TrailLines(model_.trail, model_.equation.lblEquazione().Caption));
 }
 
 } // namespace tarvelo

@@ -105,10 +105,8 @@ QWidget* MovesPanel::BuildSameOnBoth() {
     AddRow(form, tr("Piece"), kinds_);
     QPushButton* take = MakeButton(tr("Take from both pans"), "takeFromBoth");
     QPushButton* add = MakeButton(tr("Add to both pans"), "addToBoth");
-    connect(take, &QPushButton::clicked, this,
-            [this] { RequestOnBoth(PanMoveRequest::Verb::TakeFromBoth); });
-    connect(add, &QPushButton::clicked, this,
-            [this] { RequestOnBoth(PanMoveRequest::Verb::AddToBoth); });
+    connect(take, &QPushButton::clicked, this, [this] { RequestOnBoth(MoveType::Take); });
+    connect(add, &QPushButton::clicked, this, [this] { RequestOnBoth(MoveType::Add); });
     form->addRow(take);
     form->addRow(add);
     return group;
@@ -130,10 +128,8 @@ QWidget* MovesPanel::BuildExchange() {
     AddRow(form, tr("B, the second cube"), b_);
     QPushButton* split = MakeButton(tr("Split N into A + B"), "split");
     QPushButton* join = MakeButton(tr("Join A + B"), "join");
-    connect(split, &QPushButton::clicked, this,
-            [this] { RequestExchange(PanMoveRequest::Verb::Split); });
-    connect(join, &QPushButton::clicked, this,
-            [this] { RequestExchange(PanMoveRequest::Verb::Join); });
+    connect(split, &QPushButton::clicked, this, [this] { RequestExchange(MoveType::Split); });
+    connect(join, &QPushButton::clicked, this, [this] { RequestExchange(MoveType::Join); });
     for (QSpinBox* box : {n_, a_, b_}) {
         PressOnEnter(box, split);
     }
@@ -149,9 +145,9 @@ QWidget* MovesPanel::BuildShare() {
     AddRow(form, tr("Groups"), groups_);
     QPushButton* share = MakeButton(tr("Share into equal groups"), "share");
     connect(share, &QPushButton::clicked, this, [this] {
-        PanMoveRequest move;
-        move.verb = PanMoveRequest::Verb::Share;
-        move.groups = groups_->value();
+        ScriptMove move;
+        move.type = MoveType::Share;
+        move.numbers = {groups_->value()};
         emit moveRequested(move);
     });
     PressOnEnter(groups_, share);
@@ -246,20 +242,19 @@ void MovesPanel::PressOnEnter(QSpinBox* box, QPushButton* button) {
     }
 }
 
-void MovesPanel::RequestOnBoth(PanMoveRequest::Verb verb) {
-    PanMoveRequest move;
-    move.verb = verb;
+void MovesPanel::RequestOnBoth(MoveType type) {
+    ScriptMove move;
+    move.type = type;
     move.kind = kChoosableKinds.at(static_cast<std::size_t>(kinds_->currentIndex()));
     emit moveRequested(move);
 }
 
-void MovesPanel::RequestExchange(PanMoveRequest::Verb verb) {
-    PanMoveRequest move;
-    move.verb = verb;
+void MovesPanel::RequestExchange(MoveType type) {
+    ScriptMove move;
+    move.type = type;
     move.pan = pan_->currentData().toInt();
-    move.n = n_->value();
-    move.a = a_->value();
-    move.b = b_->value();
+    move.numbers = type == MoveType::Split ? std::vector{n_->value(), a_->value(), b_->value()}
+                                           : std::vector{a_->value(), b_->value()};
     emit moveRequested(move);
 }
 
@@ -279,18 +274,21 @@ void MovesPanel::SetLocked(bool locked) {
 void MovesPanel::ShowTrail(const QStringList& lines) {
     const QStringList shown = TrailLines();
     if (lines != shown) {
-        if (lines.size() > shown.size() && lines.mid(0, shown.size()) == shown) {
-            // Only lines added: the ones there stay, and so does the current line.
-            trail_->addItems(lines.mid(shown.size()));
-        } else {
-            const int current = trail_->currentRow();
-            trail_->clear();
-            trail_->addItems(lines);
-            if (current < trail_->count()) {
-                trail_->setCurrentRow(current);
-            }
+        // The lines both have stay, and so does the current one among them: a step come to
+        // rest rewrites only its own line, undo takes lines off the end, a move adds some.
+        qsizetype same = 0;
+        while (same < shown.size() && same < lines.size() && shown[same] == lines[same]) {
+            ++same;
         }
-        if (lines.size() > shown.size()) {
+        const int current = trail_->currentRow();
+        while (trail_->count() > same) {
+            delete trail_->takeItem(trail_->count() - 1);
+        }
+        trail_->addItems(lines.mid(same));
+        if (current >= 0 && current < trail_->count()) {
+            trail_->setCurrentRow(current);
+        }
+        if (lines.size() > same) {
             trail_->scrollToBottom();
         }
     }

@@ -4,7 +4,7 @@
 // of equations. It asks for moves and checks by its signals; the window makes them.
 #pragma once
 
-#include "ui/window/PanMoveRequest.h"
+#include "core/play/MoveScript.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -48,7 +48,7 @@ class MovesPanel : public QWidget {
     QWidget* FirstControl() const;
 
   signals:
-    void moveRequested(const PanMoveRequest& move);
+    void moveRequested(const ScriptMove& move);
     void lockToggled(bool locked);
     // An answer to check: X, and Y or kUncheckedY.
     void checkRequested(int x, int y);
@@ -69,8 +69,8 @@ class MovesPanel : public QWidget {
     static void AddRow(QFormLayout* form, const QString& caption, QWidget* field);
     // Enter in `box` presses `button`, the move of its row.
     static void PressOnEnter(QSpinBox* box, QPushButton* button);
-    void RequestOnBoth(PanMoveRequest::Verb verb);
-    void RequestExchange(PanMoveRequest::Verb verb);
+    void RequestOnBoth(MoveType type);
+    void RequestExchange(MoveType type);
 
     QComboBox* kinds_ = nullptr;
     QComboBox* pan_ = nullptr;
