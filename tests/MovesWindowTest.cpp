@@ -127,6 +127,7 @@ class MovesWindowTest : public QObject {
     void theClosedWindowIsAsItWas();
     void openingGrowsTheWindowAndClosingGivesTheFocusBack_data();
     void openingGrowsTheWindowAndClosingGivesTheFocusBack();
+    void aClickOnTheEquationOpensAndClosesThePanel();
     void thePanelZoomsWithTheWindow();
     void fullScreenFitsTheWindowWithThePanel();
     void aMoveThroughTheButtonsIsOneStepToUndo_data();
@@ -208,6 +209,17 @@ void MovesWindowTest::openingGrowsTheWindowAndClosingGivesTheFocusBack() {
     QCOMPARE(w.window.maximumSize(), kClosedSize);
     QVERIFY(Focused());
     QCOMPARE(Focused()->objectName(), focusBefore);
+}
+
+void MovesWindowTest::aClickOnTheEquationOpensAndClosesThePanel() {
+    PanelWindow w;
+    auto* equation = w.window.findChild<QLabel*>(QStringLiteral("lblEquazione"));
+    QTest::mouseClick(equation, Qt::LeftButton);
+    QVERIFY(w.window.MovesPanelOpen());
+    QCOMPARE(w.window.size(), kOpenSize);
+    QTest::mouseClick(equation, Qt::LeftButton);
+    QVERIFY(!w.window.MovesPanelOpen());
+    QCOMPARE(w.window.size(), kClosedSize);
 }
 
 void MovesWindowTest::thePanelZoomsWithTheWindow() {

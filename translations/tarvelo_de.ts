@@ -675,6 +675,10 @@ Es wurde nichts verändert.</translation>
         <source>problem</source>
         <translation>Aufgabe</translation>
     </message>
+    <message>
+        <source>Click: moves on both pans (Ctrl+M)</source>
+        <translation>Klick: Züge auf beiden Schalen (Strg+M)</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::MovesPanel</name>

@@ -675,6 +675,10 @@ No se ha cambiado nada.</translation>
         <source>problem</source>
         <translation>problema</translation>
     </message>
+    <message>
+        <source>Click: moves on both pans (Ctrl+M)</source>
+        <translation>Clic: movimientos en ambos platillos (Ctrl+M)</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::MovesPanel</name>

@@ -675,6 +675,10 @@ Rien n&apos;a été modifié.</translation>
         <source>problem</source>
         <translation>problème</translation>
     </message>
+    <message>
+        <source>Click: moves on both pans (Ctrl+M)</source>
+        <translation>Clic&#xa0;: coups sur les deux plateaux (Ctrl+M)</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::MovesPanel</name>

@@ -675,6 +675,10 @@ Non è cambiato nulla.</translation>
         <source>problem</source>
         <translation>problema</translation>
     </message>
+    <message>
+        <source>Click: moves on both pans (Ctrl+M)</source>
+        <translation>Clic: mosse su entrambi i piatti (Ctrl+M)</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::MovesPanel</name>

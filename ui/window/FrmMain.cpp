@@ -117,9 +117,14 @@ bool FrmMain::TimersResting() const {
 }
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblInfo_ && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    const bool leftClick = event->type() == QEvent::MouseButtonRelease &&
+                           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (watched == lblInfo_ && leftClick) {
         ShowInformation();
+        return true;
+    }
+    if (watched == lblEquazione_ && leftClick) {
+        SetMovesPanelOpen(!MovesPanelOpen());
         return true;
     }
     return QWidget::eventFilter(watched, event);

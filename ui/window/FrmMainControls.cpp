@@ -194,6 +194,9 @@ void FrmMain::BuildLabels() {
     lblEquazione_ = MakeLabel(this, "lblEquazione", QString(), layout::kLblEquazione,
                               UiFont(kEquationPoints), Qt::AlignHCenter | Qt::AlignTop);
     Fill(lblEquazione_, kEquationBackground);
+    // The pointer's way to the moves panel, where a click did nothing before.
+    lblEquazione_->setToolTip(tr("Click: moves on both pans (Ctrl+M)"));
+    lblEquazione_->installEventFilter(this);
 
     lblInfo_ = MakeLabel(this, "lblInfo", QStringLiteral("i"), layout::kLblInfo,
                          UiFont(kInfoPoints, true), Qt::AlignCenter);
