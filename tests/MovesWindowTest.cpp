@@ -575,6 +575,7 @@ void MovesWindowTest::everyControlHasAnAccessibleName() {
     QVERIFY2(names.contains(name), qPrintable(names.join(QStringLiteral(", "))));
 }
 
+// In the order the panel shows them, top to bottom.
 void MovesWindowTest::tabGoesThroughEveryControl() {
     PanelWindow w;
     w.OpenPanel();
@@ -585,9 +586,9 @@ void MovesWindowTest::tabGoesThroughEveryControl() {
         order << Focused()->objectName();
     }
     QCOMPARE(order, (QStringList{"moveKind", "takeFromBoth", "addToBoth", "exchangePan", "splitN",
-                                 "cubeA", "cubeB", "split", "join", "shareGroups", "share",
-                                 "lockPans", "checkX", "checkY", "check", "trail", "copyTrail",
-                                 "printTrail", "closeMovesPanel"}));
+                                 "cubeA", "cubeB", "split", "join", "shareGroups", "share", "trail",
+                                 "copyTrail", "printTrail", "lockPans", "checkX", "checkY", "check",
+                                 "closeMovesPanel"}));
 }
 
 QTEST_MAIN(MovesWindowTest)

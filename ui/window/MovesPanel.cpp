@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -25,6 +24,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <array>
+#include <initializer_list>
 
 namespace tarvelo {
 
@@ -47,6 +47,10 @@ constexpr int kFirstN = 5;
 constexpr int kFirstA = 2;
 constexpr int kFirstB = 3;
 
+// Room around and between the groups and their rows, in pixels.
+constexpr int kGroupSpacing = 2;
+constexpr int kGroupMargin = 4;
+
 // The trail shows a few lines before it scrolls.
 constexpr int kTrailLinesShown = 5;
 
@@ -63,7 +67,16 @@ QPushButton* MakeButton(const QString& text, const char* name) {
 QGroupBox* MakeGroup(const QString& title, const char* name) {
     auto* group = new QGroupBox(title);
     group->setObjectName(QString::fromLatin1(name));
+    group->setFlat(true);
     return group;
+}
+
+// Rows of a group, close together: the panel holds a lot in the window's height.
+QVBoxLayout* RowsOf(QGroupBox* group) {
+    auto* rows = new QVBoxLayout(group);
+    rows->setContentsMargins(kGroupMargin, kGroupMargin, kGroupMargin, kGroupMargin);
+    rows->setSpacing(kGroupMargin);
+    return rows;
 }
 
 } // namespace
@@ -72,11 +85,14 @@ MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("movesPanel"));
     auto* content = new QWidget;
     auto* column = new QVBoxLayout(content);
-    for (QWidget* part : {BuildSameOnBoth(), BuildExchange(), BuildShare(), BuildResult(),
-                          BuildCheck(), BuildTrail(), BuildClose()}) {
+    column->setSpacing(kGroupSpacing);
+    // The trail takes the height the moves leave; the check, used last, comes after it.
+    for (QWidget* part : {BuildSameOnBoth(), BuildExchange(), BuildShare(), BuildResult()}) {
         column->addWidget(part);
     }
-    column->addStretch();
+    column->addWidget(BuildTrail(), 1);
+    column->addWidget(BuildCheck());
+    column->addWidget(BuildClose());
     // In a language of long words the panel scrolls rather than cut a control off.
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("movesScroll"));
@@ -96,36 +112,38 @@ MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
 
 QWidget* MovesPanel::BuildSameOnBoth() {
     QGroupBox* group = MakeGroup(tr("Same on both pans"), "sameOnBoth");
-    auto* form = new QFormLayout(group);
+    QVBoxLayout* rows = RowsOf(group);
     kinds_ = new QComboBox;
     kinds_->setObjectName(QStringLiteral("moveKind"));
     for (const PieceKind kind : kChoosableKinds) {
         kinds_->addItem(KindName(kind));
     }
-    AddRow(form, tr("Piece"), kinds_);
+    rows->addLayout(Row({Caption(tr("Piece"), kinds_), kinds_}));
     QPushButton* take = MakeButton(tr("Take from both pans"), "takeFromBoth");
     QPushButton* add = MakeButton(tr("Add to both pans"), "addToBoth");
     connect(take, &QPushButton::clicked, this, [this] { RequestOnBoth(MoveType::Take); });
     connect(add, &QPushButton::clicked, this, [this] { RequestOnBoth(MoveType::Add); });
-    form->addRow(take);
-    form->addRow(add);
+    rows->addLayout(Row({take, add}));
     return group;
 }
 
 QWidget* MovesPanel::BuildExchange() {
     QGroupBox* group = MakeGroup(tr("Exchange cubes on one pan"), "exchange");
-    auto* form = new QFormLayout(group);
+    QVBoxLayout* rows = RowsOf(group);
     pan_ = new QComboBox;
     pan_->setObjectName(QStringLiteral("exchangePan"));
     pan_->addItem(tr("left pan"), kLeftPan);
     pan_->addItem(tr("right pan"), kRightPan);
-    AddRow(form, tr("Pan"), pan_);
+    rows->addLayout(Row({Caption(tr("Pan"), pan_), pan_}));
+    // The three boxes read as the exchange itself: N → A + B.
     n_ = NumberBox("splitN", kLowestCube, kHighestCube, kFirstN);
     a_ = NumberBox("cubeA", kLowestCube, kHighestCube, kFirstA);
     b_ = NumberBox("cubeB", kLowestCube, kHighestCube, kFirstB);
-    AddRow(form, tr("N, the cube to split"), n_);
-    AddRow(form, tr("A, the first cube"), a_);
-    AddRow(form, tr("B, the second cube"), b_);
+    n_->setAccessibleName(tr("N, the cube to split"));
+    a_->setAccessibleName(tr("A, the first cube"));
+    b_->setAccessibleName(tr("B, the second cube"));
+    rows->addLayout(
+        Row({n_, Symbol(QStringLiteral("\u2192")), a_, Symbol(QStringLiteral("+")), b_}));
     QPushButton* split = MakeButton(tr("Split N into A + B"), "split");
     QPushButton* join = MakeButton(tr("Join A + B"), "join");
     connect(split, &QPushButton::clicked, this, [this] { RequestExchange(MoveType::Split); });
@@ -133,16 +151,14 @@ QWidget* MovesPanel::BuildExchange() {
     for (QSpinBox* box : {n_, a_, b_}) {
         PressOnEnter(box, split);
     }
-    form->addRow(split);
-    form->addRow(join);
+    rows->addLayout(Row({split, join}));
     return group;
 }
 
 QWidget* MovesPanel::BuildShare() {
     QGroupBox* group = MakeGroup(tr("Share both pans"), "sharing");
-    auto* form = new QFormLayout(group);
+    QVBoxLayout* rows = RowsOf(group);
     groups_ = NumberBox("shareGroups", kFewestGroups, kMostGroups, kFewestGroups);
-    AddRow(form, tr("Groups"), groups_);
     QPushButton* share = MakeButton(tr("Share into equal groups"), "share");
     connect(share, &QPushButton::clicked, this, [this] {
         ScriptMove move;
@@ -151,63 +167,61 @@ QWidget* MovesPanel::BuildShare() {
         emit moveRequested(move);
     });
     PressOnEnter(groups_, share);
-    form->addRow(share);
+    rows->addLayout(Row({Caption(tr("Groups"), groups_), groups_, share}));
     return group;
 }
 
 QWidget* MovesPanel::BuildResult() {
     QGroupBox* group = MakeGroup(tr("Last move"), "result");
-    auto* form = new QFormLayout(group);
+    QVBoxLayout* rows = RowsOf(group);
     status_ = new QLabel(tr("No move made yet."));
     status_->setObjectName(QStringLiteral("moveStatus"));
     status_->setWordWrap(true);
-    form->addRow(status_);
+    rows->addWidget(status_);
     answer_ = new QLabel;
     answer_->setObjectName(QStringLiteral("answer"));
-    AddRow(form, tr("Answer"), answer_);
+    rows->addLayout(Row({Caption(tr("Answer"), answer_), answer_}));
     ShowAnswer({});
     return group;
 }
 
 QWidget* MovesPanel::BuildCheck() {
     QGroupBox* group = MakeGroup(tr("Check an answer"), "checking");
-    auto* form = new QFormLayout(group);
+    QVBoxLayout* rows = RowsOf(group);
     lock_ = new QCheckBox(tr("Lock both pans"));
     lock_->setObjectName(QStringLiteral("lockPans"));
     connect(lock_, &QCheckBox::toggled, this, &MovesPanel::lockToggled);
-    form->addRow(lock_);
+    rows->addWidget(lock_);
     checkX_ = NumberBox("checkX", kLowestCube, kHighestCube, kLowestCube);
     // Below the numbers, one value more: Y not checked.
     checkY_ = NumberBox("checkY", kUncheckedY, kHighestCube, kUncheckedY);
     checkY_->setSpecialValueText(kYNotChecked);
-    AddRow(form, tr("Value of X"), checkX_);
-    AddRow(form, tr("Value of Y"), checkY_);
     QPushButton* check = MakeButton(tr("Check"), "check");
     connect(check, &QPushButton::clicked, this,
             [this] { emit checkRequested(checkX_->value(), checkY_->value()); });
     PressOnEnter(checkX_, check);
     PressOnEnter(checkY_, check);
-    form->addRow(check);
+    rows->addLayout(Row({Caption(tr("Value of X"), checkX_), checkX_,
+                         Caption(tr("Value of Y"), checkY_), checkY_, check}));
     return group;
 }
 
 QWidget* MovesPanel::BuildTrail() {
     const QString title = tr("Trail of equations");
     QGroupBox* group = MakeGroup(title, "trailGroup");
-    auto* rows = new QVBoxLayout(group);
+    QVBoxLayout* rows = RowsOf(group);
     trail_ = new QListWidget;
     trail_->setObjectName(QStringLiteral("trail"));
     trail_->setAccessibleName(title);
     trail_->setMinimumHeight(trail_->fontMetrics().lineSpacing() * kTrailLinesShown);
+    // Its height is what the moves leave, never what its lines would like.
+    trail_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     rows->addWidget(trail_);
     copyTrail_ = MakeButton(tr("Copy trail"), "copyTrail");
     printTrail_ = MakeButton(tr("Print trail\u2026"), "printTrail");
     connect(copyTrail_, &QPushButton::clicked, this, [this] { CopyTrail(); });
     connect(printTrail_, &QPushButton::clicked, this, [this] { PrintTrail(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copyTrail_);
-    buttons->addWidget(printTrail_);
-    rows->addLayout(buttons);
+    rows->addLayout(Row({copyTrail_, printTrail_}));
     ShowTrail({});
     return group;
 }
@@ -227,9 +241,25 @@ QSpinBox* MovesPanel::NumberBox(const char* name, int lowest, int highest, int v
     return box;
 }
 
-void MovesPanel::AddRow(QFormLayout* form, const QString& caption, QWidget* field) {
+QLabel* MovesPanel::Caption(const QString& caption, QWidget* field) {
     field->setAccessibleName(caption);
-    form->addRow(caption, field);
+    auto* label = new QLabel(caption);
+    label->setBuddy(field);
+    return label;
+}
+
+QLabel* MovesPanel::Symbol(const QString& symbol) {
+    auto* label = new QLabel(symbol);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QHBoxLayout* MovesPanel::Row(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets) {
+        row->addWidget(widget);
+    }
+    return row;
 }
 
 void MovesPanel::PressOnEnter(QSpinBox* box, QPushButton* button) {

@@ -8,10 +8,11 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <initializer_list>
 
 class QCheckBox;
 class QComboBox;
-class QFormLayout;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -20,7 +21,7 @@ class QSpinBox;
 namespace tarvelo {
 
 // The panel's width in window pixels: the window grows by it while the panel is open.
-constexpr int kMovesPanelWidth = 300;
+constexpr int kMovesPanelWidth = 360;
 // The value of Y that checkRequested gives when Y is not checked.
 constexpr int kUncheckedY = -1;
 
@@ -65,8 +66,12 @@ class MovesPanel : public QWidget {
     QWidget* BuildClose();
     // A number box from `lowest` to `highest`, named for a screen reader by its row's caption.
     QSpinBox* NumberBox(const char* name, int lowest, int highest, int value);
-    // A row of `form` with its caption, which also names the field for a screen reader.
-    static void AddRow(QFormLayout* form, const QString& caption, QWidget* field);
+    // The visible caption of `field`, which also names it for a screen reader.
+    static QLabel* Caption(const QString& caption, QWidget* field);
+    // A sign between fields, such as "+".
+    static QLabel* Symbol(const QString& symbol);
+    // `widgets` side by side.
+    static QHBoxLayout* Row(std::initializer_list<QWidget*> widgets);
     // Enter in `box` presses `button`, the move of its row.
     static void PressOnEnter(QSpinBox* box, QPushButton* button);
     void RequestOnBoth(MoveType type);
