@@ -238,6 +238,8 @@ QSpinBox* MovesPanel::NumberBox(const char* name, int lowest, int highest, int v
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(lowest, highest);
     box->setValue(value);
+    // One digit wide: the room goes to the captions and buttons beside it.
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return box;
 }
 
@@ -245,6 +247,8 @@ QLabel* MovesPanel::Caption(const QString& caption, QWidget* field) {
     field->setAccessibleName(caption);
     auto* label = new QLabel(caption);
     label->setBuddy(field);
+    // As wide as its words: the room goes to the field and the buttons.
+    label->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     return label;
 }
 
