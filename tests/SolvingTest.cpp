@@ -190,6 +190,24 @@ void RemoveOn(Pans& p, PieceKind kind, std::int32_t pan) {
     ADD_FAILURE() << "no such piece";
 }
 
+// The pointer carries the topmost piece of `kind` on pan `from` over pan `to` and lets it go.
+void MoveOver(Pans& p, PieceKind kind, std::int32_t from, std::int32_t to) {
+    for (std::int32_t i = p.m.scene.objCount(); i >= kFirstPiece; --i) {
+        const SceneObject& o = p.m.scene.obj(i);
+        if (o.objKind == kind && p.m.scene.PanCarrying(i) == from) {
+            const auto x = static_cast<float>(o.objX + 5);
+            const auto y = static_cast<float>(o.objY + 5);
+            WindowEvents(p.m).pictDraw_MouseMove(PointerButton::None, 0, x, y);
+            WindowEvents(p.m).pictDraw_MouseDown(PointerButton::Left, 0, x, y);
+            const SceneObject& pan = p.m.scene.obj(to);
+            p.m.FollowPointer(static_cast<float>(pan.objX + 60), 100);
+            WindowEvents(p.m).pictDraw_MouseUp(PointerButton::Left, 0, 0, 0);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no such piece";
+}
+
 TEST(SolvingTest, LockedPansMakeTwins) {
     Pans p;
     p.Put({X, C(2)}, {C(5), C(2)});
@@ -241,6 +259,16 @@ TEST(SolvingTest, AGoalAsksForTheSameOnTheOtherPan) {
     EXPECT_FALSE(p.m.trail.Steps().back().askTwin);
     EXPECT_EQ(p.m.trail.Steps().back().solved, (SolvedUnknown{X, 3, kLeftPan}));
     EXPECT_FALSE(p.m.SolvingGoal());
+
+    // A piece carried from one pan to the other changes both: nothing to ask.
+    Pans moved;
+    LessonXPlus2(moved);
+    OpenAsProblem(moved);
+    MoveOver(moved, C(2), kLeftPan, kRightPan);
+    moved.Settle();
+    ASSERT_EQ(moved.Line(), "X < 7");
+    EXPECT_EQ(moved.m.trail.Steps().back().action.verb, ActionVerb::Moved);
+    EXPECT_FALSE(moved.m.trail.Steps().back().askTwin);
 
     // In free play, building a scene asks nothing; once a move set a solving out, it does.
     Pans free;

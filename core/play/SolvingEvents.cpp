@@ -30,7 +30,7 @@ bool SetsOut(ActionVerb verb) {
 // Actions that change what the pans carry; the others (a value, the solution display) leave
 // no line.
 bool ChangesPans(ActionVerb verb) {
-    return SetsOut(verb) || ChangesOnePan(verb);
+    return SetsOut(verb) || ChangesAPiece(verb);
 }
 
 bool IsValue(std::int32_t value) {
@@ -56,7 +56,7 @@ void Model::NoteInTrail(UndoAction action, ActionDetail detail) {
         trail.Start(scene, equation.lblEquazione().Caption);
     }
     if (trail.Started()) {
-        trail.Add(action, std::move(detail));
+        trail.Add(action, std::move(detail), scene.leftTerms(), scene.rightTerms());
     }
 }
 
@@ -75,7 +75,9 @@ void Model::NoteRestInTrail() {
                           " " + sign + " " +
                           EquationDisplay::ValuedSideText(scene.rightTerms(), scene.xValue(), y);
     rest.solved = Solved();
-    rest.askTwin = !pansLocked_ && sign != "=" && SolvingGoal();
+    rest.goal = !pansLocked_ && SolvingGoal();
+    rest.left = scene.leftTerms();
+    rest.right = scene.rightTerms();
     trail.Rest(rest);
 }
 

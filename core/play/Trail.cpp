@@ -12,10 +12,12 @@ void Trail::Start(const Scene& scene, const std::string& equation) {
     NoteChange();
 }
 
-void Trail::Add(UndoAction action, ActionDetail detail) {
+void Trail::Add(UndoAction action, ActionDetail detail, const Terms& left, const Terms& right) {
     TrailStep step;
     step.action = action;
     step.detail = std::move(detail);
+    step.leftBefore = left;
+    step.rightBefore = right;
     steps_.push_back(std::move(step));
     NoteChange();
 }
@@ -36,7 +38,8 @@ void Trail::Rest(const TrailRest& rest) {
         step.equation = checked ? rest.valuedEquation : rest.equation;
         step.sign = rest.sign;
         step.solved = checked ? std::nullopt : rest.solved;
-        step.askTwin = rest.askTwin && ChangesOnePan(step.action.verb);
+        const bool oneSide = (rest.left != step.leftBefore) != (rest.right != step.rightBefore);
+        step.askTwin = rest.goal && !checked && oneSide && rest.sign != "=";
     }
     // A piece moved about on its pan is no step of the solving.
     if (steps_.back().action.verb == ActionVerb::Moved && steps_.back().equation == before) {
@@ -52,7 +55,7 @@ void Trail::Clear() {
     NoteChange();
 }
 
-bool ChangesOnePan(ActionVerb verb) {
+bool ChangesAPiece(ActionVerb verb) {
     switch (verb) {
     case ActionVerb::Dropped:
     case ActionVerb::Moved:

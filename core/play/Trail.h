@@ -29,17 +29,21 @@ struct TrailRest {
     // The line with X and Y written as the values they weigh: what a check shows.
     std::string valuedEquation;
     std::optional<SolvedUnknown> solved; // the answer the balance shows, if any
-    bool askTwin = false;                // a change to one pan asks for the same on the other
+    bool goal = false;                   // a solving goal is set (see Model::SolvingGoal)
+    Terms left, right;                   // what each pan carries
 };
 
 struct TrailStep {
     UndoAction action;
     ActionDetail detail;
-    bool rested = false;  // the balance came to rest after it; the rest below is filled in
-    std::string equation; // for a check, the line with the values checked
+    Terms leftBefore, rightBefore; // what each pan carried as the action began
+    bool rested = false;           // the balance came to rest after it; the rest below is filled in
+    std::string equation;          // for a check, the line with the values checked
     std::string sign;
     std::optional<SolvedUnknown> solved;
-    bool askTwin = false; // "do the same on the other pan"
+    // It changed one pan only and tipped the balance while a goal is set: "do the same on the
+    // other pan".
+    bool askTwin = false;
     bool operator==(const TrailStep&) const = default;
 };
 
@@ -56,8 +60,8 @@ class Trail : public ChangeCounter {
 
     // Sets out from `scene` and its `equation`.
     void Start(const Scene& scene, const std::string& equation);
-    // An action made, its rest to come.
-    void Add(UndoAction action, ActionDetail detail);
+    // An action made on pans that carried `left` and `right`, its rest to come.
+    void Add(UndoAction action, ActionDetail detail, const Terms& left, const Terms& right);
     // The balance came to rest: the waiting actions take its equation. An action that moved a
     // piece and changed nothing leaves no line.
     void Rest(const TrailRest& rest);
@@ -71,7 +75,7 @@ class Trail : public ChangeCounter {
     std::vector<TrailStep> steps_;
 };
 
-// Whether `verb` changes one pan only, so that the balance may ask for the same on the other.
-bool ChangesOnePan(ActionVerb verb);
+// Whether `verb` is a change made to the pans one piece at a time, with the pointer or the keys.
+bool ChangesAPiece(ActionVerb verb);
 
 } // namespace tarvelo

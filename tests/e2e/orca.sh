@@ -3,7 +3,7 @@
 # accessibility bus, a lesson played with keys only, and the sentences Orca hands to speech (the
 # "SPEECH OUTPUT" lines of its debug log; no sound card is needed): the pieces of the scene,
 # picked up, put down and dropped, the settled balance, the balance said again, Show solution,
-# and F2 named in the information window.
+# F2 named in the information window, and a lesson solved in the moves panel.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
@@ -115,5 +115,39 @@ press F1
 expect_heard "F2: the value of X or Y" "the information window"
 press Escape
 
+# The lesson again, solved in the moves panel with keys only: 5 exchanged for 2 + 3, a 2 taken
+# from both pans, and the answer heard.
+expect_since_key() {
+  e2e_wait_for "heard_since_key \"$1\"" 10 || { spoken >&2; e2e_fail "Orca did not say \"$1\" ($2)"; }
+}
+# With no window manager, closing the information window gives the main one no keyboard focus.
+await_orca_quiet
+xdotool windowfocus --sync "$e2e_window"
+press ctrl+r
+expect_since_key "both sides equal: X + 2 = 5" "the lesson started again, at rest"
+press ctrl+m
+expect_since_key "cube 0" "Ctrl+M into the moves panel"
+press Tab
+press Tab
+press Tab
+expect_since_key "left pan" "Tab to the exchange's pan"
+press Down
+expect_since_key "right pan" "Down in the pan's list"
+press Tab
+press Return
+expect_since_key "Done: cube 5 split in two." "Enter in the split row"
+press shift+Tab
+press shift+Tab
+press shift+Tab
+press shift+Tab
+press Down
+press Down
+expect_since_key "cube 2" "Down in the piece's list"
+press Tab
+press Return
+expect_since_key "Done: cube 2 taken from both pans." "Take from both pans"
+expect_heard "Solved: X = 3." "the answer the balance shows"
+
 echo "end-to-end Orca: the pieces, picked up, put down, dropped, the settled balance, Ctrl+B," \
-  "Show solution, undo, zoom and the keys of the information window were spoken"
+  "Show solution, undo, zoom, the keys of the information window and a solving in the moves" \
+  "panel were spoken"
