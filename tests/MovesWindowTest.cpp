@@ -128,6 +128,7 @@ class MovesWindowTest : public QObject {
     void openingGrowsTheWindowAndClosingGivesTheFocusBack_data();
     void openingGrowsTheWindowAndClosingGivesTheFocusBack();
     void aClickOnTheEquationOpensAndClosesThePanel();
+    void theListsSayTheirChoice();
     void thePanelZoomsWithTheWindow();
     void fullScreenFitsTheWindowWithThePanel();
     void aMoveThroughTheButtonsIsOneStepToUndo_data();
@@ -220,6 +221,20 @@ void MovesWindowTest::aClickOnTheEquationOpensAndClosesThePanel() {
     QTest::mouseClick(equation, Qt::LeftButton);
     QVERIFY(!w.window.MovesPanelOpen());
     QCOMPARE(w.window.size(), kClosedSize);
+}
+
+// A screen reader names a list by its caption only: the window says the choice.
+void MovesWindowTest::theListsSayTheirChoice() {
+    PanelWindow w;
+    w.OpenPanel();
+    QTRY_COMPARE(w.Said(), QStringLiteral("cube 0"));
+    w.PressOnFocus(Qt::Key_Down);
+    QCOMPARE(w.Said(), QStringLiteral("cube 1"));
+    w.InPanel<QComboBox>("exchangePan")->setFocus(Qt::TabFocusReason);
+    QTRY_COMPARE(w.Said(), QStringLiteral("left pan"));
+    // Chosen by the program, not by the user's keys, nothing is said.
+    w.InPanel<QComboBox>("moveKind")->setCurrentIndex(kCubeTwoRow);
+    QCOMPARE(w.Said(), QStringLiteral("left pan"));
 }
 
 void MovesWindowTest::thePanelZoomsWithTheWindow() {
@@ -543,7 +558,7 @@ void MovesWindowTest::everyControlHasAnAccessibleName_data() {
         {"join", "Join A + B"},
         {"shareGroups", "Groups"},
         {"share", "Share into equal groups"},
-        {"answer", "Answer"},
+        {"answer", "not shown yet"}, // the answer itself, "X = 3" once it is found
         {"lockPans", "Lock both pans"},
         {"checkX", "Value of X"},
         {"checkY", "Value of Y"},

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -118,7 +119,7 @@ QWidget* MovesPanel::BuildSameOnBoth() {
     for (const PieceKind kind : kChoosableKinds) {
         kinds_->addItem(KindName(kind));
     }
-    rows->addLayout(Row({Caption(tr("Piece"), kinds_), kinds_}));
+    rows->addLayout(Row({ChoiceCaption(tr("Piece"), kinds_), kinds_}));
     QPushButton* take = MakeButton(tr("Take from both pans"), "takeFromBoth");
     QPushButton* add = MakeButton(tr("Add to both pans"), "addToBoth");
     connect(take, &QPushButton::clicked, this, [this] { RequestOnBoth(MoveType::Take); });
@@ -134,7 +135,7 @@ QWidget* MovesPanel::BuildExchange() {
     pan_->setObjectName(QStringLiteral("exchangePan"));
     pan_->addItem(tr("left pan"), kLeftPan);
     pan_->addItem(tr("right pan"), kRightPan);
-    rows->addLayout(Row({Caption(tr("Pan"), pan_), pan_}));
+    rows->addLayout(Row({ChoiceCaption(tr("Pan"), pan_), pan_}));
     // The three boxes read as the exchange itself: N → A + B.
     n_ = NumberBox("splitN", kLowestCube, kHighestCube, kFirstN);
     a_ = NumberBox("cubeA", kLowestCube, kHighestCube, kFirstA);
@@ -180,7 +181,10 @@ QWidget* MovesPanel::BuildResult() {
     rows->addWidget(status_);
     answer_ = new QLabel;
     answer_->setObjectName(QStringLiteral("answer"));
-    rows->addLayout(Row({Caption(tr("Answer"), answer_), answer_}));
+    // The answer names itself by its text ("X = 3"): only its caption says "Answer".
+    auto* caption = new QLabel(tr("Answer"));
+    caption->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+    rows->addLayout(Row({caption, answer_}));
     ShowAnswer({});
     return group;
 }
@@ -250,6 +254,29 @@ QLabel* MovesPanel::Caption(const QString& caption, QWidget* field) {
     // As wide as its words: the room goes to the field and the buttons.
     label->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     return label;
+}
+
+QLabel* MovesPanel::ChoiceCaption(const QString& caption, QComboBox* choices) {
+    QLabel* label = Caption(caption, choices);
+    // A screen reader names the list by its caption but says neither the choice it shows as it
+    // gets the focus, nor a new one made in it: both are said.
+    connect(choices, &QComboBox::currentIndexChanged, this, [this, choices] {
+        if (choices->hasFocus()) {
+            emit choiceMade(choices->currentText());
+        }
+    });
+    choices->installEventFilter(this);
+    return label;
+}
+
+bool MovesPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && (watched == kinds_ || watched == pan_)) {
+        // Said after the screen reader has read the new focus, which would cut it short.
+        const QString choice = static_cast<QComboBox*>(watched)->currentText();
+        QMetaObject::invokeMethod(
+            this, [this, choice] { emit choiceMade(choice); }, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QLabel* MovesPanel::Symbol(const QString& symbol) {

@@ -54,6 +54,9 @@ class MovesPanel : public QWidget {
     // An answer to check: X, and Y or kUncheckedY.
     void checkRequested(int x, int y);
     void closeRequested();
+    // The choice one of the panel's lists shows as it gets the focus, or a new one made in it
+    // with the keyboard, to be said.
+    void choiceMade(const QString& choice);
 
   private:
     // The panel's groups, top to bottom.
@@ -68,6 +71,9 @@ class MovesPanel : public QWidget {
     QSpinBox* NumberBox(const char* name, int lowest, int highest, int value);
     // The visible caption of `field`, which also names it for a screen reader.
     static QLabel* Caption(const QString& caption, QWidget* field);
+    // The same for a list, whose choice is said as it gets the focus and as it changes.
+    QLabel* ChoiceCaption(const QString& caption, QComboBox* choices);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // A sign between fields, such as "+".
     static QLabel* Symbol(const QString& symbol);
     // `widgets` side by side.
