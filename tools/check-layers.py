@@ -10,12 +10,13 @@ import sys
 
 # Each folder with the folders below it that it may include, lowest first. A folder may always
 # include its own files. The model (core/) never includes the Qt layer (ui/).
-CORE = ["core/base", "core/world", "core/io", "core/play"]
+CORE = ["core/base", "core/world", "core/io", "core/play", "core/teach"]
 MAY_INCLUDE = {
     "core/base": [],
     "core/world": ["core/base"],
     "core/io": ["core/base", "core/world"],
     "core/play": ["core/base", "core/world", "core/io"],
+    "core/teach": ["core/base", "core/world", "core/io", "core/play"],
     "core/desktop": ["core/base", "core/io"],
     "core/testing": CORE,
     "ui/painting": CORE,

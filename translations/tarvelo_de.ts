@@ -93,6 +93,38 @@ Es gibt keine Gewährleistung.</translation>
         <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move ends the script.</source>
         <translation>Sobald die Szene ruht, die Züge aus SCRIPT nacheinander ausführen, jeden, sobald die Szene wieder ruht; Züge werden durch „;“ getrennt: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 bis 9, X, Y oder smiley; SIDE: left oder right; V, W: zu prüfende Werte von X und Y). Ein abgelehnter Zug beendet das Skript.</translation>
     </message>
+    <message>
+        <source>Let the challenge come to rest and print its equation line and its goal.</source>
+        <translation>Die Aufgabe zur Ruhe kommen lassen und ihre Gleichungszeile und ihr Ziel ausgeben.</translation>
+    </message>
+    <message>
+        <source>Instead of a file, make the challenge of LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X on both sides, 5: larger numbers) from the seed of --seed, and settle it with --settle (no FILE then); --json adds its level, goal, fewest moves and a solution.</source>
+        <translation>Statt einer Datei die Aufgabe der Stufe LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X auf beiden Seiten, 5: größere Zahlen) aus dem Startwert von --seed erstellen und mit --settle zur Ruhe kommen lassen (dann ohne FILE); --json fügt ihre Stufe, ihr Ziel, die wenigsten Züge und eine Lösung hinzu.</translation>
+    </message>
+    <message>
+        <source>The seed N of the challenge, a whole number from 0 to 18446744073709551615: the same seed makes the same challenge.</source>
+        <translation>Der Startwert N der Aufgabe, eine ganze Zahl von 0 bis 18446744073709551615: derselbe Startwert ergibt dieselbe Aufgabe.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --challenge LEVEL, --seed N and --settle go together, without a FILE. See tarvelo --help.</source>
+        <translation>tarvelo: --challenge LEVEL, --seed N und --settle gehören zusammen, ohne FILE. Siehe tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>--challenge: “%1” is no level (%2 to %3).</source>
+        <translation>--challenge: „%1“ ist keine Stufe (%2 bis %3).</translation>
+    </message>
+    <message>
+        <source>--seed: “%1” is no seed (a whole number from 0 to %2).</source>
+        <translation>--seed: „%1“ ist kein Startwert (eine ganze Zahl von 0 bis %2).</translation>
+    </message>
+    <message>
+        <source>challenge %1, seed %2</source>
+        <translation>Aufgabe %1, Startwert %2</translation>
+    </message>
+    <message>
+        <source>Find X: it takes %1 moves at the fewest.</source>
+        <translation>Finde X: Es braucht mindestens %1 Züge.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

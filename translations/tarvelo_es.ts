@@ -93,6 +93,38 @@ No hay ninguna garantía.</translation>
         <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move ends the script.</source>
         <translation>Cuando la escena esté en reposo, hace los movimientos de SCRIPT uno tras otro, cada uno cuando la escena vuelva a estar en reposo; los movimientos se separan con «;»: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: de 0 a 9, X, Y o smiley; SIDE: left o right; V, W: valores de X e Y que comprobar). Un movimiento rechazado termina el script.</translation>
     </message>
+    <message>
+        <source>Let the challenge come to rest and print its equation line and its goal.</source>
+        <translation>Deja que el desafío se detenga e imprime su línea de la ecuación y su objetivo.</translation>
+    </message>
+    <message>
+        <source>Instead of a file, make the challenge of LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X on both sides, 5: larger numbers) from the seed of --seed, and settle it with --settle (no FILE then); --json adds its level, goal, fewest moves and a solution.</source>
+        <translation>En lugar de un archivo, crea el desafío del nivel LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X en ambos lados, 5: números más grandes) a partir de la semilla de --seed, y lo deja detenerse con --settle (entonces sin FILE); --json añade su nivel, su objetivo, el mínimo de movimientos y una solución.</translation>
+    </message>
+    <message>
+        <source>The seed N of the challenge, a whole number from 0 to 18446744073709551615: the same seed makes the same challenge.</source>
+        <translation>La semilla N del desafío, un número entero de 0 a 18446744073709551615: la misma semilla crea el mismo desafío.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --challenge LEVEL, --seed N and --settle go together, without a FILE. See tarvelo --help.</source>
+        <translation>tarvelo: --challenge LEVEL, --seed N y --settle van juntos, sin FILE. Véase tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>--challenge: “%1” is no level (%2 to %3).</source>
+        <translation>--challenge: «%1» no es un nivel (de %2 a %3).</translation>
+    </message>
+    <message>
+        <source>--seed: “%1” is no seed (a whole number from 0 to %2).</source>
+        <translation>--seed: «%1» no es una semilla (un número entero de 0 a %2).</translation>
+    </message>
+    <message>
+        <source>challenge %1, seed %2</source>
+        <translation>desafío %1, semilla %2</translation>
+    </message>
+    <message>
+        <source>Find X: it takes %1 moves at the fewest.</source>
+        <translation>Encuentra X: hacen falta al menos %1 movimientos.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

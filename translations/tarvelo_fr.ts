@@ -93,6 +93,38 @@ Il n&apos;y a aucune garantie.</translation>
         <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move ends the script.</source>
         <translation>Une fois la scène au repos, faire les coups de SCRIPT l&apos;un après l&apos;autre, chacun une fois la scène de nouveau au repos&#xa0;; les coups sont séparés par «&#xa0;;&#xa0;»&#xa0;: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K&#xa0;: 0 à 9, X, Y ou smiley&#xa0;; SIDE&#xa0;: left ou right&#xa0;; V, W&#xa0;: valeurs de X et Y à vérifier). Un coup refusé met fin au script.</translation>
     </message>
+    <message>
+        <source>Let the challenge come to rest and print its equation line and its goal.</source>
+        <translation>Laisser le défi s&apos;immobiliser et afficher sa ligne d&apos;équation et son but.</translation>
+    </message>
+    <message>
+        <source>Instead of a file, make the challenge of LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X on both sides, 5: larger numbers) from the seed of --seed, and settle it with --settle (no FILE then); --json adds its level, goal, fewest moves and a solution.</source>
+        <translation>Au lieu d&apos;un fichier, créer le défi du niveau LEVEL (1&#xa0;: X + b = c, 2&#xa0;: aX = c, 3&#xa0;: aX + b = c, 4&#xa0;: X des deux côtés, 5&#xa0;: nombres plus grands) à partir de la graine de --seed, et l&apos;immobiliser avec --settle (sans FILE alors)&#xa0;; --json ajoute son niveau, son but, le moins de coups et une solution.</translation>
+    </message>
+    <message>
+        <source>The seed N of the challenge, a whole number from 0 to 18446744073709551615: the same seed makes the same challenge.</source>
+        <translation>La graine N du défi, un nombre entier de 0 à 18446744073709551615&#xa0;: la même graine donne le même défi.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --challenge LEVEL, --seed N and --settle go together, without a FILE. See tarvelo --help.</source>
+        <translation>tarvelo&#xa0;: --challenge LEVEL, --seed N et --settle vont ensemble, sans FILE. Voir tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>--challenge: “%1” is no level (%2 to %3).</source>
+        <translation>--challenge&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un niveau (de %2 à %3).</translation>
+    </message>
+    <message>
+        <source>--seed: “%1” is no seed (a whole number from 0 to %2).</source>
+        <translation>--seed&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas une graine (un nombre entier de 0 à %2).</translation>
+    </message>
+    <message>
+        <source>challenge %1, seed %2</source>
+        <translation>défi %1, graine %2</translation>
+    </message>
+    <message>
+        <source>Find X: it takes %1 moves at the fewest.</source>
+        <translation>Trouver X&#xa0;: il faut au moins %1 coups.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

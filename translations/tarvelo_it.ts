@@ -93,6 +93,38 @@ Non c&apos;è alcuna garanzia.</translation>
         <source>Once the scene rests, make the moves of SCRIPT one after another, each once the scene rests again; moves are separated by “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: 0 to 9, X, Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move ends the script.</source>
         <translation>Quando la scena è ferma, fa le mosse di SCRIPT una dopo l&apos;altra, ciascuna quando la scena è di nuovo ferma; le mosse sono separate da “;”: take K, add K, drop SIDE K, remove SIDE K, split SIDE N A B, join SIDE A B, share N, check V [W] (K: da 0 a 9, X, Y o smiley; SIDE: left o right; V, W: valori di X e Y da verificare). Una mossa rifiutata termina lo script.</translation>
     </message>
+    <message>
+        <source>Let the challenge come to rest and print its equation line and its goal.</source>
+        <translation>Lascia che la sfida si fermi e stampa la sua riga dell&apos;equazione e il suo obiettivo.</translation>
+    </message>
+    <message>
+        <source>Instead of a file, make the challenge of LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X on both sides, 5: larger numbers) from the seed of --seed, and settle it with --settle (no FILE then); --json adds its level, goal, fewest moves and a solution.</source>
+        <translation>Invece di un file, crea la sfida del livello LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X da entrambi i lati, 5: numeri più grandi) dal seme di --seed, e falla fermare con --settle (allora senza FILE); --json aggiunge il suo livello, l&apos;obiettivo, il minimo di mosse e una soluzione.</translation>
+    </message>
+    <message>
+        <source>The seed N of the challenge, a whole number from 0 to 18446744073709551615: the same seed makes the same challenge.</source>
+        <translation>Il seme N della sfida, un numero intero da 0 a 18446744073709551615: lo stesso seme crea la stessa sfida.</translation>
+    </message>
+    <message>
+        <source>tarvelo: --challenge LEVEL, --seed N and --settle go together, without a FILE. See tarvelo --help.</source>
+        <translation>tarvelo: --challenge LEVEL, --seed N e --settle vanno insieme, senza FILE. Vedi tarvelo --help.</translation>
+    </message>
+    <message>
+        <source>--challenge: “%1” is no level (%2 to %3).</source>
+        <translation>--challenge: “%1” non è un livello (da %2 a %3).</translation>
+    </message>
+    <message>
+        <source>--seed: “%1” is no seed (a whole number from 0 to %2).</source>
+        <translation>--seed: “%1” non è un seme (un numero intero da 0 a %2).</translation>
+    </message>
+    <message>
+        <source>challenge %1, seed %2</source>
+        <translation>sfida %1, seme %2</translation>
+    </message>
+    <message>
+        <source>Find X: it takes %1 moves at the fewest.</source>
+        <translation>Trova X: servono almeno %1 mosse.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

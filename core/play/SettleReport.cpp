@@ -64,10 +64,18 @@ std::string SolvedJson(const std::optional<SolvedUnknown>& solved) {
            "}";
 }
 
+std::string ChallengeJson(const ChallengeFacts& challenge) {
+    return ", \"level\": " + std::to_string(challenge.level) +
+           ", \"goal\": " + Quoted(challenge.goal) +
+           ", \"fewestMoves\": " + std::to_string(challenge.fewestMoves) +
+           ", \"solution\": " + Quoted(challenge.solution);
+}
+
 } // namespace
 
 std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds,
-                             const std::vector<MoveReport>* moves) {
+                             const std::vector<MoveReport>* moves,
+                             const ChallengeFacts* challenge) {
     std::string json = "{\"equation\": " + Quoted(model.equation.lblEquazione().Caption) +
                        ", \"rested\": " + (rested ? "true" : "false") +
                        ", \"sceneMilliseconds\": " + std::to_string(sceneMilliseconds) +
@@ -85,6 +93,9 @@ std::string SettleReportJson(const Model& model, bool rested, std::int64_t scene
     json += "]";
     if (moves) {
         json += ", \"moves\": " + MovesJson(*moves) + ", \"solved\": " + SolvedJson(model.Solved());
+    }
+    if (challenge) {
+        json += ChallengeJson(*challenge);
     }
     return json + "}";
 }

@@ -21,7 +21,16 @@ struct MoveReport {
     std::optional<std::string> refused; // why it was refused, in words
     std::optional<bool> balances;       // a check: whether the problem balanced with its values
 };
+// What a made challenge adds to the report of its scene: "level", "goal" (such as "find X"),
+// "fewestMoves" and "solution" (a script of that many moves).
+struct ChallengeFacts {
+    std::int32_t level = 0;
+    std::string goal;
+    std::int32_t fewestMoves = 0;
+    std::string solution;
+};
 std::string SettleReportJson(const Model& model, bool rested, std::int64_t sceneMilliseconds,
-                             const std::vector<MoveReport>* moves = nullptr);
+                             const std::vector<MoveReport>* moves = nullptr,
+                             const ChallengeFacts* challenge = nullptr);
 
 } // namespace tarvelo

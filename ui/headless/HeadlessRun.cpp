@@ -1,3 +1,5 @@
+// The run without a window: the command line read into a request, a problem file or a made
+// challenge settled on a virtual clock, the moves of a script made, and what came of it printed.
 #include "ui/headless/HeadlessRun.h"
 
 #include "core/base/Rest.h"
@@ -6,6 +8,7 @@
 #include "core/play/ModelClock.h"
 #include "core/play/MoveScript.h"
 #include "core/play/SettleReport.h"
+#include "core/teach/Challenge.h"
 #include "ui/accessibility/PieceNames.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
@@ -17,8 +20,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPixmap>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,9 +35,9 @@ namespace {
 
 // The program's own options, each as it is written: any of them first means a run without a
 // window.
-constexpr std::string_view kOwnOptions[] = {
-    "--settle", "--png", "--show-solution", "--json",    "--moves",
-    "--help",   "-h",    "--help-all",      "--version", "-v"};
+constexpr std::string_view kOwnOptions[] = {"--settle", "--png",       "--show-solution", "--json",
+                                            "--moves",  "--challenge", "--seed",          "--help",
+                                            "-h",       "--help-all",  "--version",       "-v"};
 
 // The options Qt takes out of the command line itself (QGuiApplication, QApplication and the X11
 // platform), so that a desktop's `-session` or a user's `-style` still opens the window.
@@ -84,23 +89,47 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+// A challenge to make instead of a file to read.
+struct ChallengeRequest {
+    std::int32_t level = kFirstLevel;
+    std::uint64_t seed = 0;
+};
+
 // What a run without a window is asked to do.
 struct HeadlessRequest {
-    QString problem; // the file to settle
+    QString problem; // the file to settle, or the challenge's name
     QString picture; // where to draw the window, or empty
     bool showSolution = false;
     bool json = false;
     std::vector<ScriptMove> moves; // to make once the scene rests, one after another
     bool movesGiven = false;
+    std::optional<ChallengeRequest> challenge;
 };
+
+// Whether the command line asks for a challenge: then --settle takes no FILE.
+bool AsksForChallenge() {
+    const QString option = QStringLiteral("--challenge");
+    const QStringList arguments = QApplication::arguments();
+    return std::any_of(arguments.begin(), arguments.end(), [&](const QString& argument) {
+        return argument == option || argument.startsWith(option + QLatin1Char('='));
+    });
+}
+
+QCommandLineOption SettleOption(bool challenge) {
+    if (challenge) {
+        return {QStringLiteral("settle"),
+                Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Let the challenge come to rest and print its "
+                                                    "equation line and its goal."))};
+    }
+    return {QStringLiteral("settle"),
+            Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Load FILE, let the scene come to rest and "
+                                                "print the equation line.")),
+            QStringLiteral("FILE")};
+}
 
 // Every option of the program, as --help and the usage describe them.
 struct ProgramOptions {
-    QCommandLineOption settle{
-        QStringLiteral("settle"),
-        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Load FILE, let the scene come to rest and "
-                                            "print the equation line.")),
-        QStringLiteral("FILE")};
+    QCommandLineOption settle = SettleOption(AsksForChallenge());
     QCommandLineOption png{
         QStringLiteral("png"),
         Tr(QT_TRANSLATE_NOOP(
@@ -126,6 +155,21 @@ struct ProgramOptions {
             "Y or smiley; SIDE: left or right; V, W: values of X and Y to check). A refused move "
             "ends the script.")),
         QStringLiteral("SCRIPT")};
+    QCommandLineOption challenge{
+        QStringLiteral("challenge"),
+        Tr(QT_TRANSLATE_NOOP(
+            "HeadlessRun",
+            "Instead of a file, make the challenge of LEVEL (1: X + b = c, 2: aX = c, "
+            "3: aX + b = c, 4: X on both sides, 5: larger numbers) from the seed of --seed, and "
+            "settle it with --settle (no FILE then); --json adds its level, goal, fewest moves "
+            "and a solution.")),
+        QStringLiteral("LEVEL")};
+    QCommandLineOption seed{
+        QStringLiteral("seed"),
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                             "The seed N of the challenge, a whole number from 0 to "
+                             "18446744073709551615: the same seed makes the same challenge.")),
+        QStringLiteral("N")};
     QCommandLineOption version{
         {QStringLiteral("v"), QStringLiteral("version")},
         Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Print the version and the licence."))};
@@ -140,7 +184,7 @@ void DescribeOptions(QCommandLineParser& parser, const ProgramOptions& options) 
                        "equation line.")));
     parser.addHelpOption();
     parser.addOptions({options.settle, options.png, options.showSolution, options.json,
-                       options.moves, options.version});
+                       options.moves, options.challenge, options.seed, options.version});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         Tr(QT_TRANSLATE_NOOP(
@@ -198,6 +242,68 @@ struct ParsedRequest {
     int status = kExitDone;
 };
 
+// The options every run without a window takes alike, into `request`; false, with the status
+// set, when the script of --moves cannot be read.
+bool ReadCommonOptions(const QCommandLineParser& parser, const ProgramOptions& options,
+                       HeadlessRequest& request, ParsedRequest& refused) {
+    request.picture = parser.isSet(options.png) ? parser.value(options.png) : QString();
+    request.showSolution = parser.isSet(options.showSolution);
+    request.json = parser.isSet(options.json);
+    request.movesGiven = parser.isSet(options.moves);
+    if (request.movesGiven) {
+        MoveScript script = ReadMoveScript(parser.value(options.moves).toStdString());
+        if (script.error) {
+            refused = {std::nullopt, RefuseWithUsage(ScriptErrorText(*script.error))};
+            return false;
+        }
+        request.moves = std::move(script.moves);
+    }
+    return true;
+}
+
+// --challenge LEVEL --seed N --settle: the level and the seed read, or refused with the usage.
+ParsedRequest ChallengeRequestOf(const QCommandLineParser& parser, const ProgramOptions& options) {
+    if (!parser.isSet(options.challenge) || !parser.isSet(options.seed) ||
+        !parser.isSet(options.settle) || !parser.positionalArguments().isEmpty()) {
+        PrintLine(stderr, Tr(QT_TRANSLATE_NOOP(
+                              "HeadlessRun", "tarvelo: --challenge LEVEL, --seed N and --settle "
+                                             "go together, without a FILE. See tarvelo --help.")));
+        return {std::nullopt, kExitFailed};
+    }
+    bool levelRead = false;
+    const QString levelText = parser.value(options.challenge);
+    const int level = levelText.toInt(&levelRead);
+    if (!levelRead || level < kFirstLevel || level > kLastLevel) {
+        return {std::nullopt,
+                RefuseWithUsage(Tr(QT_TRANSLATE_NOOP("HeadlessRun", "--challenge: \u201c%1\u201d "
+                                                                    "is no level (%2 to %3)."))
+                                    .arg(levelText)
+                                    .arg(kFirstLevel)
+                                    .arg(kLastLevel))};
+    }
+    bool seedRead = false;
+    const QString seedText = parser.value(options.seed);
+    const qulonglong seed = seedText.toULongLong(&seedRead);
+    if (!seedRead || seedText.startsWith(QLatin1Char('-')) ||
+        seedText.startsWith(QLatin1Char('+'))) {
+        return {std::nullopt,
+                RefuseWithUsage(Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                                     "--seed: \u201c%1\u201d is no seed (a whole "
+                                                     "number from 0 to %2)."))
+                                    .arg(seedText)
+                                    .arg(std::numeric_limits<std::uint64_t>::max()))};
+    }
+    HeadlessRequest request;
+    request.challenge = ChallengeRequest{level, seed};
+    request.problem =
+        Tr(QT_TRANSLATE_NOOP("HeadlessRun", "challenge %1, seed %2")).arg(level).arg(seed);
+    ParsedRequest parsed;
+    if (!ReadCommonOptions(parser, options, request, parsed)) {
+        return parsed;
+    }
+    return {request, kExitDone};
+}
+
 ParsedRequest ParseRequest(const QApplication& app) {
     const ProgramOptions options;
     QCommandLineParser parser;
@@ -216,6 +322,9 @@ ParsedRequest ParseRequest(const QApplication& app) {
         PrintLine(stdout, VersionText());
         return {std::nullopt, kExitDone};
     }
+    if (parser.isSet(options.challenge) || parser.isSet(options.seed)) {
+        return ChallengeRequestOf(parser, options);
+    }
     if (!parser.isSet(options.settle) || !parser.positionalArguments().isEmpty()) {
         PrintLine(stderr,
                   Tr(QT_TRANSLATE_NOOP("HeadlessRun",
@@ -223,31 +332,32 @@ ParsedRequest ParseRequest(const QApplication& app) {
                                        "--json and --moves go with it. See tarvelo --help.")));
         return {std::nullopt, kExitFailed};
     }
-    HeadlessRequest request{parser.value(options.settle),
-                            parser.isSet(options.png) ? parser.value(options.png) : QString(),
-                            parser.isSet(options.showSolution),
-                            parser.isSet(options.json),
-                            {},
-                            parser.isSet(options.moves)};
-    if (request.movesGiven) {
-        MoveScript script = ReadMoveScript(parser.value(options.moves).toStdString());
-        if (script.error) {
-            return {std::nullopt, RefuseWithUsage(ScriptErrorText(*script.error))};
-        }
-        request.moves = std::move(script.moves);
+    HeadlessRequest request;
+    request.problem = parser.value(options.settle);
+    ParsedRequest parsed;
+    if (!ReadCommonOptions(parser, options, request, parsed)) {
+        return parsed;
     }
     return {request, kExitDone};
 }
 
 // Says what the scene came to: the line for a scene at rest (a scene still moving has no
 // equation to speak of), the JSON object always, and on standard error when it did not rest.
+// A challenge's goal also follows its line.
 void Report(const Model& model, const HeadlessRequest& request, const SettleResult& rest,
-            std::int64_t sceneMs, const std::vector<MoveReport>& moves) {
+            std::int64_t sceneMs, const std::vector<MoveReport>& moves,
+            const ChallengeFacts* challenge) {
     if (request.json) {
-        PrintLine(stdout, QString::fromStdString(SettleReportJson(
-                              model, rest.rested, sceneMs, request.movesGiven ? &moves : nullptr)));
+        PrintLine(stdout, QString::fromStdString(
+                              SettleReportJson(model, rest.rested, sceneMs,
+                                               request.movesGiven ? &moves : nullptr, challenge)));
     } else if (rest.rested) {
         PrintLine(stdout, QString::fromStdString(model.equation.lblEquazione().Caption));
+        if (challenge) {
+            PrintLine(stdout, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
+                                                   "Find X: it takes %1 moves at the fewest."))
+                                  .arg(challenge->fewestMoves));
+        }
     }
     if (!moves.empty() && moves.back().refused) {
         PrintLine(stderr, Tr(QT_TRANSLATE_NOOP("HeadlessRun",
@@ -345,16 +455,28 @@ int RunHeadless(int argc, char* argv[]) {
     window.model().InitializeControls(); // without registering anything with the desktop
     window.BuildScene();
 
-    const std::optional<Problem> problem =
-        ReadProblemOrWarn(QFile::encodeName(request->problem).toStdString(), request->problem,
-                          [](const QString& message) { PrintLine(stderr, message); });
-    if (!problem) {
-        return kExitRefused;
+    std::optional<ChallengeFacts> facts;
+    std::optional<Problem> problem;
+    std::string problemName;
+    if (request->challenge) {
+        const Challenge challenge =
+            MakeChallenge(request->challenge->level, request->challenge->seed);
+        facts = ChallengeFacts{challenge.level, GoalText(challenge.goal), challenge.fewestMoves,
+                               challenge.solution};
+        problem = challenge.problem;
+        problemName = request->problem.toStdString();
+    } else {
+        problem =
+            ReadProblemOrWarn(QFile::encodeName(request->problem).toStdString(), request->problem,
+                              [](const QString& message) { PrintLine(stderr, message); });
+        if (!problem) {
+            return kExitRefused;
+        }
+        problemName = QFileInfo(request->problem).absoluteFilePath().toStdString();
     }
     Model& model = window.model();
     // In problem mode, as the same file opened in the window is.
-    model.PutProblem(&*problem, QFileInfo(request->problem).absoluteFilePath().toStdString(),
-                     ProgramMode::Problem);
+    model.PutProblem(&*problem, problemName, ProgramMode::Problem);
 
     // Until the scene is at rest, or two minutes of scene time have passed.
     const MovesMade made =
@@ -363,7 +485,8 @@ int RunHeadless(int argc, char* argv[]) {
     if (request->showSolution) {
         window.ToggleSolution();
     }
-    Report(model, *request, rest, rest.rested ? rest.lastChangeMs : clock.NowMs(), made.reports);
+    Report(model, *request, rest, rest.rested ? rest.lastChangeMs : clock.NowMs(), made.reports,
+           facts ? &*facts : nullptr);
     if (!request->picture.isEmpty() && !DrawPicture(window, request->picture)) {
         return kExitFailed;
     }
