@@ -261,20 +261,49 @@ PanCounts CountsOnPans(const Scene& scene) {
     return counts;
 }
 
-std::optional<PanCounts> AfterMove(const PanCounts& counts, const ScriptMove& move) {
-    const std::vector<std::int32_t>& n = move.numbers;
+CountMove CountMove::Of(MoveType type, std::int32_t pan, PieceKind kind,
+                        std::initializer_list<std::int32_t> numbers) {
+    CountMove move{type, pan, kind, {}, 0};
+    for (const std::int32_t n : numbers) {
+        move.numbers.at(move.numberCount++) = n;
+    }
+    return move;
+}
+
+std::optional<CountMove> CountMove::FromScript(const ScriptMove& script) {
+    CountMove move{script.type, script.pan, script.kind, {}, script.numbers.size()};
+    if (move.numberCount > move.numbers.size()) {
+        return std::nullopt;
+    }
+    std::copy(script.numbers.begin(), script.numbers.end(), move.numbers.begin());
+    return move;
+}
+
+ScriptMove CountMove::ToScript() const {
+    ScriptMove script{type, {}, pan, kind, {numbers.begin(), numbers.begin() + numberCount}};
+    script.text = MoveText(script);
+    return script;
+}
+
+std::optional<PanCounts> AfterMove(const PanCounts& counts, const CountMove& move) {
+    const auto& n = move.numbers;
     switch (move.type) {
     case MoveType::Take:
         return Take(counts, move.kind);
     case MoveType::Split:
-        return n.size() == 3 ? Split(counts, move.pan, n[0], n[1], n[2]) : std::nullopt;
+        return move.numberCount == 3 ? Split(counts, move.pan, n[0], n[1], n[2]) : std::nullopt;
     case MoveType::Join:
-        return n.size() == 2 ? Join(counts, move.pan, n[0], n[1]) : std::nullopt;
+        return move.numberCount == 2 ? Join(counts, move.pan, n[0], n[1]) : std::nullopt;
     case MoveType::Share:
-        return n.size() == 1 ? Share(counts, n[0]) : std::nullopt;
+        return move.numberCount == 1 ? Share(counts, n[0]) : std::nullopt;
     default:
         return std::nullopt;
     }
+}
+
+std::optional<PanCounts> AfterMove(const PanCounts& counts, const ScriptMove& move) {
+    const std::optional<CountMove> compact = CountMove::FromScript(move);
+    return compact ? AfterMove(counts, *compact) : std::nullopt;
 }
 
 std::optional<std::int32_t> SolvedPan(const PanCounts& counts) {

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -45,11 +46,28 @@ struct PanCountsHash {
 // What the pans of `scene` carry, counted.
 PanCounts CountsOnPans(const Scene& scene);
 
+// A move on the counts held without allocating, as the search makes a great many of them: the
+// type, pan and kind of a script's move, and its numbers.
+struct CountMove {
+    MoveType type = MoveType::Take;
+    std::int32_t pan = 0;
+    PieceKind kind = PieceKind::kPan;
+    std::array<std::int32_t, 3> numbers{};
+    std::size_t numberCount = 0;
+
+    static CountMove Of(MoveType type, std::int32_t pan, PieceKind kind,
+                        std::initializer_list<std::int32_t> numbers);
+    // The same move as a script holds it; none for one with more numbers than a move takes.
+    static std::optional<CountMove> FromScript(const ScriptMove& move);
+    ScriptMove ToScript() const;
+};
+
 // The counts after `move` (take, split, join or share), or none when the model would refuse
 // it. A share keeps, of each pan's numbers, the cubes and smileys worth its share; which ones
 // the model keeps hangs on how they stand when more than one choice is worth it, so such a
 // share is made here only when it ends the solving (see SolvedPan), where the choice does not
 // matter.
+std::optional<PanCounts> AfterMove(const PanCounts& counts, const CountMove& move);
 std::optional<PanCounts> AfterMove(const PanCounts& counts, const ScriptMove& move);
 
 // The pan on which a lone X stands against only numbers and smileys, or none.
