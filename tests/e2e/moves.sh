@@ -6,6 +6,8 @@
 set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
+# A command that fails ends the test: say which.
+trap 'echo "FAIL: \"$BASH_COMMAND\" failed at line $LINENO of moves.sh" >&2' ERR
 program=$1
 lesson="$here/../../lessons/11 Find X - X plus 2 balances 5.trv"
 
@@ -27,7 +29,11 @@ xdotool windowfocus --sync "$e2e_window"
 # --- Reading the window through the bus ---
 
 # The screen box "x y w h" of the showing object of role $1 named $2 (or labelled $2).
-box() { e2e_a11y --box "$1" "$2"; }
+# Fails while the bus has no box for it yet.
+box() {
+  local found
+  found=$(e2e_a11y --box "$1" "$2") && [ -n "$found" ] && echo "$found"
+}
 # The trail of equations, a line each.
 trail() { e2e_a11y --items list "Trail of equations"; }
 trail_reads() { [ "$(trail)" = "$(printf '%s\n' "$@")" ]; }
@@ -96,7 +102,8 @@ press_times() {
 # The first trail and the equation line, before any move.
 e2e_await "the equation line to read $start_equation" \
   'e2e_a11y_named label "$start_equation"' 20
-equation_box=$(box label "$start_equation")
+equation_box=
+e2e_await "the equation line's place on the bus" 'equation_box=$(box label "$start_equation")' 20
 e2e_await_still "the lesson at rest"
 listen_from_now
 
