@@ -2,12 +2,11 @@
 #include "core/io/ProblemFile.h"
 
 #include "core/base/Numeric.h"
+#include "core/io/FileBytes.h"
 #include "core/world/Scene.h"
 
 #include <cfloat>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <limits>
 #include <sstream>
 
@@ -153,30 +152,16 @@ ProblemReading ParseProblem(std::string_view text) {
 }
 
 ProblemReading ReadProblemFile(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::path file(path);
-    if (path.empty() || !std::filesystem::is_regular_file(file, ec)) {
-        return Refuse(ProblemError::Kind::CannotOpen, 0);
+    const FileBytes file = ReadFileBytes(path, kMaxProblemFileBytes);
+    switch (file.status) {
+    case FileBytes::Status::Read:
+        return ParseProblem(file.text);
+    case FileBytes::Status::TooLarge:
+        return Refuse(ProblemError::Kind::TooLarge, 0, static_cast<double>(file.size));
+    case FileBytes::Status::CannotOpen:
+        break;
     }
-    const std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (ec) {
-        return Refuse(ProblemError::Kind::CannotOpen, 0);
-    }
-    if (size > kMaxProblemFileBytes) {
-        return Refuse(ProblemError::Kind::TooLarge, 0, static_cast<double>(size));
-    }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return Refuse(ProblemError::Kind::CannotOpen, 0);
-    }
-    std::string text;
-    text.resize(static_cast<std::size_t>(size));
-    in.read(text.data(), static_cast<std::streamsize>(size));
-    if (in.bad()) {
-        return Refuse(ProblemError::Kind::CannotOpen, 0);
-    }
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return ParseProblem(text);
+    return Refuse(ProblemError::Kind::CannotOpen, 0);
 }
 
 std::string WriteProblem(const Problem& problem, const std::string& time, const std::string& date,

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The lessons that come with the program, each settled without a window: it comes to rest, keeps
 # every piece it holds and shows the equation line its manifest gives; the manifest names every
-# lesson, and there are at least twenty.
+# lesson, each has its lesson file beside it, and there are at least twenty.
 set -euo pipefail
 program=$1
 lessons=$2
@@ -23,6 +23,10 @@ cut -f1 "$manifest" | LC_ALL=C sort >"$work/listed"
 printf '%s\n' "${present[@]##*/}" | LC_ALL=C sort >"$work/present"
 [ -z "$(uniq -d "$work/listed")" ] || fail "the manifest lists a lesson twice: $(uniq -d "$work/listed")"
 diff "$work/listed" "$work/present" >&2 || fail "the manifest and the lesson files differ"
+# Each lesson has its lesson file beside it, and no lesson file is left without its problem.
+sidecars=("$lessons"/*.lesson)
+printf '%s\n' "${sidecars[@]##*/}" | sed 's/\.lesson$/.trv/' | LC_ALL=C sort >"$work/sidecars"
+diff "$work/present" "$work/sidecars" >&2 || fail "the lesson files and the problems differ"
 lessons_found=${#present[@]}
 [ "$lessons_found" -ge "$fewest_lessons" ] || fail "only $lessons_found lessons"
 
