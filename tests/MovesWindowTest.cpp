@@ -566,6 +566,7 @@ void MovesWindowTest::everyControlHasAnAccessibleName_data() {
         {"trail", "Trail of equations"},
         {"copyTrail", "Copy trail"},
         {"printTrail", "Print trail\u2026"},
+        {"openChallenges", "Challenges\u2026"},
         {"closeMovesPanel", "Close the panel"},
     };
     for (const auto& [control, name] : controls) {
@@ -600,10 +601,12 @@ void MovesWindowTest::tabGoesThroughEveryControl() {
          w.PressOnFocus(Qt::Key_Tab)) {
         order << Focused()->objectName();
     }
-    QCOMPARE(order, (QStringList{"moveKind", "takeFromBoth", "addToBoth", "exchangePan", "splitN",
-                                 "cubeA", "cubeB", "split", "join", "shareGroups", "share", "trail",
-                                 "copyTrail", "printTrail", "lockPans", "checkX", "checkY", "check",
-                                 "closeMovesPanel"}));
+    QCOMPARE(order,
+             (QStringList{"moveKind",  "takeFromBoth", "addToBoth",      "exchangePan",
+                          "splitN",    "cubeA",        "cubeB",          "split",
+                          "join",      "shareGroups",  "share",          "trail",
+                          "copyTrail", "printTrail",   "lockPans",       "checkX",
+                          "checkY",    "check",        "openChallenges", "closeMovesPanel"}));
 }
 
 QTEST_MAIN(MovesWindowTest)

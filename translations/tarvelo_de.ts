@@ -424,6 +424,88 @@ Es wurde nichts verändert.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::ChallengeTexts</name>
+    <message>
+        <source>X + b = c</source>
+        <translation>X + b = c</translation>
+    </message>
+    <message>
+        <source>aX = c</source>
+        <translation>aX = c</translation>
+    </message>
+    <message>
+        <source>aX + b = c</source>
+        <translation>aX + b = c</translation>
+    </message>
+    <message>
+        <source>aX + b = mX + n</source>
+        <translation>aX + b = mX + n</translation>
+    </message>
+    <message>
+        <source>larger numbers: exchange and share</source>
+        <translation>größere Zahlen: tauschen und teilen</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Stufe %1: %2</translation>
+    </message>
+    <message>
+        <source>Challenge: level %1</source>
+        <translation>Herausforderung: Stufe %1</translation>
+    </message>
+    <message>
+        <source>Find X. Fewest moves: %1.</source>
+        <translation>Finde X. Wenigste Züge: %1.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Challenge: level %1, number %2</source>
+        <translation>Herausforderung: Stufe %1, Nummer %2</translation>
+    </message>
+    <message>
+        <source>Well done! %1. Two stars: solved in the fewest moves.</source>
+        <translation>Gut gemacht! %1. Zwei Sterne: mit den wenigsten Zügen gelöst.</translation>
+    </message>
+    <message>
+        <source>Well done! %1. One star; %2 moves made, fewest %3.</source>
+        <translation>Gut gemacht! %1. Ein Stern; %2 Züge gemacht, wenigstens %3.</translation>
+    </message>
+    <message>
+        <source>Stars: %1, solved: %2.</source>
+        <translation>Sterne: %1, gelöst: %2.</translation>
+    </message>
+    <message>
+        <source>Start level %1</source>
+        <translation>Stufe %1 beginnen</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ChallengesWindow</name>
+    <message>
+        <source>Challenges</source>
+        <translation>Herausforderungen</translation>
+    </message>
+    <message>
+        <source>Choose a level. A challenge solved wins a star, and one more when solved in the fewest moves.</source>
+        <translation>Wähle eine Stufe. Eine gelöste Herausforderung bringt einen Stern, und noch einen, wenn sie mit den wenigsten Zügen gelöst ist.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Beginnen</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FileDialogs</name>
     <message>
         <source>Folder</source>
@@ -621,12 +703,12 @@ Es wurde nichts verändert.</translation>
         <translation>Vollbild, so groß wie der Bildschirm erlaubt; noch einmal: zurück</translation>
     </message>
     <message>
-        <source>Ctrl+M</source>
-        <translation>Strg+M</translation>
+        <source>Ctrl+M, Ctrl+G</source>
+        <translation>Strg+M, Strg+G</translation>
     </message>
     <message>
-        <source>the moves panel; again: close it</source>
-        <translation>die Zugleiste; nochmals: schließen</translation>
+        <source>the moves panel, the challenges</source>
+        <translation>die Zugleiste, die Herausforderungen</translation>
     </message>
 </context>
 <context>
@@ -829,6 +911,14 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>not shown yet</source>
         <translation>noch nicht zu sehen</translation>
+    </message>
+    <message>
+        <source>Next challenge</source>
+        <translation>Nächste Herausforderung</translation>
+    </message>
+    <message>
+        <source>Challenges…</source>
+        <translation>Herausforderungen…</translation>
     </message>
 </context>
 <context>

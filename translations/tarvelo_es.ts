@@ -424,6 +424,88 @@ No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::ChallengeTexts</name>
+    <message>
+        <source>X + b = c</source>
+        <translation>X + b = c</translation>
+    </message>
+    <message>
+        <source>aX = c</source>
+        <translation>aX = c</translation>
+    </message>
+    <message>
+        <source>aX + b = c</source>
+        <translation>aX + b = c</translation>
+    </message>
+    <message>
+        <source>aX + b = mX + n</source>
+        <translation>aX + b = mX + n</translation>
+    </message>
+    <message>
+        <source>larger numbers: exchange and share</source>
+        <translation>números más grandes: cambiar y repartir</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Nivel %1: %2</translation>
+    </message>
+    <message>
+        <source>Challenge: level %1</source>
+        <translation>Desafío: nivel %1</translation>
+    </message>
+    <message>
+        <source>Find X. Fewest moves: %1.</source>
+        <translation>Encuentra X. Mínimo de movimientos: %1.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Challenge: level %1, number %2</source>
+        <translation>Desafío: nivel %1, número %2</translation>
+    </message>
+    <message>
+        <source>Well done! %1. Two stars: solved in the fewest moves.</source>
+        <translation>¡Muy bien! %1. Dos estrellas: resuelto con el mínimo de movimientos.</translation>
+    </message>
+    <message>
+        <source>Well done! %1. One star; %2 moves made, fewest %3.</source>
+        <translation>¡Muy bien! %1. Una estrella; %2 movimientos hechos, mínimo %3.</translation>
+    </message>
+    <message>
+        <source>Stars: %1, solved: %2.</source>
+        <translation>Estrellas: %1, resueltos: %2.</translation>
+    </message>
+    <message>
+        <source>Start level %1</source>
+        <translation>Empezar el nivel %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ChallengesWindow</name>
+    <message>
+        <source>Challenges</source>
+        <translation>Desafíos</translation>
+    </message>
+    <message>
+        <source>Choose a level. A challenge solved wins a star, and one more when solved in the fewest moves.</source>
+        <translation>Elige un nivel. Un desafío resuelto gana una estrella, y otra más si se resuelve con el mínimo de movimientos.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Empezar</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FileDialogs</name>
     <message>
         <source>Folder</source>
@@ -621,12 +703,12 @@ No se ha cambiado nada.</translation>
         <translation>pantalla completa, tan grande como la pantalla permite; otra vez: volver</translation>
     </message>
     <message>
-        <source>Ctrl+M</source>
-        <translation>Ctrl+M</translation>
+        <source>Ctrl+M, Ctrl+G</source>
+        <translation>Ctrl+M, Ctrl+G</translation>
     </message>
     <message>
-        <source>the moves panel; again: close it</source>
-        <translation>el panel de jugadas; otra vez: cerrarlo</translation>
+        <source>the moves panel, the challenges</source>
+        <translation>el panel de jugadas, los desafíos</translation>
     </message>
 </context>
 <context>
@@ -829,6 +911,14 @@ No se ha cambiado nada.</translation>
     <message>
         <source>not shown yet</source>
         <translation>todavía no se ve</translation>
+    </message>
+    <message>
+        <source>Next challenge</source>
+        <translation>Siguiente desafío</translation>
+    </message>
+    <message>
+        <source>Challenges…</source>
+        <translation>Desafíos…</translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,88 @@ Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::ChallengeTexts</name>
+    <message>
+        <source>X + b = c</source>
+        <translation>X + b = c</translation>
+    </message>
+    <message>
+        <source>aX = c</source>
+        <translation>aX = c</translation>
+    </message>
+    <message>
+        <source>aX + b = c</source>
+        <translation>aX + b = c</translation>
+    </message>
+    <message>
+        <source>aX + b = mX + n</source>
+        <translation>aX + b = mX + n</translation>
+    </message>
+    <message>
+        <source>larger numbers: exchange and share</source>
+        <translation>nombres plus grands&#xa0;: échanger et partager</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Niveau %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Challenge: level %1</source>
+        <translation>Défi&#xa0;: niveau %1</translation>
+    </message>
+    <message>
+        <source>Find X. Fewest moves: %1.</source>
+        <translation>Trouve X. Coups minimum&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Challenge: level %1, number %2</source>
+        <translation>Défi&#xa0;: niveau %1, numéro %2</translation>
+    </message>
+    <message>
+        <source>Well done! %1. Two stars: solved in the fewest moves.</source>
+        <translation>Bravo&#xa0;! %1. Deux étoiles&#xa0;: résolu avec le moins de coups.</translation>
+    </message>
+    <message>
+        <source>Well done! %1. One star; %2 moves made, fewest %3.</source>
+        <translation>Bravo&#xa0;! %1. Une étoile&#xa0;; %2 coups joués, minimum %3.</translation>
+    </message>
+    <message>
+        <source>Stars: %1, solved: %2.</source>
+        <translation>Étoiles&#xa0;: %1, résolus&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Start level %1</source>
+        <translation>Commencer le niveau %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ChallengesWindow</name>
+    <message>
+        <source>Challenges</source>
+        <translation>Défis</translation>
+    </message>
+    <message>
+        <source>Choose a level. A challenge solved wins a star, and one more when solved in the fewest moves.</source>
+        <translation>Choisis un niveau. Un défi résolu rapporte une étoile, et une de plus s&apos;il est résolu avec le moins de coups.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Commencer</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FileDialogs</name>
     <message>
         <source>Folder</source>
@@ -621,12 +703,12 @@ Rien n&apos;a été modifié.</translation>
         <translation>plein écran, aussi grand que l’écran le permet&#xa0;; encore&#xa0;: retour</translation>
     </message>
     <message>
-        <source>Ctrl+M</source>
-        <translation>Ctrl+M</translation>
+        <source>Ctrl+M, Ctrl+G</source>
+        <translation>Ctrl+M, Ctrl+G</translation>
     </message>
     <message>
-        <source>the moves panel; again: close it</source>
-        <translation>le panneau des coups&#xa0;; à nouveau&#xa0;: le fermer</translation>
+        <source>the moves panel, the challenges</source>
+        <translation>le panneau des coups, les défis</translation>
     </message>
 </context>
 <context>
@@ -829,6 +911,14 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>not shown yet</source>
         <translation>pas encore visible</translation>
+    </message>
+    <message>
+        <source>Next challenge</source>
+        <translation>Défi suivant</translation>
+    </message>
+    <message>
+        <source>Challenges…</source>
+        <translation>Défis…</translation>
     </message>
 </context>
 <context>

@@ -424,6 +424,88 @@ Non è cambiato nulla.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::ChallengeTexts</name>
+    <message>
+        <source>X + b = c</source>
+        <translation>X + b = c</translation>
+    </message>
+    <message>
+        <source>aX = c</source>
+        <translation>aX = c</translation>
+    </message>
+    <message>
+        <source>aX + b = c</source>
+        <translation>aX + b = c</translation>
+    </message>
+    <message>
+        <source>aX + b = mX + n</source>
+        <translation>aX + b = mX + n</translation>
+    </message>
+    <message>
+        <source>larger numbers: exchange and share</source>
+        <translation>numeri più grandi: scambia e dividi</translation>
+    </message>
+    <message>
+        <source>Level %1: %2</source>
+        <translation>Livello %1: %2</translation>
+    </message>
+    <message>
+        <source>Challenge: level %1</source>
+        <translation>Sfida: livello %1</translation>
+    </message>
+    <message>
+        <source>Find X. Fewest moves: %1.</source>
+        <translation>Trova X. Mosse minime: %1.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Challenge: level %1, number %2</source>
+        <translation>Sfida: livello %1, numero %2</translation>
+    </message>
+    <message>
+        <source>Well done! %1. Two stars: solved in the fewest moves.</source>
+        <translation>Bravo! %1. Due stelle: risolta con le mosse minime.</translation>
+    </message>
+    <message>
+        <source>Well done! %1. One star; %2 moves made, fewest %3.</source>
+        <translation>Bravo! %1. Una stella; %2 mosse fatte, minimo %3.</translation>
+    </message>
+    <message>
+        <source>Stars: %1, solved: %2.</source>
+        <translation>Stelle: %1, risolte: %2.</translation>
+    </message>
+    <message>
+        <source>Start level %1</source>
+        <translation>Inizia il livello %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::ChallengesWindow</name>
+    <message>
+        <source>Challenges</source>
+        <translation>Sfide</translation>
+    </message>
+    <message>
+        <source>Choose a level. A challenge solved wins a star, and one more when solved in the fewest moves.</source>
+        <translation>Scegli un livello. Una sfida risolta vale una stella, e una in più se risolta con le mosse minime.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizia</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FileDialogs</name>
     <message>
         <source>Folder</source>
@@ -621,12 +703,12 @@ Non è cambiato nulla.</translation>
         <translation>schermo intero, grande quanto lo schermo permette; di nuovo: indietro</translation>
     </message>
     <message>
-        <source>Ctrl+M</source>
-        <translation>Ctrl+M</translation>
+        <source>Ctrl+M, Ctrl+G</source>
+        <translation>Ctrl+M, Ctrl+G</translation>
     </message>
     <message>
-        <source>the moves panel; again: close it</source>
-        <translation>il pannello delle mosse; di nuovo: chiudilo</translation>
+        <source>the moves panel, the challenges</source>
+        <translation>il pannello delle mosse, le sfide</translation>
     </message>
 </context>
 <context>
@@ -829,6 +911,14 @@ Non è cambiato nulla.</translation>
     <message>
         <source>not shown yet</source>
         <translation>non ancora visibile</translation>
+    </message>
+    <message>
+        <source>Next challenge</source>
+        <translation>Sfida successiva</translation>
+    </message>
+    <message>
+        <source>Challenges…</source>
+        <translation>Sfide…</translation>
     </message>
 </context>
 <context>

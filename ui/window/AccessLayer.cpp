@@ -133,6 +133,10 @@ void AccessLayer::TellReaderThrough(SceneAccessible::Telling tell) {
     news_->TellReaderThrough(std::move(tell));
 }
 
+void AccessLayer::SayAnswersThrough(AnswerTelling tell) {
+    news_->SayAnswersThrough(std::move(tell));
+}
+
 void AccessLayer::Announce(const QString& text) {
     news_->Say(text);
 }

@@ -5,6 +5,7 @@
 
 #include "ui/accessibility/SceneAccessible.h"
 #include "ui/window/AccessControls.h"
+#include "ui/window/Announcements.h"
 
 #include <QObject>
 #include <QString>
@@ -17,7 +18,6 @@ class QWidget;
 
 namespace tarvelo {
 
-class Announcements;
 class FocusRing;
 class KeyboardInput;
 class Model;
@@ -44,6 +44,9 @@ class AccessLayer : public QObject {
     // platform (where Qt 6.4 passes no update on, not even to an installed update handler): for
     // tests that read what a reader is told.
     void TellReaderThrough(SceneAccessible::Telling tell);
+
+    // An answer the balance comes to show is worded by `tell` first (see AnswerTelling).
+    void SayAnswersThrough(AnswerTelling tell);
 
     // Tells a screen reader `text` (see Announcer).
     void Announce(const QString& text);

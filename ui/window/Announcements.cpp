@@ -73,11 +73,20 @@ void Announcements::SayTrailNews() {
     }
     // Undo takes steps away, and a new scene all of them: nothing to say of that here.
     if (rested > trailStepsRested_) {
-        if (const std::optional<QString> news = StepNews(steps[rested - 1])) {
+        if (const std::optional<QString> news = NewsOf(steps[rested - 1])) {
             Say(*news);
         }
     }
     trailStepsRested_ = rested;
+}
+
+std::optional<QString> Announcements::NewsOf(const TrailStep& step) const {
+    if (step.solved && answerInstead_) {
+        if (std::optional<QString> instead = answerInstead_(*step.solved)) {
+            return instead;
+        }
+    }
+    return StepNews(step);
 }
 
 void Announcements::SayBalanceIfSettled(std::int64_t timerMs, bool atRest) {

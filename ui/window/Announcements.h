@@ -2,11 +2,14 @@
 // has settled, and the scene's changes at the pace a reader can follow.
 #pragma once
 
+#include "core/play/PanMoves.h"
 #include "ui/accessibility/SceneAccessible.h"
 
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -16,6 +19,12 @@ namespace tarvelo {
 class Announcer;
 class Model;
 class SceneCanvas;
+struct TrailStep;
+
+// Asked for the words of an answer a step of the trail came to rest with, as it is about to be
+// said; what it gives is said instead of "Solved: X = 3.", nothing leaves that. A challenge
+// solved is praised this way, in one sentence rather than two.
+using AnswerTelling = std::function<std::optional<QString>(const SolvedUnknown& answer)>;
 
 class Announcements {
   public:
@@ -36,6 +45,8 @@ class Announcements {
     // comes to rest with.
     void SceneReplaced(const QString& sentence);
 
+    void SayAnswersThrough(AnswerTelling tell) { answerInstead_ = std::move(tell); }
+
     // See AccessLayer::TellReaderThrough.
     void TellReaderThrough(SceneAccessible::Telling tell) { tellInstead_ = std::move(tell); }
 
@@ -53,6 +64,7 @@ class Announcements {
     // Says what a step of the trail come to rest found, once: an answer, a check's judgement,
     // a twin change the other pan waits for.
     void SayTrailNews();
+    std::optional<QString> NewsOf(const TrailStep& step) const;
 
     const Model& model_;
     SceneCanvas* scene_;
@@ -67,6 +79,7 @@ class Announcements {
     std::size_t trailStepsRested_ = 0;
     ReaderPace readerPace_;
     SceneAccessible::Telling tellInstead_;
+    AnswerTelling answerInstead_;
 };
 
 } // namespace tarvelo

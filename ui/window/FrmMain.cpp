@@ -2,6 +2,7 @@
 #include "ui/window/FrmMain.h"
 
 #include "ui/window/AccessLayer.h"
+#include "ui/window/ChallengeSession.h"
 #include "ui/window/ModelTexts.h"
 #include "ui/window/PointerInput.h"
 #include "ui/window/ProblemMessages.h"
@@ -57,6 +58,7 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
         access_->Announce(ZoomSentence(percent, fullScreen));
     });
     BuildMovesPanelKey();
+    BuildChallenges();
     SyncFromModel();
 }
 
@@ -133,6 +135,10 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 void FrmMain::SyncFromModel(bool afterInput) {
     sync_->Sync(afterInput);
     model_.WatchState(timers_->NowMs());
+    // Before the announcements: an answer said is praised for the challenge the pans show now.
+    if (challenge_ != nullptr) {
+        challenge_->Follow(model_.controls.programMode(), model_.controls.stProblemFile());
+    }
     if (access_ != nullptr) {
         access_->AfterSync(timers_->NowMs());
     }

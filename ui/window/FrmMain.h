@@ -35,8 +35,12 @@ class QTimer;
 namespace tarvelo {
 
 class AccessLayer;
+class ChallengeSession;
+class ChallengesWindow;
 class FrmInfo;
 class MovesPanel;
+struct ChallengeRun;
+struct PanelChallenge;
 struct ScriptMove;
 class VirtualClock;
 class PictureBox;
@@ -84,6 +88,14 @@ class FrmMain : public QWidget {
     // focus goes into it; closed, the window is as without it and the focus goes back.
     void SetMovesPanelOpen(bool open);
     bool MovesPanelOpen() const;
+
+    // The Challenges window (Ctrl+G, or the moves panel's Challenges… button), not modal.
+    void ShowChallenges();
+    // A new challenge of `level` on the pans, in problem mode, with the moves panel open. Restart
+    // starts it again; a file, a new scene or a hand-over ends the challenge mode.
+    void StartChallenge(std::int32_t level);
+    // The challenges played in this window, and the one on the pans.
+    const ChallengeSession& challenges() const;
 
     // One tick of `timer`: the window's timers call it, and so can a test on its own clock.
     void Tick(WindowTimer timer);
@@ -162,6 +174,19 @@ class FrmMain : public QWidget {
     // The moves panel, made the first time it opens, and the key that opens it.
     void BuildMovesPanel();
     void BuildMovesPanelKey();
+    // The Challenges window's key, and the praise for an answer that solves a challenge.
+    void BuildChallenges();
+    // Puts `run`'s problem on the pans under its name, and says `sentence`.
+    void PutChallenge(const ChallengeRun& run, const QString& sentence);
+    // Restart in a challenge: the same challenge again. False outside the challenge mode.
+    bool RestartChallenge();
+    // The next challenge of the level on the pans.
+    void NextChallenge();
+    // The praise said instead of `answer`, when it solves the challenge on the pans: the stars
+    // are kept, and the panel shows them with the Next challenge button, which takes the focus.
+    std::optional<QString> PraiseAnswer(const SolvedUnknown& answer);
+    // The challenge on the pans as the panel shows it.
+    PanelChallenge ChallengeShown() const;
     // A move the panel asks for, made through Handle as any input; what it did is shown in the
     // panel and said.
     void MakePanelMove(const ScriptMove& move);
@@ -223,6 +248,8 @@ class FrmMain : public QWidget {
     NoticeQueue* const notices_ = new NoticeQueue(this);
     std::future<bool> registration_;
     FrmInfo* frmInfo_ = nullptr;
+    std::unique_ptr<ChallengeSession> challenge_;
+    ChallengesWindow* challengesWindow_ = nullptr;
 };
 
 } // namespace tarvelo

@@ -150,7 +150,7 @@ bool FrmMain::SaveProblemAs(const QString& path) {
 }
 
 void FrmMain::Restart() {
-    if (SceneEmptying()) {
+    if (SceneEmptying() || RestartChallenge()) {
         return;
     }
     OpenProblem(CurrentProblemFile(), SceneChange::Restarted);

@@ -108,6 +108,7 @@ void FrmMain::SyncMovesPanel() {
         movesPanel_->ShowAnswer(solved ? SolvedText(*solved) : QString());
     }
     movesPanel_->SetLocked(model_.PansLocked());
+    movesPanel_->ShowChallenge(ChallengeShown());
     movesPanel_->ShowTrail(TrailLines(model_.trail, model_.equation.lblEquazione().Caption));
 }
 

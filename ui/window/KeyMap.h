@@ -40,4 +40,7 @@ inline const QKeySequence kSayPansKey{Qt::CTRL | Qt::SHIFT | Qt::Key_B};
 inline const QKeySequence kMovesPanelKey{Qt::CTRL | Qt::Key_M};
 inline const QKeySequence kCloseMovesPanelKey{Qt::Key_Escape};
 
+// The Challenges window, where a challenge of each level starts.
+inline const QKeySequence kChallengesKey{Qt::CTRL | Qt::Key_G};
+
 } // namespace tarvelo

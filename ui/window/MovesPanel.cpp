@@ -88,7 +88,8 @@ MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(content);
     column->setSpacing(kGroupSpacing);
     // The trail takes the height the moves leave; the check, used last, comes after it.
-    for (QWidget* part : {BuildSameOnBoth(), BuildExchange(), BuildShare(), BuildResult()}) {
+    for (QWidget* part :
+         {BuildChallenge(), BuildSameOnBoth(), BuildExchange(), BuildShare(), BuildResult()}) {
         column->addWidget(part);
     }
     column->addWidget(BuildTrail(), 1);
@@ -109,6 +110,30 @@ MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
     auto* escape = new QShortcut(kCloseMovesPanelKey, this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &MovesPanel::closeRequested);
+}
+
+QWidget* MovesPanel::BuildChallenge() {
+    QGroupBox* group = MakeGroup(QString(), "challenge");
+    challenge_ = group;
+    QVBoxLayout* rows = RowsOf(group);
+    challengeTitle_ = new QLabel;
+    challengeTitle_->setObjectName(QStringLiteral("challengeTitle"));
+    QFont bold = challengeTitle_->font();
+    bold.setBold(true);
+    challengeTitle_->setFont(bold);
+    challengeGoal_ = new QLabel;
+    challengeGoal_->setObjectName(QStringLiteral("challengeGoal"));
+    challengeGoal_->setWordWrap(true);
+    rows->addLayout(Row({challengeTitle_, challengeGoal_}));
+    praise_ = new QLabel;
+    praise_->setObjectName(QStringLiteral("praise"));
+    praise_->setWordWrap(true);
+    rows->addWidget(praise_);
+    nextChallenge_ = MakeButton(tr("Next challenge"), "nextChallenge");
+    connect(nextChallenge_, &QPushButton::clicked, this, &MovesPanel::nextChallengeRequested);
+    rows->addWidget(nextChallenge_);
+    ShowChallenge({});
+    return group;
 }
 
 QWidget* MovesPanel::BuildSameOnBoth() {
@@ -231,10 +256,17 @@ QWidget* MovesPanel::BuildTrail() {
 }
 
 QWidget* MovesPanel::BuildClose() {
+    QPushButton* challenges = MakeButton(tr("Challenges\u2026"), "openChallenges");
+    challenges->setAccessibleDescription(kChallengesKey.toString(QKeySequence::NativeText));
+    connect(challenges, &QPushButton::clicked, this, &MovesPanel::challengesRequested);
     QPushButton* close = MakeButton(tr("Close the panel"), "closeMovesPanel");
     close->setAccessibleDescription(kMovesPanelKey.toString(QKeySequence::NativeText));
     connect(close, &QPushButton::clicked, this, &MovesPanel::closeRequested);
-    return close;
+    auto* buttons = new QWidget;
+    QHBoxLayout* row = Row({challenges, close});
+    row->setContentsMargins(0, 0, 0, 0);
+    buttons->setLayout(row);
+    return buttons;
 }
 
 QSpinBox* MovesPanel::NumberBox(const char* name, int lowest, int highest, int value) {
@@ -375,6 +407,22 @@ void MovesPanel::PrintTrail() {
     if (dialog.exec() == QDialog::Accepted) {
         PrintLines(TrailLines(), printer);
     }
+}
+
+void MovesPanel::ShowChallenge(const PanelChallenge& challenge) {
+    challengeTitle_->setText(challenge.title);
+    challengeGoal_->setText(challenge.goal);
+    const bool solved = !challenge.praise.isEmpty();
+    // The stars are to see; a screen reader hears the praise, which counts them in words.
+    praise_->setText(solved ? challenge.stars + QLatin1Char(' ') + challenge.praise : QString());
+    praise_->setAccessibleName(challenge.praise);
+    praise_->setVisible(solved);
+    nextChallenge_->setVisible(solved);
+    challenge_->setVisible(!challenge.title.isEmpty());
+}
+
+void MovesPanel::FocusNextChallenge() {
+    nextChallenge_->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* MovesPanel::FirstControl() const {

@@ -25,6 +25,16 @@ constexpr int kMovesPanelWidth = 360;
 // The value of Y that checkRequested gives when Y is not checked.
 constexpr int kUncheckedY = -1;
 
+// The challenge on the pans as the panel shows it; all empty outside the challenge mode.
+struct PanelChallenge {
+    QString title; // "Challenge: level 2"
+    QString goal;  // "Find X. Fewest moves: 3."
+    // Once solved: the stars won, to see, and the praise; the Next challenge button shows then.
+    QString stars;
+    QString praise;
+    bool operator==(const PanelChallenge&) const = default;
+};
+
 class MovesPanel : public QWidget {
     Q_OBJECT
   public:
@@ -45,6 +55,11 @@ class MovesPanel : public QWidget {
     // Asks where to print the trail, and prints it there.
     void PrintTrail();
 
+    // The challenge on the pans, above the moves; nothing while `challenge` is empty.
+    void ShowChallenge(const PanelChallenge& challenge);
+    // The focus goes to the Next challenge button, once a challenge is solved.
+    void FocusNextChallenge();
+
     // The control the focus goes to as the panel opens.
     QWidget* FirstControl() const;
 
@@ -54,12 +69,16 @@ class MovesPanel : public QWidget {
     // An answer to check: X, and Y or kUncheckedY.
     void checkRequested(int x, int y);
     void closeRequested();
+    // The Challenges window, and the next challenge of the level once one is solved.
+    void challengesRequested();
+    void nextChallengeRequested();
     // The choice one of the panel's lists shows as it gets the focus, or a new one made in it
     // with the keyboard, to be said.
     void choiceMade(const QString& choice);
 
   private:
     // The panel's groups, top to bottom.
+    QWidget* BuildChallenge();
     QWidget* BuildSameOnBoth();
     QWidget* BuildExchange();
     QWidget* BuildShare();
@@ -97,6 +116,11 @@ class MovesPanel : public QWidget {
     QListWidget* trail_ = nullptr;
     QPushButton* copyTrail_ = nullptr;
     QPushButton* printTrail_ = nullptr;
+    QWidget* challenge_ = nullptr;
+    QLabel* challengeTitle_ = nullptr;
+    QLabel* challengeGoal_ = nullptr;
+    QLabel* praise_ = nullptr;
+    QPushButton* nextChallenge_ = nullptr;
 };
 
 } // namespace tarvelo

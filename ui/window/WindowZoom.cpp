@@ -13,6 +13,8 @@
 // questions instead.
 #include "ui/window/WindowZoom.h"
 
+#include "ui/window/UserSettings.h"
+
 #include <QAccessible>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -41,9 +43,7 @@ namespace tarvelo {
 
 namespace {
 
-// Where the zoom is kept: the program's own settings, under the program's name.
-const QString kSettingsOrganisation = QStringLiteral("Tarvelo");
-const QString kSettingsApplication = QStringLiteral("Tarvelo");
+// Where the zoom is kept in the user's settings.
 const QString kZoomKey = QStringLiteral("window/zoom");
 
 constexpr double kPercent = 100.0;
