@@ -52,8 +52,8 @@ constexpr int kFirstB = 3;
 constexpr int kGroupSpacing = 2;
 constexpr int kGroupMargin = 4;
 
-// The trail shows a few lines before it scrolls.
-constexpr int kTrailLinesShown = 5;
+// The trail shows at least a few lines; it takes what height the groups above and below leave.
+constexpr int kTrailLinesShown = 3;
 
 const QString kYNotChecked = QStringLiteral("\u2014"); // a dash: no value
 
