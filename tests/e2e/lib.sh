@@ -32,7 +32,7 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$e2e_work/no-session-bus"
 # ended process, a failure to a script run with errexit: it is no failure here.
 e2e_end() {
   kill "$1" 2>/dev/null || return 0
-  kill -CONT "$1" 2>/dev/null
+  kill -CONT "$1" 2>/dev/null || true # it may have ended on the first signal already
   wait "$1" 2>/dev/null || true
   return 0
 }

@@ -3,7 +3,7 @@
 # real keys only: the right pan's 5 split into 2 + 3, a 2 taken from both pans. The places to
 # click, the trail of equations, the equation line and what a screen reader is told are all read
 # through the accessibility bus.
-set -euo pipefail
+set -Eeuo pipefail
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 # A command that fails ends the test: say which.
