@@ -238,6 +238,10 @@ class FrmMain : public QWidget {
     MovesPanel* movesPanel_ = nullptr;
     // Where the focus was before the panel opened, to go back to as it closes.
     QPointer<QWidget> focusBeforePanel_;
+    // What the panel's trail was last worded from: the trail's change count, and the equation
+    // line it shows alone before a solving sets out.
+    using TrailShown = std::pair<std::uint64_t, std::string>;
+    std::optional<TrailShown> trailShown_;
 
     std::deque<std::function<void()>> pendingResets_;
     // The last hand-over not served yet (command line, folder), and how many it replaced.

@@ -45,6 +45,7 @@ void FrmMain::SetMovesPanelOpen(bool open) {
                             : canvas_;
         back->setFocus(Qt::ShortcutFocusReason);
         movesPanel_->hide();
+        trailShown_.reset();
         zoom_->ResizeWindow({layout::kWindowWidth, layout::kWindowHeight});
     }
     SyncMovesPanel();
@@ -109,7 +110,15 @@ void FrmMain::SyncMovesPanel() {
     }
     movesPanel_->SetLocked(model_.PansLocked());
     movesPanel_->ShowChallenge(ChallengeShown());
-    movesPanel_->ShowTrail(TrailLines(model_.trail, model_.equation.lblEquazione().Caption));
+    // The lines are worded again only when the trail or the line it starts from changed, not at
+    // every tick of a moving scene.
+    const std::string& equation = model_.equation.lblEquazione().Caption;
+    const TrailShown shown{model_.trail.Changes(),
+                           model_.trail.Started() ? std::string() : equation};
+    if (shown != trailShown_) {
+        trailShown_ = shown;
+        movesPanel_->ShowTrail(TrailLines(model_.trail, equation));
+    }
 }
 
 } // namespace tarvelo
