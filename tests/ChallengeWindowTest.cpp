@@ -190,10 +190,10 @@ void ChallengeWindowTest::aLevelStartsFromTheChallengesWindowByKeys() {
     // The panel opened on its first control, and says which challenge it is.
     QVERIFY(w.window.MovesPanelOpen());
     QCOMPARE(Focused(), w.InPanel<QWidget>("moveKind"));
-    QCOMPARE(w.InPanel<QLabel>("challengeTitle")->text(), QStringLiteral("Challenge: level 2"));
-    QCOMPARE(w.InPanel<QLabel>("challengeGoal")->text(),
+    QCOMPARE(w.InPanel<QLabel>("taskTitle")->text(), QStringLiteral("Challenge: level 2"));
+    QCOMPARE(w.InPanel<QLabel>("taskGoal")->text(),
              QStringLiteral("Find X. Fewest moves: %1.").arg(expected.fewestMoves));
-    QVERIFY(!w.InPanel<QWidget>("nextChallenge")->isVisible());
+    QVERIFY(!w.InPanel<QWidget>("next")->isVisible());
     QVERIFY(w.window.windowTitle().contains(QStringLiteral("Challenge: level 2")));
 }
 
@@ -238,7 +238,7 @@ void ChallengeWindowTest::solvingWinsItsStarsOnce() {
     QVERIFY2(shown->text().startsWith(tarvelo::StarsShown(stars) + QLatin1Char(' ') + praise),
              qPrintable(shown->text()));
     QCOMPARE(w.window.challenges().Store().Record(kLevel), (LevelRecord{stars, 1}));
-    QCOMPARE(Focused(), w.InPanel<QWidget>("nextChallenge"));
+    QCOMPARE(Focused(), w.InPanel<QWidget>("next"));
     // At rest, further syncs say nothing more.
     w.RunMs(kSettleMs);
     w.window.SyncFromModel(true);
@@ -250,7 +250,7 @@ void ChallengeWindowTest::nextGivesAnotherChallengeOfTheLevel() {
     w.StartByKeys(kLevel);
     const Challenge first = w.Current()->challenge;
     w.Solve();
-    QCOMPARE(Focused(), w.InPanel<QWidget>("nextChallenge"));
+    QCOMPARE(Focused(), w.InPanel<QWidget>("next"));
     w.PressOnFocus(Qt::Key_Space);
     w.RunMs(kSettleMs);
     const Challenge second = w.Current()->challenge;
@@ -261,7 +261,7 @@ void ChallengeWindowTest::nextGivesAnotherChallengeOfTheLevel() {
     QCOMPARE(w.Equation(), QString::fromStdString(second.equation));
     // Not solved yet: no praise, no Next; the record holds the first one's stars.
     QVERIFY(!w.InPanel<QWidget>("praise")->isVisible());
-    QVERIFY(!w.InPanel<QWidget>("nextChallenge")->isVisible());
+    QVERIFY(!w.InPanel<QWidget>("next")->isVisible());
     QCOMPARE(Focused(), w.InPanel<QWidget>("moveKind"));
     QCOMPARE(w.window.challenges().Store().Record(kLevel), (LevelRecord{2, 1}));
 }
@@ -335,21 +335,21 @@ void ChallengeWindowTest::undoAndRedoFollowTheChallengeOnThePans() {
     // Back to the first challenge, solved: its praise and Next show again.
     undo(Qt::Key_Z);
     QCOMPARE(w.Current()->challenge.seed, first.seed);
-    QVERIFY(w.InPanel<QWidget>("nextChallenge")->isVisible());
+    QVERIFY(w.InPanel<QWidget>("next")->isVisible());
     // Its moves, one a step, then the scene it replaced.
     while (w.Current() != nullptr && w.window.model().history().CanUndo()) {
         undo(Qt::Key_Z);
     }
     // The lesson: no challenge, and nothing of one in the panel.
     QVERIFY(w.Current() == nullptr);
-    QVERIFY(!w.InPanel<QWidget>("challenge")->isVisible());
+    QVERIFY(!w.InPanel<QWidget>("task")->isVisible());
     QCOMPARE(w.Equation(), QStringLiteral("X + 2 = 5"));
     // Forward again as many steps: the second challenge.
     while (stepsBack > 0) {
         undo(Qt::Key_Y);
     }
     QCOMPARE(w.Current()->challenge.seed, second);
-    QVERIFY(w.InPanel<QWidget>("challenge")->isVisible());
+    QVERIFY(w.InPanel<QWidget>("task")->isVisible());
 }
 
 void ChallengeWindowTest::otherScenesEndTheChallengeMode_data() {
@@ -374,7 +374,7 @@ void ChallengeWindowTest::otherScenesEndTheChallengeMode() {
     w.RunMs(kSettleMs);
     QCOMPARE(w.window.model().controls.programMode(), mode);
     QVERIFY(w.Current() == nullptr);
-    QVERIFY(!w.InPanel<QWidget>("challenge")->isVisible());
+    QVERIFY(!w.InPanel<QWidget>("task")->isVisible());
 }
 
 void ChallengeWindowTest::theStoreKeepsEachLevelApart() {

@@ -85,6 +85,22 @@ TEST(GoalTest, EachGoalIsMetByItsScenesAndByNoOther) {
     }
 }
 
+TEST(GoalTest, ALessonMadeOfAScenePromptsFindingItsUnknowns) {
+    const struct {
+        Kinds left, right;
+        Goal suggested;
+    } cases[] = {
+        {{C(4)}, {C(4)}, kBalance}, {{}, {}, kBalance},    {{X, C(2)}, {C(5)}, kFindX},
+        {{C(5)}, {X, X}, kFindX},   {{Y}, {C(2)}, kFindY}, {{X}, {Y, S}, kFindXAndY},
+    };
+    for (const auto& c : cases) {
+        Pans p;
+        p.Put(c.left, c.right);
+        SCOPED_TRACE(p.Line());
+        EXPECT_EQ(GoalSuggestedBy(p.m.scene), c.suggested);
+    }
+}
+
 TEST(GoalTest, NothingIsMetWhileTheBalanceMoves) {
     const struct {
         const char* name;

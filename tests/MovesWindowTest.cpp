@@ -567,6 +567,7 @@ void MovesWindowTest::everyControlHasAnAccessibleName_data() {
         {"copyTrail", "Copy trail"},
         {"printTrail", "Print trail\u2026"},
         {"openChallenges", "Challenges\u2026"},
+        {"openLessons", "Lessons\u2026"},
         {"closeMovesPanel", "Close the panel"},
     };
     for (const auto& [control, name] : controls) {
@@ -601,12 +602,12 @@ void MovesWindowTest::tabGoesThroughEveryControl() {
          w.PressOnFocus(Qt::Key_Tab)) {
         order << Focused()->objectName();
     }
-    QCOMPARE(order,
-             (QStringList{"moveKind",  "takeFromBoth", "addToBoth",      "exchangePan",
-                          "splitN",    "cubeA",        "cubeB",          "split",
-                          "join",      "shareGroups",  "share",          "trail",
-                          "copyTrail", "printTrail",   "lockPans",       "checkX",
-                          "checkY",    "check",        "openChallenges", "closeMovesPanel"}));
+    QCOMPARE(order, (QStringList{"moveKind",       "takeFromBoth", "addToBoth",      "exchangePan",
+                                 "splitN",         "cubeA",        "cubeB",          "split",
+                                 "join",           "shareGroups",  "share",          "trail",
+                                 "copyTrail",      "printTrail",   "lockPans",       "checkX",
+                                 "checkY",         "check",        "openChallenges", "openLessons",
+                                 "closeMovesPanel"}));
 }
 
 QTEST_MAIN(MovesWindowTest)

@@ -95,15 +95,15 @@ Es gibt keine Gewährleistung.</translation>
     </message>
     <message>
         <source>Let the challenge come to rest and print its equation line and its goal.</source>
-        <translation>Die Aufgabe zur Ruhe kommen lassen und ihre Gleichungszeile und ihr Ziel ausgeben.</translation>
+        <translation>Die Herausforderung zur Ruhe kommen lassen und ihre Gleichungszeile und ihr Ziel ausgeben.</translation>
     </message>
     <message>
         <source>Instead of a file, make the challenge of LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X on both sides, 5: larger numbers) from the seed of --seed, and settle it with --settle (no FILE then); --json adds its level, goal, fewest moves and a solution.</source>
-        <translation>Statt einer Datei die Aufgabe der Stufe LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X auf beiden Seiten, 5: größere Zahlen) aus dem Startwert von --seed erstellen und mit --settle zur Ruhe kommen lassen (dann ohne FILE); --json fügt ihre Stufe, ihr Ziel, die wenigsten Züge und eine Lösung hinzu.</translation>
+        <translation>Statt einer Datei die Herausforderung der Stufe LEVEL (1: X + b = c, 2: aX = c, 3: aX + b = c, 4: X auf beiden Seiten, 5: größere Zahlen) aus dem Startwert von --seed erstellen und mit --settle zur Ruhe kommen lassen (dann ohne FILE); --json fügt ihre Stufe, ihr Ziel, die wenigsten Züge und eine Lösung hinzu.</translation>
     </message>
     <message>
         <source>The seed N of the challenge, a whole number from 0 to 18446744073709551615: the same seed makes the same challenge.</source>
-        <translation>Der Startwert N der Aufgabe, eine ganze Zahl von 0 bis 18446744073709551615: derselbe Startwert ergibt dieselbe Aufgabe.</translation>
+        <translation>Der Startwert N der Herausforderung, eine ganze Zahl von 0 bis 18446744073709551615: derselbe Startwert ergibt dieselbe Herausforderung.</translation>
     </message>
     <message>
         <source>tarvelo: --challenge LEVEL, --seed N and --settle go together, without a FILE. See tarvelo --help.</source>
@@ -119,7 +119,7 @@ Es gibt keine Gewährleistung.</translation>
     </message>
     <message>
         <source>challenge %1, seed %2</source>
-        <translation>Aufgabe %1, Startwert %2</translation>
+        <translation>Herausforderung %1, Startwert %2</translation>
     </message>
     <message>
         <source>Find X: it takes %1 moves at the fewest.</source>
@@ -481,6 +481,10 @@ Es wurde nichts verändert.</translation>
         <source>Start level %1</source>
         <translation>Stufe %1 beginnen</translation>
     </message>
+    <message>
+        <source>Next challenge</source>
+        <translation>Nächste Herausforderung</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>
@@ -795,6 +799,113 @@ Es wurde nichts verändert.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::LessonTexts</name>
+    <message>
+        <source>Make both pans balance</source>
+        <translation>Beide Schalen ins Gleichgewicht bringen</translation>
+    </message>
+    <message>
+        <source>Find X</source>
+        <translation>Finde X</translation>
+    </message>
+    <message>
+        <source>Find Y</source>
+        <translation>Finde Y</translation>
+    </message>
+    <message>
+        <source>Find X and Y</source>
+        <translation>Finde X und Y</translation>
+    </message>
+    <message>
+        <source>Make the left pan heavier</source>
+        <translation>Die linke Schale schwerer machen</translation>
+    </message>
+    <message>
+        <source>Make the right pan heavier</source>
+        <translation>Die rechte Schale schwerer machen</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The tag of the language of this translation, as a lesson file writes it: it, de, fr or es.</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>Lesson: %1. %2</source>
+        <translation>Lektion: %1. %2</translation>
+    </message>
+    <message>
+        <source>Well done! The lesson is done.</source>
+        <translation>Gut gemacht! Die Lektion ist geschafft.</translation>
+    </message>
+    <message>
+        <source>Next lesson</source>
+        <translation>Nächste Lektion</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1. %2, done: one star</source>
+        <translation>%1. %2, geschafft: ein Stern</translation>
+    </message>
+    <message>
+        <source>These lesson files could not be read: %1</source>
+        <translation>Diese Lektionsdateien können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Your lessons already hold a lesson called “%1”. Replace it?</source>
+        <translation>Deine Lektionen enthalten schon eine Lektion namens „%1“. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as “%1”: %2.</source>
+        <translation>Die Lektion konnte nicht als „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>ihr Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Lesson saved: %1.</source>
+        <translation>Lektion gespeichert: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::LessonsWindow</name>
+    <message>
+        <source>Lessons</source>
+        <translation>Lektionen</translation>
+    </message>
+    <message>
+        <source>Choose a lesson and open it. A lesson done wins a star.</source>
+        <translation>Wähle eine Lektion und öffne sie. Eine geschaffte Lektion bringt einen Stern.</translation>
+    </message>
+    <message>
+        <source>Lessons of the program</source>
+        <translation>Lektionen des Programms</translation>
+    </message>
+    <message>
+        <source>My lessons</source>
+        <translation>Meine Lektionen</translation>
+    </message>
+    <message>
+        <source>My lessons are kept in %1. To share a lesson, copy its .trv and .lesson files into this folder on the other computer.</source>
+        <translation>Meine Lektionen liegen in %1. Um eine Lektion weiterzugeben, kopiere ihre .trv- und .lesson-Datei in diesen Ordner auf dem anderen Computer.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save this scene as a lesson…</source>
+        <translation>Diese Szene als Lektion speichern…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::MovesPanel</name>
     <message>
         <source>Same on both pans</source>
@@ -913,12 +1024,12 @@ Es wurde nichts verändert.</translation>
         <translation>noch nicht zu sehen</translation>
     </message>
     <message>
-        <source>Next challenge</source>
-        <translation>Nächste Herausforderung</translation>
-    </message>
-    <message>
         <source>Challenges…</source>
         <translation>Herausforderungen…</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Lektionen…</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1336,25 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>The pans are locked. %1</source>
         <translation>Die Schalen sind gesperrt. %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SaveLessonDialog</name>
+    <message>
+        <source>Save as lesson</source>
+        <translation>Als Lektion speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>&amp;Instruction for the child:</source>
+        <translation>&amp;Anleitung für das Kind:</translation>
+    </message>
+    <message>
+        <source>&amp;Goal the program checks:</source>
+        <translation>&amp;Ziel, das das Programm prüft:</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@ No se ha cambiado nada.</translation>
         <source>Start level %1</source>
         <translation>Empezar el nivel %1</translation>
     </message>
+    <message>
+        <source>Next challenge</source>
+        <translation>Siguiente desafío</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>
@@ -795,6 +799,113 @@ No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::LessonTexts</name>
+    <message>
+        <source>Make both pans balance</source>
+        <translation>Equilibrar los dos platillos</translation>
+    </message>
+    <message>
+        <source>Find X</source>
+        <translation>Encontrar X</translation>
+    </message>
+    <message>
+        <source>Find Y</source>
+        <translation>Encontrar Y</translation>
+    </message>
+    <message>
+        <source>Find X and Y</source>
+        <translation>Encontrar X e Y</translation>
+    </message>
+    <message>
+        <source>Make the left pan heavier</source>
+        <translation>Hacer más pesado el platillo de la izquierda</translation>
+    </message>
+    <message>
+        <source>Make the right pan heavier</source>
+        <translation>Hacer más pesado el platillo de la derecha</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The tag of the language of this translation, as a lesson file writes it: it, de, fr or es.</comment>
+        <translation>es</translation>
+    </message>
+    <message>
+        <source>Lesson: %1. %2</source>
+        <translation>Lección: %1. %2</translation>
+    </message>
+    <message>
+        <source>Well done! The lesson is done.</source>
+        <translation>¡Muy bien! La lección está hecha.</translation>
+    </message>
+    <message>
+        <source>Next lesson</source>
+        <translation>Siguiente lección</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1. %2, done: one star</source>
+        <translation>%1. %2, hecha: una estrella</translation>
+    </message>
+    <message>
+        <source>These lesson files could not be read: %1</source>
+        <translation>Estos archivos de lección no se pueden leer: %1</translation>
+    </message>
+    <message>
+        <source>Your lessons already hold a lesson called “%1”. Replace it?</source>
+        <translation>Tus lecciones ya tienen una lección llamada «%1». ¿Reemplazarla?</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as “%1”: %2.</source>
+        <translation>No se pudo guardar la lección como «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>no se pudo crear su carpeta</translation>
+    </message>
+    <message>
+        <source>Lesson saved: %1.</source>
+        <translation>Lección guardada: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::LessonsWindow</name>
+    <message>
+        <source>Lessons</source>
+        <translation>Lecciones</translation>
+    </message>
+    <message>
+        <source>Choose a lesson and open it. A lesson done wins a star.</source>
+        <translation>Elige una lección y ábrela. Una lección hecha gana una estrella.</translation>
+    </message>
+    <message>
+        <source>Lessons of the program</source>
+        <translation>Lecciones del programa</translation>
+    </message>
+    <message>
+        <source>My lessons</source>
+        <translation>Mis lecciones</translation>
+    </message>
+    <message>
+        <source>My lessons are kept in %1. To share a lesson, copy its .trv and .lesson files into this folder on the other computer.</source>
+        <translation>Mis lecciones se guardan en %1. Para compartir una lección, copia sus archivos .trv y .lesson en esta carpeta del otro ordenador.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save this scene as a lesson…</source>
+        <translation>Guardar esta escena como lección…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::MovesPanel</name>
     <message>
         <source>Same on both pans</source>
@@ -913,12 +1024,12 @@ No se ha cambiado nada.</translation>
         <translation>todavía no se ve</translation>
     </message>
     <message>
-        <source>Next challenge</source>
-        <translation>Siguiente desafío</translation>
-    </message>
-    <message>
         <source>Challenges…</source>
         <translation>Desafíos…</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Lecciones…</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1336,25 @@ No se ha cambiado nada.</translation>
     <message>
         <source>The pans are locked. %1</source>
         <translation>Los platillos están bloqueados. %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SaveLessonDialog</name>
+    <message>
+        <source>Save as lesson</source>
+        <translation>Guardar como lección</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Título:</translation>
+    </message>
+    <message>
+        <source>&amp;Instruction for the child:</source>
+        <translation>&amp;Instrucción para el niño:</translation>
+    </message>
+    <message>
+        <source>&amp;Goal the program checks:</source>
+        <translation>&amp;Objetivo que el programa comprueba:</translation>
     </message>
 </context>
 <context>

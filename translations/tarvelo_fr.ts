@@ -481,6 +481,10 @@ Rien n&apos;a été modifié.</translation>
         <source>Start level %1</source>
         <translation>Commencer le niveau %1</translation>
     </message>
+    <message>
+        <source>Next challenge</source>
+        <translation>Défi suivant</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>
@@ -795,6 +799,113 @@ Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::LessonTexts</name>
+    <message>
+        <source>Make both pans balance</source>
+        <translation>Équilibrer les deux plateaux</translation>
+    </message>
+    <message>
+        <source>Find X</source>
+        <translation>Trouver X</translation>
+    </message>
+    <message>
+        <source>Find Y</source>
+        <translation>Trouver Y</translation>
+    </message>
+    <message>
+        <source>Find X and Y</source>
+        <translation>Trouver X et Y</translation>
+    </message>
+    <message>
+        <source>Make the left pan heavier</source>
+        <translation>Rendre le plateau de gauche plus lourd</translation>
+    </message>
+    <message>
+        <source>Make the right pan heavier</source>
+        <translation>Rendre le plateau de droite plus lourd</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The tag of the language of this translation, as a lesson file writes it: it, de, fr or es.</comment>
+        <translation>fr</translation>
+    </message>
+    <message>
+        <source>Lesson: %1. %2</source>
+        <translation>Leçon&#xa0;: %1. %2</translation>
+    </message>
+    <message>
+        <source>Well done! The lesson is done.</source>
+        <translation>Bravo&#xa0;! La leçon est faite.</translation>
+    </message>
+    <message>
+        <source>Next lesson</source>
+        <translation>Leçon suivante</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1. %2, done: one star</source>
+        <translation>%1. %2, faite&#xa0;: une étoile</translation>
+    </message>
+    <message>
+        <source>These lesson files could not be read: %1</source>
+        <translation>Ces fichiers de leçon ne peuvent pas être lus&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Your lessons already hold a lesson called “%1”. Replace it?</source>
+        <translation>Tes leçons contiennent déjà une leçon appelée «&#xa0;%1&#xa0;». La remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as “%1”: %2.</source>
+        <translation>La leçon n&apos;a pas pu être enregistrée sous «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>son dossier n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>Lesson saved: %1.</source>
+        <translation>Leçon enregistrée&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::LessonsWindow</name>
+    <message>
+        <source>Lessons</source>
+        <translation>Leçons</translation>
+    </message>
+    <message>
+        <source>Choose a lesson and open it. A lesson done wins a star.</source>
+        <translation>Choisis une leçon et ouvre-la. Une leçon faite gagne une étoile.</translation>
+    </message>
+    <message>
+        <source>Lessons of the program</source>
+        <translation>Leçons du programme</translation>
+    </message>
+    <message>
+        <source>My lessons</source>
+        <translation>Mes leçons</translation>
+    </message>
+    <message>
+        <source>My lessons are kept in %1. To share a lesson, copy its .trv and .lesson files into this folder on the other computer.</source>
+        <translation>Mes leçons sont rangées dans %1. Pour partager une leçon, copie ses fichiers .trv et .lesson dans ce dossier sur l&apos;autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save this scene as a lesson…</source>
+        <translation>Enregistrer cette scène comme leçon…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::MovesPanel</name>
     <message>
         <source>Same on both pans</source>
@@ -913,12 +1024,12 @@ Rien n&apos;a été modifié.</translation>
         <translation>pas encore visible</translation>
     </message>
     <message>
-        <source>Next challenge</source>
-        <translation>Défi suivant</translation>
-    </message>
-    <message>
         <source>Challenges…</source>
         <translation>Défis…</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Leçons…</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1336,25 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>The pans are locked. %1</source>
         <translation>Les plateaux sont bloqués. %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SaveLessonDialog</name>
+    <message>
+        <source>Save as lesson</source>
+        <translation>Enregistrer comme leçon</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Instruction for the child:</source>
+        <translation>&amp;Consigne pour l&apos;enfant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Goal the program checks:</source>
+        <translation>&amp;But que le programme vérifie&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -481,6 +481,10 @@ Non è cambiato nulla.</translation>
         <source>Start level %1</source>
         <translation>Inizia il livello %1</translation>
     </message>
+    <message>
+        <source>Next challenge</source>
+        <translation>Sfida successiva</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>
@@ -795,6 +799,113 @@ Non è cambiato nulla.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::LessonTexts</name>
+    <message>
+        <source>Make both pans balance</source>
+        <translation>Metti in equilibrio i due piatti</translation>
+    </message>
+    <message>
+        <source>Find X</source>
+        <translation>Trova X</translation>
+    </message>
+    <message>
+        <source>Find Y</source>
+        <translation>Trova Y</translation>
+    </message>
+    <message>
+        <source>Find X and Y</source>
+        <translation>Trova X e Y</translation>
+    </message>
+    <message>
+        <source>Make the left pan heavier</source>
+        <translation>Rendi più pesante il piatto di sinistra</translation>
+    </message>
+    <message>
+        <source>Make the right pan heavier</source>
+        <translation>Rendi più pesante il piatto di destra</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The tag of the language of this translation, as a lesson file writes it: it, de, fr or es.</comment>
+        <translation>it</translation>
+    </message>
+    <message>
+        <source>Lesson: %1. %2</source>
+        <translation>Lezione: %1. %2</translation>
+    </message>
+    <message>
+        <source>Well done! The lesson is done.</source>
+        <translation>Bravo! La lezione è fatta.</translation>
+    </message>
+    <message>
+        <source>Next lesson</source>
+        <translation>Lezione successiva</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>%1. %2, done: one star</source>
+        <translation>%1. %2, fatta: una stella</translation>
+    </message>
+    <message>
+        <source>These lesson files could not be read: %1</source>
+        <translation>Questi file di lezione non si possono leggere: %1</translation>
+    </message>
+    <message>
+        <source>Your lessons already hold a lesson called “%1”. Replace it?</source>
+        <translation>Tra le tue lezioni c&apos;è già una lezione chiamata «%1». Sostituirla?</translation>
+    </message>
+    <message>
+        <source>The lesson could not be saved as “%1”: %2.</source>
+        <translation>Non è stato possibile salvare la lezione come «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>its folder could not be made</source>
+        <translation>non è stato possibile creare la sua cartella</translation>
+    </message>
+    <message>
+        <source>Lesson saved: %1.</source>
+        <translation>Lezione salvata: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::LessonsWindow</name>
+    <message>
+        <source>Lessons</source>
+        <translation>Lezioni</translation>
+    </message>
+    <message>
+        <source>Choose a lesson and open it. A lesson done wins a star.</source>
+        <translation>Scegli una lezione e aprila. Una lezione fatta vale una stella.</translation>
+    </message>
+    <message>
+        <source>Lessons of the program</source>
+        <translation>Lezioni del programma</translation>
+    </message>
+    <message>
+        <source>My lessons</source>
+        <translation>Le mie lezioni</translation>
+    </message>
+    <message>
+        <source>My lessons are kept in %1. To share a lesson, copy its .trv and .lesson files into this folder on the other computer.</source>
+        <translation>Le mie lezioni sono conservate in %1. Per condividere una lezione, copia i suoi file .trv e .lesson in questa cartella sull&apos;altro computer.</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save this scene as a lesson…</source>
+        <translation>Salva questa scena come lezione…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::MovesPanel</name>
     <message>
         <source>Same on both pans</source>
@@ -913,12 +1024,12 @@ Non è cambiato nulla.</translation>
         <translation>non ancora visibile</translation>
     </message>
     <message>
-        <source>Next challenge</source>
-        <translation>Sfida successiva</translation>
-    </message>
-    <message>
         <source>Challenges…</source>
         <translation>Sfide…</translation>
+    </message>
+    <message>
+        <source>Lessons…</source>
+        <translation>Lezioni…</translation>
     </message>
 </context>
 <context>
@@ -1225,6 +1336,25 @@ Non è cambiato nulla.</translation>
     <message>
         <source>The pans are locked. %1</source>
         <translation>I piatti sono bloccati. %1</translation>
+    </message>
+</context>
+<context>
+    <name>tarvelo::SaveLessonDialog</name>
+    <message>
+        <source>Save as lesson</source>
+        <translation>Salva come lezione</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titolo:</translation>
+    </message>
+    <message>
+        <source>&amp;Instruction for the child:</source>
+        <translation>&amp;Istruzione per il bambino:</translation>
+    </message>
+    <message>
+        <source>&amp;Goal the program checks:</source>
+        <translation>&amp;Obiettivo che il programma verifica:</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "core/teach/Goal.h"
 
 #include "core/play/Model.h"
+#include "core/teach/PanCounts.h"
 
 #include <array>
 #include <utility>
@@ -78,6 +79,23 @@ std::optional<Goal> GoalFromWord(std::string_view word) {
         }
     }
     return std::nullopt;
+}
+
+Goal GoalSuggestedBy(const Scene& scene) {
+    const PanCounts counts = CountsOnPans(scene);
+    const auto holds = [&](PieceKind kind) {
+        const std::size_t slot = SlotOf(kind);
+        return counts.pans[0][slot] + counts.pans[1][slot] > 0;
+    };
+    const bool x = holds(PieceKind::kX);
+    const bool y = holds(PieceKind::kY);
+    if (x && y) {
+        return {GoalKind::FindXAndY};
+    }
+    if (x || y) {
+        return {x ? GoalKind::FindX : GoalKind::FindY};
+    }
+    return {GoalKind::Balance};
 }
 
 bool GoalMet(const Goal& goal, const Model& model) {

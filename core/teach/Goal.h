@@ -8,6 +8,7 @@
 namespace tarvelo {
 
 class Model;
+class Scene;
 
 enum class GoalKind {
     Balance,      // both pans loaded and level: "="
@@ -27,6 +28,9 @@ struct Goal {
 std::string_view GoalWord(const Goal& goal);
 // The goal a lesson file's word names, or none for a word no goal has.
 std::optional<Goal> GoalFromWord(std::string_view word);
+
+// The goal a lesson made of `scene` most likely has: finding its unknowns, else balancing.
+Goal GoalSuggestedBy(const Scene& scene);
 
 // Whether `model` has reached `goal`. Only a scene at rest has: a moving balance says nothing yet.
 bool GoalMet(const Goal& goal, const Model& model);

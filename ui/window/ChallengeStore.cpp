@@ -29,10 +29,7 @@ std::int32_t Count(const QSettings& settings, const QString& key) {
 } // namespace
 
 std::unique_ptr<QSettings> ChallengeStore::Open() const {
-    if (path_.isEmpty()) {
-        return std::make_unique<QSettings>(kSettingsOrganisation, kSettingsApplication);
-    }
-    return std::make_unique<QSettings>(path_, QSettings::IniFormat);
+    return OpenSettings(path_);
 }
 
 LevelRecord ChallengeStore::Record(std::int32_t level) const {

@@ -75,6 +75,10 @@ QString PraiseSentence(const ChallengeWin& win) {
         .arg(win.fewestMoves);
 }
 
+QString NextChallengeCaption() {
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts", "Next challenge"));
+}
+
 QString StarsShown(std::int32_t stars) {
     return kStar.repeated(stars);
 }

@@ -25,6 +25,8 @@ QString ChallengeStartedSentence(std::int32_t level, std::int32_t fewestMoves);
 QString ChallengeName(std::int32_t level, std::uint64_t seed);
 // "Well done! X = 5. Two stars: solved in the fewest moves."
 QString PraiseSentence(const ChallengeWin& win);
+// The button to the next challenge of the level.
+QString NextChallengeCaption();
 // The stars won, as stars to see.
 QString StarsShown(std::int32_t stars);
 // "Stars: 7, solved: 4."

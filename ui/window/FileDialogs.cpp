@@ -18,6 +18,7 @@ namespace {
 
 constexpr QLatin1StringView kLessonsData("tarvelo/lessons"); // in a data folder
 constexpr QLatin1StringView kLessonsBesideProgram("../share/tarvelo/lessons");
+constexpr QLatin1StringView kOwnLessons("Tarvelo lessons"); // in the user's documents
 
 // Shows the lessons in the open dialog's sidebar, after the places it already has. Returns the
 // places as they were.
@@ -112,6 +113,13 @@ QString LessonsFolder(const QString& programFolder) {
 
 QString LessonsFolder() {
     return LessonsFolder(QCoreApplication::applicationDirPath());
+}
+
+QString OwnLessonsFolder() {
+    // In the documents, where a teacher finds the files to copy and share; the same name in
+    // every language, so that the program finds it whatever language it speaks.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents.isEmpty() ? QDir::homePath() : documents).filePath(kOwnLessons);
 }
 
 QString ProblemFolder(const QString& currentProblemFile) {

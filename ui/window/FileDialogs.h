@@ -28,6 +28,10 @@ QString LessonsFolder(const QString& programFolder);
 // The same for the running program.
 QString LessonsFolder();
 
+// The folder of the teacher's own lessons, "Tarvelo lessons" in the user's documents. It may not
+// exist yet: the first lesson saved makes it.
+QString OwnLessonsFolder();
+
 // Where the dialogs start: the folder of the current problem file when it has one that exists,
 // else the user's documents folder.
 QString ProblemFolder(const QString& currentProblemFile);

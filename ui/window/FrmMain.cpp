@@ -3,6 +3,7 @@
 
 #include "ui/window/AccessLayer.h"
 #include "ui/window/ChallengeSession.h"
+#include "ui/window/LessonSession.h"
 #include "ui/window/ModelTexts.h"
 #include "ui/window/PointerInput.h"
 #include "ui/window/ProblemMessages.h"
@@ -59,6 +60,7 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     });
     BuildMovesPanelKey();
     BuildChallenges();
+    BuildLessons();
     SyncFromModel();
 }
 
@@ -139,8 +141,15 @@ void FrmMain::SyncFromModel(bool afterInput) {
     if (challenge_ != nullptr) {
         challenge_->Follow(model_.controls.programMode(), model_.controls.stProblemFile());
     }
+    if (lessons_ != nullptr) {
+        lessons_->Follow(model_.controls.programMode(), model_.controls.stProblemFile());
+    }
     if (access_ != nullptr) {
         access_->AfterSync(timers_->NowMs());
+    }
+    // After the announcements: the praise for a lesson done follows what the balance shows.
+    if (lessons_ != nullptr && access_ != nullptr) {
+        NoteLessonDone();
     }
     SyncMovesPanel();
 }

@@ -38,9 +38,15 @@ class AccessLayer;
 class ChallengeSession;
 class ChallengesWindow;
 class FrmInfo;
+class LessonSession;
+class LessonsWindow;
 class MovesPanel;
 struct ChallengeRun;
-struct PanelChallenge;
+struct Lesson;
+struct LessonEntry;
+struct LessonListing;
+struct PanelTask;
+enum class LessonSet;
 struct ScriptMove;
 class VirtualClock;
 class PictureBox;
@@ -96,6 +102,21 @@ class FrmMain : public QWidget {
     void StartChallenge(std::int32_t level);
     // The challenges played in this window, and the one on the pans.
     const ChallengeSession& challenges() const;
+
+    // The Lessons window (Ctrl+E), not modal.
+    void ShowLessons();
+    // Puts `entry`'s problem on the pans in problem mode, says its instruction and shows it in
+    // the moves panel, which opens. False when it was not opened: the scene built was kept, or
+    // the problem file was refused (which is said).
+    bool OpenLesson(const LessonEntry& entry, LessonSet set);
+    // The lessons opened in this window, and the one on the pans.
+    const LessonSession& lessons() const;
+    // Asks for a title, an instruction and a goal, and saves the scene as a lesson of the
+    // teacher's own; failures are said.
+    void SaveSceneAsLesson();
+    // Writes the scene to `problemPath` and `lesson` beside it, making the folder; false, with
+    // the reason, when that failed, and then a new problem file is not left behind.
+    bool SaveLesson(const QString& problemPath, const Lesson& lesson, QString* reason);
 
     // One tick of `timer`: the window's timers call it, and so can a test on its own clock.
     void Tick(WindowTimer timer);
@@ -185,8 +206,21 @@ class FrmMain : public QWidget {
     // The praise said instead of `answer`, when it solves the challenge on the pans: the stars
     // are kept, and the panel shows them with the Next challenge button, which takes the focus.
     std::optional<QString> PraiseAnswer(const SolvedUnknown& answer);
-    // The challenge on the pans as the panel shows it.
-    PanelChallenge ChallengeShown() const;
+    // The challenge or lesson on the pans as the panel shows it.
+    PanelTask TaskShown() const;
+    // The Lessons window's key.
+    void BuildLessons();
+    // Once the balance at rest shows the goal of the lesson on the pans for the first time: its
+    // star is kept, the praise said, and the panel shows the next lesson's button, which takes
+    // the focus.
+    void NoteLessonDone();
+    // The lesson after the one on the pans, in its folder (read into `listing`), if any.
+    const LessonEntry* NextLessonEntry(LessonListing& listing) const;
+    void NextLesson();
+    // The panel's button after a challenge or lesson done: the next one.
+    void ShowNext();
+    // The lesson on the pans as the panel shows it; none outside a lesson.
+    std::optional<PanelTask> LessonShown() const;
     // A move the panel asks for, made through Handle as any input; what it did is shown in the
     // panel and said.
     void MakePanelMove(const ScriptMove& move);
@@ -254,6 +288,8 @@ class FrmMain : public QWidget {
     FrmInfo* frmInfo_ = nullptr;
     std::unique_ptr<ChallengeSession> challenge_;
     ChallengesWindow* challengesWindow_ = nullptr;
+    std::unique_ptr<LessonSession> lessons_;
+    LessonsWindow* lessonsWindow_ = nullptr;
 };
 
 } // namespace tarvelo

@@ -70,7 +70,7 @@ std::optional<QString> FrmMain::PraiseAnswer(const SolvedUnknown& answer) {
     }
     SetMovesPanelOpen(true);
     SyncMovesPanel();
-    movesPanel_->FocusNextChallenge();
+    movesPanel_->FocusNext();
     if (challengesWindow_ != nullptr) {
         challengesWindow_->Refresh();
     }
@@ -83,17 +83,21 @@ void FrmMain::NextChallenge() {
     }
 }
 
-PanelChallenge FrmMain::ChallengeShown() const {
+PanelTask FrmMain::TaskShown() const {
+    if (std::optional<PanelTask> lesson = LessonShown()) {
+        return *lesson;
+    }
     const ChallengeRun* run = challenge_->Current();
     if (run == nullptr) {
         return {};
     }
-    PanelChallenge shown;
+    PanelTask shown;
     shown.title = ChallengeTitle(run->challenge.level);
     shown.goal = ChallengeGoal(run->challenge.fewestMoves);
     if (run->won) {
         shown.stars = StarsShown(run->won->stars);
         shown.praise = PraiseSentence(*run->won);
+        shown.next = NextChallengeCaption();
     }
     return shown;
 }

@@ -148,7 +148,8 @@ void FrmMain::BuildMovesPanel() {
     connect(movesPanel_, &MovesPanel::lockToggled, this, [this](bool locked) { LockPans(locked); });
     connect(movesPanel_, &MovesPanel::closeRequested, this, [this] { SetMovesPanelOpen(false); });
     connect(movesPanel_, &MovesPanel::challengesRequested, this, [this] { ShowChallenges(); });
-    connect(movesPanel_, &MovesPanel::nextChallengeRequested, this, [this] { NextChallenge(); });
+    connect(movesPanel_, &MovesPanel::lessonsRequested, this, [this] { ShowLessons(); });
+    connect(movesPanel_, &MovesPanel::nextRequested, this, [this] { ShowNext(); });
     connect(movesPanel_, &MovesPanel::choiceMade, this,
             [this](const QString& choice) { access_->Announce(choice); });
 }

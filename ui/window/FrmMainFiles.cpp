@@ -5,6 +5,7 @@
 #include "ui/instance/SingleInstance.h"
 #include "ui/window/AccessLayer.h"
 #include "ui/window/FileDialogs.h"
+#include "ui/window/FileSaving.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/ProblemMessages.h"
 
@@ -23,21 +24,6 @@ namespace tarvelo {
 
 namespace {
 
-// Why the file could not even be started. The error number alone misleads in two cases that
-// are told apart by looking: a folder of the file's name, and a missing folder.
-QString OpenFailureReason(const QString& path, int systemError, const QString& said) {
-    const QFileInfo target(path);
-    if (target.isDir()) {
-        return SaveFailureReason(EISDIR, said);
-    }
-    if (!target.absoluteDir().exists()) {
-        return SaveFailureReason(ENOENT, said);
-    }
-    // The folder is there: "no such file" here is a file system that refuses new files (as
-    // /proc does), for which the file layer's own words are the better ones.
-    return SaveFailureReason(systemError == ENOENT ? 0 : systemError, said);
-}
-
 // The problem file for the scene as it is now. The header carries the time and the date as
 // the user's regional settings write them.
 std::string ProblemText(const Model& model) {
@@ -51,41 +37,6 @@ std::string ProblemText(const Model& model) {
     const int kX = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
     const int kY = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
     return WriteProblem(model.scene.SavedProblem(), time.toStdString(), date.toStdString(), kX, kY);
-}
-
-// Why a save failed, in words for the user, by the step that failed. For a failure to put the
-// written file in place the file layer's own words are kept.
-QString ReplaceFailureReason(const QString& path, const FileReplacing& result) {
-    const QString said = qt_error_string(result.error);
-    switch (result.failed) {
-    case FileReplacing::Step::Open:
-        return OpenFailureReason(path, result.error, said);
-    case FileReplacing::Step::Write:
-        return SaveFailureReason(result.error, said);
-    case FileReplacing::Step::Rename:
-    case FileReplacing::Step::Done:
-        break;
-    }
-    return SaveFailureReason(0, said);
-}
-
-// Puts `text` at `path`, written aside and put in place only when complete: a failed save
-// leaves any file that was there as it was, and leaves no new file behind. A file replaced keeps
-// its owner and mode; a link another user could have planted and a special file are refused.
-// Why not, on failure; `replaced` tells what was replaced.
-std::optional<QString> ReplaceFile(const QString& path, const std::string& text,
-                                   SaveTarget& replaced) {
-    const SaveTargetCheck check = CheckSaveTarget(BytesOfText(path));
-    if (check.refusal != SaveTargetCheck::Refusal::None) {
-        return SaveRefusalReason(check.refusal);
-    }
-    replaced = check.target;
-    const FileReplacing result =
-        ReplaceFileWhole(LinkChainEnd(check.target.path), text, KeptOwnerAndMode(check.target));
-    if (!result.done()) {
-        return ReplaceFailureReason(path, result);
-    }
-    return std::nullopt;
 }
 
 } // namespace

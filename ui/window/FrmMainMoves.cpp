@@ -109,7 +109,7 @@ void FrmMain::SyncMovesPanel() {
         movesPanel_->ShowAnswer(solved ? SolvedText(*solved) : QString());
     }
     movesPanel_->SetLocked(model_.PansLocked());
-    movesPanel_->ShowChallenge(ChallengeShown());
+    movesPanel_->ShowTask(TaskShown());
     // The lines are worded again only when the trail or the line it starts from changed, not at
     // every tick of a moving scene.
     const std::string& equation = model_.equation.lblEquazione().Caption;

@@ -42,5 +42,7 @@ inline const QKeySequence kCloseMovesPanelKey{Qt::Key_Escape};
 
 // The Challenges window, where a challenge of each level starts.
 inline const QKeySequence kChallengesKey{Qt::CTRL | Qt::Key_G};
+// The Lessons window, where the lessons open and a scene is saved as one.
+inline const QKeySequence kLessonsKey{Qt::CTRL | Qt::Key_E};
 
 } // namespace tarvelo

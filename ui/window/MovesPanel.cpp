@@ -89,7 +89,7 @@ MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
     column->setSpacing(kGroupSpacing);
     // The trail takes the height the moves leave; the check, used last, comes after it.
     for (QWidget* part :
-         {BuildChallenge(), BuildSameOnBoth(), BuildExchange(), BuildShare(), BuildResult()}) {
+         {BuildTask(), BuildSameOnBoth(), BuildExchange(), BuildShare(), BuildResult()}) {
         column->addWidget(part);
     }
     column->addWidget(BuildTrail(), 1);
@@ -112,27 +112,29 @@ MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
     connect(escape, &QShortcut::activated, this, &MovesPanel::closeRequested);
 }
 
-QWidget* MovesPanel::BuildChallenge() {
-    QGroupBox* group = MakeGroup(QString(), "challenge");
-    challenge_ = group;
+QWidget* MovesPanel::BuildTask() {
+    QGroupBox* group = MakeGroup(QString(), "task");
+    task_ = group;
     QVBoxLayout* rows = RowsOf(group);
-    challengeTitle_ = new QLabel;
-    challengeTitle_->setObjectName(QStringLiteral("challengeTitle"));
-    QFont bold = challengeTitle_->font();
+    taskTitle_ = new QLabel;
+    taskTitle_->setObjectName(QStringLiteral("taskTitle"));
+    QFont bold = taskTitle_->font();
     bold.setBold(true);
-    challengeTitle_->setFont(bold);
-    challengeGoal_ = new QLabel;
-    challengeGoal_->setObjectName(QStringLiteral("challengeGoal"));
-    challengeGoal_->setWordWrap(true);
-    rows->addLayout(Row({challengeTitle_, challengeGoal_}));
+    taskTitle_->setFont(bold);
+    taskTitle_->setWordWrap(true);
+    taskGoal_ = new QLabel;
+    taskGoal_->setObjectName(QStringLiteral("taskGoal"));
+    taskGoal_->setWordWrap(true);
+    rows->addWidget(taskTitle_);
+    rows->addWidget(taskGoal_);
     praise_ = new QLabel;
     praise_->setObjectName(QStringLiteral("praise"));
     praise_->setWordWrap(true);
     rows->addWidget(praise_);
-    nextChallenge_ = MakeButton(tr("Next challenge"), "nextChallenge");
-    connect(nextChallenge_, &QPushButton::clicked, this, &MovesPanel::nextChallengeRequested);
-    rows->addWidget(nextChallenge_);
-    ShowChallenge({});
+    next_ = MakeButton(QString(), "next");
+    connect(next_, &QPushButton::clicked, this, &MovesPanel::nextRequested);
+    rows->addWidget(next_);
+    ShowTask({});
     return group;
 }
 
@@ -259,13 +261,18 @@ QWidget* MovesPanel::BuildClose() {
     QPushButton* challenges = MakeButton(tr("Challenges\u2026"), "openChallenges");
     challenges->setAccessibleDescription(kChallengesKey.toString(QKeySequence::NativeText));
     connect(challenges, &QPushButton::clicked, this, &MovesPanel::challengesRequested);
+    QPushButton* lessons = MakeButton(tr("Lessons\u2026"), "openLessons");
+    lessons->setAccessibleDescription(kLessonsKey.toString(QKeySequence::NativeText));
+    connect(lessons, &QPushButton::clicked, this, &MovesPanel::lessonsRequested);
     QPushButton* close = MakeButton(tr("Close the panel"), "closeMovesPanel");
     close->setAccessibleDescription(kMovesPanelKey.toString(QKeySequence::NativeText));
     connect(close, &QPushButton::clicked, this, &MovesPanel::closeRequested);
+    // Two rows: the three side by side do not fit the panel's width in every language.
     auto* buttons = new QWidget;
-    QHBoxLayout* row = Row({challenges, close});
-    row->setContentsMargins(0, 0, 0, 0);
-    buttons->setLayout(row);
+    auto* rows = new QVBoxLayout(buttons);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(Row({challenges, lessons}));
+    rows->addLayout(Row({close}));
     return buttons;
 }
 
@@ -409,20 +416,24 @@ void MovesPanel::PrintTrail() {
     }
 }
 
-void MovesPanel::ShowChallenge(const PanelChallenge& challenge) {
-    challengeTitle_->setText(challenge.title);
-    challengeGoal_->setText(challenge.goal);
-    const bool solved = !challenge.praise.isEmpty();
+void MovesPanel::ShowTask(const PanelTask& task) {
+    taskTitle_->setText(task.title);
+    taskGoal_->setText(task.goal);
+    const bool done = !task.praise.isEmpty();
     // The stars are to see; a screen reader hears the praise, which counts them in words.
-    praise_->setText(solved ? challenge.stars + QLatin1Char(' ') + challenge.praise : QString());
-    praise_->setAccessibleName(challenge.praise);
-    praise_->setVisible(solved);
-    nextChallenge_->setVisible(solved);
-    challenge_->setVisible(!challenge.title.isEmpty());
+    praise_->setText(done ? task.stars + QLatin1Char(' ') + task.praise : QString());
+    praise_->setAccessibleName(task.praise);
+    praise_->setVisible(done);
+    next_->setText(task.next);
+    next_->setVisible(done && !task.next.isEmpty());
+    task_->setVisible(!task.title.isEmpty());
 }
 
-void MovesPanel::FocusNextChallenge() {
-    nextChallenge_->setFocus(Qt::OtherFocusReason);
+void MovesPanel::FocusNext() {
+    // The last lesson has no next one: the focus stays where it is.
+    if (next_->isVisible()) {
+        next_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 QWidget* MovesPanel::FirstControl() const {

@@ -25,14 +25,16 @@ constexpr int kMovesPanelWidth = 360;
 // The value of Y that checkRequested gives when Y is not checked.
 constexpr int kUncheckedY = -1;
 
-// The challenge on the pans as the panel shows it; all empty outside the challenge mode.
-struct PanelChallenge {
-    QString title; // "Challenge: level 2"
-    QString goal;  // "Find X. Fewest moves: 3."
-    // Once solved: the stars won, to see, and the praise; the Next challenge button shows then.
+// The challenge or the lesson on the pans as the panel shows it; all empty outside them.
+struct PanelTask {
+    QString title; // "Challenge: level 2", or the lesson's title
+    QString goal;  // "Find X. Fewest moves: 3.", or the lesson's instruction
+    // Once done: the stars won, to see, and the praise; the button to the next challenge or
+    // lesson shows then, with `next` on it, unless there is none.
     QString stars;
     QString praise;
-    bool operator==(const PanelChallenge&) const = default;
+    QString next; // "Next challenge"
+    bool operator==(const PanelTask&) const = default;
 };
 
 class MovesPanel : public QWidget {
@@ -55,10 +57,10 @@ class MovesPanel : public QWidget {
     // Asks where to print the trail, and prints it there.
     void PrintTrail();
 
-    // The challenge on the pans, above the moves; nothing while `challenge` is empty.
-    void ShowChallenge(const PanelChallenge& challenge);
-    // The focus goes to the Next challenge button, once a challenge is solved.
-    void FocusNextChallenge();
+    // The challenge or lesson on the pans, above the moves; nothing while `task` is empty.
+    void ShowTask(const PanelTask& task);
+    // The focus goes to the button to the next challenge or lesson, once one is done.
+    void FocusNext();
 
     // The control the focus goes to as the panel opens.
     QWidget* FirstControl() const;
@@ -69,16 +71,17 @@ class MovesPanel : public QWidget {
     // An answer to check: X, and Y or kUncheckedY.
     void checkRequested(int x, int y);
     void closeRequested();
-    // The Challenges window, and the next challenge of the level once one is solved.
+    // The Challenges and Lessons windows, and the next challenge or lesson once one is done.
     void challengesRequested();
-    void nextChallengeRequested();
+    void lessonsRequested();
+    void nextRequested();
     // The choice one of the panel's lists shows as it gets the focus, or a new one made in it
     // with the keyboard, to be said.
     void choiceMade(const QString& choice);
 
   private:
     // The panel's groups, top to bottom.
-    QWidget* BuildChallenge();
+    QWidget* BuildTask();
     QWidget* BuildSameOnBoth();
     QWidget* BuildExchange();
     QWidget* BuildShare();
@@ -116,11 +119,11 @@ class MovesPanel : public QWidget {
     QListWidget* trail_ = nullptr;
     QPushButton* copyTrail_ = nullptr;
     QPushButton* printTrail_ = nullptr;
-    QWidget* challenge_ = nullptr;
-    QLabel* challengeTitle_ = nullptr;
-    QLabel* challengeGoal_ = nullptr;
+    QWidget* task_ = nullptr;
+    QLabel* taskTitle_ = nullptr;
+    QLabel* taskGoal_ = nullptr;
     QLabel* praise_ = nullptr;
-    QPushButton* nextChallenge_ = nullptr;
+    QPushButton* next_ = nullptr;
 };
 
 } // namespace tarvelo

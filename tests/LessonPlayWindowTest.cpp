@@ -1,0 +1,493 @@
+// The lessons on the real widgets, offscreen: the Lessons window by keys, a lesson opened with
+// its instruction in the moves panel, its goal reached, praised and kept once, the next lesson,
+// the scenes that end a lesson, a scene saved as a teacher's lesson and opened again, the files
+// that cannot be read or written, and the window and a lesson in Italian.
+#include "WindowFixture.h"
+#include "core/io/LessonFolder.h"
+#include "core/io/ProblemFile.h"
+#include "core/play/MoveScript.h"
+#include "ui/accessibility/Announcer.h"
+#include "ui/window/FileDialogs.h"
+#include "ui/window/LessonSession.h"
+#include "ui/window/LessonsWindow.h"
+#include "ui/window/MovesPanel.h"
+#include "ui/window/Translations.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <algorithm>
+
+using tarvelo::LessonEntry;
+using tarvelo::LessonRun;
+using tarvelo::LessonSet;
+using tarvelo::LessonsWindow;
+using tarvelo::MovesPanel;
+using tarvelo::ProgramMode;
+using tarvelo::ScriptMove;
+using tarvelo::test::AnswerNextDialog;
+using tarvelo::test::CatchMessage;
+using tarvelo::test::ClockedWindow;
+
+namespace {
+
+constexpr std::int64_t kSettleMs = 3000;
+const QString kLessons = QStringLiteral(TARVELO_SOURCE_DIR "/lessons");
+constexpr int kShippedLessons = 27;
+// Rows of the program's lessons, from 0.
+constexpr int kHeavierSideRow = 1; // "The heavier side goes down": 7 against 3, balance it
+constexpr int kExchangeRow = 10;   // "Exchange a cube": X + 2 = 5, find X
+const QString kDoneSaid = QStringLiteral("Well done! The lesson is done.");
+
+QWidget* Focused() {
+    return QApplication::focusWidget();
+}
+
+QStringList ItemTexts(const QListWidget* list) {
+    QStringList texts;
+    for (int row = 0; row < list->count(); ++row) {
+        texts << list->item(row)->text();
+    }
+    return texts;
+}
+
+qsizetype TimesSaid(const QSignalSpy& said, const QString& sentence) {
+    return std::count_if(said.begin(), said.end(), [&](const QList<QVariant>& heard) {
+        return heard.at(0).toString() == sentence;
+    });
+}
+
+// Answers the next question whether to discard the scene built in free play: Discard.
+void DiscardNextPrompt() {
+    AnswerNextDialog([](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        QVERIFY(box);
+        box->button(QMessageBox::Discard)->click();
+    });
+}
+
+// A window with the keyboard's focus on a button, whatever it says counted.
+struct LessonWindow : ClockedWindow {
+    LessonWindow() {
+        window.activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(&window));
+        child<QWidget>("Command3")->setFocus(Qt::TabFocusReason);
+    }
+    void PressOnFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QVERIFY(Focused());
+        QTest::keyClick(Focused(), key, modifiers);
+    }
+    LessonsWindow* Lessons() { return window.findChild<LessonsWindow*>(); }
+    template <typename T> T* InLessons(const char* name) {
+        auto* found = Lessons()->findChild<T*>(QString::fromLatin1(name));
+        Q_ASSERT(found != nullptr);
+        return found;
+    }
+    QListWidget* Shipped() { return InLessons<QListWidget>("shippedLessons"); }
+    QListWidget* Own() { return InLessons<QListWidget>("ownLessons"); }
+    MovesPanel* Panel() { return window.findChild<MovesPanel*>(); }
+    template <typename T> T* InPanel(const char* name) {
+        auto* found = Panel()->findChild<T*>(QString::fromLatin1(name));
+        Q_ASSERT(found != nullptr);
+        return found;
+    }
+    // Ctrl+E: the Lessons window opens and becomes the active window.
+    void OpenLessonsByKey() {
+        PressOnFocus(Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(Lessons() != nullptr && Lessons()->isVisible());
+        // The offscreen platform has no window manager to activate a window as it shows.
+        QVERIFY(QTest::qWaitForWindowExposed(Lessons()));
+        Lessons()->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), Lessons());
+    }
+    // Ctrl+E, then the arrows down to the program's lesson in `row`, and Enter.
+    void OpenByKeys(int row) {
+        OpenLessonsByKey();
+        QCOMPARE(Focused(), Shipped());
+        while (Shipped()->currentRow() < row) {
+            PressOnFocus(Qt::Key_Down);
+        }
+        PressOnFocus(Qt::Key_Return);
+        QTRY_COMPARE(QApplication::activeWindow(), &window);
+        RunMs(kSettleMs);
+    }
+    const LessonRun* Current() { return window.lessons().Current(); }
+    void MakeMoves(const std::string& script) {
+        const tarvelo::MoveScript read = tarvelo::ReadMoveScript(script);
+        QVERIFY(!read.error);
+        for (const ScriptMove& move : read.moves) {
+            emit Panel()->moveRequested(move);
+            RunMs(kSettleMs);
+        }
+    }
+    QString Title() { return InPanel<QLabel>("taskTitle")->text(); }
+    QString Praise() { return InPanel<QLabel>("praise")->text(); }
+    bool PraiseShown() { return InPanel<QLabel>("praise")->isVisible(); }
+};
+
+} // namespace
+
+class LessonPlayWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanup();
+    void theLessonsWindowListsTheLessonsInOrder();
+    void aLessonOpensWithItsInstructionAndIsDoneAtItsGoal();
+    void aFindXLessonIsDoneWhenTheBalanceShowsX();
+    void otherScenesEndTheLessonAndUndoComesBack();
+    void aSceneSavedAsALessonOpensFromMyLessons();
+    void aGoalTheSceneMeetsAlreadyWaitsForTheChildsMove();
+    void savingALessonThatCannotBeWrittenLeavesNothing();
+    void aLessonFileThatCannotBeReadIsNamed();
+    void everyControlHasAnAccessibleName();
+    void theLessonsSpeakItalian();
+
+  private:
+    QTemporaryDir settings_;
+    QList<QTranslator*> installed_;
+};
+
+void LessonPlayWindowTest::initTestCase() {
+    // The stars are kept in the user's settings: every run starts without any.
+    QVERIFY(settings_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    // The teacher's lessons go into the test's own home, never the real user's.
+    QVERIFY(tarvelo::OwnLessonsFolder().startsWith(QDir::homePath()));
+    QVERIFY(QDir::homePath().contains(QStringLiteral("lesson_play_window_test")));
+}
+
+void LessonPlayWindowTest::cleanup() {
+    qDeleteAll(installed_); // uninstalls them
+    installed_.clear();
+    QSettings(QStringLiteral("Tarvelo"), QStringLiteral("Tarvelo")).clear();
+    QDir(tarvelo::OwnLessonsFolder()).removeRecursively();
+}
+
+void LessonPlayWindowTest::theLessonsWindowListsTheLessonsInOrder() {
+    LessonWindow w;
+    w.OpenLessonsByKey();
+    const QStringList shipped = ItemTexts(w.Shipped());
+    QCOMPARE(shipped.size(), kShippedLessons);
+    QCOMPARE(shipped.front(), QStringLiteral("1. One cube against one cube"));
+    QCOMPARE(shipped.at(kExchangeRow), QStringLiteral("11. Exchange a cube"));
+    QCOMPARE(w.Own()->count(), 0);
+    // The focus is on the first lesson not done, whose instruction shows below.
+    QCOMPARE(Focused(), w.Shipped());
+    QCOMPARE(w.Shipped()->currentRow(), 0);
+    QVERIFY(w.InLessons<QLabel>("lessonInstruction")
+                ->text()
+                .startsWith(QStringLiteral("Both pans hold a 4")));
+    // Escape closes it, and the main window is as it was.
+    w.PressOnFocus(Qt::Key_Escape);
+    QVERIFY(!w.Lessons()->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), &w.window);
+    QCOMPARE(w.window.size(), QSize(tarvelo::layout::kWindowWidth, tarvelo::layout::kWindowHeight));
+    QCOMPARE(w.window.model().controls.programMode(), ProgramMode::Free);
+}
+
+void LessonPlayWindowTest::aLessonOpensWithItsInstructionAndIsDoneAtItsGoal() {
+    LessonWindow w;
+    QSignalSpy said(w.window.findChild<tarvelo::Announcer*>(), &tarvelo::Announcer::said);
+    w.OpenByKeys(kHeavierSideRow);
+    QVERIFY(w.Current() != nullptr);
+    QCOMPARE(w.window.model().controls.programMode(), ProgramMode::Problem);
+    QCOMPARE(w.window.model().equation.lblComparison().Caption, std::string(">"));
+    // The panel opened with the lesson above the moves, and the instruction was said.
+    QVERIFY(w.window.MovesPanelOpen());
+    QCOMPARE(w.Title(), QStringLiteral("The heavier side goes down"));
+    const QString instruction = w.InPanel<QLabel>("taskGoal")->text();
+    QVERIFY(instruction.startsWith(QStringLiteral("The 7 is heavier than the 3")));
+    QCOMPARE(TimesSaid(said, QStringLiteral("Lesson: The heavier side goes down. ") + instruction),
+             1);
+    QVERIFY(!w.PraiseShown());
+    // A cube that does not balance it yet, then one that does.
+    w.MakeMoves("drop right 1");
+    QVERIFY(!w.PraiseShown());
+    w.MakeMoves("remove right 1; drop right 4");
+    QVERIFY(w.PraiseShown());
+    QCOMPARE(w.Praise(), QStringLiteral("\u2605 ") + kDoneSaid);
+    QCOMPARE(TimesSaid(said, kDoneSaid), 1);
+    QVERIFY(w.window.lessons().Store().Done(LessonSet::Shipped, w.Current()->entry.problemPath));
+    // Unbalanced and balanced again, it is not praised twice.
+    w.MakeMoves("drop left 1; drop right 1");
+    QCOMPARE(TimesSaid(said, kDoneSaid), 1);
+    // The Lessons window shows the star.
+    w.window.ShowLessons();
+    QCOMPARE(w.Shipped()->item(kHeavierSideRow)->text(),
+             QStringLiteral("2. The heavier side goes down \u2605"));
+    QCOMPARE(w.Shipped()->item(kHeavierSideRow)->data(Qt::AccessibleTextRole).toString(),
+             QStringLiteral("2. The heavier side goes down, done: one star"));
+    w.Lessons()->hide();
+    // Next lesson has the focus; Enter opens the next one, not done yet.
+    QTRY_COMPARE(QApplication::activeWindow(), &w.window);
+    QCOMPARE(Focused(), w.InPanel<QPushButton>("next"));
+    QCOMPARE(w.InPanel<QPushButton>("next")->text(), QStringLiteral("Next lesson"));
+    w.PressOnFocus(Qt::Key_Return);
+    w.RunMs(kSettleMs);
+    QCOMPARE(w.Title(), QStringLiteral("The lighter side goes up"));
+    QVERIFY(!w.PraiseShown());
+    QCOMPARE(w.window.model().equation.lblComparison().Caption, std::string("<"));
+}
+
+void LessonPlayWindowTest::aFindXLessonIsDoneWhenTheBalanceShowsX() {
+    LessonWindow w;
+    QSignalSpy said(w.window.findChild<tarvelo::Announcer*>(), &tarvelo::Announcer::said);
+    w.OpenByKeys(kExchangeRow);
+    w.MakeMoves("split right 5 2 3");
+    QVERIFY(!w.PraiseShown());
+    w.MakeMoves("take 2");
+    QVERIFY(w.PraiseShown());
+    // The answer first, then the praise for the lesson.
+    QStringList heard;
+    for (const QList<QVariant>& sentence : said) {
+        heard << sentence.at(0).toString();
+    }
+    const auto solved = heard.indexOf(QStringLiteral("Solved: X = 3."));
+    QVERIFY(solved >= 0);
+    QCOMPARE(heard.indexOf(kDoneSaid), solved + 1);
+    // Restart plays the lesson again: still the lesson, done already, not praised again.
+    w.window.Restart();
+    w.RunMs(kSettleMs);
+    QVERIFY(w.Current() != nullptr);
+    w.MakeMoves("split right 5 2 3; take 2");
+    QCOMPARE(TimesSaid(said, kDoneSaid), 1);
+}
+
+void LessonPlayWindowTest::otherScenesEndTheLessonAndUndoComesBack() {
+    LessonWindow w;
+    w.OpenByKeys(kExchangeRow);
+    const std::string lesson = w.Current()->entry.problemPath;
+    // A new scene handed over ends the lesson: nothing of it stays in the panel.
+    w.window.ExecuteHandOver(QString(), [] {});
+    w.RunMs(kSettleMs);
+    QVERIFY(w.Current() == nullptr);
+    QVERIFY(!w.InPanel<QWidget>("task")->isVisible());
+    // Undo goes back to the lesson.
+    while (w.Current() == nullptr && w.window.model().history().CanUndo()) {
+        w.PressOnFocus(Qt::Key_Z, Qt::ControlModifier);
+        w.RunMs(kSettleMs);
+    }
+    QVERIFY(w.Current() != nullptr);
+    QCOMPARE(w.Current()->entry.problemPath, lesson);
+    QCOMPARE(w.Title(), QStringLiteral("Exchange a cube"));
+}
+
+void LessonPlayWindowTest::aSceneSavedAsALessonOpensFromMyLessons() {
+    LessonWindow w;
+    // The scene of X + 2 = 5, opened as a problem.
+    QVERIFY(
+        w.window.OpenProblem(kLessons + QStringLiteral("/11 Find X - X plus 2 balances 5.trv")));
+    w.RunMs(kSettleMs);
+    w.OpenLessonsByKey();
+    QSignalSpy said(w.window.findChild<tarvelo::Announcer*>(), &tarvelo::Announcer::said);
+    // The dialog offers the goal the scene suggests, and Save waits for a title and an
+    // instruction.
+    AnswerNextDialog([](QWidget* dialog) {
+        auto* save = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save);
+        QVERIFY(!save->isEnabled());
+        QCOMPARE(dialog->findChild<QComboBox*>(QStringLiteral("lessonGoal"))->currentText(),
+                 QStringLiteral("Find X"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("lessonTitle"))
+            ->setText(QStringLiteral(" My X / lesson "));
+        QVERIFY(!save->isEnabled());
+        dialog->findChild<QPlainTextEdit*>(QStringLiteral("lessonInstruction"))
+            ->setPlainText(QStringLiteral("Find X.\nUse the moves."));
+        QVERIFY(save->isEnabled());
+        save->click();
+    });
+    w.InLessons<QPushButton>("saveAsLesson")->click();
+    QCOMPARE(TimesSaid(said, QStringLiteral("Lesson saved: My X / lesson.")), 1);
+    // Both files are in the teacher's folder, named by the title.
+    const QDir own(tarvelo::OwnLessonsFolder());
+    const QString problem = own.filePath(QStringLiteral("My X   lesson.trv"));
+    const tarvelo::ProblemReading read = tarvelo::ReadProblemFile(problem.toStdString());
+    QVERIFY(read.problem);
+    const tarvelo::LessonReading lesson =
+        tarvelo::ReadLessonFile(own.filePath(QStringLiteral("My X   lesson.lesson")).toStdString());
+    QVERIFY(lesson.lesson);
+    QCOMPARE(lesson.lesson->goal, std::string("find-x"));
+    QCOMPARE(lesson.lesson->language, std::string("en"));
+    QCOMPARE(lesson.lesson->titles.at(""), std::string("My X / lesson"));
+    QCOMPARE(lesson.lesson->instructions.at(""), std::string("Find X.\nUse the moves."));
+    // My lessons list it at once; it opens as any lesson, and is done by solving it.
+    QCOMPARE(ItemTexts(w.Own()), QStringList{QStringLiteral("1. My X / lesson")});
+    w.Own()->setCurrentRow(0);
+    // The scene was opened in free play, where a lesson asks before it replaces it.
+    DiscardNextPrompt();
+    QTest::keyClick(w.Own(), Qt::Key_Return);
+    w.RunMs(kSettleMs);
+    QVERIFY(w.Current() != nullptr);
+    QCOMPARE(w.Current()->set, LessonSet::Own);
+    QCOMPARE(w.Title(), QStringLiteral("My X / lesson"));
+    QCOMPARE(w.InPanel<QLabel>("taskGoal")->text(), QStringLiteral("Find X.\nUse the moves."));
+    w.MakeMoves("split right 5 2 3; take 2");
+    QVERIFY(w.PraiseShown());
+    // The only lesson of its folder has no next one.
+    QVERIFY(!w.InPanel<QWidget>("next")->isVisible());
+    // Saved again under the same title, it asks before it replaces the lesson.
+    QString asked;
+    AnswerNextDialog([&asked](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("lessonTitle"))
+            ->setText(QStringLiteral("My X / lesson"));
+        dialog->findChild<QPlainTextEdit*>(QStringLiteral("lessonInstruction"))
+            ->setPlainText(QStringLiteral("Another."));
+        CatchMessage(&asked); // answers No
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+    });
+    w.window.SaveSceneAsLesson();
+    QCOMPARE(asked, QStringLiteral("Your lessons already hold a lesson called \u201cMy X / "
+                                   "lesson\u201d. Replace it?"));
+    QCOMPARE(
+        tarvelo::ReadLessonFile(own.filePath(QStringLiteral("My X   lesson.lesson")).toStdString())
+            .lesson->instructions.at(""),
+        std::string("Find X.\nUse the moves."));
+}
+
+void LessonPlayWindowTest::aGoalTheSceneMeetsAlreadyWaitsForTheChildsMove() {
+    LessonWindow w;
+    // 4 against 4, saved as "make it balance": balanced as it opens.
+    QVERIFY(w.window.OpenProblem(kLessons + QStringLiteral("/01 One cube balances one cube.trv")));
+    w.RunMs(kSettleMs);
+    tarvelo::Lesson lesson;
+    lesson.goal = "balance";
+    lesson.titles[""] = "Level";
+    lesson.instructions[""] = "Make it balance again.";
+    const QString problem = QDir(tarvelo::OwnLessonsFolder()).filePath(QStringLiteral("Level.trv"));
+    QString reason;
+    QVERIFY2(w.window.SaveLesson(problem, lesson, &reason), qPrintable(reason));
+    DiscardNextPrompt();
+    QVERIFY(w.window.OpenLesson({problem.toStdString(), lesson}, LessonSet::Own));
+    w.RunMs(kSettleMs);
+    QVERIFY(!w.PraiseShown());
+    // Tipped and balanced again by the child: done.
+    w.MakeMoves("drop left 1");
+    QVERIFY(!w.PraiseShown());
+    w.MakeMoves("drop right 1");
+    QVERIFY(w.PraiseShown());
+}
+
+void LessonPlayWindowTest::savingALessonThatCannotBeWrittenLeavesNothing() {
+    LessonWindow w;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    tarvelo::Lesson lesson;
+    lesson.goal = "balance";
+    lesson.titles[""] = "T";
+    lesson.instructions[""] = "I";
+    // A file where the folder would be made.
+    const QString blocked = dir.filePath(QStringLiteral("blocked"));
+    QFile file(blocked);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QString reason;
+    QVERIFY(!w.window.SaveLesson(blocked + QStringLiteral("/T.trv"), lesson, &reason));
+    QCOMPARE(reason, QStringLiteral("its folder could not be made"));
+    // A folder where the lesson file would go: the new problem is not left behind alone.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("T.lesson")));
+    reason.clear();
+    QVERIFY(!w.window.SaveLesson(dir.filePath(QStringLiteral("T.trv")), lesson, &reason));
+    QVERIFY(!reason.isEmpty());
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("T.trv"))));
+}
+
+void LessonPlayWindowTest::aLessonFileThatCannotBeReadIsNamed() {
+    const QDir own(tarvelo::OwnLessonsFolder());
+    QVERIFY(own.mkpath(QStringLiteral(".")));
+    QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                own.filePath(QStringLiteral("Broken.trv")));
+    QFile broken(own.filePath(QStringLiteral("Broken.lesson")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("[Lesson]\nGoal=balance\n");
+    broken.close();
+    LessonWindow w;
+    w.window.ShowLessons();
+    QCOMPARE(w.Own()->count(), 0);
+    QVERIFY(w.InLessons<QLabel>("refusedLessons")->isVisible());
+    QCOMPARE(w.InLessons<QLabel>("refusedLessons")->text(),
+             QStringLiteral("These lesson files could not be read: Broken.lesson"));
+}
+
+void LessonPlayWindowTest::everyControlHasAnAccessibleName() {
+    LessonWindow w;
+    w.window.ShowLessons();
+    const std::pair<const char*, const char*> controls[] = {
+        {"shippedLessons", "Lessons of the program"},
+        {"ownLessons", "My lessons"},
+        {"openLesson", "Open"},
+        {"saveAsLesson", "Save this scene as a lesson\u2026"},
+        {"closeLessons", "Close"},
+    };
+    for (const auto& [control, name] : controls) {
+        QAccessibleInterface* read =
+            QAccessible::queryAccessibleInterface(w.InLessons<QWidget>(control));
+        QVERIFY(read != nullptr);
+        QCOMPARE(read->text(QAccessible::Name), QString::fromUtf8(name));
+    }
+    // Every control that takes the focus is named.
+    for (QWidget* widget : w.Lessons()->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() & Qt::TabFocus) {
+            QVERIFY2(
+                !QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).isEmpty(),
+                qPrintable(widget->objectName()));
+        }
+    }
+    // A lesson is heard by its title, and its instruction as its description.
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.Shipped());
+    QAccessibleInterface* first = list->child(0);
+    QVERIFY(first != nullptr);
+    QCOMPARE(first->text(QAccessible::Name), QStringLiteral("1. One cube against one cube"));
+    QVERIFY(first->text(QAccessible::Description).startsWith(QStringLiteral("Both pans hold a 4")));
+}
+
+void LessonPlayWindowTest::theLessonsSpeakItalian() {
+    installed_ = tarvelo::InstallTranslations(QLocale(QLocale::Italian, QLocale::Italy));
+    QVERIFY(!installed_.isEmpty());
+    LessonWindow w;
+    QSignalSpy said(w.window.findChild<tarvelo::Announcer*>(), &tarvelo::Announcer::said);
+    w.OpenLessonsByKey();
+    QCOMPARE(w.Lessons()->windowTitle(), QStringLiteral("Lezioni"));
+    QCOMPARE(w.Shipped()->item(kExchangeRow)->text(), QStringLiteral("11. Cambia un cubo"));
+    QCOMPARE(w.InLessons<QPushButton>("openLesson")->text(), QStringLiteral("Apri"));
+    w.Lessons()->hide();
+    QTRY_COMPARE(QApplication::activeWindow(), &w.window);
+    w.OpenByKeys(kExchangeRow);
+    QCOMPARE(w.Title(), QStringLiteral("Cambia un cubo"));
+    QVERIFY(w.InPanel<QLabel>("taskGoal")
+                ->text()
+                .startsWith(QStringLiteral("Sul piatto di destra non c'è un 2.")));
+    w.MakeMoves("split right 5 2 3; take 2");
+    QVERIFY(w.PraiseShown());
+    QCOMPARE(w.InPanel<QPushButton>("next")->text(), QStringLiteral("Lezione successiva"));
+    // A lesson saved in Italian is written in Italian.
+    tarvelo::Lesson lesson;
+    AnswerNextDialog([&lesson](QWidget* dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Salva come lezione"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("lessonTitle"))
+            ->setText(QStringLiteral("Trova X"));
+        dialog->findChild<QPlainTextEdit*>(QStringLiteral("lessonInstruction"))
+            ->setPlainText(QStringLiteral("Usa le mosse."));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+    });
+    w.window.SaveSceneAsLesson();
+    const tarvelo::LessonReading read = tarvelo::ReadLessonFile(
+        QDir(tarvelo::OwnLessonsFolder()).filePath(QStringLiteral("Trova X.lesson")).toStdString());
+    QVERIFY(read.lesson);
+    QCOMPARE(read.lesson->language, std::string("it"));
+}
+
+QTEST_MAIN(LessonPlayWindowTest)
+#include "LessonPlayWindowTest.moc"

@@ -1,0 +1,200 @@
+// The main window's lessons: the Lessons window, a lesson put on the pans with its instruction,
+// the star once the balance shows its goal, the next lesson, and a scene saved as a lesson.
+#include "core/io/ProblemFile.h"
+#include "core/teach/Goal.h"
+#include "ui/instance/HandOverMessage.h"
+#include "ui/window/AccessLayer.h"
+#include "ui/window/ChallengeTexts.h"
+#include "ui/window/FileDialogs.h"
+#include "ui/window/FileSaving.h"
+#include "ui/window/FrmMain.h"
+#include "ui/window/KeyMap.h"
+#include "ui/window/LessonSession.h"
+#include "ui/window/LessonTexts.h"
+#include "ui/window/LessonsWindow.h"
+#include "ui/window/MovesPanel.h"
+#include "ui/window/ProblemMessages.h"
+#include "ui/window/SaveLessonDialog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QShortcut>
+
+namespace tarvelo {
+
+namespace {
+
+constexpr std::int32_t kLessonStars = 1;
+
+// The lesson file beside the problem file at `problemPath`.
+QString LessonPathOf(const QString& problemPath) {
+    const QFileInfo problem(problemPath);
+    return problem.dir().filePath(problem.completeBaseName() +
+                                  QString::fromLatin1(kLessonExtension));
+}
+
+} // namespace
+
+void FrmMain::BuildLessons() {
+    lessons_ = std::make_unique<LessonSession>();
+    auto* key = new QShortcut(kLessonsKey, this);
+    connect(key, &QShortcut::activated, this, [this] { ShowLessons(); });
+}
+
+const LessonSession& FrmMain::lessons() const {
+    return *lessons_;
+}
+
+void FrmMain::ShowLessons() {
+    if (lessonsWindow_ == nullptr) {
+        lessonsWindow_ =
+            new LessonsWindow(this, lessons_->Store(), LessonsFolder(), OwnLessonsFolder());
+        connect(lessonsWindow_, &LessonsWindow::openRequested, this,
+                [this](const LessonEntry& entry, LessonSet set) { OpenLesson(entry, set); });
+        connect(lessonsWindow_, &LessonsWindow::saveRequested, this,
+                [this] { SaveSceneAsLesson(); });
+    }
+    lessonsWindow_->Open();
+}
+
+bool FrmMain::OpenLesson(const LessonEntry& entry, LessonSet set) {
+    if (SceneEmptying() || !MayLeaveBuiltScene()) {
+        return false;
+    }
+    const QString path = TextOfBytes(entry.problemPath);
+    std::optional<Problem> read =
+        ReadProblemOrWarn(entry.problemPath, path, [this](const QString& message) {
+            QMessageBox::warning(this, tr("Tarvelo"), message);
+        });
+    if (!read) {
+        return false;
+    }
+    lessons_->Start(entry, set);
+    // A lesson is a goal to reach: it plays in problem mode, as a file opened from the desktop.
+    ResetScene([this, problem = std::move(*read), entry] {
+        model_.PutProblem(&problem, entry.problemPath, ProgramMode::Problem);
+        access_->SceneReplaced(LessonOpenedSentence(entry.lesson));
+    });
+    SetMovesPanelOpen(true);
+    movesPanel_->FirstControl()->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+void FrmMain::NoteLessonDone() {
+    if (!lessons_->Reach(model_)) {
+        return;
+    }
+    access_->Announce(LessonDoneSentence());
+    SetMovesPanelOpen(true);
+    SyncMovesPanel();
+    movesPanel_->FocusNext();
+    if (lessonsWindow_ != nullptr) {
+        lessonsWindow_->Refresh();
+    }
+}
+
+const LessonEntry* FrmMain::NextLessonEntry(LessonListing& listing) const {
+    const LessonRun* run = lessons_->Current();
+    if (run == nullptr) {
+        return nullptr;
+    }
+    const QString folder = QFileInfo(TextOfBytes(run->entry.problemPath)).path();
+    listing = ListLessons(BytesOfText(folder));
+    return LessonAfter(listing, run->entry.problemPath);
+}
+
+void FrmMain::NextLesson() {
+    const LessonRun* run = lessons_->Current();
+    LessonListing listing;
+    if (const LessonEntry* next = NextLessonEntry(listing); next != nullptr && run != nullptr) {
+        OpenLesson(*next, run->set);
+    }
+}
+
+void FrmMain::ShowNext() {
+    if (lessons_->Current() != nullptr) {
+        NextLesson();
+    } else {
+        NextChallenge();
+    }
+}
+
+std::optional<PanelTask> FrmMain::LessonShown() const {
+    const LessonRun* run = lessons_->Current();
+    if (run == nullptr) {
+        return std::nullopt;
+    }
+    PanelTask shown;
+    shown.title = LessonTitle(run->entry.lesson);
+    shown.goal = LessonInstruction(run->entry.lesson);
+    if (run->met) {
+        shown.stars = StarsShown(kLessonStars);
+        shown.praise = LessonDoneSentence();
+        LessonListing listing;
+        if (NextLessonEntry(listing) != nullptr) {
+            shown.next = NextLessonCaption();
+        }
+    }
+    return shown;
+}
+
+void FrmMain::SaveSceneAsLesson() {
+    if (SceneEmptying()) {
+        return;
+    }
+    QWidget* owner = lessonsWindow_ != nullptr && lessonsWindow_->isVisible()
+                         ? static_cast<QWidget*>(lessonsWindow_)
+                         : this;
+    const std::optional<Lesson> lesson = AskForLesson(owner, GoalSuggestedBy(model_.scene));
+    if (!lesson) {
+        return;
+    }
+    const QString title = QString::fromStdString(lesson->titles.at(""));
+    const QDir folder(OwnLessonsFolder());
+    const QString problem =
+        folder.filePath(QString::fromStdString(LessonFileStem(lesson->titles.at(""))) +
+                        QString::fromLatin1(kProblemExtension));
+    if (QFileInfo::exists(problem) &&
+        QMessageBox::question(owner, tr("Tarvelo"), LessonExistsQuestion(title)) !=
+            QMessageBox::Yes) {
+        return;
+    }
+    QString reason;
+    if (!SaveLesson(problem, *lesson, &reason)) {
+        QMessageBox::warning(owner, tr("Tarvelo"), LessonSaveFailedMessage(problem, reason));
+        return;
+    }
+    access_->Announce(LessonSavedSentence(title));
+    if (lessonsWindow_ != nullptr) {
+        lessonsWindow_->Refresh();
+    }
+}
+
+bool FrmMain::SaveLesson(const QString& problemPath, const Lesson& lesson, QString* reason) {
+    const QString folder = QFileInfo(problemPath).path();
+    if (!QDir().mkpath(folder)) {
+        *reason = LessonFolderNotMadeReason();
+        return false;
+    }
+    // The problem first: a lesson file without its problem would be no lesson at all. A new
+    // problem whose lesson file could not follow goes again, so that no half lesson stays.
+    const bool newProblem = !QFileInfo::exists(problemPath);
+    if (!SaveProblem(problemPath, reason)) {
+        return false;
+    }
+    SaveTarget replaced;
+    const std::optional<QString> failure =
+        ReplaceFile(LessonPathOf(problemPath), WriteLesson(lesson), replaced);
+    if (failure) {
+        *reason = *failure;
+        if (newProblem) {
+            QFile::remove(problemPath);
+        }
+        return false;
+    }
+    return true;
+}
+
+} // namespace tarvelo

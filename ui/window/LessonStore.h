@@ -1,0 +1,28 @@
+// What the user's settings keep of the lessons: which were done, each by its set and file name,
+// so that the Lessons window shows their stars after a restart.
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace tarvelo {
+
+// The lessons that come with the program, and the teacher's own.
+enum class LessonSet { Shipped, Own };
+
+class LessonStore {
+  public:
+    // The user's own settings.
+    LessonStore() = default;
+    // The settings file at `path` instead (an INI file), for tests.
+    explicit LessonStore(QString path) : path_(std::move(path)) {}
+
+    // Whether the lesson of `set` played from `problemPath` was done.
+    bool Done(LessonSet set, const std::string& problemPath) const;
+    void KeepDone(LessonSet set, const std::string& problemPath);
+
+  private:
+    QString path_; // empty: the user's settings
+};
+
+} // namespace tarvelo
