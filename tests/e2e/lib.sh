@@ -413,3 +413,81 @@ e2e_challenge() {
     /usr/bin/python3 -c "$read_key" "$key" <<<"$report"
   fi
 }
+
+# --- The screen reader Debian ships (Orca), heard through its debug log ---
+
+e2e_orca_pid=
+e2e_orca_log="$e2e_work/orca.log"
+# How many sentences Orca had said when the last key was pressed with e2e_orca_press.
+e2e_orca_said_before_key=0
+
+# Starts Orca on the test's session and accessibility bus (call after e2e_start_a11y_bus), and
+# waits until it says it is on. Orca writes its debug file line by line only to a terminal:
+# `script` gives it one. Its own preferences folder keeps the user's settings out. A script that
+# starts it ends it with e2e_end_orca before e2e_cleanup, in its own EXIT trap.
+e2e_start_orca() {
+  local prefs="$e2e_work/orca-prefs"
+  mkdir -p "$prefs"
+  script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$e2e_orca_log" \
+    >/dev/null 2>&1 &
+  e2e_orca_pid=$!
+  e2e_helper_pids+=("$e2e_orca_pid")
+  e2e_wait_for 'e2e_heard "Screen reader on."' 30 || e2e_fail "Orca did not start"
+}
+
+e2e_end_orca() {
+  [ -n "$e2e_orca_pid" ] || return 0
+  pkill -P "$e2e_orca_pid" 2>/dev/null
+  e2e_end_helper "$e2e_orca_pid"
+  e2e_orca_pid=
+  # Orca's speech server, had it started, lives on by itself: it is found by the test's folder
+  # in its environment.
+  local pid
+  for pid in $(pgrep -f 'speech-dispatcher|sd_' 2>/dev/null); do
+    grep -qF "$e2e_work" "/proc/$pid/environ" 2>/dev/null && kill "$pid" 2>/dev/null
+  done
+  return 0
+}
+
+# Every sentence Orca handed to speech so far, a line each.
+e2e_spoken() {
+  grep -a "SPEECH OUTPUT" "$e2e_orca_log" 2>/dev/null |
+    sed "s/^.*SPEECH OUTPUT: '//; s/'{.*$//; s/' *$//"
+}
+e2e_heard() { e2e_spoken | grep -qF -- "$1"; }
+# Said since the last key pressed with e2e_orca_press.
+e2e_heard_since_key() {
+  e2e_spoken | tail -n +$((e2e_orca_said_before_key + 1)) | grep -qF -- "$1"
+}
+# Fails, with all Orca said, unless Orca says $1 since the last key; $2 says what brought it.
+e2e_expect_heard_since_key() {
+  e2e_wait_for "e2e_heard_since_key \"$1\"" 10 ||
+    { e2e_spoken >&2; e2e_fail "Orca did not say \"$1\" ($2)"; }
+}
+
+# Waits until Orca's log has stopped growing for half a second: Orca has spoken what the last
+# key brought, and the program has taken the key. On a busy machine a key sent while Orca still
+# works through the last one's events can be passed over.
+e2e_await_orca_quiet() {
+  local size previous=-1 since deadline=$((SECONDS + 20))
+  since=$(date +%s%N)
+  while :; do
+    size=$(stat -c %s "$e2e_orca_log" 2>/dev/null || echo 0)
+    if [ "$size" != "$previous" ]; then
+      previous=$size
+      since=$(date +%s%N)
+    elif [ $((($(date +%s%N) - since) / 1000000)) -ge 500 ]; then
+      return 0
+    fi
+    [ "$SECONDS" -lt "$deadline" ] || e2e_fail "timed out after 20 s waiting for Orca to finish speaking"
+    sleep 0.05 # between two looks at the log
+  done
+}
+
+# Presses a key on whichever window has the keyboard, once Orca is quiet, and notes how much
+# Orca had said before it.
+e2e_orca_press() {
+  e2e_await_orca_quiet
+  e2e_orca_said_before_key=$(e2e_spoken | wc -l)
+  xdotool key "$1"
+}
