@@ -22,6 +22,9 @@
 #                                                the screen box of that object's list item named
 #                                                ITEM, the part within its list, while the list
 #                                                shows (a combo box's, once opened)
+#   atspi_tree.py --pid PID --value ROLE NAME    the current value of the showing object of ROLE
+#                                                named NAME (a number box's number), as a whole
+#                                                number when it is one
 #   atspi_tree.py --translation TS CONTEXT TEXT  TEXT as the translation file TS has it
 # Ends with status 1 when the program is not (yet) on the bus or nothing matches, so that a test
 # can wait for what it expects by asking again.
@@ -196,6 +199,17 @@ def item_box(app, role, name, item_name, limit):
     return False
 
 
+def print_value(node):
+    if node is None:
+        return False
+    try:
+        value = node.queryValue().currentValue
+    except NotImplementedError:
+        return False
+    print(int(value) if float(value).is_integer() else value)
+    return True
+
+
 def walk_showing(node, depth, limit):
     """Yields (depth, object) as walk does, leaving out what lies within an object not showing."""
     import pyatspi
@@ -285,6 +299,7 @@ def main():
     what.add_argument("--box", nargs=2, metavar=("ROLE", "NAME"))
     what.add_argument("--items", nargs=2, metavar=("ROLE", "NAME"))
     what.add_argument("--item-box", nargs=3, metavar=("ROLE", "NAME", "ITEM"))
+    what.add_argument("--value", nargs=2, metavar=("ROLE", "NAME"))
     args = parser.parse_args()
 
     if args.translation:
@@ -314,6 +329,8 @@ def main():
             return 0 if items(app, *args.items, args.depth) else 1
         if args.item_box:
             return 0 if item_box(app, *args.item_box, args.depth) else 1
+        if args.value:
+            return 0 if print_value(find(app, *args.value, args.depth)) else 1
         return 0 if focused(app, args.depth, args.showing) else 1
     except Exception as error:  # the program busy or an object gone while the tree was read
         print(f"atspi_tree: {error}", file=sys.stderr)

@@ -230,6 +230,18 @@ e2e_keys() {
   done
 }
 
+# Presses keys, one after the other, on whichever window has the keyboard: for a key that hands
+# the keyboard to another window (one that opens or closes a dialog). e2e_keys would send such a
+# key's release to the window it names, which no longer has the keyboard: the X server then
+# keeps the key held down and repeats it into the new window, and every key after it comes with
+# that one held (a Tab as Ctrl+Tab).
+e2e_keys_focused() {
+  local key
+  for key in "$@"; do
+    xdotool key "$key"
+  done
+}
+
 # With the real pointer: presses on the screen point ($1, $2), carries the copy in steps of 10
 # pixels to ($3, $4) with the button down, releases, then moves once, as the copy drops at the
 # first movement after the release.
@@ -256,4 +268,226 @@ e2e_drag_in() {
   sleep 0.05
   xdotool mousemove $((to_x + 1)) "$to_y"
   sleep 0.05
+}
+
+# --- The moves panel played with keys, read through the bus (call after e2e_start_a11y_bus) ---
+
+# The focused object within showing ones: its role ($1 = 1), name (2) or description (3).
+e2e_focused() { e2e_a11y --focused --showing | sed -n "$1p"; }
+# The focused object is of role $1 and its name matches the extended expression $2.
+e2e_focus_is() { [ "$(e2e_focused 1)" = "$1" ] && e2e_focused 2 | grep -Eqx -- "$2"; }
+# The keys reach the program through the X server and the question through the bus: waits for
+# the one to be seen by the other, and fails when the focus does not get there.
+e2e_focus_reaches() {
+  e2e_wait_for "e2e_focus_is '$1' '$2'" 20 ||
+    e2e_fail "the focus is not on the $1 \"$2\" but on the $(e2e_focused 1) \"$(e2e_focused 2)\""
+}
+
+# The command that presses one key for the panel's player below; a script that must pace the
+# keys (for a screen reader to have its say) names its own.
+e2e_panel_key=e2e_keys_focused
+# The panel's controls the moves use, in their order from Tab to Tab: role and name (an
+# extended expression). A chooser is named by the choice it shows.
+e2e_panel_roles=("combo box" "push button" "push button" "combo box" "spin button"
+  "spin button" "spin button" "push button" "push button" "spin button" "push button")
+e2e_panel_names=("cube [0-9]|unknown [XY]|smiley" "Take from both pans" "Add to both pans"
+  "(left|right) pan" "N, the cube to split" "A, the first cube" "B, the second cube"
+  "Split N into A \+ B" "Join A \+ B" "Groups" "Share into equal groups")
+e2e_panel_kinds=0 e2e_panel_take=1 e2e_panel_add=2 e2e_panel_pan=3 e2e_panel_n=4
+e2e_panel_a=5 e2e_panel_b=6 e2e_panel_split=7 e2e_panel_join=8 e2e_panel_groups=9
+e2e_panel_share=10
+# Where the focus is among them: the panel takes it on the piece's chooser as it opens.
+e2e_panel_at=$e2e_panel_kinds
+
+# Tab or Shift+Tab, one press at a time, each awaited on the bus, to the control $1 above.
+e2e_panel_go_to() {
+  local to=$1 step=Tab
+  [ "$to" -ge "$e2e_panel_at" ] || step=shift+Tab
+  while [ "$e2e_panel_at" -ne "$to" ]; do
+    "$e2e_panel_key" "$step"
+    if [ "$step" = Tab ]; then
+      e2e_panel_at=$((e2e_panel_at + 1))
+    else
+      e2e_panel_at=$((e2e_panel_at - 1))
+    fi
+    e2e_focus_reaches "${e2e_panel_roles[$e2e_panel_at]}" "${e2e_panel_names[$e2e_panel_at]}"
+  done
+}
+# Chooses $2, the list's line $3 (from 0), in the chooser $1: Home, then Down as often.
+e2e_panel_choose() {
+  local chooser=$1 choice=$2 place=$3 i
+  e2e_panel_go_to "$chooser"
+  "$e2e_panel_key" Home
+  for ((i = 0; i < place; i++)); do
+    "$e2e_panel_key" Down
+  done
+  e2e_focus_reaches "combo box" "$choice"
+}
+# Sets the number box $1 to $2: Page Down to its lowest, $3, then Up as often as it takes.
+e2e_panel_set_number() {
+  local box=$1 value=$2 lowest=$3 i
+  e2e_panel_go_to "$box"
+  "$e2e_panel_key" Page_Down
+  for ((i = lowest; i < value; i++)); do
+    "$e2e_panel_key" Up
+  done
+  e2e_await "the box \"${e2e_panel_names[$box]}\" to hold $value" \
+    '[ "$(e2e_a11y --value "spin button" "${e2e_panel_names[$box]}")" = "$value" ]' 20
+}
+e2e_panel_press() {
+  e2e_panel_go_to "$1"
+  "$e2e_panel_key" Return
+}
+# A piece as a script of moves names it ("3", "X"), chosen in the piece's chooser.
+e2e_panel_choose_kind() {
+  case $1 in
+    [0-9]) e2e_panel_choose "$e2e_panel_kinds" "cube $1" "$1" ;;
+    X | x) e2e_panel_choose "$e2e_panel_kinds" "unknown X" 10 ;;
+    Y | y) e2e_panel_choose "$e2e_panel_kinds" "unknown Y" 11 ;;
+    *) e2e_fail "no piece \"$1\" in the chooser" ;;
+  esac
+}
+e2e_panel_choose_pan() {
+  case $1 in
+    left) e2e_panel_choose "$e2e_panel_pan" "left pan" 0 ;;
+    right) e2e_panel_choose "$e2e_panel_pan" "right pan" 1 ;;
+    *) e2e_fail "no pan \"$1\"" ;;
+  esac
+}
+# One move of a script of moves (as --moves reads it: "take 3", "split right 8 3 5"), made on
+# the panel with keys. The caller awaits what the move does.
+e2e_panel_move() {
+  local words
+  read -r -a words <<<"$1"
+  case ${words[0]} in
+    take | add)
+      e2e_panel_choose_kind "${words[1]}"
+      if [ "${words[0]}" = take ]; then
+        e2e_panel_press "$e2e_panel_take"
+      else
+        e2e_panel_press "$e2e_panel_add"
+      fi
+      ;;
+    split)
+      e2e_panel_choose_pan "${words[1]}"
+      e2e_panel_set_number "$e2e_panel_n" "${words[2]}" 0
+      e2e_panel_set_number "$e2e_panel_a" "${words[3]}" 0
+      e2e_panel_set_number "$e2e_panel_b" "${words[4]}" 0
+      e2e_panel_press "$e2e_panel_split"
+      ;;
+    join)
+      e2e_panel_choose_pan "${words[1]}"
+      e2e_panel_set_number "$e2e_panel_a" "${words[2]}" 0
+      e2e_panel_set_number "$e2e_panel_b" "${words[3]}" 0
+      e2e_panel_press "$e2e_panel_join"
+      ;;
+    share)
+      e2e_panel_set_number "$e2e_panel_groups" "${words[1]}" 2
+      e2e_panel_press "$e2e_panel_share"
+      ;;
+    *) e2e_fail "the move \"$1\" is not one the panel makes" ;;
+  esac
+}
+
+# The trail of equations' line $1 is there and has come to rest (a step still moving ends in
+# "…").
+e2e_trail_rested_at() {
+  local line
+  line=$(e2e_a11y --items list "Trail of equations" | sed -n "$1p") && [ -n "$line" ] &&
+    [[ $line != *… ]]
+}
+
+# What the program $1, run without a window, makes of challenge level $2, seed $3: the report's
+# key $4 ("equation", "solution", "fewestMoves"), or with $4 = answer, the value of X its solution
+# finds.
+e2e_challenge() {
+  local program=$1 level=$2 seed=$3 key=$4 report read_key
+  read_key='import json, sys; print(json.load(sys.stdin)[sys.argv[1]])'
+  report=$("$program" --challenge "$level" --seed "$seed" --settle --json) || return 1
+  if [ "$key" = answer ]; then
+    report=$("$program" --challenge "$level" --seed "$seed" --settle --json \
+      --moves "$(/usr/bin/python3 -c "$read_key" solution <<<"$report")") || return 1
+    /usr/bin/python3 -c 'import json, sys; print(json.load(sys.stdin)["solved"]["value"])' \
+      <<<"$report"
+  else
+    /usr/bin/python3 -c "$read_key" "$key" <<<"$report"
+  fi
+}
+
+# --- The screen reader Debian ships (Orca), heard through its debug log ---
+
+e2e_orca_pid=
+e2e_orca_log="$e2e_work/orca.log"
+# How many sentences Orca had said when the last key was pressed with e2e_orca_press.
+e2e_orca_said_before_key=0
+
+# Starts Orca on the test's session and accessibility bus (call after e2e_start_a11y_bus), and
+# waits until it says it is on. Orca writes its debug file line by line only to a terminal:
+# `script` gives it one. Its own preferences folder keeps the user's settings out. A script that
+# starts it ends it with e2e_end_orca before e2e_cleanup, in its own EXIT trap.
+e2e_start_orca() {
+  local prefs="$e2e_work/orca-prefs"
+  mkdir -p "$prefs"
+  script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$e2e_orca_log" \
+    >/dev/null 2>&1 &
+  e2e_orca_pid=$!
+  e2e_helper_pids+=("$e2e_orca_pid")
+  e2e_wait_for 'e2e_heard "Screen reader on."' 30 || e2e_fail "Orca did not start"
+}
+
+e2e_end_orca() {
+  [ -n "$e2e_orca_pid" ] || return 0
+  pkill -P "$e2e_orca_pid" 2>/dev/null
+  e2e_end_helper "$e2e_orca_pid"
+  e2e_orca_pid=
+  # Orca's speech server, had it started, lives on by itself: it is found by the test's folder
+  # in its environment.
+  local pid
+  for pid in $(pgrep -f 'speech-dispatcher|sd_' 2>/dev/null); do
+    grep -qF "$e2e_work" "/proc/$pid/environ" 2>/dev/null && kill "$pid" 2>/dev/null
+  done
+  return 0
+}
+
+# Every sentence Orca handed to speech so far, a line each.
+e2e_spoken() {
+  grep -a "SPEECH OUTPUT" "$e2e_orca_log" 2>/dev/null |
+    sed "s/^.*SPEECH OUTPUT: '//; s/'{.*$//; s/' *$//"
+}
+e2e_heard() { e2e_spoken | grep -qF -- "$1"; }
+# Said since the last key pressed with e2e_orca_press.
+e2e_heard_since_key() {
+  e2e_spoken | tail -n +$((e2e_orca_said_before_key + 1)) | grep -qF -- "$1"
+}
+# Fails, with all Orca said, unless Orca says $1 since the last key; $2 says what brought it.
+e2e_expect_heard_since_key() {
+  e2e_wait_for "e2e_heard_since_key \"$1\"" 10 ||
+    { e2e_spoken >&2; e2e_fail "Orca did not say \"$1\" ($2)"; }
+}
+
+# Waits until Orca's log has stopped growing for half a second: Orca has spoken what the last
+# key brought, and the program has taken the key. On a busy machine a key sent while Orca still
+# works through the last one's events can be passed over.
+e2e_await_orca_quiet() {
+  local size previous=-1 since deadline=$((SECONDS + 20))
+  since=$(date +%s%N)
+  while :; do
+    size=$(stat -c %s "$e2e_orca_log" 2>/dev/null || echo 0)
+    if [ "$size" != "$previous" ]; then
+      previous=$size
+      since=$(date +%s%N)
+    elif [ $((($(date +%s%N) - since) / 1000000)) -ge 500 ]; then
+      return 0
+    fi
+    [ "$SECONDS" -lt "$deadline" ] || e2e_fail "timed out after 20 s waiting for Orca to finish speaking"
+    sleep 0.05 # between two looks at the log
+  done
+}
+
+# Presses a key on whichever window has the keyboard, once Orca is quiet, and notes how much
+# Orca had said before it.
+e2e_orca_press() {
+  e2e_await_orca_quiet
+  e2e_orca_said_before_key=$(e2e_spoken | wc -l)
+  xdotool key "$1"
 }
