@@ -707,12 +707,12 @@ Es wurde nichts verändert.</translation>
         <translation>Vollbild, so groß wie der Bildschirm erlaubt; noch einmal: zurück</translation>
     </message>
     <message>
-        <source>Ctrl+M, Ctrl+G</source>
-        <translation>Strg+M, Strg+G</translation>
+        <source>Ctrl+M, Ctrl+G, Ctrl+E</source>
+        <translation>Strg+M, Strg+G, Strg+E</translation>
     </message>
     <message>
-        <source>the moves panel, the challenges</source>
-        <translation>die Zugleiste, die Herausforderungen</translation>
+        <source>the moves panel, the challenges, the lessons</source>
+        <translation>die Zugleiste, die Herausforderungen, die Lektionen</translation>
     </message>
 </context>
 <context>

@@ -707,12 +707,12 @@ No se ha cambiado nada.</translation>
         <translation>pantalla completa, tan grande como la pantalla permite; otra vez: volver</translation>
     </message>
     <message>
-        <source>Ctrl+M, Ctrl+G</source>
-        <translation>Ctrl+M, Ctrl+G</translation>
+        <source>Ctrl+M, Ctrl+G, Ctrl+E</source>
+        <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
     </message>
     <message>
-        <source>the moves panel, the challenges</source>
-        <translation>el panel de jugadas, los desafíos</translation>
+        <source>the moves panel, the challenges, the lessons</source>
+        <translation>el panel de jugadas, los desafíos, las lecciones</translation>
     </message>
 </context>
 <context>

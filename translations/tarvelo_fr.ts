@@ -707,12 +707,12 @@ Rien n&apos;a été modifié.</translation>
         <translation>plein écran, aussi grand que l’écran le permet&#xa0;; encore&#xa0;: retour</translation>
     </message>
     <message>
-        <source>Ctrl+M, Ctrl+G</source>
-        <translation>Ctrl+M, Ctrl+G</translation>
+        <source>Ctrl+M, Ctrl+G, Ctrl+E</source>
+        <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
     </message>
     <message>
-        <source>the moves panel, the challenges</source>
-        <translation>le panneau des coups, les défis</translation>
+        <source>the moves panel, the challenges, the lessons</source>
+        <translation>le panneau des coups, les défis, les leçons</translation>
     </message>
 </context>
 <context>

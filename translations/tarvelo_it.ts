@@ -707,12 +707,12 @@ Non è cambiato nulla.</translation>
         <translation>schermo intero, grande quanto lo schermo permette; di nuovo: indietro</translation>
     </message>
     <message>
-        <source>Ctrl+M, Ctrl+G</source>
-        <translation>Ctrl+M, Ctrl+G</translation>
+        <source>Ctrl+M, Ctrl+G, Ctrl+E</source>
+        <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
     </message>
     <message>
-        <source>the moves panel, the challenges</source>
-        <translation>il pannello delle mosse, le sfide</translation>
+        <source>the moves panel, the challenges, the lessons</source>
+        <translation>il pannello delle mosse, le sfide, le lezioni</translation>
     </message>
 </context>
 <context>

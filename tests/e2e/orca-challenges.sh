@@ -14,6 +14,7 @@ command -v orca >/dev/null || { echo "SKIP: Orca is not installed"; exit 77; }
 # What the run without a window makes of the level's first challenge.
 solution=$(e2e_challenge "$program" $level 1 solution) || e2e_fail "no challenge was made"
 answer=$(e2e_challenge "$program" $level 1 answer) || e2e_fail "the solution solves nothing"
+fewest=$(e2e_challenge "$program" $level 1 fewestMoves) || e2e_fail "no fewest moves"
 IFS=';' read -r -a moves <<<"$solution"
 
 e2e_start_x
@@ -43,11 +44,12 @@ expect "Level 2: aX = c. Stars: 0, solved: 0." "Tab: level 2's words and record"
 press shift+Tab
 expect "Start level 1" "Shift+Tab back to the first Start"
 
-# Enter starts the challenge, and the focus goes into the moves panel. (The sentence that says
-# the challenge's title and goal is not awaited: it comes amid the many events of the panel
-# opening, which Orca 43 thins out as a flood as the focus moves, and it is lost there.)
+# Enter starts the challenge, and the focus goes into the moves panel; then the challenge's
+# title and goal are said, once the window is active again (said amid the events of the panel
+# opening, Orca would drop it as part of a flood).
 press Return
 expect "Same on both pans" "Enter on Start: the moves panel's first group"
+expect "Challenge: level 1. Find X. Fewest moves: $fewest." "Enter on Start: the challenge said"
 e2e_focus_reaches "${e2e_panel_roles[$e2e_panel_kinds]}" "${e2e_panel_names[$e2e_panel_kinds]}"
 
 # The moves, with keys only; the last one brings the praise in place of a plain "Solved".

@@ -50,8 +50,8 @@ class AccessLayer : public QObject {
 
     // Tells a screen reader `text` (see Announcer).
     void Announce(const QString& text);
-    // The scene was replaced (New, Restart, Load, a hand-over): says `sentence`, and of the
-    // balance only the one the new scene comes to rest with.
+    // The scene was replaced (New, Restart, Load, a hand-over): says `sentence` (unless empty),
+    // and of the balance only the one the new scene comes to rest with.
     void SceneReplaced(const QString& sentence);
 
     // The last sentence told; for tests.

@@ -47,7 +47,9 @@ void Announcements::SayPans() {
 }
 
 void Announcements::SceneReplaced(const QString& sentence) {
-    Say(sentence);
+    if (!sentence.isEmpty()) {
+        Say(sentence);
+    }
     // The pans empty and fill again on the way: only the balance the new scene comes to rest
     // with is news.
     balanceAwaitsRest_ = true;

@@ -41,8 +41,8 @@ class Announcements {
     void SayBalance();
     void SayPans();
 
-    // The scene was replaced: says `sentence`, and of the balance only the one the new scene
-    // comes to rest with.
+    // The scene was replaced: says `sentence` (unless empty: said by the caller when it is
+    // heard), and of the balance only the one the new scene comes to rest with.
     void SceneReplaced(const QString& sentence);
 
     void SayAnswersThrough(AnswerTelling tell) { answerInstead_ = std::move(tell); }

@@ -18,6 +18,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QTime>
+#include <QTimer>
+#include <utility>
 
 namespace tarvelo {
 
@@ -132,6 +134,27 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void FrmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        !sayOnceActive_.isEmpty()) {
+        SayOnceActive(sayOnceActive_);
+    }
+}
+
+void FrmMain::SayOnceActive(const QString& sentence) {
+    sayOnceActive_ = sentence;
+    if (!isActiveWindow()) {
+        return;
+    }
+    // After the events of the activation and the focus, which are queued before this.
+    QTimer::singleShot(0, this, [this] {
+        if (!sayOnceActive_.isEmpty()) {
+            access_->Announce(std::exchange(sayOnceActive_, QString()));
+        }
+    });
 }
 
 void FrmMain::SyncFromModel(bool afterInput) {

@@ -170,6 +170,8 @@ class FrmMain : public QWidget {
   protected:
     // The "i" label opens the information window.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window made active says what waited for it (see SayOnceActive).
+    void changeEvent(QEvent* event) override;
 
   private:
     // Serves the hand-over waiting, if the window is free for it; else tries again shortly.
@@ -210,6 +212,10 @@ class FrmMain : public QWidget {
     PanelTask TaskShown() const;
     // The Lessons window's key.
     void BuildLessons();
+    // Says `sentence` once the window is active again with the focus placed, after the events of
+    // that. A challenge or lesson opened from its window brings a window activated, a panel
+    // opened and the focus moved, amid which a screen reader drops what is said.
+    void SayOnceActive(const QString& sentence);
     // Once the balance at rest shows the goal of the lesson on the pans for the first time: its
     // star is kept, the praise said, and the panel shows the next lesson's button, which takes
     // the focus.
@@ -289,6 +295,7 @@ class FrmMain : public QWidget {
     std::unique_ptr<ChallengeSession> challenge_;
     ChallengesWindow* challengesWindow_ = nullptr;
     std::unique_ptr<LessonSession> lessons_;
+    QString sayOnceActive_; // waits for the window to be active; empty: nothing waits
     LessonsWindow* lessonsWindow_ = nullptr;
 };
 

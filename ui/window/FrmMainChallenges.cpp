@@ -39,9 +39,10 @@ void FrmMain::StartChallenge(std::int32_t level) {
         return;
     }
     const ChallengeRun run = challenge_->Start(level);
-    PutChallenge(run, ChallengeStartedSentence(level, run.challenge.fewestMoves));
+    PutChallenge(run, QString());
     SetMovesPanelOpen(true);
     movesPanel_->FirstControl()->setFocus(Qt::OtherFocusReason);
+    SayOnceActive(ChallengeStartedSentence(level, run.challenge.fewestMoves));
 }
 
 bool FrmMain::RestartChallenge() {

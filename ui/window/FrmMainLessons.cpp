@@ -75,10 +75,11 @@ bool FrmMain::OpenLesson(const LessonEntry& entry, LessonSet set) {
     // A lesson is a goal to reach: it plays in problem mode, as a file opened from the desktop.
     ResetScene([this, problem = std::move(*read), entry] {
         model_.PutProblem(&problem, entry.problemPath, ProgramMode::Problem);
-        access_->SceneReplaced(LessonOpenedSentence(entry.lesson));
+        access_->SceneReplaced(QString());
     });
     SetMovesPanelOpen(true);
     movesPanel_->FirstControl()->setFocus(Qt::OtherFocusReason);
+    SayOnceActive(LessonOpenedSentence(entry.lesson));
     return true;
 }
 
