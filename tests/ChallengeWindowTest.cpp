@@ -28,7 +28,7 @@ using tarvelo::LevelRecord;
 using tarvelo::MovesPanel;
 using tarvelo::ProgramMode;
 using tarvelo::ScriptMove;
-using tarvelo::test::ClockedWindow;
+using tarvelo::test::KeyedWindow;
 
 namespace {
 
@@ -52,26 +52,11 @@ std::vector<ScriptMove> MovesOf(const std::string& script) {
     return read.moves;
 }
 
-// A window with the keyboard's focus on a button, whatever it says counted.
-struct ChallengeWindow : ClockedWindow {
-    ChallengeWindow() {
-        window.activateWindow();
-        static_cast<void>(QTest::qWaitForWindowActive(&window));
-        child<QWidget>("Command3")->setFocus(Qt::TabFocusReason);
-    }
-    void PressOnFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QVERIFY(Focused());
-        QTest::keyClick(Focused(), key, modifiers);
-    }
+// The keyed window with the Challenges window and the challenge on the pans at hand.
+struct ChallengeWindow : KeyedWindow {
     ChallengesWindow* Challenges() { return window.findChild<ChallengesWindow*>(); }
     template <typename T> T* InChallenges(const QString& name) {
         auto* found = Challenges()->findChild<T*>(name);
-        Q_ASSERT(found != nullptr);
-        return found;
-    }
-    MovesPanel* Panel() { return window.findChild<MovesPanel*>(); }
-    template <typename T> T* InPanel(const char* name) {
-        auto* found = Panel()->findChild<T*>(QString::fromLatin1(name));
         Q_ASSERT(found != nullptr);
         return found;
     }

@@ -39,7 +39,7 @@ using tarvelo::ProgramMode;
 using tarvelo::ScriptMove;
 using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::CatchMessage;
-using tarvelo::test::ClockedWindow;
+using tarvelo::test::KeyedWindow;
 
 namespace {
 
@@ -78,17 +78,8 @@ void DiscardNextPrompt() {
     });
 }
 
-// A window with the keyboard's focus on a button, whatever it says counted.
-struct LessonWindow : ClockedWindow {
-    LessonWindow() {
-        window.activateWindow();
-        static_cast<void>(QTest::qWaitForWindowActive(&window));
-        child<QWidget>("Command3")->setFocus(Qt::TabFocusReason);
-    }
-    void PressOnFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QVERIFY(Focused());
-        QTest::keyClick(Focused(), key, modifiers);
-    }
+// The keyed window with the Lessons window and the lesson on the pans at hand.
+struct LessonWindow : KeyedWindow {
     LessonsWindow* Lessons() { return window.findChild<LessonsWindow*>(); }
     template <typename T> T* InLessons(const char* name) {
         auto* found = Lessons()->findChild<T*>(QString::fromLatin1(name));
@@ -97,12 +88,6 @@ struct LessonWindow : ClockedWindow {
     }
     QListWidget* Shipped() { return InLessons<QListWidget>("shippedLessons"); }
     QListWidget* Own() { return InLessons<QListWidget>("ownLessons"); }
-    MovesPanel* Panel() { return window.findChild<MovesPanel*>(); }
-    template <typename T> T* InPanel(const char* name) {
-        auto* found = Panel()->findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT(found != nullptr);
-        return found;
-    }
     // Ctrl+E: the Lessons window opens and becomes the active window.
     void OpenLessonsByKey() {
         PressOnFocus(Qt::Key_E, Qt::ControlModifier);

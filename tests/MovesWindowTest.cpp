@@ -31,6 +31,7 @@ using tarvelo::MovesPanel;
 using tarvelo::PieceKind;
 using tarvelo::WindowZoom;
 using tarvelo::test::ClockedWindow;
+using tarvelo::test::KeyedWindow;
 
 namespace {
 
@@ -50,31 +51,17 @@ QWidget* Focused() {
     return QApplication::focusWidget();
 }
 
-// A window with the keyboard's focus on `focusName`.
-struct PanelWindow : ClockedWindow {
-    explicit PanelWindow(const char* focusName = "Command3") {
-        window.activateWindow();
-        static_cast<void>(QTest::qWaitForWindowActive(&window));
-        child<QWidget>(focusName)->setFocus(Qt::TabFocusReason);
-    }
+// The keyed window with lesson 11 at hand and what the panel shows.
+struct PanelWindow : KeyedWindow {
+    explicit PanelWindow(const char* focusName = "Command3") : KeyedWindow(focusName) {}
     // Opens lesson 11 and lets it come to rest.
     void OpenLesson() {
         QVERIFY(window.OpenProblem(kLessonXPlus2));
         RunMs(kSettleMs);
     }
-    void PressOnFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QVERIFY(Focused());
-        QTest::keyClick(Focused(), key, modifiers);
-    }
     void OpenPanel() {
         PressOnFocus(Qt::Key_M, Qt::ControlModifier);
         QVERIFY(window.MovesPanelOpen());
-    }
-    MovesPanel* Panel() { return window.findChild<MovesPanel*>(); }
-    template <typename T> T* InPanel(const char* name) {
-        auto* found = Panel()->findChild<T*>(QString::fromLatin1(name));
-        Q_ASSERT(found != nullptr);
-        return found;
     }
     void Press(const char* button) {
         QTest::mouseClick(InPanel<QPushButton>(button), Qt::LeftButton);

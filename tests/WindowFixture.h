@@ -5,6 +5,7 @@
 #include "core/base/VirtualClock.h"
 #include "ui/painting/SceneCanvas.h"
 #include "ui/window/FrmMain.h"
+#include "ui/window/MovesPanel.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -44,6 +45,27 @@ struct ClockedWindow : StartedWindow {
     }
     void RunMs(std::int64_t ms) { clock.Advance(ms); }
     VirtualClock clock;
+};
+
+// The clocked window, active, with the keyboard's focus on the control named `focusName` (a
+// button, whatever it says counted), and the moves panel at hand.
+struct KeyedWindow : ClockedWindow {
+    explicit KeyedWindow(const char* focusName = "Command3") {
+        window.activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(&window));
+        child<QWidget>(focusName)->setFocus(Qt::TabFocusReason);
+    }
+    // A key pressed where the focus is, as the user presses it.
+    void PressOnFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QVERIFY(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+    MovesPanel* Panel() { return window.findChild<MovesPanel*>(); }
+    template <typename T> T* InPanel(const char* name) {
+        auto* found = Panel()->findChild<T*>(QString::fromLatin1(name));
+        Q_ASSERT(found != nullptr);
+        return found;
+    }
 };
 
 inline QRgb Rgb(QRgb pixel) {

@@ -711,8 +711,8 @@ Es wurde nichts verändert.</translation>
         <translation>Strg+M, Strg+G, Strg+E</translation>
     </message>
     <message>
-        <source>the moves panel, the challenges, the lessons</source>
-        <translation>die Zugleiste, die Herausforderungen, die Lektionen</translation>
+        <source>moves, challenges, lessons</source>
+        <translation>Züge, Herausforderungen, Lektionen</translation>
     </message>
 </context>
 <context>

@@ -711,8 +711,8 @@ No se ha cambiado nada.</translation>
         <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
     </message>
     <message>
-        <source>the moves panel, the challenges, the lessons</source>
-        <translation>el panel de jugadas, los desafíos, las lecciones</translation>
+        <source>moves, challenges, lessons</source>
+        <translation>jugadas, desafíos, lecciones</translation>
     </message>
 </context>
 <context>

@@ -711,8 +711,8 @@ Rien n&apos;a été modifié.</translation>
         <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
     </message>
     <message>
-        <source>the moves panel, the challenges, the lessons</source>
-        <translation>le panneau des coups, les défis, les leçons</translation>
+        <source>moves, challenges, lessons</source>
+        <translation>coups, défis, leçons</translation>
     </message>
 </context>
 <context>

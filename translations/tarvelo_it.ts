@@ -711,8 +711,8 @@ Non è cambiato nulla.</translation>
         <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
     </message>
     <message>
-        <source>the moves panel, the challenges, the lessons</source>
-        <translation>il pannello delle mosse, le sfide, le lezioni</translation>
+        <source>moves, challenges, lessons</source>
+        <translation>mosse, sfide, lezioni</translation>
     </message>
 </context>
 <context>

@@ -55,9 +55,10 @@ LessonsWindow::LessonsWindow(QWidget* owner, const LessonStore& store, QString s
     column->addWidget(heading);
     AddList(LessonSet::Shipped, tr("Lessons of the program"), "shippedLessons");
     AddList(LessonSet::Own, tr("My lessons"), "ownLessons");
-    auto* folder = new QLabel(tr("My lessons are kept in %1. To share a lesson, copy its .trv "
-                                 "and .lesson files into this folder on the other computer.")
-                                  .arg(QDir::toNativeSeparators(folders_[1])));
+    auto* folder =
+        new QLabel(tr("My lessons are kept in %1. To share a lesson, copy its .trv "
+                      "and .lesson files into this folder on the other computer.")
+                       .arg(QDir::toNativeSeparators(folders_[IndexOf(LessonSet::Own)])));
     folder->setObjectName(QStringLiteral("ownLessonsFolder"));
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -182,7 +183,9 @@ void LessonsWindow::OpenChosen() {
         return;
     }
     const LessonEntry chosen = *entry; // the lists are read again as the lesson opens
-    const LessonSet set = item->listWidget() == lists_[0] ? LessonSet::Shipped : LessonSet::Own;
+    const LessonSet set = item->listWidget() == lists_[IndexOf(LessonSet::Shipped)]
+                              ? LessonSet::Shipped
+                              : LessonSet::Own;
     hide();
     emit openRequested(chosen, set);
 }
@@ -204,8 +207,9 @@ void LessonsWindow::Open() {
             }
         }
     }
-    lists_[0]->setCurrentRow(0);
-    lists_[0]->setFocus(Qt::ActiveWindowFocusReason);
+    QListWidget* first = lists_[IndexOf(LessonSet::Shipped)];
+    first->setCurrentRow(0);
+    first->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void LessonsWindow::hideEvent(QHideEvent* event) {
