@@ -88,16 +88,16 @@ struct LessonWindow : KeyedWindow {
     }
     QListWidget* Shipped() { return InLessons<QListWidget>("shippedLessons"); }
     QListWidget* Own() { return InLessons<QListWidget>("ownLessons"); }
-    // Ctrl+E: the Lessons window opens and becomes the active window.
+    // Ctrl+Shift+L: the Lessons window opens and becomes the active window.
     void OpenLessonsByKey() {
-        PressOnFocus(Qt::Key_E, Qt::ControlModifier);
+        PressOnFocus(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(Lessons() != nullptr && Lessons()->isVisible());
         // The offscreen platform has no window manager to activate a window as it shows.
         QVERIFY(QTest::qWaitForWindowExposed(Lessons()));
         Lessons()->activateWindow();
         QTRY_COMPARE(QApplication::activeWindow(), Lessons());
     }
-    // Ctrl+E, then the arrows down to the program's lesson in `row`, and Enter.
+    // Ctrl+Shift+L, then the arrows down to the program's lesson in `row`, and Enter.
     void OpenByKeys(int row) {
         OpenLessonsByKey();
         QCOMPARE(Focused(), Shipped());

@@ -707,12 +707,12 @@ Es wurde nichts verändert.</translation>
         <translation>Vollbild, so groß wie der Bildschirm erlaubt; noch einmal: zurück</translation>
     </message>
     <message>
-        <source>Ctrl+M, Ctrl+G, Ctrl+E</source>
-        <translation>Strg+M, Strg+G, Strg+E</translation>
-    </message>
-    <message>
         <source>moves, challenges, lessons</source>
         <translation>Züge, Herausforderungen, Lektionen</translation>
+    </message>
+    <message>
+        <source>Ctrl+M, Ctrl+G, Ctrl+Shift+L</source>
+        <translation>Strg+M, Strg+G, Strg+Umschalt+L</translation>
     </message>
 </context>
 <context>

@@ -707,12 +707,12 @@ No se ha cambiado nada.</translation>
         <translation>pantalla completa, tan grande como la pantalla permite; otra vez: volver</translation>
     </message>
     <message>
-        <source>Ctrl+M, Ctrl+G, Ctrl+E</source>
-        <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
-    </message>
-    <message>
         <source>moves, challenges, lessons</source>
         <translation>jugadas, desafíos, lecciones</translation>
+    </message>
+    <message>
+        <source>Ctrl+M, Ctrl+G, Ctrl+Shift+L</source>
+        <translation>Ctrl+M, Ctrl+G, Ctrl+Mayús+L</translation>
     </message>
 </context>
 <context>

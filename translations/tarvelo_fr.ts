@@ -707,12 +707,12 @@ Rien n&apos;a été modifié.</translation>
         <translation>plein écran, aussi grand que l’écran le permet&#xa0;; encore&#xa0;: retour</translation>
     </message>
     <message>
-        <source>Ctrl+M, Ctrl+G, Ctrl+E</source>
-        <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
-    </message>
-    <message>
         <source>moves, challenges, lessons</source>
         <translation>coups, défis, leçons</translation>
+    </message>
+    <message>
+        <source>Ctrl+M, Ctrl+G, Ctrl+Shift+L</source>
+        <translation>Ctrl+M, Ctrl+G, Ctrl+Maj+L</translation>
     </message>
 </context>
 <context>

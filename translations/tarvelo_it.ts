@@ -707,12 +707,12 @@ Non è cambiato nulla.</translation>
         <translation>schermo intero, grande quanto lo schermo permette; di nuovo: indietro</translation>
     </message>
     <message>
-        <source>Ctrl+M, Ctrl+G, Ctrl+E</source>
-        <translation>Ctrl+M, Ctrl+G, Ctrl+E</translation>
-    </message>
-    <message>
         <source>moves, challenges, lessons</source>
         <translation>mosse, sfide, lezioni</translation>
+    </message>
+    <message>
+        <source>Ctrl+M, Ctrl+G, Ctrl+Shift+L</source>
+        <translation>Ctrl+M, Ctrl+G, Ctrl+Maiusc+L</translation>
     </message>
 </context>
 <context>

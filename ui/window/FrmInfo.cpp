@@ -87,7 +87,7 @@ const KeyLine kKeyLines[] = {
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+B"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say what each pan holds")},
     // Three keys on one line, said short: the list fits the window without a scroll bar.
-    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+M, Ctrl+G, Ctrl+E"),
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+M, Ctrl+G, Ctrl+Shift+L"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "moves, challenges, lessons")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl++, Ctrl+-, Ctrl+0"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "make the window larger, smaller, its own size")},

@@ -103,7 +103,7 @@ class FrmMain : public QWidget {
     // The challenges played in this window, and the one on the pans.
     const ChallengeSession& challenges() const;
 
-    // The Lessons window (Ctrl+E), not modal.
+    // The Lessons window (Ctrl+Shift+L), not modal.
     void ShowLessons();
     // Puts `entry`'s problem on the pans in problem mode, says its instruction and shows it in
     // the moves panel, which opens. False when it was not opened: the scene built was kept, or

@@ -43,6 +43,6 @@ inline const QKeySequence kCloseMovesPanelKey{Qt::Key_Escape};
 // The Challenges window, where a challenge of each level starts.
 inline const QKeySequence kChallengesKey{Qt::CTRL | Qt::Key_G};
 // The Lessons window, where the lessons open and a scene is saved as one.
-inline const QKeySequence kLessonsKey{Qt::CTRL | Qt::Key_E};
+inline const QKeySequence kLessonsKey{Qt::CTRL | Qt::SHIFT | Qt::Key_L};
 
 } // namespace tarvelo
