@@ -88,6 +88,7 @@ bool Model::PaletteKey(PieceKind kind, Key key, bool fine) {
         keyboard.StartCarrying(KeyboardPlay::Carrying::Copy, x,
                                HoverTop(x, size->width, size->height));
         CarryTo(keyboard.pointX(), keyboard.pointY());
+        Cue({Sound::PickUp});
         return true;
     }
     case Key::AskValue:
@@ -176,6 +177,7 @@ bool Model::CursorKey(Key key) {
         keyboard.StartCarrying(KeyboardPlay::Carrying::Piece, static_cast<float>(o.objX),
                                static_cast<float>(o.objY));
         CarryTo(keyboard.pointX(), keyboard.pointY());
+        Cue({Sound::PickUp});
         return true;
     }
     case Key::Delete: {

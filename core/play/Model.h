@@ -15,6 +15,7 @@
 #include "core/play/KeyboardPlay.h"
 #include "core/play/PanMoves.h"
 #include "core/play/PointerState.h"
+#include "core/play/SoundCue.h"
 #include "core/play/Trail.h"
 #include "core/play/WindowControls.h"
 #include "core/world/EquationDisplay.h"
@@ -62,6 +63,8 @@ class Model {
     std::function<void(PieceKind unknownKind, const std::string& answer)> unknownValueRefused;
     // Tells the user that an action on one pan was refused while the pans are locked, and why.
     std::function<void(const MoveOutcome& outcome)> twinRefused;
+    // Asks for a sound as something happens (see SoundCue); nothing is heard without it.
+    std::function<void(const SoundCue& cue)> soundCue;
 
     // ---- Start-up ----
     // The window's controls as the program starts: captions, buttons, free play.
@@ -116,6 +119,9 @@ class Model {
     // Shows the rest watch the state as it is at `nowMs`, between ticks: after input, so that a
     // change is timed when it was made rather than at the next tick.
     void WatchState(std::int64_t nowMs);
+
+    // A move asked for was refused: heard as such (the verb has said why in its outcome).
+    void NoteRefusal() { Cue({Sound::Refused}); }
 
     // ---- Verbs: the palette ----
     // Picks up a copy of the piece of `kind`, held at (grabX, grabY) of its picture; it follows
@@ -235,6 +241,14 @@ class Model {
     // After each tick: a scene at rest, nothing held or carried, is kept as the state the next
     // action can be undone to.
     void NoteRestForUndo();
+    // After each tick: the balance come to rest after the scene moved is heard, once.
+    void CueRest();
+    // Hands `cue` to soundCue, if anyone listens.
+    void Cue(const SoundCue& cue) const {
+        if (soundCue) {
+            soundCue(cue);
+        }
+    }
     // Something is held, carried in or being emptied away: no rest to keep yet.
     bool Busy() const {
         return cleaning_ || HeldPiece() != kNoObject || pointer.dragImgInt().Visible;
@@ -266,6 +280,8 @@ class Model {
     bool atRest_ = false;             // as the last tick found it
     std::uint64_t changesAtTick_ = 0; // the change count the watch last saw
     std::uint64_t restKeptAt_ = 0;    // the change count of the rest last kept
+    // The scene's change count at the rest last heard; none before the first.
+    std::optional<std::uint64_t> restHeardAt_;
 };
 
 } // namespace tarvelo

@@ -193,7 +193,9 @@ MoveScript ReadMoveScript(std::string_view script) {
     return read;
 }
 
-MoveOutcome ApplyMove(Model& model, const ScriptMove& move) {
+namespace {
+
+MoveOutcome MakeMove(Model& model, const ScriptMove& move) {
     const std::vector<std::int32_t>& n = move.numbers;
     switch (move.type) {
     case MoveType::Take:
@@ -214,6 +216,16 @@ MoveOutcome ApplyMove(Model& model, const ScriptMove& move) {
         return model.Check(n.at(0), n.size() > 1 ? std::optional(n[1]) : std::nullopt);
     }
     return {};
+}
+
+} // namespace
+
+MoveOutcome ApplyMove(Model& model, const ScriptMove& move) {
+    MoveOutcome outcome = MakeMove(model, move);
+    if (!outcome.Done()) {
+        model.NoteRefusal();
+    }
+    return outcome;
 }
 
 } // namespace tarvelo

@@ -41,6 +41,7 @@ void Model::PickUpCopy(PieceKind kind, std::int32_t grabX, std::int32_t grabY) {
     }
     keyboard.StopCarrying(); // the pointer takes over
     pointer.PickUp(kind, *size, grabX, grabY);
+    Cue({Sound::PickUp});
 }
 
 void Model::AskUnknownValue(PieceKind kind) {

@@ -399,6 +399,7 @@ bool Model::RemovePiece(std::int32_t nObj, std::int32_t& follow) {
         const PieceKind kind = scene.obj(nObj).objKind;
         const std::int32_t twin = TopmostOn(scene, OtherPan(pan), kind);
         if (twin == kNoObject) {
+            NoteRefusal();
             if (twinRefused) {
                 twinRefused(Refused(MoveRefusal::NoSuchPiece, OtherPan(pan), kind));
             }
@@ -426,6 +427,7 @@ std::int32_t Model::TwinPan(PieceKind kind, double left) const {
 bool Model::DropTwin(std::int32_t pan, PieceKind kind) {
     const std::optional<Place> place = DropPlace(scene, pan, kind);
     if (!place) {
+        NoteRefusal();
         if (twinRefused) {
             twinRefused(Refused(MoveRefusal::NoRoom, pan, kind));
         }

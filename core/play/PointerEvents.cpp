@@ -35,6 +35,7 @@ void Model::Grab(float x, float y) {
     BeginAction(ActionOn(ActionVerb::Moved, pointer.selectedObj()));
     pointer.Grab(RoundToInt32(x - static_cast<double>(o.objX)),
                  RoundToInt32(y - static_cast<double>(o.objY)));
+    Cue({Sound::PickUp});
 }
 
 void Model::RemoveFramed() {

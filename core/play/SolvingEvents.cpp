@@ -78,7 +78,11 @@ void Model::NoteRestInTrail() {
     rest.goal = !pansLocked_ && SolvingGoal();
     rest.left = scene.leftTerms();
     rest.right = scene.rightTerms();
+    const bool solved = rest.solved.has_value();
     trail.Rest(rest);
+    if (solved) {
+        Cue({Sound::Solved});
+    }
 }
 
 MoveOutcome Model::Check(std::int32_t x, std::optional<std::int32_t> y) {

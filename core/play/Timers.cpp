@@ -2,6 +2,9 @@
 // for rest they all feed.
 #include "core/play/Model.h"
 
+#include <algorithm>
+#include <string>
+
 namespace tarvelo {
 
 void Model::Tick(WindowTimer timer, std::int64_t nowMs, float pointerX, float pointerY) {
@@ -19,6 +22,17 @@ void Model::Tick(WindowTimer timer, std::int64_t nowMs, float pointerX, float po
     WatchState(nowMs);
     NoteRestInTrail();
     NoteRestForUndo();
+    CueRest();
+}
+
+void Model::CueRest() {
+    if (!AtRest() || restHeardAt_ == scene.Changes()) {
+        return;
+    }
+    restHeardAt_ = scene.Changes();
+    const std::string& sign = equation.lblComparison().Caption;
+    const Tilt tilt = sign == ">" ? Tilt::LeftDown : sign == "<" ? Tilt::RightDown : Tilt::Level;
+    Cue({Sound::Rest, 1, tilt});
 }
 
 void Model::WatchState(std::int64_t nowMs) {
@@ -37,6 +51,10 @@ void Model::WatchRestFrom(std::int64_t nowMs, bool fromNextTick) {
 void Model::StepReality() {
     // 1. Motion: every piece that is neither fixed nor held falls.
     scene.FallStep(HeldPiece());
+    // However many pieces landed in the step, one sound, as loud as the hardest landing.
+    if (const Scene::Landings& landed = scene.LastLandings(); landed.count > 0) {
+        Cue({Sound::Landing, std::min(1.0, landed.hardest / kHardestLandingSpeed)});
+    }
 
     // 2. Deletion: pieces whose top edge passed below the scene. Going down keeps the pass
     //    right although each removal moves the last object into the freed place.

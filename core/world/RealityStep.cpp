@@ -2,6 +2,8 @@
 #include "core/base/Numeric.h"
 #include "core/world/Scene.h"
 
+#include <algorithm>
+
 namespace tarvelo {
 
 namespace {
@@ -13,6 +15,7 @@ constexpr double kGravity = 0.5; // pixels per step per step
 void Scene::FallStep(std::int32_t held) {
     const std::int32_t n = objCount_;
     const std::uint64_t changesBefore = Changes();
+    landings_ = {};
     // The grid kept from the last step, unless there is none yet or too many moves went beyond
     // the area it covers.
     if (useOverlapIndex_ && (!overlapIndex_.Active() || overlapIndex_.Outgrown())) {
@@ -31,6 +34,10 @@ void Scene::FallStep(std::int32_t held) {
         double vy = static_cast<double>(o.objVY) + (static_cast<double>(o.objAY) + kGravity);
         double newY = o.objY + vy;
         if (FallBlocked(i, newY)) {
+            if (o.objVY > kLandingSpeed) {
+                ++landings_.count;
+                landings_.hardest = std::max<double>(landings_.hardest, o.objVY);
+            }
             vy = 0;
             newY = o.objY;
         }

@@ -50,6 +50,10 @@ constexpr std::int32_t kLandingHoldSteps = 1000;
 // the loads it weighed at its tick before, and its ticks come every five steps, so two of them
 // pass and the pans never start by the loads of pieces still in the air.
 constexpr std::int32_t kLandingWeighingSteps = 10;
+// The speed (pixels per reality step) a piece must fall faster than for its stop to count as a
+// landing, about a fall from 10 pixels: a piece riding on a sinking pan, or dropping back after
+// the weighing lifts it, catches up with the pan slower than this and is not heard again.
+constexpr double kLandingSpeed = 3;
 
 // "No object", for the piece held by the pointer and for a piece just placed.
 constexpr std::int32_t kNoObject = -1;
@@ -161,6 +165,14 @@ class Scene : public ChangeCounter {
     // Motion: every piece that is neither fixed nor held falls unless on its way down it would
     // run into an object lying lower. Later pieces see the moves of earlier ones.
     void FallStep(std::int32_t held);
+    // The pieces that landed in the last falling step: stopped by what lay below them after
+    // falling faster than kLandingSpeed, and the speed of the hardest of them.
+    struct Landings {
+        std::int32_t count = 0;
+        double hardest = 0; // pixels per reality step
+        bool operator==(const Landings&) const = default;
+    };
+    const Landings& LastLandings() const { return landings_; }
     // Whether object `nObj` has its top edge below the scene and is to be deleted.
     bool FellOutOfScene(std::int32_t nObj) const;
     // Whether object `nObj` is a piece lying wholly above the scene, out of sight.
@@ -244,6 +256,7 @@ class Scene : public ChangeCounter {
     // Falling steps the pans still wait for a loaded file's pieces to land; 0 when they follow
     // their loads.
     std::int32_t landingStepsLeft_ = 0;
+    Landings landings_; // of the last falling step
 
     struct ObjectTop {
         std::int32_t top;
