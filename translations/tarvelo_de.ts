@@ -510,6 +510,29 @@ Es wurde nichts verändert.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::EquationSpeech</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 ist gleich %2</translation>
+    </message>
+    <message>
+        <source>%1 is less than %2</source>
+        <translation>%1 ist kleiner als %2</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2</source>
+        <translation>%1 ist größer als %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 mal %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FileDialogs</name>
     <message>
         <source>Folder</source>

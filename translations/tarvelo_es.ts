@@ -510,6 +510,29 @@ No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::EquationSpeech</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 es igual a %2</translation>
+    </message>
+    <message>
+        <source>%1 is less than %2</source>
+        <translation>%1 es menor que %2</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2</source>
+        <translation>%1 es mayor que %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 por %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 más %2</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FileDialogs</name>
     <message>
         <source>Folder</source>

@@ -510,6 +510,29 @@ Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::EquationSpeech</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 égale %2</translation>
+    </message>
+    <message>
+        <source>%1 is less than %2</source>
+        <translation>%1 est plus petit que %2</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2</source>
+        <translation>%1 est plus grand que %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 fois %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 plus %2</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FileDialogs</name>
     <message>
         <source>Folder</source>

@@ -510,6 +510,29 @@ Non è cambiato nulla.</translation>
     </message>
 </context>
 <context>
+    <name>tarvelo::EquationSpeech</name>
+    <message>
+        <source>%1 equals %2</source>
+        <translation>%1 è uguale a %2</translation>
+    </message>
+    <message>
+        <source>%1 is less than %2</source>
+        <translation>%1 è minore di %2</translation>
+    </message>
+    <message>
+        <source>%1 is more than %2</source>
+        <translation>%1 è maggiore di %2</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation>%1 per %2</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation>%1 più %2</translation>
+    </message>
+</context>
+<context>
     <name>tarvelo::FileDialogs</name>
     <message>
         <source>Folder</source>
