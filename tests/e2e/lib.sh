@@ -421,6 +421,11 @@ e2e_orca_log="$e2e_work/orca.log"
 # How many sentences Orca had said when the last key was pressed with e2e_orca_press.
 e2e_orca_said_before_key=0
 
+# What Orca is given to start its speech server with: nothing. Orca is heard through its log; a
+# speech server with a voice would try to play it, outlive the test (it leaves the test's process
+# group) and hold Orca up.
+readonly e2e_orca_without_voice="SPEECHD_CMD=/nonexistent/speech-dispatcher"
+
 # Starts Orca on the test's session and accessibility bus (call after e2e_start_a11y_bus), and
 # waits until it says it is on. Orca writes its debug file line by line only to a terminal:
 # `script` gives it one. Its own preferences folder keeps the user's settings out. A script that
@@ -428,7 +433,8 @@ e2e_orca_said_before_key=0
 e2e_start_orca() {
   local prefs="$e2e_work/orca-prefs"
   mkdir -p "$prefs"
-  script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$e2e_orca_log" \
+  env "$e2e_orca_without_voice" \
+    script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$e2e_orca_log" \
     >/dev/null 2>&1 &
   e2e_orca_pid=$!
   e2e_helper_pids+=("$e2e_orca_pid")

@@ -20,12 +20,12 @@ e2e_start_app env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
 xdotool windowfocus --sync "$e2e_window"
 
 # Orca writes its debug file line by line only to a terminal: `script` gives it one. Its own
-# preferences folder keeps the user's settings out, and Orca's speech server, if it starts one,
-# is ended with the rest.
+# preferences folder keeps the user's settings out, and it gets no speech server (see lib.sh).
 prefs="$e2e_work/orca-prefs"
 mkdir -p "$prefs"
 log="$e2e_work/orca.log"
-script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$log" >/dev/null 2>&1 &
+env "$e2e_orca_without_voice" \
+  script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$log" >/dev/null 2>&1 &
 orca=$!
 e2e_helper_pids+=("$orca")
 end_orca() {
