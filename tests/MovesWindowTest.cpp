@@ -553,6 +553,8 @@ void MovesWindowTest::everyControlHasAnAccessibleName_data() {
         {"trail", "Trail of equations"},
         {"copyTrail", "Copy trail"},
         {"printTrail", "Print trail\u2026"},
+        {"sound", "Sound"},
+        {"speakBalances", "Read each balance aloud"},
         {"openChallenges", "Challenges\u2026"},
         {"openLessons", "Lessons\u2026"},
         {"closeMovesPanel", "Close the panel"},
@@ -589,12 +591,13 @@ void MovesWindowTest::tabGoesThroughEveryControl() {
          w.PressOnFocus(Qt::Key_Tab)) {
         order << Focused()->objectName();
     }
-    QCOMPARE(order, (QStringList{"moveKind",       "takeFromBoth", "addToBoth",      "exchangePan",
-                                 "splitN",         "cubeA",        "cubeB",          "split",
-                                 "join",           "shareGroups",  "share",          "trail",
-                                 "copyTrail",      "printTrail",   "lockPans",       "checkX",
-                                 "checkY",         "check",        "openChallenges", "openLessons",
-                                 "closeMovesPanel"}));
+    QCOMPARE(order,
+             (QStringList{"moveKind",       "takeFromBoth", "addToBoth",      "exchangePan",
+                          "splitN",         "cubeA",        "cubeB",          "split",
+                          "join",           "shareGroups",  "share",          "trail",
+                          "copyTrail",      "printTrail",   "lockPans",       "checkX",
+                          "checkY",         "check",        "sound",          "speakBalances",
+                          "openChallenges", "openLessons",  "closeMovesPanel"}));
 }
 
 QTEST_MAIN(MovesWindowTest)

@@ -22,7 +22,9 @@ MAY_INCLUDE = {
     "ui/painting": CORE,
     "ui/instance": CORE + ["core/desktop"],
     "ui/accessibility": CORE + ["ui/painting"],
-    "ui/window": CORE + ["core/desktop", "ui/painting", "ui/instance", "ui/accessibility"],
+    "ui/sound": CORE,
+    "ui/window": CORE + ["core/desktop", "ui/painting", "ui/instance", "ui/accessibility",
+                         "ui/sound"],
     "ui/headless": CORE + ["core/desktop", "ui/painting", "ui/accessibility", "ui/window"],
     "ui/app": CORE + ["core/desktop", "ui/instance", "ui/window", "ui/headless"],
 }

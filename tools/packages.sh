@@ -9,6 +9,10 @@ TARVELO_BUILD_PACKAGES=(
   qt6-base-private-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation2
+  # The sounds, and the equation read aloud in every language through the speech service.
+  # (Debian 12's TextToSpeech CMake files need the QML ones, which come with qt6-declarative-dev.)
+  qt6-multimedia-dev qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+  speech-dispatcher speech-dispatcher-espeak-ng espeak-ng
 )
 
 # To build and run the tests and benchmarks as well.

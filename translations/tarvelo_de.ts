@@ -682,22 +682,6 @@ Es wurde nichts verändert.</translation>
         <translation>wiederholen</translation>
     </message>
     <message>
-        <source>Ctrl+B</source>
-        <translation>Strg+B</translation>
-    </message>
-    <message>
-        <source>say the balance and the equation again</source>
-        <translation>Waage und Gleichung noch einmal sagen</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+B</source>
-        <translation>Strg+Umschalt+B</translation>
-    </message>
-    <message>
-        <source>say what each pan holds</source>
-        <translation>sagen, was auf jeder Schale liegt</translation>
-    </message>
-    <message>
         <source>Educational tools</source>
         <translation>Lernwerkzeuge</translation>
     </message>
@@ -736,6 +720,22 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>Ctrl+M, Ctrl+G, Ctrl+Shift+L</source>
         <translation>Strg+M, Strg+G, Strg+Umschalt+L</translation>
+    </message>
+    <message>
+        <source>Ctrl+B, Ctrl+E</source>
+        <translation>Strg+B, Strg+E</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+B, Ctrl+Shift+M</source>
+        <translation>Strg+Umschalt+B, Strg+Umschalt+M</translation>
+    </message>
+    <message>
+        <source>balance again; equation aloud</source>
+        <translation>Waage noch einmal; Gleichung laut</translation>
+    </message>
+    <message>
+        <source>each pan&apos;s load; sound on, off</source>
+        <translation>Last jeder Schale; Ton an, aus</translation>
     </message>
 </context>
 <context>
@@ -819,6 +819,14 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>Click: moves on both pans (Ctrl+M)</source>
         <translation>Klick: Züge auf beiden Schalen (Strg+M)</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Ton an.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Ton aus.</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1061,14 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>Lessons…</source>
         <translation>Lektionen…</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Read each balance aloud</source>
+        <translation>Jede Waage laut vorlesen</translation>
     </message>
 </context>
 <context>

@@ -682,22 +682,6 @@ No se ha cambiado nada.</translation>
         <translation>rehacerlo</translation>
     </message>
     <message>
-        <source>Ctrl+B</source>
-        <translation>Ctrl+B</translation>
-    </message>
-    <message>
-        <source>say the balance and the equation again</source>
-        <translation>repetir la balanza y la ecuación</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+B</source>
-        <translation>Ctrl+Mayús+B</translation>
-    </message>
-    <message>
-        <source>say what each pan holds</source>
-        <translation>decir qué hay en cada platillo</translation>
-    </message>
-    <message>
         <source>Educational tools</source>
         <translation>Recursos educativos</translation>
     </message>
@@ -736,6 +720,22 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Ctrl+M, Ctrl+G, Ctrl+Shift+L</source>
         <translation>Ctrl+M, Ctrl+G, Ctrl+Mayús+L</translation>
+    </message>
+    <message>
+        <source>Ctrl+B, Ctrl+E</source>
+        <translation>Ctrl+B, Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+B, Ctrl+Shift+M</source>
+        <translation>Ctrl+Mayús+B, Ctrl+Mayús+M</translation>
+    </message>
+    <message>
+        <source>balance again; equation aloud</source>
+        <translation>balanza otra vez; ecuación en voz alta</translation>
+    </message>
+    <message>
+        <source>each pan&apos;s load; sound on, off</source>
+        <translation>carga de cada platillo; sonido sí, no</translation>
     </message>
 </context>
 <context>
@@ -819,6 +819,14 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Click: moves on both pans (Ctrl+M)</source>
         <translation>Clic: movimientos en ambos platillos (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Sonido activado.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Sonido desactivado.</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1061,14 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Lessons…</source>
         <translation>Lecciones…</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Read each balance aloud</source>
+        <translation>Leer en voz alta cada equilibrio</translation>
     </message>
 </context>
 <context>

@@ -682,22 +682,6 @@ Rien n&apos;a été modifié.</translation>
         <translation>le refaire</translation>
     </message>
     <message>
-        <source>Ctrl+B</source>
-        <translation>Ctrl+B</translation>
-    </message>
-    <message>
-        <source>say the balance and the equation again</source>
-        <translation>redire la balance et l&apos;équation</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+B</source>
-        <translation>Ctrl+Maj+B</translation>
-    </message>
-    <message>
-        <source>say what each pan holds</source>
-        <translation>dire ce que porte chaque plateau</translation>
-    </message>
-    <message>
         <source>Educational tools</source>
         <translation>Outils éducatifs</translation>
     </message>
@@ -736,6 +720,22 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Ctrl+M, Ctrl+G, Ctrl+Shift+L</source>
         <translation>Ctrl+M, Ctrl+G, Ctrl+Maj+L</translation>
+    </message>
+    <message>
+        <source>Ctrl+B, Ctrl+E</source>
+        <translation>Ctrl+B, Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+B, Ctrl+Shift+M</source>
+        <translation>Ctrl+Maj+B, Ctrl+Maj+M</translation>
+    </message>
+    <message>
+        <source>balance again; equation aloud</source>
+        <translation>balance à nouveau&#xa0;; équation à voix haute</translation>
+    </message>
+    <message>
+        <source>each pan&apos;s load; sound on, off</source>
+        <translation>charge des plateaux&#xa0;; son oui, non</translation>
     </message>
 </context>
 <context>
@@ -819,6 +819,14 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Click: moves on both pans (Ctrl+M)</source>
         <translation>Clic&#xa0;: coups sur les deux plateaux (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Son activé.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Son coupé.</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1061,14 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Lessons…</source>
         <translation>Leçons…</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Read each balance aloud</source>
+        <translation>Lire chaque pesée à voix haute</translation>
     </message>
 </context>
 <context>

@@ -682,22 +682,6 @@ Non è cambiato nulla.</translation>
         <translation>rifallo</translation>
     </message>
     <message>
-        <source>Ctrl+B</source>
-        <translation>Ctrl+B</translation>
-    </message>
-    <message>
-        <source>say the balance and the equation again</source>
-        <translation>ridire la bilancia e l&apos;equazione</translation>
-    </message>
-    <message>
-        <source>Ctrl+Shift+B</source>
-        <translation>Ctrl+Maiusc+B</translation>
-    </message>
-    <message>
-        <source>say what each pan holds</source>
-        <translation>dire cosa c&apos;è su ogni piatto</translation>
-    </message>
-    <message>
         <source>Educational tools</source>
         <translation>Strumenti didattici</translation>
     </message>
@@ -736,6 +720,22 @@ Non è cambiato nulla.</translation>
     <message>
         <source>Ctrl+M, Ctrl+G, Ctrl+Shift+L</source>
         <translation>Ctrl+M, Ctrl+G, Ctrl+Maiusc+L</translation>
+    </message>
+    <message>
+        <source>Ctrl+B, Ctrl+E</source>
+        <translation>Ctrl+B, Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+B, Ctrl+Shift+M</source>
+        <translation>Ctrl+Maiusc+B, Ctrl+Maiusc+M</translation>
+    </message>
+    <message>
+        <source>balance again; equation aloud</source>
+        <translation>di nuovo la bilancia; equazione a voce</translation>
+    </message>
+    <message>
+        <source>each pan&apos;s load; sound on, off</source>
+        <translation>carico dei piatti; suono sì, no</translation>
     </message>
 </context>
 <context>
@@ -819,6 +819,14 @@ Non è cambiato nulla.</translation>
     <message>
         <source>Click: moves on both pans (Ctrl+M)</source>
         <translation>Clic: mosse su entrambi i piatti (Ctrl+M)</translation>
+    </message>
+    <message>
+        <source>Sound on.</source>
+        <translation>Suono acceso.</translation>
+    </message>
+    <message>
+        <source>Sound off.</source>
+        <translation>Suono spento.</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1061,14 @@ Non è cambiato nulla.</translation>
     <message>
         <source>Lessons…</source>
         <translation>Lezioni…</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Read each balance aloud</source>
+        <translation>Leggi ad alta voce ogni equilibrio</translation>
     </message>
 </context>
 <context>

@@ -446,10 +446,11 @@ int RunHeadless(int argc, char* argv[]) {
     }
     const std::optional<HeadlessRequest>& request = parsed.request;
 
-    // The window as the program starts it, its timers on a virtual clock and the pointer far
-    // away from the scene.
+    // The window as the program starts it, its timers on a virtual clock, the pointer far
+    // away from the scene, and nothing heard.
     VirtualClock clock;
     FrmMain window;
+    window.Silence();
     window.RunOnClock(clock);
     window.pointerPosition = [] { return QPointF(-10000, -10000); };
     window.model().InitializeControls(); // without registering anything with the desktop

@@ -50,7 +50,10 @@ AccessLayer::~AccessLayer() = default;
 
 void AccessLayer::SetUpListening() {
     // From anywhere in the window: the balance again, and what each pan holds.
-    AddShortcut(kSayBalanceKey, [this] { news_->SayBalance(); });
+    AddShortcut(kSayBalanceKey, [this] {
+        news_->SayBalance();
+        emit balanceAskedFor();
+    });
     AddShortcut(kSayPansKey, [this] { news_->SayPans(); });
 }
 

@@ -57,6 +57,10 @@ class AccessLayer : public QObject {
     // The last sentence told; for tests.
     QString LastAnnouncement() const;
 
+  signals:
+    // The balance was asked for again (Ctrl+B), and said.
+    void balanceAskedFor();
+
   private:
     void SetUpPalette();
     void SetUpScene();

@@ -82,10 +82,11 @@ const KeyLine kKeyLines[] = {
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "undo what you did last")},
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+Z, Ctrl+Y"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "redo it")},
-    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+B"),
-     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say the balance and the equation again")},
-    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+B"),
-     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "say what each pan holds")},
+    // Two keys to a line: the list fits the window without a scroll bar.
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+B, Ctrl+E"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "balance again; equation aloud")},
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+Shift+B, Ctrl+Shift+M"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "each pan's load; sound on, off")},
     // Three keys on one line, said short: the list fits the window without a scroll bar.
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "Ctrl+M, Ctrl+G, Ctrl+Shift+L"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "moves, challenges, lessons")},

@@ -63,6 +63,7 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     BuildMovesPanelKey();
     BuildChallenges();
     BuildLessons();
+    BuildSound();
     SyncFromModel();
 }
 

@@ -51,6 +51,8 @@ struct ScriptMove;
 class VirtualClock;
 class PictureBox;
 class PointerInput;
+class SoundPlayer;
+class Voice;
 class SceneCanvas;
 class SelectionFrame;
 class TickTimers;
@@ -94,6 +96,14 @@ class FrmMain : public QWidget {
     // focus goes into it; closed, the window is as without it and the focus goes back.
     void SetMovesPanelOpen(bool open);
     bool MovesPanelOpen() const;
+
+    // All sound on or off (Ctrl+Shift+M, or the panel's switch), kept in the settings and said.
+    void SetSoundOn(bool on);
+    // No sound nor voice for as long as the window lives, whatever the settings say: for the
+    // runs without a window, which draw it.
+    void Silence();
+    // Every balance come to rest read aloud, or not (the panel's switch); kept in the settings.
+    void SetSpeakBalances(bool speak);
 
     // The Challenges window (Ctrl+G, or the moves panel's Challenges… button), not modal.
     void ShowChallenges();
@@ -212,6 +222,18 @@ class FrmMain : public QWidget {
     PanelTask TaskShown() const;
     // The Lessons window's key.
     void BuildLessons();
+    // The sound player and the voice, their keys and the settings they keep.
+    void BuildSound();
+    // A sound the model asks for: played, and a balance at rest read aloud if the user asked.
+    void HearCue(const SoundCue& cue);
+    // The tone of the balance as it last came to rest, again (with Ctrl+B).
+    void ReplayBalanceTone();
+    // Ctrl+E: the equation line in words, aloud or (a screen reader listening) through it.
+    void SpeakEquation();
+    void Speak(const QString& words);
+    // A challenge solved: the reward, and "X equals 5" aloud unless a screen reader listens,
+    // which hears the praise that says it.
+    void CelebrateAnswer(const SolvedUnknown& answer);
     // Says `sentence` once the window is active again with the focus placed, after the events of
     // that. A challenge or lesson opened from its window brings a window activated, a panel
     // opened and the focus moved, amid which a screen reader drops what is said.
@@ -296,6 +318,12 @@ class FrmMain : public QWidget {
     ChallengesWindow* challengesWindow_ = nullptr;
     std::unique_ptr<LessonSession> lessons_;
     QString sayOnceActive_; // waits for the window to be active; empty: nothing waits
+    SoundPlayer* sound_ = nullptr;
+    Voice* voice_ = nullptr;
+    bool speakBalances_ = false;
+    // Read aloud even while a screen reader listens: the user's settings may ask for both.
+    bool speakOverReader_ = false;
+    std::optional<SoundCue> lastRest_; // the balance's last rest, for its tone again
     LessonsWindow* lessonsWindow_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 // The main window's challenges: the Challenges window, a challenge put on the pans and started
 // again, and the praise and stars once it is solved.
 #include "ui/accessibility/PieceNames.h"
+#include "ui/sound/SoundPlayer.h"
 #include "ui/window/AccessLayer.h"
 #include "ui/window/ChallengeSession.h"
 #include "ui/window/ChallengeTexts.h"
@@ -72,6 +73,7 @@ std::optional<QString> FrmMain::PraiseAnswer(const SolvedUnknown& answer) {
     SetMovesPanelOpen(true);
     SyncMovesPanel();
     movesPanel_->FocusNext();
+    CelebrateAnswer(answer);
     if (challengesWindow_ != nullptr) {
         challengesWindow_->Refresh();
     }

@@ -149,6 +149,9 @@ void FrmMain::BuildMovesPanel() {
     connect(movesPanel_, &MovesPanel::closeRequested, this, [this] { SetMovesPanelOpen(false); });
     connect(movesPanel_, &MovesPanel::challengesRequested, this, [this] { ShowChallenges(); });
     connect(movesPanel_, &MovesPanel::lessonsRequested, this, [this] { ShowLessons(); });
+    connect(movesPanel_, &MovesPanel::soundToggled, this, [this](bool on) { SetSoundOn(on); });
+    connect(movesPanel_, &MovesPanel::speakBalancesToggled, this,
+            [this](bool speak) { SetSpeakBalances(speak); });
     connect(movesPanel_, &MovesPanel::nextRequested, this, [this] { ShowNext(); });
     connect(movesPanel_, &MovesPanel::choiceMade, this,
             [this](const QString& choice) { access_->Announce(choice); });

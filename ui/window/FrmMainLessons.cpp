@@ -3,6 +3,7 @@
 #include "core/io/ProblemFile.h"
 #include "core/teach/Goal.h"
 #include "ui/instance/HandOverMessage.h"
+#include "ui/sound/SoundPlayer.h"
 #include "ui/window/AccessLayer.h"
 #include "ui/window/ChallengeTexts.h"
 #include "ui/window/FileDialogs.h"
@@ -88,6 +89,7 @@ void FrmMain::NoteLessonDone() {
         return;
     }
     access_->Announce(LessonDoneSentence());
+    sound_->PlayReward();
     SetMovesPanelOpen(true);
     SyncMovesPanel();
     movesPanel_->FocusNext();

@@ -4,6 +4,7 @@
 #include "ui/accessibility/PieceNames.h"
 #include "ui/accessibility/TrailText.h"
 #include "ui/painting/SceneCanvas.h"
+#include "ui/sound/SoundPlayer.h"
 #include "ui/window/AccessLayer.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/KeyMap.h"
@@ -110,6 +111,7 @@ void FrmMain::SyncMovesPanel() {
     }
     movesPanel_->SetLocked(model_.PansLocked());
     movesPanel_->ShowTask(TaskShown());
+    movesPanel_->ShowSound(sound_->On(), speakBalances_);
     // The lines are worded again only when the trail or the line it starts from changed, not at
     // every tick of a moving scene.
     const std::string& equation = model_.equation.lblEquazione().Caption;

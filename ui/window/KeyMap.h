@@ -42,6 +42,10 @@ inline const QKeySequence kCloseMovesPanelKey{Qt::Key_Escape};
 
 // The Challenges window, where a challenge of each level starts.
 inline const QKeySequence kChallengesKey{Qt::CTRL | Qt::Key_G};
+// The equation read aloud, and all sound on and off (Ctrl+M stays the moves panel's).
+inline const QKeySequence kSpeakEquationKey{Qt::CTRL | Qt::Key_E};
+inline const QKeySequence kSoundKey{Qt::CTRL | Qt::SHIFT | Qt::Key_M};
+
 // The Lessons window, where the lessons open and a scene is saved as one.
 inline const QKeySequence kLessonsKey{Qt::CTRL | Qt::SHIFT | Qt::Key_L};
 

@@ -268,9 +268,17 @@ QWidget* MovesPanel::BuildClose() {
     close->setAccessibleDescription(kMovesPanelKey.toString(QKeySequence::NativeText));
     connect(close, &QPushButton::clicked, this, &MovesPanel::closeRequested);
     // Two rows: the three side by side do not fit the panel's width in every language.
+    sound_ = new QCheckBox(tr("Sound"));
+    sound_->setObjectName(QStringLiteral("sound"));
+    sound_->setAccessibleDescription(kSoundKey.toString(QKeySequence::NativeText));
+    connect(sound_, &QCheckBox::toggled, this, &MovesPanel::soundToggled);
+    speakBalances_ = new QCheckBox(tr("Read each balance aloud"));
+    speakBalances_->setObjectName(QStringLiteral("speakBalances"));
+    connect(speakBalances_, &QCheckBox::toggled, this, &MovesPanel::speakBalancesToggled);
     auto* buttons = new QWidget;
     auto* rows = new QVBoxLayout(buttons);
     rows->setContentsMargins(0, 0, 0, 0);
+    rows->addLayout(Row({sound_, speakBalances_}));
     rows->addLayout(Row({challenges, lessons}));
     rows->addLayout(Row({close}));
     return buttons;
@@ -427,6 +435,13 @@ void MovesPanel::ShowTask(const PanelTask& task) {
     next_->setText(task.next);
     next_->setVisible(done && !task.next.isEmpty());
     task_->setVisible(!task.title.isEmpty());
+}
+
+void MovesPanel::ShowSound(bool on, bool speakBalances) {
+    const QSignalBlocker quietSound(sound_);
+    const QSignalBlocker quietSpeech(speakBalances_);
+    sound_->setChecked(on);
+    speakBalances_->setChecked(speakBalances);
 }
 
 void MovesPanel::FocusNext() {

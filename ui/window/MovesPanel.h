@@ -59,6 +59,8 @@ class MovesPanel : public QWidget {
 
     // The challenge or lesson on the pans, above the moves; nothing while `task` is empty.
     void ShowTask(const PanelTask& task);
+    // The sound switch and the reading of each balance aloud, without their signals.
+    void ShowSound(bool on, bool speakBalances);
     // The focus goes to the button to the next challenge or lesson, once one is done.
     void FocusNext();
 
@@ -74,6 +76,9 @@ class MovesPanel : public QWidget {
     // The Challenges and Lessons windows, and the next challenge or lesson once one is done.
     void challengesRequested();
     void lessonsRequested();
+    // The sound switched on or off, and every settled balance read aloud or not.
+    void soundToggled(bool on);
+    void speakBalancesToggled(bool speak);
     void nextRequested();
     // The choice one of the panel's lists shows as it gets the focus, or a new one made in it
     // with the keyboard, to be said.
@@ -124,6 +129,8 @@ class MovesPanel : public QWidget {
     QLabel* taskGoal_ = nullptr;
     QLabel* praise_ = nullptr;
     QPushButton* next_ = nullptr;
+    QCheckBox* sound_ = nullptr;
+    QCheckBox* speakBalances_ = nullptr;
 };
 
 } // namespace tarvelo
