@@ -25,6 +25,8 @@ TARVELO_TEST_PACKAGES=(
   at-spi2-core python3-pyatspi dbus dbus-x11
   # The screen reader itself, heard through its debug log.
   orca speech-dispatcher
+  # A sound server to record what the program plays, and sox to measure the recordings.
+  pulseaudio pulseaudio-utils sox
   # The package's checks: Debian's rules, the software centres' metainfo, the manual page.
   lintian appstream groff-base
 )

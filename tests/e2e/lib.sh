@@ -242,6 +242,11 @@ e2e_keys_focused() {
   done
 }
 
+# When e2e_drag_in last pressed and released the button (seconds since 1970, to the microsecond),
+# for a script that times what the program does after them.
+e2e_pressed_at=
+e2e_released_at=
+
 # With the real pointer: presses on the screen point ($1, $2), carries the copy in steps of 10
 # pixels to ($3, $4) with the button down, releases, then moves once, as the copy drops at the
 # first movement after the release.
@@ -255,6 +260,7 @@ e2e_drag_in() {
   e2e_point "$x" "$y"
   sleep 0.05
   xdotool mousedown 1
+  e2e_pressed_at=$EPOCHREALTIME
   while [ "$x" -ne "$to_x" ] || [ "$y" -ne "$to_y" ]; do
     [ "$x" -gt "$to_x" ] && x=$((x - 10 < to_x ? to_x : x - 10))
     [ "$x" -lt "$to_x" ] && x=$((x + 10 > to_x ? to_x : x + 10))
@@ -265,6 +271,7 @@ e2e_drag_in() {
   done
   sleep 0.05
   xdotool mouseup 1
+  e2e_released_at=$EPOCHREALTIME
   sleep 0.05
   xdotool mousemove $((to_x + 1)) "$to_y"
   sleep 0.05
@@ -496,4 +503,183 @@ e2e_orca_press() {
   e2e_await_orca_quiet
   e2e_orca_said_before_key=$(e2e_spoken | wc -l)
   xdotool key "$1"
+}
+
+# --- What the program plays, heard through a sound server of the test's own ---
+#
+# A PulseAudio server with one sink that plays into nothing, whose monitor the test records; the
+# program, and the speech service it starts, reach it through PULSE_SERVER. Recordings are raw
+# 16-bit stereo at 44.1 kHz, measured with sox.
+
+e2e_sound_bytes_per_second=$((44100 * 2 * 2))
+e2e_sound_format=(-t raw -r 44100 -e signed-integer -b 16 -c 2)
+e2e_pulse_pid=
+e2e_recording=
+e2e_parec_pid=
+e2e_recording_watch_pid=
+
+# No sound client of the test (the program included) starts a server of its own when it finds
+# none: such a server would outlive the test. The client settings live in the test's home.
+e2e_sound_clients_start_no_server() {
+  mkdir -p "$HOME/.config/pulse"
+  echo "autospawn = no" >"$HOME/.config/pulse/client.conf"
+}
+
+# Starts the sound server, with its socket in the test's runtime folder, and makes its sink the
+# one every client plays to. Exports PULSE_SERVER.
+e2e_start_sound_server() {
+  e2e_sound_clients_start_no_server
+  pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+    --load="module-null-sink sink_name=test" --load=module-native-protocol-unix \
+    --use-pid-file=false >"$e2e_work/pulseaudio.log" 2>&1 &
+  e2e_pulse_pid=$!
+  e2e_helper_pids+=("$e2e_pulse_pid")
+  export PULSE_SERVER="unix:$XDG_RUNTIME_DIR/pulse/native"
+  e2e_await "the sound server to answer" 'pactl info' 10
+  pactl set-default-sink test || e2e_fail "the sound server has no sink \"test\""
+}
+
+# Ends the sound server; PULSE_SERVER then names a socket where nothing listens.
+e2e_end_sound_server() {
+  [ -n "$e2e_pulse_pid" ] && e2e_end_helper "$e2e_pulse_pid"
+  e2e_pulse_pid=
+}
+
+# Starts recording what the sink plays into the file $1, and returns once sound flows into the
+# file (it takes the server about a second). Beside it, $1.times gets a line "time size" every
+# 20 ms: a sound found at some place of the recording reached it at the latest by the first time
+# the file held that place (e2e_recorded_by).
+e2e_record() {
+  e2e_recording=$1
+  parec -d test.monitor --raw --format=s16le --rate=44100 --channels=2 --latency-msec=10 \
+    >"$e2e_recording" 2>>"$e2e_work/parec.log" &
+  e2e_parec_pid=$!
+  e2e_helper_pids+=("$e2e_parec_pid")
+  e2e_await "the recording to start" '[ -s "$e2e_recording" ]' 10
+  rm -f "$e2e_recording.stop"
+  (
+    while [ ! -e "$e2e_recording.stop" ]; do
+      # The size first, then the time: the file held that much by then at the latest.
+      size=$(stat -c %s "$e2e_recording")
+      echo "$EPOCHREALTIME $size"
+      sleep 0.02 # the watch's grain, finer than the delays it times
+    done
+  ) >"$e2e_recording.times" &
+  e2e_recording_watch_pid=$!
+  e2e_helper_pids+=("$e2e_recording_watch_pid")
+}
+
+# Stops the recording started last; its file stays.
+e2e_record_stop() {
+  touch "$e2e_recording.stop"
+  wait "$e2e_recording_watch_pid" 2>/dev/null
+  e2e_forget_helper "$e2e_recording_watch_pid"
+  e2e_end_helper "$e2e_parec_pid"
+}
+
+# sox's figure named $2 ("Maximum amplitude", "Length (seconds)") for the recording $1 from $3
+# seconds on (default 0), $4 being further effects (such as "silence 1 0.001 1%").
+e2e_sound_stat() {
+  local file=$1 name=$2 from=${3:-0}
+  shift 3 2>/dev/null || shift $#
+  sox -V1 "${e2e_sound_format[@]}" "$file" -n trim "$from" "$@" stat 2>&1 |
+    awk -v name="$name:" 'index($0, name) == 1 { print $NF; found = 1 } END { if (!found) print 0 }'
+}
+
+# The loudest sample of the recording $1 from $2 seconds on, 1 being full scale.
+e2e_sound_peak() { e2e_sound_stat "$1" "Maximum amplitude" "${2:-0}"; }
+
+# The loudest sample of the last $2 seconds of the recording $1, which may still be growing (of all
+# of it while it is shorter).
+e2e_sound_peak_of_last() {
+  e2e_sound_peak "$1" "$(awk -v l="$(e2e_sound_length "$1")" -v n="$2" \
+    'BEGIN { printf "%.6f", (l > n ? l - n : 0) }')"
+}
+
+# How long the recording $1 is, in seconds.
+e2e_sound_length() {
+  awk -v b="$(stat -c %s "$1")" -v bps="$e2e_sound_bytes_per_second" 'BEGIN { printf "%.6f", b / bps }'
+}
+
+# Where in the recording $1, in seconds, the first sound louder than $3 (a fraction of full scale)
+# starts from $2 seconds on; nothing when there is none.
+e2e_sound_onset() {
+  local file=$1 from=$2 threshold=$3 total rest
+  total=$(e2e_sound_length "$file")
+  # (sox reads a bare threshold as a sample value; as a percentage it is a fraction of full scale.)
+  rest=$(e2e_sound_stat "$file" "Length (seconds)" "$from" silence 1 0.001 \
+    "$(awk -v t="$threshold" 'BEGIN { print t * 100 }')%")
+  awk -v t="$total" -v r="$rest" 'BEGIN { if (r > 0) printf "%.6f", t - r }'
+}
+
+# Where in the recording $1, in seconds, the last sound louder than $2 ends; 0 when there is none.
+e2e_sound_end() {
+  e2e_sound_stat "$1" "Length (seconds)" 0 reverse silence 1 0.001 \
+    "$(awk -v t="$2" 'BEGIN { print t * 100 }')%"
+}
+
+# The first time (seconds since 1970) the recording $1 held the place $2 seconds into it, from its
+# watch; nothing when the watch never saw it there.
+e2e_recorded_by() {
+  awk -v bytes="$(awk -v s="$2" -v bps="$e2e_sound_bytes_per_second" 'BEGIN { printf "%d", s * bps }')" \
+    '$2 >= bytes { print $1; exit }' "$1.times"
+}
+
+# The place, in seconds into the recording $1, that it held at the time $2; the recording's
+# start when the watch saw no sooner time.
+e2e_recorded_until() {
+  awk -v at="$2" -v bps="$e2e_sound_bytes_per_second" \
+    '$1 <= at { place = $2 / bps } END { printf "%.6f", place + 0 }' "$1.times"
+}
+
+# Milliseconds from the time $1 to the time $2; "?" when one is unknown.
+e2e_ms_between() {
+  awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "") print "?"; else printf "%d", (b - a) * 1000 }'
+}
+
+# True when nothing louder than $1 (a fraction of full scale) was recorded in the last second of
+# the recording under way.
+e2e_recording_quiet() {
+  awk -v p="$(e2e_sound_peak_of_last "$e2e_recording" 1)" -v t="$1" 'BEGIN { exit !(p <= t) }'
+}
+
+# Waits until the last second of the recording under way is quiet (nothing above $2, a fraction
+# of full scale): whatever the program was playing has ended. Fails, saying what was awaited
+# ($1), when it still plays after $3 seconds (default 20).
+e2e_await_sound_over() {
+  e2e_await "$1" "e2e_recording_quiet $2" "${3:-20}"
+}
+
+# The speech service the program starts when it speaks, with its socket in the test's runtime
+# folder (the only place a service started on demand may have it): the program's alone.
+e2e_private_speech_service() {
+  export SPEECHD_ADDRESS="unix_socket:$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock"
+}
+
+# Ends the speech service and its voices, had the program started them: they leave the test's
+# process group, and are found by the test's folder in their environment. Returns once they are
+# gone.
+e2e_end_speech_service() {
+  local pid
+  for pid in $(pgrep -f 'speech-dispatcher|sd_' 2>/dev/null); do
+    grep -qF "$e2e_work" "/proc/$pid/environ" 2>/dev/null && kill "$pid" 2>/dev/null
+  done
+  e2e_wait_for '! e2e_speech_service_alive' 10 && return 0
+  for pid in $(e2e_speech_service_alive); do
+    kill -9 "$pid" 2>/dev/null
+  done
+  return 0
+}
+
+# The processes of the speech service started for the test that are still running (not yet
+# ended, zombies aside); true when there is one.
+e2e_speech_service_alive() {
+  local pid found=1
+  for pid in $(pgrep -f 'speech-dispatcher|sd_' 2>/dev/null); do
+    grep -qF "$e2e_work" "/proc/$pid/environ" 2>/dev/null || continue
+    grep -q '^State:.*zombie' "/proc/$pid/status" 2>/dev/null && continue
+    echo "$pid"
+    found=0
+  done
+  return $found
 }

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# What the program plays, heard through a sound server of the test's own: quiet while nothing
+# happens, a sound when a cube dropped from high up lands, the equation read aloud with Ctrl+E;
+# and without any sound server, one line saying so and a program that plays on silently.
+set -u
+here=$(dirname "$(readlink -f "$0")")
+source "$here/lib.sh"
+program=$1
+lesson="$here/../../lessons/01 One cube balances one cube.trv"
+
+for tool in pulseaudio pactl parec paplay sox; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+# The speech service the program starts lives on by itself: it is ended with the rest.
+trap 'e2e_end_speech_service; e2e_cleanup' EXIT
+
+# Loudness as a fraction of full scale. The sink plays exact zeros while nobody plays to it, so
+# "quiet" allows no more than a sample's rounding; the program's sounds are gentle, but a sound
+# under 1 % (-40 dB) would be no sound to a pupil either.
+quiet=0.001
+heard=0.01
+louder() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
+
+e2e_start_x
+e2e_start_sound_server
+e2e_private_speech_service
+
+# The recording path first, with a tone another program plays: unless it is heard at about its
+# loudness, a silent program below would prove nothing but a broken test.
+sox -n -r 22050 -c 1 "$e2e_work/tone.wav" synth 0.3 sine 440 vol 0.5
+e2e_record "$e2e_work/tone.raw"
+played_at=$EPOCHREALTIME
+paplay "$e2e_work/tone.wav" || e2e_fail "paplay could not play to the test's sound server"
+e2e_await_sound_over "the tone to end" "$quiet"
+e2e_record_stop
+peak=$(e2e_sound_peak "$e2e_work/tone.raw")
+louder "$peak" 0.1 ||
+  e2e_fail "a tone of amplitude 0.5 was recorded at $peak: the recording is broken, not the program"
+onset=$(e2e_sound_onset "$e2e_work/tone.raw" 0 "$heard")
+echo "recording checked: paplay's tone recorded at peak $peak, within" \
+  "$(e2e_ms_between "$played_at" "$(e2e_recorded_by "$e2e_work/tone.raw" "$onset")") ms after paplay started"
+
+# The program's start, recorded until it has played whatever it plays as the balance first comes
+# to rest.
+e2e_record "$e2e_work/start.raw"
+e2e_start_app "$program" "$lesson"
+e2e_await_window_drawn
+e2e_await_sound_over "the program to end the sounds of its start" "$quiet"
+e2e_record_stop
+echo "at start: peak $(e2e_sound_peak "$e2e_work/start.raw")"
+
+# Nothing happening, nothing heard.
+e2e_record "$e2e_work/quiet.raw"
+sleep 3 # the stretch listened to
+e2e_record_stop
+length=$(e2e_sound_length "$e2e_work/quiet.raw")
+louder "$length" 2 || e2e_fail "3 s of quiet gave a recording of $length s: the recording is broken"
+peak=$(e2e_sound_peak "$e2e_work/quiet.raw")
+louder "$peak" "$quiet" && e2e_fail "the program played sound (peak $peak) with nothing happening"
+echo "nothing happening: $length s recorded at peak $peak"
+
+# The cube bearing 5 dragged from the palette (window pixels: the window sits at the screen's
+# corner; the scene starts at (6, 62), the palette's 5 at (384, 10)) and let go of high above
+# the left pan.
+e2e_record "$e2e_work/drop.raw"
+e2e_drag_in $((384 + 20)) $((10 + 20)) $((6 + 200)) $((62 + 40))
+e2e_await_still "the cube landing and the pans tilting"
+e2e_await_sound_over "the sounds of the landing to end" "$quiet"
+e2e_record_stop
+# The cube's weight took the left pan down (9 pixels below the level line 292): the drop was made.
+e2e_screenshot
+e2e_expect_pixel $((6 + 30 + 300)) $((62 + 292 + 9 + 1)) 000000 "left pan lowered by the cube"
+recording="$e2e_work/drop.raw"
+pressed=$(e2e_recorded_until "$recording" "$e2e_pressed_at")
+released=$(e2e_recorded_until "$recording" "$e2e_released_at")
+onset=$(e2e_sound_onset "$recording" "$pressed" "$heard")
+if [ -n "$onset" ] && ! louder "$onset" "$released"; then
+  echo "pick-up: first heard within $(e2e_ms_between "$e2e_pressed_at" "$(e2e_recorded_by "$recording" "$onset")") ms after the press"
+else
+  echo "pick-up: nothing heard before the release"
+fi
+onset=$(e2e_sound_onset "$recording" "$released" "$heard")
+[ -n "$onset" ] ||
+  e2e_fail "nothing was heard after the cube was let go of above the pan" \
+    "(peak $(e2e_sound_peak "$recording" "$released"))"
+echo "drop: peak $(e2e_sound_peak "$recording" "$released"), first heard within" \
+  "$(e2e_ms_between "$e2e_released_at" "$(e2e_recorded_by "$recording" "$onset")") ms after the release" \
+  "(the cube's fall included)"
+
+# The speech path first, as the recording's above, with a voice another program asks for: then a
+# silent Ctrl+E is the program's fault. The service is ended after it, for the program to start
+# its own as on a desktop.
+command -v spd-say >/dev/null || e2e_fail "spd-say (from speech-dispatcher) is not installed"
+e2e_record "$e2e_work/voice.raw"
+spd-say -w -l en "nine" || e2e_fail "spd-say could not speak through the test's speech service"
+e2e_await_sound_over "spd-say's voice to end" "$quiet"
+e2e_record_stop
+peak=$(e2e_sound_peak "$e2e_work/voice.raw")
+louder "$peak" "$heard" ||
+  e2e_fail "spd-say's voice was recorded at $peak: the speech service is broken, not the program"
+echo "speech checked: spd-say's voice recorded at peak $peak"
+e2e_end_speech_service
+
+# Ctrl+E reads the equation aloud through the speech service, which starts on demand.
+e2e_record "$e2e_work/speech.raw"
+asked_at=$EPOCHREALTIME
+e2e_keys ctrl+e
+e2e_await "the equation read aloud" 'louder "$(e2e_sound_peak "$e2e_recording")" "$heard"' 30
+e2e_await_sound_over "the reading to end" "$quiet" 60
+e2e_record_stop
+recording="$e2e_work/speech.raw"
+onset=$(e2e_sound_onset "$recording" 0 "$heard")
+echo "Ctrl+E: read aloud at peak $(e2e_sound_peak "$recording")," \
+  "$(awk -v e="$(e2e_sound_end "$recording" "$heard")" -v o="$onset" 'BEGIN { printf "%.1f", e - o }') s long," \
+  "first heard within $(e2e_ms_between "$asked_at" "$(e2e_recorded_by "$recording" "$onset")") ms after the key"
+
+kill -0 "$e2e_app_pid" 2>/dev/null || e2e_fail "the program ended"
+grep '^tarvelo: no sound' "$e2e_work/app.log" &&
+  e2e_fail "the program said it had no sound with a sound server to play to"
+e2e_end "$e2e_app_pid"
+e2e_app_pid=
+e2e_end_speech_service
+
+# No sound server at all: the program says so once on its error output, and plays on.
+e2e_end_sound_server
+export PULSE_SERVER="unix:$e2e_work/no-sound-server"
+errors="$e2e_work/errors"
+e2e_start_app bash -c 'exec "$@" 2>"$0"' "$errors" "$program"
+e2e_await_window_drawn
+e2e_drag_in $((384 + 20)) $((10 + 20)) $((6 + 200)) $((62 + 150))
+e2e_await_still "the cube landing with no sound server"
+e2e_screenshot
+# As in the drag test: the left pan hangs 9 pixels below the level line, under the cube.
+e2e_expect_pixel $((6 + 30 + 300)) $((62 + 292 + 9 + 1)) 000000 "left pan lowered by the cube"
+e2e_keys ctrl+e
+# A second cube, for a second landing and a second rest that have no sound to play either.
+e2e_drag_in $((384 + 20)) $((10 + 20)) $((6 + 200)) $((62 + 100))
+e2e_await_still "the second cube landing with no sound server"
+kill -0 "$e2e_app_pid" 2>/dev/null || { cat "$errors" >&2; e2e_fail "the program ended with no sound server"; }
+said=$(grep -c '^tarvelo: no sound' "$errors")
+[ "$said" = 1 ] ||
+  { cat "$errors" >&2; e2e_fail "with no sound server the program said so $said times, not once"; }
+
+echo "end-to-end sound: quiet at rest, heard dropping a cube and reading the equation;" \
+  "without a sound server, said once and played on"
