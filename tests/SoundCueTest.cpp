@@ -29,7 +29,7 @@ struct Heard {
 
 // `count` cubes side by side over `pan`, their bottoms `height` pixels above it.
 void DropRow(Pans& p, std::int32_t pan, std::int32_t count, std::int32_t height) {
-    const SceneObject& under = p.m.scene.obj(pan);
+    const SceneObject under = p.m.scene.obj(pan); // a copy: adding pieces moves the table
     for (std::int32_t i = 0; i < count; ++i) {
         p.m.AddObject(C(1), under.objX + i * kColumnPitch, under.objY - height - kCubeSize.height);
     }
