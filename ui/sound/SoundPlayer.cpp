@@ -38,12 +38,12 @@ bool SoundPlayer::HasOutput() {
     return *hasOutput_;
 }
 
-void SoundPlayer::Play(const SoundCue& cue) {
+void SoundPlayer::Play(const SoundCue& cue, std::int64_t nowMs) {
     if (cue.sound == Sound::Landing) {
-        if (sinceLanding_.isValid() && sinceLanding_.elapsed() < kLandingGapMs) {
+        if (lastLandingMs_ && nowMs - *lastLandingMs_ < kLandingGapMs) {
             return;
         }
-        sinceLanding_.start();
+        lastLandingMs_ = nowMs;
     }
     if (!on_) {
         return;

@@ -6,7 +6,6 @@
 
 #include "core/play/SoundCue.h"
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <cstdint>
 #include <optional>
@@ -29,7 +28,8 @@ class SoundPlayer : public QObject {
     // a run that plays none never reaches for the sound system.
     bool HasOutput();
 
-    void Play(const SoundCue& cue);
+    // Plays `cue`'s sound at `nowMs` of the window's timer time, which paces the landings.
+    void Play(const SoundCue& cue, std::int64_t nowMs);
     void PlayReward();
 
   signals:
@@ -40,8 +40,8 @@ class SoundPlayer : public QObject {
     void PlaySamples(const std::vector<std::int16_t>& samples);
 
     bool on_ = true;
-    std::optional<bool> hasOutput_; // not looked for yet
-    QElapsedTimer sinceLanding_;
+    std::optional<bool> hasOutput_;             // not looked for yet
+    std::optional<std::int64_t> lastLandingMs_; // none played yet
 };
 
 } // namespace tarvelo

@@ -10,6 +10,7 @@
 #include "ui/window/KeyMap.h"
 #include "ui/window/LessonTexts.h"
 #include "ui/window/MovesPanel.h"
+#include "ui/window/TickTimers.h"
 #include "ui/window/UserSettings.h"
 
 #include <QAccessible>
@@ -49,12 +50,12 @@ void FrmMain::HearCue(const SoundCue& cue) {
             SpeakEquation();
         }
     }
-    sound_->Play(cue);
+    sound_->Play(cue, timers_->NowMs());
 }
 
 void FrmMain::ReplayBalanceTone() {
     if (lastRest_) {
-        sound_->Play(*lastRest_);
+        sound_->Play(*lastRest_, timers_->NowMs());
     }
 }
 
