@@ -63,8 +63,8 @@ void SoundPlayer::PlaySamples(const std::vector<std::int16_t>& samples) {
         return;
     }
     auto* buffer = new QBuffer(this);
-    buffer->setData(reinterpret_cast<const char*>(samples.data()),
-                    static_cast<qsizetype>(samples.size() * sizeof(std::int16_t)));
+    buffer->setData(QByteArray(reinterpret_cast<const char*>(samples.data()),
+                               static_cast<qsizetype>(samples.size() * sizeof(std::int16_t))));
     buffer->open(QIODevice::ReadOnly);
     auto* sink = new QAudioSink(QMediaDevices::defaultAudioOutput(), SampleFormat(), this);
     // Played to its end, the sink and its buffer go.
