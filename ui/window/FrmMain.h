@@ -44,7 +44,6 @@ class MovesPanel;
 struct ChallengeRun;
 struct Lesson;
 struct LessonEntry;
-struct LessonListing;
 struct PanelTask;
 enum class LessonSet;
 struct ScriptMove;
@@ -242,8 +241,6 @@ class FrmMain : public QWidget {
     // star is kept, the praise said, and the panel shows the next lesson's button, which takes
     // the focus.
     void NoteLessonDone();
-    // The lesson after the one on the pans, in its folder (read into `listing`), if any.
-    const LessonEntry* NextLessonEntry(LessonListing& listing) const;
     void NextLesson();
     // The panel's button after a challenge or lesson done: the next one.
     void ShowNext();

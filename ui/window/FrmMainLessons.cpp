@@ -98,21 +98,12 @@ void FrmMain::NoteLessonDone() {
     }
 }
 
-const LessonEntry* FrmMain::NextLessonEntry(LessonListing& listing) const {
-    const LessonRun* run = lessons_->Current();
-    if (run == nullptr) {
-        return nullptr;
-    }
-    const QString folder = QFileInfo(TextOfBytes(run->entry.problemPath)).path();
-    listing = ListLessons(BytesOfText(folder));
-    return LessonAfter(listing, run->entry.problemPath);
-}
-
 void FrmMain::NextLesson() {
     const LessonRun* run = lessons_->Current();
-    LessonListing listing;
-    if (const LessonEntry* next = NextLessonEntry(listing); next != nullptr && run != nullptr) {
-        OpenLesson(*next, run->set);
+    if (run != nullptr && run->next) {
+        // A copy: opening it starts a run of its own.
+        const LessonEntry next = *run->next;
+        OpenLesson(next, run->set);
     }
 }
 
@@ -135,8 +126,7 @@ std::optional<PanelTask> FrmMain::LessonShown() const {
     if (run->met) {
         shown.stars = StarsShown(kLessonStars);
         shown.praise = LessonDoneSentence();
-        LessonListing listing;
-        if (NextLessonEntry(listing) != nullptr) {
+        if (run->next) {
             shown.next = NextLessonCaption();
         }
     }

@@ -4,6 +4,7 @@
 #include "core/play/Model.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace tarvelo {
 
@@ -22,7 +23,7 @@ std::optional<std::size_t> RunOf(const std::vector<LessonRun>& runs, const std::
 } // namespace
 
 void LessonSession::Start(const LessonEntry& entry, LessonSet set) {
-    LessonRun run{entry, set, GoalFromWord(entry.lesson.goal), false};
+    LessonRun run{entry, set, GoalFromWord(entry.lesson.goal), false, std::nullopt};
     if (const std::optional<std::size_t> known = RunOf(runs_, entry.problemPath)) {
         runs_[*known] = std::move(run);
     } else {
@@ -48,6 +49,11 @@ bool LessonSession::Reach(const Model& model) {
     }
     run.met = true;
     store_.KeepDone(run.set, run.entry.problemPath);
+    const LessonListing listing =
+        ListLessons(std::filesystem::path(run.entry.problemPath).parent_path().string());
+    if (const LessonEntry* next = LessonAfter(listing, run.entry.problemPath)) {
+        run.next = *next;
+    }
     return true;
 }
 

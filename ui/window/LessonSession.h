@@ -22,6 +22,8 @@ struct LessonRun {
     LessonSet set = LessonSet::Shipped;
     std::optional<Goal> goal; // none for a goal word this program does not know
     bool met = false;         // the goal was reached since the lesson was opened
+    // The lesson after it in its folder, as the folder was when the goal was reached.
+    std::optional<LessonEntry> next;
 };
 
 class LessonSession {
@@ -39,7 +41,8 @@ class LessonSession {
     const LessonRun* Current() const;
     // Whether `model` reached the current lesson's goal just now, for the first time since it
     // was opened: the child changed the pans (its trail started, as in problem mode it does at
-    // the first change) and the balance at rest shows the goal. The store keeps it done.
+    // the first change) and the balance at rest shows the goal. The store keeps it done, and
+    // the next lesson of its folder is looked up.
     bool Reach(const Model& model);
 
     const LessonStore& Store() const { return store_; }
