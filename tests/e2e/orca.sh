@@ -19,65 +19,15 @@ e2e_start_app env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
 # With no window manager, nothing gives the new window the keyboard: do what one would.
 xdotool windowfocus --sync "$e2e_window"
 
-# Orca writes its debug file line by line only to a terminal: `script` gives it one. Its own
-# preferences folder keeps the user's settings out, and it gets no speech server (see lib.sh).
-prefs="$e2e_work/orca-prefs"
-mkdir -p "$prefs"
-log="$e2e_work/orca.log"
-env "$e2e_orca_without_voice" \
-  script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$log" >/dev/null 2>&1 &
-orca=$!
-e2e_helper_pids+=("$orca")
-end_orca() {
-  pkill -P "$orca" 2>/dev/null
-  e2e_end_helper "$orca"
-  # Orca's speech server, had it started, lives on by itself: it is found by the test's folder
-  # in its environment.
-  local pid
-  for pid in $(pgrep -f 'speech-dispatcher|sd_' 2>/dev/null); do
-    grep -qF "$e2e_work" "/proc/$pid/environ" 2>/dev/null && kill "$pid" 2>/dev/null
-  done
-}
-trap 'end_orca; e2e_cleanup' EXIT
+trap 'e2e_end_orca; e2e_cleanup' EXIT
+e2e_start_orca
 
-spoken() { grep -a "SPEECH OUTPUT" "$log" 2>/dev/null | sed "s/^.*SPEECH OUTPUT: '//; s/'{.*$//; s/' *$//"; }
-heard() { spoken | grep -qF -- "$1"; }
 expect_heard() {
-  e2e_wait_for "heard \"$1\"" 10 || { spoken >&2; e2e_fail "Orca did not say \"$1\" ($2)"; }
+  e2e_wait_for "e2e_heard \"$1\"" 10 || { e2e_spoken >&2; e2e_fail "Orca did not say \"$1\" ($2)"; }
 }
-# Each key is followed by what Orca is to say about it, waited for before the next key.
-said_before_key=0
-# Orca's log has stopped growing for a while: Orca has spoken what the last key brought, and the
-# program has taken the key. On a busy machine a key sent while Orca still works through the
-# last one's events can be passed over, so each key waits for this first.
-orca_quiet_ms=500
-orca_quiet_limit=20 # seconds
-await_orca_quiet() {
-  local size previous=-1 since deadline=$((SECONDS + orca_quiet_limit))
-  since=$(date +%s%N)
-  while :; do
-    size=$(stat -c %s "$log" 2>/dev/null || echo 0)
-    if [ "$size" != "$previous" ]; then
-      previous=$size
-      since=$(date +%s%N)
-    elif [ $((($(date +%s%N) - since) / 1000000)) -ge "$orca_quiet_ms" ]; then
-      return 0
-    fi
-    [ "$SECONDS" -lt "$deadline" ] ||
-      e2e_fail "timed out after $orca_quiet_limit s waiting for Orca to finish speaking"
-    sleep 0.05 # between two looks at the log
-  done
-}
-press() {
-  await_orca_quiet
-  said_before_key=$(spoken | wc -l)
-  xdotool key "$1"
-}
-# Said since the last key, for a sentence Orca said before as well.
-heard_since_key() { spoken | tail -n +$((said_before_key + 1)) | grep -qF -- "$1"; }
-times_heard() { spoken | grep -cF -- "$1"; }
-
-e2e_wait_for 'heard "Screen reader on."' 30 || e2e_fail "Orca did not start"
+times_heard() { e2e_spoken | grep -cF -- "$1"; }
+# Each key waits for Orca to have spoken what the last one brought.
+press() { e2e_orca_press "$1"; }
 # Orca reads the window and its first focus, the palette's smiley, before it takes keys for it.
 expect_heard "smiley" "the window's first focus"
 # The lesson holds X and a 2 on the left pan, a 5 on the right.
@@ -94,12 +44,12 @@ expect_heard "put down" "Enter again"
 expect_heard "right side heavier: 2 < X + 5" "the settled balance"
 press ctrl+b
 e2e_wait_for '[ "$(times_heard "right side heavier: 2 < X + 5")" -ge 2 ]' 10 ||
-  { spoken >&2; e2e_fail "Ctrl+B did not say the balance again"; }
+  { e2e_spoken >&2; e2e_fail "Ctrl+B did not say the balance again"; }
 press ctrl+l
 expect_heard "Solution shown: X is 3" "Show solution"
 press shift+Tab
-e2e_wait_for 'heard_since_key smiley' 10 ||
-  { spoken >&2; e2e_fail "Orca did not say the smiley after Shift+Tab back to the palette"; }
+e2e_wait_for 'e2e_heard_since_key smiley' 10 ||
+  { e2e_spoken >&2; e2e_fail "Orca did not say the smiley after Shift+Tab back to the palette"; }
 press Return
 expect_heard "smiley picked up, over the left pan" "Enter in the palette"
 press Return
@@ -117,35 +67,32 @@ press Escape
 
 # The lesson again, solved in the moves panel with keys only: 5 exchanged for 2 + 3, a 2 taken
 # from both pans, and the answer heard.
-expect_since_key() {
-  e2e_wait_for "heard_since_key \"$1\"" 10 || { spoken >&2; e2e_fail "Orca did not say \"$1\" ($2)"; }
-}
 # With no window manager, closing the information window gives the main one no keyboard focus.
-await_orca_quiet
+e2e_await_orca_quiet
 xdotool windowfocus --sync "$e2e_window"
 press ctrl+r
-expect_since_key "both sides equal: X + 2 = 5" "the lesson started again, at rest"
+e2e_expect_heard_since_key "both sides equal: X + 2 = 5" "the lesson started again, at rest"
 press ctrl+m
-expect_since_key "cube 0" "Ctrl+M into the moves panel"
+e2e_expect_heard_since_key "cube 0" "Ctrl+M into the moves panel"
 press Tab
 press Tab
 press Tab
-expect_since_key "left pan" "Tab to the exchange's pan"
+e2e_expect_heard_since_key "left pan" "Tab to the exchange's pan"
 press Down
-expect_since_key "right pan" "Down in the pan's list"
+e2e_expect_heard_since_key "right pan" "Down in the pan's list"
 press Tab
 press Return
-expect_since_key "Done: cube 5 split in two." "Enter in the split row"
+e2e_expect_heard_since_key "Done: cube 5 split in two." "Enter in the split row"
 press shift+Tab
 press shift+Tab
 press shift+Tab
 press shift+Tab
 press Down
 press Down
-expect_since_key "cube 2" "Down in the piece's list"
+e2e_expect_heard_since_key "cube 2" "Down in the piece's list"
 press Tab
 press Return
-expect_since_key "Done: cube 2 taken from both pans." "Take from both pans"
+e2e_expect_heard_since_key "Done: cube 2 taken from both pans." "Take from both pans"
 expect_heard "Solved: X = 3." "the answer the balance shows"
 
 echo "end-to-end Orca: the pieces, picked up, put down, dropped, the settled balance, Ctrl+B," \
