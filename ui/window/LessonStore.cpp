@@ -11,13 +11,22 @@ namespace tarvelo {
 
 namespace {
 
-// "lessons/shipped/11 Find X - X plus 2 balances 5": by the file's name alone, so that a lesson
-// is still done when the program or the teacher's folder moves. The set keeps a teacher's
+// "lessons/shipped/11 Find X - X plus 2 balances 5/done": by the file's name alone, so that a
+// lesson is still done when the program or the teacher's folder moves. The set keeps a teacher's
 // lesson apart from one of the program that has the same name.
+QString GroupOf(LessonSet set) {
+    return set == LessonSet::Shipped ? QStringLiteral("lessons/shipped")
+                                     : QStringLiteral("lessons/own");
+}
+
+QString NameOf(const std::string& problemPath) {
+    return QFileInfo(TextOfBytes(problemPath)).completeBaseName();
+}
+
+constexpr QLatin1String kDoneKey("done");
+
 QString KeyOf(LessonSet set, const std::string& problemPath) {
-    const QString name = QFileInfo(TextOfBytes(problemPath)).completeBaseName();
-    return QStringLiteral("lessons/%1/%2/done")
-        .arg(set == LessonSet::Shipped ? QStringLiteral("shipped") : QStringLiteral("own"), name);
+    return GroupOf(set) + QLatin1Char('/') + NameOf(problemPath) + QLatin1Char('/') + kDoneKey;
 }
 
 } // namespace
@@ -28,6 +37,22 @@ bool LessonStore::Done(LessonSet set, const std::string& problemPath) const {
 
 void LessonStore::KeepDone(LessonSet set, const std::string& problemPath) {
     OpenSettings(path_)->setValue(KeyOf(set, problemPath), true);
+}
+
+DoneLessons LessonStore::DoneIn(LessonSet set) const {
+    DoneLessons done;
+    const auto settings = OpenSettings(path_);
+    settings->beginGroup(GroupOf(set));
+    for (const QString& name : settings->childGroups()) {
+        if (settings->value(name + QLatin1Char('/') + kDoneKey, false).toBool()) {
+            done.names_.insert(name);
+        }
+    }
+    return done;
+}
+
+bool DoneLessons::Has(const std::string& problemPath) const {
+    return names_.contains(NameOf(problemPath));
 }
 
 } // namespace tarvelo

@@ -2,6 +2,7 @@
 // so that the Lessons window shows their stars after a restart.
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <string>
 
@@ -9,6 +10,16 @@ namespace tarvelo {
 
 // The lessons that come with the program, and the teacher's own.
 enum class LessonSet { Shipped, Own };
+
+// The lessons of one set that were done, as the settings held them when read.
+class DoneLessons {
+  public:
+    bool Has(const std::string& problemPath) const;
+
+  private:
+    friend class LessonStore;
+    QSet<QString> names_;
+};
 
 class LessonStore {
   public:
@@ -20,6 +31,8 @@ class LessonStore {
     // Whether the lesson of `set` played from `problemPath` was done.
     bool Done(LessonSet set, const std::string& problemPath) const;
     void KeepDone(LessonSet set, const std::string& problemPath);
+    // All the lessons of `set` done, read from the settings at once, for a whole list.
+    DoneLessons DoneIn(LessonSet set) const;
 
   private:
     QString path_; // empty: the user's settings

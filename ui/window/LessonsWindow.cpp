@@ -20,8 +20,9 @@ constexpr int kWindowWidth = 560;     // pixels: room for a title and a line of 
 constexpr int kShippedRowsShown = 10; // the program's lessons seen at once; the rest scroll
 constexpr int kOwnRowsShown = 4;
 
-// The index of the lesson in its listing, kept with each item.
+// The index of the lesson in its listing, and whether it was done, kept with each item.
 constexpr int kEntryRole = Qt::UserRole;
+constexpr int kDoneRole = Qt::UserRole + 1;
 
 std::size_t IndexOf(LessonSet set) {
     return set == LessonSet::Shipped ? 0 : 1;
@@ -135,17 +136,19 @@ void LessonsWindow::FillList(LessonSet set) {
     const LessonEntry* chosen = EntryOf(list->currentItem());
     const std::string chosenPath = chosen != nullptr ? chosen->problemPath : std::string();
     listings_[index] = ListLessons(BytesOfText(folders_[index]));
+    const DoneLessons doneLessons = store_.DoneIn(set);
     const QSignalBlocker quiet(list);
     list->clear();
     int number = 0;
     for (const LessonEntry& entry : listings_[index].lessons) {
         ++number;
         const QString title = LessonTitle(entry.lesson);
-        const bool done = store_.Done(set, entry.problemPath);
+        const bool done = doneLessons.Has(entry.problemPath);
         auto* item = new QListWidgetItem(LessonItemText(number, title, done), list);
         item->setData(Qt::AccessibleTextRole, LessonItemName(number, title, done));
         item->setData(Qt::AccessibleDescriptionRole, LessonInstruction(entry.lesson));
         item->setData(kEntryRole, number - 1);
+        item->setData(kDoneRole, done);
         if (entry.problemPath == chosenPath) {
             list->setCurrentItem(item);
         }
@@ -199,8 +202,7 @@ void LessonsWindow::Open() {
     for (std::size_t index = 0; index < lists_.size(); ++index) {
         QListWidget* list = lists_[index];
         for (int row = 0; row < list->count(); ++row) {
-            const LessonEntry* entry = EntryOf(list->item(row));
-            if (entry != nullptr && !store_.Done(SetOf(index), entry->problemPath)) {
+            if (!list->item(row)->data(kDoneRole).toBool()) {
                 list->setCurrentRow(row);
                 list->setFocus(Qt::ActiveWindowFocusReason);
                 return;
