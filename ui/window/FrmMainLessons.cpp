@@ -93,7 +93,9 @@ void FrmMain::NoteLessonDone() {
     SetMovesPanelOpen(true);
     SyncMovesPanel();
     movesPanel_->FocusNext();
-    if (lessonsWindow_ != nullptr) {
+    // A hidden Lessons window is read again as it opens. Filled while hidden, its list would
+    // tell a screen reader of its chosen lesson as though it had the keyboard.
+    if (lessonsWindow_ != nullptr && lessonsWindow_->isVisible()) {
         lessonsWindow_->Refresh();
     }
 }
