@@ -142,7 +142,9 @@ void FrmMain::SaveSceneAsLesson() {
     QWidget* owner = lessonsWindow_ != nullptr && lessonsWindow_->isVisible()
                          ? static_cast<QWidget*>(lessonsWindow_)
                          : this;
-    const std::optional<Lesson> lesson = AskForLesson(owner, GoalSuggestedBy(model_.scene));
+    const std::optional<Lesson> lesson =
+        AskForLesson(owner, GoalSuggestedBy(model_.scene),
+                     [this](const QString& choice) { access_->Announce(choice); });
     if (!lesson) {
         return;
     }

@@ -2,6 +2,7 @@
 #include "ui/window/MovesPanel.h"
 
 #include "core/world/Scene.h"
+#include "ui/accessibility/ChoiceTeller.h"
 #include "ui/accessibility/PieceNames.h"
 #include "ui/window/KeyMap.h"
 #include "ui/window/TrailPrinting.h"
@@ -305,25 +306,8 @@ QLabel* MovesPanel::Caption(const QString& caption, QWidget* field) {
 
 QLabel* MovesPanel::ChoiceCaption(const QString& caption, QComboBox* choices) {
     QLabel* label = Caption(caption, choices);
-    // A screen reader names the list by its caption but says neither the choice it shows as it
-    // gets the focus, nor a new one made in it: both are said.
-    connect(choices, &QComboBox::currentIndexChanged, this, [this, choices] {
-        if (choices->hasFocus()) {
-            emit choiceMade(choices->currentText());
-        }
-    });
-    choices->installEventFilter(this);
+    TellChoices(choices, [this](const QString& choice) { emit choiceMade(choice); });
     return label;
-}
-
-bool MovesPanel::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && (watched == kinds_ || watched == pan_)) {
-        // Said after the screen reader has read the new focus, which would cut it short.
-        const QString choice = static_cast<QComboBox*>(watched)->currentText();
-        QMetaObject::invokeMethod(
-            this, [this, choice] { emit choiceMade(choice); }, Qt::QueuedConnection);
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 QLabel* MovesPanel::Symbol(const QString& symbol) {

@@ -100,7 +100,6 @@ class MovesPanel : public QWidget {
     static QLabel* Caption(const QString& caption, QWidget* field);
     // The same for a list, whose choice is said as it gets the focus and as it changes.
     QLabel* ChoiceCaption(const QString& caption, QComboBox* choices);
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // A sign between fields, such as "+".
     static QLabel* Symbol(const QString& symbol);
     // `widgets` side by side.

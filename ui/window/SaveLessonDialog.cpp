@@ -1,6 +1,7 @@
 // The fields of a new lesson, and the lesson they make.
 #include "ui/window/SaveLessonDialog.h"
 
+#include "ui/accessibility/ChoiceTeller.h"
 #include "ui/window/LessonTexts.h"
 
 #include <QComboBox>
@@ -26,7 +27,9 @@ std::string Trimmed(const QString& text) {
 
 } // namespace
 
-SaveLessonDialog::SaveLessonDialog(QWidget* owner, Goal goal) : QDialog(owner) {
+SaveLessonDialog::SaveLessonDialog(QWidget* owner, Goal goal,
+                                   std::function<void(const QString&)> tell)
+    : QDialog(owner) {
     setObjectName(QStringLiteral("saveLessonDialog"));
     setWindowTitle(tr("Save as lesson"));
     auto* form = new QFormLayout(this);
@@ -46,6 +49,7 @@ SaveLessonDialog::SaveLessonDialog(QWidget* owner, Goal goal) : QDialog(owner) {
             goal_->setCurrentIndex(goal_->count() - 1);
         }
     }
+    TellChoices(goal_, std::move(tell));
     form->addRow(tr("&Title:"), title_);
     form->addRow(tr("&Instruction for the child:"), instruction_);
     form->addRow(tr("&Goal the program checks:"), goal_);
@@ -74,8 +78,9 @@ Lesson SaveLessonDialog::Filled() const {
     return lesson;
 }
 
-std::optional<Lesson> AskForLesson(QWidget* owner, Goal goal) {
-    SaveLessonDialog dialog(owner, goal);
+std::optional<Lesson> AskForLesson(QWidget* owner, Goal goal,
+                                   std::function<void(const QString&)> tell) {
+    SaveLessonDialog dialog(owner, goal, std::move(tell));
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -6,6 +6,7 @@
 #include "core/teach/Goal.h"
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 
 class QComboBox;
@@ -18,8 +19,9 @@ namespace tarvelo {
 class SaveLessonDialog : public QDialog {
     Q_OBJECT
   public:
-    // `goal` is chosen to begin with.
-    SaveLessonDialog(QWidget* owner, Goal goal);
+    // `goal` is chosen to begin with. The goal chosen is told to a screen reader through
+    // `tell`, which does not say it itself.
+    SaveLessonDialog(QWidget* owner, Goal goal, std::function<void(const QString&)> tell);
 
     // The lesson as filled in so far, its texts untagged in the program's language.
     Lesson Filled() const;
@@ -35,6 +37,7 @@ class SaveLessonDialog : public QDialog {
 };
 
 // Asks for the lesson; none when the teacher cancelled.
-std::optional<Lesson> AskForLesson(QWidget* owner, Goal goal);
+std::optional<Lesson> AskForLesson(QWidget* owner, Goal goal,
+                                   std::function<void(const QString&)> tell);
 
 } // namespace tarvelo
