@@ -82,6 +82,8 @@ e2e_fail() {
   fi
   [ -f "$e2e_work/shot.png" ] && cp "$e2e_work/shot.png" "${TMPDIR:-/tmp}/tarvelo-e2e-failure.png" &&
     echo "screenshot kept in ${TMPDIR:-/tmp}/tarvelo-e2e-failure.png" >&2
+  [ -f "$e2e_work/orca.log" ] && cp "$e2e_work/orca.log" "${TMPDIR:-/tmp}/tarvelo-e2e-orca.log" &&
+    echo "Orca's log kept in ${TMPDIR:-/tmp}/tarvelo-e2e-orca.log" >&2
   exit 1
 }
 
