@@ -6,6 +6,7 @@
 #include "PansFixture.h"
 #include "core/play/MoveScript.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -83,7 +84,13 @@ TEST(SoundCueTest, TheRestIsHeardOnceAndOnlyAfterTheSceneMoved) {
     p.m.PointAt(10, 10);
     p.h.clock.Advance(1000);
     EXPECT_TRUE(heard.cues.empty());
-    p.m.PointAt(0, 0);
+    // A cube on the left pan moves the scene: its rest is heard once, however long it stays.
+    DropRow(p, kLeftPan, 1, kLow);
+    p.Settle();
+    p.h.clock.Advance(1000);
+    const std::vector<Sound> sounds = heard.Sounds();
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), Sound::Rest), 1);
+    EXPECT_EQ(heard.cues.back().tilt, Tilt::LeftDown);
 }
 
 TEST(SoundCueTest, ASolvingIsHeardMoveByMoveAndARefusalAsSuch) {
