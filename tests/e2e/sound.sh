@@ -21,6 +21,23 @@ quiet=0.001
 heard=0.01
 louder() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
 
+# Presses the key $1 while recording into $2, waits up to $3 seconds for a sound and then for its
+# end, and sets `delay` to the milliseconds from the key to the sound's first sample (empty when
+# nothing was heard).
+delay=
+record_key() {
+  local key=$1 file=$2 limit=$3 pressed_at onset
+  e2e_record "$file"
+  pressed_at=$EPOCHREALTIME
+  e2e_keys "$key"
+  e2e_wait_for "louder \"\$(e2e_sound_peak '$file')\" $heard" "$limit"
+  e2e_await_sound_over "the sound $key brought to end" "$quiet"
+  e2e_record_stop
+  delay=
+  onset=$(e2e_sound_onset "$file" "$(e2e_recorded_until "$file" "$pressed_at")" "$heard")
+  [ -z "$onset" ] || delay=$(e2e_ms_between "$pressed_at" "$(e2e_recorded_by "$file" "$onset")")
+}
+
 e2e_start_x
 e2e_start_sound_server
 e2e_private_speech_service
@@ -86,6 +103,12 @@ onset=$(e2e_sound_onset "$recording" "$released" "$heard")
 echo "drop: peak $(e2e_sound_peak "$recording" "$released"), first heard within" \
   "$(e2e_ms_between "$e2e_released_at" "$(e2e_recorded_by "$recording" "$onset")") ms after the release" \
   "(the cube's fall included)"
+
+# Ctrl+B plays the balance's tone at rest again, the way a landing's sound takes to the speaker
+# without a fall before it: the delay from a landing to its sound.
+record_key ctrl+b "$e2e_work/again.raw" 5
+[ -n "$delay" ] || e2e_fail "Ctrl+B played no tone of the balance at rest"
+echo "Ctrl+B: the balance's tone heard within $delay ms of the key"
 
 # The equation read aloud (Ctrl+E) is not listened for here yet: the build with the sanitizers
 # has not been heard speaking, which is still to be understood. The words it hands to the voice
