@@ -6,6 +6,7 @@
 #include "core/play/MoveScript.h"
 #include "core/teach/Challenge.h"
 #include "ui/accessibility/Announcer.h"
+#include "ui/sound/SoundPlayer.h"
 #include "ui/window/ChallengeSession.h"
 #include "ui/window/ChallengeStore.h"
 #include "ui/window/ChallengeTexts.h"
@@ -121,6 +122,7 @@ class ChallengeWindowTest : public QObject {
     void solvingWinsItsStarsOnce_data();
     void solvingWinsItsStarsOnce();
     void nextGivesAnotherChallengeOfTheLevel();
+    void theFifthChallengeSolvedWinsTheLevel();
     void theRecordsOutliveTheWindow();
     void restartStartsTheSameChallengeAgain();
     void undoAndRedoFollowTheChallengeOnThePans();
@@ -228,6 +230,39 @@ void ChallengeWindowTest::solvingWinsItsStarsOnce() {
     w.RunMs(kSettleMs);
     w.window.SyncFromModel(true);
     QCOMPARE(TimesSaid(said, kWellDone), 1);
+}
+
+void ChallengeWindowTest::theFifthChallengeSolvedWinsTheLevel() {
+    using tarvelo::Reward;
+    const QString won = tarvelo::LevelWonSentence(kLevel);
+    QCOMPARE(won, QStringLiteral("Level 1 won: 5 challenges solved! Try level 2."));
+    QCOMPARE(tarvelo::LevelWonSentence(tarvelo::kLastLevel),
+             QStringLiteral("Level 5 won: 5 challenges solved! That is the hardest level."));
+    ChallengeWindow w;
+    QSignalSpy said(w.window.findChild<tarvelo::Announcer*>(), &tarvelo::Announcer::said);
+    QSignalSpy rewards(w.window.findChild<tarvelo::SoundPlayer*>(),
+                       &tarvelo::SoundPlayer::rewardPlayed);
+    const auto timesWon = [&] {
+        return std::count_if(said.begin(), said.end(), [&](const QList<QVariant>& sentence) {
+            return sentence.at(0).toString().contains(won);
+        });
+    };
+    // One challenge after another, each solved and left with Next; the fifth wins the level,
+    // with its own reward, and the sixth is praised as the first ones were.
+    w.StartByKeys(kLevel);
+    for (std::int32_t solved = 1; solved <= tarvelo::kSolvedToWinALevel + 1; ++solved) {
+        w.Solve();
+        const bool winning = solved == tarvelo::kSolvedToWinALevel;
+        QCOMPARE(w.InPanel<QLabel>("praise")->text().endsWith(won), winning);
+        QCOMPARE(timesWon(), solved < tarvelo::kSolvedToWinALevel ? 0 : 1);
+        QCOMPARE(rewards.size(), solved);
+        QCOMPARE(rewards.last().at(0).value<Reward>(),
+                 winning ? Reward::LevelWon : Reward::TaskDone);
+        QCOMPARE(Focused(), w.InPanel<QWidget>("next"));
+        w.PressOnFocus(Qt::Key_Space);
+        w.RunMs(kSettleMs);
+    }
+    QCOMPARE(w.window.challenges().Store().Record(kLevel).solved, tarvelo::kSolvedToWinALevel + 1);
 }
 
 void ChallengeWindowTest::nextGivesAnotherChallengeOfTheLevel() {

@@ -485,6 +485,14 @@ Es wurde nichts verändert.</translation>
         <source>Next challenge</source>
         <translation>Nächste Herausforderung</translation>
     </message>
+    <message>
+        <source>Level %1 won: %2 challenges solved! Try level %3.</source>
+        <translation>Stufe %1 geschafft: %2 Herausforderungen gelöst! Versuch jetzt Stufe %3.</translation>
+    </message>
+    <message>
+        <source>Level %1 won: %2 challenges solved! That is the hardest level.</source>
+        <translation>Stufe %1 geschafft: %2 Herausforderungen gelöst! Das ist die schwerste Stufe.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>

@@ -485,6 +485,14 @@ No se ha cambiado nada.</translation>
         <source>Next challenge</source>
         <translation>Siguiente desafío</translation>
     </message>
+    <message>
+        <source>Level %1 won: %2 challenges solved! Try level %3.</source>
+        <translation>¡Nivel %1 superado: %2 desafíos resueltos! Prueba el nivel %3.</translation>
+    </message>
+    <message>
+        <source>Level %1 won: %2 challenges solved! That is the hardest level.</source>
+        <translation>¡Nivel %1 superado: %2 desafíos resueltos! Es el nivel más difícil.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>

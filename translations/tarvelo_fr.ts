@@ -485,6 +485,14 @@ Rien n&apos;a été modifié.</translation>
         <source>Next challenge</source>
         <translation>Défi suivant</translation>
     </message>
+    <message>
+        <source>Level %1 won: %2 challenges solved! Try level %3.</source>
+        <translation>Niveau %1 gagné&#xa0;: %2 défis résolus&#xa0;! Essaie le niveau %3.</translation>
+    </message>
+    <message>
+        <source>Level %1 won: %2 challenges solved! That is the hardest level.</source>
+        <translation>Niveau %1 gagné&#xa0;: %2 défis résolus&#xa0;! C&apos;est le niveau le plus difficile.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>

@@ -485,6 +485,14 @@ Non è cambiato nulla.</translation>
         <source>Next challenge</source>
         <translation>Sfida successiva</translation>
     </message>
+    <message>
+        <source>Level %1 won: %2 challenges solved! Try level %3.</source>
+        <translation>Livello %1 superato: %2 sfide risolte! Prova il livello %3.</translation>
+    </message>
+    <message>
+        <source>Level %1 won: %2 challenges solved! That is the hardest level.</source>
+        <translation>Livello %1 superato: %2 sfide risolte! È il livello più difficile.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>

@@ -52,9 +52,10 @@ void SoundPlayer::Play(const SoundCue& cue, std::int64_t nowMs) {
     PlaySamples(SoundSamples(cue));
 }
 
-void SoundPlayer::PlayReward() {
+void SoundPlayer::PlayReward(Reward reward) {
     if (on_) {
-        PlaySamples(RewardSamples());
+        emit rewardPlayed(reward);
+        PlaySamples(RewardSamples(reward));
     }
 }
 

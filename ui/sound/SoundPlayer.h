@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/play/SoundCue.h"
+#include "ui/sound/Tones.h"
 
 #include <QObject>
 #include <cstdint>
@@ -30,11 +31,12 @@ class SoundPlayer : public QObject {
 
     // Plays `cue`'s sound at `nowMs` of the window's timer time, which paces the landings.
     void Play(const SoundCue& cue, std::int64_t nowMs);
-    void PlayReward();
+    void PlayReward(Reward reward);
 
   signals:
     // Each sound as it starts to play (for tests, which hear no sound device).
     void played(const tarvelo::SoundCue& cue);
+    void rewardPlayed(tarvelo::Reward reward);
 
   private:
     void PlaySamples(const std::vector<std::int16_t>& samples);

@@ -32,6 +32,8 @@ constexpr double kC5 = 523.25;
 constexpr double kE5 = 659.25;
 constexpr double kG5 = 783.99;
 constexpr double kC6 = 1046.5;
+constexpr double kE6 = 1318.51;
+constexpr double kG6 = 1567.98;
 
 constexpr double kLowestLandingLoudness = 0.25; // the softest landing is still heard
 
@@ -93,7 +95,18 @@ std::vector<std::int16_t> SoundSamples(const SoundCue& cue) {
     return {};
 }
 
-std::vector<std::int16_t> RewardSamples() {
+std::vector<std::int16_t> RewardSamples(Reward reward) {
+    if (reward == Reward::LevelWon) {
+        // The task's notes climbing twice, a fanfare that lasts: a level is won seldom.
+        return Notes({{kC5, 0.1, 0.8, 0.5},
+                      {kE5, 0.1, 0.8, 0.5},
+                      {kG5, 0.1, 0.8, 0.5},
+                      {kC6, 0.15, 0.8, 0.5},
+                      {kG5, 0.1, 0.8, 0.5},
+                      {kC6, 0.1, 0.8, 0.5},
+                      {kE6, 0.1, 0.8, 0.5},
+                      {kG6, 0.6, 0.9, 0.02, kC6}});
+    }
     return Notes({{kC5, 0.1, 0.8, 0.5},
                   {kE5, 0.1, 0.8, 0.5},
                   {kG5, 0.1, 0.8, 0.5},

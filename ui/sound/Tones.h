@@ -1,7 +1,7 @@
 // The program's own sounds, made here as samples rather than read from files: a blip for a
 // pick-up, a thud for a landing as loud as it was hard, a tone for the balance at rest whose
 // pitch says where it stands, a low buzz for a refusal, and rising notes for an unknown found
-// and for a reward.
+// and for the rewards.
 #pragma once
 
 #include "core/play/SoundCue.h"
@@ -22,7 +22,10 @@ double RestPitch(Tilt tilt);
 
 // The samples of `cue`'s sound.
 std::vector<std::int16_t> SoundSamples(const SoundCue& cue);
-// The samples of the reward for a challenge or lesson done.
-std::vector<std::int16_t> RewardSamples();
+// What a reward is for: a challenge or a lesson done, or a whole level of challenges won.
+enum class Reward { TaskDone, LevelWon };
+
+// The samples of `reward`.
+std::vector<std::int16_t> RewardSamples(Reward reward);
 
 } // namespace tarvelo

@@ -45,8 +45,10 @@ std::optional<ChallengeWin> ChallengeSession::Solve(const SolvedUnknown& answer,
     }
     const std::int32_t fewest = run.challenge.fewestMoves;
     const std::int32_t stars = kStarForSolving + (movesMade <= fewest ? kStarForFewest : 0);
-    run.won = ChallengeWin{answer, stars, movesMade, fewest};
-    store_.KeepSolved(run.challenge.level, stars);
+    const std::int32_t level = run.challenge.level;
+    store_.KeepSolved(level, stars);
+    const bool levelWon = store_.Record(level).solved == kSolvedToWinALevel;
+    run.won = ChallengeWin{answer, stars, movesMade, fewest, levelWon ? level : 0};
     return run.won;
 }
 

@@ -19,6 +19,8 @@ namespace tarvelo {
 // A star for solving a challenge, and one more for solving it in no more than its fewest moves.
 constexpr std::int32_t kStarForSolving = 1;
 constexpr std::int32_t kStarForFewest = 1;
+// A level is won, with a reward of its own, as this many of its challenges are solved.
+constexpr std::int32_t kSolvedToWinALevel = 5;
 
 // A challenge solved: the answer, the stars it won and the moves it took.
 struct ChallengeWin {
@@ -26,6 +28,7 @@ struct ChallengeWin {
     std::int32_t stars = kStarForSolving;
     std::int32_t movesMade = 0;
     std::int32_t fewestMoves = 0;
+    std::int32_t levelWon = 0; // the level this win won, as its last challenge to solve; 0: none
     bool operator==(const ChallengeWin&) const = default;
 };
 

@@ -63,16 +63,31 @@ QString ChallengeName(std::int32_t level, std::uint64_t seed) {
 
 QString PraiseSentence(const ChallengeWin& win) {
     const QString answer = SolvedText(win.answer);
-    if (win.stars > kStarForSolving) {
+    const QString praise =
+        win.stars > kStarForSolving
+            ? Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
+                                   "Well done! %1. Two stars: solved in the fewest moves."))
+                  .arg(answer)
+            : Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
+                                   "Well done! %1. One star; %2 moves made, fewest %3."))
+                  .arg(answer)
+                  .arg(win.movesMade)
+                  .arg(win.fewestMoves);
+    return win.levelWon == 0 ? praise : praise + QLatin1Char(' ') + LevelWonSentence(win.levelWon);
+}
+
+QString LevelWonSentence(std::int32_t level) {
+    if (level < kLastLevel) {
         return Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
-                                    "Well done! %1. Two stars: solved in the fewest moves."))
-            .arg(answer);
+                                    "Level %1 won: %2 challenges solved! Try level %3."))
+            .arg(level)
+            .arg(kSolvedToWinALevel)
+            .arg(level + 1);
     }
     return Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
-                                "Well done! %1. One star; %2 moves made, fewest %3."))
-        .arg(answer)
-        .arg(win.movesMade)
-        .arg(win.fewestMoves);
+                                "Level %1 won: %2 challenges solved! That is the hardest level."))
+        .arg(level)
+        .arg(kSolvedToWinALevel);
 }
 
 QString NextChallengeCaption() {

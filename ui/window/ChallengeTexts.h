@@ -23,8 +23,10 @@ QString ChallengeGoal(std::int32_t fewestMoves);
 QString ChallengeStartedSentence(std::int32_t level, std::int32_t fewestMoves);
 // The name the window's caption shows for the challenge of `level` made from `seed`.
 QString ChallengeName(std::int32_t level, std::uint64_t seed);
-// "Well done! X = 5. Two stars: solved in the fewest moves."
+// "Well done! X = 5. Two stars: solved in the fewest moves.", and the level won, if it was.
 QString PraiseSentence(const ChallengeWin& win);
+// "Level 2 won: 5 challenges solved! Try level 3."
+QString LevelWonSentence(std::int32_t level);
 // The button to the next challenge of the level.
 QString NextChallengeCaption();
 // The stars won, as stars to see.

@@ -46,6 +46,7 @@ struct Lesson;
 struct LessonEntry;
 struct PanelTask;
 enum class LessonSet;
+enum class Reward;
 struct ScriptMove;
 class VirtualClock;
 class PictureBox;
@@ -230,9 +231,9 @@ class FrmMain : public QWidget {
     // Ctrl+E: the equation line in words, aloud or (a screen reader listening) through it.
     void SpeakEquation();
     void Speak(const QString& words);
-    // A challenge solved: the reward, and "X equals 5" aloud unless a screen reader listens,
+    // A challenge solved: `reward`, and "X equals 5" aloud unless a screen reader listens,
     // which hears the praise that says it.
-    void CelebrateAnswer(const SolvedUnknown& answer);
+    void CelebrateAnswer(const SolvedUnknown& answer, Reward reward);
     // Says `sentence` once the window is active again with the focus placed, after the events of
     // that. A challenge or lesson opened from its window brings a window activated, a panel
     // opened and the focus moved, amid which a screen reader drops what is said.

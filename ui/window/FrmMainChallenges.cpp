@@ -73,7 +73,7 @@ std::optional<QString> FrmMain::PraiseAnswer(const SolvedUnknown& answer) {
     SetMovesPanelOpen(true);
     SyncMovesPanel();
     movesPanel_->FocusNext();
-    CelebrateAnswer(answer);
+    CelebrateAnswer(answer, win->levelWon != 0 ? Reward::LevelWon : Reward::TaskDone);
     if (challengesWindow_ != nullptr) {
         challengesWindow_->Refresh();
     }

@@ -89,7 +89,7 @@ void FrmMain::NoteLessonDone() {
         return;
     }
     access_->Announce(LessonDoneSentence());
-    sound_->PlayReward();
+    sound_->PlayReward(Reward::TaskDone);
     SetMovesPanelOpen(true);
     SyncMovesPanel();
     movesPanel_->FocusNext();

@@ -75,8 +75,8 @@ void FrmMain::Speak(const QString& words) {
     }
 }
 
-void FrmMain::CelebrateAnswer(const SolvedUnknown& answer) {
-    sound_->PlayReward();
+void FrmMain::CelebrateAnswer(const SolvedUnknown& answer, Reward reward) {
+    sound_->PlayReward(reward);
     if (!QAccessible::isActive() || speakOverReader_) {
         Speak(SpokenEquation(SolvedText(answer).toStdString()));
     }
