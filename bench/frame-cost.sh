@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The real window's CPU cost while 1000 pieces fall, with and without the accessibility bus.
+# The real window's CPU cost while 1000 pieces fall, with and without the accessibility bus, and
+# with and without sound.
 #
-#   bench/frame-cost.sh PROGRAM [--repeats N] [--configs abc] [--split] [--file FILE.trv]
+#   bench/frame-cost.sh PROGRAM [--repeats N] [--configs abcms] [--split] [--file FILE.trv]
 #
 # Plays bench/crowded_problem.py's file (fixed seed) in the real window under a virtual X server
 # of its own, in three configurations:
@@ -10,8 +11,11 @@
 #   c  as b, plus a stand-in screen reader registered for the events a screen reader follows,
 #      which only counts them; the events its accessibility library drops as malformed (with a
 #      warning each) are counted apart
+#   m  as a, with a sound server of the script's own (PulseAudio, one sink that plays into
+#      nothing) and the program's sound turned off in its settings
+#   s  as m, with the sound on: every landing and every rest played
 # For each run, the CPU time (utime + stime) of the program, of the X server, of the buses and of
-# the listener is read from /proc at 1 s and at 4 s after the window shows, and printed as a share
+# the listener (or of the sound server) is read from /proc at 1 s and at 4 s after the window shows, and printed as a share
 # of one core over that span. Each configuration runs N times (default 3); min/median/max follow.
 # --split records one more run per configuration with `perf record -g` over the same span and
 # prints where the samples fall (physics, painting, accessibility, ...); without a usable perf it
@@ -22,7 +26,7 @@ LC_NUMERIC=C
 
 here=$(dirname "$(readlink -f "$0")")
 usage() {
-  echo "usage: $0 PROGRAM [--repeats N] [--configs abc] [--split] [--file FILE.trv]" >&2
+  echo "usage: $0 PROGRAM [--repeats N] [--configs abcms] [--split] [--file FILE.trv]" >&2
   exit 64
 }
 
@@ -44,7 +48,7 @@ while [ $# -gt 0 ]; do
 done
 [ -x "$program" ] || { echo "not a program: $program" >&2; exit 64; }
 case $repeats in '' | *[!0-9]* | 0) usage ;; esac
-case $configs in *[!abc]* | '') usage ;; esac
+case $configs in *[!abcms]* | '') usage ;; esac
 
 # The span measured, in seconds after the window shows: the first second (start-up, first
 # paints) is left out, and three seconds of falling follow.
@@ -58,6 +62,7 @@ dbus_pid=
 atspi_pid=
 listener_pid=
 perf_pid=
+pulse_pid=
 # Processes the buses started on their own (the accessibility bus, its registry, anything
 # activated), as "pid starttime" so that a number reused meanwhile is never ended.
 bus_children=()
@@ -182,6 +187,7 @@ cleanup() {
   set +e
   trap - INT TERM
   end_run
+  end_child "$pulse_pid"
   end_child "$xvfb_pid"
   wait_for_desktop_tools
   rm -rf "$work"
@@ -238,6 +244,13 @@ mkdir -p "$HOME"
 # dbus-launch (which nobody would end), and the real user's session is never met.
 no_bus="unix:path=$work/no-session-bus"
 export DBUS_SESSION_BUS_ADDRESS="$no_bus"
+
+# No sound client starts a server of its own where it finds none (nobody would end it): only
+# the configurations with sound meet the script's own server.
+mkdir -p "$HOME/.config/pulse"
+echo "autospawn = no" >"$HOME/.config/pulse/client.conf"
+no_sound_server="unix:$work/no-sound-server"
+export PULSE_SERVER="$no_sound_server"
 
 # The file played: the crowded one, unless another was given.
 if [ -z "$problem" ]; then
@@ -310,6 +323,33 @@ start_buses() {
   fail "the accessibility bus did not start"
 }
 
+# The sound server the configurations with sound play to, started at the first of them and kept
+# for the rest; its socket lives in a folder of its own, apart from the runs' runtime folders.
+start_sound_server() {
+  [ -n "$pulse_pid" ] && return 0
+  mkdir -m 700 -p "$work/pulse"
+  XDG_RUNTIME_DIR="$work/pulse" pulseaudio --daemonize=no --exit-idle-time=-1 -n \
+    --load="module-null-sink sink_name=bench" --load=module-native-protocol-unix \
+    --use-pid-file=false >"$work/pulseaudio.log" 2>&1 &
+  pulse_pid=$!
+  for i in $(seq 100); do
+    PULSE_SERVER="unix:$work/pulse/pulse/native" pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  PULSE_SERVER="unix:$work/pulse/pulse/native" pactl set-default-sink bench ||
+    fail "the sound server did not start"
+}
+
+# The program's sound on ($1 = true) or off, in its settings in the runs' home.
+set_sound() {
+  local conf="$HOME/.config/Tarvelo/Tarvelo.conf"
+  mkdir -p "${conf%/*}"
+  touch "$conf"
+  awk '/^\[/ { skip = ($0 == "[sound]") } !skip' "$conf" >"$conf.new"
+  printf '[sound]\non=%s\n' "$1" >>"$conf.new"
+  mv "$conf.new" "$conf"
+}
+
 start_listener() {
   /usr/bin/python3 "$here/frame_cost_helper.py" listen >"$run/listener.out" 2>"$run/listener.err" &
   listener_pid=$!
@@ -342,16 +382,22 @@ listener_count() {
 }
 
 # One run of configuration $1; with $2 = perf, records the span instead of printing a row.
-# Sets the row fields: r_app r_x r_bus r_listener r_events r_dropped.
+# Sets the row fields: r_app r_x r_bus r_listener r_events r_dropped r_sound.
 run_once() {
-  local config=$1 mode=${2:-} t0 a0 a1 x0 x1 b0 b1 l0 l1 e0 e1 d0 d1 s0 s1 seconds win i
+  local config=$1 mode=${2:-} t0 a0 a1 x0 x1 b0 b1 l0 l1 e0 e1 d0 d1 p0 p1 s0 s1 seconds win i
   run=$(mktemp -d "$work/run.XXXXXX")
   mkdir -m 700 "$run/runtime"
   export XDG_RUNTIME_DIR="$run/runtime" TARVELO_INSTANCE_FOLDER="$run/runtime" TMPDIR="$run"
+  export PULSE_SERVER="$no_sound_server"
   case $config in
-  a)
+  a | m | s)
     export DBUS_SESSION_BUS_ADDRESS="$no_bus" QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1
     unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
+    if [ "$config" != a ]; then
+      start_sound_server
+      export PULSE_SERVER="unix:$work/pulse/pulse/native"
+    fi
+    if [ "$config" = m ]; then set_sound false; else set_sound true; fi
     ;;
   b | c)
     unset QT_ACCESSIBILITY NO_AT_BRIDGE
@@ -406,6 +452,7 @@ run_once() {
   l0=0
   [ -n "$listener_pid" ] && l0=$(cpu_ticks "$listener_pid")
   [ -n "$listener_pid" ] && e0=$(listener_count) && d0=$(dropped_count)
+  p0=$(cpu_ticks "$pulse_pid")
 
   sleep_until "$(awk -v t="$t0" -v d="$span_to" 'BEGIN { printf "%.6f", t + d }')"
   s1=$(now)
@@ -415,6 +462,7 @@ run_once() {
   l1=0
   [ -n "$listener_pid" ] && l1=$(cpu_ticks "$listener_pid")
   [ -n "$listener_pid" ] && e1=$(listener_count) && d1=$(dropped_count)
+  p1=$(cpu_ticks "$pulse_pid")
   alive "$app_pid" || fail "configuration $config: the program ended early"
 
   seconds=$(awk -v a="$s0" -v b="$s1" 'BEGIN { printf "%.3f", b - a }')
@@ -424,7 +472,9 @@ run_once() {
   r_listener=-
   r_events=-
   r_dropped=-
-  [ "$config" != a ] && r_bus=$(share $((b1 - b0)) "$seconds")
+  r_sound=-
+  case $config in b | c) r_bus=$(share $((b1 - b0)) "$seconds") ;; esac
+  case $config in m | s) r_sound=$(share $((p1 - p0)) "$seconds") ;; esac
   if [ -n "$listener_pid" ]; then
     r_listener=$(share $((l1 - l0)) "$seconds")
     case "$e0$e1" in *[!0-9]*) r_events='?' ;; *) r_events=$((e1 - e0)) ;; esac
@@ -476,29 +526,32 @@ run_once_warm() {
 run_once_warm
 
 declare -A names
-names=([a]="a no a11y bus" [b]="b bus, no listener" [c]="c bus + listener")
+names=([a]="a no a11y bus" [b]="b bus, no listener" [c]="c bus + listener"
+  [m]="m sound off" [s]="s sound on")
 
 # Other work on the machine takes cores from the program and the X server: the load is shown so
 # that a busy machine's figures are not taken for the program's.
 echo "machine load (1, 5, 15 min) before the runs: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "CPU as % of one core, ${span_from}-${span_to} s after the window shows; $repeats run(s) each"
-printf '%-20s %-22s %-20s %-20s %-20s %s\n' configuration "program min/med/max" \
-  "X server" "buses" "listener" "events got / malformed"
+printf '%-20s %-22s %-20s %-20s %-20s %-20s %s\n' configuration "program min/med/max" \
+  "X server" "buses" "listener" "sound server" "events got / malformed"
 for config in $(echo "$configs" | grep -o .); do
-  apps=() xs=() buses=() listeners=() events=() dropped=()
+  apps=() xs=() buses=() listeners=() sounds=() events=() dropped=()
   for r in $(seq "$repeats"); do
     run_once "$config"
     line="  $config run $r: program $r_app %, X server $r_x %"
-    [ "$config" != a ] && line="$line, buses $r_bus %"
+    [ "$r_bus" != - ] && line="$line, buses $r_bus %"
+    [ "$r_sound" != - ] && line="$line, sound server $r_sound %"
     [ "$config" = c ] &&
       line="$line, listener $r_listener %, events $r_events got, $r_dropped malformed"
     say "$line"
     apps+=("$r_app") xs+=("$r_x") buses+=("$r_bus") listeners+=("$r_listener")
+    sounds+=("$r_sound")
     events+=("$r_events") dropped+=("$r_dropped")
   done
-  printf '%-20s %-22s %-20s %-20s %-20s %s\n' "${names[$config]}" "$(spread %.1f "${apps[@]}")" \
-    "$(spread %.1f "${xs[@]}")" "$(spread %.1f "${buses[@]}")" \
-    "$(spread %.1f "${listeners[@]}")" \
+  printf '%-20s %-22s %-20s %-20s %-20s %-20s %s\n' "${names[$config]}" \
+    "$(spread %.1f "${apps[@]}")" "$(spread %.1f "${xs[@]}")" "$(spread %.1f "${buses[@]}")" \
+    "$(spread %.1f "${listeners[@]}")" "$(spread %.1f "${sounds[@]}")" \
     "$(spread %d "${events[@]}")$([ "$config" = c ] && echo " | $(spread %d "${dropped[@]}")")"
 done
 
