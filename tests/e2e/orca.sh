@@ -3,7 +3,8 @@
 # accessibility bus, a lesson played with keys only, and the sentences Orca hands to speech (the
 # "SPEECH OUTPUT" lines of its debug log; no sound card is needed): the pieces of the scene,
 # picked up, put down and dropped, the settled balance, the balance said again, Show solution,
-# F2 named in the information window, and a lesson solved in the moves panel.
+# F2 named in the information window, the equation read with Ctrl+E, and a lesson solved in the
+# moves panel.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
@@ -72,6 +73,9 @@ e2e_await_orca_quiet
 xdotool windowfocus --sync "$e2e_window"
 press ctrl+r
 e2e_expect_heard_since_key "both sides equal: X + 2 = 5" "the lesson started again, at rest"
+# With a screen reader listening, the equation read aloud goes to it, in words.
+press ctrl+e
+e2e_expect_heard_since_key "X plus 2 equals 5" "Ctrl+E"
 press ctrl+m
 e2e_expect_heard_since_key "cube 0" "Ctrl+M into the moves panel"
 press Tab
@@ -96,5 +100,5 @@ e2e_expect_heard_since_key "Done: cube 2 taken from both pans." "Take from both 
 expect_heard "Solved: X = 3." "the answer the balance shows"
 
 echo "end-to-end Orca: the pieces, picked up, put down, dropped, the settled balance, Ctrl+B," \
-  "Show solution, undo, zoom, the keys of the information window and a solving in the moves" \
+  "Show solution, undo, zoom, the keys of the information window, Ctrl+E and a solving in the moves" \
   "panel were spoken"
