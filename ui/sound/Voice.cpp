@@ -1,6 +1,8 @@
 // The speech engine, made at the first sentence, and each sentence handed to it.
 #include "ui/sound/Voice.h"
 
+#include "ui/sound/Tones.h"
+
 #include <QTextToSpeech>
 #include <cstdio>
 
@@ -20,6 +22,9 @@ QTextToSpeech* Voice::Engine() {
             std::fputs("tarvelo: no speech service was found; the equation is not read aloud.\n",
                        stderr);
             failed_ = true;
+        } else {
+            // As gentle as the program's own sounds, where the service would speak at full scale.
+            engine_->setVolume(kGentleVolume);
         }
     }
     return failed_ ? nullptr : engine_;
