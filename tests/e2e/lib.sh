@@ -439,11 +439,20 @@ readonly e2e_orca_without_voice="SPEECHD_CMD=/nonexistent/speech-dispatcher"
 # waits until it says it is on. Orca writes its debug file line by line only to a terminal:
 # `script` gives it one. Its own preferences folder keeps the user's settings out. A script that
 # starts it ends it with e2e_end_orca before e2e_cleanup, in its own EXIT trap.
+#
+# Orca runs once per user: started with --replace it would kill any other (the user's own screen
+# reader, or another test's), and without it, it refuses to start beside one. A test that finds
+# an Orca running skips, and the tests that start one take turns (RESOURCE_LOCK in CTest).
 e2e_start_orca() {
-  local prefs="$e2e_work/orca-prefs"
+  local prefs="$e2e_work/orca-prefs" pid
+  for pid in $(pgrep -u "$(id -u)" -x orca); do
+    e2e_ended "$pid" && continue # one that ended and waits to be reaped runs no more
+    echo "SKIP: an Orca is running already for this user, and this test would have to end it"
+    exit 77
+  done
   mkdir -p "$prefs"
   env "$e2e_orca_without_voice" \
-    script -q -f -c "orca --replace -u '$prefs' --debug-file=/dev/stdout" "$e2e_orca_log" \
+    script -q -f -c "orca -u '$prefs' --debug-file=/dev/stdout" "$e2e_orca_log" \
     >/dev/null 2>&1 &
   e2e_orca_pid=$!
   e2e_helper_pids+=("$e2e_orca_pid")
@@ -452,12 +461,18 @@ e2e_start_orca() {
 
 e2e_end_orca() {
   [ -n "$e2e_orca_pid" ] || return 0
+  local orcas pid
+  orcas=$(pgrep -P "$e2e_orca_pid")
   pkill -P "$e2e_orca_pid" 2>/dev/null
   e2e_end_helper "$e2e_orca_pid"
   e2e_orca_pid=
+  # Orca itself is the terminal's child, not ours: it is awaited, so that the next test to start
+  # one never finds it still ending.
+  for pid in $orcas; do
+    e2e_wait_for "e2e_ended $pid" 10 || kill -9 "$pid" 2>/dev/null
+  done
   # Orca's speech server, had it started, lives on by itself: it is found by the test's folder
   # in its environment.
-  local pid
   for pid in $(pgrep -f 'speech-dispatcher|sd_' 2>/dev/null); do
     grep -qF "$e2e_work" "/proc/$pid/environ" 2>/dev/null && kill "$pid" 2>/dev/null
   done
