@@ -1,9 +1,11 @@
-// The speech engine, made at the first sentence, and each sentence handed to it.
+// The speech engine, made at the first sentence in the voice's own thread, and each sentence
+// handed to it there.
 #include "ui/sound/Voice.h"
 
 #include "ui/sound/Tones.h"
 
 #include <QTextToSpeech>
+#include <QThread>
 #include <cstdio>
 
 namespace tarvelo {
@@ -13,21 +15,71 @@ namespace {
 // The engine that reaches speech-dispatcher, which has voices for every language Tarvelo speaks.
 const QString kSpeechEngine = QStringLiteral("speechd");
 
+// How long the program, as it ends, waits for the speaker's thread; a speaker still waiting for
+// the speech service to start is left to the end of the process.
+constexpr unsigned long kEndWaitMs = 2000;
+
 } // namespace
 
-QTextToSpeech* Voice::Engine() {
-    if (engine_ == nullptr && !failed_) {
-        engine_ = new QTextToSpeech(kSpeechEngine, this);
-        if (engine_->state() == QTextToSpeech::Error) {
-            std::fputs("tarvelo: no speech service was found; the equation is not read aloud.\n",
-                       stderr);
-            failed_ = true;
-        } else {
-            // As gentle as the program's own sounds, where the service would speak at full scale.
-            engine_->setVolume(kGentleVolume);
+// Owns the engine, in the voice's thread.
+class Speaker : public QObject {
+  public:
+    explicit Speaker(std::shared_ptr<std::atomic<bool>> noService)
+        : noService_(std::move(noService)) {}
+
+    void Say(const QString& text, const QLocale& language) {
+        if (QTextToSpeech* engine = Engine()) {
+            engine->stop();
+            engine->setLocale(language);
+            engine->say(text);
         }
     }
-    return failed_ ? nullptr : engine_;
+
+  private:
+    // The engine, made now if it is not yet; none when there is no speech service.
+    QTextToSpeech* Engine() {
+        if (engine_ == nullptr && !*noService_) {
+            // Starts the speech service, if it is not running, and waits for it.
+            engine_ = new QTextToSpeech(kSpeechEngine, this);
+            if (engine_->state() == QTextToSpeech::Error) {
+                std::fputs(
+                    "tarvelo: no speech service was found; the equation is not read aloud.\n",
+                    stderr);
+                *noService_ = true;
+            } else {
+                // As gentle as the program's own sounds, where the service speaks at full scale.
+                engine_->setVolume(kGentleVolume);
+            }
+        }
+        return *noService_ ? nullptr : engine_;
+    }
+
+    std::shared_ptr<std::atomic<bool>> noService_;
+    QTextToSpeech* engine_ = nullptr;
+};
+
+Voice::Voice(QObject* parent)
+    : QObject(parent), noService_(std::make_shared<std::atomic<bool>>(false)) {}
+
+Voice::~Voice() {
+    if (thread_ == nullptr) {
+        return;
+    }
+    thread_->quit();
+    if (thread_->wait(kEndWaitMs)) {
+        delete thread_; // the speaker went with the thread's end (see Start)
+    }
+    // Otherwise the speaker still waits for the speech service: the thread and the speaker are
+    // left to the process's end, which comes next.
+}
+
+void Voice::Start() {
+    thread_ = new QThread; // no parent: it may have to outlive the voice
+    thread_->setObjectName(QStringLiteral("voice"));
+    speaker_ = new Speaker(noService_);
+    speaker_->moveToThread(thread_);
+    connect(thread_, &QThread::finished, speaker_, &QObject::deleteLater);
+    thread_->start();
 }
 
 void Voice::Say(const QString& text, const QLocale& language) {
@@ -35,11 +87,15 @@ void Voice::Say(const QString& text, const QLocale& language) {
         return;
     }
     emit spoken(text);
-    if (QTextToSpeech* engine = Engine()) {
-        engine->stop();
-        engine->setLocale(language);
-        engine->say(text);
+    if (*noService_) {
+        return;
     }
+    if (thread_ == nullptr) {
+        Start();
+    }
+    Speaker* speaker = speaker_;
+    QMetaObject::invokeMethod(
+        speaker, [speaker, text, language] { speaker->Say(text, language); }, Qt::QueuedConnection);
 }
 
 } // namespace tarvelo

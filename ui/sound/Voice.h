@@ -1,20 +1,26 @@
 // Speaks a text aloud in the program's language, through the speech service. The speech engine
-// is made at the first sentence, not before: making it starts the speech service. Without a
-// speech service it says so once on standard error and stays silent.
+// is made at the first sentence, not before, and in a thread of its own: making it starts the
+// speech service and waits for it, seconds the window must not stand still for. Without a speech
+// service it says so once on standard error and stays silent.
 #pragma once
 
 #include <QLocale>
 #include <QObject>
 #include <QString>
+#include <atomic>
+#include <memory>
 
-class QTextToSpeech;
+class QThread;
 
 namespace tarvelo {
+
+class Speaker;
 
 class Voice : public QObject {
     Q_OBJECT
   public:
-    explicit Voice(QObject* parent) : QObject(parent) {}
+    explicit Voice(QObject* parent);
+    ~Voice() override;
 
     // Says `text` in `language`, cutting short what it was saying.
     void Say(const QString& text, const QLocale& language);
@@ -24,11 +30,14 @@ class Voice : public QObject {
     void spoken(const QString& text);
 
   private:
-    // The engine, made now if it is not yet; none when there is no speech service.
-    QTextToSpeech* Engine();
+    // The speaker's thread, started at the first sentence.
+    void Start();
 
-    QTextToSpeech* engine_ = nullptr;
-    bool failed_ = false;
+    QThread* thread_ = nullptr;
+    Speaker* speaker_ = nullptr; // lives in thread_
+    // Set by the speaker once it found no speech service; read here so as to hand it nothing
+    // more. Shared, as a speaker still starting the service may outlive the voice (see ~Voice).
+    std::shared_ptr<std::atomic<bool>> noService_;
 };
 
 } // namespace tarvelo
