@@ -459,6 +459,22 @@ e2e_start_orca() {
   e2e_wait_for 'e2e_heard "Screen reader on."' 30 || e2e_fail "Orca did not start"
 }
 
+# Starts the program ($@: it and its arguments) in English, its accessibility always on, gives
+# its window the keyboard (with no window manager, nothing else would), waits for it to be drawn,
+# starts Orca, and waits for Orca to say the window's first focus, the palette's smiley: from then
+# on Orca takes keys for it. Orca and the rest are ended on exit.
+e2e_start_with_orca() {
+  e2e_start_x
+  e2e_start_a11y_bus
+  e2e_start_app env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"
+  xdotool windowfocus --sync "$e2e_window"
+  e2e_await_window_drawn
+  trap 'e2e_end_orca; e2e_cleanup' EXIT
+  e2e_start_orca
+  e2e_wait_for 'e2e_heard smiley' 10 || { e2e_spoken >&2; e2e_fail "Orca did not say the smiley"; }
+}
+
 e2e_end_orca() {
   [ -n "$e2e_orca_pid" ] || return 0
   local orcas pid

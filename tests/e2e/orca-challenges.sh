@@ -17,17 +17,7 @@ answer=$(e2e_challenge "$program" $level 1 answer) || e2e_fail "the solution sol
 fewest=$(e2e_challenge "$program" $level 1 fewestMoves) || e2e_fail "no fewest moves"
 IFS=';' read -r -a moves <<<"$solution"
 
-e2e_start_x
-e2e_start_a11y_bus
-e2e_start_app env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program"
-# With no window manager, nothing gives the new window the keyboard: do what one would.
-xdotool windowfocus --sync "$e2e_window"
-e2e_await_window_drawn
-trap 'e2e_end_orca; e2e_cleanup' EXIT
-e2e_start_orca
-# Orca reads the window and its first focus, the palette's smiley, before it takes keys for it.
-e2e_wait_for 'e2e_heard smiley' 10 || { e2e_spoken >&2; e2e_fail "Orca did not say the smiley"; }
+e2e_start_with_orca "$program"
 
 # The keys go to whichever window has the keyboard, the Challenges window once it opens; each
 # waits for Orca to have said what the last one brought.
