@@ -2,8 +2,8 @@
 # What a blind pupil hears of the lessons: Orca on the test's own session and accessibility bus,
 # the Lessons window opened with Ctrl+Shift+L, a lesson chosen with the arrows and opened with
 # Enter, its title and instruction heard, solved in the moves panel with keys only, the praise
-# heard; then the panel's switches, the Lessons window again with the star, and the fields of
-# "Save this scene as a lesson".
+# heard; then the trail's line, the panel's switches, the Lessons window again with the star,
+# and the fields of "Save this scene as a lesson".
 set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
@@ -17,17 +17,7 @@ exchange_answer=3
 
 command -v orca >/dev/null || { echo "SKIP: Orca is not installed"; exit 77; }
 
-e2e_start_x
-e2e_start_a11y_bus
-e2e_start_app env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 \
-  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program"
-# With no window manager, nothing gives the new window the keyboard: do what one would.
-xdotool windowfocus --sync "$e2e_window"
-e2e_await_window_drawn
-trap 'e2e_end_orca; e2e_cleanup' EXIT
-e2e_start_orca
-# Orca reads the window and its first focus, the palette's smiley, before it takes keys for it.
-e2e_wait_for 'e2e_heard smiley' 10 || { e2e_spoken >&2; e2e_fail "Orca did not say the smiley"; }
+e2e_start_with_orca "$program"
 
 # The keys go to whichever window has the keyboard; each waits for Orca to have said what the
 # last one brought.
@@ -77,8 +67,12 @@ expect "Solved: X = $exchange_answer." "the answer the balance shows"
 expect "Well done! The lesson is done." "the lesson done"
 expect "Next lesson" "the focus on the next lesson"
 
+# The trail of equations, heard with a line of it, not only as a list of so many lines.
+tab_until "Trail of equations" 20
+expect "X + 2 = 5" "Tab to the trail: its line"
+
 # The panel's switches, heard with their state and key; Space turns the sound off.
-tab_until "Sound check box checked" 30
+tab_until "Sound check box checked" 15
 expect "Ctrl+Shift+M" "the key of Sound"
 press space
 expect "Sound off." "Space on Sound"

@@ -1,13 +1,12 @@
 // The Lessons window's two lists, the instruction of the lesson chosen, and its buttons.
 #include "ui/window/LessonsWindow.h"
 
+#include "ui/accessibility/ItemTellingList.h"
 #include "ui/instance/HandOverMessage.h"
 #include "ui/window/LessonTexts.h"
 
-#include <QAccessible>
 #include <QDir>
 #include <QFileInfo>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -39,28 +38,6 @@ void ShowRows(QListWidget* list, int rows) {
     const int row = list->fontMetrics().height() + list->spacing() * 2 + 2;
     list->setMinimumHeight(row * rows + 2 * list->frameWidth());
 }
-
-// A list that tells a screen reader which lesson is chosen as it takes the keyboard. A list
-// tells it only when the chosen item changes while it has the keyboard: the window sets its
-// lesson before it is active, and a screen reader would hear "list with 27 items" and no lesson.
-// It is told once the list's own focus was told, which comes after this event, or the list's
-// would be the last word.
-class LessonList : public QListWidget {
-  protected:
-    void focusInEvent(QFocusEvent* event) override {
-        QListWidget::focusInEvent(event);
-        QMetaObject::invokeMethod(this, &LessonList::TellChosen, Qt::QueuedConnection);
-    }
-
-  private:
-    void TellChosen() {
-        if (hasFocus() && QAccessible::isActive() && currentRow() >= 0) {
-            QAccessibleEvent chosen(this, QAccessible::Focus);
-            chosen.setChild(currentRow()); // no row is hidden: the item's place is its row
-            QAccessible::updateAccessibility(&chosen);
-        }
-    }
-};
 
 QString FileName(const std::string& path) {
     return QFileInfo(TextOfBytes(path)).fileName();
@@ -118,7 +95,7 @@ LessonsWindow::LessonsWindow(QWidget* owner, const LessonStore& store, QString s
 }
 
 QListWidget* LessonsWindow::AddList(LessonSet set, const QString& caption, const char* name) {
-    auto* list = new LessonList;
+    auto* list = new ItemTellingList;
     list->setObjectName(QString::fromLatin1(name));
     list->setAccessibleName(caption);
     ShowRows(list, set == LessonSet::Shipped ? kShippedRowsShown : kOwnRowsShown);

@@ -3,6 +3,7 @@
 
 #include "core/world/Scene.h"
 #include "ui/accessibility/ChoiceTeller.h"
+#include "ui/accessibility/ItemTellingList.h"
 #include "ui/accessibility/PieceNames.h"
 #include "ui/window/KeyMap.h"
 #include "ui/window/TrailPrinting.h"
@@ -242,7 +243,7 @@ QWidget* MovesPanel::BuildTrail() {
     const QString title = tr("Trail of equations");
     QGroupBox* group = MakeGroup(title, "trailGroup");
     QVBoxLayout* rows = RowsOf(group);
-    trail_ = new QListWidget;
+    trail_ = new ItemTellingList;
     trail_->setObjectName(QStringLiteral("trail"));
     trail_->setAccessibleName(title);
     trail_->setMinimumHeight(trail_->fontMetrics().lineSpacing() * kTrailLinesShown);
