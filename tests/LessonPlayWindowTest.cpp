@@ -207,7 +207,8 @@ void LessonPlayWindowTest::aLessonOpensWithItsInstructionAndIsDoneAtItsGoal() {
     QVERIFY(w.PraiseShown());
     QCOMPARE(w.Praise(), QStringLiteral("\u2605 ") + kDoneSaid);
     QCOMPARE(TimesSaid(said, kDoneSaid), 1);
-    QVERIFY(w.window.lessons().Store().Done(LessonSet::Shipped, w.Current()->entry.problemPath));
+    QVERIFY(
+        w.window.lessons().Store().DoneIn(LessonSet::Shipped).Has(w.Current()->entry.problemPath));
     // Unbalanced and balanced again, it is not praised twice.
     w.MakeMoves("drop left 1; drop right 1");
     QCOMPARE(TimesSaid(said, kDoneSaid), 1);

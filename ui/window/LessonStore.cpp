@@ -31,10 +31,6 @@ QString KeyOf(LessonSet set, const std::string& problemPath) {
 
 } // namespace
 
-bool LessonStore::Done(LessonSet set, const std::string& problemPath) const {
-    return OpenSettings(path_)->value(KeyOf(set, problemPath), false).toBool();
-}
-
 void LessonStore::KeepDone(LessonSet set, const std::string& problemPath) {
     OpenSettings(path_)->setValue(KeyOf(set, problemPath), true);
 }

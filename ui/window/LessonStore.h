@@ -28,8 +28,6 @@ class LessonStore {
     // The settings file at `path` instead (an INI file), for tests.
     explicit LessonStore(QString path) : path_(std::move(path)) {}
 
-    // Whether the lesson of `set` played from `problemPath` was done.
-    bool Done(LessonSet set, const std::string& problemPath) const;
     void KeepDone(LessonSet set, const std::string& problemPath);
     // All the lessons of `set` done, read from the settings at once, for a whole list.
     DoneLessons DoneIn(LessonSet set) const;
