@@ -231,6 +231,8 @@ class FrmMain : public QWidget {
     // Ctrl+E: the equation line in words, aloud or (a screen reader listening) through it.
     void SpeakEquation();
     void Speak(const QString& words);
+    // Whether the voice speaks: unless a screen reader listens, or the user asked for both.
+    bool VoiceSpeaks() const;
     // A challenge solved: `reward`, and "X equals 5" aloud unless a screen reader listens,
     // which hears the praise that says it.
     void CelebrateAnswer(const SolvedUnknown& answer, Reward reward);

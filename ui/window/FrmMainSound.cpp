@@ -63,10 +63,13 @@ void FrmMain::SpeakEquation() {
     Speak(SpokenEquation(model_.equation.lblEquazione().Caption));
 }
 
+bool FrmMain::VoiceSpeaks() const {
+    // A screen reader listening reads in its own voice: two voices would talk over each other.
+    return !QAccessible::isActive() || speakOverReader_;
+}
+
 void FrmMain::Speak(const QString& words) {
-    // A screen reader listening reads it in its own voice: two voices would talk over each
-    // other.
-    if (QAccessible::isActive() && !speakOverReader_) {
+    if (!VoiceSpeaks()) {
         access_->Announce(words);
         return;
     }
@@ -77,7 +80,7 @@ void FrmMain::Speak(const QString& words) {
 
 void FrmMain::CelebrateAnswer(const SolvedUnknown& answer, Reward reward) {
     sound_->PlayReward(reward);
-    if (!QAccessible::isActive() || speakOverReader_) {
+    if (VoiceSpeaks()) {
         Speak(SpokenEquation(SolvedText(answer).toStdString()));
     }
 }
