@@ -14,10 +14,12 @@
 #include "ui/window/MovesPanel.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
@@ -122,6 +124,7 @@ class ChallengeWindowTest : public QObject {
     void solvingWinsItsStarsOnce_data();
     void solvingWinsItsStarsOnce();
     void nextGivesAnotherChallengeOfTheLevel();
+    void aNewChallengeStartsWithItsAnswersHiddenAndThePanelFresh();
     void theFifthChallengeSolvedWinsTheLevel();
     void theRecordsOutliveTheWindow();
     void restartStartsTheSameChallengeAgain();
@@ -196,21 +199,30 @@ void ChallengeWindowTest::thePanelsButtonOpensTheChallengesWindow() {
 }
 
 void ChallengeWindowTest::solvingWinsItsStarsOnce_data() {
-    QTest::addColumn<QString>("before"); // moves made before the challenge's own solution
+    QTest::addColumn<QString>("before");     // moves made before the challenge's own solution
+    QTest::addColumn<bool>("solutionShown"); // Show solution pressed before the moves
     QTest::addColumn<int>("stars");
-    QTest::newRow("in the fewest moves") << QString() << 2;
-    QTest::newRow("two moves more") << QStringLiteral("add smiley; take smiley") << 1;
+    QTest::newRow("in the fewest moves") << QString() << false << 2;
+    QTest::newRow("two moves more") << QStringLiteral("add smiley; take smiley") << false << 1;
     // A check of the right value (%1) puts the problem back as it was, and is no move.
-    QTest::newRow("after a check") << QStringLiteral("check %1") << 2;
+    QTest::newRow("after a check") << QStringLiteral("check %1") << false << 2;
+    // X seen is not X found: solved, but not by the balance alone.
+    QTest::newRow("with the solution shown") << QString() << true << 1;
 }
 
 void ChallengeWindowTest::solvingWinsItsStarsOnce() {
     QFETCH(QString, before);
+    QFETCH(bool, solutionShown);
     QFETCH(int, stars);
     ChallengeWindow w;
     w.StartByKeys(kLevel);
     const Challenge challenge = w.Current()->challenge;
     QSignalSpy said(w.window.findChild<tarvelo::Announcer*>(), &tarvelo::Announcer::said);
+    if (solutionShown) {
+        // Shown and hidden again: seen is seen.
+        w.window.ToggleSolution();
+        w.window.ToggleSolution();
+    }
     if (!before.isEmpty()) {
         w.MakeMoves(before.arg(challenge.problem.xValue).toStdString());
     }
@@ -230,6 +242,35 @@ void ChallengeWindowTest::solvingWinsItsStarsOnce() {
     w.RunMs(kSettleMs);
     w.window.SyncFromModel(true);
     QCOMPARE(TimesSaid(said, kWellDone), 1);
+}
+
+void ChallengeWindowTest::aNewChallengeStartsWithItsAnswersHiddenAndThePanelFresh() {
+    ChallengeWindow w;
+    w.StartByKeys(kLevel);
+    const tarvelo::Model& model = w.window.model();
+    // A few choices made, and a check that shows the values it checked.
+    w.InPanel<QComboBox>("moveKind")->setCurrentIndex(2);
+    w.InPanel<QComboBox>("exchangePan")->setCurrentIndex(1);
+    w.InPanel<QSpinBox>("splitN")->setValue(7);
+    w.InPanel<QSpinBox>("shareGroups")->setValue(3);
+    w.InPanel<QSpinBox>("checkX")->setValue(4);
+    w.InPanel<QSpinBox>("checkY")->setValue(1);
+    QTest::mouseClick(w.InPanel<QPushButton>("check"), Qt::LeftButton);
+    w.RunMs(kSettleMs);
+    QVERIFY(model.controls.showSolution());
+    QVERIFY(w.InPanel<QLabel>("moveStatus")->text() != QStringLiteral("No move made yet."));
+
+    w.StartByKeys(kLevel);
+    QVERIFY(!model.controls.showSolution());
+    QCOMPARE(w.window.findChild<QPushButton*>(QStringLiteral("Command1"))->text(),
+             QStringLiteral("Show solution"));
+    QCOMPARE(w.InPanel<QLabel>("moveStatus")->text(), QStringLiteral("No move made yet."));
+    QCOMPARE(w.InPanel<QComboBox>("moveKind")->currentIndex(), 0);
+    QCOMPARE(w.InPanel<QComboBox>("exchangePan")->currentIndex(), 0);
+    QCOMPARE(w.InPanel<QSpinBox>("splitN")->value(), 5);
+    QCOMPARE(w.InPanel<QSpinBox>("shareGroups")->value(), 2);
+    QCOMPARE(w.InPanel<QSpinBox>("checkX")->value(), 0);
+    QCOMPARE(w.InPanel<QSpinBox>("checkY")->value(), tarvelo::kUncheckedY);
 }
 
 void ChallengeWindowTest::theFifthChallengeSolvedWinsTheLevel() {

@@ -2,6 +2,8 @@
 // no translator for English or a language the program does not speak, and in every language
 // each caption fits the place the window gives it.
 #include "WindowFixture.h"
+#include "ui/window/ChallengeSession.h"
+#include "ui/window/ChallengeTexts.h"
 #include "ui/window/FileDialogs.h"
 #include "ui/window/FrmInfo.h"
 #include "ui/window/Translations.h"
@@ -15,6 +17,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -212,9 +216,24 @@ void LanguagesTest::everyCaptionFitsItsPlace() {
     QStringList overflows = OverflowsIn(&w.window);
     w.window.ToggleSolution(); // the solution shown: the button's caption changes
     overflows += OverflowsIn(&w.window);
-    w.window.SetMovesPanelOpen(true); // the moves panel beside the scene, laid out
+    w.window.SetMovesPanelOpen(true); // the moves panel under the scene, laid out
     QCoreApplication::processEvents();
     overflows += OverflowsIn(&w.window);
+    // The panel shows every control at once, its longest praise too: it never scrolls.
+    tarvelo::ChallengeWin win;
+    win.answer = {tarvelo::PieceKind::kX, 3};
+    win.movesMade = 5;
+    win.fewestMoves = 3;
+    win.levelWon = 1;
+    auto* panel = w.window.findChild<tarvelo::MovesPanel*>();
+    panel->ShowTask({tarvelo::ChallengeTitle(1), tarvelo::ChallengeGoal(3), tarvelo::StarsShown(1),
+                     tarvelo::PraiseSentence(win), tarvelo::NextChallengeCaption()});
+    QCoreApplication::processEvents();
+    overflows += OverflowsIn(&w.window);
+    const auto* scroll = panel->findChild<QScrollArea*>(QStringLiteral("movesScroll"));
+    if (scroll->verticalScrollBar()->isVisible() || scroll->horizontalScrollBar()->isVisible()) {
+        overflows << QStringLiteral("the moves panel needs its scroll bars");
+    }
     tarvelo::FrmInfo info(&w.window);
     info.show();
     overflows += OverflowsIn(&info);

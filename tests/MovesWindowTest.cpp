@@ -1,5 +1,5 @@
 // The moves panel on the real widgets, offscreen: the window as it always was while the panel is
-// closed, the panel beside the scene while it is open (at any zoom and in full screen), moves
+// closed, the panel under the scene while it is open (at any zoom and in full screen), moves
 // through its buttons on a lesson, what it shows and says, and the trail copied and printed.
 #include "WindowFixture.h"
 #include "ui/accessibility/Announcer.h"
@@ -36,8 +36,8 @@ using tarvelo::test::KeyedWindow;
 namespace {
 
 const QSize kClosedSize(tarvelo::layout::kWindowWidth, tarvelo::layout::kWindowHeight);
-const QSize kOpenSize(tarvelo::layout::kWindowWidth + tarvelo::kMovesPanelWidth,
-                      tarvelo::layout::kWindowHeight);
+const QSize kOpenSize(tarvelo::layout::kWindowWidth,
+                      tarvelo::layout::kWindowHeight + tarvelo::kMovesPanelHeight);
 // X + 2 balances 5, X being 3.
 const QString kLessonXPlus2 =
     QStringLiteral(TARVELO_SOURCE_DIR "/lessons/11 Find X - X plus 2 balances 5.trv");
@@ -183,8 +183,9 @@ void MovesWindowTest::openingGrowsTheWindowAndClosingGivesTheFocusBack() {
     w.OpenPanel();
     QCOMPARE(w.window.size(), kOpenSize);
     QCOMPARE(w.window.minimumSize(), kOpenSize);
-    QCOMPARE(w.Panel()->geometry(), QRect(QPoint(tarvelo::layout::kWindowWidth, 0),
-                                          QSize(tarvelo::kMovesPanelWidth, kOpenSize.height())));
+    QCOMPARE(w.Panel()->geometry(),
+             QRect(QPoint(0, tarvelo::layout::kWindowHeight),
+                   QSize(tarvelo::layout::kWindowWidth, tarvelo::kMovesPanelHeight)));
     QVERIFY(w.Panel()->isVisible());
     QCOMPARE(Focused(), w.InPanel<QWidget>("moveKind"));
     // The window's own controls stay where they were.
@@ -592,11 +593,11 @@ void MovesWindowTest::tabGoesThroughEveryControl() {
         order << Focused()->objectName();
     }
     QCOMPARE(order,
-             (QStringList{"moveKind",       "takeFromBoth", "addToBoth",      "exchangePan",
-                          "splitN",         "cubeA",        "cubeB",          "split",
-                          "join",           "shareGroups",  "share",          "trail",
-                          "copyTrail",      "printTrail",   "lockPans",       "checkX",
-                          "checkY",         "check",        "sound",          "speakBalances",
+             (QStringList{"moveKind",       "takeFromBoth", "addToBoth",      "shareGroups",
+                          "share",          "exchangePan",  "splitN",         "cubeA",
+                          "cubeB",          "split",        "join",           "lockPans",
+                          "checkX",         "checkY",       "check",          "trail",
+                          "copyTrail",      "printTrail",   "sound",          "speakBalances",
                           "openChallenges", "openLessons",  "closeMovesPanel"}));
 }
 

@@ -158,6 +158,57 @@ TEST(SolvingTest, ACheckPutsTheProblemBackWithTheValuesAndLetsTheBalanceJudge) {
     }
 }
 
+// What a check shows is the checked problem's: the next problem starts with X and Y hidden. A
+// solution the user chose to show stays shown over New, Load and Restart, but never over a lesson
+// or a challenge, which a child starts not knowing X.
+TEST(SolvingTest, TheValuesACheckShowedEndWithTheProblem) {
+    enum class Next { NewScene, Task };
+    struct Case {
+        const char* name;
+        bool userShowsFirst;   // Show solution before the check
+        bool userTogglesTwice; // Hide, then Show solution after the check
+        Next next;
+        bool shownAfter;
+    } cases[] = {
+        {"a check, then New", false, false, Next::NewScene, false},
+        {"a check, then a lesson", false, false, Next::Task, false},
+        {"shown by the user, checked, then New", true, false, Next::NewScene, true},
+        {"shown by the user, checked, then a lesson", true, false, Next::Task, false},
+        {"a check, then shown by the user, then New", false, true, Next::NewScene, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Pans p;
+        LessonXPlus2(p);
+        if (c.userShowsFirst) {
+            p.m.ToggleSolution();
+        }
+        ASSERT_TRUE(p.m.AddToBoth(C(1)).Done());
+        p.Settle();
+        ASSERT_TRUE(p.m.Check(4, std::nullopt).Done());
+        p.Settle();
+        ASSERT_TRUE(p.m.controls.showSolution());
+        if (c.userTogglesTwice) {
+            p.m.ToggleSolution();
+            p.m.ToggleSolution();
+        }
+        const Problem problem = p.m.scene.SavedProblem();
+        ASSERT_TRUE(p.m.CleanProblem());
+        p.m.NewScene();
+        if (c.next == Next::Task) {
+            p.m.PutTask(problem, "lesson.trv");
+        }
+        p.Settle();
+        EXPECT_EQ(p.m.controls.showSolution(), c.shownAfter);
+        EXPECT_EQ(p.m.controls.Command1().Caption,
+                  c.shownAfter ? "Hide solution" : "Show solution");
+        // The pictures agree with the button: an X shows its letter while hidden.
+        ASSERT_TRUE(p.m.AddObject(X, 100, 100));
+        const bool letterShown = p.m.drawing.drawList().back().picture == PictureOf(PieceKind::kX);
+        EXPECT_EQ(letterShown, !c.shownAfter);
+    }
+}
+
 TEST(SolvingTest, ACheckOutsideTheValuesIsRefused) {
     Pans p;
     LessonXPlus2(p);

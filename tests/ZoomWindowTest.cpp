@@ -220,8 +220,8 @@ void ZoomWindowTest::aDragLandsWhereItLandsAtNormalSize_data() {
     QTest::newRow("200 %") << 200;
     QTest::newRow("300 %") << 300;
     QTest::newRow("150 %") << 150;
-    QTest::newRow("75 %") << 75;
-    QTest::newRow("50 %") << 50;
+    QTest::newRow("110 %") << 110;
+    QTest::newRow("125 %") << 125;
 }
 
 void ZoomWindowTest::aDragLandsWhereItLandsAtNormalSize() {
@@ -283,8 +283,8 @@ void ZoomWindowTest::theKeysStepTheZoom_data() {
     QTest::newRow("Ctrl+Plus") << 100 << int(Qt::Key_Plus) << ctrl << 110;
     QTest::newRow("Ctrl+=") << 100 << int(Qt::Key_Equal) << ctrl << 110;
     QTest::newRow("keypad plus") << 100 << int(Qt::Key_Plus) << keypad << 110;
-    QTest::newRow("Ctrl+Minus") << 100 << int(Qt::Key_Minus) << ctrl << 90;
-    QTest::newRow("keypad minus") << 100 << int(Qt::Key_Minus) << keypad << 90;
+    QTest::newRow("Ctrl+Minus") << 150 << int(Qt::Key_Minus) << ctrl << 125;
+    QTest::newRow("keypad minus") << 150 << int(Qt::Key_Minus) << keypad << 125;
     QTest::newRow("Ctrl+0") << 250 << int(Qt::Key_0) << ctrl << 100;
     QTest::newRow("keypad Ctrl+0") << 250 << int(Qt::Key_0) << keypad << 100;
     QTest::newRow("between steps, up") << 140 << int(Qt::Key_Plus) << ctrl << 150;
@@ -315,10 +315,11 @@ void ZoomWindowTest::theZoomStaysWithinItsLimits_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("to");
     QTest::newRow("nothing above 300 %") << 300 << int(Qt::Key_Plus) << 300;
-    QTest::newRow("nothing below 50 %") << 50 << int(Qt::Key_Minus) << 50;
+    // Qt draws no widget finer than the screen's own pixels: on a screen of 100 %, nothing below.
+    QTest::newRow("nothing below the screen's own pixels") << 100 << int(Qt::Key_Minus) << 100;
     QTest::newRow("asked for 1000 %") << 1000 << 0 << 300;
-    QTest::newRow("asked for 10 %") << 10 << 0 << 50;
-    QTest::newRow("asked for less than nothing") << -100 << 0 << 50;
+    QTest::newRow("asked for 50 %") << 50 << 0 << 100;
+    QTest::newRow("asked for less than nothing") << -100 << 0 << 100;
 }
 
 void ZoomWindowTest::theZoomStaysWithinItsLimits() {
@@ -352,12 +353,15 @@ void ZoomWindowTest::aKeptZoomIsReadWithinTheLimits() {
         .setValue(QStringLiteral("window/zoom"), kept);
     ClockedWindow w;
     QCOMPARE(ZoomOf(w).ChosenZoom(), zoom);
-    QVERIFY(RatioIs(w.window.devicePixelRatio(), zoom / double(tarvelo::kZoomNormal)));
+    // Shown no finer than the screen's own pixels.
+    const int shown = std::max(zoom, tarvelo::kZoomNormal);
+    QCOMPARE(ZoomOf(w).ShownZoom(), shown);
+    QVERIFY(RatioIs(w.window.devicePixelRatio(), shown / double(tarvelo::kZoomNormal)));
 }
 
 void ZoomWindowTest::fullScreenFitsTheScreenAndGivesBackTheZoom() {
     ClockedWindow w;
-    ZoomOf(w).SetZoom(75);
+    ZoomOf(w).SetZoom(125);
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     const QSize screenPixels = w.window.screen()->handle()->geometry().size();
     const int fitting = tarvelo::FittingZoom(screenPixels, kNormalSize, 1.0);
@@ -368,21 +372,21 @@ void ZoomWindowTest::fullScreenFitsTheScreenAndGivesBackTheZoom() {
     QVERIFY(w.window.isFullScreen());
     QCOMPARE(Said(w), QStringLiteral("Full screen, zoom %1 %.").arg(fitting));
     // What full screen shows is not the user's choice.
-    QCOMPARE(ZoomOf(w).ChosenZoom(), 75);
+    QCOMPARE(ZoomOf(w).ChosenZoom(), 125);
     QTest::keyClick(&w.window, Qt::Key_Minus, Qt::ControlModifier);
     QCOMPARE(QSettings(QStringLiteral("Tarvelo"), QStringLiteral("Tarvelo"))
                  .value(QStringLiteral("window/zoom"))
                  .toInt(),
-             75);
+             125);
 
     QTest::keyClick(&w.window, Qt::Key_F11);
     QVERIFY(!ZoomOf(w).FullScreen());
     QVERIFY(!w.window.isFullScreen());
-    QCOMPARE(ZoomOf(w).ShownZoom(), 75);
-    QCOMPARE(Said(w), QStringLiteral("Zoom 75 %."));
-    QVERIFY(RatioIs(w.window.devicePixelRatio(), 0.75));
+    QCOMPARE(ZoomOf(w).ShownZoom(), 125);
+    QCOMPARE(Said(w), QStringLiteral("Zoom 125 %."));
+    QVERIFY(RatioIs(w.window.devicePixelRatio(), 1.25));
     QCOMPARE(w.window.size(), kNormalSize);
-    QCOMPARE(ScreenPixels(w.window), QSize(720, 410));
+    QCOMPARE(ScreenPixels(w.window), QSize(1200, 683));
 }
 
 void ZoomWindowTest::theFittingZoom_data() {

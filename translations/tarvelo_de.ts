@@ -493,6 +493,10 @@ Es wurde nichts verändert.</translation>
         <source>Level %1 won: %2 challenges solved! That is the hardest level.</source>
         <translation>Stufe %1 geschafft: %2 Herausforderungen gelöst! Das ist die schwerste Stufe.</translation>
     </message>
+    <message>
+        <source>Well done! %1. One star: the solution was shown.</source>
+        <translation>Gut gemacht! %1. Ein Stern: die Lösung wurde gezeigt.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>
@@ -1383,6 +1387,14 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>The pans are locked. %1</source>
         <translation>Die Schalen sind gesperrt. %1</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %, the largest for this screen.</source>
+        <translation>Zoom %1 %, der größte für diesen Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %, the smallest for this screen.</source>
+        <translation>Zoom %1 %, der kleinste für diesen Bildschirm.</translation>
     </message>
 </context>
 <context>

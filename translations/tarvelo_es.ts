@@ -493,6 +493,10 @@ No se ha cambiado nada.</translation>
         <source>Level %1 won: %2 challenges solved! That is the hardest level.</source>
         <translation>¡Nivel %1 superado: %2 desafíos resueltos! Es el nivel más difícil.</translation>
     </message>
+    <message>
+        <source>Well done! %1. One star: the solution was shown.</source>
+        <translation>¡Muy bien! %1. Una estrella: se mostró la solución.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>
@@ -1383,6 +1387,14 @@ No se ha cambiado nada.</translation>
     <message>
         <source>The pans are locked. %1</source>
         <translation>Los platillos están bloqueados. %1</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %, the largest for this screen.</source>
+        <translation>Zoom %1 %, el mayor para esta pantalla.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %, the smallest for this screen.</source>
+        <translation>Zoom %1 %, el menor para esta pantalla.</translation>
     </message>
 </context>
 <context>

@@ -493,6 +493,10 @@ Rien n&apos;a été modifié.</translation>
         <source>Level %1 won: %2 challenges solved! That is the hardest level.</source>
         <translation>Niveau %1 gagné&#xa0;: %2 défis résolus&#xa0;! C&apos;est le niveau le plus difficile.</translation>
     </message>
+    <message>
+        <source>Well done! %1. One star: the solution was shown.</source>
+        <translation>Bravo&#xa0;! %1. Une étoile&#xa0;: la solution a été montrée.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>
@@ -1383,6 +1387,14 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>The pans are locked. %1</source>
         <translation>Les plateaux sont bloqués. %1</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %, the largest for this screen.</source>
+        <translation>Zoom %1&#xa0;%, le plus grand pour cet écran.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %, the smallest for this screen.</source>
+        <translation>Zoom %1&#xa0;%, le plus petit pour cet écran.</translation>
     </message>
 </context>
 <context>

@@ -493,6 +493,10 @@ Non è cambiato nulla.</translation>
         <source>Level %1 won: %2 challenges solved! That is the hardest level.</source>
         <translation>Livello %1 superato: %2 sfide risolte! È il livello più difficile.</translation>
     </message>
+    <message>
+        <source>Well done! %1. One star: the solution was shown.</source>
+        <translation>Bravo! %1. Una stella: la soluzione è stata mostrata.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::ChallengesWindow</name>
@@ -1383,6 +1387,14 @@ Non è cambiato nulla.</translation>
     <message>
         <source>The pans are locked. %1</source>
         <translation>I piatti sono bloccati. %1</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %, the largest for this screen.</source>
+        <translation>Zoom %1 %, il più grande per questo schermo.</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %, the smallest for this screen.</source>
+        <translation>Zoom %1 %, il più piccolo per questo schermo.</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,7 @@ class Model {
     // The window's controls as the program starts: captions, buttons, free play.
     void InitializeControls() { controls.Initialize(); }
     // Rebuilds the scene: two empty pans on the level line, new X and Y, "=" between the pans.
+    // What a check showed ends with the scene it checked; the user's own Show solution stays.
     void NewScene();
     // Puts a problem read from the file `sFileName` into a freshly built scene: the file's X, Y
     // and pieces. Draws nothing; the next ticks bring the scene up to date.
@@ -77,6 +78,9 @@ class Model {
     // The one way a problem enters a freshly built scene: the problem read from `sFileName`
     // (none: the scene stays empty) and the program mode `mode`, with the buttons it shows.
     void PutProblem(const Problem* problem, const std::string& sFileName, ProgramMode mode);
+    // A lesson or a challenge, put in as a problem in problem mode under `name`, with its
+    // answers hidden whatever the scene before showed: a child starts it not knowing X.
+    void PutTask(const Problem& problem, const std::string& name);
     void RandomXYvalues();
 
     // ---- The scene's table ----

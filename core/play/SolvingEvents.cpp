@@ -104,9 +104,7 @@ MoveOutcome Model::Check(std::int32_t x, std::optional<std::int32_t> y) {
     if (y) {
         scene.SetUnknownValue(PieceKind::kY, *y, kNoObject);
     }
-    if (!controls.showSolution()) {
-        controls.ToggleSolution();
-    }
+    controls.ShowCheckedValues();
     RefreshObjects();
     return {};
 }

@@ -29,6 +29,7 @@ void Model::NewScene() {
     // An empty table, then the two pans as objects 1 and 2.
     scene.ResetToPans();
     keyboard.Reset();
+    controls.EndCheckedValues();
     RefreshObjects();
 
     RandomXYvalues();
@@ -51,6 +52,12 @@ void Model::PutProblem(const Problem* problem, const std::string& sFileName, Pro
         LoadProblem(*problem, sFileName);
     }
     controls.UpdateProgramMode(mode);
+}
+
+void Model::PutTask(const Problem& problem, const std::string& name) {
+    PutProblem(&problem, name, ProgramMode::Problem);
+    controls.HideSolution();
+    RefreshObjects();
 }
 
 bool Model::AddObject(PieceKind objType, double startX, double StartY) {

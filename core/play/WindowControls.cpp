@@ -51,8 +51,31 @@ void WindowControls::UpdateProgramMode(ProgramMode mode) {
 }
 
 void WindowControls::ToggleSolution() {
-    Set(showSolution_, !showSolution_);
-    Set(Command1_.Caption, std::string(showSolution_ ? "Hide solution" : "Show solution"));
+    SetSolutionShown(!showSolution_);
+    Set(checkShown_, false);
+}
+
+void WindowControls::ShowCheckedValues() {
+    if (!showSolution_) {
+        SetSolutionShown(true);
+        Set(checkShown_, true);
+    }
+}
+
+void WindowControls::EndCheckedValues() {
+    if (checkShown_) {
+        HideSolution();
+    }
+}
+
+void WindowControls::HideSolution() {
+    SetSolutionShown(false);
+    Set(checkShown_, false);
+}
+
+void WindowControls::SetSolutionShown(bool shown) {
+    Set(showSolution_, shown);
+    Set(Command1_.Caption, std::string(shown ? "Hide solution" : "Show solution"));
 }
 
 } // namespace tarvelo

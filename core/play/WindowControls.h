@@ -26,6 +26,9 @@ class WindowControls : public ChangeCounter {
     const std::string& stProblemFile() const { return stProblemFile_; }
     ProgramMode programMode() const { return programMode_; }
     bool showSolution() const { return showSolution_; }
+    // Whether the solution shows because a check put its values on X and Y, rather than by the
+    // user's own choice.
+    bool checkShown() const { return checkShown_; }
     const ControlBox& lblMassa() const { return lblMassa_; }
     const ButtonState& Command1() const { return Command1_; } // Show solution
     const ButtonState& Command2() const { return Command2_; } // New
@@ -41,14 +44,25 @@ class WindowControls : public ChangeCounter {
     void SetProblemFile(const std::string& sFileName);
     // The mode, with the buttons it shows.
     void UpdateProgramMode(ProgramMode mode);
-    // Shows or hides the solution; the button says what a press will do next.
+    // Shows or hides the solution; the button says what a press will do next. The display is
+    // the user's own choice from then on.
     void ToggleSolution();
+    // Shows the values a check gave X and Y, unless the user shows the solution already.
+    void ShowCheckedValues();
+    // Hides what a check showed; a solution the user chose to show stays shown.
+    void EndCheckedValues();
+    // Hides the solution, whoever showed it.
+    void HideSolution();
 
   private:
+    // The display and the button's caption, which says what a press will do next.
+    void SetSolutionShown(bool shown);
+
     std::string Caption_;
     std::string stProblemFile_;
     ProgramMode programMode_ = ProgramMode::Free;
     bool showSolution_ = false;
+    bool checkShown_ = false;
     ControlBox lblMassa_;
     ButtonState Command1_;
     ButtonState Command2_;

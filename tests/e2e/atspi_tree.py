@@ -22,6 +22,8 @@
 #                                                the screen box of that object's list item named
 #                                                ITEM, the part within its list, while the list
 #                                                shows (a combo box's, once opened)
+#   atspi_tree.py --pid PID --boxes ROLE         the screen box (x y w h) and name of each showing
+#                                                object of ROLE, a line each: "x y w h name"
 #   atspi_tree.py --pid PID --value ROLE NAME    the current value of the showing object of ROLE
 #                                                named NAME (a number box's number), as a whole
 #                                                number when it is one
@@ -199,6 +201,16 @@ def item_box(app, role, name, item_name, limit):
     return False
 
 
+def boxes(app, role, limit):
+    found = False
+    for node in showing(app, role, limit):
+        box = box_of(node)
+        if box is not None:
+            print(box.x, box.y, box.width, box.height, node.name)
+            found = True
+    return found
+
+
 def print_value(node):
     if node is None:
         return False
@@ -300,6 +312,7 @@ def main():
     what.add_argument("--items", nargs=2, metavar=("ROLE", "NAME"))
     what.add_argument("--item-box", nargs=3, metavar=("ROLE", "NAME", "ITEM"))
     what.add_argument("--value", nargs=2, metavar=("ROLE", "NAME"))
+    what.add_argument("--boxes", metavar="ROLE")
     args = parser.parse_args()
 
     if args.translation:
@@ -329,6 +342,8 @@ def main():
             return 0 if items(app, *args.items, args.depth) else 1
         if args.item_box:
             return 0 if item_box(app, *args.item_box, args.depth) else 1
+        if args.boxes:
+            return 0 if boxes(app, args.boxes, args.depth) else 1
         if args.value:
             return 0 if print_value(find(app, *args.value, args.depth)) else 1
         return 0 if focused(app, args.depth, args.showing) else 1

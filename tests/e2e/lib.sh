@@ -87,10 +87,11 @@ e2e_fail() {
   exit 1
 }
 
-# Starts a virtual X server on a free display number and exports DISPLAY.
+# Starts a virtual X server on a free display number and exports DISPLAY; its screen is $1
+# (WIDTHxHEIGHT, default 1280x800, a school laptop's).
 e2e_start_x() {
   exec 3>"$e2e_work/display"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp >"$e2e_work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x800}x24" -nolisten tcp >"$e2e_work/xvfb.log" 2>&1 &
   e2e_xvfb_pid=$!
   exec 3>&-
   e2e_await "the virtual X server to give its display number" '[ -s "$e2e_work/display" ]' 10
@@ -297,14 +298,13 @@ e2e_focus_reaches() {
 e2e_panel_key=e2e_keys_focused
 # The panel's controls the moves use, in their order from Tab to Tab: role and name (an
 # extended expression). A chooser is named by the choice it shows.
-e2e_panel_roles=("combo box" "push button" "push button" "combo box" "spin button"
-  "spin button" "spin button" "push button" "push button" "spin button" "push button")
+e2e_panel_roles=("combo box" "push button" "push button" "spin button" "push button"
+  "combo box" "spin button" "spin button" "spin button" "push button" "push button")
 e2e_panel_names=("cube [0-9]|unknown [XY]|smiley" "Take from both pans" "Add to both pans"
-  "(left|right) pan" "N, the cube to split" "A, the first cube" "B, the second cube"
-  "Split N into A \+ B" "Join A \+ B" "Groups" "Share into equal groups")
-e2e_panel_kinds=0 e2e_panel_take=1 e2e_panel_add=2 e2e_panel_pan=3 e2e_panel_n=4
-e2e_panel_a=5 e2e_panel_b=6 e2e_panel_split=7 e2e_panel_join=8 e2e_panel_groups=9
-e2e_panel_share=10
+  "Groups" "Share into equal groups" "(left|right) pan" "N, the cube to split"
+  "A, the first cube" "B, the second cube" "Split N into A \+ B" "Join A \+ B")
+e2e_panel_kinds=0 e2e_panel_take=1 e2e_panel_add=2 e2e_panel_groups=3 e2e_panel_share=4
+e2e_panel_pan=5 e2e_panel_n=6 e2e_panel_a=7 e2e_panel_b=8 e2e_panel_split=9 e2e_panel_join=10
 # Where the focus is among them: the panel takes it on the piece's chooser as it opens.
 e2e_panel_at=$e2e_panel_kinds
 

@@ -39,9 +39,9 @@ trail() { e2e_a11y --items list "Trail of equations"; }
 trail_reads() { [ "$(trail)" = "$(printf '%s\n' "$@")" ]; }
 # The equation line under the scene: the label whose box is the one clicked to open the panel.
 equation_reads() { [ -n "$equation_box" ] && [ "$(box label "$1")" = "$equation_box" ]; }
-# The window's width with the moves panel open: the scene's window and the panel beside it.
-open_width=1320
-window_width() { xwininfo -id "$e2e_window" | awk '/Width:/ {print $2}'; }
+# The window's height with the moves panel open: the scene's window and the panel under it.
+open_height=786
+window_height() { xwininfo -id "$e2e_window" | awk '/Height:/ {print $2}'; }
 # The focused object: its role ($1 = 1) or name ($1 = 2).
 focused() { e2e_a11y --focused --showing | sed -n "$1p"; }
 # The keys reach the program through the X server and the question through the bus: wait for
@@ -111,8 +111,8 @@ listen_from_now
 
 # A click on the equation line opens the panel, and the window grows by it.
 click_box "$equation_box"
-e2e_await "the click on the equation line to open the panel ($open_width pixels wide)" \
-  '[ "$(window_width)" = $open_width ]' 20
+e2e_await "the click on the equation line to open the panel ($open_height pixels high)" \
+  '[ "$(window_height)" = $open_height ]' 20
 e2e_await "the trail to read the equation as it starts" 'trail_reads "$start_equation"' 20
 
 choose_by_pointer Pan "right pan"
@@ -135,18 +135,16 @@ e2e_keys ctrl+r
 e2e_await "Restart to bring X + 2 = 5 back on the equation line" \
   'equation_reads "$start_equation"' 20
 e2e_await "the restarted trail to read only its start" 'trail_reads "$start_equation"' 20
-[ "$(window_width)" = $open_width ] || e2e_fail "Restart closed the moves panel"
+[ "$(window_height)" = $open_height ] || e2e_fail "Restart closed the moves panel"
 e2e_await_still "the restarted lesson at rest"
 
-# The focus stays where the last click put it, on Take from both pans; the choosers keep what the
-# pointer chose. Home first in each chooser, so that the arrows choose as on a fresh panel.
+# The focus stays where the last click put it, on Take from both pans; Restart put the panel's
+# choosers and numbers back at their first values, as for any new problem.
 focus_reaches "push button" "Take from both pans"
 
-# Tab goes on through Add to both pans to the pan chooser, then through N, A and B (still 5, 2
-# and 3) to Split.
-press_times Tab 2
-focus_reaches "combo box" "right pan"
-e2e_keys Home
+# Tab goes on through Add to both pans and the share row to the pan chooser, back on the left
+# pan, then through N, A and B (5, 2 and 3 again) to Split.
+press_times Tab 4
 focus_reaches "combo box" "left pan"
 e2e_keys Down
 focus_reaches "combo box" "right pan"
@@ -156,10 +154,9 @@ e2e_keys Return
 e2e_await "the split to rest, its line with its equation, with keys" \
   'trail_reads "${solving[@]:0:2}"' 30
 
-# Back past B, A, N, the pan chooser and the two buttons to the piece chooser.
-press_times shift+Tab 7
-focus_reaches "combo box" "cube 2"
-e2e_keys Home
+# Back past B, A, N, the pan chooser, the share row and the two buttons to the piece chooser,
+# back on cube 0.
+press_times shift+Tab 9
 focus_reaches "combo box" "cube 0"
 e2e_keys Down Down
 focus_reaches "combo box" "cube 2"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The zoom with the real keys, pointer and accessibility bus under a virtual X server: Ctrl+Plus
-# to 200 % doubles the window on the screen and the box a screen reader reads, a drag at twice the
+# The zoom with the real keys, pointer and accessibility bus under a virtual X server: each step
+# up to 200 % shows the window as the 100 % window scaled, as the X server draws it, Ctrl+0 gives
+# back exactly the 100 % picture and Ctrl+Minus goes no finer than the screen's pixels; at 200 % the window is twice its size on
+# the screen and so is the box a screen reader reads, a drag at twice the
 # screen pixels lands the cube where it lands at 100 %, the zoom comes back at the next start,
 # Ctrl+0 gives the 960 x 546 window back, and F11 fits the window to the screen and back.
 set -u
@@ -8,15 +10,8 @@ here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
 program=$1
 
-# A screen large enough for the window at 200 % (1920 x 1092), as lib.sh starts its own.
-screen_w=2000
-screen_h=1200
-exec 3>"$e2e_work/display"
-Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp >"$e2e_work/xvfb.log" 2>&1 &
-e2e_xvfb_pid=$!
-exec 3>&-
-e2e_wait_for '[ -s "$e2e_work/display" ]' 10 || e2e_fail "the virtual X server did not start"
-export DISPLAY=":$(head -n1 "$e2e_work/display")"
+# A screen large enough for the window at 200 % (1920 x 1092).
+e2e_start_x 2000x1200
 e2e_start_a11y_bus
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
@@ -37,6 +32,49 @@ expect_size 960x546 "100 % at the first start"
 e2e_keys Tab
 e2e_wait_for 'focused_box' 20 || e2e_fail "nothing focused on the accessibility bus"
 read -r bx by bw bh <<<"$(focused_box)"
+
+# --- What the X server shows at each step: the window at 100 %, scaled ---
+e2e_await_still "the window with the focus on the palette"
+e2e_screenshot
+convert "$e2e_work/shot.png" -crop 960x546+0+0 +repage "$e2e_work/normal.png"
+# The pixels of the window's picture now that differ from the 100 % picture scaled to its size by
+# more than $1 % of a channel. Text and curves are smoothed differently at each size.
+differing() {
+  local size
+  size=$(window_size)
+  convert "$e2e_work/shot.png" -crop "${size}+0+0" +repage "$e2e_work/zoomed.png"
+  convert "$e2e_work/normal.png" -resize "${size}!" "$e2e_work/expected.png"
+  compare -metric AE -fuzz "$1%" "$e2e_work/expected.png" "$e2e_work/zoomed.png" null: 2>&1 |
+    cut -d' ' -f1
+}
+# The window at $1 % looks like the window at 100 %, scaled: palette, labels, buttons and scene.
+expect_picture() {
+  local size w h different
+  expect_size "$((($1 * 960 + 50) / 100))x$((($1 * 546 + 50) / 100))" "$1 %"
+  e2e_await_still "the window drawn at $1 %"
+  e2e_screenshot
+  size=$(window_size)
+  w=${size%x*}
+  h=${size#*x}
+  different=$(differing 37)
+  [ $((different * 100)) -le $((w * h * 3)) ] ||
+    e2e_fail "at $1 %, $different of $((w * h)) pixels differ from the 100 % window scaled"
+}
+for zoom in 110 125 150 175 200; do
+  e2e_keys ctrl+plus
+  expect_picture "$zoom"
+done
+e2e_keys ctrl+0
+expect_size 960x546 "Ctrl+0 after zooming in"
+e2e_await_still "the window drawn again at 100 %"
+e2e_screenshot
+[ "$(differing 0)" = 0 ] || e2e_fail "Ctrl+0 after zooming in does not give back the 100 % picture"
+# Below the screen's own pixels Qt draws no widget true: on this screen, 100 % is the smallest.
+e2e_keys ctrl+minus
+expect_size 960x546 "Ctrl+Minus at 100 %"
+e2e_await_still "the window at 100 % after Ctrl+Minus"
+e2e_screenshot
+[ "$(differing 0)" = 0 ] || e2e_fail "Ctrl+Minus at 100 % changed the picture"
 
 to_200
 expect_size 1920x1092 "200 %"

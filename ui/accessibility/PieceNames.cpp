@@ -312,10 +312,23 @@ QString SolvedSentence(const SolvedUnknown& solved) {
     return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Solved: %1.")).arg(SolvedText(solved));
 }
 
-QString ZoomSentence(int percent, bool fullScreen) {
-    return (fullScreen ? Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Full screen, zoom %1 %."))
-                       : Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Zoom %1 %.")))
-        .arg(percent);
+QString ZoomSentence(int percent, bool fullScreen, ZoomEdge edge) {
+    if (fullScreen) {
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Full screen, zoom %1 %.")).arg(percent);
+    }
+    switch (edge) {
+    case ZoomEdge::Largest:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                    "Zoom %1 %, the largest for this screen."))
+            .arg(percent);
+    case ZoomEdge::Smallest:
+        return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames",
+                                    "Zoom %1 %, the smallest for this screen."))
+            .arg(percent);
+    case ZoomEdge::None:
+        break;
+    }
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::PieceNames", "Zoom %1 %.")).arg(percent);
 }
 
 QString SceneReplacedSentence(SceneChange change, const QString& problemName) {

@@ -54,8 +54,12 @@ QString SceneEmptyingSentence();
 QString SolvedText(const SolvedUnknown& solved);
 QString SolvedSentence(const SolvedUnknown& solved);
 
-// What a zoom key did: "Zoom 150 %." or "Full screen, zoom 200 %."
-QString ZoomSentence(int percent, bool fullScreen);
+// Whether a zoom is at one end of what the screen allows.
+enum class ZoomEdge { None, Largest, Smallest };
+// What a zoom key did: "Zoom 150 %.", "Zoom 125 %, the largest for this screen." (no larger
+// step fits the screen), "Zoom 100 %, the smallest for this screen." or "Full screen, zoom
+// 200 %."
+QString ZoomSentence(int percent, bool fullScreen, ZoomEdge edge);
 
 // How the scene was replaced, and what to say of it.
 enum class SceneChange { New, Restarted, Opened, OpenedLesson };

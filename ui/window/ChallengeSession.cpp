@@ -44,12 +44,20 @@ std::optional<ChallengeWin> ChallengeSession::Solve(const SolvedUnknown& answer,
         return std::nullopt;
     }
     const std::int32_t fewest = run.challenge.fewestMoves;
-    const std::int32_t stars = kStarForSolving + (movesMade <= fewest ? kStarForFewest : 0);
+    const bool fewestWon = movesMade <= fewest && !run.solutionShown;
+    const std::int32_t stars = kStarForSolving + (fewestWon ? kStarForFewest : 0);
     const std::int32_t level = run.challenge.level;
     store_.KeepSolved(level, stars);
     const bool levelWon = store_.Record(level).solved == kSolvedToWinALevel;
-    run.won = ChallengeWin{answer, stars, movesMade, fewest, levelWon ? level : 0};
+    run.won =
+        ChallengeWin{answer, stars, movesMade, fewest, levelWon ? level : 0, run.solutionShown};
     return run.won;
+}
+
+void ChallengeSession::NoteSolutionShown() {
+    if (current_) {
+        runs_[*current_].solutionShown = true;
+    }
 }
 
 std::int32_t MovesMade(const Trail& trail) {

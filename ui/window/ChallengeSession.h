@@ -16,7 +16,8 @@
 
 namespace tarvelo {
 
-// A star for solving a challenge, and one more for solving it in no more than its fewest moves.
+// A star for solving a challenge, and one more for solving it in no more than its fewest moves
+// without the solution shown: a child who saw X found it in the pieces, not by the balance.
 constexpr std::int32_t kStarForSolving = 1;
 constexpr std::int32_t kStarForFewest = 1;
 // A level is won, with a reward of its own, as this many of its challenges are solved.
@@ -28,7 +29,8 @@ struct ChallengeWin {
     std::int32_t stars = kStarForSolving;
     std::int32_t movesMade = 0;
     std::int32_t fewestMoves = 0;
-    std::int32_t levelWon = 0; // the level this win won, as its last challenge to solve; 0: none
+    std::int32_t levelWon = 0;  // the level this win won, as its last challenge to solve; 0: none
+    bool solutionShown = false; // whether Show solution was used on the way
     bool operator==(const ChallengeWin&) const = default;
 };
 
@@ -39,6 +41,7 @@ struct ChallengeRun {
     // file, so that undo and redo, which put the controls back, tell which challenge is shown.
     std::string name;
     std::optional<ChallengeWin> won; // once solved; later solvings of it win nothing more
+    bool solutionShown = false;      // once Show solution was used on it, even if undone
 };
 
 class ChallengeSession {
@@ -56,6 +59,8 @@ class ChallengeSession {
     // The balance shows `answer` after `movesMade` moves: the win, when it solves the current
     // challenge for the first time; its stars are kept in the store.
     std::optional<ChallengeWin> Solve(const SolvedUnknown& answer, std::int32_t movesMade);
+    // The user showed the solution while the current challenge was on the pans.
+    void NoteSolutionShown();
 
     const ChallengeStore& Store() const { return store_; }
 

@@ -63,16 +63,22 @@ QString ChallengeName(std::int32_t level, std::uint64_t seed) {
 
 QString PraiseSentence(const ChallengeWin& win) {
     const QString answer = SolvedText(win.answer);
-    const QString praise =
-        win.stars > kStarForSolving
-            ? Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
-                                   "Well done! %1. Two stars: solved in the fewest moves."))
-                  .arg(answer)
-            : Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
-                                   "Well done! %1. One star; %2 moves made, fewest %3."))
-                  .arg(answer)
-                  .arg(win.movesMade)
-                  .arg(win.fewestMoves);
+    QString praise;
+    if (win.stars > kStarForSolving) {
+        praise = Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
+                                      "Well done! %1. Two stars: solved in the fewest moves."))
+                     .arg(answer);
+    } else if (win.solutionShown) {
+        praise = Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
+                                      "Well done! %1. One star: the solution was shown."))
+                     .arg(answer);
+    } else {
+        praise = Tr(QT_TRANSLATE_NOOP("tarvelo::ChallengeTexts",
+                                      "Well done! %1. One star; %2 moves made, fewest %3."))
+                     .arg(answer)
+                     .arg(win.movesMade)
+                     .arg(win.fewestMoves);
+    }
     return win.levelWon == 0 ? praise : praise + QLatin1Char(' ') + LevelWonSentence(win.levelWon);
 }
 

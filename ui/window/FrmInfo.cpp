@@ -1,6 +1,7 @@
 #include "ui/window/FrmInfo.h"
 
 #include "core/base/Layout.h"
+#include "ui/window/FixedColours.h"
 #include "ui/window/VersionText.h"
 
 #include <QGridLayout>
@@ -121,10 +122,7 @@ FrmInfo::FrmInfo(QWidget* owner) : QDialog(owner) {
                    Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
     setModal(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    FillReadably(this, kBackground);
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));

@@ -5,6 +5,7 @@
 #include "ui/window/ChallengeSession.h"
 #include "ui/window/LessonSession.h"
 #include "ui/window/ModelTexts.h"
+#include "ui/window/MovesPanel.h"
 #include "ui/window/PointerInput.h"
 #include "ui/window/ProblemMessages.h"
 #include "ui/window/TickTimers.h"
@@ -57,8 +58,8 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     // Ctrl+Plus, Ctrl+Minus, Ctrl+0 and F11, at the zoom the user's settings keep.
     // Each change is said, since a screen reader's user may not see it.
     zoom_ = new WindowZoom(this);
-    connect(zoom_, &WindowZoom::zoomed, this, [this](int percent, bool fullScreen) {
-        access_->Announce(ZoomSentence(percent, fullScreen));
+    connect(zoom_, &WindowZoom::zoomed, this, [this](int percent, bool fullScreen, ZoomEdge edge) {
+        access_->Announce(ZoomSentence(percent, fullScreen, edge));
     });
     BuildMovesPanelKey();
     BuildChallenges();
@@ -194,6 +195,10 @@ void FrmMain::BuildScene() {
 void FrmMain::ToggleSolution() {
     model_.ToggleSolution();
     SyncFromModel();
+    // A challenge solved after its X was seen wins no star for the fewest moves.
+    if (model_.controls.showSolution()) {
+        challenge_->NoteSolutionShown();
+    }
     access_->Announce(SolutionSentence(model_.controls.showSolution(), model_.scene.xValue(),
                                        model_.scene.yValue()));
     timers_->Wake();
@@ -216,6 +221,9 @@ void FrmMain::ResetScene(std::function<void()> afterRebuild) {
             return;
         }
         BuildScene();
+        if (movesPanel_ != nullptr) {
+            movesPanel_->StartAfresh();
+        }
         if (next) {
             next();
         }

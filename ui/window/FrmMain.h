@@ -92,7 +92,7 @@ class FrmMain : public QWidget {
     // The "i" label: the information window, modal.
     void ShowInformation();
 
-    // The moves panel beside the scene (Ctrl+M): open, the window grows by its width and the
+    // The moves panel under the scene (Ctrl+M): open, the window grows by its height and the
     // focus goes into it; closed, the window is as without it and the focus goes back.
     void SetMovesPanelOpen(bool open);
     bool MovesPanelOpen() const;

@@ -60,7 +60,7 @@ void FrmMain::PutChallenge(const ChallengeRun& run, const QString& sentence) {
     // The challenge's name goes in as the problem file's: the session follows it (see
     // ChallengeSession::Follow), and the caption shows it.
     ResetScene([this, problem = run.challenge.problem, name = run.name, sentence] {
-        model_.PutProblem(&problem, name, ProgramMode::Problem);
+        model_.PutTask(problem, name);
         access_->SceneReplaced(sentence);
     });
 }

@@ -4,6 +4,7 @@
 #include "ui/accessibility/AccessibleFactory.h"
 #include "ui/painting/SceneCanvas.h"
 #include "ui/window/AccessLayer.h"
+#include "ui/window/FixedColours.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/KeyMap.h"
 #include "ui/window/MovesPanel.h"
@@ -63,13 +64,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     return label;
 }
 
-void Fill(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 void FrmMain::SetUpWindow() {
@@ -78,7 +72,7 @@ void FrmMain::SetUpWindow() {
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(layout::kWindowWidth, layout::kWindowHeight);
-    Fill(this, kWindowBackground);
+    FillReadably(this, kWindowBackground);
 }
 
 void FrmMain::BuildControls() {
@@ -136,10 +130,10 @@ void FrmMain::BuildPointerInput() {
 }
 
 void FrmMain::BuildMovesPanel() {
-    // Beside the window's own controls, in the room the window grows by while it is open.
+    // Under the window's own controls, in the room the window grows by while it is open.
     movesPanel_ = new MovesPanel(this);
     movesPanel_->setFont(UiFont(kButtonPoints));
-    movesPanel_->setGeometry(layout::kWindowWidth, 0, kMovesPanelWidth, layout::kWindowHeight);
+    movesPanel_->setGeometry(0, layout::kWindowHeight, layout::kWindowWidth, kMovesPanelHeight);
     movesPanel_->hide();
     connect(movesPanel_, &MovesPanel::moveRequested, this,
             [this](const ScriptMove& move) { MakePanelMove(move); });
@@ -201,19 +195,14 @@ void FrmMain::BuildPalette() {
 void FrmMain::BuildLabels() {
     lblEquazione_ = MakeLabel(this, "lblEquazione", QString(), layout::kLblEquazione,
                               UiFont(kEquationPoints), Qt::AlignHCenter | Qt::AlignTop);
-    Fill(lblEquazione_, kEquationBackground);
+    FillReadably(lblEquazione_, kEquationBackground);
     // The pointer's way to the moves panel, where a click did nothing before.
     lblEquazione_->setToolTip(tr("Click: moves on both pans (Ctrl+M)"));
     lblEquazione_->installEventFilter(this);
 
     lblInfo_ = MakeLabel(this, "lblInfo", QStringLiteral("i"), layout::kLblInfo,
                          UiFont(kInfoPoints, true), Qt::AlignCenter);
-    Fill(lblInfo_, kInfoBackground);
-    {
-        QPalette palette = lblInfo_->palette();
-        palette.setColor(QPalette::WindowText, Qt::white);
-        lblInfo_->setPalette(palette);
-    }
+    FillReadably(lblInfo_, kInfoBackground);
     lblInfo_->setToolTip(tr("Program info"));
     lblInfo_->installEventFilter(this);
 
@@ -262,7 +251,7 @@ void FrmMain::BuildSceneControls() {
 
     lblMassa_ = MakeLabel(canvas_, "lblMassa", QStringLiteral("massa"), layout::kLblMassa,
                           UiFont(kButtonPoints));
-    Fill(lblMassa_, kMassaBackground);
+    FillReadably(lblMassa_, kMassaBackground);
     lblMassa_->hide();
 
     selObj_ = new SelectionFrame(canvas_);

@@ -75,7 +75,7 @@ bool FrmMain::OpenLesson(const LessonEntry& entry, LessonSet set) {
     lessons_->Start(entry, set);
     // A lesson is a goal to reach: it plays in problem mode, as a file opened from the desktop.
     ResetScene([this, problem = std::move(*read), entry] {
-        model_.PutProblem(&problem, entry.problemPath, ProgramMode::Problem);
+        model_.PutTask(problem, entry.problemPath);
         access_->SceneReplaced(QString());
     });
     SetMovesPanelOpen(true);

@@ -1,4 +1,4 @@
-// The main window's moves panel: opened beside the scene and closed again, its moves made
+// The main window's moves panel: opened under the scene and closed again, its moves made
 // through the model's verbs, and what they did shown and said.
 #include "core/base/Layout.h"
 #include "ui/accessibility/PieceNames.h"
@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QShortcut>
+#include <algorithm>
 
 namespace tarvelo {
 
@@ -36,7 +37,12 @@ void FrmMain::SetMovesPanelOpen(bool open) {
         }
         QWidget* focused = QApplication::focusWidget();
         focusBeforePanel_ = isAncestorOf(focused) ? focused : nullptr;
-        zoom_->ResizeWindow({layout::kWindowWidth + kMovesPanelWidth, layout::kWindowHeight});
+        // As tall as it wants where the screen has room; on a screen too short for it and the
+        // scene (a netbook's), the room there is, and the panel scrolls.
+        const int room = zoom_->RoomAtSmallest().height() - layout::kWindowHeight;
+        const int height = std::clamp(room, kMovesPanelLeastHeight, kMovesPanelHeight);
+        movesPanel_->setGeometry(0, layout::kWindowHeight, layout::kWindowWidth, height);
+        zoom_->ResizeWindow({layout::kWindowWidth, layout::kWindowHeight + height});
         movesPanel_->show();
         movesPanel_->FirstControl()->setFocus(Qt::ShortcutFocusReason);
     } else {

@@ -36,7 +36,7 @@ inline const QKeySequence kRedoOtherKey{Qt::CTRL | Qt::Key_Y};
 inline const QKeySequence kSayBalanceKey{Qt::CTRL | Qt::Key_B};
 inline const QKeySequence kSayPansKey{Qt::CTRL | Qt::SHIFT | Qt::Key_B};
 
-// The moves panel beside the scene, opened and closed; Escape inside it closes it too.
+// The moves panel under the scene, opened and closed; Escape inside it closes it too.
 inline const QKeySequence kMovesPanelKey{Qt::CTRL | Qt::Key_M};
 inline const QKeySequence kCloseMovesPanelKey{Qt::Key_Escape};
 

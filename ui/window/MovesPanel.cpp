@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -52,10 +53,16 @@ constexpr int kFirstB = 3;
 
 // Room around and between the groups and their rows, in pixels.
 constexpr int kGroupSpacing = 2;
-constexpr int kGroupMargin = 4;
+constexpr int kGroupMargin = 2;
 
 // The trail shows at least a few lines; it takes what height the groups above and below leave.
 constexpr int kTrailLinesShown = 3;
+// The task's words and its praise each take this many times the room of the button to the next
+// task, which is so never short of room for its caption.
+constexpr int kTaskTextShare = 2;
+// The columns of groups side by side: the moves on both pans, the exchange, the last move and
+// the check, the trail.
+constexpr int kColumns = 4;
 
 const QString kYNotChecked = QStringLiteral("\u2014"); // a dash: no value
 
@@ -87,17 +94,32 @@ QVBoxLayout* RowsOf(QGroupBox* group) {
 MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("movesPanel"));
     auto* content = new QWidget;
-    auto* column = new QVBoxLayout(content);
-    column->setSpacing(kGroupSpacing);
-    // The trail takes the height the moves leave; the check, used last, comes after it.
-    for (QWidget* part :
-         {BuildTask(), BuildSameOnBoth(), BuildExchange(), BuildShare(), BuildResult()}) {
-        column->addWidget(part);
+    auto* grid = new QGridLayout(content);
+    grid->setContentsMargins(kGroupMargin, 0, kGroupMargin, kGroupMargin);
+    grid->setSpacing(kGroupSpacing);
+    // The groups are made in the order Tab goes through their controls: the task, then down
+    // each column from the left, then the row at the foot. So the keys follow the eyes.
+    QWidget* task = BuildTask();
+    QWidget* sameOnBoth = BuildSameOnBoth();
+    QWidget* share = BuildShare();
+    QWidget* exchange = BuildExchange();
+    QWidget* result = BuildResult();
+    QWidget* check = BuildCheck();
+    QWidget* trail = BuildTrail();
+    QWidget* foot = BuildClose();
+    grid->addWidget(task, 0, 0, 1, kColumns);
+    grid->addLayout(Column({sameOnBoth, share}), 1, 0);
+    grid->addLayout(Column({exchange}), 1, 1);
+    grid->addLayout(Column({result, check}), 1, 2);
+    grid->addWidget(trail, 1, kColumns - 1);
+    grid->addWidget(foot, 2, 0, 1, kColumns);
+    for (int column = 0; column < kColumns; ++column) {
+        grid->setColumnStretch(column, 1);
     }
-    column->addWidget(BuildTrail(), 1);
-    column->addWidget(BuildCheck());
-    column->addWidget(BuildClose());
-    // In a language of long words the panel scrolls rather than cut a control off.
+    // The trail takes the height the moves leave.
+    grid->setRowStretch(1, 1);
+    // Should a language's long words need more room than the panel has, it scrolls rather than
+    // cut a control off; in the five languages it has, everything shows at once.
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("movesScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
@@ -112,6 +134,22 @@ MovesPanel::MovesPanel(QWidget* parent) : QWidget(parent) {
     auto* escape = new QShortcut(kCloseMovesPanelKey, this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, &MovesPanel::closeRequested);
+    StartAfresh();
+}
+
+void MovesPanel::StartAfresh() {
+    // Quietly: nobody chose these, so a screen reader is not told of them as choices.
+    const QSignalBlocker quietKinds(kinds_);
+    const QSignalBlocker quietPan(pan_);
+    kinds_->setCurrentIndex(0);
+    pan_->setCurrentIndex(0);
+    n_->setValue(kFirstN);
+    a_->setValue(kFirstA);
+    b_->setValue(kFirstB);
+    groups_->setValue(kFewestGroups);
+    checkX_->setValue(kLowestCube);
+    checkY_->setValue(kUncheckedY);
+    status_->setText(tr("No move made yet."));
 }
 
 QWidget* MovesPanel::BuildTask() {
@@ -127,15 +165,20 @@ QWidget* MovesPanel::BuildTask() {
     taskGoal_ = new QLabel;
     taskGoal_->setObjectName(QStringLiteral("taskGoal"));
     taskGoal_->setWordWrap(true);
-    rows->addWidget(taskTitle_);
-    rows->addWidget(taskGoal_);
+    // Across the panel: what to do on the left, once done the praise and the way on beside it.
+    auto* what = new QVBoxLayout;
+    what->addWidget(taskTitle_);
+    what->addWidget(taskGoal_);
     praise_ = new QLabel;
     praise_->setObjectName(QStringLiteral("praise"));
     praise_->setWordWrap(true);
-    rows->addWidget(praise_);
     next_ = MakeButton(QString(), "next");
     connect(next_, &QPushButton::clicked, this, &MovesPanel::nextRequested);
-    rows->addWidget(next_);
+    auto* across = new QHBoxLayout;
+    across->addLayout(what, kTaskTextShare);
+    across->addWidget(praise_, kTaskTextShare);
+    across->addWidget(next_, 1);
+    rows->addLayout(across);
     ShowTask({});
     return group;
 }
@@ -153,7 +196,8 @@ QWidget* MovesPanel::BuildSameOnBoth() {
     QPushButton* add = MakeButton(tr("Add to both pans"), "addToBoth");
     connect(take, &QPushButton::clicked, this, [this] { RequestOnBoth(MoveType::Take); });
     connect(add, &QPushButton::clicked, this, [this] { RequestOnBoth(MoveType::Add); });
-    rows->addLayout(Row({take, add}));
+    rows->addWidget(take);
+    rows->addWidget(add);
     return group;
 }
 
@@ -166,9 +210,9 @@ QWidget* MovesPanel::BuildExchange() {
     pan_->addItem(tr("right pan"), kRightPan);
     rows->addLayout(Row({ChoiceCaption(tr("Pan"), pan_), pan_}));
     // The three boxes read as the exchange itself: N → A + B.
-    n_ = NumberBox("splitN", kLowestCube, kHighestCube, kFirstN);
-    a_ = NumberBox("cubeA", kLowestCube, kHighestCube, kFirstA);
-    b_ = NumberBox("cubeB", kLowestCube, kHighestCube, kFirstB);
+    n_ = NumberBox("splitN", kLowestCube, kHighestCube);
+    a_ = NumberBox("cubeA", kLowestCube, kHighestCube);
+    b_ = NumberBox("cubeB", kLowestCube, kHighestCube);
     n_->setAccessibleName(tr("N, the cube to split"));
     a_->setAccessibleName(tr("A, the first cube"));
     b_->setAccessibleName(tr("B, the second cube"));
@@ -181,14 +225,15 @@ QWidget* MovesPanel::BuildExchange() {
     for (QSpinBox* box : {n_, a_, b_}) {
         PressOnEnter(box, split);
     }
-    rows->addLayout(Row({split, join}));
+    rows->addWidget(split);
+    rows->addWidget(join);
     return group;
 }
 
 QWidget* MovesPanel::BuildShare() {
     QGroupBox* group = MakeGroup(tr("Share both pans"), "sharing");
     QVBoxLayout* rows = RowsOf(group);
-    groups_ = NumberBox("shareGroups", kFewestGroups, kMostGroups, kFewestGroups);
+    groups_ = NumberBox("shareGroups", kFewestGroups, kMostGroups);
     QPushButton* share = MakeButton(tr("Share into equal groups"), "share");
     connect(share, &QPushButton::clicked, this, [this] {
         ScriptMove move;
@@ -197,14 +242,15 @@ QWidget* MovesPanel::BuildShare() {
         emit moveRequested(move);
     });
     PressOnEnter(groups_, share);
-    rows->addLayout(Row({Caption(tr("Groups"), groups_), groups_, share}));
+    rows->addLayout(Row({Caption(tr("Groups"), groups_), groups_}));
+    rows->addWidget(share);
     return group;
 }
 
 QWidget* MovesPanel::BuildResult() {
     QGroupBox* group = MakeGroup(tr("Last move"), "result");
     QVBoxLayout* rows = RowsOf(group);
-    status_ = new QLabel(tr("No move made yet."));
+    status_ = new QLabel;
     status_->setObjectName(QStringLiteral("moveStatus"));
     status_->setWordWrap(true);
     rows->addWidget(status_);
@@ -225,9 +271,9 @@ QWidget* MovesPanel::BuildCheck() {
     lock_->setObjectName(QStringLiteral("lockPans"));
     connect(lock_, &QCheckBox::toggled, this, &MovesPanel::lockToggled);
     rows->addWidget(lock_);
-    checkX_ = NumberBox("checkX", kLowestCube, kHighestCube, kLowestCube);
+    checkX_ = NumberBox("checkX", kLowestCube, kHighestCube);
     // Below the numbers, one value more: Y not checked.
-    checkY_ = NumberBox("checkY", kUncheckedY, kHighestCube, kUncheckedY);
+    checkY_ = NumberBox("checkY", kUncheckedY, kHighestCube);
     checkY_->setSpecialValueText(kYNotChecked);
     QPushButton* check = MakeButton(tr("Check"), "check");
     connect(check, &QPushButton::clicked, this,
@@ -235,7 +281,8 @@ QWidget* MovesPanel::BuildCheck() {
     PressOnEnter(checkX_, check);
     PressOnEnter(checkY_, check);
     rows->addLayout(Row({Caption(tr("Value of X"), checkX_), checkX_,
-                         Caption(tr("Value of Y"), checkY_), checkY_, check}));
+                         Caption(tr("Value of Y"), checkY_), checkY_}));
+    rows->addWidget(check);
     return group;
 }
 
@@ -254,7 +301,8 @@ QWidget* MovesPanel::BuildTrail() {
     printTrail_ = MakeButton(tr("Print trail\u2026"), "printTrail");
     connect(copyTrail_, &QPushButton::clicked, this, [this] { CopyTrail(); });
     connect(printTrail_, &QPushButton::clicked, this, [this] { PrintTrail(); });
-    rows->addLayout(Row({copyTrail_, printTrail_}));
+    rows->addWidget(copyTrail_);
+    rows->addWidget(printTrail_);
     ShowTrail({});
     return group;
 }
@@ -269,7 +317,6 @@ QWidget* MovesPanel::BuildClose() {
     QPushButton* close = MakeButton(tr("Close the panel"), "closeMovesPanel");
     close->setAccessibleDescription(kMovesPanelKey.toString(QKeySequence::NativeText));
     connect(close, &QPushButton::clicked, this, &MovesPanel::closeRequested);
-    // Two rows: the three side by side do not fit the panel's width in every language.
     sound_ = new QCheckBox(tr("Sound"));
     sound_->setObjectName(QStringLiteral("sound"));
     sound_->setAccessibleDescription(kSoundKey.toString(QKeySequence::NativeText));
@@ -277,20 +324,22 @@ QWidget* MovesPanel::BuildClose() {
     speakBalances_ = new QCheckBox(tr("Read each balance aloud"));
     speakBalances_->setObjectName(QStringLiteral("speakBalances"));
     connect(speakBalances_, &QCheckBox::toggled, this, &MovesPanel::speakBalancesToggled);
+    // The switches on the left; the buttons share the right half, whatever their words' length.
     auto* buttons = new QWidget;
-    auto* rows = new QVBoxLayout(buttons);
-    rows->setContentsMargins(0, 0, 0, 0);
-    rows->addLayout(Row({sound_, speakBalances_}));
-    rows->addLayout(Row({challenges, lessons}));
-    rows->addLayout(Row({close}));
+    QHBoxLayout* row = Row({sound_, speakBalances_});
+    row->addStretch(1);
+    for (QWidget* button : {challenges, lessons, close}) {
+        row->addWidget(button, 1);
+    }
+    row->setContentsMargins(0, 0, 0, 0);
+    buttons->setLayout(row);
     return buttons;
 }
 
-QSpinBox* MovesPanel::NumberBox(const char* name, int lowest, int highest, int value) {
+QSpinBox* MovesPanel::NumberBox(const char* name, int lowest, int highest) {
     auto* box = new QSpinBox;
     box->setObjectName(QString::fromLatin1(name));
     box->setRange(lowest, highest);
-    box->setValue(value);
     // One digit wide: the room goes to the captions and buttons beside it.
     box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return box;
@@ -315,6 +364,17 @@ QLabel* MovesPanel::Symbol(const QString& symbol) {
     auto* label = new QLabel(symbol);
     label->setAlignment(Qt::AlignCenter);
     return label;
+}
+
+QVBoxLayout* MovesPanel::Column(std::initializer_list<QWidget*> groups) {
+    auto* column = new QVBoxLayout;
+    column->setSpacing(kGroupSpacing);
+    for (QWidget* group : groups) {
+        column->addWidget(group);
+    }
+    // The groups at the top; what room is left stays below them.
+    column->addStretch(1);
+    return column;
 }
 
 QHBoxLayout* MovesPanel::Row(std::initializer_list<QWidget*> widgets) {

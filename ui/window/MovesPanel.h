@@ -1,4 +1,4 @@
-// The moves panel beside the scene: moves on the pans as wholes (a piece taken from or added to
+// The moves panel under the scene: moves on the pans as wholes (a piece taken from or added to
 // both, cubes split and joined, both pans shared into groups), what the last move did, the
 // answer once the balance shows it, the lock of the pans, the check of an answer and the trail
 // of equations. It asks for moves and checks by its signals; the window makes them.
@@ -17,11 +17,16 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+class QVBoxLayout;
 
 namespace tarvelo {
 
-// The panel's width in window pixels: the window grows by it while the panel is open.
-constexpr int kMovesPanelWidth = 360;
+// The panel's height in window pixels: it lies under the window's own controls, as wide as
+// they are, and the window grows by its height while it is open. So the window with the panel
+// fits a 1280 x 800 screen at 100 %.
+constexpr int kMovesPanelHeight = 240;
+// The least it is given on a screen too short for it: a row of controls, the rest scrolled to.
+constexpr int kMovesPanelLeastHeight = 40;
 // The value of Y that checkRequested gives when Y is not checked.
 constexpr int kUncheckedY = -1;
 
@@ -42,6 +47,9 @@ class MovesPanel : public QWidget {
   public:
     explicit MovesPanel(QWidget* parent);
 
+    // The panel as it first opened: no last move, every choice and number at its first value.
+    // For a new problem, which owes nothing to the last one's moves.
+    void StartAfresh();
     // What the last move did, or why it was refused.
     void ShowStatus(const QString& sentence);
     // The answer the balance shows ("X = 3"); empty while it shows none.
@@ -95,7 +103,7 @@ class MovesPanel : public QWidget {
     QWidget* BuildTrail();
     QWidget* BuildClose();
     // A number box from `lowest` to `highest`, named for a screen reader by its row's caption.
-    QSpinBox* NumberBox(const char* name, int lowest, int highest, int value);
+    QSpinBox* NumberBox(const char* name, int lowest, int highest);
     // The visible caption of `field`, which also names it for a screen reader.
     static QLabel* Caption(const QString& caption, QWidget* field);
     // The same for a list, whose choice is said as it gets the focus and as it changes.
@@ -104,6 +112,8 @@ class MovesPanel : public QWidget {
     static QLabel* Symbol(const QString& symbol);
     // `widgets` side by side.
     static QHBoxLayout* Row(std::initializer_list<QWidget*> widgets);
+    // `groups` one above the other, at the top of their column.
+    static QVBoxLayout* Column(std::initializer_list<QWidget*> groups);
     // Enter in `box` presses `button`, the move of its row.
     static void PressOnEnter(QSpinBox* box, QPushButton* button);
     void RequestOnBoth(MoveType type);

@@ -16,6 +16,7 @@
 #include "ui/window/UserSettings.h"
 
 #include <QAccessible>
+#include <QBackingStore>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -38,6 +39,7 @@
 #include <cmath>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qplatformscreen.h>
+#include <vector>
 
 namespace tarvelo {
 
@@ -47,6 +49,9 @@ namespace {
 const QString kZoomKey = QStringLiteral("window/zoom");
 
 constexpr double kPercent = 100.0;
+// A screen's scale read back from Qt may carry a rounding error: 1.25 may come back a hair
+// above or below.
+constexpr double kRoundingSlack = 1e-6;
 
 // Ctrl and a key of the keypad.
 QKeySequence OnKeypad(Qt::Key key) {
@@ -309,8 +314,10 @@ WindowZoom::WindowZoom(QWidget* window) : QObject(window), window_(window) {
     bool kept = false;
     const int keptZoom = settings.value(kZoomKey, kZoomNormal).toInt(&kept);
     chosen_ = kept ? ClampedZoom(keptZoom) : kZoomNormal;
-    if (chosen_ != kZoomNormal) {
-        Show(chosen_);
+    // A window larger than the screen at the desktop's own scale starts smaller, as it fits.
+    const int shown = Fitted(chosen_);
+    if (shown != kZoomNormal) {
+        Show(shown);
     }
 }
 
@@ -339,21 +346,93 @@ void WindowZoom::AddShortcuts() {
 }
 
 void WindowZoom::SetZoom(int percent) {
+    SetZoom(percent, ZoomEdge::None);
+}
+
+void WindowZoom::SetZoom(int percent, ZoomEdge towards) {
     const int zoom = ClampedZoom(percent);
     if (!fullScreen_) {
         chosen_ = zoom;
         KeepInSettings();
     }
-    Show(zoom);
-    emit zoomed(shown_, fullScreen_);
+    Show(Fitted(zoom));
+    Tell(towards);
 }
 
 void WindowZoom::ZoomIn() {
-    SetZoom(NextZoomStep(shown_, true));
+    // A step the screen has no room for is not offered: the zoom stays, and says why.
+    if (const std::optional<int> next = NextOffered(true)) {
+        SetZoom(*next, ZoomEdge::Largest);
+    } else {
+        Tell(ZoomEdge::Largest);
+    }
 }
 
 void WindowZoom::ZoomOut() {
-    SetZoom(NextZoomStep(shown_, false));
+    if (const std::optional<int> next = NextOffered(false)) {
+        SetZoom(*next, ZoomEdge::Smallest);
+    } else {
+        Tell(ZoomEdge::Smallest);
+    }
+}
+
+std::optional<int> WindowZoom::NextOffered(bool upward) {
+    // The steps within what the screen allows, the smallest zoom that draws true (on a desktop
+    // scaled to 125 %, 80 %) and the zoom the window starts at, less than 100 % where that does
+    // not fit (88 % on a 1280 x 800 screen scaled to 150 %).
+    std::vector<int> offered(kZoomSteps.begin(), kZoomSteps.end());
+    offered.push_back(Smallest());
+    offered.push_back(Fitted(kZoomNormal));
+    std::optional<int> next;
+    for (const int zoom : offered) {
+        if (zoom < Smallest() || zoom > Largest() || (upward ? zoom <= shown_ : zoom >= shown_)) {
+            continue;
+        }
+        if (!next || (upward ? zoom < *next : zoom > *next)) {
+            next = zoom;
+        }
+    }
+    return next;
+}
+
+void WindowZoom::Tell(ZoomEdge towards) {
+    // The edge the key went towards is said once the zoom stands at it, unless it is the edge
+    // every screen has (300 %, 50 %): the user learns why the next press does nothing.
+    bool atEdge = false;
+    if (towards == ZoomEdge::Largest) {
+        atEdge = shown_ < kZoomMaximum && !NextOffered(true);
+    } else if (towards == ZoomEdge::Smallest) {
+        atEdge = shown_ > kZoomMinimum && !NextOffered(false);
+    }
+    emit zoomed(shown_, fullScreen_, atEdge ? towards : ZoomEdge::None);
+}
+
+int WindowZoom::Smallest() {
+    // Qt draws widgets at no fewer screen pixels than window pixels: below, a widget's picture
+    // lands away from its place (measured with Qt 6.4 under X: pieces cut, boxes black). So a
+    // window pixel never takes less than a screen pixel.
+    const double own = OwnScale(window_->screen());
+    const int least = static_cast<int>(std::ceil(kPercent / own - kRoundingSlack));
+    return std::clamp(least, kZoomMinimum, kZoomNormal);
+}
+
+int WindowZoom::Largest() {
+    QScreen* screen = window_->screen();
+    // Full screen fills the whole screen; a window, the screen less the desktop's panels.
+    const QSize pixels = fullScreen_ ? screen->handle()->geometry().size()
+                                     : screen->handle()->availableGeometry().size();
+    return std::max(Smallest(), FittingZoom(pixels, window_->minimumSize(), OwnScale(screen)));
+}
+
+int WindowZoom::Fitted(int percent) {
+    return std::clamp(percent, Smallest(), Largest());
+}
+
+QSize WindowZoom::RoomAtSmallest() {
+    QScreen* screen = window_->screen();
+    const double scale = OwnScale(screen) * ScaleOf(Smallest());
+    const QSize pixels = screen->handle()->availableGeometry().size();
+    return {static_cast<int>(pixels.width() / scale), static_cast<int>(pixels.height() / scale)};
 }
 
 void WindowZoom::ResetZoom() {
@@ -369,13 +448,13 @@ void WindowZoom::SetFullScreen(bool on) {
     // full screen ends: full screen is entered at the chosen zoom and left at it again.
     if (on) {
         window_->showFullScreen();
-        Show(FullScreenZoom());
+        Show(Largest());
     } else {
-        Show(chosen_);
+        Show(Fitted(chosen_));
         window_->showNormal();
         FitWindowToScale();
     }
-    emit zoomed(shown_, fullScreen_);
+    Tell(ZoomEdge::None);
 }
 
 void WindowZoom::ToggleFullScreen() {
@@ -385,23 +464,22 @@ void WindowZoom::ToggleFullScreen() {
 void WindowZoom::ResizeWindow(QSize size) {
     window_->setFixedSize(size);
     if (!fullScreen_) {
+        // Grown, it may no longer fit at the zoom chosen; shrunk, it may show it again.
+        const int fitting = Fitted(chosen_);
+        if (fitting != shown_) {
+            Show(fitting);
+        }
         FitWindowToScale();
         return;
     }
     // A window given a size leaves full screen: it goes back, at the zoom that fits it now.
     window_->showFullScreen();
     const int before = shown_;
-    Show(FullScreenZoom());
+    Show(Largest());
     FitWindowToScale();
     if (shown_ != before) {
-        emit zoomed(shown_, fullScreen_);
+        Tell(ZoomEdge::None);
     }
-}
-
-int WindowZoom::FullScreenZoom() {
-    QScreen* screen = window_->screen();
-    const QSize pixels = screen->handle()->geometry().size();
-    return FittingZoom(pixels, window_->minimumSize(), OwnScale(screen));
 }
 
 double WindowZoom::OwnScale(QScreen* screen) {
@@ -441,7 +519,18 @@ void WindowZoom::FitWindowToScale() {
         native->resize(window_->minimumSize());
         window_->resize(window_->minimumSize());
     }
+    // The window's buffer keeps its size in screen pixels until the window's own size changes,
+    // which a zoom does not, and Qt repaints only what it knows changed: a real X server would
+    // show the window drawn at the new ratio into the buffer of the old one, torn, cut off or
+    // black where nothing was drawn again. The buffer is made anew at the new ratio, and every
+    // widget painted into it.
+    if (QBackingStore* buffer = window_->backingStore()) {
+        buffer->resize(window_->size());
+    }
     window_->update();
+    for (QWidget* child : window_->findChildren<QWidget*>()) {
+        child->update();
+    }
 }
 
 void WindowZoom::RestoreScreens() {

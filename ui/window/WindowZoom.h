@@ -2,12 +2,15 @@
 // user's settings: the whole window scaled as a high-resolution screen scales it.
 #pragma once
 
+#include "ui/accessibility/PieceNames.h"
+
 #include <QHash>
 #include <QObject>
 #include <QSize>
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QScreen;
 class QWidget;
@@ -47,8 +50,9 @@ class WindowZoom : public QObject {
     int ShownZoom() const { return shown_; }
     bool FullScreen() const { return fullScreen_; }
 
-    // Shows the window at `percent` (brought within the limits). Outside full screen, this is
-    // the user's choice and is kept in the settings.
+    // Shows the window at `percent` (brought within the limits), or at the zoom nearest to it
+    // that the screen allows (see Smallest and Largest). Outside full screen, this is the user's
+    // choice and is kept in the settings.
     void SetZoom(int percent);
     void ZoomIn();
     void ZoomOut();
@@ -61,17 +65,35 @@ class WindowZoom : public QObject {
     // it): shown at the zoom it has, or in full screen at the largest zoom that fits it now.
     void ResizeWindow(QSize size);
 
+    // The room the screen gives windows, in window pixels at the smallest zoom it allows: what
+    // a window may grow to and still be shown whole.
+    QSize RoomAtSmallest();
+
   signals:
-    // After each change the user asked for: the zoom now shown, and whether in full screen.
-    void zoomed(int percent, bool fullScreen);
+    // After each change the user asked for: the zoom now shown, whether in full screen, and
+    // whether it is the largest or the smallest one the screen allows.
+    void zoomed(int percent, bool fullScreen, tarvelo::ZoomEdge edge);
 
   private:
     void AddShortcuts();
     // Makes every screen's scale its own times `percent`, and the window follow.
     void Show(int percent);
     void FitWindowToScale();
-    // The largest zoom at which the window fits its screen.
-    int FullScreenZoom();
+    // The smallest zoom that draws the window true on its screen: a window pixel on at least a
+    // screen pixel (100 % on an ordinary screen, 67 % on one the desktop scales to 150 %).
+    int Smallest();
+    // The largest zoom at which the window fits its screen: whole in full screen, less the
+    // desktop's panels in a window; never below the smallest.
+    int Largest();
+    // `percent` within the two.
+    int Fitted(int percent);
+    // The zoom Ctrl+Plus (`upward`) or Ctrl+Minus goes to: the next step within what the screen
+    // allows, or the smallest, or the zoom 100 % fits to; none at an end.
+    std::optional<int> NextOffered(bool upward);
+    // `percent` shown as SetZoom shows it, said as a key towards `towards` says it.
+    void SetZoom(int percent, ZoomEdge towards);
+    // Says what the zoom now is (zoomed), and whether it stands at the edge `towards`.
+    void Tell(ZoomEdge towards);
     // The scale a screen had before any zoom: its resolution's, which a zoom multiplies.
     double OwnScale(QScreen* screen);
     void RestoreScreens();
