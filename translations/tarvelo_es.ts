@@ -125,6 +125,10 @@ No hay ninguna garantía.</translation>
         <source>Find X: it takes %1 moves at the fewest.</source>
         <translation>Encuentra X: hacen falta al menos %1 movimientos.</translation>
     </message>
+    <message>
+        <source>Open the window and register this program with the desktop for problem files even when it runs from its build folder. An installed program registers without it; what the system provides and a default application chosen are kept either way.</source>
+        <translation>Abre la ventana y registra este programa en el escritorio para los archivos de problema aunque se ejecute desde su carpeta de compilación. Un programa instalado se registra sin ella; lo que el sistema proporciona y una aplicación predeterminada elegida se mantienen en cualquier caso.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

@@ -125,6 +125,10 @@ Non c&apos;è alcuna garanzia.</translation>
         <source>Find X: it takes %1 moves at the fewest.</source>
         <translation>Trova X: servono almeno %1 mosse.</translation>
     </message>
+    <message>
+        <source>Open the window and register this program with the desktop for problem files even when it runs from its build folder. An installed program registers without it; what the system provides and a default application chosen are kept either way.</source>
+        <translation>Apre la finestra e registra questo programma presso il desktop per i file dei problemi anche quando viene eseguito dalla sua cartella di compilazione. Un programma installato si registra anche senza; ciò che il sistema fornisce e un&apos;applicazione predefinita scelta restano comunque.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

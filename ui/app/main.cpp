@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -48,7 +49,10 @@ int main(int argc, char* argv[]) {
         tarvelo::TextOfBytes(tarvelo::JoinedWords({argv + 1, argv + argc}, start.fileFrom));
 
     tarvelo::FrmMain window(commandLine);
-    window.Initialize();
+    const bool registerAsked = std::ranges::find(start.windowOptions, tarvelo::kRegisterOption) !=
+                               start.windowOptions.end();
+    window.Initialize(registerAsked ? tarvelo::BuildTreeRegistration::Asked
+                                    : tarvelo::BuildTreeRegistration::Skipped);
 
     // One instance per user: a later start hands its command line to the running one and ends
     // without showing a window.

@@ -6,6 +6,7 @@
 #include "core/desktop/CommandLine.h"
 
 #include <QString>
+#include <string_view>
 
 namespace tarvelo {
 
@@ -15,6 +16,10 @@ constexpr int kExitFailed = 1;  // a wrong combination of options, a picture not
 constexpr int kExitRefused = 2; // an unknown option, a script of moves not read, a refused file
 constexpr int kExitRestless = 3;
 constexpr int kExitMoveRefused = 4; // a move of --moves was refused
+
+// The option that opens the window and registers the program with the desktop even from a
+// build folder.
+constexpr std::string_view kRegisterOption = "--register";
 
 // What the words after the program's name ask for (see ReadCommandLineStart): the program's own
 // options lead to a run without a window, the toolkit's are left for the toolkit to take out.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/base/WindowTimers.h"
+#include "core/desktop/FileTypeRegistration.h"
 #include "core/io/SaveTarget.h"
 #include "core/play/Model.h"
 #include "ui/accessibility/PieceNames.h"
@@ -69,9 +70,10 @@ class FrmMain : public QWidget {
     Model& model() { return model_; }
     const Model& model() const { return model_; }
 
-    // Start-up: once when the window is made (registers the file type for the user, aside),
-    // then before it is first shown (and again for every new scene).
-    void Initialize();
+    // Start-up: once when the window is made (registers the file type for the user, aside;
+    // a program run from its build folder only when asked), then before it is first shown (and
+    // again for every new scene).
+    void Initialize(BuildTreeRegistration buildTree = BuildTreeRegistration::Skipped);
     void BuildScene();
 
     // Loads the problem a command line names and sets the program mode: problem mode after a
