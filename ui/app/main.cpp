@@ -18,9 +18,9 @@ int main(int argc, char* argv[]) {
     // the application is being made (whichever start makes it), before any widget or message.
     qAddPreRoutine([] { tarvelo::InstallTranslations(QLocale::system()); });
 
-    // --settle, --help and --version run without a window, never look for a running instance
-    // and never register anything; nor does an unknown option, which is refused before anything
-    // reaches for a display.
+    // --settle, --challenge, --help and --version run without a window, never look for a running
+    // instance and never register anything; nor does an unknown option, which is refused before
+    // anything reaches for a display, nor a start of the window without one.
     switch (const tarvelo::CommandLineStart start = tarvelo::CommandLineStartOf(argc, argv);
             start.kind) {
     case tarvelo::CommandLineStart::Kind::Own:
@@ -30,6 +30,11 @@ int main(int argc, char* argv[]) {
         return tarvelo::RefuseOption(tarvelo::TextOfBytes(start.option));
     }
     case tarvelo::CommandLineStart::Kind::Window:
+        // The one rule of which starts need a display: the window's, and only they.
+        if (!tarvelo::DisplayFor(argc, argv)) {
+            const QCoreApplication words(argc, argv);
+            return tarvelo::RefuseWithoutDisplay();
+        }
         break;
     }
 

@@ -438,6 +438,29 @@ CommandLineStart CommandLineStartOf(int argc, char* argv[]) {
     return ReadCommandLineStart(words, {kOwnOptions, kToolkitOptions, kWindowOptions});
 }
 
+bool DisplayFor(int argc, char* argv[]) {
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable)) {
+            return true;
+        }
+    }
+    const std::vector<std::string_view> words(argv + 1, argv + argc);
+    return std::any_of(words.begin(), words.end(), [](std::string_view word) {
+        const std::string_view name = word.substr(0, word.find('='));
+        return name == "-platform" || name == "--platform";
+    });
+}
+
+int RefuseWithoutDisplay() {
+    PrintLine(stderr, Tr(QT_TRANSLATE_NOOP(
+                          "HeadlessRun",
+                          "tarvelo: there is no display to open the window on (DISPLAY and "
+                          "WAYLAND_DISPLAY are not set). The options that need no window are in "
+                          "tarvelo --help; to open the window all the same, start it under "
+                          "xvfb-run -a.")));
+    return kExitFailed;
+}
+
 int RefuseOption(const QString& option) {
     return RefuseWithUsage(
         Tr(QT_TRANSLATE_NOOP("HeadlessRun", "unknown option \u201c%1\u201d.")).arg(option));

@@ -30,6 +30,14 @@ CommandLineStart CommandLineStartOf(int argc, char* argv[]);
 // that did not come to rest in time, 4 a move of --moves that was refused.
 int RunHeadless(int argc, char* argv[]);
 
+// Whether the window has a display to open on: the toolkit's platform named (QT_QPA_PLATFORM,
+// -platform), or an X or Wayland display. Without one the toolkit would abort.
+bool DisplayFor(int argc, char* argv[]);
+
+// Says on standard error that there is no display for the window and what to do instead;
+// returns the status to end with (1). Needs an application object, for the user's language.
+int RefuseWithoutDisplay();
+
 // Says on standard error that `option` is no option of the program, with the usage; returns the
 // status to end with (2). Needs an application object, for the user's language.
 int RefuseOption(const QString& option);

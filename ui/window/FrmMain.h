@@ -263,6 +263,9 @@ class FrmMain : public QWidget {
     // The panel brought up to the model after each sync: the answer, said once each time the
     // balance comes to show it, and the trail of equations.
     void SyncMovesPanel();
+    // The window's title, which a screen reader names the window by: the caption the model
+    // writes, with a lesson opened here named by its title in the window's language.
+    void SyncTitle();
     // Runs a verb of the model, then brings the widgets up to date: all input goes this way.
     void Handle(const std::function<void()>& handler);
     // Handle, for the parts that take the user's input.
@@ -319,6 +322,8 @@ class FrmMain : public QWidget {
     std::unique_ptr<ChallengeSession> challenge_;
     ChallengesWindow* challengesWindow_ = nullptr;
     std::unique_ptr<LessonSession> lessons_;
+    // What the title was last made for: whether a lesson was on the pans, and the caption.
+    std::optional<std::pair<bool, std::string>> titleMadeFor_;
     QString sayOnceActive_; // waits for the window to be active; empty: nothing waits
     SoundPlayer* sound_ = nullptr;
     Voice* voice_ = nullptr;
