@@ -24,8 +24,9 @@ namespace {
 constexpr std::uintmax_t kMaxMimeappsBytes = 1024 * 1024;
 // Far beyond any system's list of MIME types (some hundred kilobytes).
 constexpr std::uintmax_t kMaxTypesBytes = 16 * 1024 * 1024;
-// Far beyond anything this program writes: a larger file is no copy of ours.
-constexpr std::uintmax_t kMaxOwnCopyBytes = 1024 * 1024;
+// Far beyond any desktop entry, and anything this program writes: a larger file is no copy of
+// ours, and no entry worth reading.
+constexpr std::uintmax_t kMaxDesktopFileBytes = 1024 * 1024;
 
 // The freedesktop.org defaults of the system's folders.
 constexpr const char* kDefaultDataDirs = "/usr/local/share:/usr/share";
@@ -172,7 +173,7 @@ bool RemoveOwnCopy(const fs::path& file, const std::string& text, bool& changed)
         return true;
     }
     std::string held;
-    if (ReadText(file, held, kMaxOwnCopyBytes) != Reading::Read || held != text) {
+    if (ReadText(file, held, kMaxDesktopFileBytes) != Reading::Read || held != text) {
         return true;
     }
     if (!fs::remove(file, ec) || ec) {
@@ -229,7 +230,8 @@ DesktopFacts LookAtDesktop(const RegistrationPlaces& places, const std::string& 
     DesktopFacts facts;
     for (const fs::path& dir : places.dataDirs) {
         std::string entry;
-        if (ReadText(dir / "applications" / kDesktopId, entry, kMaxOwnCopyBytes) == Reading::Read) {
+        if (ReadText(dir / "applications" / kDesktopId, entry, kMaxDesktopFileBytes) ==
+            Reading::Read) {
             facts.systemEntry = true;
             facts.systemEntryStartsThis =
                 facts.systemEntryStartsThis ||
