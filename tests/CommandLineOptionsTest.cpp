@@ -14,7 +14,8 @@ namespace {
 constexpr std::array<std::string_view, 3> kOwn = {"--settle", "--json", "-h"};
 constexpr std::array<ForeignOption, 3> kForeign = {
     ForeignOption{"style", true}, ForeignOption{"reverse", false}, ForeignOption{"session", true}};
-constexpr CommandLineOptions kOptions{kOwn, kForeign};
+constexpr std::array<std::string_view, 1> kWindow = {"--register"};
+constexpr CommandLineOptions kOptions{kOwn, kForeign, kWindow};
 
 using Kind = CommandLineStart::Kind;
 
@@ -94,6 +95,40 @@ TEST(CommandLineOptionsTest, UnknownOptionsAreNamed) {
         const CommandLineStart start = ReadCommandLineStart(c.words, kOptions);
         EXPECT_EQ(start.kind, Kind::UnknownOption) << c.option;
         EXPECT_EQ(start.option, c.option);
+    }
+}
+
+TEST(CommandLineOptionsTest, TheWindowsOwnOptionsStillOpenTheWindow) {
+    const struct {
+        const char* what;
+        std::vector<std::string> words;
+        Kind kind;
+        std::string file;
+        bool registers;
+    } cases[] = {
+        {"before a file", {"--register", "a.trv"}, Kind::Window, "a.trv", true},
+        {"alone", {"--register"}, Kind::Window, "", true},
+        {"among the toolkit's, then --",
+         {"-style", "fusion", "--register", "--", "-a.trv"},
+         Kind::Window,
+         "-a.trv",
+         true},
+        {"after the file it is part of the name",
+         {"a.trv", "--register"},
+         Kind::Window,
+         "a.trv --register",
+         false},
+        {"before an option of a run without a window", {"--register", "-h"}, Kind::Own, "", false},
+        {"with a value it is nobody's", {"--register=yes"}, Kind::UnknownOption, "", false},
+    };
+    for (const auto& c : cases) {
+        const CommandLineStart start = ReadCommandLineStart(c.words, kOptions);
+        EXPECT_EQ(start.kind, c.kind) << c.what;
+        if (c.kind == Kind::Window) {
+            EXPECT_EQ(JoinedWords(c.words, start.fileFrom), c.file) << c.what;
+            EXPECT_EQ(start.windowOptions == std::vector<std::string>{"--register"}, c.registers)
+                << c.what;
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -19,6 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using Kind = CommandLineFile::Kind;
+// The tests of what is written and how: wherever the program lies.
+constexpr BuildTreeRegistration kAsked = BuildTreeRegistration::Asked;
 
 TEST(CommandLineTest, WhatACommandLineNames) {
     const struct {
@@ -41,6 +44,13 @@ TEST(CommandLineTest, WhatACommandLineNames) {
     }
 }
 
+std::string ReadFile(const fs::path& file) {
+    std::ifstream in(file);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
 class RegistrationTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -49,7 +59,8 @@ class RegistrationTest : public ::testing::Test {
                 std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
-        places = {root / "data", root / "config"};
+        places.dataHome = root / "data";
+        places.configHome = root / "config";
     }
     void TearDown() override { fs::remove_all(root); }
     static std::string Read(const fs::path& file) {
@@ -65,7 +76,7 @@ class RegistrationTest : public ::testing::Test {
 TEST_F(RegistrationTest, WritesTheTypeTheEntryTheIconAndTheDefaultOnce) {
     const RegistrationResult first =
         RegisterFileType("trv", "Learning numbers and equations with simplicity",
-                         "/opt/my apps/tarvelo", "<svg/>", places);
+                         "/opt/my apps/tarvelo", "<svg/>", places, kAsked);
     EXPECT_TRUE(first.ok);
     EXPECT_TRUE(first.mimeChanged);
     EXPECT_TRUE(first.desktopChanged);
@@ -84,7 +95,7 @@ TEST_F(RegistrationTest, WritesTheTypeTheEntryTheIconAndTheDefaultOnce) {
     const auto stamp = fs::last_write_time(places.dataHome / "applications/tarvelo.desktop");
     const RegistrationResult second =
         RegisterFileType("trv", "Learning numbers and equations with simplicity",
-                         "/opt/my apps/tarvelo", "<svg/>", places);
+                         "/opt/my apps/tarvelo", "<svg/>", places, kAsked);
     EXPECT_TRUE(second.ok);
     EXPECT_FALSE(second.mimeChanged);
     EXPECT_FALSE(second.desktopChanged);
@@ -93,7 +104,7 @@ TEST_F(RegistrationTest, WritesTheTypeTheEntryTheIconAndTheDefaultOnce) {
     // A program that moved rewrites its entry only.
     const RegistrationResult moved =
         RegisterFileType("trv", "Learning numbers and equations with simplicity",
-                         "/usr/bin/tarvelo", "<svg/>", places);
+                         "/usr/bin/tarvelo", "<svg/>", places, kAsked);
     EXPECT_TRUE(moved.desktopChanged);
     EXPECT_FALSE(moved.mimeChanged);
 }
@@ -149,6 +160,273 @@ TEST_F(RegistrationTest, TheDefaultApplicationKeepsTheUsersOtherChoices) {
     }
 }
 
+TEST(RegistrationPlanTest, TheSystemAndTheUsersChoicesWin) {
+    using Step = RegistrationStep;
+    constexpr Step W = Step::Write, L = Step::Leave, D = Step::DropOwnCopy;
+    const std::optional<std::string> none;
+    const std::optional<std::string> other = "other.desktop";
+    const std::optional<std::string> ours = "tarvelo.desktop";
+    const struct {
+        const char* what;
+        DesktopFacts facts; // installed, entry, entry starts this, type, icon, default
+        BuildTreeRegistration buildTree;
+        Step type, icon, entry;
+        bool defaultApplication;
+    } cases[] = {
+        {"a build folder",
+         {false, false, false, false, false, none},
+         BuildTreeRegistration::Skipped,
+         L,
+         L,
+         L,
+         false},
+        {"a build folder, asked",
+         {false, false, false, false, false, none},
+         BuildTreeRegistration::Asked,
+         W,
+         W,
+         W,
+         true},
+        {"a build folder, asked, by a user who chose another program",
+         {false, false, false, false, false, other},
+         BuildTreeRegistration::Asked,
+         W,
+         W,
+         W,
+         false},
+        {"a build folder beside the package",
+         {false, true, false, true, true, none},
+         BuildTreeRegistration::Skipped,
+         L,
+         L,
+         L,
+         false},
+        {"a build folder beside the package, asked",
+         {false, true, false, true, true, none},
+         BuildTreeRegistration::Asked,
+         D,
+         D,
+         W,
+         true},
+        {"the package's program",
+         {true, true, true, true, true, none},
+         BuildTreeRegistration::Skipped,
+         D,
+         D,
+         D,
+         false},
+        {"the package's program, asked",
+         {true, true, true, true, true, ours},
+         BuildTreeRegistration::Asked,
+         D,
+         D,
+         D,
+         false},
+        {"installed where the system has nothing",
+         {true, false, false, false, false, none},
+         BuildTreeRegistration::Skipped,
+         W,
+         W,
+         W,
+         true},
+        {"installed where the system has nothing, by a user who chose another program",
+         {true, false, false, false, false, other},
+         BuildTreeRegistration::Skipped,
+         W,
+         W,
+         W,
+         false},
+        {"installed where the system has nothing, already the default",
+         {true, false, false, false, false, ours},
+         BuildTreeRegistration::Skipped,
+         W,
+         W,
+         W,
+         false},
+        {"installed beside the package's program",
+         {true, true, false, true, true, none},
+         BuildTreeRegistration::Skipped,
+         D,
+         D,
+         L,
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const RegistrationPlan plan = PlanRegistration(c.facts, c.buildTree);
+        EXPECT_EQ(plan.type, c.type);
+        EXPECT_EQ(plan.icon, c.icon);
+        EXPECT_EQ(plan.entry, c.entry);
+        EXPECT_EQ(plan.defaultApplication, c.defaultApplication);
+    }
+}
+
+TEST(MimeappsListTest, TheDefaultApplicationAListNames) {
+    const struct {
+        const char* list;
+        std::optional<std::string> found;
+    } cases[] = {
+        {"", std::nullopt},
+        {"[Default Applications]\napplication/x-tarvelo-problem=other.desktop;tarvelo.desktop;\n",
+         "other.desktop"},
+        {"[Default Applications]\r\n application/x-tarvelo-problem = ; other.desktop \r\n",
+         "other.desktop"},
+        {"[Added Associations]\napplication/x-tarvelo-problem=other.desktop;\n", std::nullopt},
+        {"[Default Applications]\n#application/x-tarvelo-problem=old.desktop\n"
+         "application/x-tarvelo-problem-old=a\napplication/x-tarvelo-problem=\n",
+         std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DefaultApplicationOf(c.list), c.found) << c.list;
+    }
+}
+
+// A system of the test's own: its data and configuration folders, and a folder of programs.
+class SystemRegistrationTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root =
+            fs::temp_directory_path() /
+            ("tarvelo-system-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        places.dataHome = root / "home/data";
+        places.configHome = root / "home/config";
+        places.dataDirs = {root / "local", root / "usr"};
+        places.configDirs = {root / "etc"};
+        places.desktops = {"gnome"};
+        places.searchPath = {root / "nowhere", root / "usr/bin"};
+        program = root / "usr/bin/tarvelo";
+        Put("usr/bin/tarvelo", "");
+    }
+    void TearDown() override { fs::remove_all(root); }
+    void Put(const std::string& file, const std::string& text) const {
+        fs::create_directories((root / file).parent_path());
+        std::ofstream(root / file) << text;
+    }
+    static std::string Entry(const std::string& exec) {
+        return "[Desktop Entry]\nType=Application\nExec=" + exec + " %f\n";
+    }
+    static std::string Default(const char* id) {
+        return std::string("[Default Applications]\napplication/x-tarvelo-problem=") + id + "\n";
+    }
+    fs::path root;
+    fs::path program;
+    RegistrationPlaces places;
+};
+
+TEST_F(SystemRegistrationTest, WhatTheSystemProvidesAndWhichDefaultCounts) {
+    const std::optional<std::string> none;
+    const struct {
+        const char* what;
+        std::vector<std::pair<std::string, std::string>> files;
+        DesktopFacts facts; // installed, entry, entry starts this, type, icon, default
+    } cases[] = {
+        {"nothing", {}, {false, false, false, false, false, none}},
+        {"the package's files, the entry naming the program on the search path",
+         {{"usr/applications/tarvelo.desktop", Entry("tarvelo")},
+          {"usr/mime/packages/tarvelo.xml", "<mime-info/>"},
+          {"usr/icons/hicolor/scalable/apps/tarvelo.svg", "<svg/>"}},
+         {true, true, true, true, true, none}},
+        {"an entry naming the program by its path, a type in the database only, an icon of a size",
+         {{"local/applications/tarvelo.desktop", Entry("\"" + program.string() + "\"")},
+          {"usr/mime/types", "text/plain\napplication/x-tarvelo-problem\n"},
+          {"local/icons/hicolor/48x48/apps/tarvelo.png", "png"}},
+         {true, true, true, true, true, none}},
+        {"an entry for another program of the name",
+         {{"usr/applications/tarvelo.desktop", Entry("/usr/games/tarvelo")},
+          {"usr/mime/types", "application/x-tarvelo-problem-old\n"},
+          {"usr/icons/hicolor/scalable/apps/other.svg", "<svg/>"}},
+         {false, true, false, false, false, none}},
+        {"the program's own lessons beside it",
+         {{"usr/share/tarvelo/lessons/1.trv", ""}},
+         {true, false, false, false, false, none}},
+        {"the user's choice before the system's",
+         {{"home/config/mimeapps.list", Default("other.desktop")},
+          {"etc/mimeapps.list", Default("tarvelo.desktop")}},
+         {false, false, false, false, false, "other.desktop"}},
+        {"the desktop's own list before the common one",
+         {{"home/config/mimeapps.list", Default("tarvelo.desktop")},
+          {"home/config/gnome-mimeapps.list", Default("other.desktop")}},
+         {false, false, false, false, false, "other.desktop"}},
+        {"the system's configuration, where the user's lists name none",
+         {{"home/config/mimeapps.list", "[Default Applications]\ntext/plain=a.desktop\n"},
+          {"etc/mimeapps.list", Default("other.desktop")},
+          {"usr/applications/mimeapps.list", Default("tarvelo.desktop")}},
+         {false, false, false, false, false, "other.desktop"}},
+        {"a desktop's own list in the system's data",
+         {{"usr/applications/gnome-mimeapps.list", Default("other.desktop")}},
+         {false, false, false, false, false, "other.desktop"}},
+        {"the user's old place for lists",
+         {{"home/data/applications/mimeapps.list", Default("other.desktop")},
+          {"usr/applications/mimeapps.list", Default("tarvelo.desktop")}},
+         {false, false, false, false, false, "other.desktop"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(root);
+        Put("usr/bin/tarvelo", "");
+        for (const auto& [file, text] : c.files) {
+            Put(file, text);
+        }
+        const DesktopFacts facts = LookAtDesktop(places, program.string());
+        EXPECT_EQ(facts.installed, c.facts.installed);
+        EXPECT_EQ(facts.systemEntry, c.facts.systemEntry);
+        EXPECT_EQ(facts.systemEntryStartsThis, c.facts.systemEntryStartsThis);
+        EXPECT_EQ(facts.systemType, c.facts.systemType);
+        EXPECT_EQ(facts.systemIcon, c.facts.systemIcon);
+        EXPECT_EQ(facts.defaultApplication, c.facts.defaultApplication);
+    }
+}
+
+TEST_F(SystemRegistrationTest, AnInstalledProgramTakesBackOnlyItsOwnCopies) {
+    // The package's files, and what an earlier start copied into the user's folders: the same
+    // texts, and an entry the user made for a build of theirs.
+    Put("usr/applications/tarvelo.desktop", DesktopEntry("tarvelo"));
+    Put("usr/mime/packages/tarvelo.xml", MimeTypeXml("trv", "d"));
+    Put("usr/icons/hicolor/scalable/apps/tarvelo.svg", "<svg/>");
+    Put("home/data/mime/packages/tarvelo.xml", MimeTypeXml("trv", "d"));
+    Put("home/data/icons/hicolor/scalable/apps/tarvelo.svg", "<svg/> "); // not ours
+    Put("home/data/applications/tarvelo.desktop", DesktopEntry(program.string()));
+    Put("home/config/mimeapps.list", Default("other.desktop"));
+
+    const RegistrationResult r = RegisterFileType("trv", "d", program.string(), "<svg/>", places,
+                                                  BuildTreeRegistration::Skipped);
+    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.mimeChanged);
+    EXPECT_TRUE(r.desktopChanged);
+    EXPECT_FALSE(fs::exists(places.dataHome / "mime/packages/tarvelo.xml"));
+    EXPECT_FALSE(fs::exists(places.dataHome / "applications/tarvelo.desktop"));
+    EXPECT_TRUE(fs::exists(places.dataHome / "icons/hicolor/scalable/apps/tarvelo.svg"));
+    EXPECT_EQ(ReadFile(places.configHome / "mimeapps.list"), Default("other.desktop"));
+
+    // An entry the user's own build registered (when asked) stays.
+    const std::string build = DesktopEntry((root / "src/build/tarvelo").string());
+    Put("home/data/applications/tarvelo.desktop", build);
+    EXPECT_TRUE(RegisterFileType("trv", "d", program.string(), "<svg/>", places,
+                                 BuildTreeRegistration::Skipped)
+                    .ok);
+    EXPECT_EQ(ReadFile(places.dataHome / "applications/tarvelo.desktop"), build);
+}
+
+TEST_F(SystemRegistrationTest, ABuildFolderRegistersOnlyWhenAskedAndKeepsTheUsersDefault) {
+    const fs::path build = root / "src/build/tarvelo";
+    Put("src/build/tarvelo", "");
+    EXPECT_TRUE(RegisterFileType("trv", "d", build.string(), "<svg/>", places,
+                                 BuildTreeRegistration::Skipped)
+                    .ok);
+    EXPECT_FALSE(fs::exists(root / "home"));
+
+    Put("home/config/mimeapps.list", Default("other.desktop"));
+    const RegistrationResult asked = RegisterFileType("trv", "d", build.string(), "<svg/>", places,
+                                                      BuildTreeRegistration::Asked);
+    EXPECT_TRUE(asked.ok);
+    EXPECT_EQ(ReadFile(places.dataHome / "applications/tarvelo.desktop"),
+              DesktopEntry(build.string()));
+    EXPECT_TRUE(fs::exists(places.dataHome / "mime/packages/tarvelo.xml"));
+    EXPECT_EQ(ReadFile(places.configHome / "mimeapps.list"), Default("other.desktop"));
+}
+
 TEST_F(RegistrationTest, AMimeappsListThatIsALinkStaysALink) {
     const std::string entry = "application/x-tarvelo-problem=tarvelo.desktop\n";
     const struct {
@@ -190,7 +468,7 @@ TEST_F(RegistrationTest, AMimeappsListThatIsALinkStaysALink) {
             fs::create_directories(file.parent_path());
             std::ofstream(file) << "[Default Applications]\ntext/plain=gedit.desktop\n";
         }
-        ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+        ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok);
         EXPECT_TRUE(fs::is_symlink(places.configHome / "mimeapps.list"));
         EXPECT_EQ(Read(file), c.existing
                                   ? "[Default Applications]\ntext/plain=gedit.desktop\n" + entry
@@ -204,7 +482,7 @@ TEST_F(RegistrationTest, AMimeappsListThatIsALinkStaysALink) {
     fs::create_directories(places.configHome);
     fs::create_symlink("loop", places.configHome / "mimeapps.list");
     fs::create_symlink("mimeapps.list", places.configHome / "loop");
-    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok);
     EXPECT_TRUE(fs::is_symlink(places.configHome / "mimeapps.list"));
 }
 
@@ -223,7 +501,7 @@ TEST_F(RegistrationTest, LinksWhereTheFilesAreWrittenAsideAreLeftAlone) {
         fs::create_directories(file.parent_path());
         fs::create_symlink(precious, file.string() + ".new");
     }
-    ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok);
     EXPECT_EQ(Read(precious), "the user's own text\n");
     for (const fs::path& file : written) {
         SCOPED_TRACE(file);
@@ -259,7 +537,7 @@ TEST_F(RegistrationTest, AMimeappsListKeepsItsModeAndAReadOnlyOneIsLeftAlone) {
         fs::create_directories(places.configHome);
         std::ofstream(list) << before;
         fs::permissions(list, c.mode);
-        EXPECT_EQ(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok,
+        EXPECT_EQ(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok,
                   c.rewritten);
         EXPECT_EQ(fs::status(list).permissions(), c.mode);
         EXPECT_EQ(Read(list), c.rewritten
@@ -279,7 +557,7 @@ TEST_F(RegistrationTest, AMimeappsListKeepsItsOwner) {
     fs::create_directories(places.configHome);
     std::ofstream(list) << "[Default Applications]\ntext/plain=a\n";
     ASSERT_EQ(chown(list.c_str(), kUser, kGroup), 0);
-    ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    ASSERT_TRUE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok);
     struct stat after {};
     ASSERT_EQ(stat(list.c_str(), &after), 0);
     EXPECT_EQ(after.st_uid, kUser);
@@ -315,7 +593,7 @@ TEST_F(RegistrationTest, TheSuperuserWithAnotherUsersHomeRegistersNothing) {
     }
     EXPECT_TRUE(found.dataHome.empty());
     EXPECT_TRUE(found.configHome.empty());
-    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", found).ok);
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", found, kAsked).ok);
 }
 
 // A link another user made where a file is registered is not written through.
@@ -330,7 +608,7 @@ TEST_F(RegistrationTest, ALinkOfAnotherUserIsNotFollowed) {
     const fs::path list = places.configHome / "mimeapps.list";
     fs::create_symlink(system / "hosts", list);
     ASSERT_EQ(lchown(list.c_str(), 4321, 4321), 0);
-    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok);
     EXPECT_EQ(Read(system / "hosts"), "127.0.0.1 localhost\n");
     EXPECT_TRUE(fs::is_symlink(list));
 }
@@ -357,7 +635,7 @@ TEST_F(RegistrationTest, AMimeappsListTooLargeToBeRealIsNeitherReadNorRewritten)
         }
         const std::string header = "[Default Applications]\n";
         std::ofstream(list, std::ios::binary) << header << comments;
-        EXPECT_EQ(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok,
+        EXPECT_EQ(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok,
                   c.registered);
         EXPECT_EQ(Read(list), c.registered ? header + entry + comments : header + comments);
     }
@@ -366,20 +644,23 @@ TEST_F(RegistrationTest, AMimeappsListTooLargeToBeRealIsNeitherReadNorRewritten)
     fs::remove_all(root);
     fs::create_directories(places.configHome);
     ASSERT_EQ(mkfifo(list.c_str(), S_IRUSR | S_IWUSR), 0);
-    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok);
     EXPECT_TRUE(fs::is_fifo(list));
 }
 
 TEST_F(RegistrationTest, FailuresAreReportedNotThrown) {
     // /proc refuses new files even to the superuser.
+    RegistrationPlaces inProc;
+    inProc.dataHome = "/proc/tarvelo";
+    inProc.configHome = "/proc/x";
     const RegistrationResult r =
-        RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", {"/proc/tarvelo", "/proc/x"});
+        RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", inProc, kAsked);
     EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", {}).ok);
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", {}, kAsked).ok);
     // A file where a folder should be.
     fs::create_directories(root);
     std::ofstream(root / "data") << "not a folder";
-    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places).ok);
+    EXPECT_FALSE(RegisterFileType("trv", "d", "/usr/bin/tarvelo", "<svg/>", places, kAsked).ok);
 }
 
 TEST(DesktopEntryTest, TheMenuNamesTheProgramInEachLanguageItSpeaks) {

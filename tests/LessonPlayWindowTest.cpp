@@ -258,12 +258,19 @@ void LessonPlayWindowTest::otherScenesEndTheLessonAndUndoComesBack() {
     LessonWindow w;
     w.OpenByKeys(kExchangeRow);
     const std::string lesson = w.Current()->entry.problemPath;
+    // The window is named by the lesson's title, not by its file.
+    const QString lessonTitle = QStringLiteral("Tarvelo - Exchange a cube");
+    QCOMPARE(w.window.windowTitle(), lessonTitle);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&w.window)->text(QAccessible::Name),
+             lessonTitle);
     // A new scene handed over ends the lesson: nothing of it stays in the panel.
     w.window.ExecuteHandOver(QString(), [] {});
     w.RunMs(kSettleMs);
     QVERIFY(w.Current() == nullptr);
     QVERIFY(!w.InPanel<QWidget>("task")->isVisible());
-    // Undo goes back to the lesson.
+    // The new scene keeps the caption, which names the lesson as before.
+    QCOMPARE(w.window.windowTitle(), lessonTitle);
+    // Undo goes back to the lesson, and to its title.
     while (w.Current() == nullptr && w.window.model().history().CanUndo()) {
         w.PressOnFocus(Qt::Key_Z, Qt::ControlModifier);
         w.RunMs(kSettleMs);
@@ -271,6 +278,15 @@ void LessonPlayWindowTest::otherScenesEndTheLessonAndUndoComesBack() {
     QVERIFY(w.Current() != nullptr);
     QCOMPARE(w.Current()->entry.problemPath, lesson);
     QCOMPARE(w.Title(), QStringLiteral("Exchange a cube"));
+    QCOMPARE(w.window.windowTitle(), lessonTitle);
+    // A plain problem file is named by its file, as ever.
+    QTemporaryDir folder;
+    const QString plain = folder.filePath(QStringLiteral("plain.trv"));
+    QVERIFY(QFile::copy(QString::fromStdString(lesson), plain));
+    w.window.ExecuteHandOver(plain, [] {});
+    w.RunMs(kSettleMs);
+    QVERIFY(w.Current() == nullptr);
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - ") + plain);
 }
 
 void LessonPlayWindowTest::aSceneSavedAsALessonOpensFromMyLessons() {
@@ -453,6 +469,7 @@ void LessonPlayWindowTest::theLessonsSpeakItalian() {
     QTRY_COMPARE(QApplication::activeWindow(), &w.window);
     w.OpenByKeys(kExchangeRow);
     QCOMPARE(w.Title(), QStringLiteral("Cambia un cubo"));
+    QCOMPARE(w.window.windowTitle(), QStringLiteral("Tarvelo - Cambia un cubo"));
     QVERIFY(w.InPanel<QLabel>("taskGoal")
                 ->text()
                 .startsWith(QStringLiteral("Sul piatto di destra non c'è un 2.")));

@@ -125,6 +125,14 @@ Es gibt keine Gewährleistung.</translation>
         <source>Find X: it takes %1 moves at the fewest.</source>
         <translation>Finde X: Es braucht mindestens %1 Züge.</translation>
     </message>
+    <message>
+        <source>Open the window and register this program with the desktop for problem files even when it runs from its build folder. An installed program registers without it; what the system provides and a default application chosen are kept either way.</source>
+        <translation>Öffnet das Fenster und meldet dieses Programm beim Desktop für Aufgabendateien an, auch wenn es aus seinem Build-Ordner läuft. Ein installiertes Programm meldet sich auch ohne an; was das System bereitstellt und eine gewählte Standardanwendung bleiben in jedem Fall.</translation>
+    </message>
+    <message>
+        <source>tarvelo: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). The options that need no window are in tarvelo --help; to open the window all the same, start it under xvfb-run -a.</source>
+        <translation>tarvelo: Es gibt keine Anzeige, auf der das Fenster geöffnet werden kann (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt). Die Optionen, die kein Fenster brauchen, stehen in tarvelo --help; um das Fenster trotzdem zu öffnen, starte es mit xvfb-run -a.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

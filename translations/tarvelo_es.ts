@@ -125,6 +125,14 @@ No hay ninguna garantía.</translation>
         <source>Find X: it takes %1 moves at the fewest.</source>
         <translation>Encuentra X: hacen falta al menos %1 movimientos.</translation>
     </message>
+    <message>
+        <source>Open the window and register this program with the desktop for problem files even when it runs from its build folder. An installed program registers without it; what the system provides and a default application chosen are kept either way.</source>
+        <translation>Abre la ventana y registra este programa en el escritorio para los archivos de problema aunque se ejecute desde su carpeta de compilación. Un programa instalado se registra sin ella; lo que el sistema proporciona y una aplicación predeterminada elegida se mantienen en cualquier caso.</translation>
+    </message>
+    <message>
+        <source>tarvelo: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). The options that need no window are in tarvelo --help; to open the window all the same, start it under xvfb-run -a.</source>
+        <translation>tarvelo: no hay ninguna pantalla en la que abrir la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas). Las opciones que no necesitan ventana están en tarvelo --help; para abrir la ventana de todos modos, inícialo con xvfb-run -a.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

@@ -125,6 +125,14 @@ Il n&apos;y a aucune garantie.</translation>
         <source>Find X: it takes %1 moves at the fewest.</source>
         <translation>Trouver X&#xa0;: il faut au moins %1 coups.</translation>
     </message>
+    <message>
+        <source>Open the window and register this program with the desktop for problem files even when it runs from its build folder. An installed program registers without it; what the system provides and a default application chosen are kept either way.</source>
+        <translation>Ouvrir la fenêtre et enregistrer ce programme auprès du bureau pour les fichiers de problème, même lorsqu&apos;il tourne depuis son dossier de compilation. Un programme installé s&apos;enregistre sans cela&#xa0;; ce que le système fournit et une application par défaut choisie sont conservés dans tous les cas.</translation>
+    </message>
+    <message>
+        <source>tarvelo: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). The options that need no window are in tarvelo --help; to open the window all the same, start it under xvfb-run -a.</source>
+        <translation>tarvelo&#xa0;: il n&apos;y a pas d&apos;affichage où ouvrir la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définies). Les options qui n&apos;ont pas besoin de fenêtre sont dans tarvelo --help&#xa0;; pour ouvrir la fenêtre malgré tout, lance-le avec xvfb-run -a.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

@@ -125,6 +125,14 @@ Non c&apos;è alcuna garanzia.</translation>
         <source>Find X: it takes %1 moves at the fewest.</source>
         <translation>Trova X: servono almeno %1 mosse.</translation>
     </message>
+    <message>
+        <source>Open the window and register this program with the desktop for problem files even when it runs from its build folder. An installed program registers without it; what the system provides and a default application chosen are kept either way.</source>
+        <translation>Apre la finestra e registra questo programma presso il desktop per i file dei problemi anche quando viene eseguito dalla sua cartella di compilazione. Un programma installato si registra anche senza; ciò che il sistema fornisce e un&apos;applicazione predefinita scelta restano comunque.</translation>
+    </message>
+    <message>
+        <source>tarvelo: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). The options that need no window are in tarvelo --help; to open the window all the same, start it under xvfb-run -a.</source>
+        <translation>tarvelo: non c&apos;è alcun display su cui aprire la finestra (DISPLAY e WAYLAND_DISPLAY non sono impostate). Le opzioni che non hanno bisogno di una finestra sono in tarvelo --help; per aprire comunque la finestra, avvialo con xvfb-run -a.</translation>
+    </message>
 </context>
 <context>
     <name>InstanceMessages</name>

@@ -161,25 +161,35 @@ std::optional<std::size_t> ForeignWords(std::string_view word, const CommandLine
 
 CommandLineStart ReadCommandLineStart(const std::vector<std::string>& words,
                                       const CommandLineOptions& options) {
+    CommandLineStart start;
     std::size_t at = 0;
     while (at < words.size()) {
         const std::string& word = words[at];
         if (word == kEndOfOptions) {
-            return {CommandLineStart::Kind::Window, at + 1, {}};
+            start.fileFrom = at + 1;
+            return start;
         }
         if (!IsOptionLike(word)) {
-            return {CommandLineStart::Kind::Window, at, {}};
+            start.fileFrom = at;
+            return start;
+        }
+        // Matched whole: the window's options take no value.
+        if (std::ranges::find(options.window, std::string_view(word)) != options.window.end()) {
+            start.windowOptions.push_back(word);
+            ++at;
+            continue;
         }
         if (IsOwn(word, options)) {
-            return {CommandLineStart::Kind::Own, 0, word};
+            return {CommandLineStart::Kind::Own, 0, word, {}};
         }
         const std::optional<std::size_t> taken = ForeignWords(word, options);
         if (!taken) {
-            return {CommandLineStart::Kind::UnknownOption, 0, word};
+            return {CommandLineStart::Kind::UnknownOption, 0, word, {}};
         }
         at += *taken;
     }
-    return {CommandLineStart::Kind::Window, words.size(), {}};
+    start.fileFrom = words.size();
+    return start;
 }
 
 std::string JoinedWords(const std::vector<std::string>& words, std::size_t from) {

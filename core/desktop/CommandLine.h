@@ -35,10 +35,11 @@ struct ForeignOption {
 };
 
 // The options the command line knows before it is read: the program's own, each as it is written
-// (`--settle`, `-h`), and the toolkit's.
+// (`--settle`, `-h`), those of them that still open the window (`--register`), and the toolkit's.
 struct CommandLineOptions {
     std::span<const std::string_view> own;
     std::span<const ForeignOption> foreign;
+    std::span<const std::string_view> window = {};
 };
 
 // What the words after the program's name ask for. Options come first; the first word that is
@@ -52,7 +53,8 @@ struct CommandLineStart {
     };
     Kind kind = Kind::Window;
     std::size_t fileFrom = 0;
-    std::string option; // the option that decided, for Own and UnknownOption
+    std::string option;                     // the option that decided, for Own and UnknownOption
+    std::vector<std::string> windowOptions; // the window's own options given, for Window
 };
 
 CommandLineStart ReadCommandLineStart(const std::vector<std::string>& words,

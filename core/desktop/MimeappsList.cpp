@@ -17,7 +17,8 @@ constexpr std::string_view kDefaultGroup = "Default Applications";
 struct KeyFileLine {
     enum class Kind { Blank, Comment, Group, Entry, Other };
     Kind kind = Kind::Other;
-    std::string_view name; // the group's name, or the entry's key
+    std::string_view name;  // the group's name, or the entry's key
+    std::string_view value; // the entry's value
 };
 
 std::string_view Trimmed(std::string_view text) {
@@ -33,23 +34,47 @@ KeyFileLine ParseKeyFileLine(std::string_view text) {
     using Kind = KeyFileLine::Kind;
     const std::string_view line = Trimmed(text);
     if (line.empty()) {
-        return {Kind::Blank, {}};
+        return {Kind::Blank, {}, {}};
     }
     if (line.front() == '#') {
-        return {Kind::Comment, {}};
+        return {Kind::Comment, {}, {}};
     }
     const std::size_t close = line.find(']');
     if (line.front() == '[' && close != std::string_view::npos) {
-        return {Kind::Group, line.substr(1, close - 1)};
+        return {Kind::Group, line.substr(1, close - 1), {}};
     }
     const std::size_t equals = line.find('=');
     if (equals != std::string_view::npos) {
-        return {Kind::Entry, Trimmed(line.substr(0, equals))};
+        return {Kind::Entry, Trimmed(line.substr(0, equals)), Trimmed(line.substr(equals + 1))};
     }
-    return {Kind::Other, {}};
+    return {Kind::Other, {}, {}};
 }
 
 } // namespace
+
+std::optional<std::string> DefaultApplicationOf(const std::string& mimeapps) {
+    using Kind = KeyFileLine::Kind;
+    std::istringstream in(mimeapps);
+    bool inSection = false;
+    for (std::string line; std::getline(in, line);) {
+        const KeyFileLine parsed = ParseKeyFileLine(line);
+        if (parsed.kind == Kind::Group) {
+            inSection = parsed.name == kDefaultGroup;
+        } else if (inSection && parsed.kind == Kind::Entry && parsed.name == kProblemMimeType) {
+            // A list such as "a.desktop;b.desktop;": blanks around its items do not count.
+            std::string_view rest = parsed.value;
+            while (!rest.empty()) {
+                const std::size_t end = rest.find(';');
+                const std::string_view item = Trimmed(rest.substr(0, end));
+                if (!item.empty()) {
+                    return std::string(item);
+                }
+                rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+            }
+        }
+    }
+    return std::nullopt;
+}
 
 std::string WithDefaultApplication(const std::string& mimeapps) {
     using Kind = KeyFileLine::Kind;

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Options nobody knows are refused before anything reaches for a display: status 2, the usage on
 # standard error, nothing on standard output, no window, no running instance and nothing
-# registered with the desktop. --version names the version and the licence.
+# registered with the desktop; a start of the window without a display says so (status 1).
+# --version names the version and the licence.
 set -u
 program=$(readlink -f "$1")
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-# No display at all: a start that tried to open a window would abort instead of ending with 2.
+# No display at all: a start that tried to open a window would end with 1 instead of 2.
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 export HOME="$work/home" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 export TARVELO_INSTANCE_FOLDER="$work/run"
@@ -40,6 +41,18 @@ done
 # The first word that nobody knows is named.
 "$program" -style fusion --bogus lesson.trv 2>"$work/err"
 grep -q "unknown option “--bogus”" "$work/err" || fail "the option is not named: $(cat "$work/err")"
+
+# Without a display the window's starts say so and end with 1, the runs without a window run.
+for line in "" "lesson.trv" "--register" "-style|fusion|--|-x.trv"; do
+  IFS='|' read -r -a words <<<"$line"
+  "$program" "${words[@]}" >"$work/out" 2>"$work/err"
+  status=$?
+  [ $status -eq 1 ] || fail "'${words[*]}' without a display ended with status $status: $(cat "$work/err")"
+  grep -q "no display" "$work/err" || fail "'${words[*]}' without a display said: $(cat "$work/err")"
+done
+"$program" --challenge 1 --seed 3 --settle >"$work/out" 2>"$work/err" ||
+  fail "a challenge without a display ended with status $?: $(cat "$work/err")"
+[ -s "$work/out" ] || fail "a challenge without a display printed nothing"
 
 # Not one of them started an instance or registered the file type.
 [ -z "$(ls -A "$TARVELO_INSTANCE_FOLDER")" ] || fail "a refused start left $(ls -A "$TARVELO_INSTANCE_FOLDER")"

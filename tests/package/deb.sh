@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package and looks inside it, without installing it: the program, its desktop
 # entry (valid), its MIME type and its icon, the lessons, the libraries it depends on, its manual,
-# copyright file and changelog, and its AppStream metainfo (valid, with the screenshots the build
-# drew); lintian finds no error and no warning in it.
+# copyright file, changelog and user's guide, and its AppStream metainfo (valid, with the
+# screenshots the build drew); lintian finds no error and no warning in it.
 set -u
 build=$1
 work=$(mktemp -d)
@@ -41,9 +41,11 @@ dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "it does not depen
 lintian --fail-on error,warning --no-tag-display-limit "$deb" >"$work/lintian" 2>&1 ||
   { grep -v '^running with root' "$work/lintian" >&2; fail "lintian finds errors or warnings"; }
 for f in usr/share/man/man1/tarvelo.1.gz usr/share/doc/tarvelo/copyright \
-         usr/share/doc/tarvelo/changelog.gz; do
+         usr/share/doc/tarvelo/changelog.gz usr/share/doc/tarvelo/README.md.gz; do
   [ -f "$work/root/$f" ] || fail "the package lacks /$f"
 done
+zcat "$work/root/usr/share/doc/tarvelo/README.md.gz" | cmp -s - "$(dirname "$0")/../../README.md" ||
+  fail "the installed user's guide is not the README of the source tree"
 zcat "$work/root/usr/share/man/man1/tarvelo.1.gz" | grep -q '^\.SH EXIT STATUS' ||
   fail "the installed manual page is not tarvelo's"
 [ "$(zcat "$work/root/usr/share/doc/tarvelo/changelog.gz" | head -n1 | sed 's/.*(\(.*\)).*/\1/')" = \

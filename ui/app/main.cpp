@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 #include <QLocale>
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -17,9 +18,9 @@ int main(int argc, char* argv[]) {
     // the application is being made (whichever start makes it), before any widget or message.
     qAddPreRoutine([] { tarvelo::InstallTranslations(QLocale::system()); });
 
-    // --settle, --help and --version run without a window, never look for a running instance
-    // and never register anything; nor does an unknown option, which is refused before anything
-    // reaches for a display.
+    // --settle, --challenge, --help and --version run without a window, never look for a running
+    // instance and never register anything; nor does an unknown option, which is refused before
+    // anything reaches for a display, nor a start of the window without one.
     switch (const tarvelo::CommandLineStart start = tarvelo::CommandLineStartOf(argc, argv);
             start.kind) {
     case tarvelo::CommandLineStart::Kind::Own:
@@ -29,6 +30,11 @@ int main(int argc, char* argv[]) {
         return tarvelo::RefuseOption(tarvelo::TextOfBytes(start.option));
     }
     case tarvelo::CommandLineStart::Kind::Window:
+        // The one rule of which starts need a display: the window's, and only they.
+        if (!tarvelo::DisplayFor(argc, argv)) {
+            const QCoreApplication words(argc, argv);
+            return tarvelo::RefuseWithoutDisplay();
+        }
         break;
     }
 
@@ -48,7 +54,10 @@ int main(int argc, char* argv[]) {
         tarvelo::TextOfBytes(tarvelo::JoinedWords({argv + 1, argv + argc}, start.fileFrom));
 
     tarvelo::FrmMain window(commandLine);
-    window.Initialize();
+    const bool registerAsked = std::ranges::find(start.windowOptions, tarvelo::kRegisterOption) !=
+                               start.windowOptions.end();
+    window.Initialize(registerAsked ? tarvelo::BuildTreeRegistration::Asked
+                                    : tarvelo::BuildTreeRegistration::Skipped);
 
     // One instance per user: a later start hands its command line to the running one and ends
     // without showing a window.

@@ -39,6 +39,9 @@ constexpr std::string_view kOwnOptions[] = {"--settle", "--png",       "--show-s
                                             "--moves",  "--challenge", "--seed",          "--help",
                                             "-h",       "--help-all",  "--version",       "-v"};
 
+// The program's own options that still open the window.
+constexpr std::string_view kWindowOptions[] = {kRegisterOption};
+
 // The options Qt takes out of the command line itself (QGuiApplication, QApplication and the X11
 // platform), so that a desktop's `-session` or a user's `-style` still opens the window.
 constexpr ForeignOption kToolkitOptions[] = {
@@ -170,6 +173,13 @@ struct ProgramOptions {
                              "The seed N of the challenge, a whole number from 0 to "
                              "18446744073709551615: the same seed makes the same challenge.")),
         QStringLiteral("N")};
+    QCommandLineOption registerHere{
+        QString::fromLatin1(kRegisterOption.substr(2)),
+        Tr(QT_TRANSLATE_NOOP(
+            "HeadlessRun",
+            "Open the window and register this program with the desktop for problem files even "
+            "when it runs from its build folder. An installed program registers without it; "
+            "what the system provides and a default application chosen are kept either way."))};
     QCommandLineOption version{
         {QStringLiteral("v"), QStringLiteral("version")},
         Tr(QT_TRANSLATE_NOOP("HeadlessRun", "Print the version and the licence."))};
@@ -184,7 +194,8 @@ void DescribeOptions(QCommandLineParser& parser, const ProgramOptions& options) 
                        "equation line.")));
     parser.addHelpOption();
     parser.addOptions({options.settle, options.png, options.showSolution, options.json,
-                       options.moves, options.challenge, options.seed, options.version});
+                       options.moves, options.challenge, options.seed, options.registerHere,
+                       options.version});
     parser.addPositionalArgument(
         QStringLiteral("FILE"),
         Tr(QT_TRANSLATE_NOOP(
@@ -424,7 +435,30 @@ bool DrawPicture(FrmMain& window, const QString& out) {
 
 CommandLineStart CommandLineStartOf(int argc, char* argv[]) {
     const std::vector<std::string> words(argv + 1, argv + argc);
-    return ReadCommandLineStart(words, {kOwnOptions, kToolkitOptions});
+    return ReadCommandLineStart(words, {kOwnOptions, kToolkitOptions, kWindowOptions});
+}
+
+bool DisplayFor(int argc, char* argv[]) {
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable)) {
+            return true;
+        }
+    }
+    const std::vector<std::string_view> words(argv + 1, argv + argc);
+    return std::any_of(words.begin(), words.end(), [](std::string_view word) {
+        const std::string_view name = word.substr(0, word.find('='));
+        return name == "-platform" || name == "--platform";
+    });
+}
+
+int RefuseWithoutDisplay() {
+    PrintLine(stderr, Tr(QT_TRANSLATE_NOOP(
+                          "HeadlessRun",
+                          "tarvelo: there is no display to open the window on (DISPLAY and "
+                          "WAYLAND_DISPLAY are not set). The options that need no window are in "
+                          "tarvelo --help; to open the window all the same, start it under "
+                          "xvfb-run -a.")));
+    return kExitFailed;
 }
 
 int RefuseOption(const QString& option) {

@@ -1,3 +1,5 @@
+// The registration of a start as the desktop sees it: the files planned and written, then the
+// desktop's database tools started where they changed.
 #include "ui/instance/Registration.h"
 
 #include "core/desktop/FileTypeRegistration.h"
@@ -24,10 +26,11 @@ void StartInBackground(const char* program, const std::string& folder) {
 
 } // namespace
 
-bool RegisterFileTypeForUser(const std::string& executable, const std::string& iconSvg) {
+bool RegisterFileTypeForUser(const std::string& executable, const std::string& iconSvg,
+                             BuildTreeRegistration buildTree) {
     const RegistrationPlaces places = UserRegistrationPlaces();
     const RegistrationResult result =
-        RegisterFileType(kExtension, kDescription, executable, iconSvg, places);
+        RegisterFileType(kExtension, kDescription, executable, iconSvg, places, buildTree);
     if (result.mimeChanged) {
         StartInBackground("update-mime-database", (places.dataHome / "mime").string());
     }

@@ -169,6 +169,7 @@ void FrmMain::SyncFromModel(bool afterInput) {
     if (lessons_ != nullptr) {
         lessons_->Follow(model_.controls.programMode(), model_.controls.stProblemFile());
     }
+    SyncTitle();
     if (access_ != nullptr) {
         access_->AfterSync(timers_->NowMs());
     }

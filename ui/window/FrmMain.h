@@ -6,6 +6,7 @@
 #pragma once
 
 #include "core/base/WindowTimers.h"
+#include "core/desktop/FileTypeRegistration.h"
 #include "core/io/SaveTarget.h"
 #include "core/play/Model.h"
 #include "ui/accessibility/PieceNames.h"
@@ -69,9 +70,10 @@ class FrmMain : public QWidget {
     Model& model() { return model_; }
     const Model& model() const { return model_; }
 
-    // Start-up: once when the window is made (registers the file type for the user, aside),
-    // then before it is first shown (and again for every new scene).
-    void Initialize();
+    // Start-up: once when the window is made (registers the file type for the user, aside;
+    // a program run from its build folder only when asked), then before it is first shown (and
+    // again for every new scene).
+    void Initialize(BuildTreeRegistration buildTree = BuildTreeRegistration::Skipped);
     void BuildScene();
 
     // Loads the problem a command line names and sets the program mode: problem mode after a
@@ -261,6 +263,9 @@ class FrmMain : public QWidget {
     // The panel brought up to the model after each sync: the answer, said once each time the
     // balance comes to show it, and the trail of equations.
     void SyncMovesPanel();
+    // The window's title, which a screen reader names the window by: the caption the model
+    // writes, with a lesson opened here named by its title in the window's language.
+    void SyncTitle();
     // Runs a verb of the model, then brings the widgets up to date: all input goes this way.
     void Handle(const std::function<void()>& handler);
     // Handle, for the parts that take the user's input.
@@ -317,6 +322,8 @@ class FrmMain : public QWidget {
     std::unique_ptr<ChallengeSession> challenge_;
     ChallengesWindow* challengesWindow_ = nullptr;
     std::unique_ptr<LessonSession> lessons_;
+    // What the title was last made for: whether a lesson was on the pans, and the caption.
+    std::optional<std::pair<bool, std::string>> titleMadeFor_;
     QString sayOnceActive_; // waits for the window to be active; empty: nothing waits
     SoundPlayer* sound_ = nullptr;
     Voice* voice_ = nullptr;

@@ -105,7 +105,6 @@ void FrmMain::BuildAccess() {
 
 void FrmMain::BuildSync() {
     WidgetSync::Widgets widgets;
-    widgets.window = this;
     widgets.scene = canvas_;
     widgets.lblComparison = lblComparison_;
     widgets.lblEquazione = lblEquazione_;

@@ -89,14 +89,14 @@ void FrmMain::ShowInformation() {
     frmInfo_->exec();
 }
 
-void FrmMain::Initialize() {
+void FrmMain::Initialize(BuildTreeRegistration buildTree) {
     // Registering the file type touches files and starts the desktop's database tools: it runs
     // aside, so that the window does not wait for it, and any failure is silent.
     QFile icon(QStringLiteral(":/pictures/tarvelo.svg"));
     const std::string iconSvg = icon.open(QIODevice::ReadOnly) ? icon.readAll().toStdString() : "";
     const std::string executable = QCoreApplication::applicationFilePath().toStdString();
-    registration_ = std::async(std::launch::async, [iconSvg, executable] {
-        return RegisterFileTypeForUser(executable, iconSvg);
+    registration_ = std::async(std::launch::async, [iconSvg, executable, buildTree] {
+        return RegisterFileTypeForUser(executable, iconSvg, buildTree);
     });
     model_.InitializeControls();
 }

@@ -13,6 +13,7 @@
 #include "ui/window/LessonSession.h"
 #include "ui/window/LessonTexts.h"
 #include "ui/window/LessonsWindow.h"
+#include "ui/window/ModelTexts.h"
 #include "ui/window/MovesPanel.h"
 #include "ui/window/ProblemMessages.h"
 #include "ui/window/SaveLessonDialog.h"
@@ -115,6 +116,23 @@ void FrmMain::ShowNext() {
     } else {
         NextChallenge();
     }
+}
+
+void FrmMain::SyncTitle() {
+    // The caption names the problem file last opened, which a free scene after it keeps: a
+    // lesson's file is named by the lesson's title, as long as the window keeps the caption.
+    const std::string& caption = model_.controls.Caption();
+    const std::string prefix = std::string(kProgramName) + kCaptionSeparator;
+    const LessonRun* lesson = lessons_ != nullptr && caption.starts_with(prefix)
+                                  ? lessons_->Opened(caption.substr(prefix.size()))
+                                  : nullptr;
+    std::pair<bool, std::string> madeFor{lesson != nullptr, caption};
+    if (titleMadeFor_ == madeFor) {
+        return;
+    }
+    titleMadeFor_ = std::move(madeFor);
+    setWindowTitle(lesson != nullptr ? WindowTitleNaming(LessonTitle(lesson->entry.lesson))
+                                     : WindowTitle(caption));
 }
 
 std::optional<PanelTask> FrmMain::LessonShown() const {

@@ -39,6 +39,11 @@ const LessonRun* LessonSession::Current() const {
     return current_ ? &runs_[*current_] : nullptr;
 }
 
+const LessonRun* LessonSession::Opened(const std::string& problemFile) const {
+    const std::optional<std::size_t> run = RunOf(runs_, problemFile);
+    return run ? &runs_[*run] : nullptr;
+}
+
 bool LessonSession::Reach(const Model& model) {
     if (!current_) {
         return false;

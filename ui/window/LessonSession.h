@@ -39,6 +39,8 @@ class LessonSession {
     void Follow(ProgramMode mode, const std::string& problemFile);
     // The lesson on the pans; none outside a lesson.
     const LessonRun* Current() const;
+    // The lesson opened in this window whose problem file is `problemFile`, if any.
+    const LessonRun* Opened(const std::string& problemFile) const;
     // Whether `model` reached the current lesson's goal just now, for the first time since it
     // was opened: the child changed the pans (its trail started, as in problem mode it does at
     // the first change) and the balance at rest shows the goal. The store keeps it done, and

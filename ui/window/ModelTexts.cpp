@@ -32,16 +32,20 @@ QString ModelText(const std::string& text) {
     return WindowText(text.c_str());
 }
 
+QString WindowTitleNaming(const QString& shown) {
+    return WindowText(QT_TRANSLATE_NOOP("tarvelo::FrmMain", "%1 - %2"))
+        .arg(WindowText(QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Tarvelo")), shown);
+}
+
 QString WindowTitle(const std::string& caption) {
-    const QString name = WindowText(QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Tarvelo"));
     const std::string programName = kProgramName;
     const std::string separator = kCaptionSeparator;
     if (caption.rfind(programName + separator, 0) == 0) {
-        return WindowText(QT_TRANSLATE_NOOP("tarvelo::FrmMain", "%1 - %2"))
-            .arg(name,
-                 QString::fromStdString(caption.substr(programName.size() + separator.size())));
+        return WindowTitleNaming(
+            QString::fromStdString(caption.substr(programName.size() + separator.size())));
     }
-    return caption == programName ? name : QString::fromStdString(caption);
+    return caption == programName ? WindowText(QT_TRANSLATE_NOOP("tarvelo::FrmMain", "Tarvelo"))
+                                  : QString::fromStdString(caption);
 }
 
 } // namespace tarvelo

@@ -11,5 +11,7 @@ QString ModelText(const std::string& text);
 
 // The window's title for the model's caption: the program's name, and the problem file after it.
 QString WindowTitle(const std::string& caption);
+// The window's title for what it shows named otherwise, such as a lesson by its title.
+QString WindowTitleNaming(const QString& shown);
 
 } // namespace tarvelo

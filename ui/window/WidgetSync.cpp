@@ -50,9 +50,6 @@ void WidgetSync::Sync(bool afterInput) {
 }
 
 void WidgetSync::SyncTexts(ShownControls& shown, bool all) {
-    if (Changed(all, shown.Caption, model_.controls.Caption())) {
-        widgets_.window->setWindowTitle(WindowTitle(model_.controls.Caption()));
-    }
     if (Changed(all, shown.lblComparison, model_.equation.lblComparison())) {
         const LabelState& sign = model_.equation.lblComparison();
         widgets_.lblComparison->setText(QString::fromStdString(sign.Caption));

@@ -1,5 +1,5 @@
-// Brings the main window's widgets up to the model's control properties: the title, the sign and
-// the equation, the frames and drag boxes, the buttons, and the scene's repaint.
+// Brings the main window's widgets up to the model's control properties: the sign and the
+// equation, the frames and drag boxes, the buttons, and the scene's repaint.
 #pragma once
 
 #include "core/play/Model.h"
@@ -21,7 +21,6 @@ class WidgetSync {
   public:
     // The widgets that show the model's control properties.
     struct Widgets {
-        QWidget* window = nullptr;
         SceneCanvas* scene = nullptr;
         QLabel* lblComparison = nullptr;
         QLabel* lblEquazione = nullptr;
@@ -47,7 +46,6 @@ class WidgetSync {
     // The control properties as last copied onto the widgets: only what changed is copied again,
     // so a still window does next to nothing on each tick.
     struct ShownControls {
-        std::string Caption;
         LabelState lblComparison;
         LabelState lblEquazione;
         ControlBox selObj;
