@@ -64,6 +64,7 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     BuildChallenges();
     BuildLessons();
     BuildSound();
+    BuildDesktop();
     SyncFromModel();
 }
 
