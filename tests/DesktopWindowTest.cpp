@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QDropEvent>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
@@ -19,9 +20,11 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 #include <atomic>
 #include <functional>
@@ -41,6 +44,7 @@ using tarvelo::test::AnswerNextDialog;
 using tarvelo::test::CatchMessage;
 using tarvelo::test::ChooseFile;
 using tarvelo::test::ClockedWindow;
+using tarvelo::test::KeyedWindow;
 
 namespace {
 
@@ -117,7 +121,8 @@ QString Quoted(const QString& path) {
 }
 
 // Answers the question to discard a built scene with `answer` whenever it is asked, and a save
-// dialog it leads to with `saveAs`, for as long as it lives.
+// dialog it leads to with `saveAs` (cancelled when empty), for as long as it lives; any other
+// message box is closed, its text kept.
 struct DiscardQuestionAnswerer {
     explicit DiscardQuestionAnswerer(QMessageBox::StandardButton answer, QString saveAs = {}) {
         QObject::connect(&timer, &QTimer::timeout, [this, answer, saveAs] {
@@ -126,10 +131,17 @@ struct DiscardQuestionAnswerer {
                 box != nullptr && box->text() == tarvelo::DiscardBuiltSceneQuestion()) {
                 ++asked;
                 box->button(answer)->click();
-            } else if (auto* files = qobject_cast<QFileDialog*>(modal);
-                       files && !saveAs.isEmpty()) {
-                ChooseFile(files, saveAs);
-                static_cast<QDialog*>(files)->accept();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal); files != nullptr) {
+                // No name to save as: the user cancels the Save dialog.
+                if (saveAs.isEmpty()) {
+                    static_cast<QDialog*>(files)->reject();
+                } else {
+                    ChooseFile(files, saveAs);
+                    static_cast<QDialog*>(files)->accept();
+                }
+            } else if (box != nullptr) {
+                warnings << box->text();
+                box->accept();
             }
         });
         timer.start(kPollMs);
@@ -137,6 +149,7 @@ struct DiscardQuestionAnswerer {
     static constexpr int kPollMs = 10;
     QTimer timer;
     int asked = 0;
+    QStringList warnings;
 };
 
 // The message boxes on show.
@@ -258,6 +271,11 @@ class DesktopWindowTest : public QObject {
     void aLessonHandedOverAsksBeforeReplacingABuiltScene_data();
     void aLessonHandedOverAsksBeforeReplacingABuiltScene();
     void ofManyHandOversOnlyTheLastIsOpened();
+    void closingAsksBeforeLosingABuiltScene_data();
+    void closingAsksBeforeLosingABuiltScene();
+    void aLogoutThatMayNotAskWaitsForABuiltScene();
+    void aFileDroppedOnTheWindow_data();
+    void aFileDroppedOnTheWindow();
 };
 
 void DesktopWindowTest::commandLines_data() {
@@ -1065,6 +1083,192 @@ void DesktopWindowTest::aLessonHandedOverAsksBeforeReplacingABuiltScene() {
         QCOMPARE(m.controls.programMode(), tarvelo::ProgramMode::Free);
     }
     QCOMPARE(ReadAll(saved).contains("\r\n5\r\n5\r\n"), savedToo);
+}
+
+void DesktopWindowTest::closingAsksBeforeLosingABuiltScene_data() {
+    QTest::addColumn<QString>("scene");  // "untouched", "built", "built and saved", "problem"
+    QTest::addColumn<QString>("how");    // "close box", "Ctrl+Q", "Ctrl+W", "logout"
+    QTest::addColumn<int>("answer");     // the button pressed, if asked
+    QTest::addColumn<QString>("saveAs"); // the file the Save dialog is given: "" cancels it,
+                                         // "ok" a file of the test's folder, "bad" a missing folder
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("closed");
+    const int cancel = QMessageBox::Cancel;
+    const int discard = QMessageBox::Discard;
+    const int save = QMessageBox::Save;
+    QTest::newRow("untouched: no question") << "untouched"
+                                            << "close box" << cancel << "" << false << true;
+    QTest::newRow("built, discarded") << "built"
+                                      << "close box" << discard << "" << true << true;
+    QTest::newRow("built, kept (Ctrl+Q)") << "built"
+                                          << "Ctrl+Q" << cancel << "" << true << false;
+    QTest::newRow("built, saved (Ctrl+W)") << "built"
+                                           << "Ctrl+W" << save << "ok" << true << true;
+    QTest::newRow("built, Save dialog cancelled") << "built"
+                                                  << "close box" << save << "" << true << false;
+    QTest::newRow("built, the save fails") << "built"
+                                           << "close box" << save << "bad" << true << false;
+    QTest::newRow("built, logout discards") << "built"
+                                            << "logout" << discard << "" << true << true;
+    QTest::newRow("built, logout kept") << "built"
+                                        << "logout" << cancel << "" << true << false;
+    QTest::newRow("saved as it is: no question") << "built and saved"
+                                                 << "Ctrl+Q" << cancel << "" << false << true;
+    QTest::newRow("a problem from a file: no question")
+        << "problem"
+        << "close box" << cancel << "" << false << true;
+}
+
+// Closing the window loses the scene for good: a scene built in free play that no file holds as
+// it is is saved or discarded only when the user says so, and a save that does not happen keeps
+// the window open.
+void DesktopWindowTest::closingAsksBeforeLosingABuiltScene() {
+    QFETCH(QString, scene);
+    QFETCH(QString, how);
+    QFETCH(int, answer);
+    QFETCH(QString, saveAs);
+    QFETCH(bool, asked);
+    QFETCH(bool, closed);
+    QTemporaryDir folder;
+    const QString problem = WriteProblem(folder.filePath(QStringLiteral("problem.trv")), 9);
+    const QString saved =
+        saveAs == QLatin1String("ok")    ? folder.filePath(QStringLiteral("mine.trv"))
+        : saveAs == QLatin1String("bad") ? folder.filePath(QStringLiteral("missing/mine.trv"))
+                                         : QString();
+    KeyedWindow w;
+    auto& m = w.window.model();
+    if (scene == QLatin1String("problem")) {
+        w.window.LoadCommandLine(Quoted(problem));
+    } else if (scene != QLatin1String("untouched")) {
+        m.AddObject(PieceKind::kFive, 100, 150);
+    }
+    w.RunMs(2000);
+    if (scene == QLatin1String("built and saved")) {
+        QVERIFY(w.window.SaveProblemAs(folder.filePath(QStringLiteral("before.trv"))));
+    }
+
+    DiscardQuestionAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer), saved);
+    bool sessionMayEnd = true;
+    if (how == QLatin1String("Ctrl+Q")) {
+        w.PressOnFocus(Qt::Key_Q, Qt::ControlModifier);
+    } else if (how == QLatin1String("Ctrl+W")) {
+        w.PressOnFocus(Qt::Key_W, Qt::ControlModifier);
+    } else if (how == QLatin1String("logout")) {
+        sessionMayEnd = w.window.MayEndSession(true);
+    } else {
+        w.window.close();
+    }
+    QCOMPARE(answerer.asked, asked ? 1 : 0);
+    if (how == QLatin1String("logout")) {
+        QCOMPARE(sessionMayEnd, closed);
+        // The session's end then closes the window: a scene answered for is not asked about
+        // again.
+        if (sessionMayEnd) {
+            w.window.close();
+            QCOMPARE(answerer.asked, 1);
+        }
+    }
+    QCOMPARE(w.window.isVisible(), !closed);
+    QCOMPARE(ReadAll(saved).contains("\r\n5\r\n5\r\n"), saveAs == QLatin1String("ok"));
+    QCOMPARE(answerer.warnings.size(), saveAs == QLatin1String("bad") ? 1 : 0);
+}
+
+// A session manager that lets no program ask is kept from ending the session while a built scene
+// would be lost, and never is otherwise.
+void DesktopWindowTest::aLogoutThatMayNotAskWaitsForABuiltScene() {
+    ClockedWindow w;
+    DiscardQuestionAnswerer answerer(QMessageBox::Discard);
+    QVERIFY(w.window.MayEndSession(false));
+    w.window.model().AddObject(PieceKind::kFive, 100, 150);
+    w.RunMs(2000);
+    QVERIFY(!w.window.MayEndSession(false));
+    QCOMPARE(answerer.asked, 0);
+}
+
+void DesktopWindowTest::aFileDroppedOnTheWindow_data() {
+    QTest::addColumn<QString>("mode");        // "free" or "problem"
+    QTest::addColumn<QStringList>("dropped"); // files of the test's folder
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<QString>("said"); // part of the message said, empty for none
+    const QString refused = tarvelo::DroppedFilesRefusedMessage();
+    QTest::newRow("a problem, free play") << "free" << QStringList{"nine.trv"} << true << "";
+    QTest::newRow("a problem, problem mode") << "problem" << QStringList{"nine.trv"} << true << "";
+    QTest::newRow("two problems") << "free" << QStringList{"nine.trv", "also.trv"} << false
+                                  << refused;
+    QTest::newRow("a picture") << "free" << QStringList{"picture.png"} << false << refused;
+    QTest::newRow("a .trv that is no problem, free play")
+        << "free" << QStringList{"broken.trv"} << false << "broken.trv";
+    QTest::newRow("a .trv that is no problem, problem mode")
+        << "problem" << QStringList{"broken.trv"} << false << "broken.trv";
+}
+
+// A file dragged from the file manager: one problem file opens as Load opens it in free play
+// (Ctrl+Z brings the scene built back), as a file from the desktop in problem mode; anything else
+// is refused with a message, and nothing changes.
+void DesktopWindowTest::aFileDroppedOnTheWindow() {
+    QFETCH(QString, mode);
+    QFETCH(QStringList, dropped);
+    QFETCH(bool, opened);
+    QFETCH(QString, said);
+    QTemporaryDir folder;
+    WriteProblem(folder.filePath(QStringLiteral("nine.trv")), 9);
+    WriteProblem(folder.filePath(QStringLiteral("also.trv")), 8);
+    WriteProblem(folder.filePath(QStringLiteral("picture.png")), 8);
+    QFile broken(folder.filePath(QStringLiteral("broken.trv")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("not a problem\n");
+    broken.close();
+    const QString start = WriteProblem(folder.filePath(QStringLiteral("start.trv")), 2);
+    ClockedWindow w;
+    auto& m = w.window.model();
+    if (mode == QLatin1String("problem")) {
+        w.window.LoadCommandLine(Quoted(start));
+    } else {
+        m.AddObject(PieceKind::kFive, 100, 150);
+    }
+    w.RunMs(2000);
+    const std::string fileBefore = m.controls.stProblemFile();
+    const tarvelo::ProgramMode modeBefore = m.controls.programMode();
+
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& name : dropped) {
+        urls << QUrl::fromLocalFile(folder.filePath(name));
+    }
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&w.window, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, {});
+    MessageBoxes boxes;
+    DiscardQuestionAnswerer answerer(QMessageBox::Cancel);
+    QApplication::sendEvent(&w.window, &drop);
+    QVERIFY(drop.isAccepted());
+    const std::string nine = folder.filePath(QStringLiteral("nine.trv")).toStdString();
+    if (opened) {
+        QTRY_COMPARE(m.controls.stProblemFile(), nine);
+        w.RunMs(2000);
+        QCOMPARE(m.scene.obj(3).objKind, PieceKind::kNine);
+        QCOMPARE(m.controls.programMode(), modeBefore);
+    } else {
+        QTRY_VERIFY(!boxes.texts.isEmpty());
+        QVERIFY2(boxes.texts.front().contains(said), qPrintable(boxes.texts.front()));
+        QCOMPARE(m.controls.stProblemFile(), fileBefore);
+    }
+    // Nothing built is lost: in free play Ctrl+Z brings it back, and nothing asked.
+    QCOMPARE(answerer.asked, 0);
+    if (opened && mode == QLatin1String("free")) {
+        m.Undo();
+        w.RunMs(2000);
+        QCOMPARE(m.scene.obj(3).objKind, PieceKind::kFive);
+    }
+
+    // What carries no files is not taken at all.
+    QMimeData text;
+    text.setText(QStringLiteral("3 + 4"));
+    QDragEnterEvent textEnter(QPoint(100, 100), Qt::CopyAction, &text, Qt::LeftButton, {});
+    QApplication::sendEvent(&w.window, &textEnter);
+    QVERIFY(!textEnter.isAccepted());
 }
 
 #include "DesktopWindowTest.moc"

@@ -351,6 +351,14 @@ Es wurde nichts verändert.</translation>
         <source>A lesson is being opened, and Ctrl+Z cannot bring free play back from a lesson. Save the scene first, or discard it?</source>
         <translation>Eine Aufgabe wird geöffnet, und Strg+Z bringt das freie Spiel aus einer Aufgabe nicht zurück. Die Szene zuerst speichern oder verwerfen?</translation>
     </message>
+    <message>
+        <source>Tarvelo is closing, and the scene is lost unless it is saved. Save the scene first, or discard it?</source>
+        <translation>Tarvelo wird geschlossen, und die Szene geht verloren, wenn sie nicht gespeichert wird. Die Szene zuerst speichern oder verwerfen?</translation>
+    </message>
+    <message>
+        <source>Tarvelo opens one problem file (.trv) at a time: drop a single .trv file on the window to open it.</source>
+        <translation>Tarvelo öffnet eine Aufgabendatei (.trv) auf einmal: Zieh eine einzige .trv-Datei auf das Fenster, um sie zu öffnen.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>
@@ -678,14 +686,6 @@ Es wurde nichts verändert.</translation>
         <translation>Von vorn, Lösung zeigen</translation>
     </message>
     <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>this information</source>
-        <translation>diese Informationen</translation>
-    </message>
-    <message>
         <source>Ctrl+Z</source>
         <translation>Strg+Z</translation>
     </message>
@@ -756,6 +756,14 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>each pan&apos;s load; sound on, off</source>
         <translation>Last jeder Schale; Ton an, aus</translation>
+    </message>
+    <message>
+        <source>F1; Ctrl+Q, Ctrl+W</source>
+        <translation>F1; Strg+Q, Strg+W</translation>
+    </message>
+    <message>
+        <source>this information; close Tarvelo</source>
+        <translation>diese Informationen; Tarvelo schließen</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,14 @@ No se ha cambiado nada.</translation>
         <source>A lesson is being opened, and Ctrl+Z cannot bring free play back from a lesson. Save the scene first, or discard it?</source>
         <translation>Se está abriendo una lección, y Ctrl+Z no devuelve el juego libre desde una lección. ¿Guardar primero la escena o descartarla?</translation>
     </message>
+    <message>
+        <source>Tarvelo is closing, and the scene is lost unless it is saved. Save the scene first, or discard it?</source>
+        <translation>Tarvelo se está cerrando, y la escena se pierde si no se guarda. ¿Guardar primero la escena o descartarla?</translation>
+    </message>
+    <message>
+        <source>Tarvelo opens one problem file (.trv) at a time: drop a single .trv file on the window to open it.</source>
+        <translation>Tarvelo abre un archivo de problema (.trv) cada vez: suelta un solo archivo .trv en la ventana para abrirlo.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>
@@ -678,14 +686,6 @@ No se ha cambiado nada.</translation>
         <translation>Reiniciar, Ver la solución</translation>
     </message>
     <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>this information</source>
-        <translation>esta información</translation>
-    </message>
-    <message>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
@@ -756,6 +756,14 @@ No se ha cambiado nada.</translation>
     <message>
         <source>each pan&apos;s load; sound on, off</source>
         <translation>carga de cada platillo; sonido sí, no</translation>
+    </message>
+    <message>
+        <source>F1; Ctrl+Q, Ctrl+W</source>
+        <translation>F1; Ctrl+Q, Ctrl+W</translation>
+    </message>
+    <message>
+        <source>this information; close Tarvelo</source>
+        <translation>esta información; cerrar Tarvelo</translation>
     </message>
 </context>
 <context>

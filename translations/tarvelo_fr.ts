@@ -351,6 +351,14 @@ Rien n&apos;a été modifié.</translation>
         <source>A lesson is being opened, and Ctrl+Z cannot bring free play back from a lesson. Save the scene first, or discard it?</source>
         <translation>Une leçon s&apos;ouvre, et Ctrl+Z ne ramène pas le jeu libre depuis une leçon. Enregistrer d&apos;abord la scène, ou l&apos;abandonner&#xa0;?</translation>
     </message>
+    <message>
+        <source>Tarvelo is closing, and the scene is lost unless it is saved. Save the scene first, or discard it?</source>
+        <translation>Tarvelo se ferme, et la scène est perdue si elle n&apos;est pas enregistrée. Enregistrer d&apos;abord la scène, ou l&apos;abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Tarvelo opens one problem file (.trv) at a time: drop a single .trv file on the window to open it.</source>
+        <translation>Tarvelo ouvre un fichier de problème (.trv) à la fois&#xa0;: dépose un seul fichier .trv sur la fenêtre pour l&apos;ouvrir.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>
@@ -678,14 +686,6 @@ Rien n&apos;a été modifié.</translation>
         <translation>Recommencer, Voir la solution</translation>
     </message>
     <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>this information</source>
-        <translation>ces informations</translation>
-    </message>
-    <message>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
@@ -756,6 +756,14 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>each pan&apos;s load; sound on, off</source>
         <translation>charge des plateaux&#xa0;; son oui, non</translation>
+    </message>
+    <message>
+        <source>F1; Ctrl+Q, Ctrl+W</source>
+        <translation>F1; Ctrl+Q, Ctrl+W</translation>
+    </message>
+    <message>
+        <source>this information; close Tarvelo</source>
+        <translation>ces informations&#xa0;; fermer Tarvelo</translation>
     </message>
 </context>
 <context>

@@ -351,6 +351,14 @@ Non è cambiato nulla.</translation>
         <source>A lesson is being opened, and Ctrl+Z cannot bring free play back from a lesson. Save the scene first, or discard it?</source>
         <translation>Si sta aprendo una lezione, e Ctrl+Z non riporta il gioco libero da una lezione. Salvare prima la scena o scartarla?</translation>
     </message>
+    <message>
+        <source>Tarvelo is closing, and the scene is lost unless it is saved. Save the scene first, or discard it?</source>
+        <translation>Tarvelo si sta chiudendo, e la scena va persa se non viene salvata. Salvare prima la scena o scartarla?</translation>
+    </message>
+    <message>
+        <source>Tarvelo opens one problem file (.trv) at a time: drop a single .trv file on the window to open it.</source>
+        <translation>Tarvelo apre un file di problema (.trv) alla volta: trascina un solo file .trv sulla finestra per aprirlo.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::AccessLayer</name>
@@ -678,14 +686,6 @@ Non è cambiato nulla.</translation>
         <translation>Ricomincia, Mostra soluzione</translation>
     </message>
     <message>
-        <source>F1</source>
-        <translation>F1</translation>
-    </message>
-    <message>
-        <source>this information</source>
-        <translation>queste informazioni</translation>
-    </message>
-    <message>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
@@ -756,6 +756,14 @@ Non è cambiato nulla.</translation>
     <message>
         <source>each pan&apos;s load; sound on, off</source>
         <translation>carico dei piatti; suono sì, no</translation>
+    </message>
+    <message>
+        <source>F1; Ctrl+Q, Ctrl+W</source>
+        <translation>F1; Ctrl+Q, Ctrl+W</translation>
+    </message>
+    <message>
+        <source>this information; close Tarvelo</source>
+        <translation>queste informazioni; chiudere Tarvelo</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,7 @@ int main(int argc, char* argv[]) {
 
     window.BuildScene();
     window.show();
+    window.WarmUpVoice();
     // Hand-overs are served once the window has started and shows; any that came sooner waited.
     // The later start has its answer already: nothing waits for the work done here.
     instance.Serve([&window](const tarvelo::HandOver& handOver) {

@@ -1,5 +1,5 @@
-// The speech engine, made at the first sentence in the voice's own thread, and each sentence
-// handed to it there.
+// The speech engine, made at the warm-up or the first sentence in the voice's own thread, and
+// each sentence handed to it there.
 #include "ui/sound/Voice.h"
 
 #include "ui/sound/Tones.h"
@@ -19,19 +19,37 @@ const QString kSpeechEngine = QStringLiteral("speechd");
 // the speech service to start is left to the end of the process.
 constexpr unsigned long kEndWaitMs = 2000;
 
+// Said once, at the first sentence that finds no speech service.
+void SayNoService(std::atomic<bool>& said) {
+    if (!said.exchange(true)) {
+        std::fputs("tarvelo: no speech service was found; the equation is not read aloud.\n",
+                   stderr);
+    }
+}
+
 } // namespace
 
 // Owns the engine, in the voice's thread.
 class Speaker : public QObject {
   public:
-    explicit Speaker(std::shared_ptr<std::atomic<bool>> noService)
-        : noService_(std::move(noService)) {}
+    Speaker(std::shared_ptr<std::atomic<bool>> noService,
+            std::shared_ptr<std::atomic<bool>> noServiceSaid)
+        : noService_(std::move(noService)), noServiceSaid_(std::move(noServiceSaid)) {}
 
     void Say(const QString& text, const QLocale& language) {
         if (QTextToSpeech* engine = Engine()) {
             engine->stop();
             engine->setLocale(language);
             engine->say(text);
+        } else {
+            SayNoService(*noServiceSaid_);
+        }
+    }
+
+    void WarmUp(const QLocale& language) {
+        // The voice of the language is chosen now too, which loads it in the speech service.
+        if (QTextToSpeech* engine = Engine()) {
+            engine->setLocale(language);
         }
     }
 
@@ -42,9 +60,6 @@ class Speaker : public QObject {
             // Starts the speech service, if it is not running, and waits for it.
             engine_ = new QTextToSpeech(kSpeechEngine, this);
             if (engine_->state() == QTextToSpeech::Error) {
-                std::fputs(
-                    "tarvelo: no speech service was found; the equation is not read aloud.\n",
-                    stderr);
                 *noService_ = true;
             } else {
                 // As gentle as the program's own sounds, where the service speaks at full scale.
@@ -55,11 +70,13 @@ class Speaker : public QObject {
     }
 
     std::shared_ptr<std::atomic<bool>> noService_;
+    std::shared_ptr<std::atomic<bool>> noServiceSaid_;
     QTextToSpeech* engine_ = nullptr;
 };
 
 Voice::Voice(QObject* parent)
-    : QObject(parent), noService_(std::make_shared<std::atomic<bool>>(false)) {}
+    : QObject(parent), noService_(std::make_shared<std::atomic<bool>>(false)),
+      noServiceSaid_(std::make_shared<std::atomic<bool>>(false)) {}
 
 Voice::~Voice() {
     if (thread_ == nullptr) {
@@ -76,7 +93,7 @@ Voice::~Voice() {
 void Voice::Start() {
     thread_ = new QThread; // no parent: it may have to outlive the voice
     thread_->setObjectName(QStringLiteral("voice"));
-    speaker_ = new Speaker(noService_);
+    speaker_ = new Speaker(noService_, noServiceSaid_);
     speaker_->moveToThread(thread_);
     connect(thread_, &QThread::finished, speaker_, &QObject::deleteLater);
     thread_->start();
@@ -88,6 +105,7 @@ void Voice::Say(const QString& text, const QLocale& language) {
     }
     emit spoken(text);
     if (*noService_) {
+        SayNoService(*noServiceSaid_);
         return;
     }
     if (thread_ == nullptr) {
@@ -96,6 +114,16 @@ void Voice::Say(const QString& text, const QLocale& language) {
     Speaker* speaker = speaker_;
     QMetaObject::invokeMethod(
         speaker, [speaker, text, language] { speaker->Say(text, language); }, Qt::QueuedConnection);
+}
+
+void Voice::WarmUp(const QLocale& language) {
+    if (thread_ != nullptr || *noService_) {
+        return;
+    }
+    Start();
+    Speaker* speaker = speaker_;
+    QMetaObject::invokeMethod(
+        speaker, [speaker, language] { speaker->WarmUp(language); }, Qt::QueuedConnection);
 }
 
 } // namespace tarvelo

@@ -96,8 +96,9 @@ const KeyLine kKeyLines[] = {
     {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F11"),
      QT_TRANSLATE_NOOP("tarvelo::FrmInfo",
                        "full screen, as large as the screen allows; again: back")},
-    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F1"),
-     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "this information")},
+    // The keys that close Tarvelo share the last line: the list fits without a scroll bar.
+    {QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "F1; Ctrl+Q, Ctrl+W"),
+     QT_TRANSLATE_NOOP("tarvelo::FrmInfo", "this information; close Tarvelo")},
 };
 constexpr int kKeysMargin = 10; // pixels around the list of keys
 // The lowest the window reaches in its owner: just above the equation line.

@@ -65,6 +65,7 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     BuildChallenges();
     BuildLessons();
     BuildSound();
+    BuildDesktop();
     SyncFromModel();
 }
 

@@ -28,6 +28,9 @@
 #include <utility>
 #include <vector>
 
+class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -36,6 +39,7 @@ class QTimer;
 namespace tarvelo {
 
 class AccessLayer;
+enum class BuiltSceneLeft;
 class ChallengeSession;
 class ChallengesWindow;
 class FrmInfo;
@@ -55,6 +59,7 @@ class PointerInput;
 class SoundPlayer;
 class Voice;
 class SceneCanvas;
+class ScreenReaderWatch;
 class SelectionFrame;
 class TickTimers;
 class WidgetSync;
@@ -104,6 +109,10 @@ class FrmMain : public QWidget {
     // No sound nor voice for as long as the window lives, whatever the settings say: for the
     // runs without a window, which draw it.
     void Silence();
+    // Starts the voice's speech engine in its thread once the window has shown, so that the
+    // first Ctrl+E is heard at once; with the sound off, once it is turned on. The program calls
+    // it as it shows the window; tests and the runs without a window do not.
+    void WarmUpVoice();
     // Every balance come to rest read aloud, or not (the panel's switch); kept in the settings.
     void SetSpeakBalances(bool speak);
 
@@ -164,9 +173,16 @@ class FrmMain : public QWidget {
     bool SaveProblemAs(const QString& path);
     // Asks where to save the scene and saves it there; false when cancelled or not saved.
     bool SaveWithDialog();
-    // Before a lesson handed over replaces a scene built in free play, which no undo brings
-    // back from a lesson: asks to save or discard it. False when the user keeps it.
-    bool MayLeaveBuiltScene();
+    // Before a scene built in free play goes where no undo brings it back from (a lesson, the
+    // window's end): asks to save or discard it, unless it is saved as it is. False when the
+    // user keeps it, or the save failed or was cancelled.
+    bool MayLeaveBuiltScene(BuiltSceneLeft why);
+    // The desktop's session ends (logout): true when it may, asked as closing asks where the
+    // session manager lets the program ask (`mayAsk`); else only when nothing would be lost.
+    bool MayEndSession(bool mayAsk);
+    // A file dropped on the window: in free play as Load opens it, in problem mode as a file
+    // handed over from the desktop.
+    void OpenDroppedFile(const QString& path);
     // Writes the scene to `path`; false, with the reason, when that failed. `replaced` (when
     // given) tells what file was replaced.
     bool SaveProblem(const QString& path, QString* reason, SaveTarget* replaced = nullptr);
@@ -184,10 +200,26 @@ class FrmMain : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The window made active says what waited for it (see SayOnceActive).
     void changeEvent(QEvent* event) override;
+    // Closing asks before a scene built is lost (MayLeaveBuiltScene).
+    void closeEvent(QCloseEvent* event) override;
+    // Files dragged from the desktop: one problem file opens (OpenDroppedFile); anything else
+    // dropped is refused with a message.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     // Serves the hand-over waiting, if the window is free for it; else tries again shortly.
     void ServeHandOver();
+    // A problem file from the desktop at `path`, opened in problem mode (asking first over a
+    // scene built); a refusal is a notice. `done` is called either way.
+    void OpenFromDesktop(const std::string& path, std::function<void()> done);
+    // `problem` (none: a new scene in free play) put on the pans as a file from the desktop.
+    void PutFromDesktop(std::optional<Problem> problem, const std::string& path,
+                        std::function<void()> done);
+    // The keys that close the window, the drops and the session's end.
+    void BuildDesktop();
+    // A scene built in free play that no file holds as it is now.
+    bool HoldsUnsavedBuiltScene() const;
     // True while the scene empties itself before a new one is built.
     bool SceneEmptying() const;
     std::optional<std::string> InputBox(const std::string& title, const std::string& prompt,
@@ -233,7 +265,7 @@ class FrmMain : public QWidget {
     // Ctrl+E: the equation line in words, aloud or (a screen reader listening) through it.
     void SpeakEquation();
     void Speak(const QString& words);
-    // Whether the voice speaks: unless a screen reader listens, or the user asked for both.
+    // Whether the voice speaks: unless a screen reader runs, or the user asked for both.
     bool VoiceSpeaks() const;
     // A challenge solved: `reward`, and "X equals 5" aloud unless a screen reader listens,
     // which hears the praise that says it.
@@ -318,6 +350,8 @@ class FrmMain : public QWidget {
     // Notices about hand-overs and the start, one box at a time; the window owns it.
     NoticeQueue* const notices_ = new NoticeQueue(this);
     std::future<bool> registration_;
+    // The scene's change count when it was last saved, or its loss agreed to.
+    std::optional<std::uint64_t> sceneKeptAt_;
     FrmInfo* frmInfo_ = nullptr;
     std::unique_ptr<ChallengeSession> challenge_;
     ChallengesWindow* challengesWindow_ = nullptr;
@@ -327,6 +361,8 @@ class FrmMain : public QWidget {
     QString sayOnceActive_; // waits for the window to be active; empty: nothing waits
     SoundPlayer* sound_ = nullptr;
     Voice* voice_ = nullptr;
+    ScreenReaderWatch* screenReader_ = nullptr;
+    bool voiceWarmUpWanted_ = false;
     bool speakBalances_ = false;
     // Read aloud even while a screen reader listens: the user's settings may ask for both.
     bool speakOverReader_ = false;

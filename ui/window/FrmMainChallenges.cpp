@@ -9,6 +9,7 @@
 #include "ui/window/FrmMain.h"
 #include "ui/window/KeyMap.h"
 #include "ui/window/MovesPanel.h"
+#include "ui/window/ProblemMessages.h"
 
 #include <QShortcut>
 
@@ -36,7 +37,7 @@ void FrmMain::ShowChallenges() {
 }
 
 void FrmMain::StartChallenge(std::int32_t level) {
-    if (SceneEmptying() || !MayLeaveBuiltScene()) {
+    if (SceneEmptying() || !MayLeaveBuiltScene(BuiltSceneLeft::ForLesson)) {
         return;
     }
     const ChallengeRun run = challenge_->Start(level);

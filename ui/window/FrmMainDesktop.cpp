@@ -1,5 +1,6 @@
 // The main window and the desktop: the file-type registration, a problem named on the command
-// line or handed over by a later start, and the information window.
+// line, handed over by a later start or dropped on the window, the information window, and
+// closing (the close box, its keys, the session's end) without losing a scene built.
 #include "core/desktop/CommandLine.h"
 #include "core/io/ProblemFile.h"
 #include "ui/instance/InstanceMessages.h"
@@ -8,13 +9,22 @@
 #include "ui/window/AccessLayer.h"
 #include "ui/window/FrmInfo.h"
 #include "ui/window/FrmMain.h"
+#include "ui/window/KeyMap.h"
 #include "ui/window/ProblemMessages.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSessionManager>
+#include <QShortcut>
 #include <QTimer>
+#include <QUrl>
 #include <algorithm>
 
 namespace tarvelo {
@@ -124,7 +134,6 @@ void FrmMain::LoadCommandLine(const QString& stCommand) {
 
 void FrmMain::ExecuteHandOver(const QString& command, std::function<void()> done,
                               const QString& workingDirectory) {
-    // The file is read and checked before the scene is cleared: a refused one changes nothing.
     // A refusal is a notice in the window's queue: whatever number of later starts hand over
     // files that cannot be opened, one box says so at a time.
     const CommandLineFile file = FileFromCommandLine(BytesOfText(command));
@@ -133,24 +142,29 @@ void FrmMain::ExecuteHandOver(const QString& command, std::function<void()> done
         notices_->Post(HandedOverNoFileMessage(Shown(command)));
         return;
     }
-    std::optional<Problem> problem;
-    std::string path = file.path;
     if (file.kind == CommandLineFile::Kind::Path) {
-        path = FromFolder(BytesOfText(workingDirectory), path);
-        problem = ReadProblemOrWarn(path, ShownPath(path),
-                                    [this](const QString& message) { notices_->Post(message); });
-        if (!problem) {
-            done();
-            return;
-        }
+        OpenFromDesktop(FromFolder(BytesOfText(workingDirectory), file.path), std::move(done));
+        return;
     }
-    if (problem && !MayLeaveBuiltScene()) {
+    PutFromDesktop(std::nullopt, file.path, std::move(done));
+}
+
+void FrmMain::OpenFromDesktop(const std::string& path, std::function<void()> done) {
+    // The file is read and checked before the scene is cleared: a refused one changes nothing.
+    std::optional<Problem> problem = ReadProblemOrWarn(
+        path, ShownPath(path), [this](const QString& message) { notices_->Post(message); });
+    if (!problem || !MayLeaveBuiltScene(BuiltSceneLeft::ForLesson)) {
         done();
         return;
     }
+    PutFromDesktop(std::move(problem), path, std::move(done));
+}
+
+void FrmMain::PutFromDesktop(std::optional<Problem> problem, const std::string& path,
+                             std::function<void()> done) {
     // From free play into a lesson no undo goes back.
     const bool intoLesson = problem && model_.controls.programMode() == ProgramMode::Free;
-    ResetScene([this, problem, path, intoLesson, done = std::move(done)] {
+    ResetScene([this, problem = std::move(problem), path, intoLesson, done = std::move(done)] {
         model_.PutProblem(problem ? &*problem : nullptr, path,
                           problem ? ProgramMode::Problem : ProgramMode::Free);
         const QString name = QFileInfo(ShownPath(path)).completeBaseName();
@@ -159,6 +173,106 @@ void FrmMain::ExecuteHandOver(const QString& command, std::function<void()> done
                                             : SceneReplacedSentence(SceneChange::Opened, name));
         done();
     });
+}
+
+void FrmMain::BuildDesktop() {
+    // Ctrl+Q and Ctrl+W, and whatever keys the platform quits and closes a window with (Ctrl+F4
+    // on some); with one window, all of them close it. One shortcut holds them all: a key held
+    // by two would start neither.
+    QList<QKeySequence> keys{kQuitKey, kCloseKey};
+    for (const QKeySequence::StandardKey standard : {QKeySequence::Quit, QKeySequence::Close}) {
+        for (const QKeySequence& key : QKeySequence::keyBindings(standard)) {
+            if (!keys.contains(key)) {
+                keys << key;
+            }
+        }
+    }
+    auto* closing = new QShortcut(this);
+    closing->setKeys(keys);
+    connect(closing, &QShortcut::activated, this, &QWidget::close);
+    setAcceptDrops(true);
+    // The desktop's logout asks as closing the window does. (The window closed by the session's
+    // end afterwards is not asked about again: see MayLeaveBuiltScene.)
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& session) {
+        if (!MayEndSession(session.allowsInteraction())) {
+            session.cancel();
+        }
+        session.release();
+    });
+}
+
+bool FrmMain::MayEndSession(bool mayAsk) {
+    // A session manager that lets nobody ask is told to wait rather than lose the scene: the
+    // desktop then says that Tarvelo holds the logout up, and the user decides there.
+    return mayAsk ? MayLeaveBuiltScene(BuiltSceneLeft::ForClosing) : !HoldsUnsavedBuiltScene();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    if (MayLeaveBuiltScene(BuiltSceneLeft::ForClosing)) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+namespace {
+
+// The one problem file a drag carries, if that is all it carries.
+std::optional<QString> DroppedProblem(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+        return std::nullopt;
+    }
+    const QString path = urls.front().toLocalFile();
+    if (QFileInfo(path).suffix().compare(QStringLiteral("trv"), Qt::CaseInsensitive) != 0) {
+        return std::nullopt;
+    }
+    return path;
+}
+
+// Files from the desktop: the drag is taken, and a drop that is no single problem file is
+// answered with a message rather than with a refusal the user may not notice.
+bool CarriesFiles(const QMimeData& data) {
+    const QList<QUrl> urls = data.urls();
+    return !urls.isEmpty() &&
+           std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+} // namespace
+
+void FrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (CarriesFiles(*event->mimeData())) {
+        event->acceptProposedAction();
+    }
+}
+
+void FrmMain::dropEvent(QDropEvent* event) {
+    if (!CarriesFiles(*event->mimeData())) {
+        return;
+    }
+    event->acceptProposedAction();
+    const std::optional<QString> path = DroppedProblem(*event->mimeData());
+    // Answered from the event loop: the file manager that dragged waits for the drop to end.
+    QTimer::singleShot(0, this, [this, path] {
+        if (!path) {
+            QMessageBox::warning(this, tr("Tarvelo"), DroppedFilesRefusedMessage());
+            return;
+        }
+        OpenDroppedFile(*path);
+    });
+}
+
+void FrmMain::OpenDroppedFile(const QString& path) {
+    if (SceneEmptying()) {
+        return;
+    }
+    // In free play a dropped file opens as Load opens it, which Ctrl+Z takes back. In problem
+    // mode, where Load is not offered, it opens as a file handed over from the desktop does.
+    if (model_.controls.programMode() == ProgramMode::Free) {
+        OpenProblem(path);
+    } else {
+        OpenFromDesktop(BytesOfText(path), [] {});
+    }
 }
 
 } // namespace tarvelo

@@ -67,23 +67,36 @@ bool FrmMain::SaveWithDialog() {
     return !path.isEmpty() && SaveProblemAs(path);
 }
 
-bool FrmMain::MayLeaveBuiltScene() {
-    if (model_.controls.programMode() != ProgramMode::Free ||
-        model_.scene.objCount() <= kPanCount) {
+bool FrmMain::HoldsUnsavedBuiltScene() const {
+    return model_.controls.programMode() == ProgramMode::Free &&
+           model_.scene.objCount() > kPanCount && sceneKeptAt_ != model_.scene.Changes();
+}
+
+bool FrmMain::MayLeaveBuiltScene(BuiltSceneLeft why) {
+    if (!HoldsUnsavedBuiltScene()) {
         return true;
     }
     QMessageBox box(QMessageBox::Question, tr("Tarvelo"), DiscardBuiltSceneQuestion(),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setInformativeText(DiscardBuiltSceneDetail());
+    box.setInformativeText(DiscardBuiltSceneDetail(why));
     box.setDefaultButton(QMessageBox::Cancel);
+    bool mayLeave = false;
     switch (box.exec()) {
     case QMessageBox::Discard:
-        return true;
+        mayLeave = true;
+        break;
     case QMessageBox::Save:
-        return SaveWithDialog();
+        mayLeave = SaveWithDialog();
+        break;
     default:
-        return false;
+        break;
     }
+    if (mayLeave) {
+        // Given up or saved: the same scene is not asked about again (a window closed by the
+        // end of a session the user has answered already).
+        sceneKeptAt_ = model_.scene.Changes();
+    }
+    return mayLeave;
 }
 
 bool FrmMain::SaveProblemAs(const QString& path) {
@@ -94,6 +107,8 @@ bool FrmMain::SaveProblemAs(const QString& path) {
         return false;
     }
     model_.controls.SetProblemFile(BytesOfText(path));
+    // The file holds the scene as it is now: closing loses nothing until it changes.
+    sceneKeptAt_ = model_.scene.Changes();
     if (replaced.links > 1) {
         QMessageBox::information(this, tr("Tarvelo"), SavedOverLinkedFileMessage(path));
     }

@@ -62,7 +62,7 @@ void FrmMain::ShowLessons() {
 }
 
 bool FrmMain::OpenLesson(const LessonEntry& entry, LessonSet set) {
-    if (SceneEmptying() || !MayLeaveBuiltScene()) {
+    if (SceneEmptying() || !MayLeaveBuiltScene(BuiltSceneLeft::ForLesson)) {
         return false;
     }
     const QString path = TextOfBytes(entry.problemPath);

@@ -3,6 +3,7 @@
 // settled balance read aloud when the user asks for it. The choices are kept in the settings.
 #include "ui/accessibility/EquationSpeech.h"
 #include "ui/accessibility/PieceNames.h"
+#include "ui/accessibility/ScreenReaderWatch.h"
 #include "ui/sound/SoundPlayer.h"
 #include "ui/sound/Voice.h"
 #include "ui/window/AccessLayer.h"
@@ -13,9 +14,9 @@
 #include "ui/window/TickTimers.h"
 #include "ui/window/UserSettings.h"
 
-#include <QAccessible>
 #include <QSettings>
 #include <QShortcut>
+#include <QTimer>
 
 namespace tarvelo {
 
@@ -30,6 +31,7 @@ const QString kSpeakOverReaderKey = QStringLiteral("sound/speakOverScreenReader"
 void FrmMain::BuildSound() {
     sound_ = new SoundPlayer(this);
     voice_ = new Voice(this);
+    screenReader_ = new ScreenReaderWatch(this);
     const std::unique_ptr<QSettings> settings = OpenSettings({});
     sound_->SetOn(settings->value(kSoundOnKey, true).toBool());
     speakBalances_ = settings->value(kSpeakBalancesKey, false).toBool();
@@ -46,7 +48,7 @@ void FrmMain::HearCue(const SoundCue& cue) {
     if (cue.sound == Sound::Rest) {
         lastRest_ = cue;
         // A screen reader says the settled balance already.
-        if (speakBalances_ && !QAccessible::isActive()) {
+        if (speakBalances_ && !screenReader_->Runs()) {
             SpeakEquation();
         }
     }
@@ -65,7 +67,7 @@ void FrmMain::SpeakEquation() {
 
 bool FrmMain::VoiceSpeaks() const {
     // A screen reader listening reads in its own voice: two voices would talk over each other.
-    return !QAccessible::isActive() || speakOverReader_;
+    return !screenReader_->Runs() || speakOverReader_;
 }
 
 void FrmMain::Speak(const QString& words) {
@@ -85,8 +87,21 @@ void FrmMain::CelebrateAnswer(const SolvedUnknown& answer, Reward reward) {
     }
 }
 
+void FrmMain::WarmUpVoice() {
+    voiceWarmUpWanted_ = true;
+    if (!sound_->On()) {
+        return; // until the sound is turned on
+    }
+    // From the event loop, once the start is over: the window waits for none of it.
+    QTimer::singleShot(
+        0, voice_, [this] { voice_->WarmUp(QLocale(QString::fromStdString(ProgramLanguage()))); });
+}
+
 void FrmMain::SetSoundOn(bool on) {
     sound_->SetOn(on);
+    if (on && voiceWarmUpWanted_) {
+        WarmUpVoice();
+    }
     OpenSettings({})->setValue(kSoundOnKey, on);
     access_->Announce(on ? tr("Sound on.") : tr("Sound off."));
     SyncMovesPanel();

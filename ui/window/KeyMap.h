@@ -46,6 +46,10 @@ inline const QKeySequence kChallengesKey{Qt::CTRL | Qt::Key_G};
 inline const QKeySequence kSpeakEquationKey{Qt::CTRL | Qt::Key_E};
 inline const QKeySequence kSoundKey{Qt::CTRL | Qt::SHIFT | Qt::Key_M};
 
+// Closing the window, which ends the program (the platform's own keys for it work too).
+inline const QKeySequence kQuitKey{Qt::CTRL | Qt::Key_Q};
+inline const QKeySequence kCloseKey{Qt::CTRL | Qt::Key_W};
+
 // The Lessons window, where the lessons open and a scene is saved as one.
 inline const QKeySequence kLessonsKey{Qt::CTRL | Qt::SHIFT | Qt::Key_L};
 

@@ -178,10 +178,24 @@ QString DiscardBuiltSceneQuestion() {
     return Tr(QT_TRANSLATE_NOOP("ProblemMessages", "Discard the scene you built?"));
 }
 
-QString DiscardBuiltSceneDetail() {
+QString DiscardBuiltSceneDetail(BuiltSceneLeft why) {
+    switch (why) {
+    case BuiltSceneLeft::ForLesson:
+        return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                    "A lesson is being opened, and Ctrl+Z cannot bring free play "
+                                    "back from a lesson. Save the scene first, or discard it?"));
+    case BuiltSceneLeft::ForClosing:
+        break;
+    }
     return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
-                                "A lesson is being opened, and Ctrl+Z cannot bring free play "
-                                "back from a lesson. Save the scene first, or discard it?"));
+                                "Tarvelo is closing, and the scene is lost unless it is saved. "
+                                "Save the scene first, or discard it?"));
+}
+
+QString DroppedFilesRefusedMessage() {
+    return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
+                                "Tarvelo opens one problem file (.trv) at a time: drop a single "
+                                ".trv file on the window to open it."));
 }
 
 } // namespace tarvelo

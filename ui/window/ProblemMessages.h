@@ -36,9 +36,18 @@ QString SaveFailureReason(int systemError, const QString& otherwise);
 // A command line that names no file: a lone double quote, or quotes around nothing.
 QString UnusableCommandLineMessage(const QString& commandLine);
 
-// Asked before a lesson handed over replaces a scene built in free play.
+// Why a scene built in free play is about to go, which no undo brings back.
+enum class BuiltSceneLeft {
+    ForLesson, // a lesson, opened or handed over, replaces it
+    ForClosing // the window closes, or the desktop's session ends
+};
+
+// Asked before a scene built in free play goes for good.
 QString DiscardBuiltSceneQuestion();
-QString DiscardBuiltSceneDetail();
+QString DiscardBuiltSceneDetail(BuiltSceneLeft why);
+
+// Files dropped on the window that are not one problem file.
+QString DroppedFilesRefusedMessage();
 
 // An answer to the prompt for X or Y (`letter`) that is no value they can take.
 QString UnknownValueRefusedMessage(const QString& letter, const QString& answer);
