@@ -54,7 +54,8 @@ std::vector<std::string> Split(std::string_view list, char separator) {
     return items;
 }
 
-// A list of folders from the environment; only absolute ones count, as the specification says.
+// A list of folders from the environment; only absolute ones count, as the XDG base directory
+// specification says.
 std::vector<fs::path> FoldersFromEnvironment(const char* variable, const char* fallback) {
     const char* value = std::getenv(variable);
     std::vector<fs::path> folders;

@@ -165,10 +165,11 @@ QWidget* MovesPanel::BuildTask() {
     taskGoal_ = new QLabel;
     taskGoal_->setObjectName(QStringLiteral("taskGoal"));
     taskGoal_->setWordWrap(true);
-    // Across the panel: what to do on the left, once done the praise and the way on beside it.
-    auto* what = new QVBoxLayout;
+    // Across the panel, a line where the words allow: what to do on the left, its title first,
+    // once done the praise and the way on beside it.
+    auto* what = new QHBoxLayout;
     what->addWidget(taskTitle_);
-    what->addWidget(taskGoal_);
+    what->addWidget(taskGoal_, 1);
     praise_ = new QLabel;
     praise_->setObjectName(QStringLiteral("praise"));
     praise_->setWordWrap(true);
