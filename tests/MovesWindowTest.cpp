@@ -32,6 +32,7 @@ using tarvelo::PieceKind;
 using tarvelo::WindowZoom;
 using tarvelo::test::ClockedWindow;
 using tarvelo::test::KeyedWindow;
+using tarvelo::test::ZoomOf;
 
 namespace {
 
@@ -88,12 +89,6 @@ using Kinds = std::vector<PieceKind>;
 Kinds Sorted(Kinds kinds) {
     std::sort(kinds.begin(), kinds.end());
     return kinds;
-}
-
-WindowZoom& ZoomOf(ClockedWindow& w) {
-    auto* zoom = w.window.findChild<WindowZoom*>();
-    Q_ASSERT(zoom != nullptr);
-    return *zoom;
 }
 
 // The size of the native window, in screen pixels.

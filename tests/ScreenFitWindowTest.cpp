@@ -17,6 +17,7 @@ using tarvelo::FittingZoom;
 using tarvelo::kZoomNormal;
 using tarvelo::WindowZoom;
 using tarvelo::test::KeyedWindow;
+using tarvelo::test::ZoomOf;
 
 namespace {
 
@@ -24,12 +25,6 @@ const QSize kClosedSize(tarvelo::layout::kWindowWidth, tarvelo::layout::kWindowH
 const QSize kOpenSize(tarvelo::layout::kWindowWidth,
                       tarvelo::layout::kWindowHeight + tarvelo::kMovesPanelHeight);
 constexpr int kPresses = 12; // more than there are steps
-
-WindowZoom& ZoomOf(KeyedWindow& w) {
-    auto* zoom = w.window.findChild<WindowZoom*>();
-    Q_ASSERT(zoom != nullptr);
-    return *zoom;
-}
 
 QString Said(KeyedWindow& w) {
     return w.window.findChild<tarvelo::Announcer*>()->LastSaid();

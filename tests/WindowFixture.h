@@ -6,6 +6,7 @@
 #include "ui/painting/SceneCanvas.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/MovesPanel.h"
+#include "ui/window/WindowZoom.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -67,6 +68,13 @@ struct KeyedWindow : ClockedWindow {
         return found;
     }
 };
+
+// The window's zoom.
+inline WindowZoom& ZoomOf(StartedWindow& w) {
+    auto* zoom = w.window.findChild<WindowZoom*>();
+    Q_ASSERT(zoom != nullptr);
+    return *zoom;
+}
 
 inline QRgb Rgb(QRgb pixel) {
     return pixel & 0xFFFFFF;

@@ -18,6 +18,7 @@
 using tarvelo::PieceKind;
 using tarvelo::WindowZoom;
 using tarvelo::test::ClockedWindow;
+using tarvelo::test::ZoomOf;
 
 namespace {
 
@@ -31,12 +32,6 @@ const QSize kNormalSize(tarvelo::layout::kWindowWidth, tarvelo::layout::kWindowH
 const QPoint kGrab(20, 20);
 const QPoint kSceneCorner(6, 62);
 const QPoint kDropInScene(200, 150);
-
-WindowZoom& ZoomOf(ClockedWindow& w) {
-    auto* zoom = w.window.findChild<WindowZoom*>();
-    Q_ASSERT(zoom != nullptr);
-    return *zoom;
-}
 
 // What the window last told a screen reader.
 QString Said(ClockedWindow& w) {
