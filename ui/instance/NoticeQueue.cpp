@@ -68,8 +68,13 @@ void NoticeQueue::ShowNext() {
     }
     shown_ = waiting_.front();
     waiting_.pop_front();
-    box_ = new QMessageBox(QMessageBox::Warning, tr("Tarvelo"),
-                           RepeatedNotice(shown_.text, shown_.count), QMessageBox::Ok, window_);
+    // A notice names files from outside, shown as written: a name that looks like markup would
+    // otherwise be read as rich text, and the pictures it names read whole. The format is set
+    // before the text, which would be read at once.
+    box_ =
+        new QMessageBox(QMessageBox::Warning, tr("Tarvelo"), QString(), QMessageBox::Ok, window_);
+    box_->setTextFormat(Qt::PlainText);
+    box_->setText(RepeatedNotice(shown_.text, shown_.count));
     box_->setAttribute(Qt::WA_DeleteOnClose);
     connect(box_, &QDialog::finished, this, &NoticeQueue::Closed);
     box_->open(); // modal to the window, without a loop of its own

@@ -6,6 +6,7 @@
 #include "ui/window/LessonSession.h"
 #include "ui/window/ModelTexts.h"
 #include "ui/window/MovesPanel.h"
+#include "ui/window/PlainText.h"
 #include "ui/window/PointerInput.h"
 #include "ui/window/ProblemMessages.h"
 #include "ui/window/TickTimers.h"
@@ -44,8 +45,8 @@ FrmMain::FrmMain(QString commandLine, QWidget* parent)
     model_.unknownValueRefused = [this](PieceKind unknownKind, const std::string& answer) {
         const QString letter =
             unknownKind == PieceKind::kX ? QStringLiteral("X") : QStringLiteral("Y");
-        QMessageBox::warning(this, tr("Tarvelo"),
-                             UnknownValueRefusedMessage(letter, QString::fromStdString(answer)));
+        AskAsWritten(this, QMessageBox::Warning, tr("Tarvelo"),
+                     UnknownValueRefusedMessage(letter, QString::fromStdString(answer)));
     };
 
     BuildControls();

@@ -10,6 +10,7 @@
 #include "ui/window/FrmInfo.h"
 #include "ui/window/FrmMain.h"
 #include "ui/window/KeyMap.h"
+#include "ui/window/PlainText.h"
 #include "ui/window/ProblemMessages.h"
 
 #include <QApplication>
@@ -255,7 +256,7 @@ void FrmMain::dropEvent(QDropEvent* event) {
     // Answered from the event loop: the file manager that dragged waits for the drop to end.
     QTimer::singleShot(0, this, [this, path] {
         if (!path) {
-            QMessageBox::warning(this, tr("Tarvelo"), DroppedFilesRefusedMessage());
+            AskAsWritten(this, QMessageBox::Warning, tr("Tarvelo"), DroppedFilesRefusedMessage());
             return;
         }
         OpenDroppedFile(*path);

@@ -7,6 +7,7 @@
 #include "ui/window/FileDialogs.h"
 #include "ui/window/FileSaving.h"
 #include "ui/window/FrmMain.h"
+#include "ui/window/PlainText.h"
 #include "ui/window/ProblemMessages.h"
 
 #include <QDateTime>
@@ -76,12 +77,10 @@ bool FrmMain::MayLeaveBuiltScene(BuiltSceneLeft why) {
     if (!HoldsUnsavedBuiltScene()) {
         return true;
     }
-    QMessageBox box(QMessageBox::Question, tr("Tarvelo"), DiscardBuiltSceneQuestion(),
-                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-    box.setInformativeText(DiscardBuiltSceneDetail(why));
-    box.setDefaultButton(QMessageBox::Cancel);
     bool mayLeave = false;
-    switch (box.exec()) {
+    switch (AskAsWritten(this, QMessageBox::Question, tr("Tarvelo"), DiscardBuiltSceneQuestion(),
+                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                         DiscardBuiltSceneDetail(why), QMessageBox::Cancel)) {
     case QMessageBox::Discard:
         mayLeave = true;
         break;
@@ -103,14 +102,15 @@ bool FrmMain::SaveProblemAs(const QString& path) {
     QString reason;
     SaveTarget replaced;
     if (!SaveProblem(path, &reason, &replaced)) {
-        QMessageBox::warning(this, tr("Tarvelo"), SaveFailedMessage(path, reason));
+        AskAsWritten(this, QMessageBox::Warning, tr("Tarvelo"), SaveFailedMessage(path, reason));
         return false;
     }
     model_.controls.SetProblemFile(BytesOfText(path));
     // The file holds the scene as it is now: closing loses nothing until it changes.
     sceneKeptAt_ = model_.scene.Changes();
     if (replaced.links > 1) {
-        QMessageBox::information(this, tr("Tarvelo"), SavedOverLinkedFileMessage(path));
+        AskAsWritten(this, QMessageBox::Information, tr("Tarvelo"),
+                     SavedOverLinkedFileMessage(path));
     }
     return true;
 }
@@ -136,7 +136,7 @@ bool FrmMain::OpenProblem(const QString& path, SceneChange change) {
     // scene, the caption, the current file and the mode as they were.
     std::optional<Problem> read =
         ReadProblemOrWarn(BytesOfText(path), path, [this](const QString& message) {
-            QMessageBox::warning(this, tr("Tarvelo"), message);
+            AskAsWritten(this, QMessageBox::Warning, tr("Tarvelo"), message);
         });
     if (!read) {
         return false;

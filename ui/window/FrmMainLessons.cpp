@@ -15,6 +15,7 @@
 #include "ui/window/LessonsWindow.h"
 #include "ui/window/ModelTexts.h"
 #include "ui/window/MovesPanel.h"
+#include "ui/window/PlainText.h"
 #include "ui/window/ProblemMessages.h"
 #include "ui/window/SaveLessonDialog.h"
 
@@ -68,7 +69,7 @@ bool FrmMain::OpenLesson(const LessonEntry& entry, LessonSet set) {
     const QString path = TextOfBytes(entry.problemPath);
     std::optional<Problem> read =
         ReadProblemOrWarn(entry.problemPath, path, [this](const QString& message) {
-            QMessageBox::warning(this, tr("Tarvelo"), message);
+            AskAsWritten(this, QMessageBox::Warning, tr("Tarvelo"), message);
         });
     if (!read) {
         return false;
@@ -172,13 +173,14 @@ void FrmMain::SaveSceneAsLesson() {
         folder.filePath(QString::fromStdString(LessonFileStem(lesson->titles.at(""))) +
                         QString::fromLatin1(kProblemExtension));
     if (QFileInfo::exists(problem) &&
-        QMessageBox::question(owner, tr("Tarvelo"), LessonExistsQuestion(title)) !=
-            QMessageBox::Yes) {
+        AskAsWritten(owner, QMessageBox::Question, tr("Tarvelo"), LessonExistsQuestion(title),
+                     QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     QString reason;
     if (!SaveLesson(problem, *lesson, &reason)) {
-        QMessageBox::warning(owner, tr("Tarvelo"), LessonSaveFailedMessage(problem, reason));
+        AskAsWritten(owner, QMessageBox::Warning, tr("Tarvelo"),
+                     LessonSaveFailedMessage(problem, reason));
         return;
     }
     access_->Announce(LessonSavedSentence(title));

@@ -4,6 +4,7 @@
 #include "ui/accessibility/ItemTellingList.h"
 #include "ui/instance/HandOverMessage.h"
 #include "ui/window/LessonTexts.h"
+#include "ui/window/PlainText.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,17 +58,22 @@ LessonsWindow::LessonsWindow(QWidget* owner, const LessonStore& store, QString s
     column->addWidget(heading);
     AddList(LessonSet::Shipped, tr("Lessons of the program"), "shippedLessons");
     AddList(LessonSet::Own, tr("My lessons"), "ownLessons");
-    auto* folder =
-        new QLabel(tr("My lessons are kept in %1. To share a lesson, copy its .trv "
-                      "and .lesson files into this folder on the other computer.")
-                       .arg(QDir::toNativeSeparators(folders_[IndexOf(LessonSet::Own)])));
+    // The folder's name, the lessons' words and the names of the files refused come from outside:
+    // shown as written.
+    auto* folder = new QLabel;
+    ShowAsWritten(folder);
+    folder->setText(tr("My lessons are kept in %1. To share a lesson, copy its .trv "
+                       "and .lesson files into this folder on the other computer.")
+                        .arg(QDir::toNativeSeparators(folders_[IndexOf(LessonSet::Own)])));
     folder->setObjectName(QStringLiteral("ownLessonsFolder"));
     folder->setWordWrap(true);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     refused_ = new QLabel;
+    ShowAsWritten(refused_);
     refused_->setObjectName(QStringLiteral("refusedLessons"));
     refused_->setWordWrap(true);
     instruction_ = new QLabel;
+    ShowAsWritten(instruction_);
     instruction_->setObjectName(QStringLiteral("lessonInstruction"));
     instruction_->setWordWrap(true);
     instruction_->setFrameShape(QFrame::StyledPanel);

@@ -6,6 +6,7 @@
 #include "ui/accessibility/ItemTellingList.h"
 #include "ui/accessibility/PieceNames.h"
 #include "ui/window/KeyMap.h"
+#include "ui/window/PlainText.h"
 #include "ui/window/TrailPrinting.h"
 
 #include <QCheckBox>
@@ -173,6 +174,11 @@ QWidget* MovesPanel::BuildTask() {
     praise_ = new QLabel;
     praise_->setObjectName(QStringLiteral("praise"));
     praise_->setWordWrap(true);
+    // A lesson's title and instruction are a teacher's words, and the praise repeats them: shown
+    // as written.
+    for (QLabel* label : {taskTitle_, taskGoal_, praise_}) {
+        ShowAsWritten(label);
+    }
     next_ = MakeButton(QString(), "next");
     connect(next_, &QPushButton::clicked, this, &MovesPanel::nextRequested);
     auto* across = new QHBoxLayout;
@@ -252,6 +258,7 @@ QWidget* MovesPanel::BuildResult() {
     QGroupBox* group = MakeGroup(tr("Last move"), "result");
     QVBoxLayout* rows = RowsOf(group);
     status_ = new QLabel;
+    ShowAsWritten(status_); // a refusal may name a file
     status_->setObjectName(QStringLiteral("moveStatus"));
     status_->setWordWrap(true);
     rows->addWidget(status_);

@@ -1,0 +1,154 @@
+// Text from outside the program shown as written, offscreen: a lesson whose title and
+// instruction, and files whose names, look like markup naming a picture. Read as rich text, the
+// window would read /dev/zero whole and run out of memory; shown as written, it lives and shows
+// the words as they are.
+#include "WindowFixture.h"
+#include "ui/window/FileDialogs.h"
+#include "ui/window/LessonsWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+
+using tarvelo::test::AnswerNextDialog;
+using tarvelo::test::KeyedWindow;
+
+namespace {
+
+// Markup naming a picture that never ends, in a file's words and, with its slashes written as
+// character references, in a file's name.
+const QString kMarkup = QStringLiteral("<img src=\"/dev/zero\"><b>bold</b>");
+const QString kMarkupName = QStringLiteral("<img src=&#47;dev&#47;zero>");
+const QString kLessons = QStringLiteral(TARVELO_SOURCE_DIR "/lessons");
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// What a message box showed: its text, and whether every one of its labels shows as written.
+struct Shown {
+    QString text;
+    bool asWritten = false;
+};
+
+Shown ReadBox(const QMessageBox& box) {
+    bool plain = box.textFormat() == Qt::PlainText;
+    for (const QLabel* label : box.findChildren<QLabel*>()) {
+        plain = plain && (label->text().isEmpty() || label->textFormat() == Qt::PlainText);
+    }
+    return {box.text(), plain};
+}
+
+} // namespace
+
+class OutsideTextWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase();
+    void cleanup();
+    void aLessonsWordsAreShownAsWritten();
+    void aRefusedFilesNameIsShownAsWritten();
+    void aRefusedFileHandedOverIsNamedAsWritten();
+    void aRefusedLessonIsNamedAsWritten();
+
+  private:
+    QTemporaryDir settings_;
+    QTemporaryDir files_;
+};
+
+void OutsideTextWindowTest::initTestCase() {
+    QVERIFY(settings_.isValid() && files_.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+    QVERIFY(tarvelo::OwnLessonsFolder().startsWith(QDir::homePath()));
+}
+
+void OutsideTextWindowTest::cleanup() {
+    QSettings(QStringLiteral("Tarvelo"), QStringLiteral("Tarvelo")).clear();
+    QDir(tarvelo::OwnLessonsFolder()).removeRecursively();
+}
+
+void OutsideTextWindowTest::aLessonsWordsAreShownAsWritten() {
+    const QDir own(tarvelo::OwnLessonsFolder());
+    QVERIFY(own.mkpath(QStringLiteral(".")));
+    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                        own.filePath(QStringLiteral("Markup.trv"))));
+    Write(own.filePath(QStringLiteral("Markup.lesson")),
+          "[Lesson]\nGoal=balance\nTitle=" + kMarkup.toUtf8() +
+              "\nInstruction=" + kMarkup.toUtf8() + "\n");
+    KeyedWindow w;
+    w.window.ShowLessons();
+    auto* lessons = w.window.findChild<tarvelo::LessonsWindow*>();
+    auto* list = lessons->findChild<QListWidget*>(QStringLiteral("ownLessons"));
+    QCOMPARE(list->count(), 1);
+    list->setCurrentRow(0);
+    auto* instruction = lessons->findChild<QLabel*>(QStringLiteral("lessonInstruction"));
+    QVERIFY(instruction != nullptr);
+    QCOMPARE(instruction->textFormat(), Qt::PlainText);
+    QVERIFY2(instruction->text().contains(kMarkup), qPrintable(instruction->text()));
+
+    // Opened, the lesson's title and instruction stand in the moves panel, as written.
+    QTest::mouseClick(lessons->findChild<QPushButton*>(QStringLiteral("openLesson")),
+                      Qt::LeftButton);
+    w.RunMs(2000);
+    QVERIFY(w.window.MovesPanelOpen());
+    for (const char* name : {"taskTitle", "taskGoal"}) {
+        auto* label = w.InPanel<QLabel>(name);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QVERIFY2(label->text().contains(kMarkup), qPrintable(label->text()));
+    }
+}
+
+void OutsideTextWindowTest::aRefusedFilesNameIsShownAsWritten() {
+    const QString path = QDir(files_.path()).filePath(kMarkupName + QStringLiteral(".trv"));
+    Write(path, "not a problem\n");
+    KeyedWindow w;
+    Shown shown;
+    AnswerNextDialog([&shown](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        QVERIFY(box);
+        shown = ReadBox(*box);
+        box->accept();
+    });
+    QVERIFY(!w.window.OpenProblem(path));
+    QVERIFY(shown.asWritten);
+    QVERIFY2(shown.text.contains(kMarkupName), qPrintable(shown.text));
+}
+
+void OutsideTextWindowTest::aRefusedFileHandedOverIsNamedAsWritten() {
+    Write(QDir(files_.path()).filePath(kMarkupName + QStringLiteral(".trv")), "not a problem\n");
+    KeyedWindow w;
+    w.window.ExecuteHandOver(
+        kMarkupName + QStringLiteral(".trv"), [] {}, files_.path());
+    // The refusal is a notice of the window's, shown from the event loop.
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = w.window.findChild<QMessageBox*>()) != nullptr);
+    const Shown shown = ReadBox(*box);
+    QVERIFY(shown.asWritten);
+    QVERIFY2(shown.text.contains(kMarkupName), qPrintable(shown.text));
+    box->accept();
+}
+
+void OutsideTextWindowTest::aRefusedLessonIsNamedAsWritten() {
+    const QDir own(tarvelo::OwnLessonsFolder());
+    QVERIFY(own.mkpath(QStringLiteral(".")));
+    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                        own.filePath(kMarkupName + QStringLiteral(".trv"))));
+    Write(own.filePath(kMarkupName + QStringLiteral(".lesson")), "[Lesson]\nGoal=balance\n");
+    KeyedWindow w;
+    w.window.ShowLessons();
+    auto* refused = w.window.findChild<tarvelo::LessonsWindow*>()->findChild<QLabel*>(
+        QStringLiteral("refusedLessons"));
+    QCOMPARE(refused->textFormat(), Qt::PlainText);
+    QVERIFY2(refused->text().contains(kMarkupName), qPrintable(refused->text()));
+}
+
+QTEST_MAIN(OutsideTextWindowTest)
+#include "OutsideTextWindowTest.moc"

@@ -1,0 +1,29 @@
+// Text from outside the program (a file's name, a lesson's words, what a user typed) shown as
+// written. Qt's labels and message boxes take a text that looks like markup for rich text, and
+// read every picture it names whole, in the window's thread: a name such as
+// "<img src=/dev/zero>" would exhaust the memory, one naming a pipe would hang the window.
+#pragma once
+
+#include <QMessageBox>
+
+class QLabel;
+class QString;
+class QWidget;
+
+namespace tarvelo {
+
+// Makes `label` show every text as written; set its text after this.
+void ShowAsWritten(QLabel* label);
+
+// A message box as QMessageBox's own, whose texts (`text`, and `detail` under it where there is
+// one) are shown as written, wrapped to the box's width; Enter presses `defaultButton` where
+// one is given. Returns the button pressed.
+QMessageBox::StandardButton
+AskAsWritten(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+             QMessageBox::StandardButtons buttons = QMessageBox::Ok, const QString& detail = {},
+             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+// Makes the texts of `box` show as written, wrapped; set its texts after this.
+void ShowAsWritten(QMessageBox& box);
+
+} // namespace tarvelo
