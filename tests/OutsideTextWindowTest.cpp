@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 #include "ui/window/FileDialogs.h"
 #include "ui/window/LessonsWindow.h"
+#include "ui/window/PlainText.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,6 +59,9 @@ class OutsideTextWindowTest : public QObject {
     void aRefusedFilesNameIsShownAsWritten();
     void aRefusedFileHandedOverIsNamedAsWritten();
     void aRefusedLessonIsNamedAsWritten();
+    void outsideTextKeepsTheLinesDirection_data();
+    void outsideTextKeepsTheLinesDirection();
+    void aTitleTurnedAroundIsListedAsTyped();
 
   private:
     QTemporaryDir settings_;
@@ -148,6 +152,45 @@ void OutsideTextWindowTest::aRefusedLessonIsNamedAsWritten() {
         QStringLiteral("refusedLessons"));
     QCOMPARE(refused->textFormat(), Qt::PlainText);
     QVERIFY2(refused->text().contains(kMarkupName), qPrintable(refused->text()));
+}
+
+void OutsideTextWindowTest::outsideTextKeepsTheLinesDirection_data() {
+    QTest::addColumn<QString>("outside");
+    QTest::addColumn<QString>("inLine");
+    const QString hebrew = QStringLiteral("\u05E9\u05DC\u05D5\u05DD");
+    const QString isolated = QStringLiteral("\u2068") + hebrew + QStringLiteral("\u2069");
+    QTest::newRow("left to right: as it is") << "Find X"
+                                             << "Find X";
+    QTest::newRow("an override: taken out") << QStringLiteral("\u202Elive") << "live";
+    QTest::newRow("an embedding and its end: taken out")
+        << QStringLiteral("a\u202Bb\u202Cc") << "abc";
+    QTest::newRow("isolates: taken out") << QStringLiteral("a\u2067b\u2069c") << "abc";
+    QTest::newRow("right to left: set apart") << hebrew << isolated;
+    QTest::newRow("right to left with an override")
+        << QStringLiteral("\u202E") + hebrew << isolated;
+    // Marks that say a direction without turning anything stay.
+    QTest::newRow("a left-to-right mark stays") << QStringLiteral("X\u200E") << "X\u200E";
+}
+
+void OutsideTextWindowTest::outsideTextKeepsTheLinesDirection() {
+    QFETCH(QString, outside);
+    QFETCH(QString, inLine);
+    QCOMPARE(tarvelo::InLine(outside), inLine);
+}
+
+void OutsideTextWindowTest::aTitleTurnedAroundIsListedAsTyped() {
+    const QDir own(tarvelo::OwnLessonsFolder());
+    QVERIFY(own.mkpath(QStringLiteral(".")));
+    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                        own.filePath(QStringLiteral("Turned.trv"))));
+    Write(own.filePath(QStringLiteral("Turned.lesson")),
+          QStringLiteral("[Lesson]\nGoal=balance\nTitle=\u202Elive\nInstruction=Go.\n").toUtf8());
+    KeyedWindow w;
+    w.window.ShowLessons();
+    auto* list = w.window.findChild<tarvelo::LessonsWindow*>()->findChild<QListWidget*>(
+        QStringLiteral("ownLessons"));
+    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("1. live"));
 }
 
 QTEST_MAIN(OutsideTextWindowTest)

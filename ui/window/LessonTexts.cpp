@@ -2,6 +2,7 @@
 #include "ui/window/LessonTexts.h"
 
 #include "ui/window/ChallengeTexts.h"
+#include "ui/window/PlainText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -40,11 +41,12 @@ std::string ProgramLanguage() {
 }
 
 QString LessonTitle(const Lesson& lesson) {
-    return QString::fromStdString(TextFor(lesson, lesson.titles, ProgramLanguage()).text);
+    return InLine(QString::fromStdString(TextFor(lesson, lesson.titles, ProgramLanguage()).text));
 }
 
 QString LessonInstruction(const Lesson& lesson) {
-    return QString::fromStdString(TextFor(lesson, lesson.instructions, ProgramLanguage()).text);
+    return InLine(
+        QString::fromStdString(TextFor(lesson, lesson.instructions, ProgramLanguage()).text));
 }
 
 QString GoalName(GoalKind kind) {
@@ -86,20 +88,20 @@ QString LessonItemName(int number, const QString& title, bool done) {
 
 QString LessonsRefusedText(const QStringList& names) {
     return Tr(QT_TRANSLATE_NOOP("tarvelo::LessonTexts", "These lesson files could not be read: %1"))
-        .arg(names.join(QStringLiteral(", ")));
+        .arg(InLine(names.join(QStringLiteral(", "))));
 }
 
 QString LessonExistsQuestion(const QString& title) {
     return Tr(QT_TRANSLATE_NOOP("tarvelo::LessonTexts",
                                 "Your lessons already hold a lesson called \u201c%1\u201d. "
                                 "Replace it?"))
-        .arg(title);
+        .arg(InLine(title));
 }
 
 QString LessonSaveFailedMessage(const QString& path, const QString& reason) {
     return Tr(QT_TRANSLATE_NOOP("tarvelo::LessonTexts",
                                 "The lesson could not be saved as \u201c%1\u201d: %2."))
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(InLine(QDir::toNativeSeparators(path)), reason);
 }
 
 QString LessonFolderNotMadeReason() {
@@ -107,7 +109,7 @@ QString LessonFolderNotMadeReason() {
 }
 
 QString LessonSavedSentence(const QString& title) {
-    return Tr(QT_TRANSLATE_NOOP("tarvelo::LessonTexts", "Lesson saved: %1.")).arg(title);
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::LessonTexts", "Lesson saved: %1.")).arg(InLine(title));
 }
 
 } // namespace tarvelo

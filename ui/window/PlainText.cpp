@@ -5,6 +5,54 @@
 
 namespace tarvelo {
 
+namespace {
+
+// The marks that start or end a stretch of another direction, overriding or not.
+bool TurnsDirection(QChar c) {
+    switch (c.direction()) {
+    case QChar::DirLRE:
+    case QChar::DirLRO:
+    case QChar::DirRLE:
+    case QChar::DirRLO:
+    case QChar::DirPDF:
+    case QChar::DirLRI:
+    case QChar::DirRLI:
+    case QChar::DirFSI:
+    case QChar::DirPDI:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool RightToLeft(QChar c) {
+    return c.direction() == QChar::DirR || c.direction() == QChar::DirAL;
+}
+
+// First strong isolate and pop directional isolate: the text between takes its own direction and
+// leaves the line's alone.
+constexpr char16_t kFirstStrongIsolate = 0x2068;
+constexpr char16_t kPopIsolate = 0x2069;
+
+} // namespace
+
+QString InLine(const QString& outside) {
+    QString kept;
+    kept.reserve(outside.size());
+    bool rightToLeft = false;
+    for (const QChar c : outside) {
+        if (!TurnsDirection(c)) {
+            kept.append(c);
+            rightToLeft = rightToLeft || RightToLeft(c);
+        }
+    }
+    // Text of left-to-right letters only reads the same set apart or not: it stays as it is.
+    if (!rightToLeft) {
+        return kept;
+    }
+    return QChar(kFirstStrongIsolate) + kept + QChar(kPopIsolate);
+}
+
 void ShowAsWritten(QLabel* label) {
     label->setTextFormat(Qt::PlainText);
 }

@@ -5,12 +5,18 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QString>
 
 class QLabel;
-class QString;
 class QWidget;
 
 namespace tarvelo {
+
+// A piece of outside text (a name, a title) to set into a line of the program's own words: the
+// characters that turn the direction of what follows (an override, an embedding, an isolate)
+// taken out, so that "live" with an override before it is not shown as "evil", and a text in a
+// right-to-left script kept apart from the words around it.
+QString InLine(const QString& outside);
 
 // Makes `label` show every text as written; set its text after this.
 void ShowAsWritten(QLabel* label);

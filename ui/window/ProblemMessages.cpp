@@ -1,5 +1,7 @@
 #include "ui/window/ProblemMessages.h"
 
+#include "ui/window/PlainText.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
@@ -49,7 +51,7 @@ std::optional<Problem> ReadProblemOrWarn(const std::string& path, const QString&
 }
 
 QString RefusedFileMessage(const QString& path, const ProblemError& error) {
-    const QString file = QDir::toNativeSeparators(path);
+    const QString file = InLine(QDir::toNativeSeparators(path));
     switch (error.kind) {
     case ProblemError::Kind::CannotOpen:
         return Tr(QT_TRANSLATE_NOOP(
@@ -114,7 +116,7 @@ QString SaveFailedMessage(const QString& path, const QString& reason) {
     return Tr(QT_TRANSLATE_NOOP(
                   "ProblemMessages",
                   "The problem could not be saved as \u201c%1\u201d: %2.\nNothing was changed."))
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(InLine(QDir::toNativeSeparators(path)), reason);
 }
 
 QString SaveRefusalReason(SaveTargetCheck::Refusal refusal) {
@@ -144,7 +146,7 @@ QString SavedOverLinkedFileMessage(const QString& path) {
     return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
                                 "The problem was saved as \u201c%1\u201d. That file also had "
                                 "other names (hard links); they still hold the old problem."))
-        .arg(QDir::toNativeSeparators(path));
+        .arg(InLine(QDir::toNativeSeparators(path)));
 }
 
 QString SaveFailureReason(int systemError, const QString& otherwise) {
@@ -164,14 +166,14 @@ QString UnusableCommandLineMessage(const QString& commandLine) {
                   "ProblemMessages",
                   "The command line \u201c%1\u201d names no problem file; Tarvelo starts without "
                   "one."))
-        .arg(commandLine);
+        .arg(InLine(commandLine));
 }
 
 QString UnknownValueRefusedMessage(const QString& letter, const QString& answer) {
     return Tr(QT_TRANSLATE_NOOP("ProblemMessages",
                                 "\u201c%1\u201d is not a value of %2. %2 takes a whole number "
                                 "from 0 to 9; it keeps its value."))
-        .arg(answer.trimmed(), letter);
+        .arg(InLine(answer.trimmed()), letter);
 }
 
 QString DiscardBuiltSceneQuestion() {
