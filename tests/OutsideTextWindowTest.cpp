@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -62,6 +63,7 @@ class OutsideTextWindowTest : public QObject {
     void outsideTextKeepsTheLinesDirection_data();
     void outsideTextKeepsTheLinesDirection();
     void aTitleTurnedAroundIsListedAsTyped();
+    void aLongInstructionLeavesTheWindowsOnTheScreen();
 
   private:
     QTemporaryDir settings_;
@@ -191,6 +193,41 @@ void OutsideTextWindowTest::aTitleTurnedAroundIsListedAsTyped() {
         QStringLiteral("ownLessons"));
     QCOMPARE(list->count(), 1);
     QCOMPARE(list->item(0)->text(), QStringLiteral("1. live"));
+}
+
+void OutsideTextWindowTest::aLongInstructionLeavesTheWindowsOnTheScreen() {
+    constexpr int kLines = 2000;
+    const QDir own(tarvelo::OwnLessonsFolder());
+    QVERIFY(own.mkpath(QStringLiteral(".")));
+    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                        own.filePath(QStringLiteral("Long.trv"))));
+    // A line break in a lesson's value is written \n.
+    QByteArray instruction;
+    for (int line = 0; line < kLines; ++line) {
+        instruction += "Line " + QByteArray::number(line) + "\\n";
+    }
+    Write(own.filePath(QStringLiteral("Long.lesson")),
+          "[Lesson]\nGoal=balance\nTitle=Long\nInstruction=" + instruction + "\n");
+    KeyedWindow w;
+    w.window.ShowLessons();
+    auto* lessons = w.window.findChild<tarvelo::LessonsWindow*>();
+    auto* list = lessons->findChild<QListWidget*>(QStringLiteral("ownLessons"));
+    QCOMPARE(list->count(), 1);
+    list->setCurrentRow(0);
+    QCoreApplication::processEvents();
+    const int room = lessons->screen()->availableGeometry().height();
+    QVERIFY2(lessons->sizeHint().height() < room,
+             qPrintable(QString::number(lessons->sizeHint().height())));
+    const QString shown = lessons->findChild<QLabel*>(QStringLiteral("lessonInstruction"))->text();
+    QVERIFY(shown.startsWith(QStringLiteral("Line 0\nLine 1\n")));
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+
+    // In the moves panel too, the instruction is cut and the panel needs no scrolling.
+    QTest::mouseClick(lessons->findChild<QPushButton*>(QStringLiteral("openLesson")),
+                      Qt::LeftButton);
+    w.RunMs(2000);
+    QVERIFY(w.InPanel<QLabel>("taskGoal")->text().endsWith(QChar(0x2026)));
+    QVERIFY(w.window.size().height() < room);
 }
 
 QTEST_MAIN(OutsideTextWindowTest)

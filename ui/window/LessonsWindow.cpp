@@ -21,6 +21,9 @@ namespace {
 constexpr int kWindowWidth = 560;     // pixels: room for a title and a line of instruction
 constexpr int kShippedRowsShown = 10; // the program's lessons seen at once; the rest scroll
 constexpr int kOwnRowsShown = 4;
+// The chosen lesson's instruction, bounded: the window stays within any screen.
+constexpr int kInstructionLinesShown = 6;
+constexpr int kInstructionCharactersShown = 600;
 
 // The index of the lesson in its listing, and whether it was done, kept with each item.
 constexpr int kEntryRole = Qt::UserRole;
@@ -182,7 +185,11 @@ QListWidgetItem* LessonsWindow::ChosenItem() const {
 
 void LessonsWindow::ShowChosen() {
     const LessonEntry* entry = EntryOf(ChosenItem());
-    instruction_->setText(entry != nullptr ? LessonInstruction(entry->lesson) : QString());
+    // A few lines here; the whole of it in the moves panel once the lesson opens.
+    instruction_->setText(entry != nullptr
+                              ? Shortened(LessonInstruction(entry->lesson), kInstructionLinesShown,
+                                          kInstructionCharactersShown)
+                              : QString());
     open_->setEnabled(entry != nullptr);
 }
 

@@ -61,6 +61,12 @@ constexpr int kTrailLinesShown = 3;
 // The task's words and its praise each take this many times the room of the button to the next
 // task, which is so never short of room for its caption.
 constexpr int kTaskTextShare = 2;
+// How much of a task's title and goal the panel shows: room for the longest of the program's own
+// lessons, in every language.
+constexpr int kTitleLinesShown = 1;
+constexpr int kTitleCharactersShown = 80;
+constexpr int kGoalLinesShown = 3;
+constexpr int kGoalCharactersShown = 320;
 // The columns of groups side by side: the moves on both pans, the exchange, the last move and
 // the check, the trail.
 constexpr int kColumns = 4;
@@ -478,8 +484,10 @@ void MovesPanel::PrintTrail() {
 }
 
 void MovesPanel::ShowTask(const PanelTask& task) {
-    taskTitle_->setText(task.title);
-    taskGoal_->setText(task.goal);
+    // A teacher's words, bounded: the panel's height is fixed; the sentence said as the lesson
+    // opened holds all of them.
+    taskTitle_->setText(Shortened(task.title, kTitleLinesShown, kTitleCharactersShown));
+    taskGoal_->setText(Shortened(task.goal, kGoalLinesShown, kGoalCharactersShown));
     const bool done = !task.praise.isEmpty();
     // The stars are to see; a screen reader hears the praise, which counts them in words.
     praise_->setText(done ? task.stars + QLatin1Char(' ') + task.praise : QString());

@@ -33,6 +33,7 @@ bool RightToLeft(QChar c) {
 // leaves the line's alone.
 constexpr char16_t kFirstStrongIsolate = 0x2068;
 constexpr char16_t kPopIsolate = 0x2069;
+constexpr char16_t kEllipsis = 0x2026;
 
 } // namespace
 
@@ -51,6 +52,14 @@ QString InLine(const QString& outside) {
         return kept;
     }
     return QChar(kFirstStrongIsolate) + kept + QChar(kPopIsolate);
+}
+
+QString Shortened(const QString& outside, int mostLines, int mostCharacters) {
+    QString shown = outside.section(QLatin1Char('\n'), 0, mostLines - 1);
+    if (shown.size() > mostCharacters) {
+        shown.truncate(mostCharacters);
+    }
+    return shown.size() < outside.size() ? shown + QChar(kEllipsis) : shown;
 }
 
 void ShowAsWritten(QLabel* label) {

@@ -18,6 +18,11 @@ namespace tarvelo {
 // right-to-left script kept apart from the words around it.
 QString InLine(const QString& outside);
 
+// `outside` as a label of bounded room shows it: no more than `mostLines` lines and
+// `mostCharacters` characters, a cut marked with an ellipsis. A lesson's instruction of
+// thousands of lines would otherwise make its window taller than the screen.
+QString Shortened(const QString& outside, int mostLines, int mostCharacters);
+
 // Makes `label` show every text as written; set its text after this.
 void ShowAsWritten(QLabel* label);
 
