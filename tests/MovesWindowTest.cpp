@@ -519,11 +519,19 @@ void MovesWindowTest::theTrailPrintsToAFile() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    tarvelo::PrintLines({QStringLiteral("X + 2 = 5"), QStringLiteral("X = 3")}, printer);
+    QVERIFY(tarvelo::PrintLines({QStringLiteral("X + 2 = 5"), QStringLiteral("X = 3")}, printer));
     QFile pdf(path);
     QVERIFY(pdf.open(QIODevice::ReadOnly));
     QVERIFY(pdf.size() > 0);
     QVERIFY(pdf.read(4) == "%PDF");
+
+    // A file that cannot be written whole (a device that is always full) is a print that failed,
+    // and says where.
+    QPrinter full(QPrinter::HighResolution);
+    full.setOutputFormat(QPrinter::PdfFormat);
+    full.setOutputFileName(QStringLiteral("/dev/full"));
+    QVERIFY(!tarvelo::PrintLines({QStringLiteral("X + 2 = 5")}, full));
+    QVERIFY(MovesPanel::TrailNotPrintedMessage(full).contains(QStringLiteral("/dev/full")));
 }
 
 void MovesWindowTest::everyControlHasAnAccessibleName_data() {

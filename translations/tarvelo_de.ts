@@ -1098,6 +1098,18 @@ Es wurde nichts verändert.</translation>
         <source>Read each balance aloud</source>
         <translation>Jede Waage laut vorlesen</translation>
     </message>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>The trail of equations could not be printed.</source>
+        <translation>Der Verlauf der Gleichungen konnte nicht gedruckt werden.</translation>
+    </message>
+    <message>
+        <source>The trail of equations could not be printed to “%1”: the file could not be written whole (is the disk full?).</source>
+        <translation>Der Verlauf der Gleichungen konnte nicht nach „%1“ gedruckt werden: Die Datei konnte nicht vollständig geschrieben werden (ist der Datenträger voll?).</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::NoticeQueue</name>

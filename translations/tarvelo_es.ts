@@ -1098,6 +1098,18 @@ No se ha cambiado nada.</translation>
         <source>Read each balance aloud</source>
         <translation>Leer en voz alta cada equilibrio</translation>
     </message>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>The trail of equations could not be printed.</source>
+        <translation>No se pudo imprimir el recorrido de ecuaciones.</translation>
+    </message>
+    <message>
+        <source>The trail of equations could not be printed to “%1”: the file could not be written whole (is the disk full?).</source>
+        <translation>No se pudo imprimir el recorrido de ecuaciones en «%1»: el archivo no se pudo escribir entero (¿está lleno el disco?).</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::NoticeQueue</name>

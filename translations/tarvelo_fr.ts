@@ -1098,6 +1098,18 @@ Rien n&apos;a été modifié.</translation>
         <source>Read each balance aloud</source>
         <translation>Lire chaque pesée à voix haute</translation>
     </message>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>The trail of equations could not be printed.</source>
+        <translation>La suite des équations n&apos;a pas pu être imprimée.</translation>
+    </message>
+    <message>
+        <source>The trail of equations could not be printed to “%1”: the file could not be written whole (is the disk full?).</source>
+        <translation>La suite des équations n&apos;a pas pu être imprimée dans «&#xa0;%1&#xa0;»&#xa0;: le fichier n&apos;a pas pu être écrit en entier (le disque est-il plein&#xa0;?).</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::NoticeQueue</name>

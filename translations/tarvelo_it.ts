@@ -1098,6 +1098,18 @@ Non è cambiato nulla.</translation>
         <source>Read each balance aloud</source>
         <translation>Leggi ad alta voce ogni equilibrio</translation>
     </message>
+    <message>
+        <source>Tarvelo</source>
+        <translation>Tarvelo</translation>
+    </message>
+    <message>
+        <source>The trail of equations could not be printed.</source>
+        <translation>Non è stato possibile stampare il percorso delle equazioni.</translation>
+    </message>
+    <message>
+        <source>The trail of equations could not be printed to “%1”: the file could not be written whole (is the disk full?).</source>
+        <translation>Non è stato possibile stampare il percorso delle equazioni su «%1»: il file non si è potuto scrivere per intero (il disco è pieno?).</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::NoticeQueue</name>

@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -478,9 +479,19 @@ void MovesPanel::CopyTrail() const {
 void MovesPanel::PrintTrail() {
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) {
-        PrintLines(TrailLines(), printer);
+    if (dialog.exec() == QDialog::Accepted && !PrintLines(TrailLines(), printer)) {
+        AskAsWritten(this, QMessageBox::Warning, tr("Tarvelo"), TrailNotPrintedMessage(printer));
     }
+}
+
+QString MovesPanel::TrailNotPrintedMessage(const QPrinter& printer) {
+    const QString file = printer.outputFileName();
+    if (file.isEmpty()) {
+        return tr("The trail of equations could not be printed.");
+    }
+    return tr("The trail of equations could not be printed to \u201c%1\u201d: the file could "
+              "not be written whole (is the disk full?).")
+        .arg(InLine(QDir::toNativeSeparators(file)));
 }
 
 void MovesPanel::ShowTask(const PanelTask& task) {

@@ -15,6 +15,7 @@ class QComboBox;
 class QHBoxLayout;
 class QLabel;
 class QListWidget;
+class QPrinter;
 class QPushButton;
 class QSpinBox;
 class QVBoxLayout;
@@ -62,8 +63,10 @@ class MovesPanel : public QWidget {
     QStringList TrailLines() const;
     // Puts the trail on the clipboard as text, a line to a line.
     void CopyTrail() const;
-    // Asks where to print the trail, and prints it there.
+    // Asks where to print the trail, and prints it there; says so when it did not get there.
     void PrintTrail();
+    // What a print of the trail that did not get to `printer` says.
+    static QString TrailNotPrintedMessage(const QPrinter& printer);
 
     // The challenge or lesson on the pans, above the moves; nothing while `task` is empty.
     void ShowTask(const PanelTask& task);

@@ -8,6 +8,8 @@ class QPrinter;
 namespace tarvelo {
 
 // Prints `lines`, one to a line of text, on `printer` as it is set up (a printer, or a file).
-void PrintLines(const QStringList& lines, QPrinter& printer);
+// False when they did not get there: the printer refused, or the file was left unfinished (a
+// full disk leaves it empty, and the printer's state does not say so).
+bool PrintLines(const QStringList& lines, QPrinter& printer);
 
 } // namespace tarvelo
