@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <algorithm>
+#include <cerrno>
 
 using tarvelo::LessonEntry;
 using tarvelo::LessonRun;
@@ -137,6 +138,7 @@ class LessonPlayWindowTest : public QObject {
     void aSceneSavedAsALessonOpensFromMyLessons();
     void aGoalTheSceneMeetsAlreadyWaitsForTheChildsMove();
     void savingALessonThatCannotBeWrittenLeavesNothing();
+    void aLessonReplacedOnAFullDiskKeepsItsOldPair();
     void aLessonFileThatCannotBeReadIsNamed();
     void everyControlHasAnAccessibleName();
     void theLessonsSpeakItalian();
@@ -405,6 +407,48 @@ void LessonPlayWindowTest::savingALessonThatCannotBeWrittenLeavesNothing() {
     QVERIFY(!w.window.SaveLesson(dir.filePath(QStringLiteral("T.trv")), lesson, &reason));
     QVERIFY(!reason.isEmpty());
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("T.trv"))));
+}
+
+// The whole of a file, or an empty text when there is none.
+QByteArray FileText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void LessonPlayWindowTest::aLessonReplacedOnAFullDiskKeepsItsOldPair() {
+    LessonWindow w;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(w.window.OpenProblem(kLessons + QStringLiteral("/01 One cube balances one cube.trv")));
+    w.RunMs(kSettleMs);
+    tarvelo::Lesson lesson;
+    lesson.goal = "balance";
+    lesson.titles[""] = "T";
+    lesson.instructions[""] = "Old.";
+    const QString problem = dir.filePath(QStringLiteral("T.trv"));
+    const QString lessonFile = dir.filePath(QStringLiteral("T.lesson"));
+    QString reason;
+    QVERIFY2(w.window.SaveLesson(problem, lesson, &reason), qPrintable(reason));
+    const QByteArray oldProblem = FileText(problem);
+    const QByteArray oldLesson = FileText(lessonFile);
+    QVERIFY(!oldProblem.isEmpty() && !oldLesson.isEmpty());
+    // Another scene and goal over it, on a disk that fills up as the lesson file is written.
+    QVERIFY(
+        w.window.OpenProblem(kLessons + QStringLiteral("/12 Find X - X plus 4 balances 9.trv")));
+    w.RunMs(kSettleMs);
+    lesson.goal = "find-x";
+    lesson.instructions[""] = "New.";
+    tarvelo::ReplaceSteps full;
+    full.write = [writes = 0](int fd, std::string_view text) mutable {
+        return ++writes == 2 ? ENOSPC : tarvelo::WriteWhole(fd, text);
+    };
+    QVERIFY(!w.window.SaveLesson(problem, lesson, &reason, full));
+    QCOMPARE(reason, QStringLiteral("there is no space left on the disk"));
+    QCOMPARE(FileText(problem), oldProblem);
+    QCOMPARE(FileText(lessonFile), oldLesson);
+    QCOMPARE(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+        2);
 }
 
 void LessonPlayWindowTest::aLessonFileThatCannotBeReadIsNamed() {
