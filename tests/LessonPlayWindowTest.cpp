@@ -460,12 +460,20 @@ void LessonPlayWindowTest::aLessonFileThatCannotBeReadIsNamed() {
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("[Lesson]\nGoal=balance\n");
     broken.close();
+    // A goal no lesson has could never be done: refused, by the line that names it.
+    QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                own.filePath(QStringLiteral("Unknown goal.trv")));
+    QFile unknown(own.filePath(QStringLiteral("Unknown goal.lesson")));
+    QVERIFY(unknown.open(QIODevice::WriteOnly));
+    unknown.write("[Lesson]\nGoal=findx\nTitle=T\nInstruction=I\n");
+    unknown.close();
     LessonWindow w;
     w.window.ShowLessons();
     QCOMPARE(w.Own()->count(), 0);
     QVERIFY(w.InLessons<QLabel>("refusedLessons")->isVisible());
     QCOMPARE(w.InLessons<QLabel>("refusedLessons")->text(),
-             QStringLiteral("These lesson files could not be read: Broken.lesson"));
+             QStringLiteral("These lesson files could not be read: Broken.lesson, Unknown "
+                            "goal.lesson (line 2)"));
 }
 
 void LessonPlayWindowTest::everyControlHasAnAccessibleName() {
