@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <functional>
+#include <limits>
 
 using tarvelo::Challenge;
 using tarvelo::ChallengeRun;
@@ -464,6 +465,16 @@ void ChallengeWindowTest::theStoreKeepsEachLevelApart() {
     // A second store on the same file reads what the first kept; the user's settings hold none.
     QCOMPARE(tarvelo::ChallengeStore(file).Record(1), (LevelRecord{5, 3}));
     QCOMPARE(tarvelo::ChallengeStore().Record(1), LevelRecord{});
+    // Counts kept at the most an int holds, or just under it, stay there.
+    constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+    for (const std::int32_t kept : {kMost, kMost - 1}) {
+        QSettings records(file, QSettings::IniFormat);
+        records.setValue(QStringLiteral("challenges/level4/stars"), kept);
+        records.setValue(QStringLiteral("challenges/level4/solved"), kept);
+        records.sync();
+        store.KeepSolved(4, 2);
+        QCOMPARE(store.Record(4), (LevelRecord{kMost, kMost}));
+    }
 }
 
 void ChallengeWindowTest::everyControlHasAnAccessibleName_data() {

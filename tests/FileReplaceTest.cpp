@@ -1,11 +1,14 @@
 // A file replaced whole: the new text in place with the old file's mode, a new file with the
-// user's umask, what must not be replaced left as it was, and nothing left beside either way.
+// user's umask, what must not be replaced left as it was, and nothing left beside either way;
+// files replaced together all change or none does.
 #include "core/io/FileReplace.h"
 
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
@@ -97,6 +100,79 @@ TEST(FileReplaceTest, WhatMustNotBeReplacedIsLeftAsItWas) {
     EXPECT_TRUE(fs::is_directory(folder / "folder.trv"));
     EXPECT_EQ(Read(folder / "read-only.trv"), "kept");
     EXPECT_EQ(folder.Entries(), 2);
+}
+
+// Steps of the disk's that fail the `failing`th time (from 1) that `failed` is taken, with
+// `error`; every other step is the disk's own.
+ReplaceSteps FailingAt(int failing, Step failed, int error) {
+    auto count = std::make_shared<int>(0);
+    const auto fails = [count, failing] { return ++*count == failing; };
+    ReplaceSteps steps;
+    if (failed == Step::Write) {
+        steps.write = [fails, error](int fd, std::string_view text) {
+            return fails() ? error : WriteWhole(fd, text);
+        };
+    } else {
+        steps.rename = [fails, error](const std::string& from, const std::string& to) {
+            return fails() ? error : RenameFile(from, to);
+        };
+    }
+    return steps;
+}
+
+TEST(FileReplaceTest, FilesReplacedTogetherAllChange) {
+    Folder folder;
+    std::ofstream(folder / "L.trv") << "old scene";
+    const FilesReplacing replaced = ReplaceFilesWhole({
+        {folder / "L.trv", "new scene", OwnerAndMode{geteuid(), getegid(), 0644}},
+        {folder / "L.lesson", "new lesson", std::nullopt},
+    });
+    EXPECT_TRUE(replaced.done());
+    EXPECT_EQ(Read(folder / "L.trv"), "new scene");
+    EXPECT_EQ(Read(folder / "L.lesson"), "new lesson");
+    EXPECT_EQ(folder.Entries(), 2);
+}
+
+// A full disk under the second file, or one that will not put it in place: both files stay as
+// they were (or stay missing), and nothing is left beside them.
+TEST(FileReplaceTest, FilesReplacedTogetherAllStayWhenOneFails) {
+    struct Case {
+        Step failed;
+        int error;
+        bool oldPair; // the files were there before
+    };
+    const Case cases[] = {
+        {Step::Write, ENOSPC, true},
+        {Step::Write, ENOSPC, false},
+        {Step::Rename, EIO, true},
+        {Step::Rename, EIO, false},
+    };
+    for (const Case& c : cases) {
+        Folder folder;
+        const std::string scene = folder / "L.trv";
+        const std::string lesson = folder / "L.lesson";
+        std::optional<OwnerAndMode> keep;
+        if (c.oldPair) {
+            std::ofstream(scene) << "old scene";
+            std::ofstream(lesson) << "old lesson";
+            keep = OwnerAndMode{geteuid(), getegid(), 0644};
+        }
+        const FilesReplacing replaced =
+            ReplaceFilesWhole({{scene, "new scene", keep}, {lesson, "new lesson", keep}},
+                              FailingAt(2, c.failed, c.error));
+        const std::string label =
+            std::string(c.failed == Step::Write ? "write" : "rename") + (c.oldPair ? " old" : "");
+        EXPECT_EQ(replaced.result.failed, c.failed) << label;
+        EXPECT_EQ(replaced.result.error, c.error) << label;
+        EXPECT_EQ(replaced.file, 1U) << label;
+        if (c.oldPair) {
+            EXPECT_EQ(Read(scene), "old scene") << label;
+            EXPECT_EQ(Read(lesson), "old lesson") << label;
+            EXPECT_EQ(folder.Entries(), 2) << label;
+        } else {
+            EXPECT_EQ(folder.Entries(), 0) << label;
+        }
+    }
 }
 
 } // namespace

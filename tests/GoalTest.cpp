@@ -2,6 +2,7 @@
 #include "core/teach/Goal.h"
 
 #include "PansFixture.h"
+#include "core/io/LessonFile.h"
 #include "core/play/MoveScript.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,17 @@ TEST(GoalTest, EachGoalHasAWordThatReadsBack) {
         EXPECT_EQ(GoalWord(c.goal), c.word);
         EXPECT_EQ(GoalFromWord(c.word), c.goal);
     }
+}
+
+// The lesson file's reader accepts the goal words this table reads, and no others.
+TEST(GoalTest, TheLessonFilesGoalWordsAreTheGoals) {
+    for (const std::string_view word : kGoalWords) {
+        SCOPED_TRACE(word);
+        ASSERT_TRUE(GoalFromWord(word));
+        EXPECT_EQ(GoalWord(*GoalFromWord(word)), word);
+    }
+    // Right heavier is the last kind of goal.
+    EXPECT_EQ(kGoalWords.size(), static_cast<std::size_t>(GoalKind::RightHeavier) + 1);
 }
 
 TEST(GoalTest, AWordNoGoalHasReadsAsNone) {

@@ -174,6 +174,8 @@ TEST(LessonFileTest, BadLessonsAreRefusedWithTheirReason) {
         {"a tagged goal", lesson + "Goal[de]=balance\n", Kind::BadKey, 5, "Goal[de]"},
         {"a goal with blanks", "[Lesson]\nGoal=find x\nTitle=T\nInstruction=I\n", Kind::BadValue, 2,
          "Goal"},
+        {"a goal no lesson has", "[Lesson]\nGoal=findx\nTitle=T\nInstruction=I\n",
+         Kind::UnknownGoal, 2, "Goal"},
         {"a language with a blank", lesson + "Language=d e\n", Kind::BadValue, 5, "Language"},
         {"an unknown escape", lesson + "Title[de]=a\\qb\n", Kind::BadEscape, 5, "Title[de]"},
         {"a backslash at the end", lesson + "Title[de]=a\\\n", Kind::BadEscape, 5, "Title[de]"},

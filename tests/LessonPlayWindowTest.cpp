@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <algorithm>
+#include <cerrno>
 
 using tarvelo::LessonEntry;
 using tarvelo::LessonRun;
@@ -137,6 +138,7 @@ class LessonPlayWindowTest : public QObject {
     void aSceneSavedAsALessonOpensFromMyLessons();
     void aGoalTheSceneMeetsAlreadyWaitsForTheChildsMove();
     void savingALessonThatCannotBeWrittenLeavesNothing();
+    void aLessonReplacedOnAFullDiskKeepsItsOldPair();
     void aLessonFileThatCannotBeReadIsNamed();
     void everyControlHasAnAccessibleName();
     void theLessonsSpeakItalian();
@@ -407,6 +409,48 @@ void LessonPlayWindowTest::savingALessonThatCannotBeWrittenLeavesNothing() {
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("T.trv"))));
 }
 
+// The whole of a file, or an empty text when there is none.
+QByteArray FileText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void LessonPlayWindowTest::aLessonReplacedOnAFullDiskKeepsItsOldPair() {
+    LessonWindow w;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QVERIFY(w.window.OpenProblem(kLessons + QStringLiteral("/01 One cube balances one cube.trv")));
+    w.RunMs(kSettleMs);
+    tarvelo::Lesson lesson;
+    lesson.goal = "balance";
+    lesson.titles[""] = "T";
+    lesson.instructions[""] = "Old.";
+    const QString problem = dir.filePath(QStringLiteral("T.trv"));
+    const QString lessonFile = dir.filePath(QStringLiteral("T.lesson"));
+    QString reason;
+    QVERIFY2(w.window.SaveLesson(problem, lesson, &reason), qPrintable(reason));
+    const QByteArray oldProblem = FileText(problem);
+    const QByteArray oldLesson = FileText(lessonFile);
+    QVERIFY(!oldProblem.isEmpty() && !oldLesson.isEmpty());
+    // Another scene and goal over it, on a disk that fills up as the lesson file is written.
+    QVERIFY(
+        w.window.OpenProblem(kLessons + QStringLiteral("/12 Find X - X plus 4 balances 9.trv")));
+    w.RunMs(kSettleMs);
+    lesson.goal = "find-x";
+    lesson.instructions[""] = "New.";
+    tarvelo::ReplaceSteps full;
+    full.write = [writes = 0](int fd, std::string_view text) mutable {
+        return ++writes == 2 ? ENOSPC : tarvelo::WriteWhole(fd, text);
+    };
+    QVERIFY(!w.window.SaveLesson(problem, lesson, &reason, full));
+    QCOMPARE(reason, QStringLiteral("there is no space left on the disk"));
+    QCOMPARE(FileText(problem), oldProblem);
+    QCOMPARE(FileText(lessonFile), oldLesson);
+    QCOMPARE(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+        2);
+}
+
 void LessonPlayWindowTest::aLessonFileThatCannotBeReadIsNamed() {
     const QDir own(tarvelo::OwnLessonsFolder());
     QVERIFY(own.mkpath(QStringLiteral(".")));
@@ -416,12 +460,20 @@ void LessonPlayWindowTest::aLessonFileThatCannotBeReadIsNamed() {
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("[Lesson]\nGoal=balance\n");
     broken.close();
+    // A goal no lesson has could never be done: refused, by the line that names it.
+    QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                own.filePath(QStringLiteral("Unknown goal.trv")));
+    QFile unknown(own.filePath(QStringLiteral("Unknown goal.lesson")));
+    QVERIFY(unknown.open(QIODevice::WriteOnly));
+    unknown.write("[Lesson]\nGoal=findx\nTitle=T\nInstruction=I\n");
+    unknown.close();
     LessonWindow w;
     w.window.ShowLessons();
     QCOMPARE(w.Own()->count(), 0);
     QVERIFY(w.InLessons<QLabel>("refusedLessons")->isVisible());
     QCOMPARE(w.InLessons<QLabel>("refusedLessons")->text(),
-             QStringLiteral("These lesson files could not be read: Broken.lesson"));
+             QStringLiteral("These lesson files could not be read: Broken.lesson, Unknown "
+                            "goal.lesson (line 2)"));
 }
 
 void LessonPlayWindowTest::everyControlHasAnAccessibleName() {

@@ -88,6 +88,22 @@ TEST(MoveScriptTest, RefusesWhatIsNoMove) {
     }
 }
 
+// The list of moves a refusal quotes names every move, each a word the script reads as one.
+TEST(MoveScriptTest, TheListOfMovesNamesEveryMove) {
+    const std::string list = MoveWordList();
+    std::size_t words = 0;
+    for (std::size_t start = 0; start < list.size(); ++words) {
+        const std::size_t end = std::min(list.find(", ", start), list.size());
+        // A move's word alone lacks its numbers; a word that is no move would be unknown.
+        const MoveScript script = ReadMoveScript(list.substr(start, end - start));
+        ASSERT_TRUE(script.error);
+        EXPECT_EQ(script.error->fault, ScriptFault::WordCount) << script.error->move;
+        start = end + 2;
+    }
+    // Check is the last of the moves.
+    EXPECT_EQ(words, static_cast<std::size_t>(MoveType::Check) + 1) << list;
+}
+
 // A script read and made on X + 2 = 5 (X = 3) solves it.
 TEST(MoveScriptTest, AScriptSolvesAScene) {
     SceneHarness h;

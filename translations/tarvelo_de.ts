@@ -58,10 +58,6 @@ Lizenz: %2 (die GNU General Public License, Version 3 oder jede spätere Version
 Es gibt keine Gewährleistung.</translation>
     </message>
     <message>
-        <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
-        <translation>--moves: „%1“ ist kein Zug (take, add, drop, remove, split, join, share).</translation>
-    </message>
-    <message>
         <source>--moves: “%1” has too many or too few words.</source>
         <translation>--moves: „%1“ hat zu viele oder zu wenige Wörter.</translation>
     </message>
@@ -132,6 +128,10 @@ Es gibt keine Gewährleistung.</translation>
     <message>
         <source>tarvelo: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). The options that need no window are in tarvelo --help; to open the window all the same, start it under xvfb-run -a.</source>
         <translation>tarvelo: Es gibt keine Anzeige, auf der das Fenster geöffnet werden kann (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt). Die Optionen, die kein Fenster brauchen, stehen in tarvelo --help; um das Fenster trotzdem zu öffnen, starte es mit xvfb-run -a.</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” is no move (%2).</source>
+        <translation>--moves: „%1“ ist kein Zug (%2).</translation>
     </message>
 </context>
 <context>
@@ -927,6 +927,10 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>Lesson saved: %1.</source>
         <translation>Lektion gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (Zeile %2)</translation>
     </message>
 </context>
 <context>

@@ -58,10 +58,6 @@ Licencia: %2 (la Licencia Pública General de GNU, versión 3 o cualquier versi�
 No hay ninguna garantía.</translation>
     </message>
     <message>
-        <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
-        <translation>--moves: «%1» no es un movimiento (take, add, drop, remove, split, join, share).</translation>
-    </message>
-    <message>
         <source>--moves: “%1” has too many or too few words.</source>
         <translation>--moves: «%1» tiene demasiadas o demasiado pocas palabras.</translation>
     </message>
@@ -132,6 +128,10 @@ No hay ninguna garantía.</translation>
     <message>
         <source>tarvelo: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). The options that need no window are in tarvelo --help; to open the window all the same, start it under xvfb-run -a.</source>
         <translation>tarvelo: no hay ninguna pantalla en la que abrir la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas). Las opciones que no necesitan ventana están en tarvelo --help; para abrir la ventana de todos modos, inícialo con xvfb-run -a.</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” is no move (%2).</source>
+        <translation>--moves: «%1» no es un movimiento (%2).</translation>
     </message>
 </context>
 <context>
@@ -927,6 +927,10 @@ No se ha cambiado nada.</translation>
     <message>
         <source>Lesson saved: %1.</source>
         <translation>Lección guardada: %1.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (línea %2)</translation>
     </message>
 </context>
 <context>

@@ -58,10 +58,6 @@ Licence&#xa0;: %2 (la licence publique générale GNU, version 3 ou toute versio
 Il n&apos;y a aucune garantie.</translation>
     </message>
     <message>
-        <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
-        <translation>--moves&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un coup (take, add, drop, remove, split, join, share).</translation>
-    </message>
-    <message>
         <source>--moves: “%1” has too many or too few words.</source>
         <translation>--moves&#xa0;: «&#xa0;%1&#xa0;» a trop de mots ou trop peu.</translation>
     </message>
@@ -132,6 +128,10 @@ Il n&apos;y a aucune garantie.</translation>
     <message>
         <source>tarvelo: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). The options that need no window are in tarvelo --help; to open the window all the same, start it under xvfb-run -a.</source>
         <translation>tarvelo&#xa0;: il n&apos;y a pas d&apos;affichage où ouvrir la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définies). Les options qui n&apos;ont pas besoin de fenêtre sont dans tarvelo --help&#xa0;; pour ouvrir la fenêtre malgré tout, lance-le avec xvfb-run -a.</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” is no move (%2).</source>
+        <translation>--moves&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un coup (%2).</translation>
     </message>
 </context>
 <context>
@@ -927,6 +927,10 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>Lesson saved: %1.</source>
         <translation>Leçon enregistrée&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (ligne %2)</translation>
     </message>
 </context>
 <context>

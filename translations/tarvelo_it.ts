@@ -58,10 +58,6 @@ Licenza: %2 (la GNU General Public License, versione 3 o qualsiasi versione succ
 Non c&apos;è alcuna garanzia.</translation>
     </message>
     <message>
-        <source>--moves: “%1” is no move (take, add, drop, remove, split, join, share).</source>
-        <translation>--moves: “%1” non è una mossa (take, add, drop, remove, split, join, share).</translation>
-    </message>
-    <message>
         <source>--moves: “%1” has too many or too few words.</source>
         <translation>--moves: “%1” ha troppe o troppo poche parole.</translation>
     </message>
@@ -132,6 +128,10 @@ Non c&apos;è alcuna garanzia.</translation>
     <message>
         <source>tarvelo: there is no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set). The options that need no window are in tarvelo --help; to open the window all the same, start it under xvfb-run -a.</source>
         <translation>tarvelo: non c&apos;è alcun display su cui aprire la finestra (DISPLAY e WAYLAND_DISPLAY non sono impostate). Le opzioni che non hanno bisogno di una finestra sono in tarvelo --help; per aprire comunque la finestra, avvialo con xvfb-run -a.</translation>
+    </message>
+    <message>
+        <source>--moves: “%1” is no move (%2).</source>
+        <translation>--moves: “%1” non è una mossa (%2).</translation>
     </message>
 </context>
 <context>
@@ -927,6 +927,10 @@ Non è cambiato nulla.</translation>
     <message>
         <source>Lesson saved: %1.</source>
         <translation>Lezione salvata: %1.</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <translation>%1 (riga %2)</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <sys/random.h>
 #include <sys/stat.h>
@@ -61,18 +62,26 @@ bool RandomDigits(std::string& digits) {
     return true;
 }
 
+// A hidden name of nobody's next to `target`, with an ending no desktop database reads; false
+// (with errno) when the system has no random digits to give.
+bool NameBeside(const fs::path& target, std::string& name) {
+    std::string unique;
+    if (!RandomDigits(unique)) {
+        return false;
+    }
+    name = (target.parent_path() /
+            ("." + NameKept(target.filename().string()) + "." + unique + kTemporaryEnding))
+               .string();
+    return true;
+}
+
 // Creates a new file of a name nobody else uses next to `target`, exclusively and never
 // through a link. Its descriptor, or -1 with errno.
 int CreateBeside(const fs::path& target, mode_t mode, std::string& name) {
     for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-        std::string unique;
-        if (!RandomDigits(unique)) {
+        if (!NameBeside(target, name)) {
             return -1;
         }
-        // Hidden, and with an ending no desktop database reads.
-        name = (target.parent_path() /
-                ("." + NameKept(target.filename().string()) + "." + unique + kTemporaryEnding))
-                   .string();
         const int fd =
             ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
@@ -100,8 +109,9 @@ int WhyNotReplaced(const std::string& path) {
 
 // Writes `text` to the new file, gives it `keep`, makes sure it reached the disk, and closes it.
 // 0, or the system's error number of the first failure.
-int WriteWholeAndClose(int fd, std::string_view text, const std::optional<OwnerAndMode>& keep) {
-    int error = WriteWhole(fd, text);
+int WriteWholeAndClose(int fd, std::string_view text, const std::optional<OwnerAndMode>& keep,
+                       const ReplaceSteps& steps) {
+    int error = steps.write(fd, text);
     if (error == 0 && keep) {
         error = GiveOwnerAndMode(fd, keep->owner, keep->group, keep->mode);
     }
@@ -115,28 +125,120 @@ int WriteWholeAndClose(int fd, std::string_view text, const std::optional<OwnerA
     return error;
 }
 
+// A copy of the file at `path` under `name`, for a file system without hard links: its bytes,
+// owner and mode. 0, or the system's error number; no copy is left on failure.
+int CopyAside(const std::string& path, const std::optional<OwnerAndMode>& keep, std::string& name) {
+    std::string text;
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) {
+            return errno != 0 ? errno : EIO;
+        }
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        text = bytes.str();
+    }
+    const int fd = CreateBeside(path, kPrivateFileMode, name);
+    if (fd < 0) {
+        return errno;
+    }
+    const int error = WriteWholeAndClose(fd, text, keep, ReplaceSteps{});
+    if (error != 0) {
+        ::unlink(name.c_str());
+    }
+    return error;
+}
+
+// Keeps the file at `path` under a hidden name beside it, as it is, until the files replaced with
+// it are all in place: a second name for it, or a copy where the file system has none. `name`
+// stays empty when nothing is there to keep. 0, or the system's error number.
+int KeepAside(const std::string& path, const std::optional<OwnerAndMode>& keep, std::string& name) {
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        if (!NameBeside(path, name)) {
+            return errno;
+        }
+        // A link at `path` is kept itself, as it is replaced itself.
+        if (::link(path.c_str(), name.c_str()) == 0) {
+            return 0;
+        }
+        if (errno == ENOENT) {
+            name.clear();
+            return 0;
+        }
+        if (errno != EEXIST) {
+            return CopyAside(path, keep, name);
+        }
+    }
+    return EEXIST;
+}
+
+void RemoveAll(const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (!name.empty()) {
+            ::unlink(name.c_str());
+        }
+    }
+}
+
 } // namespace
 
 FileReplacing ReplaceFileWhole(const std::string& path, std::string_view text,
                                const std::optional<OwnerAndMode>& keep) {
-    if (const int error = WhyNotReplaced(path); error != 0) {
-        return {Step::Open, error};
+    return ReplaceFilesWhole({{path, text, keep}}).result;
+}
+
+FilesReplacing ReplaceFilesWhole(const std::vector<FileToReplace>& files,
+                                 const ReplaceSteps& steps) {
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (const int error = WhyNotReplaced(files[i].path); error != 0) {
+            return {{Step::Open, error}, i};
+        }
     }
-    std::string aside;
-    const int fd = CreateBeside(path, keep ? kPrivateFileMode : kNewFileMode, aside);
-    if (fd < 0) {
-        return {Step::Open, errno};
+    std::vector<std::string> asides; // the new files, written whole
+    std::vector<std::string> kept;   // the old files, by the same index; empty: none was there
+    const auto failed = [&](Step step, int error, std::size_t file) {
+        RemoveAll(asides);
+        RemoveAll(kept);
+        return FilesReplacing{{step, error}, file};
+    };
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const FileToReplace& file = files[i];
+        std::string aside;
+        const int fd = CreateBeside(file.path, file.keep ? kPrivateFileMode : kNewFileMode, aside);
+        if (fd < 0) {
+            return failed(Step::Open, errno, i);
+        }
+        asides.push_back(aside);
+        if (const int error = WriteWholeAndClose(fd, file.text, file.keep, steps); error != 0) {
+            return failed(Step::Write, error, i);
+        }
     }
-    FileReplacing result;
-    if (const int error = WriteWholeAndClose(fd, text, keep); error != 0) {
-        result = {Step::Write, error};
-    } else if (::rename(aside.c_str(), path.c_str()) != 0) {
-        result = {Step::Rename, errno};
+    // The last file put in place needs no copy: when it fails, it has not replaced its file.
+    for (std::size_t i = 0; i + 1 < files.size(); ++i) {
+        std::string name;
+        if (const int error = KeepAside(files[i].path, files[i].keep, name); error != 0) {
+            return failed(Step::Open, error, i);
+        }
+        kept.push_back(name);
     }
-    if (!result.done()) {
-        ::unlink(aside.c_str());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (const int error = steps.rename(asides[i], files[i].path); error != 0) {
+            // The files already replaced take their old text back; the new ones go.
+            for (std::size_t back = 0; back < i; ++back) {
+                // An old file that cannot go back stays under its hidden name rather than be lost.
+                if (kept[back].empty()) {
+                    ::unlink(files[back].path.c_str());
+                } else {
+                    RenameFile(kept[back], files[back].path);
+                }
+                kept[back].clear();
+                asides[back].clear();
+            }
+            return failed(Step::Rename, error, i);
+        }
     }
-    return result;
+    RemoveAll(kept);
+    return {};
 }
 
 } // namespace tarvelo

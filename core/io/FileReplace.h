@@ -2,10 +2,15 @@
 // over it, so that a reader finds the old file or the new one, never half of either.
 #pragma once
 
+#include "core/io/WholeWrite.h"
+
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 namespace tarvelo {
 
@@ -39,5 +44,34 @@ struct FileReplacing {
 // was, and no new file is left behind.
 FileReplacing ReplaceFileWhole(const std::string& path, std::string_view text,
                                const std::optional<OwnerAndMode>& keep);
+
+// One of several files replaced together: its path, new text and what it keeps, as above.
+struct FileToReplace {
+    std::string path;
+    std::string_view text;
+    std::optional<OwnerAndMode> keep;
+};
+
+// The steps of a replace that meet the disk's own failures, as the system calls them: 0, or the
+// error number. Tests give steps that fail where a full or broken disk would.
+struct ReplaceSteps {
+    std::function<int(int fd, std::string_view text)> write = WriteWhole;
+    std::function<int(const std::string& from, const std::string& to)> rename = RenameFile;
+};
+
+// How a replace of several files ended, and which of them failed (its index).
+struct FilesReplacing {
+    FileReplacing result;
+    std::size_t file = 0;
+
+    bool done() const { return result.done(); }
+};
+
+// Puts each text in place of its file, each as ReplaceFileWhole does, so that all of them change
+// or none does: every new file is written whole before any is put in place, and the old files
+// are kept aside until the last new one is in place, then put back should one fail. On failure
+// every file is as it was, and nothing is left beside them.
+FilesReplacing ReplaceFilesWhole(const std::vector<FileToReplace>& files,
+                                 const ReplaceSteps& steps = {});
 
 } // namespace tarvelo

@@ -251,6 +251,9 @@ std::optional<Kind> TakeEntry(const Entry& e, Lesson& lesson) {
         if (!(goal ? IsGoalWord(*value) : IsTag(*value))) {
             return Kind::BadValue;
         }
+        if (goal && std::find(kGoalWords.begin(), kGoalWords.end(), *value) == kGoalWords.end()) {
+            return Kind::UnknownGoal;
+        }
         (goal ? lesson.goal : lesson.language) = *value;
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 // manner of a desktop entry, so that teachers and translators know the form.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -39,6 +40,7 @@ struct LessonError {
         KeyOutsideGroup, // a key before any group
         BadKey,          // a key or a language tag that is not allowed, or a tag where none is
         BadValue,        // a goal word or a language not written as one
+        UnknownGoal,     // a goal word that names no goal of kGoalWords
         BadEscape,       // a backslash before anything but s, n, t, r or another backslash
         RepeatedKey,     // the same key with the same tag twice in the group
         RepeatedGroup,   // the [Lesson] group twice
@@ -52,6 +54,12 @@ struct LessonError {
 struct LessonReading {
     std::optional<Lesson> lesson; // set when the file was accepted
     LessonError error;            // otherwise, why not
+};
+
+// The words that name the goals a lesson may have (core/teach/Goal says what each asks): a
+// lesson with another goal could never be done, so it is refused as it is read.
+constexpr std::array<std::string_view, 6> kGoalWords{
+    "balance", "find-x", "find-y", "find-x-and-y", "left-heavier", "right-heavier",
 };
 
 // The largest lesson file read at all: a lesson holds a title and a few sentences per language.

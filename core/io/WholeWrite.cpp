@@ -1,6 +1,7 @@
 #include "core/io/WholeWrite.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -41,6 +42,10 @@ int GiveOwnerAndMode(int fd, uid_t owner, gid_t group, mode_t mode) {
         return errno;
     }
     return ::fchmod(fd, mode & kPermissionBits) == 0 ? 0 : errno;
+}
+
+int RenameFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 
 } // namespace tarvelo

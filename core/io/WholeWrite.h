@@ -2,6 +2,7 @@
 // never leave a file half written.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <sys/types.h>
 
@@ -20,5 +21,8 @@ int SyncToDisk(int fd);
 // permission bits (`mode`; the file type bits are ignored). The owner goes first: changing it
 // clears the set-user and set-group bits. 0, or the system's error number.
 int GiveOwnerAndMode(int fd, uid_t owner, gid_t group, mode_t mode);
+
+// Renames `from` to `to`, in place of any file there, at once. 0, or the system's error number.
+int RenameFile(const std::string& from, const std::string& to);
 
 } // namespace tarvelo

@@ -36,6 +36,8 @@ constexpr std::array kShapes{
     MoveShape{"check", MoveType::Check, false, false, 1, false, 1},
 };
 
+constexpr std::string_view kWordSeparator = ", ";
+
 bool IsBlank(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
 }
@@ -191,6 +193,15 @@ MoveScript ReadMoveScript(std::string_view script) {
         return {{}, ScriptError{}};
     }
     return read;
+}
+
+std::string MoveWordList() {
+    std::string list;
+    for (const MoveShape& shape : kShapes) {
+        list += (list.empty() ? "" : kWordSeparator);
+        list += shape.name;
+    }
+    return list;
 }
 
 namespace {

@@ -59,6 +59,9 @@ struct MoveScript {
 // Moves separated by ";", words by blanks; an empty move (a ";" at the end) is nothing.
 MoveScript ReadMoveScript(std::string_view script);
 
+// The words that name the moves, as a script writes them: "take, add, …, check".
+std::string MoveWordList();
+
 // Makes `move` on `model` through its verbs.
 MoveOutcome ApplyMove(Model& model, const ScriptMove& move);
 

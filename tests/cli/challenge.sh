@@ -59,6 +59,13 @@ for args in "--challenge 0 --seed 1" "--challenge 6 --seed 1" "--challenge two -
   grep -q -- "--challenge\|--seed" "$work/err" && grep -q "Usage:" "$work/err" ||
     fail "'$args' was refused with: $(cat "$work/err")"
 done
+# A seed is digits alone: a sign or a blank is refused however it is placed.
+for seed in "+5" " +5" " 5" "5 " ""; do
+  "$program" --challenge 1 --seed "$seed" --settle >"$work/out" 2>"$work/err"
+  status=$?
+  [ $status -eq 2 ] || fail "the seed '$seed' ended with status $status"
+  grep -q -- "--seed: .* is no seed" "$work/err" || fail "the seed '$seed' was refused with: $(cat "$work/err")"
+done
 
 # The options that go together, missing one of them: status 1.
 for args in "--challenge 1 --settle" "--challenge 1 --seed 3" "--seed 3 --settle lesson.trv" \

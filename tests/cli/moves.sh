@@ -88,6 +88,10 @@ for script in "take 2; swap 3" "split right 5 2" "take 10" "drop middle X" ""; d
   grep -q -- "--moves" "$work/err" && grep -q "Usage:" "$work/err" ||
     fail "the script '$script' was refused with: $(cat "$work/err")"
 done
+# A word that names no move is answered with every word that does, check among them.
+"$program" --settle "$lesson" --moves "swap 3" 2>"$work/err" >/dev/null
+grep -q "is no move (take, add, split, join, share, drop, remove, check)" "$work/err" ||
+  fail "the unknown move was answered with: $(cat "$work/err")"
 
 "$program" --moves "take 1" 2>/dev/null
 [ $? -eq 1 ] || fail "--moves without --settle was accepted"

@@ -222,10 +222,9 @@ QString ScriptErrorText(const ScriptError& error) {
     case ScriptFault::Empty:
         break;
     case ScriptFault::UnknownMove:
-        return Tr(QT_TRANSLATE_NOOP("HeadlessRun",
-                                    "--moves: \u201c%1\u201d is no move (take, add, drop, remove, "
-                                    "split, join, share)."))
-            .arg(word);
+        // The move words are the script's own, the same in every language.
+        return Tr(QT_TRANSLATE_NOOP("HeadlessRun", "--moves: \u201c%1\u201d is no move (%2)."))
+            .arg(word, QString::fromStdString(MoveWordList()));
     case ScriptFault::WordCount:
         return Tr(QT_TRANSLATE_NOOP("HeadlessRun",
                                     "--moves: \u201c%1\u201d has too many or too few words."))
@@ -294,9 +293,14 @@ ParsedRequest ChallengeRequestOf(const QCommandLineParser& parser, const Program
     }
     bool seedRead = false;
     const QString seedText = parser.value(options.seed);
+    // Digits alone, as the usage writes N: no sign and no blanks, which the reading of a number
+    // would otherwise pass over.
+    const bool digitsOnly =
+        !seedText.isEmpty() && std::all_of(seedText.begin(), seedText.end(), [](QChar c) {
+            return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        });
     const qulonglong seed = seedText.toULongLong(&seedRead);
-    if (!seedRead || seedText.startsWith(QLatin1Char('-')) ||
-        seedText.startsWith(QLatin1Char('+'))) {
+    if (!seedRead || !digitsOnly) {
         return {std::nullopt,
                 RefuseWithUsage(Tr(QT_TRANSLATE_NOOP("HeadlessRun",
                                                      "--seed: \u201c%1\u201d is no seed (a whole "

@@ -4,6 +4,7 @@
 #include "ui/window/UserSettings.h"
 
 #include <QSettings>
+#include <limits>
 #include <utility>
 
 namespace tarvelo {
@@ -49,8 +50,11 @@ std::uint64_t ChallengeStore::TakeNextSeed(std::int32_t level) {
 
 void ChallengeStore::KeepSolved(std::int32_t level, std::int32_t stars) {
     const std::unique_ptr<QSettings> settings = Open();
+    constexpr std::int32_t kMostKept = std::numeric_limits<std::int32_t>::max();
     for (const auto& [key, more] : {std::pair{kStarsKey, stars}, std::pair{kSolvedKey, 1}}) {
-        settings->setValue(KeyOf(level, key), Count(*settings, KeyOf(level, key)) + more);
+        // A count kept at the most an int holds stays there rather than wrap round to nothing.
+        const std::int32_t count = Count(*settings, KeyOf(level, key));
+        settings->setValue(KeyOf(level, key), more > kMostKept - count ? kMostKept : count + more);
     }
 }
 

@@ -44,21 +44,43 @@ QString ReplaceFailureReason(const QString& path, const FileReplacing& result) {
     return SaveFailureReason(0, said);
 }
 
+// Replaces `files` together, each checked first. `replaced` tells what each replaced.
+std::optional<QString> ReplaceTogether(const std::vector<FileToSave>& files,
+                                       const ReplaceSteps& steps,
+                                       std::vector<SaveTarget>& replaced) {
+    std::vector<FileToReplace> writes;
+    for (const FileToSave& file : files) {
+        const SaveTargetCheck check = CheckSaveTarget(BytesOfText(file.path));
+        if (check.refusal != SaveTargetCheck::Refusal::None) {
+            return SaveRefusalReason(check.refusal);
+        }
+        replaced.push_back(check.target);
+        writes.push_back(
+            {LinkChainEnd(check.target.path), file.text, KeptOwnerAndMode(check.target)});
+    }
+    const FilesReplacing result = ReplaceFilesWhole(writes, steps);
+    if (!result.done()) {
+        return ReplaceFailureReason(files[result.file].path, result.result);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> ReplaceFile(const QString& path, const std::string& text,
                                    SaveTarget& replaced) {
-    const SaveTargetCheck check = CheckSaveTarget(BytesOfText(path));
-    if (check.refusal != SaveTargetCheck::Refusal::None) {
-        return SaveRefusalReason(check.refusal);
+    std::vector<SaveTarget> targets;
+    const std::optional<QString> failure = ReplaceTogether({{path, text}}, {}, targets);
+    if (!targets.empty()) {
+        replaced = targets.front();
     }
-    replaced = check.target;
-    const FileReplacing result =
-        ReplaceFileWhole(LinkChainEnd(check.target.path), text, KeptOwnerAndMode(check.target));
-    if (!result.done()) {
-        return ReplaceFailureReason(path, result);
-    }
-    return std::nullopt;
+    return failure;
+}
+
+std::optional<QString> ReplaceFiles(const std::vector<FileToSave>& files,
+                                    const ReplaceSteps& steps) {
+    std::vector<SaveTarget> targets;
+    return ReplaceTogether(files, steps, targets);
 }
 
 } // namespace tarvelo

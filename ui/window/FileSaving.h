@@ -6,6 +6,7 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvelo {
 
@@ -15,5 +16,16 @@ namespace tarvelo {
 // Why not, on failure; `replaced` tells what was replaced.
 std::optional<QString> ReplaceFile(const QString& path, const std::string& text,
                                    SaveTarget& replaced);
+
+// One of several files saved together.
+struct FileToSave {
+    QString path;
+    std::string text;
+};
+
+// Puts each text at its path as ReplaceFile does, all of them or none: a failed save leaves every
+// file as it was. Why not, on failure.
+std::optional<QString> ReplaceFiles(const std::vector<FileToSave>& files,
+                                    const ReplaceSteps& steps = {});
 
 } // namespace tarvelo

@@ -65,6 +65,9 @@ class TickTimers;
 class WidgetSync;
 class WindowZoom;
 
+// The problem file for the scene of `model` as it is now.
+std::string ProblemText(const Model& model);
+
 class FrmMain : public QWidget {
     Q_OBJECT
   public:
@@ -136,8 +139,10 @@ class FrmMain : public QWidget {
     // teacher's own; failures are said.
     void SaveSceneAsLesson();
     // Writes the scene to `problemPath` and `lesson` beside it, making the folder; false, with
-    // the reason, when that failed, and then a new problem file is not left behind.
-    bool SaveLesson(const QString& problemPath, const Lesson& lesson, QString* reason);
+    // the reason, when that failed, and then both files are as they were. `steps`: the disk's,
+    // or a test's that fail.
+    bool SaveLesson(const QString& problemPath, const Lesson& lesson, QString* reason,
+                    const ReplaceSteps& steps = {});
 
     // One tick of `timer`: the window's timers call it, and so can a test on its own clock.
     void Tick(WindowTimer timer);

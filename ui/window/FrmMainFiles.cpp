@@ -23,10 +23,7 @@
 
 namespace tarvelo {
 
-namespace {
-
-// The problem file for the scene as it is now. The header carries the time and the date as
-// the user's regional settings write them.
+// The header carries the time and the date as the user's regional settings write them.
 std::string ProblemText(const Model& model) {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale;
@@ -39,8 +36,6 @@ std::string ProblemText(const Model& model) {
     const int kY = static_cast<int>(QRandomGenerator::global()->bounded(kMaskRange));
     return WriteProblem(model.scene.SavedProblem(), time.toStdString(), date.toStdString(), kX, kY);
 }
-
-} // namespace
 
 void FrmMain::OpenWithDialog() {
     if (SceneEmptying()) {

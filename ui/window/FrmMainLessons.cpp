@@ -20,7 +20,6 @@
 #include "ui/window/SaveLessonDialog.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QShortcut>
@@ -189,26 +188,20 @@ void FrmMain::SaveSceneAsLesson() {
     }
 }
 
-bool FrmMain::SaveLesson(const QString& problemPath, const Lesson& lesson, QString* reason) {
+bool FrmMain::SaveLesson(const QString& problemPath, const Lesson& lesson, QString* reason,
+                         const ReplaceSteps& steps) {
     const QString folder = QFileInfo(problemPath).path();
     if (!QDir().mkpath(folder)) {
         *reason = LessonFolderNotMadeReason();
         return false;
     }
-    // The problem first: a lesson file without its problem would be no lesson at all. A new
-    // problem whose lesson file could not follow goes again, so that no half lesson stays.
-    const bool newProblem = !QFileInfo::exists(problemPath);
-    if (!SaveProblem(problemPath, reason)) {
-        return false;
-    }
-    SaveTarget replaced;
-    const std::optional<QString> failure =
-        ReplaceFile(LessonPathOf(problemPath), WriteLesson(lesson), replaced);
+    // Both files or neither: a problem without its lesson file is no lesson, and a lesson file
+    // beside another lesson's problem pairs a goal with a scene not made for it.
+    const std::optional<QString> failure = ReplaceFiles(
+        {{problemPath, ProblemText(model_)}, {LessonPathOf(problemPath), WriteLesson(lesson)}},
+        steps);
     if (failure) {
         *reason = *failure;
-        if (newProblem) {
-            QFile::remove(problemPath);
-        }
         return false;
     }
     return true;

@@ -91,6 +91,14 @@ QString LessonsRefusedText(const QStringList& names) {
         .arg(InLine(names.join(QStringLiteral(", "))));
 }
 
+QString RefusedLessonItem(const QString& name, int line) {
+    if (line <= 0) {
+        return name;
+    }
+    return Tr(QT_TRANSLATE_NOOP("tarvelo::LessonTexts", "%1 (line %2)"))
+        .arg(name, QString::number(line));
+}
+
 QString LessonExistsQuestion(const QString& title) {
     return Tr(QT_TRANSLATE_NOOP("tarvelo::LessonTexts",
                                 "Your lessons already hold a lesson called \u201c%1\u201d. "

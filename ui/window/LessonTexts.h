@@ -32,6 +32,8 @@ QString LessonItemText(int number, const QString& title, bool done);
 QString LessonItemName(int number, const QString& title, bool done);
 // The lesson files of a folder that could not be read, by name.
 QString LessonsRefusedText(const QStringList& names);
+// A refused lesson file in that list: its name, and the line at fault when one is (`line` > 0).
+QString RefusedLessonItem(const QString& name, int line);
 // Asked before a lesson saved replaces the teacher's lesson of the same title.
 QString LessonExistsQuestion(const QString& title);
 // A lesson that could not be saved at `path`, the problem file; `reason` is a sentence fragment

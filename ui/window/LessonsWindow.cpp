@@ -132,7 +132,7 @@ void LessonsWindow::Refresh() {
     QStringList refused;
     for (const LessonListing& listing : listings_) {
         for (const RefusedLesson& lesson : listing.refused) {
-            refused.append(FileName(lesson.lessonPath));
+            refused.append(RefusedLessonItem(FileName(lesson.lessonPath), lesson.error.line));
         }
     }
     refused_->setText(refused.isEmpty() ? QString() : LessonsRefusedText(refused));
