@@ -8,6 +8,7 @@
 #include "core/play/MoveScript.h"
 #include "ui/accessibility/Announcer.h"
 #include "ui/window/FileDialogs.h"
+#include "ui/window/FileSaving.h"
 #include "ui/window/LessonSession.h"
 #include "ui/window/LessonsWindow.h"
 #include "ui/window/MovesPanel.h"
@@ -140,6 +141,8 @@ class LessonPlayWindowTest : public QObject {
     void savingALessonThatCannotBeWrittenLeavesNothing();
     void aLessonReplacedOnAFullDiskKeepsItsOldPair();
     void aLessonFileThatCannotBeReadIsNamed();
+    void charactersALessonCannotKeepAreSavedAsSpaces();
+    void aLessonFileLeftAloneIsNotReplacedWithoutAsking();
     void everyControlHasAnAccessibleName();
     void theLessonsSpeakItalian();
 
@@ -372,8 +375,8 @@ void LessonPlayWindowTest::aGoalTheSceneMeetsAlreadyWaitsForTheChildsMove() {
     lesson.titles[""] = "Level";
     lesson.instructions[""] = "Make it balance again.";
     const QString problem = QDir(tarvelo::OwnLessonsFolder()).filePath(QStringLiteral("Level.trv"));
-    QString reason;
-    QVERIFY2(w.window.SaveLesson(problem, lesson, &reason), qPrintable(reason));
+    tarvelo::SaveFailure failure;
+    QVERIFY2(w.window.SaveLesson(problem, lesson, &failure), qPrintable(failure.reason));
     DiscardNextPrompt();
     QVERIFY(w.window.OpenLesson({problem.toStdString(), lesson}, LessonSet::Own));
     w.RunMs(kSettleMs);
@@ -398,14 +401,16 @@ void LessonPlayWindowTest::savingALessonThatCannotBeWrittenLeavesNothing() {
     QFile file(blocked);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QString reason;
-    QVERIFY(!w.window.SaveLesson(blocked + QStringLiteral("/T.trv"), lesson, &reason));
-    QCOMPARE(reason, QStringLiteral("its folder could not be made"));
-    // A folder where the lesson file would go: the new problem is not left behind alone.
+    tarvelo::SaveFailure failure;
+    QVERIFY(!w.window.SaveLesson(blocked + QStringLiteral("/T.trv"), lesson, &failure));
+    QCOMPARE(failure.reason, QStringLiteral("its folder could not be made"));
+    // A folder where the lesson file would go: the new problem is not left behind alone, and the
+    // failure names the lesson file.
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("T.lesson")));
-    reason.clear();
-    QVERIFY(!w.window.SaveLesson(dir.filePath(QStringLiteral("T.trv")), lesson, &reason));
-    QVERIFY(!reason.isEmpty());
+    failure = {};
+    QVERIFY(!w.window.SaveLesson(dir.filePath(QStringLiteral("T.trv")), lesson, &failure));
+    QVERIFY(!failure.reason.isEmpty());
+    QCOMPARE(failure.path, dir.filePath(QStringLiteral("T.lesson")));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("T.trv"))));
 }
 
@@ -427,8 +432,8 @@ void LessonPlayWindowTest::aLessonReplacedOnAFullDiskKeepsItsOldPair() {
     lesson.instructions[""] = "Old.";
     const QString problem = dir.filePath(QStringLiteral("T.trv"));
     const QString lessonFile = dir.filePath(QStringLiteral("T.lesson"));
-    QString reason;
-    QVERIFY2(w.window.SaveLesson(problem, lesson, &reason), qPrintable(reason));
+    tarvelo::SaveFailure failure;
+    QVERIFY2(w.window.SaveLesson(problem, lesson, &failure), qPrintable(failure.reason));
     const QByteArray oldProblem = FileText(problem);
     const QByteArray oldLesson = FileText(lessonFile);
     QVERIFY(!oldProblem.isEmpty() && !oldLesson.isEmpty());
@@ -442,8 +447,9 @@ void LessonPlayWindowTest::aLessonReplacedOnAFullDiskKeepsItsOldPair() {
     full.write = [writes = 0](int fd, std::string_view text) mutable {
         return ++writes == 2 ? ENOSPC : tarvelo::WriteWhole(fd, text);
     };
-    QVERIFY(!w.window.SaveLesson(problem, lesson, &reason, full));
-    QCOMPARE(reason, QStringLiteral("there is no space left on the disk"));
+    QVERIFY(!w.window.SaveLesson(problem, lesson, &failure, full));
+    QCOMPARE(failure.reason, QStringLiteral("there is no space left on the disk"));
+    QCOMPARE(failure.path, lessonFile);
     QCOMPARE(FileText(problem), oldProblem);
     QCOMPARE(FileText(lessonFile), oldLesson);
     QCOMPARE(
@@ -474,6 +480,76 @@ void LessonPlayWindowTest::aLessonFileThatCannotBeReadIsNamed() {
     QCOMPARE(w.InLessons<QLabel>("refusedLessons")->text(),
              QStringLiteral("These lesson files could not be read: Broken.lesson, Unknown "
                             "goal.lesson (line 2)"));
+}
+
+void LessonPlayWindowTest::charactersALessonCannotKeepAreSavedAsSpaces() {
+    LessonWindow w;
+    QVERIFY(
+        w.window.OpenProblem(kLessons + QStringLiteral("/11 Find X - X plus 2 balances 5.trv")));
+    w.RunMs(kSettleMs);
+    w.OpenLessonsByKey();
+    // Pasted with a vertical tab, a start of heading and an escape: the dialog says they will
+    // not be kept as they are.
+    AnswerNextDialog([](QWidget* dialog) {
+        auto* unkept = dialog->findChild<QLabel*>(QStringLiteral("unkeptCharacters"));
+        QVERIFY(unkept->isHidden());
+        dialog->findChild<QLineEdit*>(QStringLiteral("lessonTitle"))
+            ->setText(QStringLiteral("Pasted\vtitle\x01with\x1b[1mescapes"));
+        dialog->findChild<QPlainTextEdit*>(QStringLiteral("lessonInstruction"))
+            ->setPlainText(QStringLiteral("Line one\nLine\x07two"));
+        QVERIFY(!unkept->isHidden());
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+    });
+    w.InLessons<QPushButton>("saveAsLesson")->click();
+    // Saved with spaces for them, the lesson is read back, listed and not refused.
+    QCOMPARE(w.Own()->count(), 1);
+    QVERIFY(w.InLessons<QLabel>("refusedLessons")->text().isEmpty());
+    const QString title = QStringLiteral("Pasted title with [1mescapes");
+    QCOMPARE(ItemTexts(w.Own()), QStringList{QStringLiteral("1. ") + title});
+    const QDir own(tarvelo::OwnLessonsFolder());
+    const QStringList files = own.entryList({QStringLiteral("*.lesson")});
+    QCOMPARE(files.size(), 1);
+    const tarvelo::LessonReading lesson =
+        tarvelo::ReadLessonFile(own.filePath(files.front()).toStdString());
+    QVERIFY(lesson.lesson);
+    QCOMPARE(lesson.lesson->instructions.at(""), std::string("Line one\nLine two"));
+}
+
+void LessonPlayWindowTest::aLessonFileLeftAloneIsNotReplacedWithoutAsking() {
+    // A lesson file whose problem is gone: saving a lesson of its name asks first.
+    const QDir own(tarvelo::OwnLessonsFolder());
+    QVERIFY(own.mkpath(QStringLiteral(".")));
+    const QByteArray stray = "[Lesson]\nGoal=balance\nTitle=Stray\nInstruction=Kept.\n";
+    {
+        QFile file(own.filePath(QStringLiteral("Stray.lesson")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stray);
+    }
+    LessonWindow w;
+    QVERIFY(w.window.OpenProblem(kLessons + QStringLiteral("/01 One cube balances one cube.trv")));
+    w.RunMs(kSettleMs);
+    w.OpenLessonsByKey();
+    QString asked;
+    AnswerNextDialog([&asked](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("lessonTitle"))
+            ->setText(QStringLiteral("Stray"));
+        dialog->findChild<QPlainTextEdit*>(QStringLiteral("lessonInstruction"))
+            ->setPlainText(QStringLiteral("New."));
+        // The question whether to replace it comes next: No.
+        AnswerNextDialog([&asked](QWidget* question) {
+            auto* box = qobject_cast<QMessageBox*>(question);
+            QVERIFY(box);
+            asked = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+    });
+    w.InLessons<QPushButton>("saveAsLesson")->click();
+    QVERIFY2(asked.contains(QStringLiteral("Stray")), qPrintable(asked));
+    QFile file(own.filePath(QStringLiteral("Stray.lesson")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), stray);
+    QVERIFY(!QFile::exists(own.filePath(QStringLiteral("Stray.trv"))));
 }
 
 void LessonPlayWindowTest::everyControlHasAnAccessibleName() {

@@ -64,6 +64,7 @@ class OutsideTextWindowTest : public QObject {
     void outsideTextKeepsTheLinesDirection();
     void aTitleTurnedAroundIsListedAsTyped();
     void aLongInstructionLeavesTheWindowsOnTheScreen();
+    void manyRefusedLessonsAreCountedNotListed();
 
   private:
     QTemporaryDir settings_;
@@ -228,6 +229,27 @@ void OutsideTextWindowTest::aLongInstructionLeavesTheWindowsOnTheScreen() {
     w.RunMs(2000);
     QVERIFY(w.InPanel<QLabel>("taskGoal")->text().endsWith(QChar(0x2026)));
     QVERIFY(w.window.size().height() < room);
+}
+
+void OutsideTextWindowTest::manyRefusedLessonsAreCountedNotListed() {
+    constexpr int kRefused = 40;
+    constexpr int kNamed = 5;
+    const QDir own(tarvelo::OwnLessonsFolder());
+    QVERIFY(own.mkpath(QStringLiteral(".")));
+    for (int i = 0; i < kRefused; ++i) {
+        const QString name = QStringLiteral("Broken %1").arg(i, 2, 10, QLatin1Char('0'));
+        QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                            own.filePath(name + QStringLiteral(".trv"))));
+        Write(own.filePath(name + QStringLiteral(".lesson")), "[Lesson]\nGoal=balance\n");
+    }
+    KeyedWindow w;
+    w.window.ShowLessons();
+    auto* lessons = w.window.findChild<tarvelo::LessonsWindow*>();
+    const QString refused = lessons->findChild<QLabel*>(QStringLiteral("refusedLessons"))->text();
+    QVERIFY2(refused.endsWith(QStringLiteral(", and %1 more").arg(kRefused - kNamed)),
+             qPrintable(refused));
+    QCOMPARE(refused.count(QStringLiteral(".lesson")), kNamed);
+    QVERIFY(lessons->sizeHint().height() < lessons->screen()->availableGeometry().height());
 }
 
 QTEST_MAIN(OutsideTextWindowTest)

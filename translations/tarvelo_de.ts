@@ -932,6 +932,13 @@ Es wurde nichts verändert.</translation>
         <source>%1 (line %2)</source>
         <translation>%1 (Zeile %2)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::LessonsWindow</name>
@@ -1446,6 +1453,10 @@ Es wurde nichts verändert.</translation>
     <message>
         <source>&amp;Goal the program checks:</source>
         <translation>&amp;Ziel, das das Programm prüft:</translation>
+    </message>
+    <message>
+        <source>Characters a lesson cannot keep will be saved as spaces.</source>
+        <translation>Zeichen, die eine Lektion nicht behalten kann, werden als Leerzeichen gespeichert.</translation>
     </message>
 </context>
 <context>

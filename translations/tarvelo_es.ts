@@ -932,6 +932,13 @@ No se ha cambiado nada.</translation>
         <source>%1 (line %2)</source>
         <translation>%1 (línea %2)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1 y %n más</numerusform>
+            <numerusform>%1 y %n más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::LessonsWindow</name>
@@ -1446,6 +1453,10 @@ No se ha cambiado nada.</translation>
     <message>
         <source>&amp;Goal the program checks:</source>
         <translation>&amp;Objetivo que el programa comprueba:</translation>
+    </message>
+    <message>
+        <source>Characters a lesson cannot keep will be saved as spaces.</source>
+        <translation>Los caracteres que una lección no puede guardar se guardarán como espacios.</translation>
     </message>
 </context>
 <context>

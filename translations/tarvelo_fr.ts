@@ -932,6 +932,13 @@ Rien n&apos;a été modifié.</translation>
         <source>%1 (line %2)</source>
         <translation>%1 (ligne %2)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1 et %n autre</numerusform>
+            <numerusform>%1 et %n autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::LessonsWindow</name>
@@ -1446,6 +1453,10 @@ Rien n&apos;a été modifié.</translation>
     <message>
         <source>&amp;Goal the program checks:</source>
         <translation>&amp;But que le programme vérifie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Characters a lesson cannot keep will be saved as spaces.</source>
+        <translation>Les caractères qu&apos;une leçon ne peut pas garder seront enregistrés comme des espaces.</translation>
     </message>
 </context>
 <context>

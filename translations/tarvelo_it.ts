@@ -932,6 +932,13 @@ Non è cambiato nulla.</translation>
         <source>%1 (line %2)</source>
         <translation>%1 (riga %2)</translation>
     </message>
+    <message numerus="yes">
+        <source>%1, and %n more</source>
+        <translation>
+            <numerusform>%1 e %n altro</numerusform>
+            <numerusform>%1 e altri %n</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::LessonsWindow</name>
@@ -1446,6 +1453,10 @@ Non è cambiato nulla.</translation>
     <message>
         <source>&amp;Goal the program checks:</source>
         <translation>&amp;Obiettivo che il programma verifica:</translation>
+    </message>
+    <message>
+        <source>Characters a lesson cannot keep will be saved as spaces.</source>
+        <translation>I caratteri che una lezione non può tenere saranno salvati come spazi.</translation>
     </message>
 </context>
 <context>

@@ -367,6 +367,16 @@ LessonReading ReadLessonFile(const std::string& path) {
     return Refuse(Kind::CannotOpen, 0);
 }
 
+std::string KeepableText(std::string_view text, bool lines) {
+    std::string kept(text);
+    for (char& c : kept) {
+        if ((c != '\n' || !lines) && IsControl(static_cast<unsigned char>(c))) {
+            c = ' ';
+        }
+    }
+    return kept;
+}
+
 std::string WriteLesson(const Lesson& lesson) {
     std::string text = "[" + std::string(kLessonGroup) + "]" + kLineEnd;
     auto line = [&](std::string_view key, const std::string& tag, const std::string& value) {

@@ -78,6 +78,11 @@ LessonReading ReadLessonFile(const std::string& path);
 // than tab, line feed and carriage return, which are escaped.
 std::string WriteLesson(const Lesson& lesson);
 
+// What a lesson keeps of a text typed or pasted: each control character it cannot hold (all but
+// the tab, and the line break where `lines` is true) a space. A title pasted with an escape in it
+// would otherwise be saved, and the lesson refused as it is read.
+std::string KeepableText(std::string_view text, bool lines);
+
 // A text in the language it was found in.
 struct LocalText {
     std::string text;

@@ -45,14 +45,14 @@ QString ReplaceFailureReason(const QString& path, const FileReplacing& result) {
 }
 
 // Replaces `files` together, each checked first. `replaced` tells what each replaced.
-std::optional<QString> ReplaceTogether(const std::vector<FileToSave>& files,
-                                       const ReplaceSteps& steps,
-                                       std::vector<SaveTarget>& replaced) {
+std::optional<SaveFailure> ReplaceTogether(const std::vector<FileToSave>& files,
+                                           const ReplaceSteps& steps,
+                                           std::vector<SaveTarget>& replaced) {
     std::vector<FileToReplace> writes;
     for (const FileToSave& file : files) {
         const SaveTargetCheck check = CheckSaveTarget(BytesOfText(file.path));
         if (check.refusal != SaveTargetCheck::Refusal::None) {
-            return SaveRefusalReason(check.refusal);
+            return SaveFailure{file.path, SaveRefusalReason(check.refusal)};
         }
         replaced.push_back(check.target);
         writes.push_back(
@@ -60,7 +60,8 @@ std::optional<QString> ReplaceTogether(const std::vector<FileToSave>& files,
     }
     const FilesReplacing result = ReplaceFilesWhole(writes, steps);
     if (!result.done()) {
-        return ReplaceFailureReason(files[result.file].path, result.result);
+        const QString& path = files[result.file].path;
+        return SaveFailure{path, ReplaceFailureReason(path, result.result)};
     }
     return std::nullopt;
 }
@@ -70,15 +71,15 @@ std::optional<QString> ReplaceTogether(const std::vector<FileToSave>& files,
 std::optional<QString> ReplaceFile(const QString& path, const std::string& text,
                                    SaveTarget& replaced) {
     std::vector<SaveTarget> targets;
-    const std::optional<QString> failure = ReplaceTogether({{path, text}}, {}, targets);
+    const std::optional<SaveFailure> failure = ReplaceTogether({{path, text}}, {}, targets);
     if (!targets.empty()) {
         replaced = targets.front();
     }
-    return failure;
+    return failure ? std::optional(failure->reason) : std::nullopt;
 }
 
-std::optional<QString> ReplaceFiles(const std::vector<FileToSave>& files,
-                                    const ReplaceSteps& steps) {
+std::optional<SaveFailure> ReplaceFiles(const std::vector<FileToSave>& files,
+                                        const ReplaceSteps& steps) {
     std::vector<SaveTarget> targets;
     return ReplaceTogether(files, steps, targets);
 }

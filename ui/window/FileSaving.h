@@ -23,9 +23,15 @@ struct FileToSave {
     std::string text;
 };
 
+// Which file of several could not be saved, and why, in the user's words.
+struct SaveFailure {
+    QString path;
+    QString reason;
+};
+
 // Puts each text at its path as ReplaceFile does, all of them or none: a failed save leaves every
-// file as it was. Why not, on failure.
-std::optional<QString> ReplaceFiles(const std::vector<FileToSave>& files,
-                                    const ReplaceSteps& steps = {});
+// file as it was. Which file failed and why, on failure.
+std::optional<SaveFailure> ReplaceFiles(const std::vector<FileToSave>& files,
+                                        const ReplaceSteps& steps = {});
 
 } // namespace tarvelo

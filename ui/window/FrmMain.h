@@ -46,6 +46,7 @@ class FrmInfo;
 class LessonSession;
 class LessonsWindow;
 class MovesPanel;
+struct SaveFailure;
 struct ChallengeRun;
 struct Lesson;
 struct LessonEntry;
@@ -139,9 +140,9 @@ class FrmMain : public QWidget {
     // teacher's own; failures are said.
     void SaveSceneAsLesson();
     // Writes the scene to `problemPath` and `lesson` beside it, making the folder; false, with
-    // the reason, when that failed, and then both files are as they were. `steps`: the disk's,
-    // or a test's that fail.
-    bool SaveLesson(const QString& problemPath, const Lesson& lesson, QString* reason,
+    // the file that failed and why, when that failed, and then both files are as they were.
+    // `steps`: the disk's, or a test's that fail.
+    bool SaveLesson(const QString& problemPath, const Lesson& lesson, SaveFailure* failure,
                     const ReplaceSteps& steps = {});
 
     // One tick of `timer`: the window's timers call it, and so can a test on its own clock.

@@ -171,15 +171,17 @@ void FrmMain::SaveSceneAsLesson() {
     const QString problem =
         folder.filePath(QString::fromStdString(LessonFileStem(lesson->titles.at(""))) +
                         QString::fromLatin1(kProblemExtension));
-    if (QFileInfo::exists(problem) &&
+    // Either file of the pair there already is a lesson to replace, or what is left of one.
+    if ((QFileInfo::exists(problem) || QFileInfo::exists(LessonPathOf(problem))) &&
         AskAsWritten(owner, QMessageBox::Question, tr("Tarvelo"), LessonExistsQuestion(title),
                      QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
-    QString reason;
-    if (!SaveLesson(problem, *lesson, &reason)) {
+    SaveFailure failure;
+    if (!SaveLesson(problem, *lesson, &failure)) {
+        // Named by the file that failed: the lesson file, where that was refused.
         AskAsWritten(owner, QMessageBox::Warning, tr("Tarvelo"),
-                     LessonSaveFailedMessage(problem, reason));
+                     LessonSaveFailedMessage(failure.path, failure.reason));
         return;
     }
     access_->Announce(LessonSavedSentence(title));
@@ -188,20 +190,20 @@ void FrmMain::SaveSceneAsLesson() {
     }
 }
 
-bool FrmMain::SaveLesson(const QString& problemPath, const Lesson& lesson, QString* reason,
+bool FrmMain::SaveLesson(const QString& problemPath, const Lesson& lesson, SaveFailure* failure,
                          const ReplaceSteps& steps) {
     const QString folder = QFileInfo(problemPath).path();
     if (!QDir().mkpath(folder)) {
-        *reason = LessonFolderNotMadeReason();
+        *failure = {folder, LessonFolderNotMadeReason()};
         return false;
     }
     // Both files or neither: a problem without its lesson file is no lesson, and a lesson file
     // beside another lesson's problem pairs a goal with a scene not made for it.
-    const std::optional<QString> failure = ReplaceFiles(
+    const std::optional<SaveFailure> failed = ReplaceFiles(
         {{problemPath, ProblemText(model_)}, {LessonPathOf(problemPath), WriteLesson(lesson)}},
         steps);
-    if (failure) {
-        *reason = *failure;
+    if (failed) {
+        *failure = *failed;
         return false;
     }
     return true;

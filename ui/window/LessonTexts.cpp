@@ -13,6 +13,9 @@ namespace tarvelo {
 
 namespace {
 
+// The refused lesson files named in the Lessons window; the others are counted.
+constexpr qsizetype kRefusedNamesShown = 5;
+
 QString Tr(const char* text) {
     return QCoreApplication::translate("tarvelo::LessonTexts", text);
 }
@@ -87,8 +90,17 @@ QString LessonItemName(int number, const QString& title, bool done) {
 }
 
 QString LessonsRefusedText(const QStringList& names) {
+    // The first few by name, the rest counted: ten thousand names would push the window's
+    // lists off the screen.
+    QString named = InLine(names.mid(0, kRefusedNamesShown).join(QStringLiteral(", ")));
+    const auto more = static_cast<int>(names.size() - kRefusedNamesShown);
+    if (more > 0) {
+        named =
+            QCoreApplication::translate("tarvelo::LessonTexts", "%1, and %n more", nullptr, more)
+                .arg(named);
+    }
     return Tr(QT_TRANSLATE_NOOP("tarvelo::LessonTexts", "These lesson files could not be read: %1"))
-        .arg(InLine(names.join(QStringLiteral(", "))));
+        .arg(named);
 }
 
 QString RefusedLessonItem(const QString& name, int line) {

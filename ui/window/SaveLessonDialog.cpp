@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -53,6 +54,11 @@ SaveLessonDialog::SaveLessonDialog(QWidget* owner, Goal goal,
     form->addRow(tr("&Title:"), title_);
     form->addRow(tr("&Instruction for the child:"), instruction_);
     form->addRow(tr("&Goal the program checks:"), goal_);
+    // Said only while a field holds what a lesson cannot keep (pasted with the text, often).
+    unkept_ = new QLabel(tr("Characters a lesson cannot keep will be saved as spaces."));
+    unkept_->setObjectName(QStringLiteral("unkeptCharacters"));
+    unkept_->setWordWrap(true);
+    form->addRow(unkept_);
     // The rows' captions name the fields for a screen reader too (QFormLayout makes them buddies).
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -67,14 +73,18 @@ void SaveLessonDialog::AllowSave() {
     buttons_->button(QDialogButtonBox::Save)
         ->setEnabled(!title_->text().trimmed().isEmpty() &&
                      !instruction_->toPlainText().trimmed().isEmpty());
+    const std::string title = Trimmed(title_->text());
+    const std::string instruction = Trimmed(instruction_->toPlainText());
+    unkept_->setVisible(KeepableText(title, false) != title ||
+                        KeepableText(instruction, true) != instruction);
 }
 
 Lesson SaveLessonDialog::Filled() const {
     Lesson lesson;
     lesson.goal = std::string(GoalWord(Goal{static_cast<GoalKind>(goal_->currentData().toInt())}));
     lesson.language = ProgramLanguage();
-    lesson.titles[""] = Trimmed(title_->text());
-    lesson.instructions[""] = Trimmed(instruction_->toPlainText());
+    lesson.titles[""] = KeepableText(Trimmed(title_->text()), false);
+    lesson.instructions[""] = KeepableText(Trimmed(instruction_->toPlainText()), true);
     return lesson;
 }
 

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -34,6 +35,7 @@ class SaveLessonDialog : public QDialog {
     QPlainTextEdit* instruction_ = nullptr;
     QComboBox* goal_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
+    QLabel* unkept_ = nullptr; // says that some characters will be saved as spaces
 };
 
 // Asks for the lesson; none when the teacher cancelled.
