@@ -1,7 +1,8 @@
 // Sound and voice in the real window, offscreen, with no sound server nor speech service: the
 // sounds the window plays as the model asks, none while sound is off, Ctrl+E's words for the
-// voice; the sound switch by key and in the panel, kept in
-// the settings; each settled balance read aloud once asked for; a challenge's answer read aloud.
+// voice, and the missing voice told once however often Ctrl+E finds none; the sound switch by
+// key and in the panel, kept in the settings; each settled balance read aloud once asked for; a
+// challenge's answer read aloud.
 #include "WindowFixture.h"
 #include "ui/accessibility/Announcer.h"
 #include "ui/sound/SoundPlayer.h"
@@ -11,6 +12,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using tarvelo::Sound;
 using tarvelo::SoundCue;
@@ -62,6 +64,7 @@ class SoundWindowTest : public QObject {
     void cleanup();
     void theWindowPlaysWhatTheModelAsksUnlessSoundIsOff();
     void ctrlEGivesTheEquationToTheVoice();
+    void withNoVoiceCtrlETellsSoOnce();
     void theSoundSwitchIsKeptAndShownInThePanel();
     void eachSettledBalanceIsReadAloudOnceAskedFor();
 
@@ -102,6 +105,27 @@ void SoundWindowTest::ctrlEGivesTheEquationToTheVoice() {
     // Pressed again, it reads the line again.
     w.PressOnFocus(Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(spoken.size(), 2);
+}
+
+void SoundWindowTest::withNoVoiceCtrlETellsSoOnce() {
+    const QString noVoice =
+        QStringLiteral("No voice can read aloud: the speech service does not answer.");
+    SoundWindow w;
+    QSignalSpy unavailable(w.TheVoice(), &Voice::unavailable);
+    QSignalSpy said(w.Announcer(), &tarvelo::Announcer::said);
+    const auto toldNoVoice = [&] {
+        return std::count_if(said.cbegin(), said.cend(), [&](const QList<QVariant>& sentence) {
+            return sentence.at(0).toString() == noVoice;
+        });
+    };
+    // Each Ctrl+E tries the speech service again, and finds none; the user is told the first
+    // time only.
+    w.PressOnFocus(Qt::Key_E, Qt::ControlModifier);
+    QTRY_COMPARE(unavailable.size(), 1);
+    QCOMPARE(toldNoVoice(), 1);
+    w.PressOnFocus(Qt::Key_E, Qt::ControlModifier);
+    QTRY_COMPARE(unavailable.size(), 2);
+    QCOMPARE(toldNoVoice(), 1);
 }
 
 void SoundWindowTest::theSoundSwitchIsKeptAndShownInThePanel() {

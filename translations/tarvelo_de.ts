@@ -856,6 +856,10 @@ Es wurde nichts verändert.</translation>
         <source>Sound off.</source>
         <translation>Ton aus.</translation>
     </message>
+    <message>
+        <source>No voice can read aloud: the speech service does not answer.</source>
+        <translation>Keine Stimme kann laut vorlesen: Der Sprachdienst antwortet nicht.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::LessonTexts</name>

@@ -856,6 +856,10 @@ No se ha cambiado nada.</translation>
         <source>Sound off.</source>
         <translation>Sonido desactivado.</translation>
     </message>
+    <message>
+        <source>No voice can read aloud: the speech service does not answer.</source>
+        <translation>Ninguna voz puede leer en voz alta: el servicio de voz no responde.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::LessonTexts</name>

@@ -856,6 +856,10 @@ Rien n&apos;a été modifié.</translation>
         <source>Sound off.</source>
         <translation>Son coupé.</translation>
     </message>
+    <message>
+        <source>No voice can read aloud: the speech service does not answer.</source>
+        <translation>Aucune voix ne peut lire à voix haute&#xa0;: le service de synthèse vocale ne répond pas.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::LessonTexts</name>

@@ -856,6 +856,10 @@ Non è cambiato nulla.</translation>
         <source>Sound off.</source>
         <translation>Suono spento.</translation>
     </message>
+    <message>
+        <source>No voice can read aloud: the speech service does not answer.</source>
+        <translation>Nessuna voce può leggere ad alta voce: il servizio vocale non risponde.</translation>
+    </message>
 </context>
 <context>
     <name>tarvelo::LessonTexts</name>

@@ -1,11 +1,12 @@
-// The speech engine, made at the warm-up or the first sentence in the voice's own thread, and
-// each sentence handed to it there.
+// The speech engine, made at the warm-up or the first sentence in the voice's own thread, each
+// sentence handed to it there, and the engine made anew when the speech service stops answering.
 #include "ui/sound/Voice.h"
 
 #include "ui/sound/Tones.h"
 
 #include <QTextToSpeech>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 
 namespace tarvelo {
@@ -15,35 +16,37 @@ namespace {
 // The engine that reaches speech-dispatcher, which has voices for every language Tarvelo speaks.
 const QString kSpeechEngine = QStringLiteral("speechd");
 
+// How long a running speech service may take to begin a sentence before it is taken for gone.
+// The engine keeps its connection to a service that died and never says so: a sentence that does
+// not begin is the only sign.
+constexpr int kServiceBeginsWithinMs = 1500;
+// The same for a service the engine has just started, which loads the language's voice first.
+constexpr int kNewServiceBeginsWithinMs = 5000;
+
 // How long the program, as it ends, waits for the speaker's thread; a speaker still waiting for
 // the speech service to start is left to the end of the process.
 constexpr unsigned long kEndWaitMs = 2000;
 
-// Said once, at the first sentence that finds no speech service.
-void SayNoService(std::atomic<bool>& said) {
-    if (!said.exchange(true)) {
-        std::fputs("tarvelo: no speech service was found; the equation is not read aloud.\n",
-                   stderr);
-    }
-}
-
 } // namespace
 
-// Owns the engine, in the voice's thread.
+// Owns the engine, in the voice's thread, and watches each sentence begin.
 class Speaker : public QObject {
+    Q_OBJECT
   public:
-    Speaker(std::shared_ptr<std::atomic<bool>> noService,
-            std::shared_ptr<std::atomic<bool>> noServiceSaid)
-        : noService_(std::move(noService)), noServiceSaid_(std::move(noServiceSaid)) {}
+    explicit Speaker(std::shared_ptr<std::atomic<int>> lastSentence)
+        : lastSentence_(std::move(lastSentence)) {
+        begins_.setSingleShot(true);
+        connect(&begins_, &QTimer::timeout, this, [this] { NotBegun(); });
+    }
 
-    void Say(const QString& text, const QLocale& language) {
-        if (QTextToSpeech* engine = Engine()) {
-            engine->stop();
-            engine->setLocale(language);
-            engine->say(text);
-        } else {
-            SayNoService(*noServiceSaid_);
+    // Says the sentence numbered `number`, unless a later one waits to be said.
+    void Say(int number, const QString& text, const QLocale& language) {
+        if (number != *lastSentence_) {
+            return;
         }
+        text_ = text;
+        language_ = language;
+        Hand();
     }
 
     void WarmUp(const QLocale& language) {
@@ -53,30 +56,88 @@ class Speaker : public QObject {
         }
     }
 
+  signals:
+    // The sentence was not said (see Voice::unavailable).
+    void unavailable();
+
   private:
-    // The engine, made now if it is not yet; none when there is no speech service.
+    // Hands the sentence to the engine, made now if there is none, and waits for it to begin.
+    void Hand() {
+        begins_.stop();
+        newEngine_ = engine_ == nullptr;
+        QTextToSpeech* engine = Engine();
+        if (engine == nullptr) {
+            Unavailable();
+            return;
+        }
+        engine->stop();
+        engine->setLocale(language_);
+        engine->say(text_);
+        begins_.start(newEngine_ ? kNewServiceBeginsWithinMs : kServiceBeginsWithinMs);
+    }
+
+    // The sentence did not begin: the service is gone. An engine made before is dropped for a
+    // new one, which starts the service again, and the sentence is handed to it; one made for
+    // this sentence failed already.
+    void NotBegun() {
+        DropEngine();
+        if (newEngine_) {
+            Unavailable();
+        } else {
+            Hand();
+        }
+    }
+
+    void Unavailable() {
+        // Said once: the window tells the user in words of their own.
+        if (!noServiceSaid_) {
+            noServiceSaid_ = true;
+            std::fputs("tarvelo: no speech service was found; the equation is not read aloud.\n",
+                       stderr);
+        }
+        emit unavailable();
+    }
+
+    // The engine, made now if it is not yet; none when no speech service could be reached, to be
+    // tried again at the next sentence.
     QTextToSpeech* Engine() {
-        if (engine_ == nullptr && !*noService_) {
+        if (engine_ == nullptr) {
             // Starts the speech service, if it is not running, and waits for it.
             engine_ = new QTextToSpeech(kSpeechEngine, this);
             if (engine_->state() == QTextToSpeech::Error) {
-                *noService_ = true;
-            } else {
-                // As gentle as the program's own sounds, where the service speaks at full scale.
-                engine_->setVolume(kGentleVolume);
+                DropEngine();
+                return nullptr;
             }
+            // As gentle as the program's own sounds, where the service speaks at full scale.
+            engine_->setVolume(kGentleVolume);
+            // The engine tells its state from the speech client's own thread. With the engine as
+            // the context, a state told by an engine dropped since is never heard.
+            connect(engine_, &QTextToSpeech::stateChanged, engine_,
+                    [this](QTextToSpeech::State state) {
+                        if (state == QTextToSpeech::Speaking) {
+                            begins_.stop();
+                        }
+                    });
         }
-        return *noService_ ? nullptr : engine_;
+        return engine_;
     }
 
-    std::shared_ptr<std::atomic<bool>> noService_;
-    std::shared_ptr<std::atomic<bool>> noServiceSaid_;
+    void DropEngine() {
+        delete engine_;
+        engine_ = nullptr;
+    }
+
+    std::shared_ptr<std::atomic<int>> lastSentence_;
     QTextToSpeech* engine_ = nullptr;
+    QString text_; // the sentence being said
+    QLocale language_;
+    QTimer begins_;          // runs from a sentence handed over until it begins
+    bool newEngine_ = false; // whether the engine was made for the sentence being said
+    bool noServiceSaid_ = false;
 };
 
 Voice::Voice(QObject* parent)
-    : QObject(parent), noService_(std::make_shared<std::atomic<bool>>(false)),
-      noServiceSaid_(std::make_shared<std::atomic<bool>>(false)) {}
+    : QObject(parent), lastSentence_(std::make_shared<std::atomic<int>>(0)) {}
 
 Voice::~Voice() {
     if (thread_ == nullptr) {
@@ -93,9 +154,11 @@ Voice::~Voice() {
 void Voice::Start() {
     thread_ = new QThread; // no parent: it may have to outlive the voice
     thread_->setObjectName(QStringLiteral("voice"));
-    speaker_ = new Speaker(noService_, noServiceSaid_);
+    speaker_ = new Speaker(lastSentence_);
     speaker_->moveToThread(thread_);
     connect(thread_, &QThread::finished, speaker_, &QObject::deleteLater);
+    // Queued: the speaker tells it from its thread, and the voice may be gone by then.
+    connect(speaker_, &Speaker::unavailable, this, &Voice::unavailable, Qt::QueuedConnection);
     thread_->start();
 }
 
@@ -104,20 +167,18 @@ void Voice::Say(const QString& text, const QLocale& language) {
         return;
     }
     emit spoken(text);
-    if (*noService_) {
-        SayNoService(*noServiceSaid_);
-        return;
-    }
     if (thread_ == nullptr) {
         Start();
     }
     Speaker* speaker = speaker_;
+    const int number = ++*lastSentence_;
     QMetaObject::invokeMethod(
-        speaker, [speaker, text, language] { speaker->Say(text, language); }, Qt::QueuedConnection);
+        speaker, [speaker, number, text, language] { speaker->Say(number, text, language); },
+        Qt::QueuedConnection);
 }
 
 void Voice::WarmUp(const QLocale& language) {
-    if (thread_ != nullptr || *noService_) {
+    if (thread_ != nullptr) {
         return;
     }
     Start();
@@ -127,3 +188,5 @@ void Voice::WarmUp(const QLocale& language) {
 }
 
 } // namespace tarvelo
+
+#include "Voice.moc"

@@ -1,7 +1,8 @@
 // Speaks a text aloud in the program's language, through the speech service. The speech engine
 // is made in a thread of its own, at the first sentence or sooner when warmed up: making it
-// starts the speech service and waits for it, seconds the window must not stand still for. Without
-// a speech service it says so once on standard error at the first sentence, and stays silent.
+// starts the speech service and waits for it, seconds the window must not stand still for. A
+// speech service that stops answering (it died, or never started) is started again at the next
+// sentence; a sentence no voice could say is told to the window, and said once on standard error.
 #pragma once
 
 #include <QLocale>
@@ -31,6 +32,9 @@ class Voice : public QObject {
   signals:
     // Each sentence as it is handed to the speech engine (for tests, which start no service).
     void spoken(const QString& text);
+    // A sentence was not said: no speech engine could be made, or the service did not start
+    // speaking, once started anew either. Emitted for each such sentence, some time after Say.
+    void unavailable();
 
   private:
     // The speaker's thread, started at the first sentence or the warm-up.
@@ -38,11 +42,9 @@ class Voice : public QObject {
 
     QThread* thread_ = nullptr;
     Speaker* speaker_ = nullptr; // lives in thread_
-    // Set by the speaker once it found no speech service; read here so as to hand it nothing
-    // more. Shared, as a speaker still starting the service may outlive the voice (see ~Voice).
-    std::shared_ptr<std::atomic<bool>> noService_;
-    // Whether the missing speech service was said already, by the voice or the speaker.
-    std::shared_ptr<std::atomic<bool>> noServiceSaid_;
+    // The number of the last sentence handed over: a speaker that was held up starting the
+    // service says only the last one. Shared, as the speaker may outlive the voice (see ~Voice).
+    std::shared_ptr<std::atomic<int>> lastSentence_;
 };
 
 } // namespace tarvelo

@@ -273,6 +273,8 @@ class FrmMain : public QWidget {
     void Speak(const QString& words);
     // Whether the voice speaks: unless a screen reader runs, or the user asked for both.
     bool VoiceSpeaks() const;
+    // Tells the user, the first time only, that the voice could not read a sentence aloud.
+    void SayNoVoice();
     // A challenge solved: `reward`, and "X equals 5" aloud unless a screen reader listens,
     // which hears the praise that says it.
     void CelebrateAnswer(const SolvedUnknown& answer, Reward reward);
@@ -369,6 +371,7 @@ class FrmMain : public QWidget {
     Voice* voice_ = nullptr;
     ScreenReaderWatch* screenReader_ = nullptr;
     bool voiceWarmUpWanted_ = false;
+    bool noVoiceSaid_ = false; // whether the user was told that no voice can read aloud
     bool speakBalances_ = false;
     // Read aloud even while a screen reader listens: the user's settings may ask for both.
     bool speakOverReader_ = false;

@@ -42,6 +42,7 @@ void FrmMain::BuildSound() {
     auto* toggle = new QShortcut(kSoundKey, this);
     connect(toggle, &QShortcut::activated, this, [this] { SetSoundOn(!sound_->On()); });
     connect(access_, &AccessLayer::balanceAskedFor, this, [this] { ReplayBalanceTone(); });
+    connect(voice_, &Voice::unavailable, this, [this] { SayNoVoice(); });
 }
 
 void FrmMain::HearCue(const SoundCue& cue) {
@@ -77,6 +78,14 @@ void FrmMain::Speak(const QString& words) {
     }
     if (sound_->On()) {
         voice_->Say(words, QLocale(QString::fromStdString(ProgramLanguage())));
+    }
+}
+
+void FrmMain::SayNoVoice() {
+    // Once: each later sentence tries the speech service again, and may find it back.
+    if (!noVoiceSaid_) {
+        noVoiceSaid_ = true;
+        access_->Announce(tr("No voice can read aloud: the speech service does not answer."));
     }
 }
 
