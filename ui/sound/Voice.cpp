@@ -1,12 +1,12 @@
 // The speech engine, made at the warm-up or the first sentence in the voice's own thread, each
-// sentence handed to it there, and the engine made anew when the speech service stops answering.
+// sentence handed to it there, and the engine tried again at each sentence while none could be
+// made.
 #include "ui/sound/Voice.h"
 
 #include "ui/sound/Tones.h"
 
 #include <QTextToSpeech>
 #include <QThread>
-#include <QTimer>
 #include <cstdio>
 
 namespace tarvelo {
@@ -16,28 +16,18 @@ namespace {
 // The engine that reaches speech-dispatcher, which has voices for every language Tarvelo speaks.
 const QString kSpeechEngine = QStringLiteral("speechd");
 
-// How long a running speech service may take to begin a sentence before it is taken for gone.
-// The engine keeps its connection to a service that died and never says so: a sentence that does
-// not begin is the only sign.
-constexpr int kServiceBeginsWithinMs = 1500;
-// The same for a service the engine has just started, which loads the language's voice first.
-constexpr int kNewServiceBeginsWithinMs = 5000;
-
 // How long the program, as it ends, waits for the speaker's thread; a speaker still waiting for
 // the speech service to start is left to the end of the process.
 constexpr unsigned long kEndWaitMs = 2000;
 
 } // namespace
 
-// Owns the engine, in the voice's thread, and watches each sentence begin.
+// Owns the engine, in the voice's thread.
 class Speaker : public QObject {
     Q_OBJECT
   public:
     explicit Speaker(std::shared_ptr<std::atomic<int>> lastSentence)
-        : lastSentence_(std::move(lastSentence)) {
-        begins_.setSingleShot(true);
-        connect(&begins_, &QTimer::timeout, this, [this] { NotBegun(); });
-    }
+        : lastSentence_(std::move(lastSentence)) {}
 
     // Says the sentence numbered `number`, unless a later one waits to be said.
     void Say(int number, const QString& text, const QLocale& language) {
@@ -61,10 +51,8 @@ class Speaker : public QObject {
     void unavailable();
 
   private:
-    // Hands the sentence to the engine, made now if there is none, and waits for it to begin.
+    // Hands the sentence to the engine, made now if there is none.
     void Hand() {
-        begins_.stop();
-        newEngine_ = engine_ == nullptr;
         QTextToSpeech* engine = Engine();
         if (engine == nullptr) {
             Unavailable();
@@ -73,19 +61,6 @@ class Speaker : public QObject {
         engine->stop();
         engine->setLocale(language_);
         engine->say(text_);
-        begins_.start(newEngine_ ? kNewServiceBeginsWithinMs : kServiceBeginsWithinMs);
-    }
-
-    // The sentence did not begin: the service is gone. An engine made before is dropped for a
-    // new one, which starts the service again, and the sentence is handed to it; one made for
-    // this sentence failed already.
-    void NotBegun() {
-        DropEngine();
-        if (newEngine_) {
-            Unavailable();
-        } else {
-            Hand();
-        }
     }
 
     void Unavailable() {
@@ -110,14 +85,6 @@ class Speaker : public QObject {
             }
             // As gentle as the program's own sounds, where the service speaks at full scale.
             engine_->setVolume(kGentleVolume);
-            // The engine tells its state from the speech client's own thread. With the engine as
-            // the context, a state told by an engine dropped since is never heard.
-            connect(engine_, &QTextToSpeech::stateChanged, engine_,
-                    [this](QTextToSpeech::State state) {
-                        if (state == QTextToSpeech::Speaking) {
-                            begins_.stop();
-                        }
-                    });
         }
         return engine_;
     }
@@ -131,8 +98,6 @@ class Speaker : public QObject {
     QTextToSpeech* engine_ = nullptr;
     QString text_; // the sentence being said
     QLocale language_;
-    QTimer begins_;          // runs from a sentence handed over until it begins
-    bool newEngine_ = false; // whether the engine was made for the sentence being said
     bool noServiceSaid_ = false;
 };
 

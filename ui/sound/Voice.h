@@ -1,8 +1,8 @@
 // Speaks a text aloud in the program's language, through the speech service. The speech engine
 // is made in a thread of its own, at the first sentence or sooner when warmed up: making it
-// starts the speech service and waits for it, seconds the window must not stand still for. A
-// speech service that stops answering (it died, or never started) is started again at the next
-// sentence; a sentence no voice could say is told to the window, and said once on standard error.
+// starts the speech service and waits for it, seconds the window must not stand still for. While
+// no engine could be made (no speech service would start), each sentence tries again; a sentence
+// no voice could say is told to the window, and said once on standard error.
 #pragma once
 
 #include <QLocale>
@@ -32,8 +32,8 @@ class Voice : public QObject {
   signals:
     // Each sentence as it is handed to the speech engine (for tests, which start no service).
     void spoken(const QString& text);
-    // A sentence was not said: no speech engine could be made, or the service did not start
-    // speaking, once started anew either. Emitted for each such sentence, some time after Say.
+    // A sentence was not said: no speech engine could be made. Emitted for each such sentence,
+    // some time after Say.
     void unavailable();
 
   private:
