@@ -3,8 +3,9 @@
 # accessibility bus is up for everyone with no screen reader running: quiet while nothing
 # happens, a sound when a cube dropped from high up lands, the balance's tone again on Ctrl+B and
 # the equation read aloud on Ctrl+E; once a screen reader runs, Ctrl+E goes to it and the voice
-# is quiet, and once it stops the voice speaks again; and without any sound server, one line
-# saying so and a program that plays on silently.
+# is quiet, and once it stops the voice speaks again; once the speech service dies, the next
+# Ctrl+E starts it again and is heard; and without any sound server, one line saying so and a
+# program that plays on silently.
 set -u
 here=$(dirname "$(readlink -f "$0")")
 source "$here/lib.sh"
@@ -162,9 +163,18 @@ record_key ctrl+e "$e2e_work/again-voice.raw" 20
 [ -n "$delay" ] || e2e_fail "Ctrl+E was not heard once the screen reader had stopped"
 echo "Ctrl+E once the screen reader stopped: heard within $delay ms of the key"
 
+# The speech service dies: the next Ctrl+E starts it again, and is heard.
+e2e_end_speech_service
+record_key ctrl+e "$e2e_work/after-service.raw" 60
+[ -n "$delay" ] || e2e_fail "Ctrl+E was not heard once the speech service had died"
+e2e_speech_service_alive >/dev/null || e2e_fail "no speech service runs after Ctrl+E was heard"
+echo "Ctrl+E once the speech service died: heard within $delay ms of the key"
+
 kill -0 "$e2e_app_pid" 2>/dev/null || e2e_fail "the program ended"
 grep '^tarvelo: no sound' "$e2e_work/app.log" &&
   e2e_fail "the program said it had no sound with a sound server to play to"
+grep '^tarvelo: no speech' "$e2e_work/app.log" &&
+  e2e_fail "the program said it had no speech service with one to start"
 e2e_end "$e2e_app_pid"
 e2e_app_pid=
 e2e_end_speech_service
@@ -190,5 +200,6 @@ said=$(grep -c '^tarvelo: no sound' "$errors")
   { cat "$errors" >&2; e2e_fail "with no sound server the program said so $said times, not once"; }
 
 echo "end-to-end sound: quiet at rest, heard dropping a cube and reading the equation with" \
-  "nobody listening on the accessibility bus, quiet while a screen reader runs; without a sound" \
+  "nobody listening on the accessibility bus, quiet while a screen reader runs, and again once" \
+  "the speech service died; without a sound" \
   "server, said once and played on"

@@ -5,6 +5,7 @@
 
 #include "ui/sound/Tones.h"
 
+#include <QLocalSocket>
 #include <QTextToSpeech>
 #include <QThread>
 #include <cstdio>
@@ -15,6 +16,37 @@ namespace {
 
 // The engine that reaches speech-dispatcher, which has voices for every language Tarvelo speaks.
 const QString kSpeechEngine = QStringLiteral("speechd");
+
+// How long the speaker waits to reach the speech service's socket, to tell whether it still runs.
+constexpr int kServiceAnswersWithinMs = 200;
+
+// The socket the speech service listens on, as its client library finds it: the address the
+// environment gives, or the user's runtime folder's.
+QString ServiceSocket() {
+    const QString address = qEnvironmentVariable("SPEECHD_ADDRESS");
+    const QString unixSocket = QStringLiteral("unix_socket:");
+    if (address.startsWith(unixSocket)) {
+        return address.mid(unixSocket.size());
+    }
+    if (!address.isEmpty()) {
+        return {}; // another kind of address: not looked at
+    }
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    return runtime.isEmpty() ? QString()
+                             : runtime + QStringLiteral("/speech-dispatcher/speechd.sock");
+}
+
+// Whether the speech service still answers on its socket. The speech engine keeps its
+// connection to a service that died and hands it sentences that go nowhere, saying nothing.
+bool ServiceAnswers() {
+    const QString path = ServiceSocket();
+    if (path.isEmpty()) {
+        return true; // nothing to look at: the engine is trusted
+    }
+    QLocalSocket socket;
+    socket.connectToServer(path);
+    return socket.waitForConnected(kServiceAnswersWithinMs);
+}
 
 // How long the program, as it ends, waits for the speaker's thread; a speaker still waiting for
 // the speech service to start is left to the end of the process.
@@ -51,8 +83,12 @@ class Speaker : public QObject {
     void unavailable();
 
   private:
-    // Hands the sentence to the engine, made now if there is none.
+    // Hands the sentence to the engine, made now if there is none, or anew if the service it
+    // spoke to is gone (made, it starts the service again).
     void Hand() {
+        if (engine_ != nullptr && !ServiceAnswers()) {
+            DropEngine();
+        }
         QTextToSpeech* engine = Engine();
         if (engine == nullptr) {
             Unavailable();

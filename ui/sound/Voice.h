@@ -1,8 +1,9 @@
 // Speaks a text aloud in the program's language, through the speech service. The speech engine
 // is made in a thread of its own, at the first sentence or sooner when warmed up: making it
-// starts the speech service and waits for it, seconds the window must not stand still for. While
-// no engine could be made (no speech service would start), each sentence tries again; a sentence
-// no voice could say is told to the window, and said once on standard error.
+// starts the speech service and waits for it, seconds the window must not stand still for. A
+// service that died is started again at the next sentence (the engine, which would go on talking
+// to it, is made anew), and while none would start each sentence tries again; a sentence no voice
+// could say is told to the window, and said once on standard error.
 #pragma once
 
 #include <QLocale>
