@@ -32,11 +32,11 @@ using tarvelo::LevelRecord;
 using tarvelo::MovesPanel;
 using tarvelo::ProgramMode;
 using tarvelo::ScriptMove;
+using tarvelo::test::kClosedSize;
 using tarvelo::test::KeyedWindow;
 
 namespace {
 
-const QSize kClosedSize(tarvelo::layout::kWindowWidth, tarvelo::layout::kWindowHeight);
 // X + 2 balances 5: a lesson, no challenge.
 const QString kLessonXPlus2 =
     QStringLiteral(TARVELO_SOURCE_DIR "/lessons/11 Find X - X plus 2 balances 5.trv");

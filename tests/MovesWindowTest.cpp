@@ -31,14 +31,13 @@ using tarvelo::MovesPanel;
 using tarvelo::PieceKind;
 using tarvelo::WindowZoom;
 using tarvelo::test::ClockedWindow;
+using tarvelo::test::kClosedSize;
 using tarvelo::test::KeyedWindow;
+using tarvelo::test::kOpenSize;
 using tarvelo::test::ZoomOf;
 
 namespace {
 
-const QSize kClosedSize(tarvelo::layout::kWindowWidth, tarvelo::layout::kWindowHeight);
-const QSize kOpenSize(tarvelo::layout::kWindowWidth,
-                      tarvelo::layout::kWindowHeight + tarvelo::kMovesPanelHeight);
 // X + 2 balances 5, X being 3.
 const QString kLessonXPlus2 =
     QStringLiteral(TARVELO_SOURCE_DIR "/lessons/11 Find X - X plus 2 balances 5.trv");

@@ -34,6 +34,16 @@ void Write(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
+// A lesson of the teacher's own named `name`: the scene of the program's first lesson, and
+// `lesson` as its lesson file.
+void PutOwnLesson(const QString& name, const QByteArray& lesson) {
+    const QDir own(tarvelo::OwnLessonsFolder());
+    QVERIFY(own.mkpath(QStringLiteral(".")));
+    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
+                        own.filePath(name + QStringLiteral(".trv"))));
+    Write(own.filePath(name + QStringLiteral(".lesson")), lesson);
+}
+
 // What a message box showed: its text, and whether every one of its labels shows as written.
 struct Shown {
     QString text;
@@ -83,13 +93,8 @@ void OutsideTextWindowTest::cleanup() {
 }
 
 void OutsideTextWindowTest::aLessonsWordsAreShownAsWritten() {
-    const QDir own(tarvelo::OwnLessonsFolder());
-    QVERIFY(own.mkpath(QStringLiteral(".")));
-    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
-                        own.filePath(QStringLiteral("Markup.trv"))));
-    Write(own.filePath(QStringLiteral("Markup.lesson")),
-          "[Lesson]\nGoal=balance\nTitle=" + kMarkup.toUtf8() +
-              "\nInstruction=" + kMarkup.toUtf8() + "\n");
+    PutOwnLesson(QStringLiteral("Markup"), "[Lesson]\nGoal=balance\nTitle=" + kMarkup.toUtf8() +
+                                               "\nInstruction=" + kMarkup.toUtf8() + "\n");
     KeyedWindow w;
     w.window.ShowLessons();
     auto* lessons = w.window.findChild<tarvelo::LessonsWindow*>();
@@ -144,11 +149,7 @@ void OutsideTextWindowTest::aRefusedFileHandedOverIsNamedAsWritten() {
 }
 
 void OutsideTextWindowTest::aRefusedLessonIsNamedAsWritten() {
-    const QDir own(tarvelo::OwnLessonsFolder());
-    QVERIFY(own.mkpath(QStringLiteral(".")));
-    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
-                        own.filePath(kMarkupName + QStringLiteral(".trv"))));
-    Write(own.filePath(kMarkupName + QStringLiteral(".lesson")), "[Lesson]\nGoal=balance\n");
+    PutOwnLesson(kMarkupName, "[Lesson]\nGoal=balance\n");
     KeyedWindow w;
     w.window.ShowLessons();
     auto* refused = w.window.findChild<tarvelo::LessonsWindow*>()->findChild<QLabel*>(
@@ -182,12 +183,9 @@ void OutsideTextWindowTest::outsideTextKeepsTheLinesDirection() {
 }
 
 void OutsideTextWindowTest::aTitleTurnedAroundIsListedAsTyped() {
-    const QDir own(tarvelo::OwnLessonsFolder());
-    QVERIFY(own.mkpath(QStringLiteral(".")));
-    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
-                        own.filePath(QStringLiteral("Turned.trv"))));
-    Write(own.filePath(QStringLiteral("Turned.lesson")),
-          QStringLiteral("[Lesson]\nGoal=balance\nTitle=\u202Elive\nInstruction=Go.\n").toUtf8());
+    PutOwnLesson(
+        QStringLiteral("Turned"),
+        QStringLiteral("[Lesson]\nGoal=balance\nTitle=\u202Elive\nInstruction=Go.\n").toUtf8());
     KeyedWindow w;
     w.window.ShowLessons();
     auto* list = w.window.findChild<tarvelo::LessonsWindow*>()->findChild<QListWidget*>(
@@ -198,17 +196,13 @@ void OutsideTextWindowTest::aTitleTurnedAroundIsListedAsTyped() {
 
 void OutsideTextWindowTest::aLongInstructionLeavesTheWindowsOnTheScreen() {
     constexpr int kLines = 2000;
-    const QDir own(tarvelo::OwnLessonsFolder());
-    QVERIFY(own.mkpath(QStringLiteral(".")));
-    QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
-                        own.filePath(QStringLiteral("Long.trv"))));
     // A line break in a lesson's value is written \n.
     QByteArray instruction;
     for (int line = 0; line < kLines; ++line) {
         instruction += "Line " + QByteArray::number(line) + "\\n";
     }
-    Write(own.filePath(QStringLiteral("Long.lesson")),
-          "[Lesson]\nGoal=balance\nTitle=Long\nInstruction=" + instruction + "\n");
+    PutOwnLesson(QStringLiteral("Long"),
+                 "[Lesson]\nGoal=balance\nTitle=Long\nInstruction=" + instruction + "\n");
     KeyedWindow w;
     w.window.ShowLessons();
     auto* lessons = w.window.findChild<tarvelo::LessonsWindow*>();
@@ -234,13 +228,9 @@ void OutsideTextWindowTest::aLongInstructionLeavesTheWindowsOnTheScreen() {
 void OutsideTextWindowTest::manyRefusedLessonsAreCountedNotListed() {
     constexpr int kRefused = 40;
     constexpr int kNamed = 5;
-    const QDir own(tarvelo::OwnLessonsFolder());
-    QVERIFY(own.mkpath(QStringLiteral(".")));
     for (int i = 0; i < kRefused; ++i) {
-        const QString name = QStringLiteral("Broken %1").arg(i, 2, 10, QLatin1Char('0'));
-        QVERIFY(QFile::copy(kLessons + QStringLiteral("/01 One cube balances one cube.trv"),
-                            own.filePath(name + QStringLiteral(".trv"))));
-        Write(own.filePath(name + QStringLiteral(".lesson")), "[Lesson]\nGoal=balance\n");
+        PutOwnLesson(QStringLiteral("Broken %1").arg(i, 2, 10, QLatin1Char('0')),
+                     "[Lesson]\nGoal=balance\n");
     }
     KeyedWindow w;
     w.window.ShowLessons();

@@ -16,14 +16,13 @@
 using tarvelo::FittingZoom;
 using tarvelo::kZoomNormal;
 using tarvelo::WindowZoom;
+using tarvelo::test::kClosedSize;
 using tarvelo::test::KeyedWindow;
+using tarvelo::test::kOpenSize;
 using tarvelo::test::ZoomOf;
 
 namespace {
 
-const QSize kClosedSize(tarvelo::layout::kWindowWidth, tarvelo::layout::kWindowHeight);
-const QSize kOpenSize(tarvelo::layout::kWindowWidth,
-                      tarvelo::layout::kWindowHeight + tarvelo::kMovesPanelHeight);
 constexpr int kPresses = 12; // more than there are steps
 
 QString Said(KeyedWindow& w) {

@@ -20,6 +20,11 @@
 
 namespace tarvelo::test {
 
+// The window's size in window pixels, with the moves panel closed and open (on a screen with
+// room for all of it).
+inline const QSize kClosedSize(layout::kWindowWidth, layout::kWindowHeight);
+inline const QSize kOpenSize(layout::kWindowWidth, layout::kWindowHeight + kMovesPanelHeight);
+
 // A started and shown window with its timers stopped, so that a test decides when time passes.
 struct StartedWindow {
     explicit StartedWindow(const QString& commandLine = {}) : window(commandLine) {

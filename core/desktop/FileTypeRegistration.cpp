@@ -54,8 +54,8 @@ std::vector<std::string> Split(std::string_view list, char separator) {
     return items;
 }
 
-// A list of folders from the environment; only absolute ones count, as the XDG base directory
-// specification says.
+// A list of folders from the environment. Only absolute ones count: a relative one would be read
+// from wherever the program happened to start, which desktops ignore too.
 std::vector<fs::path> FoldersFromEnvironment(const char* variable, const char* fallback) {
     const char* value = std::getenv(variable);
     std::vector<fs::path> folders;

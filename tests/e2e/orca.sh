@@ -50,8 +50,13 @@ press ctrl+z
 expect_heard "Undone: dropped smiley" "Ctrl+Z"
 press ctrl+plus
 expect_heard "Zoom 110 %" "Ctrl+Plus"
+# 125 % is the largest step a 1280 x 800 screen has room for, and 100 % the smallest it draws.
+press ctrl+plus
+expect_heard "Zoom 125 %, the largest for this screen." "Ctrl+Plus to the screen's largest"
 press ctrl+0
 expect_heard "Zoom 100 %" "Ctrl+0"
+press ctrl+minus
+expect_heard "Zoom 100 %, the smallest for this screen." "Ctrl+Minus at the screen's smallest"
 press F1
 expect_heard "F2: the value of X or Y" "the information window"
 press Escape

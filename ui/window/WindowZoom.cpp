@@ -380,12 +380,14 @@ std::optional<int> WindowZoom::NextOffered(bool upward) {
     // The steps within what the screen allows, the smallest zoom that draws true (on a desktop
     // scaled to 125 %, 80 %) and the zoom the window starts at, less than 100 % where that does
     // not fit (88 % on a 1280 x 800 screen scaled to 150 %).
+    const int smallest = Smallest();
+    const int largest = Largest();
     std::vector<int> offered(kZoomSteps.begin(), kZoomSteps.end());
-    offered.push_back(Smallest());
-    offered.push_back(Fitted(kZoomNormal));
+    offered.push_back(smallest);
+    offered.push_back(std::clamp(kZoomNormal, smallest, largest));
     std::optional<int> next;
     for (const int zoom : offered) {
-        if (zoom < Smallest() || zoom > Largest() || (upward ? zoom <= shown_ : zoom >= shown_)) {
+        if (zoom < smallest || zoom > largest || (upward ? zoom <= shown_ : zoom >= shown_)) {
             continue;
         }
         if (!next || (upward ? zoom < *next : zoom > *next)) {
